@@ -1,0 +1,35 @@
+#include "engine/listato.h"
+
+namespace pianoamm {
+
+std::string_view Listato::operator[](std::size_t riga) const
+{
+    const std::size_t inizio = inizi_.at(riga);
+    const std::size_t fine = riga + 1 < inizi_.size() ? inizi_[riga + 1] : testo_.size();
+    return std::string_view(testo_).substr(inizio, fine - inizio - 1);
+}
+
+void Listato::Riserva(std::size_t righe, std::size_t caratteriPerRiga)
+{
+    testo_.reserve(righe * (caratteriPerRiga + 1));
+    inizi_.reserve(righe);
+}
+
+void Listato::Accoda(std::string_view riga)
+{
+    InizioRiga();
+    testo_ += riga;
+    FineRiga();
+}
+
+void Listato::Sostituisci(std::size_t riga, std::string_view nuova)
+{
+    const std::size_t inizio = inizi_.at(riga);
+    const std::size_t lunghezza = operator[](riga).size();
+    testo_.replace(inizio, lunghezza, nuova);
+    const auto spostamento = static_cast<std::ptrdiff_t>(nuova.size()) - static_cast<std::ptrdiff_t>(lunghezza);
+    for (std::size_t i = riga + 1; i < inizi_.size(); ++i)
+        inizi_[i] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(inizi_[i]) + spostamento);
+}
+
+} // namespace pianoamm

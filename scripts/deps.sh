@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the given purposes need and that are not
+# installed yet. Purposes: "run" (build and start the program), "test" (also
+# build and run every test). Safe to run again: it installs only what is missing.
+set -euo pipefail
+
+pacchetti=(cmake make g++ qt6-base-dev fonts-liberation2)
+for scopo in "$@"; do
+    case "$scopo" in
+        run) ;;
+        test) pacchetti+=(libgtest-dev libbenchmark-dev) ;;
+        *) echo "deps.sh: scopo sconosciuto: $scopo" >&2; exit 2 ;;
+    esac
+done
+
+mancanti=()
+for p in "${pacchetti[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        mancanti+=("$p")
+    fi
+done
+[ ${#mancanti[@]} -eq 0 ] && exit 0
+
+echo "Installo i pacchetti mancanti: ${mancanti[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${mancanti[@]}"

@@ -1,0 +1,160 @@
+#include "app/opzioni_cli.h"
+#include "engine/errore.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace pianoamm;
+
+namespace {
+
+OpzioniCli Leggi(std::vector<std::string_view> argomenti)
+{
+    return LeggiOpzioniCli(argomenti, "01/02/2026");
+}
+
+TEST(OpzioniCli, LeggeIValoriEIlDefaultDellaData)
+{
+    const auto opzioni = Leggi({"--importo", "1500,5", "--numero-rate", "12", "--tasso", "3.25", "--cadenza", "trimestrale"});
+    EXPECT_FALSE(opzioni.Aiuto);
+    EXPECT_EQ(opzioni.Dati.Importo, 1500.5);
+    EXPECT_EQ(opzioni.Dati.NumeroRate, 12);
+    EXPECT_EQ(opzioni.Dati.TassoAnnuo, 3.25);
+    EXPECT_EQ(opzioni.Dati.cadenza, Cadenza::Trimestrale);
+    EXPECT_EQ(opzioni.Dati.DataErogazione, "01/02/2026");
+
+    const auto conUguale = Leggi({"--cadenza=annuale", "--data=06/04/2006", "--tasso=0", "--numero-rate=999", "--importo=999999999"});
+    EXPECT_EQ(conUguale.Dati.cadenza, Cadenza::Annuale);
+    EXPECT_EQ(conUguale.Dati.DataErogazione, "06/04/2006");
+    EXPECT_EQ(conUguale.Dati.NumeroRate, 999);
+    EXPECT_EQ(conUguale.Dati.Importo, 999999999);
+
+    EXPECT_TRUE(Leggi({"--importo", "1", "--help"}).Aiuto);
+}
+
+TEST(OpzioniCli, RifiutaCioCheNonEValido)
+{
+    const std::vector<std::vector<std::string_view>> casi = {
+        {},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "5"},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza"},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "settimanale"},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--colore", "blu"},
+        {"--importo", "100", "--importo", "200", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale"},
+        {"--importo", "1.000.000", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale"},
+        {"--importo", "100,123", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale"},
+        {"--importo", "-5", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale"},
+        {"--importo", "1000000000", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale"},
+        {"--importo", "dieci", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale"},
+        {"--importo", "100", "--numero-rate", "0", "--tasso", "5", "--cadenza", "annuale"},
+        {"--importo", "100", "--numero-rate", "1000", "--tasso", "5", "--cadenza", "annuale"},
+        {"--importo", "100", "--numero-rate", "10,5", "--tasso", "5", "--cadenza", "annuale"},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "99,01", "--cadenza", "annuale"},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "", "--cadenza", "annuale"},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--data", "30/02/2020"},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--data", "2020-01-01"},
+        {"100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale"},
+    };
+    for (const auto& argomenti : casi) {
+        std::string riga;
+        for (const auto a : argomenti)
+            riga += std::string(a) + ' ';
+        EXPECT_THROW(Leggi(argomenti), ErrorePiano) << riga;
+    }
+}
+
+struct Esito {
+    int uscita = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Contenuto(const std::filesystem::path& percorso)
+{
+    std::ifstream file(percorso, std::ios::binary);
+    std::ostringstream testo;
+    testo << file.rdbuf();
+    return testo.str();
+}
+
+Esito Esegui(const std::string& argomenti)
+{
+    const auto cartella = std::filesystem::temp_directory_path();
+    const auto out = cartella / ("pianoamm-cli-" + std::to_string(::getpid()) + ".out");
+    const auto err = cartella / ("pianoamm-cli-" + std::to_string(::getpid()) + ".err");
+    const std::string comando =
+        std::string(PIANOAMM_CLI) + ' ' + argomenti + " >" + out.string() + " 2>" + err.string() + " </dev/null";
+    const int stato = std::system(comando.c_str());
+    Esito esito;
+    esito.uscita = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    esito.out = Contenuto(out);
+    esito.err = Contenuto(err);
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return esito;
+}
+
+TEST(ProgrammaCli, StampaLEsempioAnnualeByteDopoByte)
+{
+    const auto esito = Esegui("--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 06/04/2006");
+    EXPECT_EQ(esito.uscita, 0);
+    EXPECT_EQ(esito.err, "");
+    const std::string atteso =
+        " \n"
+        "                                   PIANO D'AMMORTAMENTO\n"
+        "                                   ====================\n"
+        " \n"
+        "IMPORTO MUTUO          :          100.000   NUMERO RATE   :   10\n"
+        "RATA FISSA             : 12950,4574965457   TASSO % ANNUALE :    5,000\n"
+        "TOTALE QUOTA INTERESSI :           29.505\n"
+        "TOTALE GENERALE        :          129.505\n"
+        " \n"
+        "N.     SCADENZA     Q.INTERESSI     Q.CAPITALE     TOTALE RATA     DEB.RESIDUO\n"
+        "---    ----------   -------------   ------------   ------------    -------------\n"
+        "  1    06/04/2007          5.000         7.950        12.950         92.050\n"
+        "  2    06/04/2008          4.602         8.348        12.950         83.701\n"
+        "  3    06/04/2009          4.185         8.765        12.950         74.936\n"
+        "  4    06/04/2010          3.747         9.203        12.950         65.732\n"
+        "  5    06/04/2011          3.286         9.664        12.950         56.068\n"
+        "  6    06/04/2012          2.804        10.146        12.950         45.921\n"
+        "  7    06/04/2013          2.296        10.654        12.950         35.267\n"
+        "  8    06/04/2014          1.763        11.187        12.950         24.079\n"
+        "  9    06/04/2015          1.204        11.746        12.950         12.333\n"
+        " 10    06/04/2016            618        12.333        12.950              \n";
+    EXPECT_EQ(esito.out, atteso);
+}
+
+TEST(ProgrammaCli, ErroriSuStandardErrorConUscita2)
+{
+    const char* casi[] = {
+        "",
+        "--importo 100000 --numero-rate 10 --tasso 5",
+        "--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 31/02/2006",
+        "--importo 100000 --numero-rate 999 --tasso 5 --cadenza annuale --data 01/01/9500",
+        "--importo abc --numero-rate 10 --tasso 5 --cadenza annuale",
+        "--sconosciuta",
+    };
+    for (const char* argomenti : casi) {
+        const auto esito = Esegui(argomenti);
+        EXPECT_EQ(esito.uscita, 2) << argomenti;
+        EXPECT_EQ(esito.out, "") << argomenti;
+        EXPECT_NE(esito.err.find("pianoamm-cli: "), std::string::npos) << argomenti;
+    }
+}
+
+TEST(ProgrammaCli, AiutoSuStandardOutput)
+{
+    const auto esito = Esegui("--help");
+    EXPECT_EQ(esito.uscita, 0);
+    EXPECT_EQ(esito.out.rfind("Uso: pianoamm-cli --importo", 0), 0U);
+}
+
+} // namespace

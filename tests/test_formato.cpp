@@ -1,0 +1,208 @@
+#include "engine/errore.h"
+#include "engine/formato.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace pianoamm;
+
+namespace {
+
+struct CasoTabulasin {
+    std::string testo;
+    std::int16_t ssp;
+    std::string atteso;
+};
+
+TEST(Tabulasin, AllineaADestraInUnCampoLargoSspPiuUno)
+{
+    const CasoTabulasin casi[] = {
+        {"", 15, std::string(15, ' ')},
+        {"100.000", 15, "         100.000"},
+        {"1234567890123", 12, "1234567890123"},
+        {"12345678901234", 12, "2345678901234"},
+        {"10", 3, "  10"},
+        {"7", 2, "  7"},
+        {"", 0, ""},
+        {"abc", 0, "c"},
+    };
+    for (const auto& caso : casi)
+        EXPECT_EQ(Tabulasin(caso.testo, caso.ssp), caso.atteso) << caso.testo << " / " << caso.ssp;
+}
+
+TEST(Tabulasin, LarghezzaNegativaEUnErrore)
+{
+    EXPECT_THROW(Tabulasin("x", -1), ErrorePiano);
+}
+
+struct CasoMese {
+    Data partenza;
+    int mesi;
+    Data attesa;
+};
+
+TEST(AggiungiMese, PassaAMeseTenendoIlGiornoOLUltimoDelMese)
+{
+    const CasoMese casi[] = {
+        {{2008, 1, 31}, 1, {2008, 2, 29}},
+        {{2007, 1, 31}, 1, {2007, 2, 28}},
+        {{2008, 1, 31}, 3, {2008, 4, 30}},
+        {{2008, 2, 29}, 12, {2009, 2, 28}},
+        {{2006, 6, 15}, 12, {2007, 6, 15}},
+        {{2006, 6, 15}, 0, {2006, 6, 15}},
+        {{2008, 3, 31}, -1, {2008, 2, 29}},
+        {{2008, 1, 31}, 2, {2008, 3, 31}},
+        {{2006, 11, 30}, 3, {2007, 2, 28}},
+        {{1900, 1, 31}, 1, {1900, 2, 28}},   // not a leap year: divisible by 100
+        {{2000, 1, 31}, 1, {2000, 2, 29}},   // leap year: divisible by 400
+        {{2006, 4, 6}, 11988, {3005, 4, 6}}, // 999 yearly installments
+        {{9999, 1, 31}, 11, {9999, 12, 31}},
+        {{100, 2, 1}, -1, {100, 1, 1}},
+    };
+    for (const auto& caso : casi) {
+        EXPECT_EQ(AggiungiMese(caso.partenza, caso.mesi), caso.attesa)
+            << FormatoData(caso.partenza) << " + " << caso.mesi;
+    }
+}
+
+TEST(AggiungiMese, NonEAdditivo)
+{
+    const Data gennaio{2007, 1, 31};
+    EXPECT_EQ(AggiungiMese(AggiungiMese(gennaio, 1), 1), (Data{2007, 3, 28}));
+    EXPECT_EQ(AggiungiMese(gennaio, 2), (Data{2007, 3, 31}));
+}
+
+TEST(AggiungiMese, FuoriDagliAnni100_9999EUnErrore)
+{
+    EXPECT_THROW(AggiungiMese({9999, 12, 1}, 1), ErrorePiano);
+    EXPECT_THROW(AggiungiMese({100, 1, 31}, -1), ErrorePiano);
+}
+
+struct CasoLettura {
+    const char* testo;
+    bool valida;
+    Data data;
+};
+
+TEST(LeggiData, AccettaSoloGiornoMeseAnnoValidi)
+{
+    const CasoLettura casi[] = {
+        {"06/04/2006", true, {2006, 4, 6}},
+        {"6/4/2006", true, {2006, 4, 6}},
+        {" 31/12/9999 ", true, {9999, 12, 31}},
+        {"29/02/2008", true, {2008, 2, 29}},
+        {"01/01/0100", true, {100, 1, 1}},
+        {"29/02/2007", false, {}},
+        {"31/04/2008", false, {}},
+        {"00/01/2008", false, {}},
+        {"01/13/2008", false, {}},
+        {"01/00/2008", false, {}},
+        {"01/01/0099", false, {}},
+        {"", false, {}},
+        {"  ", false, {}},
+        {"06/04/06", false, {}},
+        {"06/04/20066", false, {}},
+        {"06-04-2006", false, {}},
+        {"06/04/2006x", false, {}},
+        {"006/04/2006", false, {}},
+        {"oggi", false, {}},
+        {"/04/2006", false, {}},
+    };
+    for (const auto& caso : casi) {
+        const auto letta = LeggiData(caso.testo);
+        EXPECT_EQ(letta.has_value(), caso.valida) << '"' << caso.testo << '"';
+        if (letta && caso.valida) {
+            EXPECT_EQ(*letta, caso.data) << caso.testo;
+        }
+    }
+}
+
+TEST(FormatoData, DueCifreGiornoEMeseQuattroAnno)
+{
+    EXPECT_EQ(FormatoData({2008, 3, 31}), "31/03/2008");
+    EXPECT_EQ(FormatoData({2006, 4, 6}), "06/04/2006");
+    EXPECT_EQ(FormatoData({100, 1, 1}), "01/01/0100");
+}
+
+struct CasoNumero {
+    double valore;
+    std::string atteso;
+};
+
+TEST(FormatoImporto, InteroRaggruppatoAlMigliaio)
+{
+    const CasoNumero casi[] = {
+        {100000, "100.000"},
+        {7950.4574965457, "7.950"},
+        {617.574965456577, "618"},
+        {1234.5, "1.235"},
+        {999999999, "999.999.999"},
+        {0, ""},
+        {0.4, ""},
+        {0.5, "1"},
+        {999.5, "1.000"},
+        {-0.4, ""},
+        {-1e-9, ""},
+        {-2.5, "-3"},
+        {-1234567, "-1.234.567"},
+        {1e12, "1.000.000.000.000"},
+    };
+    for (const auto& caso : casi)
+        EXPECT_EQ(FormatoImporto(caso.valore), caso.atteso) << caso.valore;
+}
+
+TEST(FormatoIntero, SenzaRaggruppamento)
+{
+    const CasoNumero casi[] = {{10, "10"}, {999, "999"}, {1, "1"}, {0, ""}, {12345, "12345"}};
+    for (const auto& caso : casi)
+        EXPECT_EQ(FormatoIntero(caso.valore), caso.atteso) << caso.valore;
+}
+
+TEST(FormatoTasso, TreDecimaliConLaVirgola)
+{
+    const CasoNumero casi[] = {
+        {5, "5,000"}, {12.5, "12,500"}, {0, "0,000"}, {99, "99,000"}, {0.01, "0,010"}, {7.25, "7,250"},
+    };
+    for (const auto& caso : casi)
+        EXPECT_EQ(FormatoTasso(caso.valore), caso.atteso) << caso.valore;
+}
+
+TEST(TestoNumero, QuindiciCifreSignificativeSenzaZeriFinali)
+{
+    const CasoNumero casi[] = {
+        {12950.45749654566, "12950,4574965457"},
+        {104999.99999999988, "105000"},
+        {0, "0"},
+        {1060.6551523907553, "1060,65515239076"},
+        {0.5, "0,5"},
+        {100, "100"},
+        {0.00001, "1E-05"},
+    };
+    for (const auto& caso : casi)
+        EXPECT_EQ(TestoNumero(caso.valore), caso.atteso) << caso.valore;
+}
+
+} // namespace
+
+#include "engine/listato.h"
+
+namespace {
+
+TEST(Listato, SostituireUnaRigaSpostaLeSeguenti)
+{
+    pianoamm::Listato listato;
+    listato.Accoda(" ");
+    listato.Accoda("due");
+    listato.Accoda("tre");
+    listato.Sostituisci(1, "seconda riga");
+    listato.Sostituisci(0, "");
+    ASSERT_EQ(listato.size(), 3U);
+    EXPECT_EQ(listato[0], "");
+    EXPECT_EQ(listato[1], "seconda riga");
+    EXPECT_EQ(listato[2], "tre");
+    EXPECT_EQ(listato.Testo(), "\nseconda riga\ntre\n");
+    EXPECT_THROW((void)listato[3], std::out_of_range);
+}
+
+} // namespace
