@@ -32,4 +32,29 @@ std::optional<double> LeggiNumero(std::string_view testo, int decimaliMassimi)
     return valore;
 }
 
+std::optional<double> LeggiCampoNumerico(std::string_view testo, int decimali, bool raggruppa)
+{
+    if (testo.empty())
+        return std::nullopt;
+    std::string normale;
+    std::size_t pos = 0;
+    for (; pos < testo.size() && testo[pos] != ','; ++pos) {
+        if (raggruppa && testo[pos] == '.')
+            continue;
+        normale += testo[pos];
+    }
+    if (normale.empty())
+        normale.push_back('0');
+    if (pos < testo.size()) {
+        const auto decimaliScritti = testo.substr(pos + 1);
+        if (decimali <= 0)
+            return std::nullopt;
+        if (!decimaliScritti.empty()) {
+            normale += ',';
+            normale += decimaliScritti;
+        }
+    }
+    return LeggiNumero(normale, decimali);
+}
+
 } // namespace pianoamm

@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh run
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)" --target pianoamm-cli
-exec build/app/pianoamm-cli --importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 06/04/2006 "$@"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DPIANOAMM_TESTS=OFF -DPIANOAMM_BENCH=OFF >/dev/null
+cmake --build build -j"$(nproc)" --target pianoamm pianoamm-cli
+exec build/app/pianoamm "$@"

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh run test
 lavori=$(nproc)
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DPIANOAMM_WERROR=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DPIANOAMM_WERROR=ON -DPIANOAMM_TESTS=ON -DPIANOAMM_BENCH=ON >/dev/null
 cmake --build build -j"$lavori"
 (cd build && ctest --output-on-failure -j"$lavori")
 

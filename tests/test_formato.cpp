@@ -206,3 +206,69 @@ TEST(Listato, SostituireUnaRigaSpostaLeSeguenti)
 }
 
 } // namespace
+
+#include "engine/numeri.h"
+
+namespace {
+
+struct CasoCampo {
+    const char* testo;
+    int decimali;
+    bool raggruppa;
+    std::optional<double> atteso;
+};
+
+TEST(LeggiNumero, CifreConVirgolaOPuntoEAlPiuNDecimali)
+{
+    const CasoCampo casi[] = {
+        {"100000", 2, false, 100000},
+        {"1500,5", 2, false, 1500.5},
+        {"1500.25", 2, false, 1500.25},
+        {"0", 2, false, 0},
+        {"12", 0, false, 12},
+        {"12,5", 0, false, std::nullopt},
+        {"1,234", 2, false, std::nullopt},
+        {"1.000.000", 2, false, std::nullopt},
+        {"", 2, false, std::nullopt},
+        {",5", 2, false, std::nullopt},
+        {"5,", 2, false, std::nullopt},
+        {"-5", 2, false, std::nullopt},
+        {"+5", 2, false, std::nullopt},
+        {" 5", 2, false, std::nullopt},
+        {"5 ", 2, false, std::nullopt},
+        {"1e5", 2, false, std::nullopt},
+        {"0x10", 2, false, std::nullopt},
+        {"1234567890123456", 2, false, std::nullopt},
+    };
+    for (const auto& caso : casi)
+        EXPECT_EQ(LeggiNumero(caso.testo, caso.decimali), caso.atteso) << '"' << caso.testo << '"';
+}
+
+TEST(LeggiCampoNumerico, IlModelloItalianoDeiCampi)
+{
+    const CasoCampo casi[] = {
+        {"100.000,00", 2, true, 100000},
+        {"1.234,5", 2, true, 1234.5},
+        {"100000", 2, true, 100000},
+        {"10.00.0", 2, true, 10000},  // grouping dots move while digits are edited
+        {",5", 2, true, 0.5},
+        {"12,", 2, true, 12},
+        {",", 2, true, 0},
+        {"5,25", 2, false, 5.25},
+        {"5.25", 2, false, 5.25},
+        {"12.5", 0, false, std::nullopt},
+        {"1,234", 2, true, std::nullopt},
+        {"12,5", 0, false, std::nullopt},
+        {"999", 0, false, 999},
+        {"", 2, true, std::nullopt},
+        {"abc", 2, true, std::nullopt},
+        {"1,2,3", 2, true, std::nullopt},
+        {"-1", 2, true, std::nullopt},
+    };
+    for (const auto& caso : casi) {
+        EXPECT_EQ(LeggiCampoNumerico(caso.testo, caso.decimali, caso.raggruppa), caso.atteso)
+            << '"' << caso.testo << '"';
+    }
+}
+
+} // namespace

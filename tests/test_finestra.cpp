@@ -1,0 +1,417 @@
+// The main window driven as a user would: keys, clicks, paste, and the
+// answers to its questions.
+
+#include "aiuto_qt.h"
+#include "ui/main/campo_numerico.h"
+#include "ui/main/frm_main.h"
+#include "ui/splash/frm_splash.h"
+
+#include <QClipboard>
+#include <QDate>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+// Records the addresses the desktop is asked to open.
+class Browser : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> aperti;
+public slots:
+    void apri(const QUrl& indirizzo) { aperti.append(indirizzo); }
+};
+
+} // namespace
+
+class TestFinestra : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FrmMain> frm;
+
+    template <typename T>
+    T* c(const char* nome) const
+    {
+        auto* controllo = frm->findChild<T*>(QString::fromLatin1(nome));
+        if (!controllo)
+            qFatal("controllo mancante: %s", nome);
+        return controllo;
+    }
+    QPushButton* avanti() const { return c<QPushButton>("cmdAvanti"); }
+    QPushButton* indietro() const { return c<QPushButton>("cmdIndietro"); }
+    QStackedWidget* tb() const { return c<QStackedWidget>("tb"); }
+    QListWidget* lista() const { return c<QListWidget>("List1"); }
+    CampoNumerico* campo(const char* nome) const { return c<CampoNumerico>(nome); }
+    QLineEdit* data() const { return c<QLineEdit>("txtData"); }
+
+    void Carica()
+    {
+        frm = std::make_unique<FrmMain>();
+        AlProssimoModale<frmSplash>([](frmSplash* splash) { splash->accept(); });
+        frm->Form_Load();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+    }
+
+    static void Scrivi(QLineEdit* campo, const QString& testo)
+    {
+        campo->setFocus();
+        campo->selectAll();
+        QTest::keyClick(campo, Qt::Key_Delete);
+        QTest::keyClicks(campo, testo);
+    }
+
+    void Inserisci(const QString& importo, const QString& rate, const QString& tasso, const QString& dataErogazione)
+    {
+        Scrivi(campo("txtImporto"), importo);
+        Scrivi(campo("txtNumRate"), rate);
+        Scrivi(campo("txtTasso"), tasso);
+        Scrivi(data(), dataErogazione);
+    }
+
+    void AiRisultati(int cadenza)
+    {
+        avanti()->click();
+        c<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(cadenza)))->click();
+        avanti()->click();
+    }
+
+    QStringList Listato() const
+    {
+        QStringList righe;
+        for (int i = 0; i < lista()->count(); ++i)
+            righe << lista()->item(i)->text();
+        return righe;
+    }
+
+private slots:
+    void init() { Carica(); }
+    void cleanup()
+    {
+        AnnullaAttese();
+        frm.reset();
+    }
+
+    void partenzaDopoLoSplash()
+    {
+        frm.reset();
+        frm = std::make_unique<FrmMain>();
+        bool finestraVisibile = true;
+        bool splashVisibile = false;
+        AlProssimoModale<frmSplash>([&](frmSplash* splash) {
+            splashVisibile = splash->isVisible();
+            finestraVisibile = frm->isVisible();
+            splash->accept();
+        });
+        frm->Form_Load();
+        QVERIFY(splashVisibile);
+        QVERIFY(!finestraVisibile);
+        QCOMPARE(data()->text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        QCOMPARE(tb()->currentIndex(), 0);
+        QCOMPARE(tb()->count(), 3);
+        QVERIFY(avanti()->isEnabled());
+        QVERIFY(!indietro()->isEnabled());
+        QVERIFY(c<QRadioButton>("Option1_0")->isChecked());
+        QCOMPARE(lista()->count(), 0);
+        QVERIFY(!campo("txtRata")->Value().has_value());
+        QCOMPARE(campo("txtImporto")->text(), QStringLiteral("0,00"));
+        QCOMPARE(campo("txtNumRate")->text(), QStringLiteral("1"));
+        QCOMPARE(campo("txtTasso")->text(), QStringLiteral("0,00"));
+    }
+
+    void tabellaDegliStati()
+    {
+        Inserisci("100000", "10", "5", "06/04/2006");
+        struct Passo {
+            QPushButton* bottone;
+            int pagina;
+            bool avantiAttivo;
+            bool indietroAttivo;
+            bool listato;
+        };
+        const Passo passi[] = {
+            {avanti(), 1, true, true, false},  {avanti(), 2, false, true, true},  {indietro(), 1, true, true, true},
+            {indietro(), 0, true, false, true}, {avanti(), 1, true, true, true},   {avanti(), 2, false, true, true},
+        };
+        for (const auto& passo : passi) {
+            passo.bottone->click();
+            QCOMPARE(tb()->currentIndex(), passo.pagina);
+            QCOMPARE(avanti()->isEnabled(), passo.avantiAttivo);
+            QCOMPARE(indietro()->isEnabled(), passo.indietroAttivo);
+            QCOMPARE(lista()->count() > 0, passo.listato);
+        }
+    }
+
+    void laPaginaDeiRisultatiRifaIlPiano()
+    {
+        Inserisci("100000", "10", "5", "06/04/2006");
+        AiRisultati(5);
+        QCOMPARE(lista()->count(), 21);
+        QCOMPARE(lista()->item(20)->text(), QStringLiteral(" 10    06/04/2016            618        12.333        12.950              "));
+        indietro()->click();
+        indietro()->click();
+        Scrivi(campo("txtNumRate"), "3");
+        avanti()->click();
+        avanti()->click();
+        QCOMPARE(lista()->count(), 14);
+        QCOMPARE(lista()->item(4)->text(), QStringLiteral("IMPORTO MUTUO          :          100.000   NUMERO RATE   :    3"));
+    }
+
+    void ilListatoEQuelloDelProgrammaARigaDiComando()
+    {
+        struct Caso {
+            const char* importo;
+            const char* rate;
+            const char* tasso;
+            const char* data;
+            int cadenza;
+            const char* nomeCadenza;
+        };
+        const Caso casi[] = {
+            {"100000", "10", "5", "06/04/2006", 5, "annuale"},
+            {"250000,5", "999", "4,75", "31/01/2008", 0, "mensile"},
+            {"1234,56", "7", "12,5", "29/02/2008", 3, "quadrimestrale"},
+        };
+        for (const auto& caso : casi) {
+            Inserisci(caso.importo, caso.rate, caso.tasso, caso.data);
+            AiRisultati(caso.cadenza);
+            QProcess cli;
+            cli.start(QStringLiteral(PIANOAMM_CLI),
+                      {"--importo", caso.importo, "--numero-rate", caso.rate, "--tasso", caso.tasso, "--cadenza",
+                       caso.nomeCadenza, "--data", caso.data});
+            QVERIFY(cli.waitForFinished());
+            QCOMPARE(cli.exitCode(), 0);
+            QCOMPARE(Listato().join('\n') + '\n', QString::fromUtf8(cli.readAllStandardOutput()));
+            indietro()->click();
+            indietro()->click();
+        }
+    }
+
+    void controlloDellaDataAOgniModifica()
+    {
+        struct Caso {
+            const char* testo;
+            bool valida;
+        };
+        const Caso casi[] = {{"06/04/2006", true}, {"31/02/2006", false}, {"", false},
+                             {"6/4/2006", true},   {"domani", false},     {"29/02/2008", true},
+                             {"29/02/2007", false}};
+        for (const auto& caso : casi) {
+            Scrivi(data(), QString::fromLatin1(caso.testo));
+            QCOMPARE(avanti()->isEnabled(), caso.valida);
+        }
+        // Pasted text is checked too, not only typed text.
+        for (const auto& caso : casi) {
+            QApplication::clipboard()->setText(QString::fromLatin1(caso.testo));
+            data()->selectAll();
+            data()->paste();
+            QCOMPARE(data()->text(), QString::fromLatin1(caso.testo));
+            QCOMPARE(avanti()->isEnabled(), caso.valida);
+        }
+    }
+
+    void puntoComeVirgolaInImportoETassoNonNelleRate()
+    {
+        Scrivi(campo("txtImporto"), "1234.5");
+        QCOMPARE(campo("txtImporto")->text(), QStringLiteral("1234,5"));
+        QCOMPARE(campo("txtImporto")->Value(), 1234.5);
+        Scrivi(campo("txtTasso"), "4.25");
+        QCOMPARE(campo("txtTasso")->text(), QStringLiteral("4,25"));
+        QCOMPARE(campo("txtTasso")->Value(), 4.25);
+        Scrivi(campo("txtNumRate"), "1.5");
+        QCOMPARE(campo("txtNumRate")->text(), QStringLiteral("15"));
+        QCOMPARE(campo("txtNumRate")->Value(), 15.0);
+    }
+
+    void campiNumericiNelLoroIntervallo()
+    {
+        struct Caso {
+            const char* campo;
+            const char* digitato;
+            const char* testoDopo;
+            double valore;
+        };
+        const Caso casi[] = {
+            {"txtImporto", "abc", "0,00", 0},            // nothing that is not a number gets in
+            {"txtImporto", "9999999999", "999.999.999,00", 999999999},  // the tenth digit would pass the maximum
+            {"txtImporto", "12,345", "12,34", 12.34},   // a third decimal is refused
+            {"txtImporto", "-5", "5,00", 5},
+            {"txtImporto", "", "0,00", 0},              // emptied: the minimum
+            {"txtNumRate", "0", "1", 1},                // under the minimum: the minimum once left
+            {"txtNumRate", "1000", "100", 100},
+            {"txtNumRate", "", "1", 1},
+            {"txtNumRate", "12x", "12", 12},
+            {"txtTasso", "100", "10,00", 10},
+            {"txtTasso", "99,5", "99,00", 99},
+            {"txtTasso", "7,5%", "7,50", 7.5},
+        };
+        for (const auto& caso : casi) {
+            auto* f = campo(caso.campo);
+            Scrivi(f, QString::fromLatin1(caso.digitato));
+            data()->setFocus();  // leave the field
+            QCOMPARE(f->text(), QString::fromUtf8(caso.testoDopo));
+            QCOMPARE(f->Value(), caso.valore);
+        }
+        // Pasted garbage is refused whole; a pasted number is taken.
+        auto* importo = campo("txtImporto");
+        Scrivi(importo, "500");
+        for (const char* incollato : {"dieci euro", "1e9", "1.000,5,5", "-3"}) {
+            QApplication::clipboard()->setText(QString::fromLatin1(incollato));
+            importo->selectAll();
+            importo->paste();
+            QCOMPARE(importo->text(), QStringLiteral("500"));
+            QCOMPARE(importo->Value(), 500.0);
+        }
+        QApplication::clipboard()->setText(QStringLiteral("1.234,56"));
+        importo->selectAll();
+        importo->paste();
+        QCOMPARE(importo->Value(), 1234.56);
+    }
+
+    void tassoZeroCalcolaIlPiano()
+    {
+        Inserisci("100000", "4", "0", "06/04/2006");
+        Messaggio messaggio;
+        Rispondi(QMessageBox::Ok, messaggio);
+        AiRisultati(2);
+        QVERIFY(!messaggio.mostrato);
+        QCOMPARE(lista()->count(), 15);
+        QCOMPARE(lista()->item(5)->text(), QStringLiteral("RATA FISSA             :            25000   TASSO % ANNUALE :    0,000"));
+        QCOMPARE(campo("txtRata")->Value(), 25000.0);
+    }
+
+    void calcoloFallitoLoDiceELasciaLaListaVuota()
+    {
+        Inserisci("100000", "10", "5", "06/04/2006");
+        AiRisultati(5);
+        QCOMPARE(lista()->count(), 21);
+        indietro()->click();
+        indietro()->click();
+        Inserisci("100000", "999", "5", "01/01/9500");
+        Messaggio messaggio;
+        Rispondi(QMessageBox::Ok, messaggio);
+        AiRisultati(5);
+        QVERIFY(messaggio.mostrato);
+        QVERIFY(messaggio.testo.contains(QStringLiteral("31/12/9999")));
+        QCOMPARE(messaggio.icona, QMessageBox::Warning);
+        QCOMPARE(lista()->count(), 0);
+        QCOMPARE(tb()->currentIndex(), 2);
+        QVERIFY(!avanti()->isEnabled());
+        QVERIFY(indietro()->isEnabled());
+    }
+
+    void chiusuraConDomanda()
+    {
+        Inserisci("100000", "10", "5", "06/04/2006");
+        AiRisultati(5);
+        Messaggio no;
+        Rispondi(QMessageBox::No, no);
+        c<QPushButton>("cmdClose")->click();
+        QVERIFY(no.mostrato);
+        QCOMPARE(no.testo, QStringLiteral("Chiudere il programma?"));
+        QCOMPARE(no.icona, QMessageBox::Question);
+        QVERIFY(frm->isVisible());
+        QCOMPARE(tb()->currentIndex(), 2);
+        QCOMPARE(lista()->count(), 21);
+        QCOMPARE(campo("txtImporto")->Value(), 100000.0);
+
+        // Escape anywhere clicks Chiudi (offscreen, the window has to be
+        // given back the activation that a window manager would restore).
+        frm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        Messaggio si;
+        Rispondi(QMessageBox::Yes, si);
+        QTest::keyClick(lista(), Qt::Key_Escape);
+        QVERIFY(si.mostrato);
+        QVERIFY(!frm->isVisible());
+    }
+
+    void laCrocettaChiudeSenzaChiedere()
+    {
+        Messaggio domanda;
+        Rispondi(QMessageBox::No, domanda);
+        QVERIFY(frm->close());
+        QVERIFY(!domanda.mostrato);
+        QVERIFY(!frm->isVisible());
+    }
+
+    void txtRataNonSiVedeMaiMaTieneLaRata()
+    {
+        Inserisci("100000", "1", "5", "06/04/2006");
+        auto* rata = campo("txtRata");
+        QVERIFY(!rata->isVisible());
+        AiRisultati(5);
+        QVERIFY(!rata->isVisible());
+        // Beyond the field's own range: held whole, shown whole in the listing.
+        QVERIFY(qAbs(*rata->Value() - 105000) < 1e-6);
+        QCOMPARE(lista()->item(5)->text(), QStringLiteral("RATA FISSA             :           105000   TASSO % ANNUALE :    5,000"));
+        indietro()->click();
+        indietro()->click();
+        QVERIFY(!rata->isVisible());
+    }
+
+    void ordineDiTabulazione()
+    {
+        const char* attesi[] = {"cmdClose", "cmdAvanti", "txtImporto", "txtNumRate", "txtTasso", "txtData", "tb"};
+        QCOMPARE(QApplication::focusWidget(), tb());
+        for (const char* atteso : attesi) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(atteso));
+        }
+        avanti()->click();
+        tb()->setFocus();
+        // The option group takes the focus at its selected option; the
+        // arrows move the choice within it.
+        const char* pagina1[] = {"cmdClose", "cmdAvanti", "cmdIndietro", "Option1_0"};
+        for (const char* atteso : pagina1) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(atteso));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option1_1"));
+        QVERIFY(c<QRadioButton>("Option1_1")->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), tb());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option1_1"));
+        avanti()->click();
+        tb()->setFocus();
+        const char* pagina2[] = {"cmdClose", "cmdIndietro", "List1", "cmdPrint", "cmdSito"};
+        for (const char* atteso : pagina2) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(atteso));
+        }
+    }
+
+    void ilSitoSiApreUnaVoltaPerClic()
+    {
+        Browser browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "apri");
+        AiRisultati(0);
+        c<QToolButton>("cmdSito")->click();
+        QCOMPARE(browser.aperti.size(), 1);
+        auto* etichetta = c<QLabel>("etc");
+        QTest::mouseClick(etichetta, Qt::LeftButton);
+        QCOMPARE(browser.aperti.size(), 2);
+        QCOMPARE(browser.aperti.at(0), QUrl(QString::fromLatin1(FrmMain::IndirizzoSito)));
+        QCOMPARE(browser.aperti.at(0).scheme(), QStringLiteral("http"));
+        QVERIFY(etichetta->text().endsWith(QStringLiteral(" - Software Gestionale")));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    }
+};
+
+QTEST_MAIN(TestFinestra)
+#include "test_finestra.moc"

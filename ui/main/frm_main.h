@@ -1,0 +1,69 @@
+#pragma once
+
+// FrmMain is the program's working window: a three-page wizard in the stacked
+// widget tb (page 0 the loan data, page 1 the payment frequency, page 2 the
+// results), walked only with cmdAvanti and cmdIndietro. Reaching page 2 runs
+// ElaboraPiano, which hands the fields' values to the schedule engine
+// (engine/calcolo.h) and shows the listing it returns in List1; printing reads
+// List1 back as it stands. The widgets are placed at fixed positions given in
+// twips (ui/twips.h) and carry the names the rest of the program and the tests
+// look them up by.
+
+#include <QWidget>
+
+#include <array>
+
+class CampoNumerico;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QToolButton;
+
+class FrmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    // The maker's home page, opened by cmdSito and etc.
+    static const char* const IndirizzoSito;
+
+    explicit FrmMain(QWidget* parent = nullptr);
+
+    // Start-up: the splash picture, shown modally, then today's date.
+    void Form_Load();
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void CreaControlli();
+    void ImpostaOrdineTab();
+
+    void cmdAvanti_Click();
+    void cmdIndietro_Click();
+    void cmdClose_Click();
+    void ApriSito();
+    void txtData_Change();
+    bool ElaboraPiano();
+
+    QPushButton* cmdIndietro = nullptr;
+    QPushButton* cmdAvanti = nullptr;
+    QPushButton* cmdClose = nullptr;
+    QStackedWidget* tb = nullptr;
+    QToolButton* cmdSito = nullptr;
+    QToolButton* cmdPrint = nullptr;
+    QListWidget* List1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    std::array<QRadioButton*, 6> Option1{};
+    CampoNumerico* txtImporto = nullptr;
+    CampoNumerico* txtNumRate = nullptr;
+    CampoNumerico* txtTasso = nullptr;
+    CampoNumerico* txtRata = nullptr;
+    QLineEdit* txtData = nullptr;
+    QLabel* etc = nullptr;
+};
