@@ -12,5 +12,6 @@ int main(int argc, char* argv[])
     FrmMain frmMain;
     frmMain.Form_Load();
     frmMain.show();
+    frmMain.activateWindow();
     return QApplication::exec();
 }

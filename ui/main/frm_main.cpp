@@ -96,12 +96,6 @@ FrmMain::FrmMain(QWidget* parent)
     setFont(Carattere(FontDialogo, 8.25));
     const Twips tw(logicalDpiX());
     setFixedSize(tw(9675), tw(6255));
-    CreaControlli();
-    ImpostaOrdineTab();
-
-    // Escape anywhere in the window clicks Chiudi, whose question follows.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, cmdClose, &QPushButton::click);
 }
 
 void FrmMain::CreaControlli()
@@ -268,6 +262,10 @@ void FrmMain::CreaControlli()
     etc->installEventFilter(this);
     // cmdIndietro, made first, covers the label's last few pixels.
     etc->lower();
+
+    // Escape anywhere in the window clicks Chiudi, whose question follows.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, cmdClose, &QPushButton::click);
 }
 
 void FrmMain::ImpostaOrdineTab()
@@ -282,7 +280,13 @@ void FrmMain::ImpostaOrdineTab()
 
 void FrmMain::Form_Load()
 {
+    // The controls are made while the splash picture is already up: the
+    // picture appears at once, and their making is hidden behind it.
     frmSplash splash;
+    splash.show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    CreaControlli();
+    ImpostaOrdineTab();
     splash.exec();
     txtData->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
     if (const QScreen* schermo = screen())

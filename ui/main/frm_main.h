@@ -33,7 +33,8 @@ public:
 
     explicit FrmMain(QWidget* parent = nullptr);
 
-    // Start-up: the splash picture, shown modally, then today's date.
+    // Start-up: the splash picture, shown modally, the controls, then
+    // today's date. The window is shown once this returns.
     void Form_Load();
 
 protected:
