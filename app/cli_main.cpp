@@ -1,7 +1,13 @@
-// pianoamm-cli: the schedule listing on standard output, for scripts.
+// pianoamm-cli: the schedule listing on standard output, or its printout as
+// a PDF file, for scripts.
 
 #include "app/opzioni_cli.h"
 #include "engine/errore.h"
+#include "print/impaginazione.h"
+#include "print/stampa.h"
+
+#include <QGuiApplication>
+#include <QStringList>
 
 #include <cstdio>
 #include <ctime>
@@ -20,6 +26,25 @@ std::string Oggi()
     return pianoamm::FormatoData({locale.tm_year + 1900, locale.tm_mon + 1, locale.tm_mday}).Testo();
 }
 
+// The printout needs fonts, hence a GUI application, but never a screen.
+// Qt's own notices are not for this program's user: its messages are.
+bool ScriviStampa(int argc, char* argv[], const std::string& percorso, const pianoamm::Listato& listato)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& messaggio) {
+        if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+            std::cerr << messaggio.toStdString() << '\n';
+    });
+    QGuiApplication app(argc, argv);
+    QStringList righe;
+    righe.reserve(static_cast<qsizetype>(listato.size()));
+    for (std::size_t i = 0; i < listato.size(); ++i) {
+        const auto riga = listato[i];
+        righe.append(QString::fromUtf8(riga.data(), static_cast<qsizetype>(riga.size())));
+    }
+    return ScriviPdf(QString::fromStdString(percorso), Impagina(righe));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -32,6 +57,11 @@ int main(int argc, char* argv[])
             return 0;
         }
         const auto piano = pianoamm::PianoAmm(opzioni.Dati);
+        if (!opzioni.Pdf.empty()) {
+            if (!ScriviStampa(argc, argv, opzioni.Pdf, piano.Righe))
+                throw pianoamm::ErrorePiano("impossibile scrivere il file «" + opzioni.Pdf + "».");
+            return 0;
+        }
         const std::string& testo = piano.Righe.Testo();
         std::fwrite(testo.data(), 1, testo.size(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;

@@ -20,15 +20,21 @@ constexpr std::array<std::pair<std::string_view, Cadenza>, 6> NomiCadenze{{
     {"annuale", Cadenza::Annuale},
 }};
 
-enum class Opzione { Importo, NumeroRate, Tasso, Cadenza, Data };
+enum class Opzione { Importo, NumeroRate, Tasso, Cadenza, Data, Pdf };
 
-constexpr std::array<std::pair<std::string_view, Opzione>, 5> NomiOpzioni{{
+constexpr std::array<std::pair<std::string_view, Opzione>, 6> NomiOpzioni{{
     {"--importo", Opzione::Importo},
     {"--numero-rate", Opzione::NumeroRate},
     {"--tasso", Opzione::Tasso},
     {"--cadenza", Opzione::Cadenza},
     {"--data", Opzione::Data},
+    {"--pdf", Opzione::Pdf},
 }};
+
+bool Facoltativa(Opzione opzione)
+{
+    return opzione == Opzione::Data || opzione == Opzione::Pdf;
+}
 
 [[noreturn]] void Rifiuta(std::string_view opzione, std::string_view motivo)
 {
@@ -56,7 +62,7 @@ double Numero(std::string_view opzione, std::string_view testo, int decimali, do
 std::string_view UsoCli()
 {
     return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
-           "[--data GG/MM/AAAA]\n"
+           "[--data GG/MM/AAAA] [--pdf FILE]\n"
            "\n"
            "Stampa il piano d'ammortamento a rata fissa (metodo francese).\n"
            "\n"
@@ -66,6 +72,8 @@ std::string_view UsoCli()
            "  --cadenza CADENZA    mensile, bimestrale, trimestrale, quadrimestrale,\n"
            "                       semestrale o annuale\n"
            "  --data GG/MM/AAAA    data di erogazione (predefinita: oggi)\n"
+           "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
+           "                       invece di mostrare il piano\n"
            "  --help               mostra questo aiuto\n"
            "\n"
            "Importo e tasso accettano la virgola o il punto come separatore decimale,\n"
@@ -77,8 +85,11 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::str
     std::array<std::optional<std::string_view>, NomiOpzioni.size()> valori;
     for (std::size_t i = 0; i < argomenti.size(); ++i) {
         std::string_view nome = argomenti[i];
-        if (nome == "--help" || nome == "-h")
-            return OpzioniCli{true, {}};
+        if (nome == "--help" || nome == "-h") {
+            OpzioniCli aiuto;
+            aiuto.Aiuto = true;
+            return aiuto;
+        }
         std::optional<std::string_view> valore;
         if (const auto uguale = nome.find('='); nome.starts_with("--") && uguale != std::string_view::npos) {
             valore = nome.substr(uguale + 1);
@@ -100,7 +111,7 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::str
         valori[indice] = valore;
     }
     for (std::size_t indice = 0; indice < NomiOpzioni.size(); ++indice) {
-        if (!valori[indice] && NomiOpzioni[indice].second != Opzione::Data)
+        if (!valori[indice] && !Facoltativa(NomiOpzioni[indice].second))
             throw ErrorePiano("Manca l'opzione obbligatoria " + std::string(NomiOpzioni[indice].first)
                               + ". Usare --help per l'uso.");
     }
@@ -131,6 +142,12 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::str
     dati.DataErogazione = std::string(data ? *data : oggi);
     if (!LeggiData(dati.DataErogazione))
         Rifiuta("--data", "«" + dati.DataErogazione + "» non è una data valida (GG/MM/AAAA).");
+
+    if (const auto& pdf = valori[static_cast<std::size_t>(Opzione::Pdf)]) {
+        if (pdf->empty())
+            Rifiuta("--pdf", "manca il nome del file.");
+        opzioni.Pdf = std::string(*pdf);
+    }
     return opzioni;
 }
 

@@ -11,6 +11,7 @@ namespace pianoamm {
 struct OpzioniCli {
     bool Aiuto = false;
     DatiMutuo Dati;
+    std::string Pdf;  // where to write the printout instead of the listing, if given
 };
 
 // The usage text printed by --help.

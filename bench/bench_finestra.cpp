@@ -43,13 +43,3 @@ void AvantiAiRisultatiCon999RateMensili(benchmark::State& state)
 BENCHMARK(AvantiAiRisultatiCon999RateMensili)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

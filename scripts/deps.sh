@@ -8,7 +8,9 @@ pacchetti=(cmake make g++ qt6-base-dev fonts-liberation2)
 for scopo in "$@"; do
     case "$scopo" in
         run) ;;
-        test) pacchetti+=(libgtest-dev libbenchmark-dev) ;;
+        # The real print test needs a print service with a PDF printer, and
+        # the printouts are read back with poppler's tools.
+        test) pacchetti+=(libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils) ;;
         *) echo "deps.sh: scopo sconosciuto: $scopo" >&2; exit 2 ;;
     esac
 done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test; then builds
 # again under AddressSanitizer and UndefinedBehaviorSanitizer and runs every
-# test there too; last, times the listing with the benchmark (a report, not a check).
+# test there too; last, times the listing, the window and the printout with
+# the benchmarks (a report, not a check).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh run test
@@ -17,3 +18,4 @@ cmake --build build-sanitizer -j"$lavori"
     ctest --output-on-failure -j"$lavori")
 
 build/bench/pianoamm-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+build/bench/pianoamm-bench-qt --benchmark_repetitions=3 --benchmark_report_aggregates_only=true

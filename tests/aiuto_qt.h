@@ -1,38 +1,70 @@
 #pragma once
 
 // Helpers for the window tests: modal boxes open nested event loops, so they
-// are answered from a timer that watches for them.
+// are answered from a timer that watches for them. The steps given are taken
+// in order, one per modal widget as each shows.
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
+#include <deque>
 #include <functional>
 
-// Calls azione on the next modal widget of type T as soon as it shows.
+namespace copione {
+
+using Passo = std::function<bool(QWidget*)>;
+
+inline std::deque<Passo>& Passi()
+{
+    static std::deque<Passo> passi;
+    return passi;
+}
+
+inline QTimer& Sorveglianza()
+{
+    static QTimer* timer = [] {
+        auto* t = new QTimer(qApp);
+        t->setInterval(5);
+        QObject::connect(t, &QTimer::timeout, [] {
+            auto& passi = Passi();
+            if (passi.empty()) {
+                Sorveglianza().stop();
+                return;
+            }
+            QWidget* modale = QApplication::activeModalWidget();
+            if (!modale || !modale->isVisible())
+                return;
+            const Passo passo = passi.front();
+            if (passo(modale))
+                passi.pop_front();
+        });
+        return t;
+    }();
+    return *timer;
+}
+
+} // namespace copione
+
+// Calls azione on the next modal widget, once it shows, if it is a T.
 template <typename T>
 void AlProssimoModale(std::function<void(T*)> azione)
 {
-    auto* timer = new QTimer(qApp);
-    timer->setObjectName(QStringLiteral("attesaModale"));
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, azione] {
-        auto* modale = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (modale && modale->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            azione(modale);
-        }
+    copione::Passi().push_back([azione](QWidget* modale) {
+        auto* atteso = qobject_cast<T*>(modale);
+        if (!atteso)
+            return false;
+        azione(atteso);
+        return true;
     });
-    timer->start();
+    copione::Sorveglianza().start();
 }
 
-// Drops the watches that found nothing, so that none answers a later test's box.
+// Drops the steps that found nothing, so that none answers a later test's box.
 inline void AnnullaAttese()
 {
-    for (auto* timer : qApp->findChildren<QTimer*>(QStringLiteral("attesaModale"), Qt::FindDirectChildrenOnly))
-        delete timer;
+    copione::Passi().clear();
 }
 
 // What a message box showed, filled in once it has been answered.

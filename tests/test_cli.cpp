@@ -150,6 +150,108 @@ TEST(ProgrammaCli, ErroriSuStandardErrorConUscita2)
     }
 }
 
+struct Pdf {
+    std::filesystem::path percorso;
+    explicit Pdf(const std::string& nome) : percorso(std::filesystem::temp_directory_path() / nome) {}
+    ~Pdf() { std::filesystem::remove(percorso); }
+    Pdf(const Pdf&) = delete;
+    Pdf& operator=(const Pdf&) = delete;
+
+    // The text of page pagina, as pdftotext lays it out.
+    std::string Pagina(int pagina) const
+    {
+        const auto testo = percorso.string() + ".txt";
+        const std::string comando = "pdftotext -layout -f " + std::to_string(pagina) + " -l " + std::to_string(pagina)
+                                    + " '" + percorso.string() + "' '" + testo + "'";
+        std::string letto;
+        if (std::system(comando.c_str()) == 0)
+            letto = Contenuto(testo);
+        std::filesystem::remove(testo);
+        return letto;
+    }
+
+    int Pagine() const
+    {
+        const auto info = percorso.string() + ".info";
+        std::system(("pdfinfo '" + percorso.string() + "' >'" + info + "'").c_str());
+        const std::string testo = Contenuto(info);
+        std::filesystem::remove(info);
+        const auto pos = testo.find("Pages:");
+        return pos == std::string::npos ? -1 : std::stoi(testo.substr(pos + 6));
+    }
+};
+
+// Runs of blanks as one space: pdftotext spaces words only roughly.
+std::string Semplifica(const std::string& testo)
+{
+    std::string semplice;
+    for (const char c : testo) {
+        const bool spazio = c == ' ' || c == '\f';
+        if (!spazio || (!semplice.empty() && semplice.back() != ' ' && semplice.back() != '\n'))
+            semplice += spazio ? ' ' : c;
+    }
+    return semplice;
+}
+
+std::string PrimaRigaPiena(const std::string& testo)
+{
+    std::istringstream righe(testo);
+    std::string riga;
+    while (std::getline(righe, riga)) {
+        if (riga.find_first_not_of(" \f") != std::string::npos)
+            return riga.substr(riga.find_first_not_of(" \f"));
+    }
+    return {};
+}
+
+TEST(ProgrammaCli, LaStampaInPdf)
+{
+    struct Caso {
+        const char* argomenti;
+        int pagine;
+    };
+    const Caso casi[] = {
+        {"--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 06/04/2006", 1},
+        {"--importo 100000 --numero-rate 54 --tasso 5 --cadenza mensile --data 06/04/2006", 1},  // 65 lines: no page of headings alone
+        {"--importo 100000 --numero-rate 120 --tasso 5 --cadenza mensile --data 31/01/2008", 3},
+        {"--importo 250000 --numero-rate 999 --tasso 4,75 --cadenza mensile --data 31/01/2008", 17},
+    };
+    for (const auto& caso : casi) {
+        const Pdf pdf("pianoamm-prova.pdf");
+        const auto esito = Esegui(std::string(caso.argomenti) + " --pdf " + pdf.percorso.string());
+        EXPECT_EQ(esito.uscita, 0) << caso.argomenti;
+        EXPECT_EQ(esito.out, "") << caso.argomenti;
+        ASSERT_EQ(pdf.Pagine(), caso.pagine) << caso.argomenti;
+        EXPECT_EQ(PrimaRigaPiena(pdf.Pagina(1)), "PIANO D'AMMORTAMENTO") << caso.argomenti;
+        for (int pagina = 2; pagina <= caso.pagine; ++pagina) {
+            EXPECT_EQ(Semplifica(PrimaRigaPiena(pdf.Pagina(pagina))),
+                      "N. SCADENZA Q.INTERESSI Q.CAPITALE TOTALE RATA DEB.RESIDUO")
+                << caso.argomenti << ", pagina " << pagina;
+        }
+    }
+
+    // The worked example's rows, as the listing has them.
+    const Pdf pdf("pianoamm-esempio.pdf");
+    ASSERT_EQ(Esegui("--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 06/04/2006 --pdf "
+                     + pdf.percorso.string())
+                  .uscita,
+              0);
+    const std::string testo = Semplifica(pdf.Pagina(1));
+    for (const char* riga : {"\n1 06/04/2007 5.000 7.950 12.950 92.050\n", "\n9 06/04/2015 1.204 11.746 12.950 12.333\n",
+                             "\n10 06/04/2016 618 12.333 12.950\n", "TOTALE QUOTA INTERESSI : 29.505\n",
+                             "RATA FISSA : 12950,4574965457 TASSO % ANNUALE : 5,000\n"}) {
+        EXPECT_NE(testo.find(riga), std::string::npos) << riga;
+    }
+}
+
+TEST(ProgrammaCli, PdfNonScrivibile)
+{
+    const auto esito = Esegui("--importo 1000 --numero-rate 10 --tasso 5 --cadenza annuale --pdf /cartella-inesistente/piano.pdf");
+    EXPECT_EQ(esito.uscita, 2);
+    EXPECT_EQ(esito.out, "");
+    EXPECT_NE(esito.err.find("impossibile scrivere il file"), std::string::npos) << esito.err;
+}
+
 TEST(ProgrammaCli, AiutoSuStandardOutput)
 {
     const auto esito = Esegui("--help");

@@ -1,10 +1,7 @@
 // The main window driven as a user would: keys, clicks, paste, and the
 // answers to its questions.
 
-#include "aiuto_qt.h"
-#include "ui/main/campo_numerico.h"
-#include "ui/main/frm_main.h"
-#include "ui/splash/frm_splash.h"
+#include "guida_finestra.h"
 
 #include <QClipboard>
 #include <QDate>
@@ -36,69 +33,11 @@ public slots:
 
 } // namespace
 
-class TestFinestra : public QObject {
+class TestFinestra : public QObject, private GuidaFinestra {
     Q_OBJECT
 
-private:
-    std::unique_ptr<FrmMain> frm;
-
-    template <typename T>
-    T* c(const char* nome) const
-    {
-        auto* controllo = frm->findChild<T*>(QString::fromLatin1(nome));
-        if (!controllo)
-            qFatal("controllo mancante: %s", nome);
-        return controllo;
-    }
-    QPushButton* avanti() const { return c<QPushButton>("cmdAvanti"); }
-    QPushButton* indietro() const { return c<QPushButton>("cmdIndietro"); }
-    QStackedWidget* tb() const { return c<QStackedWidget>("tb"); }
-    QListWidget* lista() const { return c<QListWidget>("List1"); }
-    CampoNumerico* campo(const char* nome) const { return c<CampoNumerico>(nome); }
-    QLineEdit* data() const { return c<QLineEdit>("txtData"); }
-
-    void Carica()
-    {
-        frm = std::make_unique<FrmMain>();
-        AlProssimoModale<frmSplash>([](frmSplash* splash) { splash->accept(); });
-        frm->Form_Load();
-        frm->show();
-        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
-    }
-
-    static void Scrivi(QLineEdit* campo, const QString& testo)
-    {
-        campo->setFocus();
-        campo->selectAll();
-        QTest::keyClick(campo, Qt::Key_Delete);
-        QTest::keyClicks(campo, testo);
-    }
-
-    void Inserisci(const QString& importo, const QString& rate, const QString& tasso, const QString& dataErogazione)
-    {
-        Scrivi(campo("txtImporto"), importo);
-        Scrivi(campo("txtNumRate"), rate);
-        Scrivi(campo("txtTasso"), tasso);
-        Scrivi(data(), dataErogazione);
-    }
-
-    void AiRisultati(int cadenza)
-    {
-        avanti()->click();
-        c<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(cadenza)))->click();
-        avanti()->click();
-    }
-
-    QStringList Listato() const
-    {
-        QStringList righe;
-        for (int i = 0; i < lista()->count(); ++i)
-            righe << lista()->item(i)->text();
-        return righe;
-    }
-
 private slots:
-    void init() { Carica(); }
+    void init() { QVERIFY(Carica()); }
     void cleanup()
     {
         AnnullaAttese();
@@ -124,7 +63,7 @@ private slots:
         QCOMPARE(tb()->count(), 3);
         QVERIFY(avanti()->isEnabled());
         QVERIFY(!indietro()->isEnabled());
-        QVERIFY(c<QRadioButton>("Option1_0")->isChecked());
+        QVERIFY(c<QRadioButton>(QStringLiteral("Option1_0"))->isChecked());
         QCOMPARE(lista()->count(), 0);
         QVERIFY(!campo("txtRata")->Value().has_value());
         QCOMPARE(campo("txtImporto")->text(), QStringLiteral("0,00"));
@@ -319,7 +258,7 @@ private slots:
         AiRisultati(5);
         Messaggio no;
         Rispondi(QMessageBox::No, no);
-        c<QPushButton>("cmdClose")->click();
+        c<QPushButton>(QStringLiteral("cmdClose"))->click();
         QVERIFY(no.mostrato);
         QCOMPARE(no.testo, QStringLiteral("Chiudere il programma?"));
         QCOMPARE(no.icona, QMessageBox::Question);
@@ -382,7 +321,7 @@ private slots:
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option1_1"));
-        QVERIFY(c<QRadioButton>("Option1_1")->isChecked());
+        QVERIFY(c<QRadioButton>(QStringLiteral("Option1_1"))->isChecked());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), tb());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
@@ -401,9 +340,9 @@ private slots:
         Browser browser;
         QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "apri");
         AiRisultati(0);
-        c<QToolButton>("cmdSito")->click();
+        c<QToolButton>(QStringLiteral("cmdSito"))->click();
         QCOMPARE(browser.aperti.size(), 1);
-        auto* etichetta = c<QLabel>("etc");
+        auto* etichetta = c<QLabel>(QStringLiteral("etc"));
         QTest::mouseClick(etichetta, Qt::LeftButton);
         QCOMPARE(browser.aperti.size(), 2);
         QCOMPARE(browser.aperti.at(0), QUrl(QString::fromLatin1(FrmMain::IndirizzoSito)));

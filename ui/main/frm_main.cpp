@@ -2,6 +2,8 @@
 
 #include "engine/calcolo.h"
 #include "engine/errore.h"
+#include "print/impaginazione.h"
+#include "print/stampa.h"
 #include "ui/main/campo_numerico.h"
 #include "ui/splash/frm_splash.h"
 #include "ui/twips.h"
@@ -9,6 +11,8 @@
 #include <QButtonGroup>
 #include <QDate>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -19,6 +23,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -143,6 +149,7 @@ void FrmMain::CreaControlli()
     cmdPrint = bottoneImmagine("cmdPrint", ":/assets/stampante.ico", QStringLiteral("Stampa il piano"),
                                tw(8685, 435, 735, 645));
     connect(cmdSito, &QToolButton::clicked, this, &FrmMain::ApriSito);
+    connect(cmdPrint, &QToolButton::clicked, this, &FrmMain::StampaPiano);
 
     List1 = new QListWidget(pagine[2]);
     List1->setObjectName(QStringLiteral("List1"));
@@ -368,5 +375,48 @@ bool FrmMain::ElaboraPiano()
         QMessageBox::warning(this, TitoloApplicazione(),
                              QStringLiteral("Impossibile calcolare il piano.\n\n") + QString::fromUtf8(errore.what()));
         return false;
+    }
+}
+
+void FrmMain::StampaPiano()
+{
+    if (List1->count() <= 1)
+        return;
+    const auto risposta = QMessageBox::question(this, TitoloApplicazione(), QStringLiteral("Avviare la stampa?."),
+                                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (risposta != QMessageBox::Yes)
+        return;
+    QStringList righe;
+    righe.reserve(List1->count());
+    for (int i = 0; i < List1->count(); ++i)
+        righe.append(List1->item(i)->text());
+    const auto pagine = Impagina(righe);
+
+    if (QPrinterInfo::defaultPrinterName().isEmpty()) {
+        OffriPdf(QStringLiteral("Non è configurata nessuna stampante predefinita."), pagine);
+        return;
+    }
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setDocName(QStringLiteral("Piano d'ammortamento"));
+    if (!DisegnaPagine(stampante, pagine)) {
+        OffriPdf(QStringLiteral("La stampante «%1» non ha accettato la stampa.").arg(stampante.printerName()), pagine);
+    }
+}
+
+void FrmMain::OffriPdf(const QString& motivo, const QList<QStringList>& pagine)
+{
+    const auto risposta =
+        QMessageBox::warning(this, TitoloApplicazione(), motivo + QStringLiteral("\n\nSalvare la stampa come file PDF?"),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (risposta != QMessageBox::Yes)
+        return;
+    const QString percorso = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Salva la stampa come PDF"), QDir::home().filePath(QStringLiteral("piano.pdf")),
+        QStringLiteral("Documenti PDF (*.pdf)"));
+    if (percorso.isEmpty())
+        return;
+    if (!ScriviPdf(percorso, pagine)) {
+        QMessageBox::warning(this, TitoloApplicazione(),
+                             QStringLiteral("Impossibile scrivere il file «%1».").arg(QDir::toNativeSeparators(percorso)));
     }
 }

@@ -50,6 +50,8 @@ private:
     void ApriSito();
     void txtData_Change();
     bool ElaboraPiano();
+    void StampaPiano();
+    void OffriPdf(const QString& motivo, const QList<QStringList>& pagine);
 
     QPushButton* cmdIndietro = nullptr;
     QPushButton* cmdAvanti = nullptr;

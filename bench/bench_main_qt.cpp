@@ -1,0 +1,15 @@
+// The benchmarks that need Qt run in an application with no screen.
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,34 @@
+// The largest printout, 999 monthly installments on 17 pages, to a PDF file.
+
+#include "engine/calcolo.h"
+#include "print/impaginazione.h"
+#include "print/stampa.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void StampaPdfDi999RateMensili(benchmark::State& state)
+{
+    pianoamm::DatiMutuo dati;
+    dati.Importo = 250000;
+    dati.NumeroRate = 999;
+    dati.TassoAnnuo = 4.75;
+    dati.DataErogazione = "31/01/2008";
+    const auto piano = pianoamm::PianoAmm(dati);
+    QStringList righe;
+    for (std::size_t i = 0; i < piano.Righe.size(); ++i)
+        righe.append(QString::fromStdString(std::string(piano.Righe[i])));
+    QTemporaryDir cartella;
+    const QString pdf = cartella.filePath(QStringLiteral("piano.pdf"));
+    for (auto _ : state) {
+        if (!ScriviPdf(pdf, Impagina(righe)))
+            state.SkipWithError("PDF not written");
+    }
+}
+BENCHMARK(StampaPdfDi999RateMensili)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,18 @@
+#include "print/impaginazione.h"
+
+QList<QStringList> Impagina(const QStringList& righe)
+{
+    const QString margine(5, QLatin1Char(' '));
+    QList<QStringList> pagine;
+    if (righe.isEmpty())
+        return pagine;
+    pagine.append(QStringList());
+    for (qsizetype k = 0; k < righe.size(); ++k) {
+        pagine.last().append(margine + righe.at(k));
+        if (pagine.last().size() == RighePerPagina && k + 1 < righe.size()) {
+            pagine.append({QStringLiteral(" "), margine + righe.value(RigaIntestazione),
+                           margine + righe.value(RigaSottolineata)});
+        }
+    }
+    return pagine;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+class QPagedPaintDevice;
+
+// Draws the pages on a printer or a PDF writer in bold Courier New at 10
+// points (Liberation Mono where Courier New is missing), one printed line per
+// text line. Should 65 lines not fit the printable height, the line spacing
+// is tightened just enough; should the longest line not fit the width, the
+// whole page is scaled down to fit. False when the device refuses the job or
+// a page.
+bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine);
+
+// The same pages as a PDF file on A4 paper; false when the file cannot be
+// written.
+bool ScriviPdf(const QString& percorso, const QList<QStringList>& pagine);
