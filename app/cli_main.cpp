@@ -1,8 +1,9 @@
-// pianoamm-cli: the schedule listing on standard output, or its printout as
-// a PDF file, for scripts.
+// pianoamm-cli: the schedule for scripts: the listing on standard output, or
+// its printout as a PDF file, the schedule as CSV, the interest per year.
 
 #include "app/opzioni_cli.h"
 #include "engine/errore.h"
+#include "engine/esporta.h"
 #include "print/impaginazione.h"
 #include "print/stampa.h"
 
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -24,6 +26,13 @@ std::string Oggi()
     std::tm locale{};
     localtime_r(&adesso, &locale);
     return pianoamm::FormatoData({locale.tm_year + 1900, locale.tm_mon + 1, locale.tm_mday}).Testo();
+}
+
+void ScriviFile(const std::string& percorso, const std::string& contenuto)
+{
+    std::ofstream file(percorso, std::ios::binary | std::ios::trunc);
+    if (!file || !file.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size())) || !file.flush())
+        throw pianoamm::ErrorePiano("impossibile scrivere il file «" + percorso + "».");
 }
 
 // The printout needs fonts, hence a GUI application, but never a screen.
@@ -57,12 +66,15 @@ int main(int argc, char* argv[])
             return 0;
         }
         const auto piano = pianoamm::PianoAmm(opzioni.Dati);
-        if (!opzioni.Pdf.empty()) {
-            if (!ScriviStampa(argc, argv, opzioni.Pdf, piano.Righe))
-                throw pianoamm::ErrorePiano("impossibile scrivere il file «" + opzioni.Pdf + "».");
-            return 0;
-        }
-        const std::string& testo = piano.Righe.Testo();
+        if (!opzioni.Csv.empty())
+            ScriviFile(opzioni.Csv, pianoamm::EsportaCsv(piano));
+        if (!opzioni.Pdf.empty() && !ScriviStampa(argc, argv, opzioni.Pdf, piano.Righe))
+            throw pianoamm::ErrorePiano("impossibile scrivere il file «" + opzioni.Pdf + "».");
+        std::string testo;
+        if (opzioni.PerAnno)
+            testo = pianoamm::TabellaPerAnno(pianoamm::InteressiPerAnno(piano));
+        else if (opzioni.Csv.empty() && opzioni.Pdf.empty())
+            testo = piano.Righe.Testo();
         std::fwrite(testo.data(), 1, testo.size(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     } catch (const pianoamm::ErrorePiano& errore) {

@@ -20,20 +20,21 @@ constexpr std::array<std::pair<std::string_view, Cadenza>, 6> NomiCadenze{{
     {"annuale", Cadenza::Annuale},
 }};
 
-enum class Opzione { Importo, NumeroRate, Tasso, Cadenza, Data, Pdf };
+enum class Opzione { Importo, NumeroRate, Tasso, Cadenza, Data, Pdf, Csv };
 
-constexpr std::array<std::pair<std::string_view, Opzione>, 6> NomiOpzioni{{
+constexpr std::array<std::pair<std::string_view, Opzione>, 7> NomiOpzioni{{
     {"--importo", Opzione::Importo},
     {"--numero-rate", Opzione::NumeroRate},
     {"--tasso", Opzione::Tasso},
     {"--cadenza", Opzione::Cadenza},
     {"--data", Opzione::Data},
     {"--pdf", Opzione::Pdf},
+    {"--csv", Opzione::Csv},
 }};
 
 bool Facoltativa(Opzione opzione)
 {
-    return opzione == Opzione::Data || opzione == Opzione::Pdf;
+    return opzione == Opzione::Data || opzione == Opzione::Pdf || opzione == Opzione::Csv;
 }
 
 [[noreturn]] void Rifiuta(std::string_view opzione, std::string_view motivo)
@@ -62,7 +63,8 @@ double Numero(std::string_view opzione, std::string_view testo, int decimali, do
 std::string_view UsoCli()
 {
     return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
-           "[--data GG/MM/AAAA] [--pdf FILE]\n"
+           "[--data GG/MM/AAAA]\n"
+           "                    [--pdf FILE] [--csv FILE] [--per-anno]\n"
            "\n"
            "Stampa il piano d'ammortamento a rata fissa (metodo francese).\n"
            "\n"
@@ -73,8 +75,11 @@ std::string_view UsoCli()
            "                       semestrale o annuale\n"
            "  --data GG/MM/AAAA    data di erogazione (predefinita: oggi)\n"
            "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
-           "                       invece di mostrare il piano\n"
+           "  --csv FILE           scrive il piano nel file CSV indicato (per i fogli di calcolo)\n"
+           "  --per-anno           mostra gli interessi pagati in ogni anno solare\n"
            "  --help               mostra questo aiuto\n"
+           "\n"
+           "Con --pdf, --csv o --per-anno il piano non viene mostrato.\n"
            "\n"
            "Importo e tasso accettano la virgola o il punto come separatore decimale,\n"
            "con al massimo due decimali e senza separatori delle migliaia.\n";
@@ -83,12 +88,19 @@ std::string_view UsoCli()
 OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::string_view oggi)
 {
     std::array<std::optional<std::string_view>, NomiOpzioni.size()> valori;
+    OpzioniCli opzioni;
     for (std::size_t i = 0; i < argomenti.size(); ++i) {
         std::string_view nome = argomenti[i];
         if (nome == "--help" || nome == "-h") {
             OpzioniCli aiuto;
             aiuto.Aiuto = true;
             return aiuto;
+        }
+        if (nome == "--per-anno") {
+            if (opzioni.PerAnno)
+                Rifiuta(nome, "l'opzione è ripetuta.");
+            opzioni.PerAnno = true;
+            continue;
         }
         std::optional<std::string_view> valore;
         if (const auto uguale = nome.find('='); nome.starts_with("--") && uguale != std::string_view::npos) {
@@ -119,7 +131,6 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::str
         return *valori[static_cast<std::size_t>(opzione)];
     };
 
-    OpzioniCli opzioni;
     DatiMutuo& dati = opzioni.Dati;
     dati.Importo = Numero("--importo", valoreDi(Opzione::Importo), 2, 0, ImportoMassimo,
                           "l'importo deve essere compreso tra 0 e 999999999.");
@@ -143,10 +154,12 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::str
     if (!LeggiData(dati.DataErogazione))
         Rifiuta("--data", "«" + dati.DataErogazione + "» non è una data valida (GG/MM/AAAA).");
 
-    if (const auto& pdf = valori[static_cast<std::size_t>(Opzione::Pdf)]) {
-        if (pdf->empty())
-            Rifiuta("--pdf", "manca il nome del file.");
-        opzioni.Pdf = std::string(*pdf);
+    for (const auto& [opzione, destinazione] : {std::pair{Opzione::Pdf, &opzioni.Pdf}, std::pair{Opzione::Csv, &opzioni.Csv}}) {
+        if (const auto& file = valori[static_cast<std::size_t>(opzione)]) {
+            if (file->empty())
+                Rifiuta(NomiOpzioni[static_cast<std::size_t>(opzione)].first, "manca il nome del file.");
+            *destinazione = std::string(*file);
+        }
     }
     return opzioni;
 }

@@ -11,7 +11,11 @@ namespace pianoamm {
 struct OpzioniCli {
     bool Aiuto = false;
     DatiMutuo Dati;
-    std::string Pdf;  // where to write the printout instead of the listing, if given
+    // Outputs in place of the listing: the printout as a PDF file, the
+    // schedule as a CSV file, the interest per calendar year as a table.
+    std::string Pdf;
+    std::string Csv;
+    bool PerAnno = false;
 };
 
 // The usage text printed by --help.

@@ -131,6 +131,27 @@ std::string_view SenzaSpazi(std::string_view testo)
     return testo;
 }
 
+// A number with a fixed count of decimals after ",", halves away from zero;
+// a value that rounds to zero carries no sign.
+Cifre Decimale(double valore, int decimali, bool raggruppa)
+{
+    std::uint64_t scala = 1;
+    for (int i = 0; i < decimali; ++i)
+        scala *= 10;
+    Cifre c;
+    const double scalato = Arrotonda(valore * static_cast<double>(scala));
+    const std::uint64_t n = Unita(scalato);
+    AnteponiCifre(c, n % scala, decimali);
+    c.Anteponi(',');
+    if (raggruppa)
+        AnteponiCifreRaggruppate(c, n / scala);
+    else
+        AnteponiCifre(c, n / scala);
+    if (scalato < 0)
+        c.Anteponi('-');
+    return c;
+}
+
 } // namespace
 
 char* ScriviCampo(char* out, std::string_view sp, int ssp)
@@ -232,15 +253,12 @@ Cifre FormatoIntero(double valore)
 
 Cifre FormatoTasso(double valore)
 {
-    Cifre c;
-    const double millesimi = Arrotonda(valore * 1000);
-    const std::uint64_t n = Unita(millesimi);
-    AnteponiCifre(c, n % 1000, 3);
-    c.Anteponi(',');
-    AnteponiCifre(c, n / 1000);
-    if (millesimi < 0)
-        c.Anteponi('-');
-    return c;
+    return Decimale(valore, 3, false);
+}
+
+Cifre FormatoCentesimi(double valore, bool raggruppa)
+{
+    return Decimale(valore, 2, raggruppa);
 }
 
 Cifre TestoNumero(double valore)

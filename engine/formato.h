@@ -86,6 +86,10 @@ Cifre FormatoIntero(double valore);
 // "#0.000": three decimals, halves away from zero.
 Cifre FormatoTasso(double valore);
 
+// Two decimals after ",", halves away from zero, "." every three digits when
+// raggruppa; zero shows as "0,00", never with a sign.
+Cifre FormatoCentesimi(double valore, bool raggruppa);
+
 // Plain number to text: at most 15 significant digits, "," as decimal mark,
 // no trailing zeros (12950,4574965457; 105000).
 Cifre TestoNumero(double valore);

@@ -5,7 +5,10 @@
 // in order, one per modal widget as each shows.
 
 #include <QApplication>
+#include <QAction>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -14,7 +17,10 @@
 
 namespace copione {
 
-using Passo = std::function<bool(QWidget*)>;
+struct Passo {
+    std::function<bool(QWidget*)> corrisponde;
+    std::function<void(QWidget*)> azione;
+};
 
 inline std::deque<Passo>& Passi()
 {
@@ -33,12 +39,22 @@ inline QTimer& Sorveglianza()
                 Sorveglianza().stop();
                 return;
             }
-            QWidget* modale = QApplication::activeModalWidget();
+            QWidget* modale = QApplication::activePopupWidget();
+            if (!modale)
+                modale = QApplication::activeModalWidget();
             if (!modale || !modale->isVisible())
                 return;
+            // Taken off the list, and run from an event of its own: its
+            // action may open the next modal widget, whose nested loop must
+            // see this timer fire again for the next step.
+            if (!passi.front().corrisponde(modale))
+                return;
             const Passo passo = passi.front();
-            if (passo(modale))
-                passi.pop_front();
+            passi.pop_front();
+            QTimer::singleShot(0, qApp, [passo, bersaglio = QPointer<QWidget>(modale)] {
+                if (bersaglio)
+                    passo.azione(bersaglio);
+            });
         });
         return t;
     }();
@@ -47,17 +63,13 @@ inline QTimer& Sorveglianza()
 
 } // namespace copione
 
-// Calls azione on the next modal widget, once it shows, if it is a T.
+// Calls azione on the next modal widget or popup menu, once it shows, if it
+// is a T.
 template <typename T>
 void AlProssimoModale(std::function<void(T*)> azione)
 {
-    copione::Passi().push_back([azione](QWidget* modale) {
-        auto* atteso = qobject_cast<T*>(modale);
-        if (!atteso)
-            return false;
-        azione(atteso);
-        return true;
-    });
+    copione::Passi().push_back({[](QWidget* modale) { return qobject_cast<T*>(modale) != nullptr; },
+                                [azione](QWidget* modale) { azione(qobject_cast<T*>(modale)); }});
     copione::Sorveglianza().start();
 }
 
@@ -87,5 +99,20 @@ inline void Rispondi(QMessageBox::StandardButton risposta, Messaggio& messaggio)
         if (auto* predefinito = box->defaultButton())
             messaggio.predefinito = box->standardButton(predefinito);
         box->button(risposta)->click();
+    });
+}
+
+// Picks the entry testo of the next popup menu.
+inline void Scegli(const QString& testo)
+{
+    AlProssimoModale<QMenu>([testo](QMenu* menu) {
+        for (QAction* voce : menu->actions()) {
+            if (voce->text() == testo) {
+                menu->close();
+                voce->trigger();
+                return;
+            }
+        }
+        qFatal("voce di menu mancante: %s", qPrintable(testo));
     });
 }

@@ -62,6 +62,10 @@ TEST(OpzioniCli, RifiutaCioCheNonEValido)
         {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--data", "30/02/2020"},
         {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--data", "2020-01-01"},
         {"100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale"},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--per-anno", "--per-anno"},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--csv", ""},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--pdf"},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--per-anno=si"},
     };
     for (const auto& argomenti : casi) {
         std::string riga;
@@ -244,12 +248,39 @@ TEST(ProgrammaCli, LaStampaInPdf)
     }
 }
 
-TEST(ProgrammaCli, PdfNonScrivibile)
+TEST(ProgrammaCli, CsvEInteressiPerAnno)
 {
-    const auto esito = Esegui("--importo 1000 --numero-rate 10 --tasso 5 --cadenza annuale --pdf /cartella-inesistente/piano.pdf");
-    EXPECT_EQ(esito.uscita, 2);
-    EXPECT_EQ(esito.out, "");
-    EXPECT_NE(esito.err.find("impossibile scrivere il file"), std::string::npos) << esito.err;
+    const auto csv = std::filesystem::temp_directory_path() / "pianoamm-prova.csv";
+    const auto esito = Esegui("--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 06/04/2006 --per-anno --csv "
+                              + csv.string());
+    EXPECT_EQ(esito.uscita, 0);
+    const std::string scritto = Contenuto(csv);
+    std::filesystem::remove(csv);
+    EXPECT_EQ(scritto.rfind("\xEF\xBB\xBFNumero;Scadenza;Quota interessi;Quota capitale;Rata;Debito residuo\r\n"
+                            "1;06/04/2007;5000,00;7950,46;12950,46;92049,54\r\n",
+                            0),
+              0U);
+    EXPECT_NE(scritto.find("\r\n10;06/04/2016;617,57;12332,88;12950,46;0,00\r\n"), std::string::npos);
+    // With --per-anno the table takes the listing's place.
+    EXPECT_EQ(esito.out.rfind("  ANNO   RATE          INTERESSI", 0), 0U) << esito.out;
+    EXPECT_NE(esito.out.find("\nTOTALE     10          29.504,57         100.000,00         129.504,57\n"),
+              std::string::npos)
+        << esito.out;
+
+    const auto soloCsv = Esegui("--importo 1000 --numero-rate 2 --tasso 5 --cadenza annuale --csv /dev/null");
+    EXPECT_EQ(soloCsv.uscita, 0);
+    EXPECT_EQ(soloCsv.out, "");
+}
+
+TEST(ProgrammaCli, FileNonScrivibili)
+{
+    for (const char* opzione : {"--pdf", "--csv"}) {
+        const auto esito = Esegui(std::string("--importo 1000 --numero-rate 10 --tasso 5 --cadenza annuale ") + opzione
+                                  + " /cartella-inesistente/piano");
+        EXPECT_EQ(esito.uscita, 2) << opzione;
+        EXPECT_EQ(esito.out, "") << opzione;
+        EXPECT_NE(esito.err.find("impossibile scrivere il file"), std::string::npos) << esito.err;
+    }
 }
 
 TEST(ProgrammaCli, AiutoSuStandardOutput)

@@ -4,6 +4,11 @@
 #include "guida_finestra.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QDate>
 #include <QDesktopServices>
 #include <QGroupBox>
@@ -349,6 +354,120 @@ private slots:
         QCOMPARE(browser.aperti.at(0).scheme(), QStringLiteral("http"));
         QVERIFY(etichetta->text().endsWith(QStringLiteral(" - Software Gestionale")));
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    }
+
+    void menuDelListato_data()
+    {
+        QTest::addColumn<bool>("daTastiera");
+        QTest::newRow("tasto destro") << false;
+        QTest::newRow("tasto Menu") << true;
+    }
+
+    void menuDelListato()
+    {
+        QFETCH(bool, daTastiera);
+        Inserisci("100000", "10", "5", "06/04/2006");
+        AiRisultati(5);
+        // The context menu event as the platform delivers it for the right
+        // button (to the list's viewport) or for the Menu key (to the list).
+        const auto apri = [&] {
+            const QPoint punto(20, 20);
+            QContextMenuEvent evento(daTastiera ? QContextMenuEvent::Keyboard : QContextMenuEvent::Mouse, punto,
+                                     lista()->viewport()->mapToGlobal(punto));
+            QApplication::sendEvent(daTastiera ? static_cast<QWidget*>(lista()) : lista()->viewport(), &evento);
+        };
+
+        // Copia: all the lines when none is selected, else the selected ones.
+        lista()->clearSelection();
+        Scegli(QStringLiteral("Copia"));
+        apri();
+        QTRY_COMPARE(QApplication::clipboard()->text(), Listato().join('\n') + '\n');
+        lista()->item(11)->setSelected(true);
+        lista()->item(20)->setSelected(true);
+        Scegli(QStringLiteral("Copia"));
+        apri();
+        QTRY_COMPARE(QApplication::clipboard()->text(), lista()->item(11)->text() + '\n' + lista()->item(20)->text() + '\n');
+
+        // Esporta CSV and Salva come PDF write the files chosen.
+        QTemporaryDir cartella;
+        const auto salvaIn = [&](const QString& nome) {
+            AlProssimoModale<QFileDialog>([percorso = cartella.filePath(nome)](QFileDialog* dialogo) {
+                dialogo->selectFile(percorso);
+                QMetaObject::invokeMethod(dialogo, "accept");
+            });
+        };
+        Scegli(QStringLiteral("Esporta CSV…"));
+        salvaIn(QStringLiteral("piano.csv"));
+        apri();
+        QTRY_VERIFY(QFile::exists(cartella.filePath(QStringLiteral("piano.csv"))));
+        QFile csv(cartella.filePath(QStringLiteral("piano.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList righeCsv = QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(righeCsv.size(), 11);
+        QCOMPARE(righeCsv.at(1), QStringLiteral("1;06/04/2007;5000,00;7950,46;12950,46;92049,54"));
+
+        Scegli(QStringLiteral("Salva come PDF…"));
+        salvaIn(QStringLiteral("piano.pdf"));
+        apri();
+        QTRY_VERIFY(QFileInfo(cartella.filePath(QStringLiteral("piano.pdf"))).size() > 1000);
+
+        // Interessi per anno: one row per year and the totals.
+        Scegli(QStringLiteral("Interessi per anno…"));
+        int righeTabella = 0;
+        QString totale;
+        AlProssimoModale<QDialog>([&](QDialog* dialogo) {
+            auto* tabella = dialogo->findChild<QTableWidget*>(QStringLiteral("tabella"));
+            righeTabella = tabella->rowCount();
+            totale = tabella->item(tabella->rowCount() - 1, 2)->text();
+            dialogo->reject();
+        });
+        apri();
+        QTRY_COMPARE(righeTabella, 11);
+        QCOMPARE(totale, QStringLiteral("29.504,57"));
+    }
+
+    void abusoDellaFinestra()
+    {
+        // Garbage pasted into every field, the wizard walked back and forth
+        // quickly: the inputs stay as the fields accepted them and the
+        // listing always matches them.
+        const QStringList spazzatura = {QStringLiteral("%$&/()"), QStringLiteral("-1e308"), QStringLiteral("99999999999999999999"),
+                                        QStringLiteral("\u00e8\u20ac\u0000"), QStringLiteral("1,2,3"),
+                                        QString(500, QLatin1Char('9')), QStringLiteral("NaN"), QStringLiteral("inf")};
+        Inserisci("250000", "360", "3,5", "31/01/2008");
+        for (const QString& testo : spazzatura) {
+            QApplication::clipboard()->setText(testo);
+            for (const char* nome : {"txtImporto", "txtNumRate", "txtTasso"}) {
+                campo(nome)->selectAll();
+                campo(nome)->paste();
+            }
+        }
+        QCOMPARE(campo("txtImporto")->Value(), 250000.0);
+        QCOMPARE(campo("txtNumRate")->Value(), 360.0);
+        QCOMPARE(campo("txtTasso")->Value(), 3.5);
+
+        QProcess cli;
+        cli.start(QStringLiteral(PIANOAMM_CLI), {"--importo", "250000", "--numero-rate", "360", "--tasso", "3,5",
+                                                 "--cadenza", "trimestrale", "--data", "31/01/2008"});
+        QVERIFY(cli.waitForFinished());
+        const QString atteso = QString::fromUtf8(cli.readAllStandardOutput());
+        c<QRadioButton>(QStringLiteral("Option1_2"))->click();
+        for (int giro = 0; giro < 200; ++giro) {
+            (giro % 3 == 2 ? indietro() : avanti())->click();
+            if (tb()->currentIndex() == 2)
+                QCOMPARE(Listato().join('\n') + '\n', atteso);
+        }
+        // The date pasted as garbage is refused by the forward button.
+        while (tb()->currentIndex() > 0)
+            indietro()->click();
+        for (const QString& testo : spazzatura) {
+            QApplication::clipboard()->setText(testo);
+            data()->selectAll();
+            data()->paste();
+            QVERIFY(!avanti()->isEnabled());
+            avanti()->click();
+            QCOMPARE(tb()->currentIndex(), 0);
+        }
     }
 };
 

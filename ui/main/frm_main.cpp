@@ -2,13 +2,17 @@
 
 #include "engine/calcolo.h"
 #include "engine/errore.h"
+#include "engine/esporta.h"
 #include "print/impaginazione.h"
 #include "print/stampa.h"
 #include "ui/main/campo_numerico.h"
+#include "ui/main/dlg_interessi_anno.h"
 #include "ui/splash/frm_splash.h"
 #include "ui/twips.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QFile>
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
@@ -21,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -80,6 +85,12 @@ void DecimaleConVirgola(QChar& carattere)
 {
     if (carattere == QLatin1Char('.'))
         carattere = QLatin1Char(',');
+}
+
+void FileNonScritto(QWidget* finestra, const QString& percorso)
+{
+    QMessageBox::warning(finestra, TitoloApplicazione(),
+                         QStringLiteral("Impossibile scrivere il file «%1».").arg(QDir::toNativeSeparators(percorso)));
 }
 
 const char* const TestoA =
@@ -157,6 +168,9 @@ void FrmMain::CreaControlli()
     List1->setFont(FontListato());
     List1->setUniformItemSizes(true);
     List1->setSortingEnabled(false);
+    List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    List1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(List1, &QListWidget::customContextMenuRequested, this, &FrmMain::List1_MenuContestuale);
 
     // Page 1: the payment frequency.
     Frame2 = new QGroupBox(QStringLiteral("Cadenza Pagamenti"), pagine[1]);
@@ -351,6 +365,7 @@ void FrmMain::txtData_Change()
 bool FrmMain::ElaboraPiano()
 {
     List1->clear();
+    piano_.reset();
     pianoamm::DatiMutuo dati;
     for (std::size_t i = 0; i < Option1.size(); ++i) {
         if (Option1[i]->isChecked())
@@ -361,7 +376,7 @@ bool FrmMain::ElaboraPiano()
     dati.TassoAnnuo = txtTasso->Value().value_or(0);
     dati.DataErogazione = txtData->text().toStdString();
     try {
-        const auto piano = pianoamm::PianoAmm(dati);
+        auto piano = pianoamm::PianoAmm(dati);
         txtRata->SetValue(piano.Stato.Rata);
         QStringList righe;
         righe.reserve(static_cast<qsizetype>(piano.Righe.size()));
@@ -370,6 +385,7 @@ bool FrmMain::ElaboraPiano()
             righe.append(QString::fromUtf8(riga.data(), static_cast<qsizetype>(riga.size())));
         }
         List1->addItems(righe);
+        piano_ = std::move(piano);
         return true;
     } catch (const pianoamm::ErrorePiano& errore) {
         QMessageBox::warning(this, TitoloApplicazione(),
@@ -386,11 +402,7 @@ void FrmMain::StampaPiano()
                                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (risposta != QMessageBox::Yes)
         return;
-    QStringList righe;
-    righe.reserve(List1->count());
-    for (int i = 0; i < List1->count(); ++i)
-        righe.append(List1->item(i)->text());
-    const auto pagine = Impagina(righe);
+    const auto pagine = Impagina(RigheListato());
 
     if (QPrinterInfo::defaultPrinterName().isEmpty()) {
         OffriPdf(QStringLiteral("Non è configurata nessuna stampante predefinita."), pagine);
@@ -410,13 +422,76 @@ void FrmMain::OffriPdf(const QString& motivo, const QList<QStringList>& pagine)
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (risposta != QMessageBox::Yes)
         return;
-    const QString percorso = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Salva la stampa come PDF"), QDir::home().filePath(QStringLiteral("piano.pdf")),
-        QStringLiteral("Documenti PDF (*.pdf)"));
+    const QString percorso = ChiediFile(QStringLiteral("Salva la stampa come PDF"), QStringLiteral("piano.pdf"),
+                                        QStringLiteral("Documenti PDF (*.pdf)"));
+    if (!percorso.isEmpty() && !ScriviPdf(percorso, pagine))
+        FileNonScritto(this, percorso);
+}
+
+QStringList FrmMain::RigheListato() const
+{
+    QStringList righe;
+    righe.reserve(List1->count());
+    for (int i = 0; i < List1->count(); ++i)
+        righe.append(List1->item(i)->text());
+    return righe;
+}
+
+QString FrmMain::ChiediFile(const QString& titolo, const QString& nome, const QString& filtro)
+{
+    return QFileDialog::getSaveFileName(this, titolo, QDir::home().filePath(nome), filtro);
+}
+
+void FrmMain::List1_MenuContestuale(const QPoint& punto)
+{
+    if (!piano_)
+        return;
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Copia"), this, &FrmMain::CopiaRighe);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Salva come PDF…"), this, &FrmMain::SalvaPdf);
+    menu.addAction(QStringLiteral("Esporta CSV…"), this, &FrmMain::EsportaCsv);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Interessi per anno…"), this, &FrmMain::MostraInteressiPerAnno);
+    menu.exec(List1->viewport()->mapToGlobal(punto));
+}
+
+void FrmMain::CopiaRighe()
+{
+    // The selected lines in listing order, or all of them when none is selected.
+    QStringList righe;
+    for (int i = 0; i < List1->count(); ++i) {
+        if (List1->item(i)->isSelected())
+            righe.append(List1->item(i)->text());
+    }
+    if (righe.isEmpty())
+        righe = RigheListato();
+    QGuiApplication::clipboard()->setText(righe.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void FrmMain::SalvaPdf()
+{
+    const QString percorso = ChiediFile(QStringLiteral("Salva come PDF"), QStringLiteral("piano.pdf"),
+                                        QStringLiteral("Documenti PDF (*.pdf)"));
+    if (!percorso.isEmpty() && !ScriviPdf(percorso, Impagina(RigheListato())))
+        FileNonScritto(this, percorso);
+}
+
+void FrmMain::EsportaCsv()
+{
+    const QString percorso = ChiediFile(QStringLiteral("Esporta CSV"), QStringLiteral("piano.csv"),
+                                        QStringLiteral("File CSV (*.csv)"));
     if (percorso.isEmpty())
         return;
-    if (!ScriviPdf(percorso, pagine)) {
-        QMessageBox::warning(this, TitoloApplicazione(),
-                             QStringLiteral("Impossibile scrivere il file «%1».").arg(QDir::toNativeSeparators(percorso)));
-    }
+    const std::string csv = pianoamm::EsportaCsv(*piano_);
+    QFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) || !file.flush())
+        FileNonScritto(this, percorso);
+}
+
+void FrmMain::MostraInteressiPerAnno()
+{
+    DlgInteressiAnno dialogo(pianoamm::InteressiPerAnno(*piano_), this);
+    dialogo.exec();
 }

@@ -9,9 +9,12 @@
 // twips (ui/twips.h) and carry the names the rest of the program and the tests
 // look them up by.
 
+#include "engine/calcolo.h"
+
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class CampoNumerico;
 class QButtonGroup;
@@ -52,6 +55,15 @@ private:
     bool ElaboraPiano();
     void StampaPiano();
     void OffriPdf(const QString& motivo, const QList<QStringList>& pagine);
+    QStringList RigheListato() const;
+
+    // The listing's context menu.
+    void List1_MenuContestuale(const QPoint& punto);
+    void CopiaRighe();
+    void SalvaPdf();
+    void EsportaCsv();
+    void MostraInteressiPerAnno();
+    QString ChiediFile(const QString& titolo, const QString& nome, const QString& filtro);
 
     QPushButton* cmdIndietro = nullptr;
     QPushButton* cmdAvanti = nullptr;
@@ -69,4 +81,8 @@ private:
     CampoNumerico* txtRata = nullptr;
     QLineEdit* txtData = nullptr;
     QLabel* etc = nullptr;
+
+    // The schedule shown in List1, row by row, for the exports; none while
+    // the list is empty.
+    std::optional<pianoamm::Piano> piano_;
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+// The schedule in the forms users keep it in besides the listing: a CSV file
+// for spreadsheets, and the interest paid in each calendar year, which
+// Italian borrowers declare. Both take the values of the listing's rows as
+// computed, never a second computation.
+
+#include "engine/calcolo.h"
+
+#include <string>
+#include <vector>
+
+namespace pianoamm {
+
+// UTF-8 with a byte-order mark, ";" between fields, "," as decimal mark, two
+// decimals, dates as GG/MM/AAAA, lines ended by CR LF: what an Italian
+// spreadsheet opens as it stands. A heading row, then one row per
+// installment: number, due date, interest share, capital share,
+// installment, remaining debt.
+std::string EsportaCsv(const Piano& piano);
+
+struct AnnoPiano {
+    int Anno = 0;  // 0 in the totals row
+    int Rate = 0;
+    double Interessi = 0;
+    double Capitale = 0;
+    double Totale = 0;
+};
+
+// One row per calendar year of the due dates, in order, then the totals row.
+std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano);
+
+// The same as a fixed-width text table, each line ended by "\n".
+std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni);
+
+} // namespace pianoamm
