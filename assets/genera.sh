@@ -29,3 +29,8 @@ icotool -c -o orologio.ico "$(png orologio 32 256)" "$(png orologio 48 256)" "$(
 
 rsvg-convert sorgenti/splash.svg -o "$tmp/splash.png"
 "$convert" "$tmp/splash.png" -background white -flatten -quality 92 -sampling-factor 1x1 splash.jpg
+
+# The program's icon for the desktop menu, in the sizes of the icon theme.
+for lato in 16 32 48 64 128 256; do
+    rsvg-convert -w $lato -h $lato sorgenti/oro.svg -o icone/pianoamm-$lato.png
+done

@@ -1,0 +1,26 @@
+# Installation in the standard places, and a Debian package of it.
+include(GNUInstallDirs)
+
+install(TARGETS pianoamm pianoamm-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES assets/pianoamm.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(lato 16 32 48 64 128 256)
+    install(FILES assets/icone/pianoamm-${lato}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${lato}x${lato}/apps
+            RENAME pianoamm.png)
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME pianoamm)
+set(CPACK_PACKAGE_VENDOR "pianoamm")
+set(CPACK_PACKAGE_CONTACT "pianoamm <pianoamm@example.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calcolo del piano di ammortamento a rata fissa (metodo francese)")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Calcola il piano di ammortamento a rata fissa (metodo francese): importo,\nnumero e cadenza delle rate, tasso annuo e data di erogazione danno il\nprospetto con quota interessi, quota capitale e debito residuo di ogni\nrata, da stampare o esportare in PDF e CSV. Comprende pianoamm-cli per gli\nscript.")
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The libraries the programs link come from dpkg-shlibdeps; the platform
+# plugin and the font they need at run time are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
