@@ -54,7 +54,7 @@ bool ScriviStampa(int argc, char* argv[], const std::string& percorso, const pia
     return ScriviPdf(QString::fromStdString(percorso), Impagina(righe));
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

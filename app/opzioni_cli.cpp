@@ -42,23 +42,22 @@ bool Facoltativa(Opzione opzione)
     throw ErrorePiano(std::string(opzione) + ": " + std::string(motivo));
 }
 
-double Numero(std::string_view opzione, std::string_view testo, int decimali, double minimo,
-              double massimo, std::string_view fuoriIntervallo)
+double Numero(std::string_view opzione, std::string_view testo, int decimali, double minimo, double massimo,
+              std::string_view fuoriIntervallo)
 {
     const auto valore = LeggiNumero(testo, decimali);
     if (!valore) {
-        Rifiuta(opzione, decimali == 0
-                             ? "«" + std::string(testo) + "» non è un numero intero valido."
-                             : "«" + std::string(testo)
-                                   + "» non è un numero valido (cifre, con la virgola o il punto "
-                                     "prima di al massimo due decimali).");
+        Rifiuta(opzione, decimali == 0 ? "«" + std::string(testo) + "» non è un numero intero valido."
+                                       : "«" + std::string(testo)
+                                             + "» non è un numero valido (cifre, con la virgola o il punto "
+                                               "prima di al massimo due decimali).");
     }
     if (*valore < minimo || *valore > massimo)
         Rifiuta(opzione, fuoriIntervallo);
     return *valore;
 }
 
-} // namespace
+}  // namespace
 
 std::string_view UsoCli()
 {
@@ -127,9 +126,7 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::str
             throw ErrorePiano("Manca l'opzione obbligatoria " + std::string(NomiOpzioni[indice].first)
                               + ". Usare --help per l'uso.");
     }
-    const auto valoreDi = [&](Opzione opzione) {
-        return *valori[static_cast<std::size_t>(opzione)];
-    };
+    const auto valoreDi = [&](Opzione opzione) { return *valori[static_cast<std::size_t>(opzione)]; };
 
     DatiMutuo& dati = opzioni.Dati;
     dati.Importo = Numero("--importo", valoreDi(Opzione::Importo), 2, 0, ImportoMassimo,
@@ -154,7 +151,8 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::str
     if (!LeggiData(dati.DataErogazione))
         Rifiuta("--data", "«" + dati.DataErogazione + "» non è una data valida (GG/MM/AAAA).");
 
-    for (const auto& [opzione, destinazione] : {std::pair{Opzione::Pdf, &opzioni.Pdf}, std::pair{Opzione::Csv, &opzioni.Csv}}) {
+    for (const auto& [opzione, destinazione] :
+         {std::pair{Opzione::Pdf, &opzioni.Pdf}, std::pair{Opzione::Csv, &opzioni.Csv}}) {
         if (const auto& file = valori[static_cast<std::size_t>(opzione)]) {
             if (file->empty())
                 Rifiuta(NomiOpzioni[static_cast<std::size_t>(opzione)].first, "manca il nome del file.");
@@ -164,4 +162,4 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::str
     return opzioni;
 }
 
-} // namespace pianoamm
+}  // namespace pianoamm

@@ -25,4 +25,4 @@ std::string_view UsoCli();
 // --data is not given. Throws ErrorePiano with a message for the user.
 OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::string_view oggi);
 
-} // namespace pianoamm
+}  // namespace pianoamm

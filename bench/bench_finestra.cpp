@@ -42,4 +42,4 @@ void AvantiAiRisultatiCon999RateMensili(benchmark::State& state)
 }
 BENCHMARK(AvantiAiRisultatiCon999RateMensili)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

@@ -20,4 +20,4 @@ void ListingDi999RateMensili(benchmark::State& state)
 }
 BENCHMARK(ListingDi999RateMensili)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

@@ -31,4 +31,4 @@ void StampaPdfDi999RateMensili(benchmark::State& state)
 }
 BENCHMARK(StampaPdfDi999RateMensili)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

@@ -41,7 +41,7 @@ void ControllaDati(const DatiMutuo& dati)
         throw ErrorePiano("Il tasso annuo deve essere compreso tra 0 e 99.");
 }
 
-} // namespace
+}  // namespace
 
 void RataMutuo(StatoCalcolo& stato, double importo, double numeroRate)
 {
@@ -53,8 +53,7 @@ void RataMutuo(StatoCalcolo& stato, double importo, double numeroRate)
         stato.Rata = importo / numeroRate;
         return;
     }
-    stato.Rata = (importo * stato.TassoPeriodo)
-                 / (1 - std::pow(1 + stato.TassoPeriodo, numeroRate * -1));
+    stato.Rata = (importo * stato.TassoPeriodo) / (1 - std::pow(1 + stato.TassoPeriodo, numeroRate * -1));
 }
 
 Piano PianoAmm(const DatiMutuo& dati)
@@ -155,4 +154,4 @@ Piano PianoAmm(const DatiMutuo& dati)
     return piano;
 }
 
-} // namespace pianoamm
+}  // namespace pianoamm

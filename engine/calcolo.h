@@ -54,8 +54,8 @@ struct RataPiano {
 };
 
 struct Piano {
-    Listato Righe;                   // the listing, line 0 first
-    std::vector<RataPiano> Rate;     // row k of the listing is Righe[RigheIntestazione + k - 1]
+    Listato Righe;                // the listing, line 0 first
+    std::vector<RataPiano> Rate;  // row k of the listing is Righe[RigheIntestazione + k - 1]
     StatoCalcolo Stato;
 };
 
@@ -73,4 +73,4 @@ void RataMutuo(StatoCalcolo& stato, double importo, double numeroRate);
 // outside the fields' ranges, an invalid date, or a due date past 9999.
 Piano PianoAmm(const DatiMutuo& dati);
 
-} // namespace pianoamm
+}  // namespace pianoamm

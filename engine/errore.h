@@ -12,4 +12,4 @@ public:
     explicit ErrorePiano(const std::string& messaggio) : std::runtime_error(messaggio) {}
 };
 
-} // namespace pianoamm
+}  // namespace pianoamm

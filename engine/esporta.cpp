@@ -4,7 +4,8 @@ namespace pianoamm {
 
 std::string EsportaCsv(const Piano& piano)
 {
-    std::string csv = "\xEF\xBB\xBF" "Numero;Scadenza;Quota interessi;Quota capitale;Rata;Debito residuo\r\n";
+    std::string csv = "\xEF\xBB\xBF"
+                      "Numero;Scadenza;Quota interessi;Quota capitale;Rata;Debito residuo\r\n";
     csv.reserve(csv.size() + piano.Rate.size() * 64);
     for (const RataPiano& rata : piano.Rate) {
         csv += FormatoIntero(rata.Numero).Vista();
@@ -63,4 +64,4 @@ std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni)
     return tabella;
 }
 
-} // namespace pianoamm
+}  // namespace pianoamm

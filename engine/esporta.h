@@ -33,4 +33,4 @@ std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano);
 // The same as a fixed-width text table, each line ended by "\n".
 std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni);
 
-} // namespace pianoamm
+}  // namespace pianoamm

@@ -43,9 +43,9 @@ std::uint64_t Unita(double arrotondato)
 // "00" to "99": two digits per division, the listing's hottest loop.
 constexpr std::array<char, 200> CoppieCifre = [] {
     std::array<char, 200> coppie{};
-    for (int i = 0; i < 100; ++i) {
-        coppie[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
-        coppie[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    for (std::size_t i = 0; i < 100; ++i) {
+        coppie[2 * i] = static_cast<char>('0' + i / 10);
+        coppie[2 * i + 1] = static_cast<char>('0' + i % 10);
     }
     return coppie;
 }();
@@ -103,11 +103,13 @@ Cifre Intero(double valore, bool raggruppa)
     return c;
 }
 
-bool Cifra(char c) { return c >= '0' && c <= '9'; }
+bool Cifra(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Reads between minimo and massimo digits at pos; nothing if there are fewer.
-std::optional<int> LeggiCifre(std::string_view testo, std::size_t& pos, std::size_t minimo,
-                              std::size_t massimo)
+std::optional<int> LeggiCifre(std::string_view testo, std::size_t& pos, std::size_t minimo, std::size_t massimo)
 {
     int valore = 0;
     std::size_t lette = 0;
@@ -152,7 +154,7 @@ Cifre Decimale(double valore, int decimali, bool raggruppa)
     return c;
 }
 
-} // namespace
+}  // namespace
 
 char* ScriviCampo(char* out, std::string_view sp, int ssp)
 {
@@ -208,8 +210,7 @@ std::optional<Data> LeggiData(std::string_view testo)
     const auto anno = LeggiCifre(testo, pos, 4, 4);
     if (!anno || pos != testo.size())
         return std::nullopt;
-    if (*anno < AnnoMinimo || *mese < 1 || *mese > 12 || *giorno < 1
-        || *giorno > GiorniDelMese(*anno, *mese))
+    if (*anno < AnnoMinimo || *mese < 1 || *mese > 12 || *giorno < 1 || *giorno > GiorniDelMese(*anno, *mese))
         return std::nullopt;
     return Data{*anno, *mese, *giorno};
 }
@@ -271,8 +272,7 @@ Cifre TestoNumero(double valore)
         return c;
     }
     std::array<char, 40> buf{};
-    const auto risultato =
-        std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::general, 15);
+    const auto risultato = std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::general, 15);
     for (char* p = buf.data(); p != risultato.ptr; ++p) {
         if (*p == '.')
             *p = ',';
@@ -289,4 +289,4 @@ void Cifre::Anteponi(std::string_view testo)
         Anteponi(testo[i]);
 }
 
-} // namespace pianoamm
+}  // namespace pianoamm

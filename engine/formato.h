@@ -94,4 +94,4 @@ Cifre FormatoCentesimi(double valore, bool raggruppa);
 // no trailing zeros (12950,4574965457; 105000).
 Cifre TestoNumero(double valore);
 
-} // namespace pianoamm
+}  // namespace pianoamm

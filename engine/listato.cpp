@@ -32,4 +32,4 @@ void Listato::Sostituisci(std::size_t riga, std::string_view nuova)
         inizi_[i] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(inizi_[i]) + spostamento);
 }
 
-} // namespace pianoamm
+}  // namespace pianoamm

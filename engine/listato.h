@@ -32,4 +32,4 @@ private:
     std::vector<std::size_t> inizi_;
 };
 
-} // namespace pianoamm
+}  // namespace pianoamm

@@ -57,4 +57,4 @@ std::optional<double> LeggiCampoNumerico(std::string_view testo, int decimali, b
     return LeggiNumero(normale, decimali);
 }
 
-} // namespace pianoamm
+}  // namespace pianoamm

@@ -10,7 +10,7 @@ namespace pianoamm {
 // Nothing for any other text.
 std::optional<double> LeggiNumero(std::string_view testo, int decimaliMassimi);
 
-} // namespace pianoamm
+}  // namespace pianoamm
 
 namespace pianoamm {
 
@@ -20,4 +20,4 @@ namespace pianoamm {
 // "12,"); a lone "," is 0. Nothing for empty or any other text.
 std::optional<double> LeggiCampoNumerico(std::string_view testo, int decimali, bool raggruppa);
 
-} // namespace pianoamm
+}  // namespace pianoamm

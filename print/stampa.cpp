@@ -22,7 +22,7 @@ QFont FontStampa()
     return font;
 }
 
-} // namespace
+}  // namespace
 
 bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine)
 {

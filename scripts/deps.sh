@@ -10,7 +10,10 @@ for scopo in "$@"; do
         run) ;;
         # The real print test needs a print service with a PDF printer, and
         # the printouts are read back with poppler's tools.
-        test) pacchetti+=(libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils) ;;
+        # clang-format and clang-tidy check the sources; dpkg-dev builds the
+        # Debian package.
+        test) pacchetti+=(libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils
+                          clang-format clang-tidy dpkg-dev) ;;
         *) echo "deps.sh: scopo sconosciuto: $scopo" >&2; exit 2 ;;
     esac
 done

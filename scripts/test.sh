@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test; then builds
+# Checks the layout of the sources, builds everything with warnings as errors,
+# runs every test and clang-tidy; then builds
 # again under AddressSanitizer and UndefinedBehaviorSanitizer and runs every
 # test there too; last, times the listing, the window and the printout with
 # the benchmarks (a report, not a check).
@@ -8,9 +9,17 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh run test
 lavori=$(nproc)
 
+# The sources as .clang-format lays them out.
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DPIANOAMM_WERROR=ON -DPIANOAMM_TESTS=ON -DPIANOAMM_BENCH=ON >/dev/null
 cmake --build build -j"$lavori"
 (cd build && ctest --output-on-failure -j"$lavori")
+
+# No finding of the checks chosen in .clang-tidy, on every source.
+run-clang-tidy -p build -j "$lavori" -quiet "$(pwd)/(engine|ui|print|app|tests|bench)/.*\.cpp$" >build/clang-tidy.log 2>&1 \
+    || { grep -E 'warning:|error:' build/clang-tidy.log; exit 1; }
+echo "clang-tidy: nessuna segnalazione"
 
 cmake -S . -B build-sanitizer -DCMAKE_BUILD_TYPE=Debug -DPIANOAMM_WERROR=ON -DPIANOAMM_SANITIZE=ON -DPIANOAMM_BENCH=OFF >/dev/null
 cmake --build build-sanitizer -j"$lavori"

@@ -4,8 +4,8 @@
 // are answered from a timer that watches for them. The steps given are taken
 // in order, one per modal widget as each shows.
 
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -61,7 +61,7 @@ inline QTimer& Sorveglianza()
     return *timer;
 }
 
-} // namespace copione
+}  // namespace copione
 
 // Calls azione on the next modal widget or popup menu, once it shows, if it
 // is a T.

@@ -52,7 +52,8 @@ struct GuidaFinestra {
         QTest::keyClicks(campo, testo);
     }
 
-    void Inserisci(const QString& importo, const QString& rate, const QString& tasso, const QString& dataErogazione)
+    void Inserisci(const QString& importo, const QString& rate, const QString& tasso,
+                   const QString& dataErogazione) const
     {
         Scrivi(campo("txtImporto"), importo);
         Scrivi(campo("txtNumRate"), rate);
@@ -60,7 +61,7 @@ struct GuidaFinestra {
         Scrivi(data(), dataErogazione);
     }
 
-    void AiRisultati(int cadenza)
+    void AiRisultati(int cadenza) const
     {
         avanti()->click();
         c<QRadioButton>(QStringLiteral("Option1_%1").arg(cadenza))->click();

@@ -129,8 +129,7 @@ TEST(PianoAmm, UnaSolaRata)
     const auto piano = PianoAmm(Dati(100000, 1, 5, Cadenza::Annuale, "06/04/2006"));
     ASSERT_EQ(piano.Righe.size(), 12U);
     EXPECT_EQ(piano.Righe[5], "RATA FISSA             :           105000   TASSO % ANNUALE :    5,000");
-    EXPECT_EQ(piano.Righe[11],
-              "  1    06/04/2007          5.000       100.000       105.000              ");
+    EXPECT_EQ(piano.Righe[11], "  1    06/04/2007          5.000       100.000       105.000              ");
     EXPECT_EQ(piano.Righe[6], "TOTALE QUOTA INTERESSI :            5.000");
     EXPECT_EQ(piano.Righe[7], "TOTALE GENERALE        :          105.000");
 }
@@ -144,7 +143,8 @@ TEST(PianoAmm, ImportoZeroDaCampiVuoti)
     EXPECT_EQ(piano.Righe[6], "TOTALE QUOTA INTERESSI : " + std::string(15, ' '));
     EXPECT_EQ(piano.Righe[7], "TOTALE GENERALE        : " + std::string(15, ' '));
     const std::string vuoto12(12, ' ');
-    EXPECT_EQ(piano.Righe[11], "  1    15/07/2006  " + vuoto12 + " " + vuoto12 + " " + vuoto12 + " " + std::string(13, ' '));
+    EXPECT_EQ(piano.Righe[11],
+              "  1    15/07/2006  " + vuoto12 + " " + vuoto12 + " " + vuoto12 + " " + std::string(13, ' '));
     for (std::size_t i = 11; i < 14; ++i)
         EXPECT_EQ(piano.Righe[i].size(), 71U);
 }
@@ -243,4 +243,4 @@ TEST(PianoAmm, UltimaScadenzaAl9999EAmmessa)
     EXPECT_EQ(piano.Righe[piano.Righe.size() - 1].substr(7, 10), "31/12/9999");
 }
 
-} // namespace
+}  // namespace

@@ -135,17 +135,18 @@ TEST(InputCasuali, CampiNumerici)
 TEST(InputCasuali, ArgomentiDellaRigaDiComando)
 {
     Generatore g(3);
-    const std::vector<std::string> nomi = {"--importo", "--numero-rate", "--tasso", "--cadenza", "--data",
-                                           "--pdf",     "--csv",         "--per-anno", "--help",  "-x"};
-    const std::vector<std::string> valori = {"100000", "10", "5", "4,75", "annuale", "mensile", "06/04/2006",
-                                             "31/12/9999", "999", "0", "piano.pdf"};
+    const std::vector<std::string> nomi = {"--importo", "--numero-rate", "--tasso",    "--cadenza", "--data",
+                                           "--pdf",     "--csv",         "--per-anno", "--help",    "-x"};
+    const std::vector<std::string> valori = {"100000",     "10",         "5",   "4,75", "annuale",  "mensile",
+                                             "06/04/2006", "31/12/9999", "999", "0",    "piano.pdf"};
     int accettati = 0;
     int calcolati = 0;
     for (int i = 0; i < Prove; ++i) {
         std::vector<std::string> argomenti;
         // Often the five options a run needs, in any order, some mutated.
         if (g.Tra(0, 1) == 0) {
-            argomenti = {"--importo", valori[0], "--numero-rate", valori[1], "--tasso", valori[2], "--cadenza", valori[4]};
+            argomenti = {"--importo", valori[0], "--numero-rate", valori[1],
+                         "--tasso",   valori[2], "--cadenza",     valori[4]};
             for (auto& argomento : argomenti) {
                 if (g.Tra(0, 9) == 0)
                     argomento = g.Muta(argomento);
@@ -197,4 +198,4 @@ TEST(InputCasuali, ArgomentiDellaRigaDiComando)
     EXPECT_GT(calcolati, 10);
 }
 
-} // namespace
+}  // namespace

@@ -5,8 +5,8 @@
 
 #include <sys/wait.h>
 
-#include <cstdlib>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -24,7 +24,8 @@ OpzioniCli Leggi(std::vector<std::string_view> argomenti)
 
 TEST(OpzioniCli, LeggeIValoriEIlDefaultDellaData)
 {
-    const auto opzioni = Leggi({"--importo", "1500,5", "--numero-rate", "12", "--tasso", "3.25", "--cadenza", "trimestrale"});
+    const auto opzioni =
+        Leggi({"--importo", "1500,5", "--numero-rate", "12", "--tasso", "3.25", "--cadenza", "trimestrale"});
     EXPECT_FALSE(opzioni.Aiuto);
     EXPECT_EQ(opzioni.Dati.Importo, 1500.5);
     EXPECT_EQ(opzioni.Dati.NumeroRate, 12);
@@ -32,7 +33,8 @@ TEST(OpzioniCli, LeggeIValoriEIlDefaultDellaData)
     EXPECT_EQ(opzioni.Dati.cadenza, Cadenza::Trimestrale);
     EXPECT_EQ(opzioni.Dati.DataErogazione, "01/02/2026");
 
-    const auto conUguale = Leggi({"--cadenza=annuale", "--data=06/04/2006", "--tasso=0", "--numero-rate=999", "--importo=999999999"});
+    const auto conUguale =
+        Leggi({"--cadenza=annuale", "--data=06/04/2006", "--tasso=0", "--numero-rate=999", "--importo=999999999"});
     EXPECT_EQ(conUguale.Dati.cadenza, Cadenza::Annuale);
     EXPECT_EQ(conUguale.Dati.DataErogazione, "06/04/2006");
     EXPECT_EQ(conUguale.Dati.NumeroRate, 999);
@@ -198,7 +200,8 @@ TEST(ProgrammaCli, LaStampaInPdf)
     };
     const Caso casi[] = {
         {"--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 06/04/2006", 1},
-        {"--importo 100000 --numero-rate 54 --tasso 5 --cadenza mensile --data 06/04/2006", 1},  // 65 lines: no page of headings alone
+        {"--importo 100000 --numero-rate 54 --tasso 5 --cadenza mensile --data 06/04/2006",
+         1},  // 65 lines: no page of headings alone
         {"--importo 100000 --numero-rate 120 --tasso 5 --cadenza mensile --data 31/01/2008", 3},
         {"--importo 250000 --numero-rate 999 --tasso 4,75 --cadenza mensile --data 31/01/2008", 17},
     };
@@ -223,9 +226,10 @@ TEST(ProgrammaCli, LaStampaInPdf)
                   .uscita,
               0);
     const std::string testo = Semplifica(pdf.Pagina(1));
-    for (const char* riga : {"\n1 06/04/2007 5.000 7.950 12.950 92.050\n", "\n9 06/04/2015 1.204 11.746 12.950 12.333\n",
-                             "\n10 06/04/2016 618 12.333 12.950\n", "TOTALE QUOTA INTERESSI : 29.505\n",
-                             "RATA FISSA : 12950,4574965457 TASSO % ANNUALE : 5,000\n"}) {
+    for (const char* riga :
+         {"\n1 06/04/2007 5.000 7.950 12.950 92.050\n", "\n9 06/04/2015 1.204 11.746 12.950 12.333\n",
+          "\n10 06/04/2016 618 12.333 12.950\n", "TOTALE QUOTA INTERESSI : 29.505\n",
+          "RATA FISSA : 12950,4574965457 TASSO % ANNUALE : 5,000\n"}) {
         EXPECT_NE(testo.find(riga), std::string::npos) << riga;
     }
 }
@@ -233,8 +237,9 @@ TEST(ProgrammaCli, LaStampaInPdf)
 TEST(ProgrammaCli, CsvEInteressiPerAnno)
 {
     const auto csv = std::filesystem::temp_directory_path() / "pianoamm-prova.csv";
-    const auto esito = Esegui("--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 06/04/2006 --per-anno --csv "
-                              + csv.string());
+    const auto esito =
+        Esegui("--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 06/04/2006 --per-anno --csv "
+               + csv.string());
     EXPECT_EQ(esito.uscita, 0);
     const std::string scritto = Contenuto(csv);
     std::filesystem::remove(csv);
@@ -272,4 +277,4 @@ TEST(ProgrammaCli, AiutoSuStandardOutput)
     EXPECT_EQ(esito.out.rfind("Uso: pianoamm-cli --importo", 0), 0U);
 }
 
-} // namespace
+}  // namespace

@@ -29,9 +29,15 @@ TEST(FormatoCentesimi, DueDecimaliConLaVirgola)
         bool raggruppa;
         const char* atteso;
     } casi[] = {
-        {12950.45749654566, false, "12950,46"}, {12950.45749654566, true, "12.950,46"}, {0, true, "0,00"},
-        {-0.004, false, "0,00"},                {-1e-12, true, "0,00"},              {0.005, false, "0,01"},
-        {-2.5, false, "-2,50"},                 {999999999, true, "999.999.999,00"}, {7.1, false, "7,10"},
+        {12950.45749654566, false, "12950,46"},
+        {12950.45749654566, true, "12.950,46"},
+        {0, true, "0,00"},
+        {-0.004, false, "0,00"},
+        {-1e-12, true, "0,00"},
+        {0.005, false, "0,01"},
+        {-2.5, false, "-2,50"},
+        {999999999, true, "999.999.999,00"},
+        {7.1, false, "7,10"},
     };
     for (const auto& caso : casi)
         EXPECT_EQ(FormatoCentesimi(caso.valore, caso.raggruppa), caso.atteso) << caso.valore;
@@ -40,19 +46,18 @@ TEST(FormatoCentesimi, DueDecimaliConLaVirgola)
 TEST(EsportaCsv, LEsempioAnnualeRigaPerRiga)
 {
     const std::string csv = EsportaCsv(PianoDi(100000, 10, 5, Cadenza::Annuale, "06/04/2006"));
-    const std::string atteso =
-        "\xEF\xBB\xBF"
-        "Numero;Scadenza;Quota interessi;Quota capitale;Rata;Debito residuo\r\n"
-        "1;06/04/2007;5000,00;7950,46;12950,46;92049,54\r\n"
-        "2;06/04/2008;4602,00;8348,46;12950,46;83701,09\r\n"
-        "3;06/04/2009;4185,00;8765,46;12950,46;74935,63\r\n"
-        "4;06/04/2010;3747,00;9203,46;12950,46;65732,17\r\n"
-        "5;06/04/2011;3286,00;9664,46;12950,46;56067,71\r\n"
-        "6;06/04/2012;2804,00;10146,46;12950,46;45921,26\r\n"
-        "7;06/04/2013;2296,00;10654,46;12950,46;35266,80\r\n"
-        "8;06/04/2014;1763,00;11187,46;12950,46;24079,34\r\n"
-        "9;06/04/2015;1204,00;11746,46;12950,46;12332,88\r\n"
-        "10;06/04/2016;617,57;12332,88;12950,46;0,00\r\n";
+    const std::string atteso = "\xEF\xBB\xBF"
+                               "Numero;Scadenza;Quota interessi;Quota capitale;Rata;Debito residuo\r\n"
+                               "1;06/04/2007;5000,00;7950,46;12950,46;92049,54\r\n"
+                               "2;06/04/2008;4602,00;8348,46;12950,46;83701,09\r\n"
+                               "3;06/04/2009;4185,00;8765,46;12950,46;74935,63\r\n"
+                               "4;06/04/2010;3747,00;9203,46;12950,46;65732,17\r\n"
+                               "5;06/04/2011;3286,00;9664,46;12950,46;56067,71\r\n"
+                               "6;06/04/2012;2804,00;10146,46;12950,46;45921,26\r\n"
+                               "7;06/04/2013;2296,00;10654,46;12950,46;35266,80\r\n"
+                               "8;06/04/2014;1763,00;11187,46;12950,46;24079,34\r\n"
+                               "9;06/04/2015;1204,00;11746,46;12950,46;12332,88\r\n"
+                               "10;06/04/2016;617,57;12332,88;12950,46;0,00\r\n";
     EXPECT_EQ(csv, atteso);
 }
 
@@ -90,7 +95,9 @@ TEST(InteressiPerAnno, UnaRigaPerAnnoSolareEITotali)
         int rate;
         double interessi;
         double capitale;
-    } attesi[] = {{2008, 7, 2859.00, 4565.59}, {2009, 12, 4587.00, 8140.86}, {2017, 12, 593.00, 12134.86},
+    } attesi[] = {{2008, 7, 2859.00, 4565.59},
+                  {2009, 12, 4587.00, 8140.86},
+                  {2017, 12, 593.00, 12134.86},
                   {2018, 5, 66.62, 5236.66}};
     for (const auto& atteso : attesi) {
         const auto& anno = anni[static_cast<std::size_t>(atteso.anno - 2008)];
@@ -145,4 +152,4 @@ TEST(TabellaPerAnno, ColonneAllineate)
         EXPECT_EQ(riga.size(), lette[0].size()) << riga;
 }
 
-} // namespace
+}  // namespace

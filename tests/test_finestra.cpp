@@ -5,12 +5,10 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QTableWidget>
-#include <QTemporaryDir>
 #include <QDate>
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QUrl>
@@ -36,7 +36,7 @@ public slots:
     void apri(const QUrl& indirizzo) { aperti.append(indirizzo); }
 };
 
-} // namespace
+}  // namespace
 
 class TestFinestra : public QObject, private GuidaFinestra {
     Q_OBJECT
@@ -87,8 +87,8 @@ private slots:
             bool listato;
         };
         const Passo passi[] = {
-            {avanti(), 1, true, true, false},  {avanti(), 2, false, true, true},  {indietro(), 1, true, true, true},
-            {indietro(), 0, true, false, true}, {avanti(), 1, true, true, true},   {avanti(), 2, false, true, true},
+            {avanti(), 1, true, true, false},   {avanti(), 2, false, true, true}, {indietro(), 1, true, true, true},
+            {indietro(), 0, true, false, true}, {avanti(), 1, true, true, true},  {avanti(), 2, false, true, true},
         };
         for (const auto& passo : passi) {
             passo.bottone->click();
@@ -104,14 +104,16 @@ private slots:
         Inserisci("100000", "10", "5", "06/04/2006");
         AiRisultati(5);
         QCOMPARE(lista()->count(), 21);
-        QCOMPARE(lista()->item(20)->text(), QStringLiteral(" 10    06/04/2016            618        12.333        12.950              "));
+        QCOMPARE(lista()->item(20)->text(),
+                 QStringLiteral(" 10    06/04/2016            618        12.333        12.950              "));
         indietro()->click();
         indietro()->click();
         Scrivi(campo("txtNumRate"), "3");
         avanti()->click();
         avanti()->click();
         QCOMPARE(lista()->count(), 14);
-        QCOMPARE(lista()->item(4)->text(), QStringLiteral("IMPORTO MUTUO          :          100.000   NUMERO RATE   :    3"));
+        QCOMPARE(lista()->item(4)->text(),
+                 QStringLiteral("IMPORTO MUTUO          :          100.000   NUMERO RATE   :    3"));
     }
 
     void ilListatoEQuelloDelProgrammaARigaDiComando()
@@ -133,9 +135,8 @@ private slots:
             Inserisci(caso.importo, caso.rate, caso.tasso, caso.data);
             AiRisultati(caso.cadenza);
             QProcess cli;
-            cli.start(QStringLiteral(PIANOAMM_CLI),
-                      {"--importo", caso.importo, "--numero-rate", caso.rate, "--tasso", caso.tasso, "--cadenza",
-                       caso.nomeCadenza, "--data", caso.data});
+            cli.start(QStringLiteral(PIANOAMM_CLI), {"--importo", caso.importo, "--numero-rate", caso.rate, "--tasso",
+                                                     caso.tasso, "--cadenza", caso.nomeCadenza, "--data", caso.data});
             QVERIFY(cli.waitForFinished());
             QCOMPARE(cli.exitCode(), 0);
             QCOMPARE(Listato().join('\n') + '\n', QString::fromUtf8(cli.readAllStandardOutput()));
@@ -150,9 +151,8 @@ private slots:
             const char* testo;
             bool valida;
         };
-        const Caso casi[] = {{"06/04/2006", true}, {"31/02/2006", false}, {"", false},
-                             {"6/4/2006", true},   {"domani", false},     {"29/02/2008", true},
-                             {"29/02/2007", false}};
+        const Caso casi[] = {{"06/04/2006", true}, {"31/02/2006", false}, {"", false},          {"6/4/2006", true},
+                             {"domani", false},    {"29/02/2008", true},  {"29/02/2007", false}};
         for (const auto& caso : casi) {
             Scrivi(data(), QString::fromLatin1(caso.testo));
             QCOMPARE(avanti()->isEnabled(), caso.valida);
@@ -189,12 +189,12 @@ private slots:
             double valore;
         };
         const Caso casi[] = {
-            {"txtImporto", "abc", "0,00", 0},            // nothing that is not a number gets in
+            {"txtImporto", "abc", "0,00", 0},                           // nothing that is not a number gets in
             {"txtImporto", "9999999999", "999.999.999,00", 999999999},  // the tenth digit would pass the maximum
-            {"txtImporto", "12,345", "12,34", 12.34},   // a third decimal is refused
+            {"txtImporto", "12,345", "12,34", 12.34},                   // a third decimal is refused
             {"txtImporto", "-5", "5,00", 5},
-            {"txtImporto", "", "0,00", 0},              // emptied: the minimum
-            {"txtNumRate", "0", "1", 1},                // under the minimum: the minimum once left
+            {"txtImporto", "", "0,00", 0},  // emptied: the minimum
+            {"txtNumRate", "0", "1", 1},    // under the minimum: the minimum once left
             {"txtNumRate", "1000", "100", 100},
             {"txtNumRate", "", "1", 1},
             {"txtNumRate", "12x", "12", 12},
@@ -233,7 +233,8 @@ private slots:
         AiRisultati(2);
         QVERIFY(!messaggio.mostrato);
         QCOMPARE(lista()->count(), 15);
-        QCOMPARE(lista()->item(5)->text(), QStringLiteral("RATA FISSA             :            25000   TASSO % ANNUALE :    0,000"));
+        QCOMPARE(lista()->item(5)->text(),
+                 QStringLiteral("RATA FISSA             :            25000   TASSO % ANNUALE :    0,000"));
         QCOMPARE(campo("txtRata")->Value(), 25000.0);
     }
 
@@ -301,7 +302,8 @@ private slots:
         QVERIFY(!rata->isVisible());
         // Beyond the field's own range: held whole, shown whole in the listing.
         QVERIFY(qAbs(*rata->Value() - 105000) < 1e-6);
-        QCOMPARE(lista()->item(5)->text(), QStringLiteral("RATA FISSA             :           105000   TASSO % ANNUALE :    5,000"));
+        QCOMPARE(lista()->item(5)->text(),
+                 QStringLiteral("RATA FISSA             :           105000   TASSO % ANNUALE :    5,000"));
         indietro()->click();
         indietro()->click();
         QVERIFY(!rata->isVisible());
@@ -386,7 +388,8 @@ private slots:
         lista()->item(20)->setSelected(true);
         Scegli(QStringLiteral("Copia"));
         apri();
-        QTRY_COMPARE(QApplication::clipboard()->text(), lista()->item(11)->text() + '\n' + lista()->item(20)->text() + '\n');
+        QTRY_COMPARE(QApplication::clipboard()->text(),
+                     lista()->item(11)->text() + '\n' + lista()->item(20)->text() + '\n');
 
         // Esporta CSV and Salva come PDF write the files chosen.
         QTemporaryDir cartella;
@@ -431,9 +434,14 @@ private slots:
         // Garbage pasted into every field, the wizard walked back and forth
         // quickly: the inputs stay as the fields accepted them and the
         // listing always matches them.
-        const QStringList spazzatura = {QStringLiteral("%$&/()"), QStringLiteral("-1e308"), QStringLiteral("99999999999999999999"),
-                                        QStringLiteral("\u00e8\u20ac\u0000"), QStringLiteral("1,2,3"),
-                                        QString(500, QLatin1Char('9')), QStringLiteral("NaN"), QStringLiteral("inf")};
+        const QStringList spazzatura = {QStringLiteral("%$&/()"),
+                                        QStringLiteral("-1e308"),
+                                        QStringLiteral("99999999999999999999"),
+                                        QStringLiteral("\u00e8\u20ac\u0000"),
+                                        QStringLiteral("1,2,3"),
+                                        QString(500, QLatin1Char('9')),
+                                        QStringLiteral("NaN"),
+                                        QStringLiteral("inf")};
         Inserisci("250000", "360", "3,5", "31/01/2008");
         for (const QString& testo : spazzatura) {
             QApplication::clipboard()->setText(testo);

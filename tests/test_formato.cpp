@@ -45,20 +45,13 @@ struct CasoMese {
 TEST(AggiungiMese, PassaAMeseTenendoIlGiornoOLUltimoDelMese)
 {
     const CasoMese casi[] = {
-        {{2008, 1, 31}, 1, {2008, 2, 29}},
-        {{2007, 1, 31}, 1, {2007, 2, 28}},
-        {{2008, 1, 31}, 3, {2008, 4, 30}},
-        {{2008, 2, 29}, 12, {2009, 2, 28}},
-        {{2006, 6, 15}, 12, {2007, 6, 15}},
-        {{2006, 6, 15}, 0, {2006, 6, 15}},
-        {{2008, 3, 31}, -1, {2008, 2, 29}},
-        {{2008, 1, 31}, 2, {2008, 3, 31}},
-        {{2006, 11, 30}, 3, {2007, 2, 28}},
-        {{1900, 1, 31}, 1, {1900, 2, 28}},   // not a leap year: divisible by 100
-        {{2000, 1, 31}, 1, {2000, 2, 29}},   // leap year: divisible by 400
-        {{2006, 4, 6}, 11988, {3005, 4, 6}}, // 999 yearly installments
-        {{9999, 1, 31}, 11, {9999, 12, 31}},
-        {{100, 2, 1}, -1, {100, 1, 1}},
+        {{2008, 1, 31}, 1, {2008, 2, 29}},   {{2007, 1, 31}, 1, {2007, 2, 28}},  {{2008, 1, 31}, 3, {2008, 4, 30}},
+        {{2008, 2, 29}, 12, {2009, 2, 28}},  {{2006, 6, 15}, 12, {2007, 6, 15}}, {{2006, 6, 15}, 0, {2006, 6, 15}},
+        {{2008, 3, 31}, -1, {2008, 2, 29}},  {{2008, 1, 31}, 2, {2008, 3, 31}},  {{2006, 11, 30}, 3, {2007, 2, 28}},
+        {{1900, 1, 31}, 1, {1900, 2, 28}},    // not a leap year: divisible by 100
+        {{2000, 1, 31}, 1, {2000, 2, 29}},    // leap year: divisible by 400
+        {{2006, 4, 6}, 11988, {3005, 4, 6}},  // 999 yearly installments
+        {{9999, 1, 31}, 11, {9999, 12, 31}}, {{100, 2, 1}, -1, {100, 1, 1}},
     };
     for (const auto& caso : casi) {
         EXPECT_EQ(AggiungiMese(caso.partenza, caso.mesi), caso.attesa)
@@ -183,7 +176,7 @@ TEST(TestoNumero, QuindiciCifreSignificativeSenzaZeriFinali)
         EXPECT_EQ(TestoNumero(caso.valore), caso.atteso) << caso.valore;
 }
 
-} // namespace
+}  // namespace
 
 #include "engine/listato.h"
 
@@ -205,7 +198,7 @@ TEST(Listato, SostituireUnaRigaSpostaLeSeguenti)
     EXPECT_THROW((void)listato[3], std::out_of_range);
 }
 
-} // namespace
+}  // namespace
 
 #include "engine/numeri.h"
 
@@ -271,4 +264,4 @@ TEST(LeggiCampoNumerico, IlModelloItalianoDeiCampi)
     }
 }
 
-} // namespace
+}  // namespace

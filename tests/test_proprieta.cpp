@@ -15,8 +15,9 @@ namespace {
 
 constexpr double Importi[] = {0, 0.01, 1, 999.99, 100000, 123456.78, 50000000.5, 999999999};
 constexpr double Tassi[] = {0, 0.01, 1, 5, 12.5, 30, 57.33, 99};
-constexpr const char* Date[] = {"31/01/2008", "29/02/2008", "30/04/2007", "31/12/1999", "28/02/2100", "06/04/2006", "01/01/1900"};
-constexpr Cadenza Cadenze[] = {Cadenza::Mensile,    Cadenza::Bimestrale, Cadenza::Trimestrale,
+constexpr const char* Date[] = {"31/01/2008", "29/02/2008", "30/04/2007", "31/12/1999",
+                                "28/02/2100", "06/04/2006", "01/01/1900"};
+constexpr Cadenza Cadenze[] = {Cadenza::Mensile,        Cadenza::Bimestrale, Cadenza::Trimestrale,
                                Cadenza::Quadrimestrale, Cadenza::Semestrale, Cadenza::Annuale};
 
 // The whole units shown by a "#,#" field: blank is 0.
@@ -44,10 +45,9 @@ TEST(Proprieta, OgniPianoNelCampoDeiDatiECompletoECoerente)
             dati.Importo = Importi[caso % std::size(Importi)];
             dati.TassoAnnuo = Tassi[(caso / std::size(Importi)) % std::size(Tassi)];
             dati.DataErogazione = Date[caso % std::size(Date)];
-            const auto contesto = testing::Message() << "importo " << dati.Importo << ", rate " << n
-                                                      << ", tasso " << dati.TassoAnnuo << ", cadenza "
-                                                      << static_cast<int>(cadenza) << ", data "
-                                                      << dati.DataErogazione;
+            const auto contesto = testing::Message()
+                                  << "importo " << dati.Importo << ", rate " << n << ", tasso " << dati.TassoAnnuo
+                                  << ", cadenza " << static_cast<int>(cadenza) << ", data " << dati.DataErogazione;
             const auto piano = PianoAmm(dati);
             const auto& righe = piano.Righe;
             ASSERT_EQ(righe.size(), RigheIntestazione + static_cast<std::size_t>(n)) << contesto;
@@ -81,4 +81,4 @@ TEST(Proprieta, OgniPianoNelCampoDeiDatiECompletoECoerente)
     }
 }
 
-} // namespace
+}  // namespace

@@ -131,7 +131,8 @@ private slots:
             QTest::qWait(20);
             QVERIFY(!messaggio.mostrato);
             QVERIFY(splash->isVisible());
-            QTest::mouseRelease(splash.get(), caso.bottone == Qt::LeftButton ? Qt::MiddleButton : caso.bottone, caso.tasti);
+            QTest::mouseRelease(splash.get(), caso.bottone == Qt::LeftButton ? Qt::MiddleButton : caso.bottone,
+                                caso.tasti);
         }
     }
 

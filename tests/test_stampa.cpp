@@ -40,7 +40,7 @@ int Pagine(const QString& pdf)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 class TestStampa : public QObject, private GuidaFinestra {
     Q_OBJECT
@@ -68,8 +68,9 @@ private slots:
         QTest::newRow("66 righe") << 66 << QList<int>{65, 4} << QList<int>{65};
         QTest::newRow("127 righe") << 127 << QList<int>{65, 65} << QList<int>{65};
         QTest::newRow("128 righe") << 128 << QList<int>{65, 65, 4} << QList<int>{65, 127};
-        QTest::newRow("999 rate mensili") << 1010 << QList<int>{65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 18}
-                                          << QList<int>{65, 127, 189, 251, 313, 375, 437, 499, 561, 623, 685, 747, 809, 871, 933, 995};
+        QTest::newRow("999 rate mensili")
+            << 1010 << QList<int>{65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 65, 18}
+            << QList<int>{65, 127, 189, 251, 313, 375, 437, 499, 561, 623, 685, 747, 809, 871, 933, 995};
     }
 
     void impaginazione()

@@ -21,7 +21,7 @@ QString Esegui(const QString& programma, const QStringList& argomenti)
     return QString::fromUtf8(processo.readAllStandardOutput());
 }
 
-} // namespace
+}  // namespace
 
 class TestStampaCups : public QObject, private GuidaFinestra {
     Q_OBJECT
@@ -60,7 +60,8 @@ private slots:
             QTest::qWait(200);
         }
         QVERIFY2(!stampato.isEmpty(), "la coda di stampa non ha scritto nessun file");
-        QTRY_VERIFY_WITH_TIMEOUT(Esegui(QStringLiteral("pdfinfo"), {stampato}).contains(QStringLiteral("Pages:")), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(Esegui(QStringLiteral("pdfinfo"), {stampato}).contains(QStringLiteral("Pages:")),
+                                 20000);
 
         const QString info = Esegui(QStringLiteral("pdfinfo"), {stampato});
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+17\\n"))), qPrintable(info));
@@ -70,9 +71,10 @@ private slots:
         // it on page 1: its seventh line with text, after the title, its
         // rule and the four summary lines.
         const auto righe = [&](int pagina) {
-            const QString testo = Esegui(QStringLiteral("pdftotext"),
-                                         {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(pagina),
-                                          QStringLiteral("-l"), QString::number(pagina), stampato, QStringLiteral("-")});
+            const QString testo =
+                Esegui(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(pagina), QStringLiteral("-l"),
+                        QString::number(pagina), stampato, QStringLiteral("-")});
             QStringList piene;
             for (const auto& riga : testo.split('\n')) {
                 if (!riga.trimmed().isEmpty())
@@ -82,7 +84,7 @@ private slots:
         };
         const QStringList prima = righe(1);
         QCOMPARE(prima.size(), 6 + 1 + 1 + 54);  // title and summary, heading, rule, 54 rows
-        const QString intestazione = prima.at(6);
+        const QString& intestazione = prima.at(6);
         for (int pagina = 2; pagina <= 17; ++pagina) {
             const QStringList seguenti = righe(pagina);
             QVERIFY(seguenti.size() >= 3);

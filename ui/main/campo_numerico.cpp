@@ -15,10 +15,8 @@ namespace {
 // through smaller values.
 class ValidatoreNumerico : public QValidator {
 public:
-    ValidatoreNumerico(const CampoNumerico::Formato& formato, QObject* parent)
-        : QValidator(parent), formato_(formato)
-    {
-    }
+    ValidatoreNumerico(const CampoNumerico::Formato& formato, QObject* parent) : QValidator(parent), formato_(formato)
+    {}
 
     State validate(QString& testo, int& /*pos*/) const override
     {
@@ -27,8 +25,7 @@ public:
         // Where "." cannot group digits it can only be the decimal mark.
         if (!formato_.raggruppa && formato_.decimali > 0)
             testo.replace(QLatin1Char('.'), QLatin1Char(','));
-        const auto valore =
-            pianoamm::LeggiCampoNumerico(testo.toStdString(), formato_.decimali, formato_.raggruppa);
+        const auto valore = pianoamm::LeggiCampoNumerico(testo.toStdString(), formato_.decimali, formato_.raggruppa);
         if (!valore || *valore > formato_.massimo)
             return Invalid;
         return Acceptable;
@@ -38,7 +35,7 @@ private:
     CampoNumerico::Formato formato_;
 };
 
-} // namespace
+}  // namespace
 
 CampoNumerico::CampoNumerico(const Formato& formato, std::optional<double> valoreIniziale, QWidget* parent)
     : QLineEdit(parent), formato_(formato)

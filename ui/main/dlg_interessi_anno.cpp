@@ -5,8 +5,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-DlgInteressiAnno::DlgInteressiAnno(const std::vector<pianoamm::AnnoPiano>& anni, QWidget* parent)
-    : QDialog(parent)
+DlgInteressiAnno::DlgInteressiAnno(const std::vector<pianoamm::AnnoPiano>& anni, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("DlgInteressiAnno"));
     setWindowTitle(QStringLiteral("Interessi per anno"));

@@ -12,10 +12,10 @@
 
 #include <QButtonGroup>
 #include <QClipboard>
-#include <QFile>
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -101,11 +101,11 @@ const char* const TestoB =
     "stato scelto 20 come numero rate e quindi viene selezionato annuale; il calcolo sarà eseguito "
     "per una durata di anni 20.";
 
-} // namespace
+}  // namespace
 
 FrmMain::FrmMain(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Calcolo del piano di ammortamento a rata fissa (metodo francese)"));
@@ -145,7 +145,8 @@ void FrmMain::CreaControlli()
     }
 
     // Page 2: the results.
-    const auto bottoneImmagine = [&](const char* nome, const char* icona, const QString& suggerimento, QRect posizione) {
+    const auto bottoneImmagine = [&](const char* nome, const char* icona, const QString& suggerimento,
+                                     QRect posizione) {
         auto* b = new QToolButton(pagine[2]);
         b->setObjectName(QString::fromLatin1(nome));
         b->setIcon(QIcon(QString::fromLatin1(icona)));
@@ -154,9 +155,9 @@ void FrmMain::CreaControlli()
         b->setGeometry(posizione);
         return b;
     };
-    cmdSito = bottoneImmagine("cmdSito", ":/assets/globo.ico",
-                              QStringLiteral("Visita il sito ") + QString::fromLatin1(IndirizzoSito),
-                              tw(120, 435, 735, 645));
+    cmdSito =
+        bottoneImmagine("cmdSito", ":/assets/globo.ico",
+                        QStringLiteral("Visita il sito ") + QString::fromLatin1(IndirizzoSito), tw(120, 435, 735, 645));
     cmdPrint = bottoneImmagine("cmdPrint", ":/assets/stampante.ico", QStringLiteral("Stampa il piano"),
                                tw(8685, 435, 735, 645));
     connect(cmdSito, &QToolButton::clicked, this, &FrmMain::ApriSito);
@@ -177,7 +178,7 @@ void FrmMain::CreaControlli()
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(tw(225, 750, 9225, 5025));
     const char* const cadenze[] = {"Mensile", "Bimestrale", "Trimestrale", "Quadrimestrale", "Semestrale", "Annuale"};
-    const QRect posizioniCadenze[] = {tw(120, 360, 975, 255),  tw(120, 720, 1215, 255),  tw(120, 1080, 1335, 255),
+    const QRect posizioniCadenze[] = {tw(120, 360, 975, 255),   tw(120, 720, 1215, 255),  tw(120, 1080, 1335, 255),
                                       tw(120, 1530, 1695, 255), tw(120, 1890, 1335, 255), tw(120, 2250, 1095, 255)};
     auto* gruppo = new QButtonGroup(Frame2);
     for (std::size_t i = 0; i < Option1.size(); ++i) {
@@ -189,9 +190,8 @@ void FrmMain::CreaControlli()
     // Tab reaches the group at its selected option only; the arrows move
     // within it.
     for (QRadioButton* opzione : Option1) {
-        connect(opzione, &QRadioButton::toggled, opzione, [opzione](bool scelta) {
-            opzione->setFocusPolicy(scelta ? Qt::StrongFocus : Qt::ClickFocus);
-        });
+        connect(opzione, &QRadioButton::toggled, opzione,
+                [opzione](bool scelta) { opzione->setFocusPolicy(scelta ? Qt::StrongFocus : Qt::ClickFocus); });
         opzione->setFocusPolicy(Qt::ClickFocus);
     }
     Option1[0]->setChecked(true);
@@ -215,8 +215,8 @@ void FrmMain::CreaControlli()
     immagine(Frame2, 1, ":/assets/orologio.ico", 8665);
 
     // Page 0: the loan data.
-    Frame1 = new QGroupBox(QStringLiteral("Inserire le informazioni per calcolare il piano di ammortamento"),
-                           pagine[0]);
+    Frame1 =
+        new QGroupBox(QStringLiteral("Inserire le informazioni per calcolare il piano di ammortamento"), pagine[0]);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(tw(225, 750, 9225, 5025));
 
@@ -267,7 +267,8 @@ void FrmMain::CreaControlli()
         etichetta->setBuddy(e.campo);
     }
 
-    auto* Label3 = new QLabel(QStringLiteral("Risultato piano d'ammortamento in base alle scelte effettuate"), pagine[2]);
+    auto* Label3 =
+        new QLabel(QStringLiteral("Risultato piano d'ammortamento in base alle scelte effettuate"), pagine[2]);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(tw(930, 675, 7575, 405));
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -417,9 +418,9 @@ void FrmMain::StampaPiano()
 
 void FrmMain::OffriPdf(const QString& motivo, const QList<QStringList>& pagine)
 {
-    const auto risposta =
-        QMessageBox::warning(this, TitoloApplicazione(), motivo + QStringLiteral("\n\nSalvare la stampa come file PDF?"),
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    const auto risposta = QMessageBox::warning(this, TitoloApplicazione(),
+                                               motivo + QStringLiteral("\n\nSalvare la stampa come file PDF?"),
+                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (risposta != QMessageBox::Yes)
         return;
     const QString percorso = ChiediFile(QStringLiteral("Salva la stampa come PDF"), QStringLiteral("piano.pdf"),
@@ -479,8 +480,8 @@ void FrmMain::SalvaPdf()
 
 void FrmMain::EsportaCsv()
 {
-    const QString percorso = ChiediFile(QStringLiteral("Esporta CSV"), QStringLiteral("piano.csv"),
-                                        QStringLiteral("File CSV (*.csv)"));
+    const QString percorso =
+        ChiediFile(QStringLiteral("Esporta CSV"), QStringLiteral("piano.csv"), QStringLiteral("File CSV (*.csv)"));
     if (percorso.isEmpty())
         return;
     const std::string csv = pianoamm::EsportaCsv(*piano_);

@@ -11,8 +11,7 @@
 #include <QTimer>
 
 frmSplash::frmSplash(QWidget* parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      immagine_(QStringLiteral(":/assets/splash.jpg")),
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), immagine_(QStringLiteral(":/assets/splash.jpg")),
       Timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmSplash"));
