@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Takes the README's pictures from the real program: the three pages of the
+# wizard with the worked example typed in, under Xvfb with a window manager,
+# and the first page of a printout. Needs xvfb, openbox, xdotool, imagemagick
+# and poppler-utils, and a built build/app/pianoamm.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+schermo=:88
+Xvfb $schermo -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+export DISPLAY=$schermo
+sleep 1
+openbox >/dev/null 2>&1 &
+sleep 1
+
+build/app/pianoamm >/dev/null 2>&1 &
+programma=$!
+finestra=$(xdotool search --sync --onlyvisible --name "Calcolo del piano" | head -1)
+sleep 0.5
+xdotool windowactivate --sync "$finestra"
+foto() { sleep 0.4; import -frame -window "$finestra" "docs/$1.png"; }
+avanti() { xdotool mousemove --window "$finestra" 511 398 click 1; }
+
+xdotool key --delay 60 Tab Tab Tab
+xdotool type --delay 40 "100000"
+xdotool key Tab
+xdotool type --delay 40 "10"
+xdotool key Tab
+xdotool type --delay 40 "5"
+xdotool key Tab ctrl+a
+xdotool type --delay 40 "06/04/2006"
+foto pagina-dati
+avanti
+xdotool mousemove --window "$finestra" 40 186 click 1
+foto pagina-cadenza
+avanti
+foto pagina-risultato
+kill $programma
+
+build/app/pianoamm-cli --importo 100000 --numero-rate 120 --tasso 5 --cadenza mensile --data 31/01/2008 \
+    --pdf /tmp/pianoamm-schermate.pdf
+pdftoppm -r 60 -png -f 1 -l 1 -singlefile /tmp/pianoamm-schermate.pdf docs/pagina-stampata
+rm -f /tmp/pianoamm-schermate.pdf
