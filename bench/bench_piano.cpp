@@ -7,12 +7,8 @@ namespace {
 // The largest listing the window can ask for: 999 monthly installments.
 void ListingDi999RateMensili(benchmark::State& state)
 {
-    pianoamm::DatiMutuo dati;
-    dati.Importo = 250000;
-    dati.NumeroRate = 999;
-    dati.TassoAnnuo = 4.75;
-    dati.DataErogazione = "31/01/2008";
-    dati.cadenza = pianoamm::Cadenza::Mensile;
+    const pianoamm::DatiMutuo dati{
+        .Importo = 250000, .NumeroRate = 999, .TassoAnnuo = 4.75, .DataErogazione = "31/01/2008"};
     for (auto _ : state) {
         auto piano = pianoamm::PianoAmm(dati);
         benchmark::DoNotOptimize(piano);

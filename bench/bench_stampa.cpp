@@ -13,11 +13,8 @@ namespace {
 
 void StampaPdfDi999RateMensili(benchmark::State& state)
 {
-    pianoamm::DatiMutuo dati;
-    dati.Importo = 250000;
-    dati.NumeroRate = 999;
-    dati.TassoAnnuo = 4.75;
-    dati.DataErogazione = "31/01/2008";
+    const pianoamm::DatiMutuo dati{
+        .Importo = 250000, .NumeroRate = 999, .TassoAnnuo = 4.75, .DataErogazione = "31/01/2008"};
     const auto piano = pianoamm::PianoAmm(dati);
     QStringList righe;
     for (std::size_t i = 0; i < piano.Righe.size(); ++i)

@@ -1,3 +1,4 @@
+#include "dati_prova.h"
 #include "engine/calcolo.h"
 #include "engine/errore.h"
 
@@ -9,17 +10,6 @@
 using namespace pianoamm;
 
 namespace {
-
-DatiMutuo Dati(double importo, double rate, double tasso, Cadenza cadenza, const char* data)
-{
-    DatiMutuo dati;
-    dati.Importo = importo;
-    dati.NumeroRate = rate;
-    dati.TassoAnnuo = tasso;
-    dati.cadenza = cadenza;
-    dati.DataErogazione = data;
-    return dati;
-}
 
 const std::vector<std::string> EsempioAnnuale = {
     " ",

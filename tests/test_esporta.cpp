@@ -1,3 +1,4 @@
+#include "dati_prova.h"
 #include "engine/esporta.h"
 
 #include <gtest/gtest.h>
@@ -10,17 +11,6 @@
 using namespace pianoamm;
 
 namespace {
-
-Piano PianoDi(double importo, double rate, double tasso, Cadenza cadenza, const char* data)
-{
-    DatiMutuo dati;
-    dati.Importo = importo;
-    dati.NumeroRate = rate;
-    dati.TassoAnnuo = tasso;
-    dati.cadenza = cadenza;
-    dati.DataErogazione = data;
-    return PianoAmm(dati);
-}
 
 TEST(FormatoCentesimi, DueDecimaliConLaVirgola)
 {
@@ -45,7 +35,7 @@ TEST(FormatoCentesimi, DueDecimaliConLaVirgola)
 
 TEST(EsportaCsv, LEsempioAnnualeRigaPerRiga)
 {
-    const std::string csv = EsportaCsv(PianoDi(100000, 10, 5, Cadenza::Annuale, "06/04/2006"));
+    const std::string csv = EsportaCsv(PianoAmm(Dati(100000, 10, 5, Cadenza::Annuale, "06/04/2006")));
     const std::string atteso = "\xEF\xBB\xBF"
                                "Numero;Scadenza;Quota interessi;Quota capitale;Rata;Debito residuo\r\n"
                                "1;06/04/2007;5000,00;7950,46;12950,46;92049,54\r\n"
@@ -63,7 +53,7 @@ TEST(EsportaCsv, LEsempioAnnualeRigaPerRiga)
 
 TEST(EsportaCsv, LeColonneSommanoAiTotaliDelListato)
 {
-    const auto piano = PianoDi(250000, 999, 4.75, Cadenza::Mensile, "31/01/2008");
+    const auto piano = PianoAmm(Dati(250000, 999, 4.75, Cadenza::Mensile, "31/01/2008"));
     std::istringstream righe(EsportaCsv(piano));
     std::string riga;
     std::getline(righe, riga);  // heading
@@ -88,7 +78,7 @@ TEST(EsportaCsv, LeColonneSommanoAiTotaliDelListato)
 
 TEST(InteressiPerAnno, UnaRigaPerAnnoSolareEITotali)
 {
-    const auto anni = InteressiPerAnno(PianoDi(100000, 120, 5, Cadenza::Mensile, "31/05/2008"));
+    const auto anni = InteressiPerAnno(PianoAmm(Dati(100000, 120, 5, Cadenza::Mensile, "31/05/2008")));
     ASSERT_EQ(anni.size(), 12U);  // 2008 to 2018, then the totals
     const struct {
         int anno;
@@ -117,7 +107,7 @@ TEST(InteressiPerAnno, UnaRigaPerAnnoSolareEITotali)
 TEST(InteressiPerAnno, SommanoAlTotaleDellaRiga6)
 {
     for (const auto cadenza : {Cadenza::Mensile, Cadenza::Trimestrale, Cadenza::Annuale}) {
-        const auto piano = PianoDi(123456.78, 333, 7.5, cadenza, "29/02/2008");
+        const auto piano = PianoAmm(Dati(123456.78, 333, 7.5, cadenza, "29/02/2008"));
         const auto anni = InteressiPerAnno(piano);
         double somma = 0;
         int rate = 0;
@@ -138,7 +128,8 @@ TEST(InteressiPerAnno, SommanoAlTotaleDellaRiga6)
 
 TEST(TabellaPerAnno, ColonneAllineate)
 {
-    const auto tabella = TabellaPerAnno(InteressiPerAnno(PianoDi(100000, 10, 5, Cadenza::Annuale, "06/04/2006")));
+    const auto tabella =
+        TabellaPerAnno(InteressiPerAnno(PianoAmm(Dati(100000, 10, 5, Cadenza::Annuale, "06/04/2006"))));
     std::istringstream righe(tabella);
     std::vector<std::string> lette;
     for (std::string riga; std::getline(righe, riga);)
