@@ -71,32 +71,10 @@ Piano PianoAmm(const DatiMutuo& dati)
     s.TassoAnnuo = dati.TassoAnnuo;
     RataMutuo(s, importo, dati.NumeroRate);
 
+    // The rows are computed first, then written: the totals lines, which
+    // stand above the rows, then hold their final sums from the start.
     const auto n = static_cast<int>(std::nearbyint(dati.NumeroRate));
     piano.Rate.reserve(static_cast<std::size_t>(n));
-    auto& righe = piano.Righe;
-    righe.Riserva(RigheIntestazione + static_cast<std::size_t>(n), 80);
-    righe.Accoda(" ");
-    righe.Accoda(Titolo);
-    righe.Accoda(TitoloSottolineato);
-    righe.Accoda(" ");
-    righe.InizioRiga();
-    AccodaEtichettato(righe.Corrente(), EtichettaImporto, FormatoImporto(importo), 15);
-    AccodaEtichettato(righe.Corrente(), EtichettaNumeroRate, FormatoIntero(dati.NumeroRate), 3);
-    righe.FineRiga();
-    righe.InizioRiga();
-    AccodaEtichettato(righe.Corrente(), EtichettaRata, TestoNumero(s.Rata), 15);
-    AccodaEtichettato(righe.Corrente(), EtichettaTasso, FormatoTasso(dati.TassoAnnuo), 7);
-    righe.FineRiga();
-    righe.Accoda(" ");
-    righe.Accoda(" ");
-    righe.Accoda(" ");
-    righe.Accoda(TitoliColonne);
-    righe.Accoda(Sottolineatura);
-
-    // Every row shows the same installment: format it once.
-    const Cifre rata = FormatoImporto(s.Rata);
-    const auto copia = [](char* out, std::string_view testo) { return std::copy(testo.begin(), testo.end(), out); };
-
     double totaleInteressi = 0;
     double residuoFrazioni = 0;  // cut-off interest fractions not yet paid back
     for (int k = 1; k <= n; ++k) {
@@ -118,39 +96,59 @@ Piano PianoAmm(const DatiMutuo& dati)
         }
         totaleInteressi += s.QuotaInteressi;
 
-        RataPiano& riga = piano.Rate.emplace_back();
-        riga.Numero = k;
-        riga.Scadenza = AggiungiMese(*erogazione, s.MesiPeriodo * k);
-        riga.QuotaInteressi = s.QuotaInteressi;
-        riga.QuotaCapitale = s.QuotaCapitale;
-        riga.DebitoResiduo = importo - (s.CapitaleRimborsato + s.QuotaCapitale);
-
-        // At most 75 characters: the fields' widths and the blanks between.
-        std::array<char, 96> testo;
-        char* q = ScriviCampo(testo.data(), FormatoIntero(k), 2);
-        q = copia(q, "    ");
-        q = copia(q, FormatoData(riga.Scadenza));
-        q = copia(q, "  ");
-        q = ScriviCampo(q, FormatoImporto(riga.QuotaInteressi), 12);
-        *q++ = ' ';
-        q = ScriviCampo(q, FormatoImporto(riga.QuotaCapitale), 12);
-        *q++ = ' ';
-        q = ScriviCampo(q, rata, 12);
-        *q++ = ' ';
-        q = ScriviCampo(q, FormatoImporto(riga.DebitoResiduo), 13);
-        righe.Accoda(std::string_view(testo.data(), static_cast<std::size_t>(q - testo.data())));
+        RataPiano& rata = piano.Rate.emplace_back();
+        rata.Numero = k;
+        rata.Scadenza = AggiungiMese(*erogazione, s.MesiPeriodo * k);
+        rata.QuotaInteressi = s.QuotaInteressi;
+        rata.QuotaCapitale = s.QuotaCapitale;
+        rata.DebitoResiduo = importo - (s.CapitaleRimborsato + s.QuotaCapitale);
 
         s.CapitaleRimborsato += s.QuotaCapitale;
     }
 
-    // The totals lines hold the sums of all rows; they are written once the
-    // rows are done, since no caller ever sees a listing half-built.
-    std::string totale;
-    AccodaEtichettato(totale, EtichettaInteressi, FormatoImporto(totaleInteressi), 15);
-    righe.Sostituisci(6, totale);
-    totale.clear();
-    AccodaEtichettato(totale, EtichettaGenerale, FormatoImporto(totaleInteressi + importo), 15);
-    righe.Sostituisci(7, totale);
+    auto& righe = piano.Righe;
+    righe.Riserva(RigheIntestazione + static_cast<std::size_t>(n), 80);
+    righe.Accoda(" ");
+    righe.Accoda(Titolo);
+    righe.Accoda(TitoloSottolineato);
+    righe.Accoda(" ");
+    const auto rigaEtichettata = [&righe](std::string_view etichetta, std::string_view valore, int ssp,
+                                          std::string_view etichetta2 = {}, std::string_view valore2 = {},
+                                          int ssp2 = 0) {
+        righe.InizioRiga();
+        AccodaEtichettato(righe.Corrente(), etichetta, valore, ssp);
+        if (!etichetta2.empty())
+            AccodaEtichettato(righe.Corrente(), etichetta2, valore2, ssp2);
+        righe.FineRiga();
+    };
+    rigaEtichettata(EtichettaImporto, FormatoImporto(importo), 15, EtichettaNumeroRate, FormatoIntero(dati.NumeroRate),
+                    3);
+    rigaEtichettata(EtichettaRata, TestoNumero(s.Rata), 15, EtichettaTasso, FormatoTasso(dati.TassoAnnuo), 7);
+    rigaEtichettata(EtichettaInteressi, FormatoImporto(totaleInteressi), 15);
+    rigaEtichettata(EtichettaGenerale, FormatoImporto(totaleInteressi + importo), 15);
+    righe.Accoda(" ");
+    righe.Accoda(TitoliColonne);
+    righe.Accoda(Sottolineatura);
+
+    // Every row shows the same installment: format it once.
+    const Cifre campoRata = FormatoImporto(s.Rata);
+    const auto copia = [](char* out, std::string_view testo) { return std::copy(testo.begin(), testo.end(), out); };
+    for (const RataPiano& rata : piano.Rate) {
+        // At most 75 characters: the fields' widths and the blanks between.
+        std::array<char, 96> testo;
+        char* q = ScriviCampo(testo.data(), FormatoIntero(rata.Numero), 2);
+        q = copia(q, "    ");
+        q = copia(q, FormatoData(rata.Scadenza));
+        q = copia(q, "  ");
+        q = ScriviCampo(q, FormatoImporto(rata.QuotaInteressi), 12);
+        *q++ = ' ';
+        q = ScriviCampo(q, FormatoImporto(rata.QuotaCapitale), 12);
+        *q++ = ' ';
+        q = ScriviCampo(q, campoRata, 12);
+        *q++ = ' ';
+        q = ScriviCampo(q, FormatoImporto(rata.DebitoResiduo), 13);
+        righe.Accoda(std::string_view(testo.data(), static_cast<std::size_t>(q - testo.data())));
+    }
     return piano;
 }
 

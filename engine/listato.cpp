@@ -22,14 +22,4 @@ void Listato::Accoda(std::string_view riga)
     FineRiga();
 }
 
-void Listato::Sostituisci(std::size_t riga, std::string_view nuova)
-{
-    const std::size_t inizio = inizi_.at(riga);
-    const std::size_t lunghezza = operator[](riga).size();
-    testo_.replace(inizio, lunghezza, nuova);
-    const auto spostamento = static_cast<std::ptrdiff_t>(nuova.size()) - static_cast<std::ptrdiff_t>(lunghezza);
-    for (std::size_t i = riga + 1; i < inizi_.size(); ++i)
-        inizi_[i] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(inizi_[i]) + spostamento);
-}
-
 }  // namespace pianoamm

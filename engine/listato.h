@@ -23,7 +23,6 @@ public:
     void InizioRiga() { inizi_.push_back(testo_.size()); }
     std::string& Corrente() { return testo_; }
     void FineRiga() { testo_ += '\n'; }
-    void Sostituisci(std::size_t riga, std::string_view nuova);
 
     friend bool operator==(const Listato&, const Listato&) = default;
 

@@ -182,19 +182,20 @@ TEST(TestoNumero, QuindiciCifreSignificativeSenzaZeriFinali)
 
 namespace {
 
-TEST(Listato, SostituireUnaRigaSpostaLeSeguenti)
+TEST(Listato, RigheScritteInPostoOAccodate)
 {
     pianoamm::Listato listato;
     listato.Accoda(" ");
-    listato.Accoda("due");
-    listato.Accoda("tre");
-    listato.Sostituisci(1, "seconda riga");
-    listato.Sostituisci(0, "");
+    listato.InizioRiga();
+    listato.Corrente() += "seconda";
+    listato.Corrente() += " riga";
+    listato.FineRiga();
+    listato.Accoda("");
     ASSERT_EQ(listato.size(), 3U);
-    EXPECT_EQ(listato[0], "");
+    EXPECT_EQ(listato[0], " ");
     EXPECT_EQ(listato[1], "seconda riga");
-    EXPECT_EQ(listato[2], "tre");
-    EXPECT_EQ(listato.Testo(), "\nseconda riga\ntre\n");
+    EXPECT_EQ(listato[2], "");
+    EXPECT_EQ(listato.Testo(), " \nseconda riga\n\n");
     EXPECT_THROW((void)listato[3], std::out_of_range);
 }
 
