@@ -156,6 +156,7 @@ private slots:
         for (const auto& caso : casi) {
             Scrivi(data(), QString::fromLatin1(caso.testo));
             QCOMPARE(avanti()->isEnabled(), caso.valida);
+            QCOMPARE(data()->toolTip().contains(QStringLiteral("GG/MM/AAAA")), !caso.valida);
         }
         // Pasted text is checked too, not only typed text.
         for (const auto& caso : casi) {

@@ -360,7 +360,14 @@ void FrmMain::ApriSito()
 
 void FrmMain::txtData_Change()
 {
-    cmdAvanti->setEnabled(pianoamm::LeggiData(txtData->text().toStdString()).has_value());
+    // Besides the forward button, the field itself says what is wrong.
+    const bool valida = pianoamm::LeggiData(txtData->text().toStdString()).has_value();
+    cmdAvanti->setEnabled(valida);
+    QPalette tavolozza = txtData->palette();
+    tavolozza.setColor(QPalette::Text, valida ? palette().color(QPalette::Text) : QColor(0xC0, 0x00, 0x00));
+    txtData->setPalette(tavolozza);
+    txtData->setToolTip(valida ? QString()
+                               : QStringLiteral("Data non valida: scriverla come GG/MM/AAAA, per esempio 06/04/2006."));
 }
 
 bool FrmMain::ElaboraPiano()
