@@ -19,8 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The libraries the programs link come from dpkg-shlibdeps; the platform
-# plugin and the font they need at run time are named here.
+# plugin and the font they need at run time are named here, and Qt's Italian
+# texts are recommended.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

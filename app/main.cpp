@@ -4,11 +4,21 @@
 #include "ui/main/frm_main.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Piano d'ammortamento"));
+    // The program speaks Italian whatever the desktop's language: Qt's own
+    // buttons and dialogs ("Sì", "No", the file dialog) too, where Qt's
+    // translations are installed.
+    QTranslator traduzioni;
+    if (traduzioni.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduzioni);
     FrmMain frmMain;
     frmMain.Form_Load();
     frmMain.show();

@@ -4,7 +4,7 @@
 # build and run every test). Safe to run again: it installs only what is missing.
 set -euo pipefail
 
-pacchetti=(cmake make g++ qt6-base-dev fonts-liberation2)
+pacchetti=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-liberation2)
 for scopo in "$@"; do
     case "$scopo" in
         run) ;;

@@ -40,10 +40,10 @@ DlgInteressiAnno::DlgInteressiAnno(const std::vector<pianoamm::AnnoPiano>& anni,
             tabella->setItem(r, c, cella);
         }
     }
-    tabella->resizeColumnsToContents();
-    tabella->horizontalHeader()->setStretchLastSection(true);
+    tabella->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
-    auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* bottoni = new QDialogButtonBox(this);
+    bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
     connect(bottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* impaginazione = new QVBoxLayout(this);
