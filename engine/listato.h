@@ -13,7 +13,6 @@ namespace pianoamm {
 class Listato {
 public:
     std::size_t size() const { return inizi_.size(); }
-    bool empty() const { return inizi_.empty(); }
     std::string_view operator[](std::size_t riga) const;
     const std::string& Testo() const { return testo_; }
 

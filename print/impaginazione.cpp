@@ -1,5 +1,7 @@
 #include "print/impaginazione.h"
 
+#include "engine/calcolo.h"
+
 QList<QStringList> Impagina(const QStringList& righe)
 {
     const QString margine(5, QLatin1Char(' '));
@@ -10,8 +12,8 @@ QList<QStringList> Impagina(const QStringList& righe)
     for (qsizetype k = 0; k < righe.size(); ++k) {
         pagine.last().append(margine + righe.at(k));
         if (pagine.last().size() == RighePerPagina && k + 1 < righe.size()) {
-            pagine.append({QStringLiteral(" "), margine + righe.value(RigaIntestazione),
-                           margine + righe.value(RigaSottolineata)});
+            pagine.append({QStringLiteral(" "), margine + righe.value(pianoamm::RigaTitoliColonne),
+                           margine + righe.value(pianoamm::RigaSottolineatura)});
         }
     }
     return pagine;

@@ -5,11 +5,9 @@
 
 // The printout's pages, as plain lines: every list line behind a margin of
 // five spaces, 65 lines a page, and on every page after the first a blank
-// line, the column heading (list line 9) and its rule (list line 10). A page
+// line, the listing's column heading and its rule (list lines 9 and 10). A page
 // is started only when another list line follows, so no page ever holds the
 // heading alone.
 inline constexpr int RighePerPagina = 65;
-inline constexpr int RigaIntestazione = 9;
-inline constexpr int RigaSottolineata = 10;
 
 QList<QStringList> Impagina(const QStringList& righe);
