@@ -43,7 +43,10 @@ ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null || true)
 lpadmin -p "$coda" -v cups-pdf:/ ${ppd:+-P "$ppd"} -E 2>/dev/null || salta "impossibile aggiungere la coda di stampa"
 lpadmin -d "$coda" || salta "impossibile rendere predefinita la coda di stampa"
 
-# cups-pdf writes into the PDF folder of the user who prints.
-uscita="${HOME:-/root}/PDF"
+# cups-pdf writes into the PDF folder in the home of the user who prints, as
+# the user database has it (not $HOME).
+casa=$(getent passwd "$(id -un)" | cut -d: -f6)
+[ -n "$casa" ] || salta "cartella personale dell'utente sconosciuta"
+uscita="$casa/PDF"
 mkdir -p "$uscita"
 PIANOAMM_CODA=$coda PIANOAMM_USCITA=$uscita QT_QPA_PLATFORM=offscreen "$test_binario"
