@@ -8,7 +8,6 @@
 #include "print/stampa.h"
 
 #include <QGuiApplication>
-#include <QStringList>
 
 #include <cstdio>
 #include <ctime>
@@ -45,13 +44,7 @@ bool ScriviStampa(int argc, char* argv[], const std::string& percorso, const pia
             std::cerr << messaggio.toStdString() << '\n';
     });
     QGuiApplication app(argc, argv);
-    QStringList righe;
-    righe.reserve(static_cast<qsizetype>(listato.size()));
-    for (std::size_t i = 0; i < listato.size(); ++i) {
-        const auto riga = listato[i];
-        righe.append(QString::fromUtf8(riga.data(), static_cast<qsizetype>(riga.size())));
-    }
-    return ScriviPdf(QString::fromStdString(percorso), Impagina(righe));
+    return ScriviPdf(QString::fromStdString(percorso), Impagina(RigheDelListato(listato)));
 }
 
 }  // namespace

@@ -16,9 +16,7 @@ void StampaPdfDi999RateMensili(benchmark::State& state)
     const pianoamm::DatiMutuo dati{
         .Importo = 250000, .NumeroRate = 999, .TassoAnnuo = 4.75, .DataErogazione = "31/01/2008"};
     const auto piano = pianoamm::PianoAmm(dati);
-    QStringList righe;
-    for (std::size_t i = 0; i < piano.Righe.size(); ++i)
-        righe.append(QString::fromStdString(std::string(piano.Righe[i])));
+    const QStringList righe = RigheDelListato(piano.Righe);
     QTemporaryDir cartella;
     const QString pdf = cartella.filePath(QStringLiteral("piano.pdf"));
     for (auto _ : state) {

@@ -18,3 +18,14 @@ QList<QStringList> Impagina(const QStringList& righe)
     }
     return pagine;
 }
+
+QStringList RigheDelListato(const pianoamm::Listato& listato)
+{
+    QStringList righe;
+    righe.reserve(static_cast<qsizetype>(listato.size()));
+    for (std::size_t i = 0; i < listato.size(); ++i) {
+        const auto riga = listato[i];
+        righe.append(QString::fromUtf8(riga.data(), static_cast<qsizetype>(riga.size())));
+    }
+    return righe;
+}

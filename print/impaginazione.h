@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/listato.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -11,3 +13,6 @@
 inline constexpr int RighePerPagina = 65;
 
 QList<QStringList> Impagina(const QStringList& righe);
+
+// The engine's listing as the list of lines the window shows and printing reads.
+QStringList RigheDelListato(const pianoamm::Listato& listato);

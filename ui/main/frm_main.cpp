@@ -386,13 +386,7 @@ bool FrmMain::ElaboraPiano()
     try {
         auto piano = pianoamm::PianoAmm(dati);
         txtRata->SetValue(piano.Stato.Rata);
-        QStringList righe;
-        righe.reserve(static_cast<qsizetype>(piano.Righe.size()));
-        for (std::size_t i = 0; i < piano.Righe.size(); ++i) {
-            const auto riga = piano.Righe[i];
-            righe.append(QString::fromUtf8(riga.data(), static_cast<qsizetype>(riga.size())));
-        }
-        List1->addItems(righe);
+        List1->addItems(RigheDelListato(piano.Righe));
         piano_ = std::move(piano);
         return true;
     } catch (const pianoamm::ErrorePiano& errore) {
