@@ -84,7 +84,9 @@ void CampoNumerico::keyPressEvent(QKeyEvent* evento)
 
 void CampoNumerico::focusOutEvent(QFocusEvent* evento)
 {
-    if (valore_)
+    // The field's own context menu takes the focus for a moment: the text
+    // being edited stays as it is then.
+    if (valore_ && evento->reason() != Qt::PopupFocusReason)
         SetValue(*valore_);
     QLineEdit::focusOutEvent(evento);
 }
