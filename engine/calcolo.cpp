@@ -136,7 +136,7 @@ Piano PianoAmm(const DatiMutuo& dati)
     for (const RataPiano& rata : piano.Rate) {
         // At most 75 characters: the fields' widths and the blanks between.
         std::array<char, 96> testo;
-        char* q = ScriviCampo(testo.data(), FormatoIntero(rata.Numero), 2);
+        char* q = ScriviCampo(testo.data(), TestoIntero(rata.Numero), 2);
         q = copia(q, "    ");
         q = copia(q, FormatoData(rata.Scadenza));
         q = copia(q, "  ");

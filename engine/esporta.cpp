@@ -8,7 +8,7 @@ std::string EsportaCsv(const Piano& piano)
                       "Numero;Scadenza;Quota interessi;Quota capitale;Rata;Debito residuo\r\n";
     csv.reserve(csv.size() + piano.Rate.size() * 64);
     for (const RataPiano& rata : piano.Rate) {
-        csv += FormatoIntero(rata.Numero).Vista();
+        csv += TestoIntero(rata.Numero).Vista();
         csv += ';';
         csv += FormatoData(rata.Scadenza).Vista();
         for (const double valore : {rata.QuotaInteressi, rata.QuotaCapitale, piano.Stato.Rata, rata.DebitoResiduo}) {
@@ -57,7 +57,7 @@ std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni)
     for (const AnnoPiano& anno : anni) {
         if (anno.Anno == 0)
             separatore();
-        riga(anno.Anno == 0 ? std::string_view("TOTALE") : FormatoIntero(anno.Anno).Vista(), FormatoIntero(anno.Rate),
+        riga(anno.Anno == 0 ? std::string_view("TOTALE") : TestoIntero(anno.Anno).Vista(), TestoIntero(anno.Rate),
              FormatoCentesimi(anno.Interessi, true), FormatoCentesimi(anno.Capitale, true),
              FormatoCentesimi(anno.Totale, true));
     }

@@ -19,7 +19,7 @@ constexpr double MassimoIntero = 9.0e18;
 
 // Halves away from zero, like std::round, without the library call on the
 // listing's hot path.
-double Arrotonda(double valore)
+inline double Arrotonda(double valore)
 {
     if (!(std::fabs(valore) < LimiteFrazioni))
         return std::round(valore);
@@ -32,7 +32,7 @@ double Arrotonda(double valore)
     return static_cast<double>(intero);
 }
 
-std::uint64_t Unita(double arrotondato)
+inline std::uint64_t Unita(double arrotondato)
 {
     const double assoluto = std::fabs(arrotondato);
     if (!(assoluto < MassimoIntero))
@@ -94,10 +94,11 @@ Cifre Intero(double valore, bool raggruppa)
     const double arrotondato = Arrotonda(valore);
     if (arrotondato == 0)
         return c;
+    const std::uint64_t unita = Unita(arrotondato);
     if (raggruppa)
-        AnteponiCifreRaggruppate(c, Unita(arrotondato));
+        AnteponiCifreRaggruppate(c, unita);
     else
-        AnteponiCifre(c, Unita(arrotondato));
+        AnteponiCifre(c, unita);
     if (arrotondato < 0)
         c.Anteponi('-');
     return c;
@@ -250,6 +251,15 @@ Cifre FormatoImporto(double valore)
 Cifre FormatoIntero(double valore)
 {
     return Intero(valore, false);
+}
+
+Cifre TestoIntero(int valore)
+{
+    Cifre c;
+    AnteponiCifre(c, static_cast<std::uint64_t>(valore < 0 ? -static_cast<long long>(valore) : valore));
+    if (valore < 0)
+        c.Anteponi('-');
+    return c;
 }
 
 Cifre FormatoTasso(double valore)

@@ -83,6 +83,9 @@ Cifre FormatoImporto(double valore);
 // "#": whole number without grouping; zero is the empty text.
 Cifre FormatoIntero(double valore);
 
+// A whole number as plain digits, the sign in front of a negative one.
+Cifre TestoIntero(int valore);
+
 // "#0.000": three decimals, halves away from zero.
 Cifre FormatoTasso(double valore);
 

@@ -152,6 +152,17 @@ TEST(FormatoIntero, SenzaRaggruppamento)
         EXPECT_EQ(FormatoIntero(caso.valore), caso.atteso) << caso.valore;
 }
 
+TEST(TestoIntero, CifreSemplici)
+{
+    // Unlike "#", zero is a digit and there is no rounding to do.
+    const struct {
+        int valore;
+        const char* atteso;
+    } casi[] = {{0, "0"}, {7, "7"}, {999, "999"}, {2026, "2026"}, {-15, "-15"}, {1000000, "1000000"}};
+    for (const auto& caso : casi)
+        EXPECT_EQ(TestoIntero(caso.valore), caso.atteso) << caso.valore;
+}
+
 TEST(FormatoTasso, TreDecimaliConLaVirgola)
 {
     const CasoNumero casi[] = {
