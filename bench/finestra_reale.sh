@@ -7,12 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 programma=build/app/pianoamm
-schermo=:87
-Xvfb $schermo -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=$schermo
-sleep 1
+source scripts/schermo_virtuale.sh :87 1280x1024x24
 
 tempi=()
 for _ in $(seq 10); do

@@ -5,12 +5,7 @@
 # and poppler-utils, and a built build/app/pianoamm.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-schermo=:88
-Xvfb $schermo -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=$schermo
-sleep 1
+source scripts/schermo_virtuale.sh :88 1024x768x24
 openbox >/dev/null 2>&1 &
 sleep 1
 

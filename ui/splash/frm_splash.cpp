@@ -48,6 +48,13 @@ void frmSplash::showEvent(QShowEvent* evento)
     QDialog::showEvent(evento);
 }
 
+void frmSplash::hideEvent(QHideEvent* evento)
+{
+    // Closed: no further tick may close it a second time.
+    Timer1->stop();
+    QDialog::hideEvent(evento);
+}
+
 void frmSplash::paintEvent(QPaintEvent* /*evento*/)
 {
     // The picture is two pixels larger than the window each way: its last

@@ -21,6 +21,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
+    void hideEvent(QHideEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
