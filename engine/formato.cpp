@@ -208,9 +208,12 @@ std::optional<Data> LeggiData(std::string_view testo)
     const auto mese = LeggiCifre(testo, pos, 1, 2);
     if (!mese || !separatore())
         return std::nullopt;
-    const auto anno = LeggiCifre(testo, pos, 4, 4);
-    if (!anno || pos != testo.size())
+    const std::size_t inizioAnno = pos;
+    auto anno = LeggiCifre(testo, pos, 2, 4);
+    if (!anno || pos != testo.size() || pos - inizioAnno == 3)
         return std::nullopt;
+    if (pos - inizioAnno == 2)
+        *anno += *anno < 30 ? 2000 : 1900;
     if (*anno < AnnoMinimo || *mese < 1 || *mese > 12 || *giorno < 1 || *giorno > GiorniDelMese(*anno, *mese))
         return std::nullopt;
     return Data{*anno, *mese, *giorno};
@@ -276,20 +279,26 @@ Cifre TestoNumero(double valore)
 {
     if (!std::isfinite(valore))
         throw ErrorePiano("Il calcolo ha prodotto un valore non rappresentabile.");
-    Cifre c;
-    if (valore == 0) {
-        c.Anteponi('0');
-        return c;
-    }
+    // Below 1 the leading "0," takes two of the sixteen places: fourteen
+    // decimals are left, and plain notation keeps the text from being cut at
+    // the front as an exponent's would be.
     std::array<char, 40> buf{};
-    const auto risultato = std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::general, 15);
-    for (char* p = buf.data(); p != risultato.ptr; ++p) {
-        if (*p == '.')
-            *p = ',';
-        else if (*p == 'e')
-            *p = 'E';
+    const double assoluto = std::fabs(valore);
+    const auto risultato =
+        assoluto < 1 ? std::to_chars(buf.data(), buf.data() + buf.size(), assoluto, std::chars_format::fixed, 14)
+                     : std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::general, 15);
+    std::string_view testo(buf.data(), static_cast<std::size_t>(risultato.ptr - buf.data()));
+    if (testo.find('.') != std::string_view::npos) {
+        while (testo.back() == '0')
+            testo.remove_suffix(1);
+        if (testo.back() == '.')
+            testo.remove_suffix(1);
     }
-    c.Anteponi(std::string_view(buf.data(), static_cast<std::size_t>(risultato.ptr - buf.data())));
+    Cifre c;
+    for (auto i = testo.size(); i-- > 0;)
+        c.Anteponi(testo[i] == '.' ? ',' : testo[i]);
+    if (valore < 0 && testo != "0")
+        c.Anteponi('-');
     return c;
 }
 

@@ -66,7 +66,8 @@ inline constexpr int AnnoMassimo = 9999;
 int GiorniDelMese(int anno, int mese);
 
 // Reads "g/m/aaaa" (day and month of one or two digits, a four-digit year,
-// blanks around allowed); nothing for text that is not a valid date.
+// blanks around allowed); a two-digit year is 2000-2029 for 00-29 and
+// 1930-1999 for 30-99. Nothing for text that is not a valid date.
 std::optional<Data> LeggiData(std::string_view testo);
 
 // "dd/mm/yyyy".
@@ -93,8 +94,10 @@ Cifre FormatoTasso(double valore);
 // raggruppa; zero shows as "0,00", never with a sign.
 Cifre FormatoCentesimi(double valore, bool raggruppa);
 
-// Plain number to text: at most 15 significant digits, "," as decimal mark,
-// no trailing zeros (12950,4574965457; 105000).
+// Plain number to text for a 16-character field: at most 15 significant
+// digits, 14 decimals below 1, rounded to nearest, "," as decimal mark, no
+// trailing zeros, never an exponent (12950,4574965457; 105000;
+// 0,50690074880684).
 Cifre TestoNumero(double valore);
 
 }  // namespace pianoamm

@@ -124,6 +124,16 @@ TEST(PianoAmm, UnaSolaRata)
     EXPECT_EQ(piano.Righe[7], "TOTALE GENERALE        :          105.000");
 }
 
+TEST(PianoAmm, RataSottoLUnitaInteraNelCampo)
+{
+    // Two-digit year as typed in the window: the listing shows all four.
+    const auto piccola = PianoAmm(Dati(5, 10, 3, Cadenza::Mensile, "06/04/06"));
+    EXPECT_EQ(piccola.Righe[5], "RATA FISSA             : 0,50690074880684   TASSO % ANNUALE :    3,000");
+    EXPECT_EQ(piccola.Righe[11].substr(7, 10), "06/05/2006");
+    const auto minima = PianoAmm(Dati(0.01, 999, 0.01, Cadenza::Mensile, "06/04/2006"));
+    EXPECT_EQ(minima.Righe[5], "RATA FISSA             :  0,0000100517762   TASSO % ANNUALE :    0,010");
+}
+
 TEST(PianoAmm, ImportoZeroDaCampiVuoti)
 {
     const auto piano = PianoAmm(Dati(0, 3, 5, Cadenza::Mensile, "15/06/2006"));

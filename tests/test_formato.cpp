@@ -94,7 +94,13 @@ TEST(LeggiData, AccettaSoloGiornoMeseAnnoValidi)
         {"01/01/0099", false, {}},
         {"", false, {}},
         {"  ", false, {}},
-        {"06/04/06", false, {}},
+        {"06/04/06", true, {2006, 4, 6}},
+        {"1/1/29", true, {2029, 1, 1}},
+        {"01/01/30", true, {1930, 1, 1}},
+        {"31/12/99", true, {1999, 12, 31}},
+        {"29/02/00", true, {2000, 2, 29}},
+        {"06/04/206", false, {}},
+        {"06/04/6", false, {}},
         {"06/04/20066", false, {}},
         {"06-04-2006", false, {}},
         {"06/04/2006x", false, {}},
@@ -172,7 +178,7 @@ TEST(FormatoTasso, TreDecimaliConLaVirgola)
         EXPECT_EQ(FormatoTasso(caso.valore), caso.atteso) << caso.valore;
 }
 
-TEST(TestoNumero, QuindiciCifreSignificativeSenzaZeriFinali)
+TEST(TestoNumero, SediciCaratteriSenzaEsponenteNeZeriFinali)
 {
     const CasoNumero casi[] = {
         {12950.45749654566, "12950,4574965457"},
@@ -181,7 +187,14 @@ TEST(TestoNumero, QuindiciCifreSignificativeSenzaZeriFinali)
         {1060.6551523907553, "1060,65515239076"},
         {0.5, "0,5"},
         {100, "100"},
-        {0.00001, "1E-05"},
+        {1, "1"},
+        {-0.0, "0"},
+        {0.00001, "0,00001"},
+        {0.5069007488068364, "0,50690074880684"},
+        {1.0051776197120574e-05, "0,0000100517762"},
+        {0.12345678901234568, "0,12345678901235"},
+        {0.9999999999999996, "1"},
+        {4e-15, "0"},
     };
     for (const auto& caso : casi)
         EXPECT_EQ(TestoNumero(caso.valore), caso.atteso) << caso.valore;
