@@ -4,6 +4,7 @@
 #include "engine/numeri.h"
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <utility>
 
@@ -20,9 +21,9 @@ constexpr std::array<std::pair<std::string_view, Cadenza>, 6> NomiCadenze{{
     {"annuale", Cadenza::Annuale},
 }};
 
-enum class Opzione { Importo, NumeroRate, Tasso, Cadenza, Data, Pdf, Csv };
+enum class Opzione { Importo, NumeroRate, Tasso, Cadenza, Data, Pdf, Csv, Stampante };
 
-constexpr std::array<std::pair<std::string_view, Opzione>, 7> NomiOpzioni{{
+constexpr std::array<std::pair<std::string_view, Opzione>, 8> NomiOpzioni{{
     {"--importo", Opzione::Importo},
     {"--numero-rate", Opzione::NumeroRate},
     {"--tasso", Opzione::Tasso},
@@ -30,11 +31,13 @@ constexpr std::array<std::pair<std::string_view, Opzione>, 7> NomiOpzioni{{
     {"--data", Opzione::Data},
     {"--pdf", Opzione::Pdf},
     {"--csv", Opzione::Csv},
+    {"--stampante", Opzione::Stampante},
 }};
 
 bool Facoltativa(Opzione opzione)
 {
-    return opzione == Opzione::Data || opzione == Opzione::Pdf || opzione == Opzione::Csv;
+    return opzione == Opzione::Data || opzione == Opzione::Pdf || opzione == Opzione::Csv
+           || opzione == Opzione::Stampante;
 }
 
 [[noreturn]] void Rifiuta(std::string_view opzione, std::string_view motivo)
@@ -57,13 +60,27 @@ double Numero(std::string_view opzione, std::string_view testo, int decimali, do
     return *valore;
 }
 
+// The same name, or two names of one file that exists already.
+bool StessoFile(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return true;
+    const auto normale = [](const std::string& percorso) {
+        std::error_code errore;
+        auto risultato = std::filesystem::weakly_canonical(std::filesystem::absolute(percorso, errore), errore);
+        return errore ? std::filesystem::path() : risultato;
+    };
+    const auto normaleA = normale(a);
+    return !normaleA.empty() && normaleA == normale(b);
+}
+
 }  // namespace
 
 std::string_view UsoCli()
 {
     return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
            "[--data GG/MM/AAAA]\n"
-           "                    [--pdf FILE] [--csv FILE] [--per-anno]\n"
+           "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
            "\n"
            "Stampa il piano d'ammortamento a rata fissa (metodo francese).\n"
            "\n"
@@ -75,13 +92,18 @@ std::string_view UsoCli()
            "  --data GG/MM/AAAA    data di erogazione (predefinita: oggi)\n"
            "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
            "  --csv FILE           scrive il piano nel file CSV indicato (per i fogli di calcolo)\n"
+           "  --stampa             stampa il piano sulla stampante predefinita\n"
+           "  --stampante NOME     stampa il piano sulla stampante NOME\n"
            "  --per-anno           mostra gli interessi pagati in ogni anno solare\n"
            "  --help               mostra questo aiuto\n"
            "\n"
-           "Con --pdf, --csv o --per-anno il piano non viene mostrato.\n"
+           "Con --pdf, --csv, --stampa o --per-anno il piano non viene mostrato.\n"
            "\n"
            "Importo e tasso accettano la virgola o il punto come separatore decimale,\n"
-           "con al massimo due decimali e senza separatori delle migliaia.\n";
+           "con al massimo due decimali e senza separatori delle migliaia.\n"
+           "\n"
+           "Uscita: 0 se tutto è stato scritto (o la stampa accettata), 1 se un file,\n"
+           "lo standard output o la stampa non sono riusciti, 2 se i dati sono rifiutati.\n";
 }
 
 OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::string_view oggi)
@@ -95,10 +117,11 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::str
             aiuto.Aiuto = true;
             return aiuto;
         }
-        if (nome == "--per-anno") {
-            if (opzioni.PerAnno)
+        if (nome == "--per-anno" || nome == "--stampa") {
+            bool& interruttore = nome == "--stampa" ? opzioni.Stampa : opzioni.PerAnno;
+            if (interruttore)
                 Rifiuta(nome, "l'opzione è ripetuta.");
-            opzioni.PerAnno = true;
+            interruttore = true;
             continue;
         }
         std::optional<std::string_view> valore;
@@ -152,13 +175,20 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::str
         Rifiuta("--data", "«" + dati.DataErogazione + "» non è una data valida (GG/MM/AAAA).");
 
     for (const auto& [opzione, destinazione] :
-         {std::pair{Opzione::Pdf, &opzioni.Pdf}, std::pair{Opzione::Csv, &opzioni.Csv}}) {
-        if (const auto& file = valori[static_cast<std::size_t>(opzione)]) {
-            if (file->empty())
-                Rifiuta(NomiOpzioni[static_cast<std::size_t>(opzione)].first, "manca il nome del file.");
-            *destinazione = std::string(*file);
+         {std::pair{Opzione::Pdf, &opzioni.Pdf}, std::pair{Opzione::Csv, &opzioni.Csv},
+          std::pair{Opzione::Stampante, &opzioni.Stampante}}) {
+        if (const auto& valore = valori[static_cast<std::size_t>(opzione)]) {
+            if (valore->empty()) {
+                Rifiuta(NomiOpzioni[static_cast<std::size_t>(opzione)].first,
+                        opzione == Opzione::Stampante ? "manca il nome della stampante." : "manca il nome del file.");
+            }
+            *destinazione = std::string(*valore);
         }
     }
+    if (!opzioni.Stampante.empty())
+        opzioni.Stampa = true;
+    if (!opzioni.Pdf.empty() && StessoFile(opzioni.Pdf, opzioni.Csv))
+        Rifiuta("--csv", "«" + opzioni.Csv + "» è anche il file di --pdf: uno cancellerebbe l'altro.");
     return opzioni;
 }
 

@@ -11,10 +11,13 @@ namespace pianoamm {
 struct OpzioniCli {
     bool Aiuto = false;
     DatiMutuo Dati;
-    // Outputs in place of the listing: the printout as a PDF file, the
-    // schedule as a CSV file, the interest per calendar year as a table.
+    // Outputs in place of the listing: the printout as a PDF file or on a
+    // print queue (Stampante; empty for the default queue), the schedule as
+    // a CSV file, the interest per calendar year as a table.
     std::string Pdf;
     std::string Csv;
+    bool Stampa = false;
+    std::string Stampante;
     bool PerAnno = false;
 };
 

@@ -1,6 +1,10 @@
 #include "print/stampa.h"
 
+#include "engine/errore.h"
+#include "print/file_sicuro.h"
 #include "print/impaginazione.h"
+
+#include <QBuffer>
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -56,12 +60,28 @@ bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pag
     return pittore.end();
 }
 
-bool ScriviPdf(const QString& percorso, const QList<QStringList>& pagine)
+QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& formato)
 {
-    QPdfWriter pdf(percorso);
-    pdf.setTitle(QStringLiteral("Piano d'ammortamento"));
-    pdf.setCreator(QStringLiteral("Piano d'ammortamento"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 12, 10, 12),
-                                  QPageLayout::Millimeter));
-    return DisegnaPagine(pdf, pagine);
+    QByteArray documento;
+    QBuffer memoria(&documento);
+    memoria.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&memoria);
+        pdf.setTitle(QStringLiteral("Piano d'ammortamento"));
+        pdf.setCreator(QStringLiteral("Piano d'ammortamento"));
+        pdf.setPageLayout(formato);
+        if (!DisegnaPagine(pdf, pagine))
+            return {};
+    }
+    return documento;
+}
+
+void ScriviPdf(const std::string& percorso, const QList<QStringList>& pagine)
+{
+    const QByteArray documento = DocumentoPdf(pagine, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                                  QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter));
+    if (documento.isEmpty())
+        throw pianoamm::ErrorePiano("Impossibile comporre il documento PDF.");
+    pianoamm::ScriviFileSicuro(percorso,
+                               std::string_view(documento.constData(), static_cast<std::size_t>(documento.size())));
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QStringList>
 
+#include <string>
+
+class QPageLayout;
 class QPagedPaintDevice;
 
 // Draws the pages on a printer or a PDF writer in bold Courier New at 10
@@ -13,6 +17,9 @@ class QPagedPaintDevice;
 // a page.
 bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine);
 
-// The same pages as a PDF file on A4 paper; false when the file cannot be
-// written.
-bool ScriviPdf(const QString& percorso, const QList<QStringList>& pagine);
+// The pages as a PDF document in memory; empty when they cannot be drawn.
+QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& formato);
+
+// The pages as a PDF file on A4 paper, written whole or not at all (see
+// FileSicuro). Throws ErrorePiano with the reason.
+void ScriviPdf(const std::string& percorso, const QList<QStringList>& pagine);

@@ -41,6 +41,11 @@ TEST(OpzioniCli, LeggeIValoriEIlDefaultDellaData)
     EXPECT_EQ(conUguale.Dati.Importo, 999999999);
 
     EXPECT_TRUE(Leggi({"--importo", "1", "--help"}).Aiuto);
+
+    const auto stampa =
+        Leggi({"--importo=1", "--numero-rate=1", "--tasso=1", "--cadenza=mensile", "--stampante", "Ufficio"});
+    EXPECT_TRUE(stampa.Stampa);
+    EXPECT_EQ(stampa.Stampante, "Ufficio");
 }
 
 TEST(OpzioniCli, RifiutaCioCheNonEValido)
@@ -69,6 +74,8 @@ TEST(OpzioniCli, RifiutaCioCheNonEValido)
         {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--csv", ""},
         {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--pdf"},
         {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--per-anno=si"},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--stampante="},
+        {"--importo", "100", "--numero-rate", "10", "--tasso", "5", "--cadenza", "annuale", "--stampa", "--stampa"},
     };
     for (const auto& argomenti : casi) {
         std::string riga;
@@ -259,15 +266,63 @@ TEST(ProgrammaCli, CsvEInteressiPerAnno)
     EXPECT_EQ(soloCsv.out, "");
 }
 
-TEST(ProgrammaCli, FileNonScrivibili)
+// Output that cannot be written whole is an error with a message (exit 1),
+// an earlier file stays as it was, no partial or temporary file remains, and
+// a device is never replaced by a file. Each case runs in a folder of its
+// own; verifica is a shell check that must hold afterwards.
+TEST(ProgrammaCli, UsciteNonRiusciteLoDicono)
 {
-    for (const char* opzione : {"--pdf", "--csv"}) {
-        const auto esito = Esegui(std::string("--importo 1000 --numero-rate 10 --tasso 5 --cadenza annuale ") + opzione
-                                  + " /cartella-inesistente/piano");
-        EXPECT_EQ(esito.uscita, 2) << opzione;
-        EXPECT_EQ(esito.out, "") << opzione;
-        EXPECT_NE(esito.err.find("impossibile scrivere il file"), std::string::npos) << esito.err;
+    struct Caso {
+        const char* comando;
+        int uscita;
+        const char* errore;
+        const char* verifica;
+    };
+    const Caso casi[] = {
+        {"$CLI $LUNGA >/dev/full", 1, "standard output: spazio esaurito", ""},
+        {"$CLI $CORTA >/dev/full", 1, "standard output: spazio esaurito", ""},
+        {"$CLI --help >/dev/full", 1, "standard output", ""},
+        {"$CLI $CORTA >&-", 1, "standard output: il canale è chiuso", ""},
+        {"$CLI $CORTA --csv p.csv >&-", 0, "", "test -s p.csv"},
+        {"trap '' XFSZ; ulimit -f 16; $CLI $LUNGA >p.txt", 1, "standard output: il file supera", ""},
+        {"$CLI $CORTA --csv /dev/full", 1, "«/dev/full»: spazio esaurito", "test -c /dev/full"},
+        {"$CLI $CORTA --pdf /dev/full", 1, "«/dev/full»: spazio esaurito", "test -c /dev/full"},
+        {"echo vecchio >p.csv; trap '' XFSZ; ulimit -f 16; $CLI $LUNGA --csv p.csv", 1, "«p.csv»: il file supera",
+         "test \"$(cat p.csv)\" = vecchio"},
+        {"echo vecchio >p.pdf; trap '' XFSZ; ulimit -f 16; $CLI $LUNGA --pdf p.pdf", 1, "«p.pdf»: il file supera",
+         "test \"$(cat p.pdf)\" = vecchio"},
+        {"$CLI $CORTA --pdf manca/p.pdf", 1, "«manca/p.pdf»: la cartella non esiste", ""},
+        {"$CLI $CORTA --csv manca/p.csv --per-anno", 1, "la cartella non esiste", "test ! -s out"},
+        {"$CLI $CORTA --pdf p.pdf --csv ./p.pdf", 2, "--csv", "test ! -e p.pdf"},
+        // Names are bytes, and never options of the toolkit.
+        {"$CLI $CORTA --pdf $'caff\\xe8.pdf' --csv $'caff\\xe8.csv'", 0, "",
+         "test -s $'caff\\xe8.pdf' && test -s $'caff\\xe8.csv'"},
+        {"$CLI $CORTA --pdf -platform --csv -style", 0, "", "test -s ./-platform && test -s ./-style"},
+        {"echo vecchio >p.csv; chmod 640 p.csv; $CLI $CORTA --csv p.csv", 0, "",
+         "test \"$(stat -c %a p.csv)\" = 640 && grep -q Scadenza p.csv"},
+    };
+    const auto radice = std::filesystem::temp_directory_path() / ("pianoamm-uscite-" + std::to_string(::getpid()));
+    for (const auto& caso : casi) {
+        std::filesystem::remove_all(radice);
+        std::filesystem::create_directories(radice);
+        std::ofstream(radice / "prova.sh")
+            << "cd '" << radice.string() << "'\n"
+            << "CLI='" << PIANOAMM_CLI << "'\n"
+            << "LUNGA='--importo 250000 --numero-rate 999 --tasso 4,75 --cadenza mensile --data 31/01/2008'\n"
+            << "CORTA='--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 06/04/2006'\n"
+            << "(" << caso.comando << ") >out 2>err </dev/null\n"
+            << "echo $? >uscita\n"
+            << (*caso.verifica != '\0' ? caso.verifica : "true") << " && ! ls -A | grep -q '^[.]pianoamm-'\n";
+        const int stato = std::system(("bash '" + (radice / "prova.sh").string() + "'").c_str());
+        EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0) << caso.comando << ": verifica non riuscita";
+        EXPECT_EQ(std::stoi(Contenuto(radice / "uscita")), caso.uscita) << caso.comando;
+        const std::string errore = Contenuto(radice / "err");
+        if (*caso.errore != '\0')
+            EXPECT_NE(errore.find(caso.errore), std::string::npos) << caso.comando << ": " << errore;
+        else
+            EXPECT_EQ(errore, "") << caso.comando;
     }
+    std::filesystem::remove_all(radice);
 }
 
 TEST(ProgrammaCli, AiutoSuStandardOutput)

@@ -4,10 +4,16 @@
 #include "guida_finestra.h"
 #include "print/impaginazione.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QToolButton>
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 namespace {
 
@@ -164,6 +170,31 @@ private slots:
         QVERIFY(scelto);
         QCOMPARE(Pagine(pdf), 3);
         QVERIFY(frm->isVisible());
+
+        // A file that cannot be written whole is reported, and the one that
+        // was there stays whole, with no partial file beside it.
+        Messaggio sostituire;
+        Messaggio errore;
+        Rispondi(QMessageBox::Yes, domanda);
+        Rispondi(QMessageBox::Yes, avviso);
+        AlProssimoModale<QFileDialog>([&](QFileDialog* dialogo) {
+            dialogo->selectFile(pdf);
+            QMetaObject::invokeMethod(dialogo, "accept");
+        });
+        Rispondi(QMessageBox::Yes, sostituire);
+        Rispondi(QMessageBox::Ok, errore);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit prima = limite;
+        limite.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &limite);
+        c<QToolButton>(QStringLiteral("cmdPrint"))->click();
+        setrlimit(RLIMIT_FSIZE, &prima);
+        QVERIFY2(errore.testo.contains(QStringLiteral("il file supera")), qPrintable(errore.testo));
+        QCOMPARE(Pagine(pdf), 3);
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("piano.pdf")});
     }
 };
 

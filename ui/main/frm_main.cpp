@@ -3,8 +3,10 @@
 #include "engine/calcolo.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"
+#include "print/file_sicuro.h"
 #include "print/impaginazione.h"
 #include "print/stampa.h"
+#include "print/stampa_cups.h"
 #include "ui/main/campo_numerico.h"
 #include "ui/main/dlg_interessi_anno.h"
 #include "ui/splash/frm_splash.h"
@@ -28,8 +30,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -85,12 +85,6 @@ void DecimaleConVirgola(QChar& carattere)
 {
     if (carattere == QLatin1Char('.'))
         carattere = QLatin1Char(',');
-}
-
-void FileNonScritto(QWidget* finestra, const QString& percorso)
-{
-    QMessageBox::warning(finestra, TitoloApplicazione(),
-                         QStringLiteral("Impossibile scrivere il file «%1».").arg(QDir::toNativeSeparators(percorso)));
 }
 
 const char* const TestoA =
@@ -405,15 +399,10 @@ void FrmMain::StampaPiano()
     if (risposta != QMessageBox::Yes)
         return;
     const auto pagine = Impagina(RigheListato());
-
-    if (QPrinterInfo::defaultPrinterName().isEmpty()) {
-        OffriPdf(QStringLiteral("Non è configurata nessuna stampante predefinita."), pagine);
-        return;
-    }
-    QPrinter stampante(QPrinter::HighResolution);
-    stampante.setDocName(QStringLiteral("Piano d'ammortamento"));
-    if (!DisegnaPagine(stampante, pagine)) {
-        OffriPdf(QStringLiteral("La stampante «%1» non ha accettato la stampa.").arg(stampante.printerName()), pagine);
+    try {
+        StampaSuCoda(QString(), pagine);
+    } catch (const pianoamm::ErrorePiano& errore) {
+        OffriPdf(QString::fromUtf8(errore.what()), pagine);
     }
 }
 
@@ -422,12 +411,24 @@ void FrmMain::OffriPdf(const QString& motivo, const QList<QStringList>& pagine)
     const auto risposta = QMessageBox::warning(this, TitoloApplicazione(),
                                                motivo + QStringLiteral("\n\nSalvare la stampa come file PDF?"),
                                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (risposta != QMessageBox::Yes)
-        return;
-    const QString percorso = ChiediFile(QStringLiteral("Salva la stampa come PDF"), QStringLiteral("piano.pdf"),
-                                        QStringLiteral("Documenti PDF (*.pdf)"));
-    if (!percorso.isEmpty() && !ScriviPdf(percorso, pagine))
-        FileNonScritto(this, percorso);
+    if (risposta == QMessageBox::Yes)
+        SalvaPdfCome(QStringLiteral("Salva la stampa come PDF"), pagine);
+}
+
+void FrmMain::SalvaPdfCome(const QString& titolo, const QList<QStringList>& pagine)
+{
+    const QString percorso = ChiediFile(titolo, QStringLiteral("piano.pdf"), QStringLiteral("Documenti PDF (*.pdf)"));
+    if (!percorso.isEmpty())
+        Salva([&] { ScriviPdf(QFile::encodeName(percorso).toStdString(), pagine); });
+}
+
+void FrmMain::Salva(const std::function<void()>& scrittura)
+{
+    try {
+        scrittura();
+    } catch (const pianoamm::ErrorePiano& errore) {
+        QMessageBox::warning(this, TitoloApplicazione(), QString::fromUtf8(errore.what()));
+    }
 }
 
 QStringList FrmMain::RigheListato() const
@@ -473,10 +474,7 @@ void FrmMain::CopiaRighe()
 
 void FrmMain::SalvaPdf()
 {
-    const QString percorso = ChiediFile(QStringLiteral("Salva come PDF"), QStringLiteral("piano.pdf"),
-                                        QStringLiteral("Documenti PDF (*.pdf)"));
-    if (!percorso.isEmpty() && !ScriviPdf(percorso, Impagina(RigheListato())))
-        FileNonScritto(this, percorso);
+    SalvaPdfCome(QStringLiteral("Salva come PDF"), Impagina(RigheListato()));
 }
 
 void FrmMain::EsportaCsv()
@@ -485,11 +483,8 @@ void FrmMain::EsportaCsv()
         ChiediFile(QStringLiteral("Esporta CSV"), QStringLiteral("piano.csv"), QStringLiteral("File CSV (*.csv)"));
     if (percorso.isEmpty())
         return;
-    const std::string csv = pianoamm::EsportaCsv(*piano_);
-    QFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) || !file.flush())
-        FileNonScritto(this, percorso);
+    Salva(
+        [&] { pianoamm::ScriviFileSicuro(QFile::encodeName(percorso).toStdString(), pianoamm::EsportaCsv(*piano_)); });
 }
 
 void FrmMain::MostraInteressiPerAnno()

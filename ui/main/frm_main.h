@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class CampoNumerico;
@@ -55,6 +56,9 @@ private:
     bool ElaboraPiano();
     void StampaPiano();
     void OffriPdf(const QString& motivo, const QList<QStringList>& pagine);
+    void SalvaPdfCome(const QString& titolo, const QList<QStringList>& pagine);
+    // Runs a file's writing; a failure is told to the user.
+    void Salva(const std::function<void()>& scrittura);
     QStringList RigheListato() const;
 
     // The listing's context menu.
