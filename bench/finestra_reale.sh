@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures the real program on an X server (Xvfb): the time from process
-# start to the splash picture on screen, and the peak memory once a
+# start to the splash picture on screen, how long the splash stays (1500 ms
+# asked of a precise timer), and the peak memory once a
 # 999-installment listing is shown. Needs xvfb, xdotool and a built
 # build/app/pianoamm; imagemagick too to keep a screenshot at the path
 # given as argument. A report, not a check.
@@ -10,6 +11,7 @@ programma=build/app/pianoamm
 source scripts/schermo_virtuale.sh :87 1280x1024x24
 
 tempi=()
+durate=()
 for _ in $(seq 10); do
     inizio=$(date +%s%N)
     $programma >/dev/null 2>&1 &
@@ -17,9 +19,12 @@ for _ in $(seq 10); do
     until xdotool search --onlyvisible --pid $pid >/dev/null 2>&1; do :; done
     fine=$(date +%s%N)
     tempi+=($(( (fine - inizio) / 1000000 )))
+    until xdotool search --onlyvisible --name "Calcolo del piano" >/dev/null 2>&1; do :; done
+    durate+=($(( ($(date +%s%N) - fine) / 1000000 )))
     kill $pid; wait $pid 2>/dev/null || true
 done
 echo "avvio fino allo splash visibile (ms): ${tempi[*]}"
+echo "splash visibile fino alla finestra (ms): ${durate[*]}"
 
 $programma >/dev/null 2>&1 &
 pid=$!
