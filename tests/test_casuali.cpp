@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
@@ -105,7 +106,7 @@ TEST(InputCasuali, Date)
 TEST(InputCasuali, CampiNumerici)
 {
     Generatore g(2);
-    const std::vector<std::string> validi = {"100.000,00", "1234,5", "0,00", "999.999.999,00", "12", ",5"};
+    const std::vector<std::string> validi = {"100.000,00", "1234,5", "0,00", "999.999.999,00", "12", ",5", "1234.56"};
     int accettati = 0;
     for (int i = 0; i < Prove; ++i) {
         const std::string testo = g.TestoOMutato(validi, 20);
@@ -116,6 +117,16 @@ TEST(InputCasuali, CampiNumerici)
         if (semplice) {
             ASSERT_TRUE(std::isfinite(*semplice)) << testo;
             ASSERT_GE(*semplice, 0) << testo;
+        }
+        // A pasted piece means what it means on the command line, wherever
+        // that reads it; what it becomes is a text the field reads.
+        const auto pezzo = LeggiPezzoIncollato(testo, decimali);
+        if (semplice) {
+            ASSERT_TRUE(pezzo.has_value()) << testo;
+            ASSERT_EQ(LeggiCampoNumerico(*pezzo, decimali, false), semplice) << testo;
+        }
+        if (pezzo && std::min(pezzo->find(','), pezzo->size()) <= 15) {
+            ASSERT_TRUE(LeggiCampoNumerico(*pezzo, decimali, raggruppa).has_value()) << testo << " -> " << *pezzo;
         }
         if (!valore)
             continue;

@@ -13,16 +13,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -35,6 +40,20 @@ public:
 public slots:
     void apri(const QUrl& indirizzo) { aperti.append(indirizzo); }
 };
+
+// The tip shown as it stands, none when hidden. A hidden tip goes at once,
+// not after the fading delay of QToolTip::hideText().
+QString Suggerimento()
+{
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+void NascondiSuggerimento()
+{
+    for (QWidget* finestra : QApplication::topLevelWidgets()) {
+        if (finestra->inherits("QTipLabel"))
+            finestra->hide();
+    }
+}
 
 }  // namespace
 
@@ -170,15 +189,105 @@ private slots:
 
     void puntoComeVirgolaInImportoETassoNonNelleRate()
     {
-        Scrivi(campo("txtImporto"), "1234.5");
-        QCOMPARE(campo("txtImporto")->text(), QStringLiteral("1234,5"));
-        QCOMPARE(campo("txtImporto")->Value(), 1234.5);
-        Scrivi(campo("txtTasso"), "4.25");
-        QCOMPARE(campo("txtTasso")->text(), QStringLiteral("4,25"));
-        QCOMPARE(campo("txtTasso")->Value(), 4.25);
-        Scrivi(campo("txtNumRate"), "1.5");
-        QCOMPARE(campo("txtNumRate")->text(), QStringLiteral("15"));
-        QCOMPARE(campo("txtNumRate")->Value(), 15.0);
+        const QString avviso = QStringLiteral("Il numero delle rate è un numero intero, senza decimali.");
+        struct Caso {
+            const char* campo;
+            const char* digitato;
+            const char* testo;
+            double valore;
+            bool avvisato;
+        };
+        const Caso casi[] = {
+            {"txtImporto", "1234.5", "1234,5", 1234.5, false},
+            {"txtTasso", "4.25", "4,25", 4.25, false},
+            {"txtNumRate", "1.5", "1", 1, true},  // the mark and the decimals after it are refused
+            {"txtNumRate", "12,50", "12", 12, true},
+            {"txtNumRate", "36", "36", 36, false},
+        };
+        for (const auto& caso : casi) {
+            NascondiSuggerimento();
+            Scrivi(campo(caso.campo), QString::fromLatin1(caso.digitato));
+            QCOMPARE(campo(caso.campo)->text(), QString::fromLatin1(caso.testo));
+            QCOMPARE(campo(caso.campo)->Value(), caso.valore);
+            QCOMPARE(Suggerimento(), caso.avvisato ? avviso : QString());
+        }
+    }
+
+    void numeriIncollati()
+    {
+        // Pasted, by any of the ways, over the selection given (-1: all of
+        // it) of "1.000,00", "360" and "3,50": the piece is read as it is
+        // meant, or refused whole.
+        const QString avviso = QStringLiteral("Il numero delle rate è un numero intero, senza decimali.");
+        struct Caso {
+            const char* campo;
+            int inizio;
+            int lunghezza;
+            const char* incollato;
+            const char* testoDopo;  // nullptr: refused, the text as it was
+            double valore;
+            bool avvisato;
+        };
+        const Caso casi[] = {
+            {"txtImporto", -1, 0, "1234.56", "1234,56", 1234.56, false},
+            {"txtImporto", -1, 0, "1.234,56", "1234,56", 1234.56, false},
+            {"txtImporto", -1, 0, "1234,56", "1234,56", 1234.56, false},
+            {"txtImporto", -1, 0, "1.5", "1,5", 1.5, false},
+            {"txtImporto", -1, 0, "1.000", "1000", 1000, false},
+            {"txtImporto", -1, 0, " 250.000,00\n", "250000,00", 250000, false},
+            {"txtImporto", 0, 5, "2.500", "2500,00", 2500, false},
+            {"txtImporto", 6, 2, "5", "1.000,5", 1000.5, false},
+            {"txtImporto", -1, 0, "1.2.3.4", nullptr, 1000, false},
+            {"txtImporto", -1, 0, "....", nullptr, 1000, false},
+            {"txtImporto", -1, 0, "1234.567", nullptr, 1000, false},
+            {"txtImporto", -1, 0, "1.000,5,5", nullptr, 1000, false},
+            {"txtImporto", -1, 0, "dieci euro", nullptr, 1000, false},
+            {"txtImporto", -1, 0, "1e9", nullptr, 1000, false},
+            {"txtImporto", -1, 0, "-3", nullptr, 1000, false},
+            {"txtImporto", -1, 0, "1.000.000.000", nullptr, 1000, false},  // past the maximum
+            {"txtImporto", 8, 0, "12", nullptr, 1000, false},              // a third and fourth decimal
+            {"txtTasso", -1, 0, "4.25", "4,25", 4.25, false},
+            {"txtTasso", -1, 0, "1.000", nullptr, 3.5, false},
+            {"txtNumRate", -1, 0, "120", "120", 120, false},
+            {"txtNumRate", -1, 0, "12.5", nullptr, 360, true},
+            {"txtNumRate", -1, 0, "12,5", nullptr, 360, true},
+            {"txtNumRate", 3, 0, ",", nullptr, 360, true},
+            {"txtNumRate", -1, 0, "1.000", nullptr, 360, false},
+        };
+        const std::function<void(QLineEdit*)> modi[] = {
+            [](QLineEdit* f) { f->paste(); },
+            [](QLineEdit* f) { QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier); },
+            [](QLineEdit* f) { QTest::keyClick(f, Qt::Key_Insert, Qt::ShiftModifier); },
+            [](QLineEdit* f) {
+                const std::unique_ptr<QMenu> menu(f->createStandardContextMenu());
+                for (QAction* voce : menu->actions()) {
+                    if (voce->text().startsWith(QStringLiteral("&Paste")))
+                        voce->trigger();
+                }
+            },
+        };
+        const auto valorePrima = [&](const CampoNumerico* f) {
+            return f == campo("txtImporto") ? 1000 : f == campo("txtNumRate") ? 360 : 3.5;
+        };
+        for (const auto& caso : casi) {
+            auto* f = campo(caso.campo);
+            for (std::size_t modo = 0; modo < std::size(modi); ++modo) {
+                f->SetValue(valorePrima(f));
+                const QString prima = f->text();
+                f->setFocus();
+                if (caso.inizio < 0)
+                    f->selectAll();
+                else
+                    f->setSelection(caso.inizio, caso.lunghezza);
+                NascondiSuggerimento();
+                QApplication::clipboard()->setText(QString::fromLatin1(caso.incollato));
+                modi[modo](f);
+                const QString riga = QStringLiteral("%1 in %2, modo %3").arg(caso.incollato, caso.campo).arg(modo);
+                QVERIFY2(f->text() == (caso.testoDopo ? QString::fromLatin1(caso.testoDopo) : prima), qPrintable(riga));
+                QVERIFY2(f->Value() == caso.valore, qPrintable(riga));
+                QVERIFY2(Suggerimento() == (caso.avvisato ? avviso : QString()), qPrintable(riga));
+            }
+        }
     }
 
     void campiNumericiNelLoroIntervallo()
@@ -210,20 +319,6 @@ private slots:
             QCOMPARE(f->text(), QString::fromUtf8(caso.testoDopo));
             QCOMPARE(f->Value(), caso.valore);
         }
-        // Pasted garbage is refused whole; a pasted number is taken.
-        auto* importo = campo("txtImporto");
-        Scrivi(importo, "500");
-        for (const char* incollato : {"dieci euro", "1e9", "1.000,5,5", "-3"}) {
-            QApplication::clipboard()->setText(QString::fromLatin1(incollato));
-            importo->selectAll();
-            importo->paste();
-            QCOMPARE(importo->text(), QStringLiteral("500"));
-            QCOMPARE(importo->Value(), 500.0);
-        }
-        QApplication::clipboard()->setText(QStringLiteral("1.234,56"));
-        importo->selectAll();
-        importo->paste();
-        QCOMPARE(importo->Value(), 1234.56);
     }
 
     void tassoZeroCalcolaIlPiano()
@@ -357,6 +452,44 @@ private slots:
         QCOMPARE(browser.aperti.at(0).scheme(), QStringLiteral("http"));
         QVERIFY(etichetta->text().endsWith(QStringLiteral(" - Software Gestionale")));
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    }
+
+    void invioCliccaIlBottoneConIlFuoco()
+    {
+        // Return and the keypad's Enter do what Space does to the focused
+        // button, on the page where it shows.
+        struct Caso {
+            const char* bottone;
+            int pagina;
+            bool domanda;
+        };
+        const Caso casi[] = {
+            {"cmdAvanti", 0, false}, {"cmdIndietro", 1, false}, {"cmdClose", 0, true},
+            {"cmdPrint", 2, true},   {"cmdSito", 2, false},
+        };
+        Browser browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "apri");
+        const auto ripristina = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); });
+        Inserisci("100000", "10", "5", "06/04/2006");
+        for (const auto& caso : casi) {
+            for (const auto tasto : {Qt::Key_Return, Qt::Key_Enter}) {
+                while (tb()->currentIndex() < caso.pagina)
+                    avanti()->click();
+                while (tb()->currentIndex() > caso.pagina)
+                    indietro()->click();
+                auto* bottone = c<QAbstractButton>(QString::fromLatin1(caso.bottone));
+                QSignalSpy clic(bottone, &QAbstractButton::clicked);
+                Messaggio domanda;
+                if (caso.domanda)
+                    Rispondi(QMessageBox::No, domanda);
+                bottone->setFocus();
+                QTest::keyClick(bottone, tasto, tasto == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+                QVERIFY2(clic.count() == 1, caso.bottone);
+                QCOMPARE(domanda.mostrato, caso.domanda);
+                AnnullaAttese();
+            }
+        }
+        QCOMPARE(browser.aperti.size(), 2);
     }
 
     void menuDelListato_data()

@@ -289,4 +289,52 @@ TEST(LeggiCampoNumerico, IlModelloItalianoDeiCampi)
     }
 }
 
+TEST(LeggiPezzoIncollato, ComeLoIntendeChiIncollaONiente)
+{
+    struct Caso {
+        const char* pezzo;
+        int decimali;
+        std::optional<std::string> atteso;
+    };
+    const Caso casi[] = {
+        {"1234.56", 2, "1234,56"},  // one "." and two digits: the decimal mark
+        {"1.5", 2, "1,5"},
+        {"1.50", 2, "1,50"},
+        {"1.234,56", 2, "1234,56"},
+        {"1234,56", 2, "1234,56"},
+        {"1.000", 2, "1000"},  // three digits after the "." make a group
+        {"1.234.567,8", 2, "1234567,8"},
+        {"12.345.678", 0, "12345678"},
+        {" 1234.56\r\n", 2, "1234,56"},
+        {"\t42 ", 0, "42"},
+        {"007", 0, "007"},
+        {"1.5", 1, "1,5"},
+        {"1.50", 1, std::nullopt},
+        {"12.5", 0, std::nullopt},
+        {"12,5", 0, std::nullopt},
+        {"1.2.3.4", 2, std::nullopt},
+        {"....", 2, std::nullopt},
+        {"1234.567", 2, std::nullopt},
+        {"1.234.56", 2, std::nullopt},
+        {"1,234.56", 2, std::nullopt},
+        {"1.234,567", 2, std::nullopt},
+        {"12.34.567", 2, std::nullopt},
+        {"1..000", 2, std::nullopt},
+        {"0.500", 2, std::nullopt},
+        {"1.", 2, std::nullopt},
+        {".5", 2, std::nullopt},
+        {",5", 2, std::nullopt},
+        {"12,", 2, std::nullopt},
+        {"1,2,3", 2, std::nullopt},
+        {"1 000", 2, std::nullopt},
+        {"-5", 2, std::nullopt},
+        {"+5", 2, std::nullopt},
+        {"1e5", 2, std::nullopt},
+        {"", 2, std::nullopt},
+        {" \t ", 2, std::nullopt},
+    };
+    for (const auto& caso : casi)
+        EXPECT_EQ(LeggiPezzoIncollato(caso.pezzo, caso.decimali), caso.atteso) << '"' << caso.pezzo << '"';
+}
+
 }  // namespace

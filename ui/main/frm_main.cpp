@@ -9,6 +9,7 @@
 #include "print/stampa_cups.h"
 #include "ui/main/campo_numerico.h"
 #include "ui/main/dlg_interessi_anno.h"
+#include "ui/main/invio_bottoni.h"
 #include "ui/splash/frm_splash.h"
 #include "ui/twips.h"
 
@@ -282,6 +283,7 @@ void FrmMain::CreaControlli()
     // Escape anywhere in the window clicks Chiudi, whose question follows.
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, cmdClose, &QPushButton::click);
+    InvioCliccaIBottoni(this);
 }
 
 void FrmMain::ImpostaOrdineTab()
