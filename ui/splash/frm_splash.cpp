@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 
 frmSplash::frmSplash(QWidget* parent)
@@ -25,13 +26,16 @@ frmSplash::frmSplash(QWidget* parent)
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(Durata);
+    // A coarse timer may fire up to 5% late: the moment would vary.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
 }
 
 int frmSplash::exec()
 {
     // QDialog::exec() would wait for ever on a window closed while it was
-    // being shown; this waits only while the window is up.
+    // being shown; this waits only while the window is up. A picture closed
+    // before, while the program was still starting, stays closed.
     show();
     if (isVisible()) {
         QEventLoop ciclo;
@@ -39,6 +43,26 @@ int frmSplash::exec()
         ciclo.exec(QEventLoop::DialogExec);
     }
     return result();
+}
+
+void frmSplash::setVisible(bool visibile)
+{
+    if (visibile && chiusa_)
+        return;
+    // Placed before each showing: a dialog left unplaced is put where the
+    // window manager's frame is guessed to fall, off centre for a frameless
+    // window.
+    if (visibile) {
+        if (const QScreen* schermo = QGuiApplication::primaryScreen())
+            move(schermo->geometry().center() - rect().center());
+    }
+    QDialog::setVisible(visibile);
+}
+
+void frmSplash::done(int risultato)
+{
+    chiusa_ = true;
+    QDialog::done(risultato);
 }
 
 void frmSplash::showEvent(QShowEvent* evento)
@@ -92,6 +116,8 @@ void frmSplash::mouseReleaseEvent(QMouseEvent* evento)
 
 void frmSplash::keyPressEvent(QKeyEvent* evento)
 {
-    if (!evento->text().isEmpty())
+    // Delete comes with the text "\x7f" but types nothing.
+    const QString testo = evento->text();
+    if (!testo.isEmpty() && testo.at(0) != QChar(0x7f))
         accept();
 }

@@ -6,9 +6,10 @@
 
 class QTimer;
 
-// The picture shown at start, modally, before the main window appears. It
-// closes itself after a moment, or at once at a left click or a key that
-// types a character; Shift with the right button shows the tag text.
+// The picture shown at start, modally, centred on the primary screen, before
+// the main window appears. It closes itself after a moment, or at once at a
+// left click or a key that types a character; Shift with the right button
+// shows the tag text.
 class frmSplash : public QDialog {
     Q_OBJECT
 
@@ -17,7 +18,11 @@ public:
 
     explicit frmSplash(QWidget* parent = nullptr);
 
+    // Returns at once when the picture was already closed.
     int exec() override;
+    // Once closed, by time or by the user, it never shows again.
+    void setVisible(bool visibile) override;
+    void done(int risultato) override;
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -35,4 +40,5 @@ private:
     QTimer* Timer1;
     bool etichettaAperta_ = false;
     bool tempoScaduto_ = false;
+    bool chiusa_ = false;
 };
