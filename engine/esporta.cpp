@@ -1,20 +1,17 @@
 #include "engine/esporta.h"
 
+#include "engine/formato.h"
+
 namespace pianoamm {
 
 std::string EsportaCsv(const Piano& piano)
 {
     std::string csv = "\xEF\xBB\xBF"
                       "Numero;Scadenza;Quota interessi;Quota capitale;Rata;Debito residuo\r\n";
-    csv.reserve(csv.size() + piano.Rate.size() * 64);
-    for (const RataPiano& rata : piano.Rate) {
-        csv += TestoIntero(rata.Numero).Vista();
-        csv += ';';
-        csv += FormatoData(rata.Scadenza).Vista();
-        for (const double valore : {rata.QuotaInteressi, rata.QuotaCapitale, piano.Stato.Rata, rata.DebitoResiduo}) {
-            csv += ';';
-            csv += FormatoCentesimi(valore, false).Vista();
-        }
+    for (const RigaPiano& riga : piano.righe) {
+        csv.append(std::to_string(riga.numero)).append(1, ';').append(FormatoData(riga.scadenza));
+        for (const double valore : {riga.quotaInteressi, riga.quotaCapitale, piano.rata, riga.debitoResiduo})
+            csv.append(1, ';').append(FormatoDecimali(valore, 2, false));
         csv += "\r\n";
     }
     return csv;
@@ -24,14 +21,14 @@ std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano)
 {
     std::vector<AnnoPiano> anni;
     AnnoPiano totali;
-    for (const RataPiano& rata : piano.Rate) {
-        if (anni.empty() || anni.back().Anno != rata.Scadenza.anno)
-            anni.push_back(AnnoPiano{rata.Scadenza.anno, 0, 0, 0, 0});
-        for (AnnoPiano* riga : {&anni.back(), &totali}) {
-            riga->Rate += 1;
-            riga->Interessi += rata.QuotaInteressi;
-            riga->Capitale += rata.QuotaCapitale;
-            riga->Totale += rata.QuotaInteressi + rata.QuotaCapitale;
+    for (const RigaPiano& riga : piano.righe) {
+        if (anni.empty() || anni.back().anno != riga.scadenza.anno)
+            anni.push_back(AnnoPiano{riga.scadenza.anno, 0, 0, 0, 0});
+        for (AnnoPiano* anno : {&anni.back(), &totali}) {
+            anno->rate += 1;
+            anno->interessi += riga.quotaInteressi;
+            anno->capitale += riga.quotaCapitale;
+            anno->totale += riga.quotaInteressi + riga.quotaCapitale;
         }
     }
     anni.push_back(totali);
@@ -43,11 +40,11 @@ std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni)
     std::string tabella;
     const auto riga = [&tabella](std::string_view anno, std::string_view rate, std::string_view interessi,
                                  std::string_view capitale, std::string_view totale) {
-        AccodaCampo(tabella, anno, 5);
-        AccodaCampo(tabella, rate, 6);
-        AccodaCampo(tabella, interessi, 18);
-        AccodaCampo(tabella, capitale, 18);
-        AccodaCampo(tabella, totale, 18);
+        Tabulasin(tabella, anno, 5);
+        Tabulasin(tabella, rate, 6);
+        Tabulasin(tabella, interessi, 18);
+        Tabulasin(tabella, capitale, 18);
+        Tabulasin(tabella, totale, 18);
         tabella += '\n';
     };
     const std::string linea(16, '-');
@@ -55,11 +52,11 @@ std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni)
     riga("ANNO", "RATE", "INTERESSI", "CAPITALE", "TOTALE PAGATO");
     separatore();
     for (const AnnoPiano& anno : anni) {
-        if (anno.Anno == 0)
+        if (anno.anno == 0)
             separatore();
-        riga(anno.Anno == 0 ? std::string_view("TOTALE") : TestoIntero(anno.Anno).Vista(), TestoIntero(anno.Rate),
-             FormatoCentesimi(anno.Interessi, true), FormatoCentesimi(anno.Capitale, true),
-             FormatoCentesimi(anno.Totale, true));
+        riga(anno.anno == 0 ? "TOTALE" : std::to_string(anno.anno), std::to_string(anno.rate),
+             FormatoDecimali(anno.interessi, 2, true), FormatoDecimali(anno.capitale, 2, true),
+             FormatoDecimali(anno.totale, 2, true));
     }
     return tabella;
 }

@@ -5,7 +5,7 @@
 // Italian borrowers declare. Both take the values of the listing's rows as
 // computed, never a second computation.
 
-#include "engine/calcolo.h"
+#include "engine/piano.h"
 
 #include <string>
 #include <vector>
@@ -20,11 +20,11 @@ namespace pianoamm {
 std::string EsportaCsv(const Piano& piano);
 
 struct AnnoPiano {
-    int Anno = 0;  // 0 in the totals row
-    int Rate = 0;
-    double Interessi = 0;
-    double Capitale = 0;
-    double Totale = 0;
+    int anno = 0;  // 0 in the totals row
+    int rate = 0;
+    double interessi = 0;
+    double capitale = 0;
+    double totale = 0;
 };
 
 // One row per calendar year of the due dates, in order, then the totals row.

@@ -1,5 +1,10 @@
 #pragma once
 
+// The plan as the fixed-width text listing: title, summary, column heading,
+// one line per installment.
+
+#include "engine/piano.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -7,27 +12,31 @@
 
 namespace pianoamm {
 
-// The lines of a listing, numbered from 0, kept in one block of text with a
-// "\n" after each line: a 999-row schedule is two allocations, not a thousand,
-// and Testo() is ready to write out as it stands.
+// The column heading and its rule, which a printout repeats on every page.
+inline constexpr std::string_view TitoliColonne =
+    "N.     SCADENZA     Q.INTERESSI     Q.CAPITALE     TOTALE RATA     DEB.RESIDUO";
+inline constexpr std::string_view Sottolineatura =
+    "---    ----------   -------------   ------------   ------------    -------------";
+
+// Lines before the first installment's.
+inline constexpr std::size_t RigheIntestazione = 11;
+
+// The lines, numbered from 0, in one block of text with a "\n" after each:
+// Testo() is ready to write out as it stands.
 class Listato {
 public:
-    std::size_t size() const { return inizi_.size(); }
+    std::size_t NumeroRighe() const { return inizi.size(); }
     std::string_view operator[](std::size_t riga) const;
-    const std::string& Testo() const { return testo_; }
+    const std::string& Testo() const { return testo; }
 
-    void Riserva(std::size_t righe, std::size_t caratteriPerRiga);
+    void Riserva(std::size_t righe);
     void Accoda(std::string_view riga);
-    // Lines are written in place: start one, append to Corrente(), end it.
-    void InizioRiga() { inizi_.push_back(testo_.size()); }
-    std::string& Corrente() { return testo_; }
-    void FineRiga() { testo_ += '\n'; }
-
-    friend bool operator==(const Listato&, const Listato&) = default;
 
 private:
-    std::string testo_;
-    std::vector<std::size_t> inizi_;
+    std::string testo;
+    std::vector<std::size_t> inizi;
 };
+
+Listato ComponiListato(const Piano& piano);
 
 }  // namespace pianoamm

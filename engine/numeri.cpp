@@ -63,11 +63,11 @@ std::optional<std::string> LeggiPezzoIncollato(std::string_view pezzo, int decim
     const auto cifre = [](std::string_view parte) {
         return !parte.empty() && std::all_of(parte.begin(), parte.end(), [](char c) { return c >= '0' && c <= '9'; });
     };
-    constexpr std::string_view spazi = " \t\r\n\f\v";
-    const auto primo = pezzo.find_first_not_of(spazi);
+    constexpr std::string_view Spazi = " \t\r\n\f\v";
+    const auto primo = pezzo.find_first_not_of(Spazi);
     if (primo == std::string_view::npos)
         return std::nullopt;
-    pezzo = pezzo.substr(primo, pezzo.find_last_not_of(spazi) - primo + 1);
+    pezzo = pezzo.substr(primo, pezzo.find_last_not_of(Spazi) - primo + 1);
 
     std::string_view intero = pezzo;
     std::optional<std::string_view> decimaliScritti;

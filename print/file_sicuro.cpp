@@ -95,59 +95,58 @@ bool ScriviTutto(int descrittore, std::string_view dati)
     return true;
 }
 
-FileSicuro::FileSicuro(std::string percorso) : percorso_(std::move(percorso)), destinazione_(Destinazione(percorso_))
+FileSicuro::FileSicuro(std::string nome) : percorso(std::move(nome)), destinazione(Destinazione(percorso))
 {
     struct stat info {};
-    const bool esiste = ::stat(destinazione_.c_str(), &info) == 0;
+    const bool esiste = ::stat(destinazione.c_str(), &info) == 0;
     if (esiste && !S_ISREG(info.st_mode)) {
-        descrittore_ = ::open(destinazione_.c_str(), O_WRONLY | O_CLOEXEC);
-        if (descrittore_ < 0)
+        descrittore = ::open(destinazione.c_str(), O_WRONLY | O_CLOEXEC);
+        if (descrittore < 0)
             Fallisci(errno);
         return;
     }
-    std::string modello = Cartella(destinazione_) + "/.pianoamm-XXXXXX";
-    descrittore_ = ::mkostemp(modello.data(), O_CLOEXEC);
-    if (descrittore_ < 0)
+    std::string modello = Cartella(destinazione) + "/.pianoamm-XXXXXX";
+    descrittore = ::mkostemp(modello.data(), O_CLOEXEC);
+    if (descrittore < 0)
         Fallisci(errno);
-    temporaneo_ = std::move(modello);
+    temporaneo = std::move(modello);
     // The replacement keeps the old file's permissions; a new file gets the
     // usual ones, not the private ones of a temporary file.
-    if (::fchmod(descrittore_, esiste ? info.st_mode & 07777 : PermessiNuovoFile()) != 0)
+    if (::fchmod(descrittore, esiste ? info.st_mode & 07777 : PermessiNuovoFile()) != 0)
         Fallisci(errno);
 }
 
 FileSicuro::~FileSicuro()
 {
-    if (descrittore_ >= 0)
-        ::close(descrittore_);
-    if (!temporaneo_.empty())
-        ::unlink(temporaneo_.c_str());
+    if (descrittore >= 0)
+        ::close(descrittore);
+    if (!temporaneo.empty())
+        ::unlink(temporaneo.c_str());
 }
 
 void FileSicuro::Scrivi(std::string_view dati)
 {
-    if (!ScriviTutto(descrittore_, dati))
+    if (!ScriviTutto(descrittore, dati))
         Fallisci(errno);
 }
 
 void FileSicuro::Conferma()
 {
     // Some file systems report a full disk only when the data reach it.
-    if (!temporaneo_.empty() && ::fsync(descrittore_) != 0)
+    if (!temporaneo.empty() && ::fsync(descrittore) != 0)
         Fallisci(errno);
-    const int descrittore = std::exchange(descrittore_, -1);
-    if (::close(descrittore) != 0)
+    if (::close(std::exchange(descrittore, -1)) != 0)
         Fallisci(errno);
-    if (temporaneo_.empty())
+    if (temporaneo.empty())
         return;
-    if (::rename(temporaneo_.c_str(), destinazione_.c_str()) != 0)
+    if (::rename(temporaneo.c_str(), destinazione.c_str()) != 0)
         Fallisci(errno);
-    temporaneo_.clear();
+    temporaneo.clear();
 }
 
 void FileSicuro::Fallisci(int errore) const
 {
-    throw ErrorePiano("Impossibile scrivere il file «" + percorso_ + "»: " + MotivoErrore(errore) + ".");
+    throw ErrorePiano("Impossibile scrivere il file «" + percorso + "»: " + MotivoErrore(errore) + ".");
 }
 
 void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto)

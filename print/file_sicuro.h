@@ -15,7 +15,7 @@ namespace pianoamm {
 // Every failure throws ErrorePiano with an Italian sentence naming the file.
 class FileSicuro {
 public:
-    explicit FileSicuro(std::string percorso);
+    explicit FileSicuro(std::string nome);
     ~FileSicuro();
     FileSicuro(const FileSicuro&) = delete;
     FileSicuro& operator=(const FileSicuro&) = delete;
@@ -27,10 +27,10 @@ public:
 private:
     [[noreturn]] void Fallisci(int errore) const;
 
-    std::string percorso_;      // as the user gave it, for the messages
-    std::string destinazione_;  // the file to replace, links followed
-    std::string temporaneo_;    // empty when writing in place
-    int descrittore_ = -1;
+    std::string percorso;      // as the user gave it, for the messages
+    std::string destinazione;  // the file to replace, links followed
+    std::string temporaneo;    // empty when writing in place
+    int descrittore = -1;
 };
 
 void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto);

@@ -1,31 +1,42 @@
 #include "print/impaginazione.h"
 
-#include "engine/calcolo.h"
+namespace {
 
-QList<QStringList> Impagina(const QStringList& righe)
+QString Testo(std::string_view riga)
+{
+    return QString::fromUtf8(riga.data(), static_cast<qsizetype>(riga.size()));
+}
+
+}  // namespace
+
+QList<QStringList> Impagina(const QStringList& righe, const QStringList& intestazione)
 {
     const QString margine(5, QLatin1Char(' '));
     QList<QStringList> pagine;
-    if (righe.isEmpty())
-        return pagine;
-    pagine.append(QStringList());
-    for (qsizetype k = 0; k < righe.size(); ++k) {
-        pagine.last().append(margine + righe.at(k));
-        if (pagine.last().size() == RighePerPagina && k + 1 < righe.size()) {
-            pagine.append({QStringLiteral(" "), margine + righe.value(pianoamm::RigaTitoliColonne),
-                           margine + righe.value(pianoamm::RigaSottolineatura)});
+    for (const QString& riga : righe) {
+        if (pagine.isEmpty()) {
+            pagine.append(QStringList());
+        } else if (pagine.last().size() == RighePerPagina) {
+            QStringList nuova{QStringLiteral(" ")};
+            for (const QString& titolo : intestazione)
+                nuova.append(margine + titolo);
+            pagine.append(nuova);
         }
+        pagine.last().append(margine + riga);
     }
     return pagine;
+}
+
+QList<QStringList> PagineDelListato(const pianoamm::Listato& listato)
+{
+    return Impagina(RigheDelListato(listato), {Testo(pianoamm::TitoliColonne), Testo(pianoamm::Sottolineatura)});
 }
 
 QStringList RigheDelListato(const pianoamm::Listato& listato)
 {
     QStringList righe;
-    righe.reserve(static_cast<qsizetype>(listato.size()));
-    for (std::size_t i = 0; i < listato.size(); ++i) {
-        const auto riga = listato[i];
-        righe.append(QString::fromUtf8(riga.data(), static_cast<qsizetype>(riga.size())));
-    }
+    righe.reserve(static_cast<qsizetype>(listato.NumeroRighe()));
+    for (std::size_t i = 0; i < listato.NumeroRighe(); ++i)
+        righe.append(Testo(listato[i]));
     return righe;
 }

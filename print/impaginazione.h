@@ -5,14 +5,16 @@
 #include <QList>
 #include <QStringList>
 
-// The printout's pages, as plain lines: every list line behind a margin of
-// five spaces, 65 lines a page, and on every page after the first a blank
-// line, the listing's column heading and its rule (list lines 9 and 10). A page
-// is started only when another list line follows, so no page ever holds the
-// heading alone.
+// The printout's pages, as plain lines: every line behind a margin of five
+// spaces, 65 lines a page, and on every page after the first a blank line
+// and the heading. A page is started only when another line follows, so no
+// page ever holds the heading alone.
 inline constexpr int RighePerPagina = 65;
 
-QList<QStringList> Impagina(const QStringList& righe);
+QList<QStringList> Impagina(const QStringList& righe, const QStringList& intestazione);
 
-// The engine's listing as the list of lines the window shows and printing reads.
+// The listing's pages, its column heading and rule repeated.
+QList<QStringList> PagineDelListato(const pianoamm::Listato& listato);
+
+// The listing's lines, as the window shows them.
 QStringList RigheDelListato(const pianoamm::Listato& listato);

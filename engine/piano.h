@@ -1,0 +1,49 @@
+#pragma once
+
+// The French-method schedule as numbers: the loan in, one row per
+// installment out. The listing (listato.h), the exports (esporta.h), the
+// printout and the windows all read this one plan.
+
+#include "engine/cadenza.h"
+#include "engine/data.h"
+
+#include <vector>
+
+namespace pianoamm {
+
+struct Mutuo {
+    double importo = 0;  // loan amount, in currency units
+    int numeroRate = 1;
+    double tassoAnnuo = 0;  // annual rate in percent
+    Data erogazione;        // disbursement date
+    Cadenza cadenza = Cadenza::Mensile;
+};
+
+// One installment before any rounding for display: the interest share is
+// whole units but for the fractions paid back and the last row's balance.
+struct RigaPiano {
+    int numero = 0;
+    Data scadenza;
+    double quotaInteressi = 0;
+    double quotaCapitale = 0;
+    double debitoResiduo = 0;
+};
+
+struct Piano {
+    Mutuo mutuo;
+    double rata = 0;  // the fixed installment, unrounded
+    double totaleInteressi = 0;
+    std::vector<RigaPiano> righe;
+};
+
+// The French formula; a zero periodic rate gives importo / numeroRate, the
+// formula's limit.
+double RataMutuo(double importo, int numeroRate, double tassoPeriodo);
+
+// The whole plan: each row's interest is cut to whole units, the cut
+// fractions are paid back one unit at a time, and the last row settles the
+// rest so that the debt ends at zero. Throws ErrorePiano for data outside
+// the limits (limiti.h) or a due date past 9999.
+Piano PianoAmm(const Mutuo& mutuo);
+
+}  // namespace pianoamm

@@ -1,0 +1,196 @@
+// The plan, its listing and its exports. Expected values come from the
+// worked example, from hand calculation, or from an independent model of the
+// French method run outside this project.
+
+#include "engine/errore.h"
+#include "engine/esporta.h"
+#include "engine/limiti.h"
+#include "engine/listato.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+using namespace pianoamm;
+
+namespace {
+
+Mutuo M(double importo, int rate, double tasso, Cadenza cadenza, const char* data)
+{
+    return {importo, rate, tasso, *LeggiData(data), cadenza};
+}
+
+std::string Righe(const Piano& piano, std::size_t da, std::size_t a)
+{
+    const Listato listato = ComponiListato(piano);
+    std::string testo;
+    for (std::size_t i = da; i <= a; ++i)
+        testo.append(listato[i]).append(1, '\n');
+    return testo;
+}
+
+TEST(Piano, EsempioAnnualeEFile)
+{
+    const auto piano = PianoAmm(M(100000, 10, 5, Cadenza::Annuale, "06/04/2006"));
+    std::ifstream file(std::string(PIANOAMM_DATI) + "/esempio_annuale.txt", std::ios::binary);
+    std::ostringstream atteso;
+    atteso << file.rdbuf();
+    EXPECT_EQ(ComponiListato(piano).Testo(), atteso.str());
+    EXPECT_DOUBLE_EQ(piano.rata, 12950.45749654566);
+    EXPECT_NEAR(piano.righe[9].quotaInteressi, 617.574965, 1e-6);
+
+    const std::string csv = EsportaCsv(piano);
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFNumero;Scadenza;Quota interessi;Quota capitale;Rata;Debito residuo\r\n"
+                        "1;06/04/2007;5000,00;7950,46;12950,46;92049,54\r\n",
+                        0),
+              0U);
+    EXPECT_NE(csv.find("\r\n9;06/04/2015;1204,00;11746,46;12950,46;12332,88\r\n"
+                       "10;06/04/2016;617,57;12332,88;12950,46;0,00\r\n"),
+              std::string::npos);
+    const std::string tabella = TabellaPerAnno(InteressiPerAnno(piano));
+    EXPECT_EQ(tabella.substr(0, 71), "  ANNO   RATE          INTERESSI           CAPITALE      TOTALE PAGATO\n");
+    EXPECT_NE(tabella.find("\n  2016      1             617,57          12.332,88          12.950,46\n"
+                           "------   ----   ---------------- "),
+              std::string::npos);
+    EXPECT_NE(tabella.find("\nTOTALE     10          29.504,57         100.000,00         129.504,57\n"),
+              std::string::npos);
+}
+
+TEST(Piano, RataPerCadenzaEMesiDiScadenza)
+{
+    const struct {
+        Cadenza cadenza;
+        double rata;
+        const char* secondaScadenza;
+    } casi[] = {
+        {Cadenza::Mensile, 10230.595941059317, "31/03/2008"},
+        {Cadenza::Bimestrale, 10464.0380989389, "31/05/2008"},
+        {Cadenza::Trimestrale, 10700.307397125107, "31/07/2008"},
+        {Cadenza::Quadrimestrale, 10939.384010755899, "30/09/2008"},
+        {Cadenza::Semestrale, 11425.87631771407, "31/01/2009"},
+        {Cadenza::Annuale, 12950.45749654566, "31/01/2010"},
+    };
+    for (const auto& caso : casi) {
+        const auto piano = PianoAmm(M(100000, 10, 5, caso.cadenza, "31/01/2008"));
+        EXPECT_DOUBLE_EQ(piano.rata, caso.rata);
+        EXPECT_EQ(FormatoData(piano.righe[1].scadenza), caso.secondaScadenza);
+    }
+    EXPECT_DOUBLE_EQ(RataMutuo(100000, 120, 0.05 / 12), 1060.6551523907553);
+    EXPECT_EQ(RataMutuo(100000, 4, 0), 25000);
+}
+
+TEST(Piano, FrazioniCheArrivanoEsattamenteAUno)
+{
+    // 2,50 at 50 % yearly over 100 years: the installment is exactly 1,25 and
+    // every fraction is a binary one: 0,25; 0,125; 0; 0,875 (a unit, 0,25
+    // left); 0,75 (exactly 1: no unit); 0,125 (1,125: a unit).
+    const auto piano = PianoAmm(M(2.5, 100, 50, Cadenza::Annuale, "06/04/2006"));
+    EXPECT_EQ(piano.rata, 1.25);
+    const double interessi[] = {1, 1, 1, 1, 0, 1};
+    const double residuo[] = {2.25, 2, 1.75, 1.5, 0.25, 0};
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(piano.righe[i].quotaInteressi, interessi[i]) << i + 1;
+        EXPECT_EQ(piano.righe[i].debitoResiduo, residuo[i]) << i + 1;
+    }
+}
+
+TEST(Piano, CasiLimiteNelListato)
+{
+    const struct {
+        Mutuo mutuo;
+        std::size_t da, a;
+        std::string atteso;
+    } casi[] = {
+        // The installment pays off the debt at row 39; the rest is interest.
+        {M(10000, 80, 30, Cadenza::Annuale, "06/04/2006"), 6, 7,
+         "TOTALE QUOTA INTERESSI :          230.000\nTOTALE GENERALE        :          240.000\n"},
+        {M(10000, 80, 30, Cadenza::Annuale, "06/04/2006"), 48, 50,
+         " 38    06/04/2044          1.156         1.844         3.000          2.007\n"
+         " 39    06/04/2045            993         2.007         3.000              \n"
+         " 40    06/04/2046          3.000                      3.000              \n"},
+        {M(100000, 1, 5, Cadenza::Annuale, "06/04/2006"), 5, 5,
+         "RATA FISSA             :           105000   TASSO % ANNUALE :    5,000\n"},
+        {M(0, 3, 5, Cadenza::Mensile, "15/06/2006"), 4, 6,
+         "IMPORTO MUTUO          :                   NUMERO RATE   :    3\n"
+         "RATA FISSA             :                0   TASSO % ANNUALE :    5,000\n"
+         "TOTALE QUOTA INTERESSI :                \n"},
+        {M(0, 3, 5, Cadenza::Mensile, "15/06/2006"), 11, 11, "  1    15/07/2006" + std::string(54, ' ') + "\n"},
+        {M(100000, 3, 0, Cadenza::Mensile, "31/01/2008"), 11, 13,
+         "  1    29/02/2008                      33.333        33.333         66.667\n"
+         "  2    31/03/2008                      33.333        33.333         33.333\n"
+         "  3    30/04/2008                      33.333        33.333              \n"},
+        {M(5, 10, 3, Cadenza::Mensile, "06/04/06"), 5, 5,
+         "RATA FISSA             : 0,50690074880684   TASSO % ANNUALE :    3,000\n"},
+        {M(0.01, 999, 0.01, Cadenza::Mensile, "06/04/2006"), 5, 5,
+         "RATA FISSA             :  0,0000100517762   TASSO % ANNUALE :    0,010\n"},
+        {M(1000, 12, 5, Cadenza::Mensile, "31/12/9998"), 22, 22,
+         " 12    31/12/9999              1            84            86              \n"},
+    };
+    for (const auto& caso : casi)
+        EXPECT_EQ(Righe(PianoAmm(caso.mutuo), caso.da, caso.a), caso.atteso);
+}
+
+TEST(Piano, DatiFuoriDaiLimitiSonoErrori)
+{
+    const struct {
+        Mutuo mutuo;
+        std::string messaggio;
+    } casi[] = {
+        {M(100000, 999, 5, Cadenza::Annuale, "01/01/9001"), "31/12/9999"},
+        {M(100000, 2, 5, Cadenza::Annuale, "31/12/9998"), "31/12/9999"},
+        {M(-1, 10, 5, Cadenza::Annuale, "06/04/2006"),
+         "L'importo del finanziamento deve essere compreso tra 0 e 999.999.999."},
+        {M(1e9, 10, 5, Cadenza::Annuale, "06/04/2006"), FuoriLimite(LimiteImporto)},
+        {M(1000, 0, 5, Cadenza::Annuale, "06/04/2006"), "Il numero delle rate deve essere compreso tra 1 e 999."},
+        {M(1000, 1000, 5, Cadenza::Annuale, "06/04/2006"), FuoriLimite(LimiteNumeroRate)},
+        {M(1000, 10, 99.01, Cadenza::Annuale, "06/04/2006"), "Il tasso annuo deve essere compreso tra 0 e 99."},
+        {M(1000, 10, -0.5, Cadenza::Annuale, "06/04/2006"), FuoriLimite(LimiteTasso)},
+    };
+    for (const auto& caso : casi) {
+        try {
+            (void)PianoAmm(caso.mutuo);
+            ADD_FAILURE() << "accettato: " << caso.messaggio;
+        } catch (const ErrorePiano& errore) {
+            EXPECT_NE(std::string(errore.what()).find(caso.messaggio), std::string::npos) << errore.what();
+        }
+    }
+}
+
+// Every frequency and count over the fields' ranges: what must hold for
+// every plan, whatever the numbers.
+TEST(Piano, OgniPianoECompletoECoerente)
+{
+    constexpr double Importi[] = {0, 0.01, 1, 999.99, 100000, 123456.78, 50000000.5, 999999999};
+    constexpr double Tassi[] = {0, 0.01, 1, 5, 12.5, 30, 57.33, 99};
+    constexpr const char* Date[] = {"31/01/2008", "29/02/2008", "30/04/2007", "31/12/1999", "28/02/2100"};
+    std::size_t caso = 0;
+    for (const auto& cadenza : Cadenze) {
+        for (int n = 1; n <= 999; ++n, ++caso) {
+            const Mutuo mutuo = M(Importi[caso % 8], n, Tassi[(caso / 8) % 8], cadenza.cadenza, Date[caso % 5]);
+            const auto piano = PianoAmm(mutuo);
+            const Listato listato = ComponiListato(piano);
+            const auto contesto = testing::Message() << mutuo.importo << " " << n << " " << mutuo.tassoAnnuo << " "
+                                                     << cadenza.parola << " " << Date[caso % 5];
+            ASSERT_EQ(listato.NumeroRighe(), RigheIntestazione + static_cast<std::size_t>(n)) << contesto;
+            ASSERT_EQ(listato[9], TitoliColonne) << contesto;
+            ASSERT_EQ(listato[10], Sottolineatura) << contesto;
+            double interessi = 0;
+            for (std::size_t k = 0; k < piano.righe.size(); ++k) {
+                const auto riga = listato[RigheIntestazione + k];
+                ASSERT_TRUE(riga.size() <= 80 && riga.find_first_of("nai") == std::string_view::npos) << riga;
+                ASSERT_EQ(riga.substr(7, 10), FormatoData(AggiungiMese(mutuo.erogazione, cadenza.mesi * int(k + 1))));
+                interessi += piano.righe[k].quotaInteressi;
+            }
+            const auto ultima = listato[listato.NumeroRighe() - 1];
+            ASSERT_EQ(ultima.substr(ultima.size() - 13), std::string(13, ' ')) << contesto;
+            // Interest paid is what the installments bring in beyond the loan.
+            const double attesi = n * piano.rata - mutuo.importo;
+            ASSERT_NEAR(interessi, attesi, 1e-6 * (1 + n * piano.rata)) << contesto;
+            ASSERT_EQ(piano.totaleInteressi, interessi) << contesto;
+        }
+    }
+}
+
+}  // namespace
