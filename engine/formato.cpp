@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace pianoamm {
 
@@ -28,17 +29,19 @@ std::uint64_t Unita(double arrotondato)
 // last one back.
 void AccodaCifre(std::string& testo, std::uint64_t n, bool raggruppa)
 {
-    std::array<char, 32> cifre{};
-    char* inizio = cifre.data() + cifre.size();
-    int scritte = 0;
+    char cifre[32];
+    char* inizio = std::end(cifre);
+    int nelGruppo = 0;
     do {
-        if (raggruppa && scritte > 0 && scritte % 3 == 0)
+        if (raggruppa && nelGruppo == 3) {
             *--inizio = '.';
+            nelGruppo = 0;
+        }
         *--inizio = static_cast<char>('0' + n % 10);
         n /= 10;
-        ++scritte;
+        ++nelGruppo;
     } while (n != 0);
-    testo.append(inizio, cifre.data() + cifre.size());
+    testo.append(inizio, static_cast<std::size_t>(std::end(cifre) - inizio));
 }
 
 }  // namespace
@@ -47,13 +50,11 @@ void Tabulasin(std::string& riga, std::string_view sp, int ssp)
 {
     if (ssp < 0)
         throw ErrorePiano("Larghezza di campo non valida.");
-    const auto larghezza = static_cast<std::size_t>(ssp) + 1;
-    if (sp.empty())
-        riga.append(larghezza - 1, ' ');
-    else if (sp.size() >= larghezza)
-        riga += sp.substr(sp.size() - larghezza);
-    else
-        riga.append(larghezza - sp.size(), ' ').append(sp);
+    const std::size_t larghezza = static_cast<std::size_t>(ssp) + (sp.empty() ? 0 : 1);
+    const std::size_t scritti = std::min(sp.size(), larghezza);
+    riga.resize(riga.size() + larghezza, ' ');
+    std::copy(sp.end() - static_cast<std::ptrdiff_t>(scritti), sp.end(),
+              riga.end() - static_cast<std::ptrdiff_t>(scritti));
 }
 
 std::string FormatoImporto(double valore)
