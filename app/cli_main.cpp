@@ -6,36 +6,30 @@
 // 1 when an output could not be written whole (a file, standard output, a
 // print job the system did not accept); 0 only when everything asked for is
 // done.
+//
+// The text outputs need nothing beyond the standard library, and start as
+// fast as any small program; the printout needs Qt, which is loaded only when
+// asked for, by the helper program pianoamm-stampa.
 
 #include "app/opzioni_cli.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"
+#include "engine/listato.h"
 #include "print/file_sicuro.h"
-#include "print/impaginazione.h"
-#include "print/stampa.h"
-#include "print/stampa_cups.h"
-
-#include <QGuiApplication>
 
 #include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <ctime>
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
-
-std::string Oggi()
-{
-    const std::time_t adesso = std::time(nullptr);
-    std::tm locale{};
-    localtime_r(&adesso, &locale);
-    return pianoamm::FormatoData({locale.tm_year + 1900, locale.tm_mon + 1, locale.tm_mday}).Testo();
-}
 
 // A standard descriptor the program was started without is taken by
 // /dev/null, so that no file opened later can stand in its place and receive
@@ -74,25 +68,91 @@ void ChiudiUscita(bool uscitaChiusa)
         UscitaFallita(errno);
 }
 
-// The printout needs fonts, hence a GUI application, but never a screen. Qt
-// gets none of the user's arguments: a file named like one of its options is
-// just a file name. Qt's own notices are not for this program's user: its
-// messages are.
-void Stampe(const pianoamm::OpzioniCli& opzioni, const pianoamm::Listato& listato, char* programma)
+// The helper is installed in a folder of its own, found from this program's
+// own place, so that a build folder and an installed copy each run their own.
+std::string ProgrammaDiStampa()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& messaggio) {
-        if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
-            std::cerr << messaggio.toStdString() << '\n';
-    });
-    int argc = 1;
-    char* argv[] = {programma, nullptr};
-    const QGuiApplication app(argc, argv);
-    const auto pagine = Impagina(RigheDelListato(listato));
-    if (!opzioni.Pdf.empty())
-        ScriviPdf(opzioni.Pdf, pagine);
-    if (opzioni.Stampa)
-        StampaSuCoda(QString::fromLocal8Bit(opzioni.Stampante), pagine);
+    std::string programma(4096, '\0');
+    const ssize_t lunghezza = ::readlink("/proc/self/exe", programma.data(), programma.size());
+    if (lunghezza <= 0 || static_cast<std::size_t>(lunghezza) == programma.size())
+        throw pianoamm::ErrorePiano("Impossibile trovare il programma di stampa: /proc non è disponibile.");
+    programma.resize(programma.rfind('/', static_cast<std::size_t>(lunghezza)) + 1);
+    return programma + PIANOAMM_STAMPA;
+}
+
+// The listing goes to the helper on its standard input; its standard output
+// is none of this program's, and its messages are the user's to read. Its
+// exit code is the outcome: 0, or 1 with its message told.
+int Stampe(const pianoamm::OpzioniCli& opzioni, std::string_view listato)
+{
+    const std::string programma = ProgrammaDiStampa();
+    std::vector<std::string> argomenti{programma};
+    if (!opzioni.pdf.empty())
+        argomenti.insert(argomenti.end(), {"--pdf", opzioni.pdf});
+    if (!opzioni.stampante.empty())
+        argomenti.insert(argomenti.end(), {"--stampante", opzioni.stampante});
+    else if (opzioni.stampa)
+        argomenti.emplace_back("--stampa");
+    std::vector<char*> argv;
+    argv.reserve(argomenti.size() + 1);
+    for (auto& argomento : argomenti)
+        argv.push_back(argomento.data());
+    argv.push_back(nullptr);
+
+    int canale[2];
+    if (::pipe2(canale, O_CLOEXEC) != 0)
+        throw pianoamm::ErrorePiano("Impossibile avviare la stampa: " + pianoamm::MotivoErrore(errno) + ".");
+    posix_spawn_file_actions_t azioni;
+    posix_spawn_file_actions_init(&azioni);
+    posix_spawn_file_actions_adddup2(&azioni, canale[0], STDIN_FILENO);
+    posix_spawn_file_actions_addopen(&azioni, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t figlio = 0;
+    const int avvio = ::posix_spawn(&figlio, programma.c_str(), &azioni, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&azioni);
+    ::close(canale[0]);
+    if (avvio != 0) {
+        ::close(canale[1]);
+        throw pianoamm::ErrorePiano("Impossibile avviare il programma di stampa «" + programma + "»: "
+                                    + (avvio == ENOENT ? "non è installato" : pianoamm::MotivoErrore(avvio)) + ".");
+    }
+    // A helper that ends early, its message told, leaves the rest of the
+    // listing unread: that is no reason to end this program too.
+    struct sigaction ignora {};
+    struct sigaction prima {};
+    ignora.sa_handler = SIG_IGN;
+    ::sigaction(SIGPIPE, &ignora, &prima);
+    pianoamm::ScriviTutto(canale[1], listato);
+    ::close(canale[1]);
+    ::sigaction(SIGPIPE, &prima, nullptr);
+
+    int stato = 0;
+    while (::waitpid(figlio, &stato, 0) < 0 && errno == EINTR) {
+    }
+    if (!WIFEXITED(stato))
+        throw pianoamm::ErrorePiano("Il programma di stampa «" + programma + "» si è interrotto.");
+    return WEXITSTATUS(stato);
+}
+
+int Esegui(const pianoamm::OpzioniCli& opzioni, const pianoamm::Piano& piano, bool uscitaChiusa)
+{
+    if (!opzioni.csv.empty())
+        pianoamm::ScriviFileSicuro(opzioni.csv, pianoamm::EsportaCsv(piano));
+    const bool stampe = !opzioni.pdf.empty() || opzioni.stampa;
+    // The listing is shown only when no other output takes its place.
+    const bool mostraListato = !opzioni.aiuto && !opzioni.perAnno && opzioni.csv.empty() && !stampe;
+    const pianoamm::Listato listato = stampe || mostraListato ? pianoamm::ComponiListato(piano) : pianoamm::Listato();
+    if (stampe) {
+        if (const int esito = Stampe(opzioni, listato.Testo()); esito != 0)
+            return esito;
+    }
+    if (opzioni.aiuto)
+        ScriviUscita(pianoamm::UsoCli(), uscitaChiusa);
+    else if (opzioni.perAnno)
+        ScriviUscita(pianoamm::TabellaPerAnno(pianoamm::InteressiPerAnno(piano)), uscitaChiusa);
+    else if (mostraListato)
+        ScriviUscita(listato.Testo(), uscitaChiusa);
+    ChiudiUscita(uscitaChiusa);
+    return 0;
 }
 
 }  // namespace
@@ -104,34 +164,15 @@ int main(int argc, char* argv[])
     pianoamm::OpzioniCli opzioni;
     pianoamm::Piano piano;
     try {
-        opzioni = pianoamm::LeggiOpzioniCli(argomenti, Oggi());
-        if (!opzioni.Aiuto)
-            piano = pianoamm::PianoAmm(opzioni.Dati);
+        opzioni = pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi());
+        if (!opzioni.aiuto)
+            piano = pianoamm::PianoAmm(opzioni.mutuo);
     } catch (const pianoamm::ErrorePiano& errore) {
         std::cerr << "pianoamm-cli: " << errore.what() << '\n';
         return 2;
     }
-
     try {
-        std::string_view testo;
-        std::string tabella;
-        if (opzioni.Aiuto) {
-            testo = pianoamm::UsoCli();
-        } else {
-            if (!opzioni.Csv.empty())
-                pianoamm::ScriviFileSicuro(opzioni.Csv, pianoamm::EsportaCsv(piano));
-            if (!opzioni.Pdf.empty() || opzioni.Stampa)
-                Stampe(opzioni, piano.Righe, argv[0]);
-            if (opzioni.PerAnno) {
-                tabella = pianoamm::TabellaPerAnno(pianoamm::InteressiPerAnno(piano));
-                testo = tabella;
-            } else if (opzioni.Csv.empty() && opzioni.Pdf.empty() && !opzioni.Stampa) {
-                testo = piano.Righe.Testo();
-            }
-        }
-        ScriviUscita(testo, uscitaChiusa);
-        ChiudiUscita(uscitaChiusa);
-        return 0;
+        return Esegui(opzioni, piano, uscitaChiusa);
     } catch (const pianoamm::ErrorePiano& errore) {
         std::cerr << "pianoamm-cli: " << errore.what() << '\n';
         return 1;

@@ -1,7 +1,8 @@
-// pianoamm: the window program. Start-up is the main window's own: its load
-// shows the splash picture, then the window appears on its first page.
+// pianoamm: the window program. The splash picture is up from the start; the
+// main window is made behind it and shows once the picture has gone.
 
 #include "ui/main/frm_main.h"
+#include "ui/splash/frm_splash.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -19,8 +20,13 @@ int main(int argc, char* argv[])
     if (traduzioni.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzioni);
+
+    FrmSplash splash;
+    splash.show();
+    // Painted before the window's making holds the event loop up.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     FrmMain frmMain;
-    frmMain.Form_Load();
+    splash.exec();
     frmMain.show();
     frmMain.activateWindow();
     return QApplication::exec();

@@ -1,63 +1,83 @@
 #include "app/opzioni_cli.h"
 
+#include "engine/cadenza.h"
 #include "engine/errore.h"
+#include "engine/limiti.h"
 #include "engine/numeri.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <optional>
-#include <utility>
 
 namespace pianoamm {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Cadenza>, 6> NomiCadenze{{
-    {"mensile", Cadenza::Mensile},
-    {"bimestrale", Cadenza::Bimestrale},
-    {"trimestrale", Cadenza::Trimestrale},
-    {"quadrimestrale", Cadenza::Quadrimestrale},
-    {"semestrale", Cadenza::Semestrale},
-    {"annuale", Cadenza::Annuale},
-}};
-
+// The options that take a value; Opzioni lists them in this order.
 enum class Opzione { Importo, NumeroRate, Tasso, Cadenza, Data, Pdf, Csv, Stampante };
 
-constexpr std::array<std::pair<std::string_view, Opzione>, 8> NomiOpzioni{{
-    {"--importo", Opzione::Importo},
-    {"--numero-rate", Opzione::NumeroRate},
-    {"--tasso", Opzione::Tasso},
-    {"--cadenza", Opzione::Cadenza},
-    {"--data", Opzione::Data},
-    {"--pdf", Opzione::Pdf},
-    {"--csv", Opzione::Csv},
-    {"--stampante", Opzione::Stampante},
+struct DatiOpzione {
+    std::string_view nome;
+    bool obbligatoria;
+};
+
+constexpr std::array<DatiOpzione, 8> Opzioni{{
+    {"--importo", true},
+    {"--numero-rate", true},
+    {"--tasso", true},
+    {"--cadenza", true},
+    {"--data", false},
+    {"--pdf", false},
+    {"--csv", false},
+    {"--stampante", false},
 }};
 
-bool Facoltativa(Opzione opzione)
+constexpr std::size_t Indice(Opzione opzione)
 {
-    return opzione == Opzione::Data || opzione == Opzione::Pdf || opzione == Opzione::Csv
-           || opzione == Opzione::Stampante;
+    return static_cast<std::size_t>(opzione);
 }
 
-[[noreturn]] void Rifiuta(std::string_view opzione, std::string_view motivo)
+[[noreturn]] void Rifiuta(Opzione opzione, std::string_view motivo)
 {
-    throw ErrorePiano(std::string(opzione) + ": " + std::string(motivo));
+    throw ErrorePiano(std::string(Opzioni[Indice(opzione)].nome) + ": " + std::string(motivo));
 }
 
-double Numero(std::string_view opzione, std::string_view testo, int decimali, double minimo, double massimo,
-              std::string_view fuoriIntervallo)
+std::string Citato(std::string_view testo)
 {
-    const auto valore = LeggiNumero(testo, decimali);
+    return "«" + std::string(testo) + "»";
+}
+
+double Numero(Opzione opzione, std::string_view testo, const Limite& limite)
+{
+    const auto valore = LeggiNumero(testo, limite.decimali);
     if (!valore) {
-        Rifiuta(opzione, decimali == 0 ? "«" + std::string(testo) + "» non è un numero intero valido."
-                                       : "«" + std::string(testo)
-                                             + "» non è un numero valido (cifre, con la virgola o il punto "
-                                               "prima di al massimo due decimali).");
+        Rifiuta(opzione, Citato(testo)
+                             + (limite.decimali == 0 ? " non è un numero intero valido."
+                                                     : " non è un numero valido (cifre, con la virgola o il punto "
+                                                       "prima di al massimo due decimali)."));
     }
-    if (*valore < minimo || *valore > massimo)
-        Rifiuta(opzione, fuoriIntervallo);
+    if (*valore < limite.minimo || *valore > limite.massimo)
+        Rifiuta(opzione, FuoriLimite(limite));
     return *valore;
+}
+
+// The frequencies' words, separated by ", ", the last one by ultimo.
+std::string ParoleCadenze(std::string_view ultimo)
+{
+    std::string elenco;
+    for (const auto& cadenza : Cadenze) {
+        if (!elenco.empty())
+            elenco += &cadenza == &Cadenze.back() ? ultimo : ", ";
+        elenco += cadenza.parola;
+    }
+    return elenco;
+}
+
+std::string Intervallo(const Limite& limite)
+{
+    return "da " + std::to_string(static_cast<long long>(limite.minimo)) + " a "
+           + std::to_string(static_cast<long long>(limite.massimo));
 }
 
 // The same name, or two names of one file that exists already.
@@ -76,119 +96,119 @@ bool StessoFile(const std::string& a, const std::string& b)
 
 }  // namespace
 
-std::string_view UsoCli()
+std::string UsoCli()
 {
+    // The descriptions start at this column; the frequencies' words go on
+    // to a second line rather than past the 80th.
+    constexpr std::size_t Rientro = 23;
+    std::string cadenze = ParoleCadenze(" o ");
+    if (Rientro + cadenze.size() > 79)
+        cadenze.replace(cadenze.rfind(", ", 79 - Rientro), 2, ",\n" + std::string(Rientro, ' '));
     return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
            "[--data GG/MM/AAAA]\n"
            "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
            "\n"
            "Stampa il piano d'ammortamento a rata fissa (metodo francese).\n"
            "\n"
-           "  --importo IMPORTO    importo del finanziamento, da 0 a 999999999\n"
-           "  --numero-rate N      numero delle rate, intero da 1 a 999\n"
-           "  --tasso TASSO        tasso annuo in percentuale, da 0 a 99\n"
-           "  --cadenza CADENZA    mensile, bimestrale, trimestrale, quadrimestrale,\n"
-           "                       semestrale o annuale\n"
-           "  --data GG/MM/AAAA    data di erogazione (predefinita: oggi)\n"
-           "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
-           "  --csv FILE           scrive il piano nel file CSV indicato (per i fogli di calcolo)\n"
-           "  --stampa             stampa il piano sulla stampante predefinita\n"
-           "  --stampante NOME     stampa il piano sulla stampante NOME\n"
-           "  --per-anno           mostra gli interessi pagati in ogni anno solare\n"
-           "  --help               mostra questo aiuto\n"
-           "\n"
-           "Con --pdf, --csv, --stampa o --per-anno il piano non viene mostrato.\n"
-           "\n"
-           "Importo e tasso accettano la virgola o il punto come separatore decimale,\n"
-           "con al massimo due decimali e senza separatori delle migliaia.\n"
-           "\n"
-           "Uscita: 0 se tutto è stato scritto (o la stampa accettata), 1 se un file,\n"
-           "lo standard output o la stampa non sono riusciti, 2 se i dati sono rifiutati.\n";
+           "  --importo IMPORTO    importo del finanziamento, "
+           + Intervallo(LimiteImporto) + "\n  --numero-rate N      numero delle rate, intero "
+           + Intervallo(LimiteNumeroRate) + "\n  --tasso TASSO        tasso annuo in percentuale, "
+           + Intervallo(LimiteTasso) + "\n  --cadenza CADENZA    " + cadenze
+           + "\n"
+             "  --data GG/MM/AAAA    data di erogazione (predefinita: oggi)\n"
+             "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
+             "  --csv FILE           scrive il piano nel file CSV indicato (per i fogli di calcolo)\n"
+             "  --stampa             stampa il piano sulla stampante predefinita\n"
+             "  --stampante NOME     stampa il piano sulla stampante NOME\n"
+             "  --per-anno           mostra gli interessi pagati in ogni anno solare\n"
+             "  --help               mostra questo aiuto\n"
+             "\n"
+             "Con --pdf, --csv, --stampa o --per-anno il piano non viene mostrato.\n"
+             "\n"
+             "Importo e tasso accettano la virgola o il punto come separatore decimale,\n"
+             "con al massimo due decimali e senza separatori delle migliaia.\n"
+             "\n"
+             "Uscita: 0 se tutto è stato scritto (o la stampa accettata), 1 se un file,\n"
+             "lo standard output o la stampa non sono riusciti, 2 se i dati sono rifiutati.\n";
 }
 
-OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::string_view oggi)
+OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Data& oggi)
 {
-    std::array<std::optional<std::string_view>, NomiOpzioni.size()> valori;
+    std::array<std::optional<std::string_view>, Opzioni.size()> valori;
     OpzioniCli opzioni;
     for (std::size_t i = 0; i < argomenti.size(); ++i) {
         std::string_view nome = argomenti[i];
         if (nome == "--help" || nome == "-h") {
             OpzioniCli aiuto;
-            aiuto.Aiuto = true;
+            aiuto.aiuto = true;
             return aiuto;
-        }
-        if (nome == "--per-anno" || nome == "--stampa") {
-            bool& interruttore = nome == "--stampa" ? opzioni.Stampa : opzioni.PerAnno;
-            if (interruttore)
-                Rifiuta(nome, "l'opzione è ripetuta.");
-            interruttore = true;
-            continue;
         }
         std::optional<std::string_view> valore;
         if (const auto uguale = nome.find('='); nome.starts_with("--") && uguale != std::string_view::npos) {
             valore = nome.substr(uguale + 1);
             nome = nome.substr(0, uguale);
         }
-        std::size_t indice = 0;
-        while (indice < NomiOpzioni.size() && NomiOpzioni[indice].first != nome)
-            ++indice;
-        if (indice == NomiOpzioni.size())
-            throw ErrorePiano("Opzione sconosciuta: «" + std::string(nome)
-                              + "». Usare --help per l'elenco delle opzioni.");
-        if (valori[indice])
-            Rifiuta(nome, "l'opzione è ripetuta.");
+        if (nome == "--per-anno" || nome == "--stampa") {
+            bool& interruttore = nome == "--stampa" ? opzioni.stampa : opzioni.perAnno;
+            if (valore || interruttore)
+                throw ErrorePiano(std::string(nome)
+                                  + (valore ? ": l'opzione non prende un valore." : ": l'opzione è ripetuta."));
+            interruttore = true;
+            continue;
+        }
+        const auto trovata = std::ranges::find(Opzioni, nome, &DatiOpzione::nome);
+        if (trovata == Opzioni.end())
+            throw ErrorePiano("Opzione sconosciuta: " + Citato(nome) + ". Usare --help per l'elenco delle opzioni.");
+        const auto opzione = static_cast<Opzione>(trovata - Opzioni.begin());
+        if (valori[Indice(opzione)])
+            Rifiuta(opzione, "l'opzione è ripetuta.");
         if (!valore) {
             if (i + 1 == argomenti.size())
-                Rifiuta(nome, "manca il valore.");
+                Rifiuta(opzione, "manca il valore.");
             valore = argomenti[++i];
         }
-        valori[indice] = valore;
+        valori[Indice(opzione)] = valore;
     }
-    for (std::size_t indice = 0; indice < NomiOpzioni.size(); ++indice) {
-        if (!valori[indice] && !Facoltativa(NomiOpzioni[indice].second))
-            throw ErrorePiano("Manca l'opzione obbligatoria " + std::string(NomiOpzioni[indice].first)
+    for (std::size_t k = 0; k < Opzioni.size(); ++k) {
+        if (Opzioni[k].obbligatoria && !valori[k])
+            throw ErrorePiano("Manca l'opzione obbligatoria " + std::string(Opzioni[k].nome)
                               + ". Usare --help per l'uso.");
     }
-    const auto valoreDi = [&](Opzione opzione) { return *valori[static_cast<std::size_t>(opzione)]; };
+    const auto numero = [&valori](Opzione opzione, const Limite& limite) {
+        return Numero(opzione, *valori[Indice(opzione)], limite);
+    };
+    Mutuo& mutuo = opzioni.mutuo;
+    mutuo.importo = numero(Opzione::Importo, LimiteImporto);
+    mutuo.numeroRate = static_cast<int>(numero(Opzione::NumeroRate, LimiteNumeroRate));
+    mutuo.tassoAnnuo = numero(Opzione::Tasso, LimiteTasso);
 
-    DatiMutuo& dati = opzioni.Dati;
-    dati.Importo = Numero("--importo", valoreDi(Opzione::Importo), 2, 0, ImportoMassimo,
-                          "l'importo deve essere compreso tra 0 e 999999999.");
-    dati.NumeroRate = Numero("--numero-rate", valoreDi(Opzione::NumeroRate), 0, 1, NumeroRateMassimo,
-                             "il numero delle rate deve essere compreso tra 1 e 999.");
-    dati.TassoAnnuo = Numero("--tasso", valoreDi(Opzione::Tasso), 2, 0, TassoMassimo,
-                             "il tasso annuo deve essere compreso tra 0 e 99.");
+    const std::string_view parola = *valori[Indice(Opzione::Cadenza)];
+    const auto cadenza = std::ranges::find(Cadenze, parola, &DatiCadenza::parola);
+    if (cadenza == Cadenze.end())
+        Rifiuta(Opzione::Cadenza, Citato(parola) + " non è una cadenza valida (" + ParoleCadenze(", ") + ").");
+    mutuo.cadenza = cadenza->cadenza;
 
-    const std::string_view cadenza = valoreDi(Opzione::Cadenza);
-    std::size_t c = 0;
-    while (c < NomiCadenze.size() && NomiCadenze[c].first != cadenza)
-        ++c;
-    if (c == NomiCadenze.size())
-        Rifiuta("--cadenza", "«" + std::string(cadenza)
-                                 + "» non è una cadenza valida (mensile, bimestrale, trimestrale, "
-                                   "quadrimestrale, semestrale, annuale).");
-    dati.cadenza = NomiCadenze[c].second;
-
-    const auto& data = valori[static_cast<std::size_t>(Opzione::Data)];
-    dati.DataErogazione = std::string(data ? *data : oggi);
-    if (!LeggiData(dati.DataErogazione))
-        Rifiuta("--data", "«" + dati.DataErogazione + "» non è una data valida (GG/MM/AAAA).");
+    mutuo.erogazione = oggi;
+    if (const auto& testo = valori[Indice(Opzione::Data)]) {
+        const auto data = LeggiData(*testo);
+        if (!data)
+            Rifiuta(Opzione::Data, Citato(*testo) + " non è una data valida (GG/MM/AAAA).");
+        mutuo.erogazione = *data;
+    }
 
     for (const auto& [opzione, destinazione] :
-         {std::pair{Opzione::Pdf, &opzioni.Pdf}, std::pair{Opzione::Csv, &opzioni.Csv},
-          std::pair{Opzione::Stampante, &opzioni.Stampante}}) {
-        if (const auto& valore = valori[static_cast<std::size_t>(opzione)]) {
-            if (valore->empty()) {
-                Rifiuta(NomiOpzioni[static_cast<std::size_t>(opzione)].first,
+         {std::pair{Opzione::Pdf, &opzioni.pdf}, std::pair{Opzione::Csv, &opzioni.csv},
+          std::pair{Opzione::Stampante, &opzioni.stampante}}) {
+        if (const auto& valore = valori[Indice(opzione)]) {
+            if (valore->empty())
+                Rifiuta(opzione,
                         opzione == Opzione::Stampante ? "manca il nome della stampante." : "manca il nome del file.");
-            }
             *destinazione = std::string(*valore);
         }
     }
-    if (!opzioni.Stampante.empty())
-        opzioni.Stampa = true;
-    if (!opzioni.Pdf.empty() && StessoFile(opzioni.Pdf, opzioni.Csv))
-        Rifiuta("--csv", "«" + opzioni.Csv + "» è anche il file di --pdf: uno cancellerebbe l'altro.");
+    opzioni.stampa = opzioni.stampa || !opzioni.stampante.empty();
+    if (!opzioni.pdf.empty() && StessoFile(opzioni.pdf, opzioni.csv))
+        Rifiuta(Opzione::Csv, Citato(opzioni.csv) + " è anche il file di --pdf: uno cancellerebbe l'altro.");
     return opzioni;
 }
 

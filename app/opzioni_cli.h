@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/calcolo.h"
+#include "engine/data.h"
+#include "engine/piano.h"
 
 #include <span>
 #include <string>
@@ -9,23 +10,24 @@
 namespace pianoamm {
 
 struct OpzioniCli {
-    bool Aiuto = false;
-    DatiMutuo Dati;
+    bool aiuto = false;
+    Mutuo mutuo;
     // Outputs in place of the listing: the printout as a PDF file or on a
-    // print queue (Stampante; empty for the default queue), the schedule as
+    // print queue (stampante; empty for the default queue), the schedule as
     // a CSV file, the interest per calendar year as a table.
-    std::string Pdf;
-    std::string Csv;
-    bool Stampa = false;
-    std::string Stampante;
-    bool PerAnno = false;
+    std::string pdf;
+    std::string csv;
+    bool stampa = false;
+    std::string stampante;
+    bool perAnno = false;
 };
 
 // The usage text printed by --help.
-std::string_view UsoCli();
+std::string UsoCli();
 
-// Reads the arguments after the program's name. oggi is the date used when
-// --data is not given. Throws ErrorePiano with a message for the user.
-OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, std::string_view oggi);
+// Reads the arguments after the program's name; oggi is the disbursement
+// date when --data is not given. Throws ErrorePiano with a message for the
+// user.
+OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Data& oggi);
 
 }  // namespace pianoamm

@@ -1,6 +1,8 @@
 // The results page with the largest listing: the forward step from the
 // frequency page, listing filled and painted.
 
+#include "bench/mutuo_lungo.h"
+#include "engine/listato.h"
 #include "ui/main/campo_numerico.h"
 #include "ui/main/frm_main.h"
 
@@ -8,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -17,23 +18,23 @@ namespace {
 void AvantiAiRisultatiCon999RateMensili(benchmark::State& state)
 {
     FrmMain frm;
-    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    frm.Form_Load();
-    frm.findChild<QLineEdit*>(QStringLiteral("txtData"))->setText(QStringLiteral("31/01/2008"));
-    frm.findChild<CampoNumerico*>(QStringLiteral("txtImporto"))->SetValue(250000);
-    frm.findChild<CampoNumerico*>(QStringLiteral("txtNumRate"))->SetValue(999);
-    frm.findChild<CampoNumerico*>(QStringLiteral("txtTasso"))->SetValue(4.75);
+    frm.findChild<QLineEdit*>(QStringLiteral("txtData"))
+        ->setText(QString::fromStdString(pianoamm::FormatoData(MutuoLungo.erogazione)));
+    frm.findChild<CampoNumerico*>(QStringLiteral("txtImporto"))->ImpostaValore(MutuoLungo.importo);
+    frm.findChild<CampoNumerico*>(QStringLiteral("txtNumRate"))->ImpostaValore(MutuoLungo.numeroRate);
+    frm.findChild<CampoNumerico*>(QStringLiteral("txtTasso"))->ImpostaValore(MutuoLungo.tassoAnnuo);
     frm.show();
     auto* avanti = frm.findChild<QPushButton*>(QStringLiteral("cmdAvanti"));
     auto* indietro = frm.findChild<QPushButton*>(QStringLiteral("cmdIndietro"));
-    auto* lista = frm.findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* lista = frm.findChild<QListWidget*>(QStringLiteral("listaPiano"));
+    const auto righe = static_cast<int>(pianoamm::RigheIntestazione) + MutuoLungo.numeroRate;
     avanti->click();
     QApplication::processEvents();
     for (auto _ : state) {
         avanti->click();
         lista->repaint();
         state.PauseTiming();
-        if (lista->count() != 1010)
+        if (lista->count() != righe)
             state.SkipWithError("listing incomplete");
         indietro->click();
         QApplication::processEvents();

@@ -1,19 +1,17 @@
-#include "engine/calcolo.h"
+#include "bench/mutuo_lungo.h"
+#include "engine/listato.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// The largest listing the window can ask for: 999 monthly installments.
-void ListingDi999RateMensili(benchmark::State& state)
+void ListatoDi999RateMensili(benchmark::State& state)
 {
-    const pianoamm::DatiMutuo dati{
-        .Importo = 250000, .NumeroRate = 999, .TassoAnnuo = 4.75, .DataErogazione = "31/01/2008"};
     for (auto _ : state) {
-        auto piano = pianoamm::PianoAmm(dati);
-        benchmark::DoNotOptimize(piano);
+        auto listato = pianoamm::ComponiListato(pianoamm::PianoAmm(MutuoLungo));
+        benchmark::DoNotOptimize(listato);
     }
 }
-BENCHMARK(ListingDi999RateMensili)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ListatoDi999RateMensili)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

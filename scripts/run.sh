@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh run
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DPIANOAMM_TESTS=OFF -DPIANOAMM_BENCH=OFF >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target pianoamm pianoamm-cli
 exec build/app/pianoamm "$@"

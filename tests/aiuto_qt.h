@@ -1,118 +1,106 @@
 #pragma once
 
-// Helpers for the window tests: modal boxes open nested event loops, so they
-// are answered from a timer that watches for them. The steps given are taken
-// in order, one per modal widget as each shows.
+// Helpers for the window tests. Modal boxes and menus run event loops of
+// their own: each is answered by a step given before it shows, in order.
+// One that shows with no step for it ends the run at once, naming it, rather
+// than waiting for an answer until the time runs out; only a window with the
+// property "prova", which the test itself shows and closes, is let be.
 
-#include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <deque>
 #include <functional>
 
-namespace copione {
+inline std::deque<std::function<bool(QWidget*)>> attese;  // false: not the window expected
 
-struct Passo {
-    std::function<bool(QWidget*)> corrisponde;
-    std::function<void(QWidget*)> azione;
+class Sorvegliante : public QObject {
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override
+    {
+        auto* finestra = qobject_cast<QWidget*>(oggetto);
+        if (evento->type() != QEvent::Show || !finestra || !finestra->isWindow() || finestra->property("prova").toBool()
+            || (!finestra->isModal() && finestra->windowType() != Qt::Popup))
+            return false;
+        // Answered from the window's own event loop, once it runs.
+        QTimer::singleShot(0, finestra, [finestra, passo = attese.empty() ? nullptr : attese.front()] {
+            if (!passo || !passo(finestra))
+                qFatal("finestra inattesa: %s «%s»", finestra->metaObject()->className(),
+                       qPrintable(finestra->property("text").toString() + finestra->windowTitle()));
+        });
+        if (!attese.empty())
+            attese.pop_front();
+        return false;
+    }
 };
 
-inline std::deque<Passo>& Passi()
+inline void SorvegliaModali()
 {
-    static std::deque<Passo> passi;
-    return passi;
+    qApp->installEventFilter(new Sorvegliante);
 }
+Q_COREAPP_STARTUP_FUNCTION(SorvegliaModali)
 
-inline QTimer& Sorveglianza()
-{
-    static QTimer* timer = [] {
-        auto* t = new QTimer(qApp);
-        t->setInterval(5);
-        QObject::connect(t, &QTimer::timeout, [] {
-            auto& passi = Passi();
-            if (passi.empty()) {
-                Sorveglianza().stop();
-                return;
-            }
-            QWidget* modale = QApplication::activePopupWidget();
-            if (!modale)
-                modale = QApplication::activeModalWidget();
-            if (!modale || !modale->isVisible())
-                return;
-            // Taken off the list, and run from an event of its own: its
-            // action may open the next modal widget, whose nested loop must
-            // see this timer fire again for the next step.
-            if (!passi.front().corrisponde(modale))
-                return;
-            const Passo passo = passi.front();
-            passi.pop_front();
-            QTimer::singleShot(0, qApp, [passo, bersaglio = QPointer<QWidget>(modale)] {
-                if (bersaglio)
-                    passo.azione(bersaglio);
-            });
-        });
-        return t;
-    }();
-    return *timer;
-}
-
-}  // namespace copione
-
-// Calls azione on the next modal widget or popup menu, once it shows, if it
-// is a T.
 template <typename T>
 void AlProssimoModale(std::function<void(T*)> azione)
 {
-    copione::Passi().push_back({[](QWidget* modale) { return qobject_cast<T*>(modale) != nullptr; },
-                                [azione](QWidget* modale) { azione(qobject_cast<T*>(modale)); }});
-    copione::Sorveglianza().start();
+    attese.push_back([azione](QWidget* finestra) {
+        auto* attesa = qobject_cast<T*>(finestra);
+        if (attesa)
+            azione(attesa);
+        return attesa != nullptr;
+    });
 }
 
-// Drops the steps that found nothing, so that none answers a later test's box.
-inline void AnnullaAttese()
+// False when a step still waits for a window that never showed; the steps
+// go, so that none answers a later test's window.
+inline bool AtteseCompiute()
 {
-    copione::Passi().clear();
+    const bool compiute = attese.empty();
+    attese.clear();
+    return compiute;
 }
 
 // What a message box showed, filled in once it has been answered.
 struct Messaggio {
     bool mostrato = false;
     QString testo;
-    QString titolo;
     QMessageBox::Icon icona = QMessageBox::NoIcon;
     QMessageBox::StandardButton predefinito = QMessageBox::NoButton;
 };
 
-// Answers the next message box with risposta and records it in messaggio.
 inline void Rispondi(QMessageBox::StandardButton risposta, Messaggio& messaggio)
 {
     AlProssimoModale<QMessageBox>([risposta, &messaggio](QMessageBox* box) {
-        messaggio.mostrato = true;
-        messaggio.testo = box->text();
-        messaggio.titolo = box->windowTitle();
-        messaggio.icona = box->icon();
-        if (auto* predefinito = box->defaultButton())
-            messaggio.predefinito = box->standardButton(predefinito);
+        messaggio = {true, box->text(), box->icon(), box->standardButton(box->defaultButton())};
         box->button(risposta)->click();
     });
 }
 
-// Picks the entry testo of the next popup menu.
-inline void Scegli(const QString& testo)
+inline void Scegli(const QString& voce)
 {
-    AlProssimoModale<QMenu>([testo](QMenu* menu) {
-        for (QAction* voce : menu->actions()) {
-            if (voce->text() == testo) {
-                menu->close();
-                voce->trigger();
-                return;
-            }
-        }
-        qFatal("voce di menu mancante: %s", qPrintable(testo));
+    AlProssimoModale<QMenu>([voce](QMenu* menu) {
+        const auto azioni = menu->actions();
+        const auto trovata = std::find_if(azioni.begin(), azioni.end(), [&](auto* a) { return a->text() == voce; });
+        menu->close();
+        QVERIFY2(trovata != azioni.end(), qPrintable(voce));
+        (*trovata)->trigger();
     });
+}
+
+// A test's _data as the rows of a table of cases, which the test takes with
+// Caso(tabella).
+template <typename Tabella>
+void Casi(const Tabella& tabella)
+{
+    QTest::addColumn<int>("caso");
+    for (int i = 0; i < static_cast<int>(std::size(tabella)); ++i)
+        QTest::addRow("%d", i) << i;
+}
+template <typename Tabella>
+const auto& Caso(const Tabella& tabella)
+{
+    return tabella[*static_cast<const int*>(QTest::qData("caso", QMetaType::Int))];
 }

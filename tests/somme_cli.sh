@@ -1,17 +1,15 @@
 #!/usr/bin/env bash
 # The command line's output, byte for byte, for the worked example and a
 # seeded sample of inputs: each line of the data file holds the SHA-256 of
-# standard output, the exit code and the arguments, as recorded once.
+# standard output (a file, as when recorded), the exit code and the arguments.
 set -u
-cli=$1
 uscita_cli=$(mktemp)
 trap 'rm -f "$uscita_cli"' EXIT
 diversi=0
 while read -r somma uscita argomenti; do
-    "$cli" $argomenti >"$uscita_cli" 2>/dev/null
+    "$1" $argomenti >"$uscita_cli" 2>/dev/null
     stato=$?
-    ottenuta=$(sha256sum <"$uscita_cli" | cut -d' ' -f1)
-    if [ "$ottenuta" != "$somma" ] || [ "$stato" != "$uscita" ]; then
+    if [ "$(sha256sum <"$uscita_cli" | cut -d' ' -f1) $stato" != "$somma $uscita" ]; then
         echo "diverso: $argomenti (uscita $stato, attesa $uscita)"
         diversi=$((diversi + 1))
     fi

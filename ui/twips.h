@@ -8,14 +8,14 @@
 // the fonts, which are given in points.
 class Twips {
 public:
-    explicit Twips(qreal dpi) : scala_(dpi / 1440.0) {}
+    explicit Twips(qreal dpi) : scala(dpi / 1440.0) {}
 
-    int operator()(int twips) const { return qRound(twips * scala_); }
+    int operator()(int twips) const { return qRound(twips * scala); }
     QRect operator()(int left, int top, int width, int height) const
     {
         return {(*this)(left), (*this)(top), (*this)(width), (*this)(height)};
     }
 
 private:
-    qreal scala_;
+    qreal scala;
 };

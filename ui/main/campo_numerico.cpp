@@ -12,72 +12,72 @@
 
 namespace {
 
-// Accepts the texts that read as a number of the field within its maximum;
-// the minimum is applied when the field is left, so that typing may pass
-// through smaller values.
-QValidator::State ValidaTesto(QString& testo, const CampoNumerico::Formato& formato)
-{
-    if (testo.isEmpty())
-        return QValidator::Intermediate;
-    // Where "." cannot group digits it can only be the decimal mark.
-    if (!formato.raggruppa && formato.decimali > 0)
-        testo.replace(QLatin1Char('.'), QLatin1Char(','));
-    const auto valore = pianoamm::LeggiCampoNumerico(testo.toStdString(), formato.decimali, formato.raggruppa);
-    if (!valore || *valore > formato.massimo)
-        return QValidator::Invalid;
-    return QValidator::Acceptable;
-}
-
 bool Modificatore(int tasto)
 {
     return tasto == Qt::Key_Shift || tasto == Qt::Key_Control || tasto == Qt::Key_Alt || tasto == Qt::Key_AltGr
            || tasto == Qt::Key_Meta || tasto == Qt::Key_CapsLock || tasto == Qt::Key_NumLock;
 }
 
+bool MarcaDecimale(QChar carattere)
+{
+    return carattere == QLatin1Char('.') || carattere == QLatin1Char(',');
+}
+
 }  // namespace
 
 class CampoNumerico::Validatore : public QValidator {
 public:
-    explicit Validatore(CampoNumerico* campo) : QValidator(campo), campo_(campo) {}
+    explicit Validatore(CampoNumerico* campoValidato) : QValidator(campoValidato), campo(campoValidato) {}
 
-    State validate(QString& testo, int& pos) const override { return campo_->Valida(testo, pos); }
+    State validate(QString& testo, int& pos) const override { return campo->Valida(testo, pos); }
 
 private:
-    CampoNumerico* campo_;
+    CampoNumerico* campo;
 };
 
-CampoNumerico::CampoNumerico(const Formato& formato, std::optional<double> valoreIniziale, QWidget* parent)
-    : QLineEdit(parent), formato_(formato)
+CampoNumerico::CampoNumerico(const pianoamm::Limite& limiteCampo, bool gruppi, QWidget* parent)
+    : QLineEdit(parent), limite(limiteCampo), raggruppa(gruppi), valore(limiteCampo.minimo)
 {
     setValidator(new Validatore(this));
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(this, &QLineEdit::textChanged, this, &CampoNumerico::Ricorda);
     connect(this, &QLineEdit::selectionChanged, this, &CampoNumerico::Ricorda);
     connect(this, &QLineEdit::cursorPositionChanged, this, &CampoNumerico::Ricorda);
-    if (valoreIniziale)
-        SetValue(*valoreIniziale);
+    ImpostaValore(valore);
     connect(this, &QLineEdit::textEdited, this, &CampoNumerico::LeggiTesto);
 }
 
-QString CampoNumerico::Testo(double valore, const Formato& formato)
+void CampoNumerico::ImpostaValore(double nuovo)
 {
+    valore = nuovo;
     QLocale italiano(QLocale::Italian, QLocale::Italy);
-    if (!formato.raggruppa)
+    if (!raggruppa)
         italiano.setNumberOptions(QLocale::OmitGroupSeparator);
-    return italiano.toString(valore, 'f', formato.decimali);
+    setText(italiano.toString(valore, 'f', limite.decimali));
 }
 
-void CampoNumerico::SetValue(double valore)
+// Accepts the texts that read as a number of the field within its maximum;
+// the minimum is applied when the field is left, so that typing may pass
+// through smaller values.
+QValidator::State CampoNumerico::ValidaTesto(QString& testo) const
 {
-    valore_ = valore;
-    setText(Testo(valore, formato_));
+    if (testo.isEmpty())
+        return QValidator::Intermediate;
+    // Where "." cannot group digits it can only be the decimal mark.
+    if (!raggruppa && limite.decimali > 0)
+        testo.replace(QLatin1Char('.'), QLatin1Char(','));
+    const auto letto = pianoamm::LeggiCampoNumerico(testo.toStdString(), limite.decimali, raggruppa);
+    if (!letto || *letto > limite.massimo)
+        return QValidator::Invalid;
+    return QValidator::Acceptable;
 }
 
 void CampoNumerico::Ricorda()
 {
     // Called after every change, never between an edit and its validation.
-    testoPrima_ = text();
-    inizioPrima_ = hasSelectedText() ? selectionStart() : cursorPosition();
-    decimaliRifiutati_ = false;
+    testoPrima = text();
+    inizioPrima = hasSelectedText() ? selectionStart() : cursorPosition();
+    decimaliRifiutati = false;
 }
 
 QValidator::State CampoNumerico::Valida(QString& testo, int& pos)
@@ -87,33 +87,32 @@ QValidator::State CampoNumerico::Valida(QString& testo, int& pos)
     // the program sets comes with an empty undo history, and an undo or redo
     // leaves something to redo or moves the cursor first: neither is taken
     // for text put in.
-    const auto prima = QStringView(testoPrima_);
-    const int inizio = inizioPrima_;
+    const auto prima = QStringView(testoPrima);
+    const int inizio = inizioPrima;
     const int ripresa = static_cast<int>(prima.size() - (testo.size() - pos));
-    const bool inserito = isUndoAvailable() && !isRedoAvailable() && testo != testoPrima_ && inizio < pos
+    const bool inserito = isUndoAvailable() && !isRedoAvailable() && testo != testoPrima && inizio < pos
                           && inizio <= ripresa && QStringView(testo).left(inizio) == prima.left(inizio)
                           && QStringView(testo).mid(pos) == prima.mid(ripresa);
     const std::string pezzo = inserito ? testo.mid(inizio, pos - inizio).toStdString() : std::string();
-    const bool marca = pezzo == "." || pezzo == ",";
-    if (formato_.decimali == 0 && marca) {
+    if (limite.decimali == 0 && (pezzo == "." || pezzo == ",")) {
         Rifiuta(true);
         return QValidator::Invalid;
     }
     // One character is typing, also where an input method types it.
     if (pezzo.size() <= 1)
-        return ValidaTesto(testo, formato_);
+        return ValidaTesto(testo);
 
-    const auto letto = pianoamm::LeggiPezzoIncollato(pezzo, formato_.decimali);
+    const auto letto = pianoamm::LeggiPezzoIncollato(pezzo, limite.decimali);
     if (!letto) {
         // The whole-number field (the count of installments) says why when the
         // piece has decimals.
         const auto conDecimali = pianoamm::LeggiPezzoIncollato(pezzo, std::numeric_limits<int>::max());
-        Rifiuta(formato_.decimali == 0 && conDecimali && conDecimali->find(',') != std::string::npos);
+        Rifiuta(limite.decimali == 0 && conDecimali && conDecimali->find(',') != std::string::npos);
         return QValidator::Invalid;
     }
     const QString semplice = QString::fromStdString(*letto);
     QString nuovo = testo.left(inizio) + semplice + testo.mid(pos);
-    const auto stato = ValidaTesto(nuovo, formato_);
+    const auto stato = ValidaTesto(nuovo);
     if (stato == QValidator::Invalid) {
         Rifiuta(false);
         return stato;
@@ -133,8 +132,8 @@ void CampoNumerico::Rifiuta(bool decimale)
 
 void CampoNumerico::LeggiTesto()
 {
-    const auto letto = pianoamm::LeggiCampoNumerico(text().toStdString(), formato_.decimali, formato_.raggruppa);
-    valore_ = std::clamp(letto.value_or(formato_.minimo), formato_.minimo, formato_.massimo);
+    const auto letto = pianoamm::LeggiCampoNumerico(text().toStdString(), limite.decimali, raggruppa);
+    valore = std::clamp(letto.value_or(limite.minimo), limite.minimo, limite.massimo);
 }
 
 void CampoNumerico::keyPressEvent(QKeyEvent* evento)
@@ -142,25 +141,24 @@ void CampoNumerico::keyPressEvent(QKeyEvent* evento)
     const QString testo = evento->text();
     if (testo.size() != 1 || !testo.at(0).isPrint()) {
         if (!Modificatore(evento->key()))
-            decimaliRifiutati_ = false;
+            decimaliRifiutati = false;
         QLineEdit::keyPressEvent(evento);
         return;
     }
-    QChar carattere = testo.at(0);
-    emit tastoPremuto(carattere);
     // A decimal mark in a whole number is refused, and so are the decimals
     // typed right after it: "12.5" gives 12, not 125.
-    const bool marca = carattere == QLatin1Char('.') || carattere == QLatin1Char(',');
-    if (formato_.decimali == 0 && (marca || (decimaliRifiutati_ && carattere.isDigit()))) {
+    if (limite.decimali == 0 && (MarcaDecimale(testo.at(0)) || (decimaliRifiutati && testo.at(0).isDigit()))) {
         Rifiuta(true);
-        decimaliRifiutati_ = true;
+        decimaliRifiutati = true;
         return;
     }
-    decimaliRifiutati_ = false;
-    if (carattere != testo.at(0)) {
-        QKeyEvent sostituto(evento->type(), evento->key(), evento->modifiers(), QString(carattere),
-                            evento->isAutoRepeat(), static_cast<ushort>(evento->count()));
-        QLineEdit::keyPressEvent(&sostituto);
+    decimaliRifiutati = false;
+    // People type "." for the decimal mark too, the keypad's key among
+    // them; in the amount it would otherwise group digits.
+    if (limite.decimali > 0 && testo.at(0) == QLatin1Char('.')) {
+        QKeyEvent virgola(evento->type(), evento->key(), evento->modifiers(), QStringLiteral(","),
+                          evento->isAutoRepeat(), static_cast<ushort>(evento->count()));
+        QLineEdit::keyPressEvent(&virgola);
         return;
     }
     QLineEdit::keyPressEvent(evento);
@@ -168,10 +166,10 @@ void CampoNumerico::keyPressEvent(QKeyEvent* evento)
 
 void CampoNumerico::focusOutEvent(QFocusEvent* evento)
 {
-    decimaliRifiutati_ = false;
+    decimaliRifiutati = false;
     // The field's own context menu takes the focus for a moment: the text
     // being edited stays as it is then.
-    if (valore_ && evento->reason() != Qt::PopupFocusReason)
-        SetValue(*valore_);
+    if (evento->reason() != Qt::PopupFocusReason)
+        ImpostaValore(valore);
     QLineEdit::focusOutEvent(evento);
 }

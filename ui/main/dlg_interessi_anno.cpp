@@ -1,5 +1,7 @@
 #include "ui/main/dlg_interessi_anno.h"
 
+#include "engine/formato.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -17,22 +19,20 @@ DlgInteressiAnno::DlgInteressiAnno(const std::vector<pianoamm::AnnoPiano>& anni,
     tabella->verticalHeader()->hide();
     tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
-    const auto testo = [](std::string_view cifre) {
-        return QString::fromUtf8(cifre.data(), static_cast<qsizetype>(cifre.size()));
-    };
+    const auto testo = [](double valore) { return QString::fromStdString(pianoamm::FormatoDecimali(valore, 2, true)); };
     for (int r = 0; r < static_cast<int>(anni.size()); ++r) {
         const auto& anno = anni[static_cast<std::size_t>(r)];
         const QString celle[] = {
-            anno.Anno == 0 ? QStringLiteral("Totale") : QString::number(anno.Anno),
-            QString::number(anno.Rate),
-            testo(pianoamm::FormatoCentesimi(anno.Interessi, true)),
-            testo(pianoamm::FormatoCentesimi(anno.Capitale, true)),
-            testo(pianoamm::FormatoCentesimi(anno.Totale, true)),
+            anno.anno == 0 ? QStringLiteral("Totale") : QString::number(anno.anno),
+            QString::number(anno.rate),
+            testo(anno.interessi),
+            testo(anno.capitale),
+            testo(anno.totale),
         };
         for (int c = 0; c < 5; ++c) {
             auto* cella = new QTableWidgetItem(celle[c]);
             cella->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-            if (anno.Anno == 0) {
+            if (anno.anno == 0) {
                 QFont grassetto = cella->font();
                 grassetto.setBold(true);
                 cella->setFont(grassetto);

@@ -13,5 +13,5 @@ class DlgInteressiAnno : public QDialog {
     Q_OBJECT
 
 public:
-    DlgInteressiAnno(const std::vector<pianoamm::AnnoPiano>& anni, QWidget* parent);
+    explicit DlgInteressiAnno(const std::vector<pianoamm::AnnoPiano>& anni, QWidget* parent);
 };

@@ -11,27 +11,31 @@
 #include <QScreen>
 #include <QTimer>
 
-frmSplash::frmSplash(QWidget* parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), immagine_(QStringLiteral(":/assets/splash.jpg")),
-      Timer1(new QTimer(this))
+namespace {
+
+constexpr int Durata = 1500;  // milliseconds
+
+}  // namespace
+
+FrmSplash::FrmSplash(QWidget* parent)
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), immagine(QStringLiteral(":/assets/splash.jpg")),
+      timer(new QTimer(this))
 {
-    setObjectName(QStringLiteral("frmSplash"));
     setModal(true);
     const Twips tw(logicalDpiX());
     setFixedSize(tw(5985), tw(4485));
 
-    QFile etichetta(QStringLiteral(":/assets/tag.txt"));
-    if (etichetta.open(QIODevice::ReadOnly))
-        etichetta_ = QString::fromUtf8(etichetta.readAll()).trimmed();
+    QFile testo(QStringLiteral(":/assets/tag.txt"));
+    if (testo.open(QIODevice::ReadOnly))
+        etichetta = QString::fromUtf8(testo.readAll()).trimmed();
 
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(Durata);
+    timer->setInterval(Durata);
     // A coarse timer may fire up to 5% late: the moment would vary.
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    timer->setTimerType(Qt::PreciseTimer);
+    connect(timer, &QTimer::timeout, this, &FrmSplash::TempoScaduto);
 }
 
-int frmSplash::exec()
+int FrmSplash::exec()
 {
     // QDialog::exec() would wait for ever on a window closed while it was
     // being shown; this waits only while the window is up. A picture closed
@@ -45,9 +49,9 @@ int frmSplash::exec()
     return result();
 }
 
-void frmSplash::setVisible(bool visibile)
+void FrmSplash::setVisible(bool visibile)
 {
-    if (visibile && chiusa_)
+    if (visibile && chiusa)
         return;
     // Placed before each showing: a dialog left unplaced is put where the
     // window manager's frame is guessed to fall, off centre for a frameless
@@ -59,62 +63,62 @@ void frmSplash::setVisible(bool visibile)
     QDialog::setVisible(visibile);
 }
 
-void frmSplash::done(int risultato)
+void FrmSplash::done(int risultato)
 {
-    chiusa_ = true;
+    chiusa = true;
     QDialog::done(risultato);
 }
 
-void frmSplash::showEvent(QShowEvent* evento)
+void FrmSplash::showEvent(QShowEvent* evento)
 {
     // The time runs from when the picture is up, however slow the start.
-    Timer1->start();
+    timer->start();
     QDialog::showEvent(evento);
 }
 
-void frmSplash::hideEvent(QHideEvent* evento)
+void FrmSplash::hideEvent(QHideEvent* evento)
 {
     // Closed: no further tick may close it a second time.
-    Timer1->stop();
+    timer->stop();
     QDialog::hideEvent(evento);
 }
 
-void frmSplash::paintEvent(QPaintEvent* /*evento*/)
+void FrmSplash::paintEvent(QPaintEvent* /*evento*/)
 {
     // The picture is two pixels larger than the window each way: its last
     // two columns and rows fall outside, as intended.
     QPainter pittore(this);
     const Twips tw(logicalDpiX());
-    pittore.drawPixmap(QRect(0, 0, tw(immagine_.width() * 15), tw(immagine_.height() * 15)), immagine_);
+    pittore.drawPixmap(QRect(0, 0, tw(immagine.width() * 15), tw(immagine.height() * 15)), immagine);
 }
 
-void frmSplash::Timer1_Timer()
+void FrmSplash::TempoScaduto()
 {
     // A tick while the tag text is up waits for it to be dismissed.
-    if (etichettaAperta_)
-        tempoScaduto_ = true;
+    if (etichettaAperta)
+        scadutoConEtichetta = true;
     else
         accept();
 }
 
-void frmSplash::mousePressEvent(QMouseEvent* evento)
+void FrmSplash::mousePressEvent(QMouseEvent* evento)
 {
     if (evento->button() != Qt::RightButton || evento->modifiers() != Qt::ShiftModifier)
         return;
-    etichettaAperta_ = true;
-    QMessageBox::information(this, QGuiApplication::applicationDisplayName(), etichetta_);
-    etichettaAperta_ = false;
-    if (tempoScaduto_)
+    etichettaAperta = true;
+    QMessageBox::information(this, QGuiApplication::applicationDisplayName(), etichetta);
+    etichettaAperta = false;
+    if (scadutoConEtichetta)
         accept();
 }
 
-void frmSplash::mouseReleaseEvent(QMouseEvent* evento)
+void FrmSplash::mouseReleaseEvent(QMouseEvent* evento)
 {
     if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint()))
         accept();
 }
 
-void frmSplash::keyPressEvent(QKeyEvent* evento)
+void FrmSplash::keyPressEvent(QKeyEvent* evento)
 {
     // Delete comes with the text "\x7f" but types nothing.
     const QString testo = evento->text();

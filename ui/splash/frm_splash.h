@@ -6,17 +6,15 @@
 
 class QTimer;
 
-// The picture shown at start, modally, centred on the primary screen, before
-// the main window appears. It closes itself after a moment, or at once at a
-// left click or a key that types a character; Shift with the right button
-// shows the tag text.
-class frmSplash : public QDialog {
+// The picture shown from the program's start, modally, centred on the
+// primary screen, while the main window is made. It closes itself after a
+// moment, or at once at a left click or a key that types a character; Shift
+// with the right button shows the tag text.
+class FrmSplash : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int Durata = 1500;  // milliseconds
-
-    explicit frmSplash(QWidget* parent = nullptr);
+    explicit FrmSplash(QWidget* parent = nullptr);
 
     // Returns at once when the picture was already closed.
     int exec() override;
@@ -33,12 +31,12 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
-    void Timer1_Timer();
+    void TempoScaduto();
 
-    QPixmap immagine_;
-    QString etichetta_;
-    QTimer* Timer1;
-    bool etichettaAperta_ = false;
-    bool tempoScaduto_ = false;
-    bool chiusa_ = false;
+    QPixmap immagine;
+    QString etichetta;
+    QTimer* timer;
+    bool etichettaAperta = false;
+    bool scadutoConEtichetta = false;
+    bool chiusa = false;
 };

@@ -1,0 +1,19 @@
+#include "ui/main/aspetto.h"
+
+#include <QPalette>
+#include <QWidget>
+
+QFont CarattereDialogo(qreal punti)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPointSizeF(punti);
+    return font;
+}
+
+void ColoreTesto(QWidget* controllo, const QColor& colore)
+{
+    QPalette tavolozza = controllo->palette();
+    tavolozza.setColor(QPalette::WindowText, colore);
+    controllo->setPalette(tavolozza);
+}

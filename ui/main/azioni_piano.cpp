@@ -1,0 +1,104 @@
+#include "ui/main/azioni_piano.h"
+
+#include "engine/errore.h"
+#include "engine/esporta.h"
+#include "print/file_sicuro.h"
+#include "print/impaginazione.h"
+#include "print/stampa.h"
+#include "print/stampa_cups.h"
+#include "ui/main/dlg_interessi_anno.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+QString Titolo()
+{
+    return QGuiApplication::applicationDisplayName();
+}
+
+QString Testo(std::string_view testo)
+{
+    return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
+}
+
+// The file's name as the system takes it; empty when the user cancelled.
+std::string ChiediFile(QWidget* finestra, const QString& titolo, const QString& nome, const QString& filtro)
+{
+    const QString percorso = QFileDialog::getSaveFileName(finestra, titolo, QDir::home().filePath(nome), filtro);
+    return QFile::encodeName(percorso).toStdString();
+}
+
+void Salva(QWidget* finestra, const std::function<void()>& scrittura)
+{
+    try {
+        scrittura();
+    } catch (const pianoamm::ErrorePiano& errore) {
+        QMessageBox::warning(finestra, Titolo(), QString::fromUtf8(errore.what()));
+    }
+}
+
+void SalvaPdfCome(QWidget* finestra, const QString& titolo, const QList<QStringList>& pagine)
+{
+    const std::string percorso =
+        ChiediFile(finestra, titolo, QStringLiteral("piano.pdf"), QStringLiteral("Documenti PDF (*.pdf)"));
+    if (!percorso.empty())
+        Salva(finestra, [&] { ScriviPdf(percorso, pagine); });
+}
+
+}  // namespace
+
+void StampaListato(QWidget* finestra, const pianoamm::Listato& listato)
+{
+    const auto risposta = QMessageBox::question(finestra, Titolo(), QStringLiteral("Avviare la stampa?."),
+                                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (risposta != QMessageBox::Yes)
+        return;
+    const auto pagine = PagineDelListato(listato);
+    try {
+        StampaSuCoda(QString(), pagine);
+    } catch (const pianoamm::ErrorePiano& errore) {
+        const auto offerta = QMessageBox::warning(finestra, Titolo(),
+                                                  QString::fromUtf8(errore.what())
+                                                      + QStringLiteral("\n\nSalvare la stampa come file PDF?"),
+                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (offerta == QMessageBox::Yes)
+            SalvaPdfCome(finestra, QStringLiteral("Salva la stampa come PDF"), pagine);
+    }
+}
+
+void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato)
+{
+    SalvaPdfCome(finestra, QStringLiteral("Salva come PDF"), PagineDelListato(listato));
+}
+
+void EsportaPianoCsv(QWidget* finestra, const pianoamm::Piano& piano)
+{
+    const std::string percorso = ChiediFile(finestra, QStringLiteral("Esporta CSV"), QStringLiteral("piano.csv"),
+                                            QStringLiteral("File CSV (*.csv)"));
+    if (!percorso.empty())
+        Salva(finestra, [&] { pianoamm::ScriviFileSicuro(percorso, pianoamm::EsportaCsv(piano)); });
+}
+
+void CopiaRighe(const pianoamm::Listato& listato, QList<int> righe)
+{
+    QString testo = righe.isEmpty() ? Testo(listato.Testo()) : QString();
+    std::sort(righe.begin(), righe.end());
+    for (const int riga : righe)
+        testo += Testo(listato[static_cast<std::size_t>(riga)]) + QLatin1Char('\n');
+    QGuiApplication::clipboard()->setText(testo);
+}
+
+void MostraInteressiPerAnno(QWidget* finestra, const pianoamm::Piano& piano)
+{
+    DlgInteressiAnno dialogo(pianoamm::InteressiPerAnno(piano), finestra);
+    dialogo.exec();
+}

@@ -1,0 +1,120 @@
+#include "ui/main/pagina_risultato.h"
+
+#include "engine/errore.h"
+#include "print/impaginazione.h"
+#include "ui/main/aspetto.h"
+#include "ui/main/azioni_piano.h"
+#include "ui/main/link_sito.h"
+#include "ui/twips.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QToolButton>
+
+namespace {
+
+// Courier New where present, its metric twin Liberation Mono where not, and
+// else whatever fixed-pitch font the system offers: the listing's columns
+// line up only in a fixed pitch.
+QFont FontListato()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
+    font.setPointSizeF(8.25);
+    font.setStyleHint(QFont::TypeWriter);
+    if (!QFontInfo(font).fixedPitch()) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSizeF(8.25);
+    }
+    return font;
+}
+
+}  // namespace
+
+PaginaRisultato::PaginaRisultato(QWidget* parent) : QWidget(parent)
+{
+    const Twips tw(logicalDpiX());
+    auto* titolo = new QLabel(QStringLiteral("Risultato piano d'ammortamento in base alle scelte effettuate"), this);
+    titolo->setGeometry(tw(930, 675, 7575, 405));
+    titolo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    titolo->setWordWrap(true);
+    titolo->setFont(CarattereDialogo(12));
+    ColoreTesto(titolo, QColor(0x00, 0x00, 0xC0));
+
+    // Made in their Tab order.
+    listaPiano = new QListWidget(this);
+    listaPiano->setObjectName(QStringLiteral("listaPiano"));
+    listaPiano->setAccessibleName(QStringLiteral("Piano d'ammortamento"));
+    listaPiano->setGeometry(tw(90, 1170, 9345, 4680));
+    listaPiano->setFont(FontListato());
+    listaPiano->setUniformItemSizes(true);
+    listaPiano->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    listaPiano->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(listaPiano, &QListWidget::customContextMenuRequested, this, &PaginaRisultato::MenuContestuale);
+
+    // The buttons show only a picture: their tip is also their name for
+    // screen readers.
+    const auto bottone = [&](const char* nome, const char* icona, const QString& testo, int sinistra) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(nome));
+        b->setIcon(QIcon(QString::fromLatin1(icona)));
+        b->setIconSize(QSize(tw(480), tw(480)));
+        b->setToolTip(testo);
+        b->setAccessibleName(testo);
+        b->setGeometry(tw(sinistra, 435, 735, 645));
+        return b;
+    };
+    auto* cmdPrint = bottone("cmdPrint", ":/assets/stampante.ico", QStringLiteral("Stampa il piano"), 8685);
+    auto* cmdSito = bottone("cmdSito", ":/assets/globo.ico",
+                            QStringLiteral("Visita il sito ") + QString::fromLatin1(IndirizzoSito), 120);
+    connect(cmdPrint, &QToolButton::clicked, this, &PaginaRisultato::StampaPiano);
+    connect(cmdSito, &QToolButton::clicked, this, &ApriSito);
+}
+
+void PaginaRisultato::ElaboraPiano(const pianoamm::Mutuo& mutuo)
+{
+    listaPiano->clear();
+    piano.reset();
+    listato = {};
+    try {
+        auto nuovo = pianoamm::PianoAmm(mutuo);
+        listato = pianoamm::ComponiListato(nuovo);
+        piano = std::move(nuovo);
+    } catch (const pianoamm::ErrorePiano& errore) {
+        QMessageBox::warning(this, QGuiApplication::applicationDisplayName(),
+                             QStringLiteral("Impossibile calcolare il piano.\n\n") + QString::fromUtf8(errore.what()));
+        return;
+    }
+    listaPiano->addItems(RigheDelListato(listato));
+}
+
+void PaginaRisultato::StampaPiano()
+{
+    if (piano)
+        StampaListato(this, listato);
+}
+
+void PaginaRisultato::MenuContestuale(const QPoint& punto)
+{
+    if (!piano)
+        return;
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Copia"), this, [this] {
+        QList<int> righe;
+        for (const QListWidgetItem* voce : listaPiano->selectedItems())
+            righe.append(listaPiano->row(voce));
+        CopiaRighe(listato, righe);
+    });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Salva come PDF…"), this, [this] { SalvaListatoPdf(this, listato); });
+    menu.addAction(QStringLiteral("Esporta CSV…"), this, [this] { EsportaPianoCsv(this, *piano); });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Interessi per anno…"), this, [this] { MostraInteressiPerAnno(this, *piano); });
+    menu.exec(listaPiano->viewport()->mapToGlobal(punto));
+}
