@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs test-finestra on a print service of its own in a temporary folder,
+# Runs test-stampa on a print service of its own in a temporary folder,
 # leaving the machine's service, queues and default alone. Its queues (one
 # accepts, one refuses, one is stopped) copy every job into the folder for the
 # test to read back. Where the service cannot start, says why and exits 77.
