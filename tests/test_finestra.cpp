@@ -19,6 +19,7 @@ const std::tuple<const char*, int, const char*, const char*, double, bool> Campi
     {"txtImporto", 1, "dieci euro", "12,00", 12, false},
     {"txtImporto", 2, "1.000.000.000", "12,00", 12, false},
     {"txtTasso", 3, "4.25", "4,25", 4.25, false},
+    {"txtTasso", 0, ".", "0,00", 0, false},  // a "." alone is the decimal mark, as typed
     {"txtNumRate", 0, "120", "120", 120, false},
     {"txtNumRate", 1, "12,5", "12", 12, true}};
 
