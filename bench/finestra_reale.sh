@@ -30,7 +30,7 @@ $programma >/dev/null 2>&1 &
 pid=$!
 finestra=$(xdotool search --sync --onlyvisible --name "Calcolo del piano" | head -1)
 sleep 0.3
-# Tab order from the start: cmdClose, cmdAvanti, then the four fields.
+# Tab order from the start: cmdChiudi, cmdAvanti, then the four fields.
 xdotool key --delay 50 Tab Tab Tab
 xdotool type --delay 20 "250000"
 xdotool key Tab
