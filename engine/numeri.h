@@ -6,9 +6,9 @@
 
 namespace pianoamm {
 
-// Reads a plain non-negative decimal number: digits, then optionally "," or
-// "." and one to decimaliMassimi digits. No sign, no grouping, no blanks.
-// Nothing for any other text.
+// Reads a plain non-negative decimal number: one to fifteen digits, then
+// optionally "," or "." and one to decimaliMassimi digits. No sign, no
+// grouping, no blanks. Nothing for any other text.
 std::optional<double> LeggiNumero(std::string_view testo, int decimaliMassimi);
 
 // Reads the text of a numeric input field in the Italian pattern: digits
