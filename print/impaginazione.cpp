@@ -1,14 +1,5 @@
 #include "print/impaginazione.h"
 
-namespace {
-
-QString Testo(std::string_view riga)
-{
-    return QString::fromUtf8(riga.data(), static_cast<qsizetype>(riga.size()));
-}
-
-}  // namespace
-
 QList<QStringList> Impagina(const QStringList& righe, const QStringList& intestazione)
 {
     const QString margine(5, QLatin1Char(' '));
@@ -29,7 +20,7 @@ QList<QStringList> Impagina(const QStringList& righe, const QStringList& intesta
 
 QList<QStringList> PagineDelListato(const pianoamm::Listato& listato)
 {
-    return Impagina(RigheDelListato(listato), {Testo(pianoamm::TitoliColonne), Testo(pianoamm::Sottolineatura)});
+    return Impagina(RigheDelListato(listato), {TestoQt(pianoamm::TitoliColonne), TestoQt(pianoamm::Sottolineatura)});
 }
 
 QStringList RigheDelListato(const pianoamm::Listato& listato)
@@ -37,6 +28,11 @@ QStringList RigheDelListato(const pianoamm::Listato& listato)
     QStringList righe;
     righe.reserve(static_cast<qsizetype>(listato.NumeroRighe()));
     for (std::size_t i = 0; i < listato.NumeroRighe(); ++i)
-        righe.append(Testo(listato[i]));
+        righe.append(TestoQt(listato[i]));
     return righe;
+}
+
+QString TestoQt(std::string_view testo)
+{
+    return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
 }

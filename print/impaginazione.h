@@ -16,5 +16,8 @@ QList<QStringList> Impagina(const QStringList& righe, const QStringList& intesta
 // The listing's pages, its column heading and rule repeated.
 QList<QStringList> PagineDelListato(const pianoamm::Listato& listato);
 
+// The engine's UTF-8 text as Qt's.
+QString TestoQt(std::string_view testo);
+
 // The listing's lines, as the window shows them.
 QStringList RigheDelListato(const pianoamm::Listato& listato);

@@ -25,11 +25,6 @@ QString Titolo()
     return QGuiApplication::applicationDisplayName();
 }
 
-QString Testo(std::string_view testo)
-{
-    return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
-}
-
 // The file's name as the system takes it; empty when the user cancelled.
 std::string ChiediFile(QWidget* finestra, const QString& titolo, const QString& nome, const QString& filtro)
 {
@@ -90,10 +85,10 @@ void EsportaPianoCsv(QWidget* finestra, const pianoamm::Piano& piano)
 
 void CopiaRighe(const pianoamm::Listato& listato, QList<int> righe)
 {
-    QString testo = righe.isEmpty() ? Testo(listato.Testo()) : QString();
+    QString testo = righe.isEmpty() ? TestoQt(listato.Testo()) : QString();
     std::sort(righe.begin(), righe.end());
     for (const int riga : righe)
-        testo += Testo(listato[static_cast<std::size_t>(riga)]) + QLatin1Char('\n');
+        testo += TestoQt(listato[static_cast<std::size_t>(riga)]) + QLatin1Char('\n');
     QGuiApplication::clipboard()->setText(testo);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/main/pagina_cadenza.h"
 
+#include "print/impaginazione.h"
+
 #include "ui/main/cornice_pagina.h"
 #include "ui/twips.h"
 
@@ -29,8 +31,7 @@ PaginaCadenza::PaginaCadenza(QWidget* parent) : QWidget(parent)
     opzioniCadenza = new QButtonGroup(this);
     for (std::size_t i = 0; i < pianoamm::Cadenze.size(); ++i) {
         const auto didascalia = pianoamm::Cadenze[i].didascalia;
-        auto* opzione =
-            new QRadioButton(QString::fromUtf8(didascalia.data(), static_cast<qsizetype>(didascalia.size())), cornice);
+        auto* opzione = new QRadioButton(TestoQt(didascalia), cornice);
         opzione->setObjectName(QStringLiteral("opzione") + opzione->text());
         opzione->setGeometry(tw(120, Posizioni[i].first, Posizioni[i].second, 255));
         opzioniCadenza->addButton(opzione, static_cast<int>(i));
