@@ -40,12 +40,15 @@ std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni)
     std::string tabella;
     const auto riga = [&tabella](std::string_view anno, std::string_view rate, std::string_view interessi,
                                  std::string_view capitale, std::string_view totale) {
-        Tabulasin(tabella, anno, 5);
-        Tabulasin(tabella, rate, 6);
-        Tabulasin(tabella, interessi, 18);
-        Tabulasin(tabella, capitale, 18);
-        Tabulasin(tabella, totale, 18);
-        tabella += '\n';
+        tabella
+            .append(Riga()
+                        .Tabulasin(anno, 5)
+                        .Tabulasin(rate, 6)
+                        .Tabulasin(interessi, 18)
+                        .Tabulasin(capitale, 18)
+                        .Tabulasin(totale, 18)
+                        .Testo())
+            .append(1, '\n');
     };
     const std::string linea(16, '-');
     const auto separatore = [&] { riga("------", "----", linea, linea, linea); };

@@ -7,66 +7,132 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <iterator>
 
 namespace pianoamm {
 
 namespace {
 
-// Whole values of a double up to here fit the unsigned 64-bit digits.
+// Whole values of a double up to here fit the 64-bit digits.
 constexpr double MassimoIntero = 9.0e18;
 
-// Halves away from zero, as the listing's patterns round.
-std::uint64_t Unita(double arrotondato)
+// A value as the patterns show it: its magnitude in whole units, halves
+// away from zero, and whether a "-" goes before them (never for a value
+// that rounds to zero).
+struct Intero {
+    std::uint64_t unita;
+    bool negativo;
+};
+
+Intero Arrotonda(double valore)
 {
-    const double assoluto = std::fabs(arrotondato);
+    const double assoluto = std::fabs(valore);
     if (!(assoluto < MassimoIntero))
         throw ErrorePiano("Il calcolo ha prodotto un valore non rappresentabile.");
-    return static_cast<std::uint64_t>(assoluto);
+    // The cast truncates and the fraction left is exact: no library
+    // rounding call on the listing's hot path.
+    const auto intere = static_cast<std::int64_t>(assoluto);
+    const std::int64_t unita = assoluto - static_cast<double>(intere) >= 0.5 ? intere + 1 : intere;
+    return {static_cast<std::uint64_t>(unita), unita != 0 && valore < 0};
 }
 
-// The digits of n, with a "." every three when raggruppa, written from the
-// last one back.
-void AccodaCifre(std::string& testo, std::uint64_t n, bool raggruppa)
+// "000" to "999": the digits go three per division, a group at a time.
+constexpr std::array<char, 3000> Terne = [] {
+    std::array<char, 3000> terne{};
+    for (std::size_t i = 0; i < 1000; ++i) {
+        terne[3 * i] = static_cast<char>('0' + i / 100);
+        terne[3 * i + 1] = static_cast<char>('0' + i / 10 % 10);
+        terne[3 * i + 2] = static_cast<char>('0' + i % 10);
+    }
+    return terne;
+}();
+
+// Writes the digits of n, with a "." every three when raggruppa, so that
+// they end at fine; gives where they start.
+char* ScriviCifre(char* fine, std::uint64_t n, bool raggruppa)
 {
-    char cifre[32];
-    char* inizio = std::end(cifre);
-    int nelGruppo = 0;
-    do {
-        if (raggruppa && nelGruppo == 3) {
-            *--inizio = '.';
-            nelGruppo = 0;
-        }
-        *--inizio = static_cast<char>('0' + n % 10);
-        n /= 10;
-        ++nelGruppo;
-    } while (n != 0);
-    testo.append(inizio, static_cast<std::size_t>(std::end(cifre) - inizio));
+    for (; n >= 1000; n /= 1000) {
+        fine -= 3;
+        std::copy_n(&Terne[n % 1000 * 3], 3, fine);
+        if (raggruppa)
+            *--fine = '.';
+    }
+    // The leading group without its leading zeros.
+    const std::size_t cifreInTesta = n >= 100 ? 3 : n >= 10 ? 2 : 1;
+    fine -= cifreInTesta;
+    std::copy_n(&Terne[n * 3 + 3 - cifreInTesta], cifreInTesta, fine);
+    return fine;
+}
+
+// Room for a sign, twenty digits and six dots.
+using Cifre = std::array<char, 28>;
+
+// Writes the sign and digits so that they end at fine; gives their start.
+char* ScriviIntero(char* fine, const Intero& intero, bool raggruppa)
+{
+    char* inizio = ScriviCifre(fine, intero.unita, raggruppa);
+    if (intero.negativo)
+        *--inizio = '-';
+    return inizio;
+}
+
+std::size_t LunghezzaIntero(const Intero& intero, bool raggruppa)
+{
+    std::size_t cifre = 1;
+    for (std::uint64_t n = intero.unita; n >= 10; n /= 10)
+        ++cifre;
+    return cifre + (raggruppa ? (cifre - 1) / 3 : 0) + (intero.negativo ? 1 : 0);
+}
+
+// Where a text of the given length sits in a field of ssp + 1 characters:
+// the blanks before it, and how many of its last characters show.
+struct Posto {
+    std::size_t spazi;
+    std::size_t scritti;
+};
+
+Posto PostoNelCampo(std::size_t lunghezza, int ssp)
+{
+    if (ssp < 0)
+        throw ErrorePiano("Larghezza di campo non valida.");
+    const std::size_t larghezza = static_cast<std::size_t>(ssp) + (lunghezza == 0 ? 0 : 1);
+    const std::size_t scritti = std::min(lunghezza, larghezza);
+    return {larghezza - scritti, scritti};
 }
 
 }  // namespace
 
-void Tabulasin(std::string& riga, std::string_view sp, int ssp)
+void Riga::TroppoLunga()
 {
-    if (ssp < 0)
-        throw ErrorePiano("Larghezza di campo non valida.");
-    const std::size_t larghezza = static_cast<std::size_t>(ssp) + (sp.empty() ? 0 : 1);
-    const std::size_t scritti = std::min(sp.size(), larghezza);
-    riga.resize(riga.size() + larghezza, ' ');
-    std::copy(sp.end() - static_cast<std::ptrdiff_t>(scritti), sp.end(),
-              riga.end() - static_cast<std::ptrdiff_t>(scritti));
+    throw ErrorePiano("Una riga supera gli 80 caratteri.");
+}
+
+Riga& Riga::Tabulasin(std::string_view sp, int ssp)
+{
+    const Posto posto = PostoNelCampo(sp.size(), ssp);
+    return Spazi(posto.spazi).Scrivi(sp.substr(sp.size() - posto.scritti));
+}
+
+Riga& Riga::Importo(double valore, int ssp)
+{
+    const Intero intero = Arrotonda(valore);
+    if (intero.unita == 0)
+        return Tabulasin({}, ssp);
+    const std::size_t quanti = LunghezzaIntero(intero, true);
+    const Posto posto = PostoNelCampo(quanti, ssp);
+    // A text cut at the front is rare enough to go through a copy.
+    if (posto.scritti < quanti)
+        return Tabulasin(FormatoImporto(valore), ssp);
+    ScriviIntero(Avanza(posto.spazi + quanti) + posto.spazi + quanti, intero, true);
+    return *this;
 }
 
 std::string FormatoImporto(double valore)
 {
-    std::string testo;
-    const double arrotondato = std::round(valore);
-    if (arrotondato == 0)
-        return testo;
-    if (arrotondato < 0)
-        testo += '-';
-    AccodaCifre(testo, Unita(arrotondato), true);
-    return testo;
+    const Intero intero = Arrotonda(valore);
+    if (intero.unita == 0)
+        return {};
+    Cifre cifre;
+    return {ScriviIntero(cifre.end(), intero, true), cifre.end()};
 }
 
 std::string FormatoDecimali(double valore, int decimali, bool raggruppa)
@@ -74,14 +140,11 @@ std::string FormatoDecimali(double valore, int decimali, bool raggruppa)
     std::uint64_t scala = 1;
     for (int i = 0; i < decimali; ++i)
         scala *= 10;
-    const double scalato = std::round(valore * static_cast<double>(scala));
-    const std::uint64_t n = Unita(scalato);
-    std::string testo;
-    if (scalato < 0)
-        testo += '-';
-    AccodaCifre(testo, n / scala, raggruppa);
+    const Intero scalato = Arrotonda(valore * static_cast<double>(scala));
+    Cifre cifre;
+    std::string testo(ScriviIntero(cifre.end(), {scalato.unita / scala, scalato.negativo}, raggruppa), cifre.end());
     if (decimali > 0) {
-        const std::string frazione = std::to_string(n % scala);
+        const std::string frazione = std::to_string(scalato.unita % scala);
         testo.append(1, ',').append(static_cast<std::size_t>(decimali) - frazione.size(), '0').append(frazione);
     }
     return testo;

@@ -4,15 +4,56 @@
 // ("." thousands, "," decimals) whatever the machine's locale, so the
 // listing reads the same everywhere.
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace pianoamm {
 
-// Appends sp right-aligned in a field of ssp + 1 characters; a longer text
-// keeps only its last ssp + 1 characters, and an empty one gives ssp spaces
-// (one fewer).
-void Tabulasin(std::string& riga, std::string_view sp, int ssp);
+// A line of fixed-width fields, laid out in place over blanks: a listing
+// has up to a thousand lines, so no field takes a copy of its own. At most
+// 80 characters, the width of the listing.
+class Riga {
+public:
+    Riga() { testo.fill(' '); }
+
+    Riga& Scrivi(std::string_view parte)
+    {
+        std::copy(parte.begin(), parte.end(), Avanza(parte.size()));
+        return *this;
+    }
+    Riga& Spazi(std::size_t quanti)
+    {
+        Avanza(quanti);
+        return *this;
+    }
+    // sp right-aligned in a field of ssp + 1 characters; a longer text keeps
+    // only its last ssp + 1 characters, and an empty one gives ssp spaces
+    // (one fewer).
+    Riga& Tabulasin(std::string_view sp, int ssp);
+    // Tabulasin(FormatoImporto(valore), ssp), the digits written where they
+    // stand.
+    Riga& Importo(double valore, int ssp);
+
+    std::string_view Testo() const { return {testo.data(), lunghezza}; }
+
+private:
+    // Moves the end of the line on by quanti; gives where it was.
+    char* Avanza(std::size_t quanti)
+    {
+        if (quanti > testo.size() - lunghezza)
+            TroppoLunga();
+        char* const fine = testo.data() + lunghezza;
+        lunghezza += quanti;
+        return fine;
+    }
+    [[noreturn]] static void TroppoLunga();
+
+    std::array<char, 80> testo{};
+    std::size_t lunghezza = 0;
+};
 
 // "#,#": whole units, halves away from zero, "." every three digits; a value
 // that rounds to zero is the empty text, whatever its sign.

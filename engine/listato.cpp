@@ -33,22 +33,21 @@ Listato ComponiListato(const Piano& piano)
     listato.Accoda("                                   PIANO D'AMMORTAMENTO");
     listato.Accoda("                                   ====================");
     listato.Accoda(" ");
-    std::string riga = "IMPORTO MUTUO          : ";
-    Tabulasin(riga, FormatoImporto(mutuo.importo), 15);
-    riga += "   NUMERO RATE   : ";
-    Tabulasin(riga, std::to_string(mutuo.numeroRate), 3);
-    listato.Accoda(riga);
-    riga = "RATA FISSA             : ";
-    Tabulasin(riga, TestoNumero(piano.rata), 15);
-    riga += "   TASSO % ANNUALE : ";
-    Tabulasin(riga, FormatoDecimali(mutuo.tassoAnnuo, 3, false), 7);
-    listato.Accoda(riga);
-    riga = "TOTALE QUOTA INTERESSI : ";
-    Tabulasin(riga, FormatoImporto(piano.totaleInteressi), 15);
-    listato.Accoda(riga);
-    riga = "TOTALE GENERALE        : ";
-    Tabulasin(riga, FormatoImporto(piano.totaleInteressi + mutuo.importo), 15);
-    listato.Accoda(riga);
+    listato.Accoda(Riga()
+                       .Scrivi("IMPORTO MUTUO          : ")
+                       .Importo(mutuo.importo, 15)
+                       .Scrivi("   NUMERO RATE   : ")
+                       .Tabulasin(std::to_string(mutuo.numeroRate), 3)
+                       .Testo());
+    listato.Accoda(Riga()
+                       .Scrivi("RATA FISSA             : ")
+                       .Tabulasin(TestoNumero(piano.rata), 15)
+                       .Scrivi("   TASSO % ANNUALE : ")
+                       .Tabulasin(FormatoDecimali(mutuo.tassoAnnuo, 3, false), 7)
+                       .Testo());
+    listato.Accoda(Riga().Scrivi("TOTALE QUOTA INTERESSI : ").Importo(piano.totaleInteressi, 15).Testo());
+    listato.Accoda(
+        Riga().Scrivi("TOTALE GENERALE        : ").Importo(piano.totaleInteressi + mutuo.importo, 15).Testo());
     listato.Accoda(" ");
     listato.Accoda(TitoliColonne);
     listato.Accoda(Sottolineatura);
@@ -56,17 +55,19 @@ Listato ComponiListato(const Piano& piano)
     // Every row shows the same installment.
     const std::string rata = FormatoImporto(piano.rata);
     for (const RigaPiano& r : piano.righe) {
-        riga.clear();
-        Tabulasin(riga, std::to_string(r.numero), 2);
-        riga.append("    ").append(FormatoData(r.scadenza)).append("  ");
-        Tabulasin(riga, FormatoImporto(r.quotaInteressi), 12);
-        riga += ' ';
-        Tabulasin(riga, FormatoImporto(r.quotaCapitale), 12);
-        riga += ' ';
-        Tabulasin(riga, rata, 12);
-        riga += ' ';
-        Tabulasin(riga, FormatoImporto(r.debitoResiduo), 13);
-        listato.Accoda(riga);
+        listato.Accoda(Riga()
+                           .Tabulasin(std::to_string(r.numero), 2)
+                           .Spazi(4)
+                           .Scrivi(FormatoData(r.scadenza))
+                           .Spazi(2)
+                           .Importo(r.quotaInteressi, 12)
+                           .Spazi(1)
+                           .Importo(r.quotaCapitale, 12)
+                           .Spazi(1)
+                           .Tabulasin(rata, 12)
+                           .Spazi(1)
+                           .Importo(r.debitoResiduo, 13)
+                           .Testo());
     }
     return listato;
 }

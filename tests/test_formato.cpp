@@ -14,9 +14,12 @@ namespace {
 
 std::string Campo(std::string_view testo, int ssp)
 {
-    std::string riga = "|";
-    Tabulasin(riga, testo, ssp);
-    return riga;
+    return std::string(Riga().Scrivi("|").Tabulasin(testo, ssp).Testo());
+}
+
+std::string CampoImporto(double valore, int ssp)
+{
+    return std::string(Riga().Scrivi("|").Importo(valore, ssp).Testo());
 }
 
 TEST(Formato, CampiENumeri)
@@ -26,6 +29,11 @@ TEST(Formato, CampiENumeri)
         {Campo("100.000", 15), "|         100.000"},
         {Campo("12345678901234", 12), "|2345678901234"},
         {Campo("abc", 0), "|c"},
+        {CampoImporto(-1234.5, 12), "|       -1.235"},
+        {CampoImporto(-0.4, 3), "|   "},
+        {CampoImporto(1e12, 12), "|0.000.000.000"},
+        {CampoImporto(999999.5, 6), "|000.000"},
+        {CampoImporto(123456, 6), "|123.456"},
         {FormatoImporto(7950.4574965457), "7.950"},
         {FormatoImporto(617.574965456577), "618"},
         {FormatoImporto(999.5), "1.000"},
@@ -51,6 +59,8 @@ TEST(Formato, CampiENumeri)
     for (const auto& [ottenuto, atteso] : casi)
         EXPECT_EQ(ottenuto, atteso);
     EXPECT_THROW(Campo("x", -1), ErrorePiano);
+    EXPECT_THROW(Campo("x", 79), ErrorePiano);
+    EXPECT_EQ(Campo("", 79).size(), 80U);
 }
 
 TEST(Data, LetturaPassoDiMesiEFormato)
