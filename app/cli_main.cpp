@@ -12,6 +12,7 @@
 // asked for, by the helper program pianoamm-stampa.
 
 #include "app/opzioni_cli.h"
+#include "engine/costi.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"
 #include "engine/listato.h"
@@ -135,11 +136,24 @@ int Stampe(const pianoamm::OpzioniCli& opzioni, std::string_view listato)
 
 int Esegui(const pianoamm::OpzioniCli& opzioni, const pianoamm::Piano& piano, bool uscitaChiusa)
 {
-    if (!opzioni.csv.empty())
-        pianoamm::ScriviFileSicuro(opzioni.csv, pianoamm::EsportaCsv(piano));
+    const auto detrazione = [&] { return pianoamm::DetrazionePerAnno(piano, opzioni.costi, opzioni.regole); };
+    if (!opzioni.csv.empty()) {
+        pianoamm::ScriviFileSicuro(opzioni.csv, opzioni.detrazione ? pianoamm::EsportaCsvDetrazione(detrazione())
+                                                                   : pianoamm::EsportaCsv(piano));
+    }
+    // The blocks asked for, in this order, a blank line between them.
+    std::string blocchi;
+    const auto blocco = [&blocchi](bool chiesto, const auto& testo) {
+        if (chiesto)
+            blocchi.append(blocchi.empty() ? "" : "\n").append(testo());
+    };
+    blocco(opzioni.taeg, [&] { return pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, opzioni.costi)); });
+    blocco(opzioni.detrazione, [&] { return pianoamm::TabellaDetrazione(detrazione()); });
+    blocco(opzioni.perAnno, [&] { return pianoamm::TabellaPerAnno(pianoamm::InteressiPerAnno(piano)); });
+
     const bool stampe = !opzioni.pdf.empty() || opzioni.stampa;
     // The listing is shown only when no other output takes its place.
-    const bool mostraListato = !opzioni.aiuto && !opzioni.perAnno && opzioni.csv.empty() && !stampe;
+    const bool mostraListato = !opzioni.aiuto && blocchi.empty() && opzioni.csv.empty() && !stampe;
     const pianoamm::Listato listato = stampe || mostraListato ? pianoamm::ComponiListato(piano) : pianoamm::Listato();
     if (stampe) {
         if (const int esito = Stampe(opzioni, listato.Testo()); esito != 0)
@@ -147,8 +161,8 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const pianoamm::Piano& piano, bo
     }
     if (opzioni.aiuto)
         ScriviUscita(pianoamm::UsoCli(), uscitaChiusa);
-    else if (opzioni.perAnno)
-        ScriviUscita(pianoamm::TabellaPerAnno(pianoamm::InteressiPerAnno(piano)), uscitaChiusa);
+    else if (!blocchi.empty())
+        ScriviUscita(blocchi, uscitaChiusa);
     else if (mostraListato)
         ScriviUscita(listato.Testo(), uscitaChiusa);
     ChiudiUscita(uscitaChiusa);

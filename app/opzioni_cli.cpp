@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 
 namespace pianoamm {
@@ -15,14 +16,28 @@ namespace pianoamm {
 namespace {
 
 // The options that take a value; Opzioni lists them in this order.
-enum class Opzione { Importo, NumeroRate, Tasso, Cadenza, Data, Pdf, Csv, Stampante };
+enum class Opzione {
+    Importo,
+    NumeroRate,
+    Tasso,
+    Cadenza,
+    Data,
+    Pdf,
+    Csv,
+    Stampante,
+    SpeseIniziali,
+    Imposta,
+    SpeseRata,
+    Quota,
+    Limite
+};
 
 struct DatiOpzione {
     std::string_view nome;
     bool obbligatoria;
 };
 
-constexpr std::array<DatiOpzione, 8> Opzioni{{
+constexpr std::array<DatiOpzione, 13> Opzioni{{
     {"--importo", true},
     {"--numero-rate", true},
     {"--tasso", true},
@@ -31,6 +46,11 @@ constexpr std::array<DatiOpzione, 8> Opzioni{{
     {"--pdf", false},
     {"--csv", false},
     {"--stampante", false},
+    {"--spese-iniziali", false},
+    {"--imposta-sostitutiva", false},
+    {"--spese-rata", false},
+    {"--quota", false},
+    {"--limite", false},
 }};
 
 constexpr std::size_t Indice(Opzione opzione)
@@ -107,6 +127,8 @@ std::string UsoCli()
     return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
            "[--data GG/MM/AAAA]\n"
            "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
+           "                    [--taeg] [--detrazione [--quota P] [--limite X]]\n"
+           "                    [--spese-iniziali X] [--imposta-sostitutiva P] [--spese-rata X]\n"
            "\n"
            "Stampa il piano d'ammortamento a rata fissa (metodo francese).\n"
            "\n"
@@ -121,11 +143,23 @@ std::string UsoCli()
              "  --stampa             stampa il piano sulla stampante predefinita\n"
              "  --stampante NOME     stampa il piano sulla stampante NOME\n"
              "  --per-anno           mostra gli interessi pagati in ogni anno solare\n"
+             "  --taeg               mostra TAN, TAEG, costo totale del credito e importo dovuto\n"
+             "  --detrazione         mostra, per ogni anno solare, la detrazione del 19% degli\n"
+             "                       interessi e degli oneri accessori (mutuo per l'abitazione\n"
+             "                       principale); con --csv la scrive nel file al posto del piano\n"
+             "  --quota P            quota del mutuo a proprio carico, in percentuale (100)\n"
+             "  --limite X           limite annuo detraibile (4000; 2582,28 per la costruzione)\n"
+             "  --spese-iniziali X   spese pagate all'erogazione (istruttoria, perizia, ...)\n"
+             "  --imposta-sostitutiva P\n"
+             "                       imposta sostitutiva in percentuale dell'importo (0,25 o 2)\n"
+             "  --spese-rata X       spese pagate con ogni rata (incasso rata)\n"
              "  --help               mostra questo aiuto\n"
              "\n"
-             "Con --pdf, --csv, --stampa o --per-anno il piano non viene mostrato.\n"
+             "Con --pdf, --csv, --stampa, --per-anno, --taeg o --detrazione il piano non viene\n"
+             "mostrato. --taeg, --detrazione e --per-anno si possono unire: escono in\n"
+             "quest'ordine, separati da una riga vuota.\n"
              "\n"
-             "Importo e tasso accettano la virgola o il punto come separatore decimale,\n"
+             "Importi e percentuali accettano la virgola o il punto come separatore decimale,\n"
              "con al massimo due decimali e senza separatori delle migliaia.\n"
              "\n"
              "Uscita: 0 se tutto è stato scritto (o la stampa accettata), 1 se un file,\n"
@@ -148,12 +182,17 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
             valore = nome.substr(uguale + 1);
             nome = nome.substr(0, uguale);
         }
-        if (nome == "--per-anno" || nome == "--stampa") {
-            bool& interruttore = nome == "--stampa" ? opzioni.stampa : opzioni.perAnno;
-            if (valore || interruttore)
+        const std::pair<std::string_view, bool*> interruttori[] = {{"--per-anno", &opzioni.perAnno},
+                                                                   {"--stampa", &opzioni.stampa},
+                                                                   {"--taeg", &opzioni.taeg},
+                                                                   {"--detrazione", &opzioni.detrazione}};
+        if (const auto* interruttore =
+                std::ranges::find(interruttori, nome, &std::pair<std::string_view, bool*>::first);
+            interruttore != std::end(interruttori)) {
+            if (valore || *interruttore->second)
                 throw ErrorePiano(std::string(nome)
                                   + (valore ? ": l'opzione non prende un valore." : ": l'opzione è ripetuta."));
-            interruttore = true;
+            *interruttore->second = true;
             continue;
         }
         const auto trovata = std::ranges::find(Opzioni, nome, &DatiOpzione::nome);
@@ -206,6 +245,23 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
             *destinazione = std::string(*valore);
         }
     }
+    // Values no output would use are refused rather than ignored.
+    const auto facoltativo = [&](Opzione opzione, const Limite& limite, bool usata, std::string_view serve,
+                                 double& destinazione) {
+        if (const auto& valore = valori[Indice(opzione)]) {
+            if (!usata)
+                Rifiuta(opzione, "vale solo con " + std::string(serve) + ".");
+            destinazione = Numero(opzione, *valore, limite);
+        }
+    };
+    const bool costi = opzioni.taeg || opzioni.detrazione;
+    facoltativo(Opzione::SpeseIniziali, LimiteSpeseIniziali, costi, "--taeg o --detrazione",
+                opzioni.costi.speseIniziali);
+    facoltativo(Opzione::Imposta, LimiteImposta, costi, "--taeg o --detrazione", opzioni.costi.impostaSostitutiva);
+    facoltativo(Opzione::SpeseRata, LimiteSpeseRata, costi, "--taeg o --detrazione", opzioni.costi.speseRata);
+    facoltativo(Opzione::Quota, LimiteQuota, opzioni.detrazione, "--detrazione", opzioni.regole.quota);
+    facoltativo(Opzione::Limite, LimiteDetraibile, opzioni.detrazione, "--detrazione", opzioni.regole.limite);
+
     opzioni.stampa = opzioni.stampa || !opzioni.stampante.empty();
     if (!opzioni.pdf.empty() && StessoFile(opzioni.pdf, opzioni.csv))
         Rifiuta(Opzione::Csv, Citato(opzioni.csv) + " è anche il file di --pdf: uno cancellerebbe l'altro.");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/costi.h"
 #include "engine/data.h"
 #include "engine/piano.h"
 
@@ -20,6 +21,12 @@ struct OpzioniCli {
     bool stampa = false;
     std::string stampante;
     bool perAnno = false;
+    // What the loan costs (TAEG) and the yearly tax deduction, printed in
+    // place of the listing, before the interest per year.
+    bool taeg = false;
+    bool detrazione = false;
+    Costi costi;
+    RegoleDetrazione regole;
 };
 
 // The usage text printed by --help.

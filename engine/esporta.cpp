@@ -6,12 +6,22 @@ namespace pianoamm {
 
 std::string EsportaCsv(const Piano& piano)
 {
-    std::string csv = "\xEF\xBB\xBF"
-                      "Numero;Scadenza;Quota interessi;Quota capitale;Rata;Debito residuo\r\n";
+    Celle righe{{"Numero", "Scadenza", "Quota interessi", "Quota capitale", "Rata", "Debito residuo"}};
+    righe.reserve(piano.righe.size() + 1);
     for (const RigaPiano& riga : piano.righe) {
-        csv.append(std::to_string(riga.numero)).append(1, ';').append(FormatoData(riga.scadenza));
+        righe.push_back({std::to_string(riga.numero), FormatoData(riga.scadenza)});
         for (const double valore : {riga.quotaInteressi, riga.quotaCapitale, piano.rata, riga.debitoResiduo})
-            csv.append(1, ';').append(FormatoDecimali(valore, 2, false));
+            righe.back().push_back(FormatoDecimali(valore, 2, false));
+    }
+    return CsvDi(righe);
+}
+
+std::string CsvDi(const Celle& righe)
+{
+    std::string csv = "\xEF\xBB\xBF";
+    for (const auto& riga : righe) {
+        for (std::size_t c = 0; c < riga.size(); ++c)
+            csv.append(c == 0 ? "" : ";").append(riga[c]);
         csv += "\r\n";
     }
     return csv;
@@ -37,29 +47,30 @@ std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano)
 
 std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni)
 {
-    std::string tabella;
-    const auto riga = [&tabella](std::string_view anno, std::string_view rate, std::string_view interessi,
-                                 std::string_view capitale, std::string_view totale) {
-        tabella
-            .append(Riga()
-                        .Tabulasin(anno, 5)
-                        .Tabulasin(rate, 6)
-                        .Tabulasin(interessi, 18)
-                        .Tabulasin(capitale, 18)
-                        .Tabulasin(totale, 18)
-                        .Testo())
-            .append(1, '\n');
-    };
-    const std::string linea(16, '-');
-    const auto separatore = [&] { riga("------", "----", linea, linea, linea); };
-    riga("ANNO", "RATE", "INTERESSI", "CAPITALE", "TOTALE PAGATO");
-    separatore();
+    static constexpr Colonna Colonne[] = {{5, 6}, {6, 4}, {18, 16}, {18, 16}, {18, 16}};
+    Celle righe{{"ANNO", "RATE", "INTERESSI", "CAPITALE", "TOTALE PAGATO"}};
     for (const AnnoPiano& anno : anni) {
-        if (anno.anno == 0)
-            separatore();
-        riga(anno.anno == 0 ? "TOTALE" : std::to_string(anno.anno), std::to_string(anno.rate),
-             FormatoDecimali(anno.interessi, 2, true), FormatoDecimali(anno.capitale, 2, true),
-             FormatoDecimali(anno.totale, 2, true));
+        righe.push_back({anno.anno == 0 ? "TOTALE" : std::to_string(anno.anno), std::to_string(anno.rate),
+                         FormatoDecimali(anno.interessi, 2, true), FormatoDecimali(anno.capitale, 2, true),
+                         FormatoDecimali(anno.totale, 2, true)});
+    }
+    return TabellaDiTesto(Colonne, righe);
+}
+
+std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe)
+{
+    std::string tabella;
+    const auto accoda = [&](const auto& cella) {
+        Riga riga;
+        for (std::size_t c = 0; c < colonne.size(); ++c)
+            riga.Tabulasin(cella(c), colonne[c].ssp);
+        tabella.append(riga.Testo()).append(1, '\n');
+    };
+    const auto regola = [&] { accoda([&](std::size_t c) { return std::string(colonne[c].tratto, '-'); }); };
+    for (std::size_t r = 0; r < righe.size(); ++r) {
+        if (r == 1 || (r > 1 && r + 1 == righe.size()))
+            regola();
+        accoda([&](std::size_t c) { return righe[r].at(c); });
     }
     return tabella;
 }

@@ -7,6 +7,7 @@
 
 #include "engine/piano.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,5 +33,22 @@ std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano);
 
 // The same as a fixed-width text table, each line ended by "\n".
 std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni);
+
+// The cells of a table, by rows: the heading first, the totals last.
+using Celle = std::vector<std::vector<std::string>>;
+
+// A column of a text table: its cells right-aligned as Tabulasin(..., ssp)
+// lays them, under a rule of tratto dashes.
+struct Colonna {
+    int ssp;
+    std::size_t tratto;
+};
+
+// A fixed-width text table: the heading, a rule, the rows, a rule, the
+// totals; each line ended by "\n".
+std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe);
+
+// A table as the CSV exports write it (see EsportaCsv).
+std::string CsvDi(const Celle& righe);
 
 }  // namespace pianoamm

@@ -103,7 +103,7 @@ Posto PostoNelCampo(std::size_t lunghezza, int ssp)
 
 void Riga::TroppoLunga()
 {
-    throw ErrorePiano("Una riga supera gli 80 caratteri.");
+    throw ErrorePiano("Una riga supera i 96 caratteri.");
 }
 
 Riga& Riga::Tabulasin(std::string_view sp, int ssp)

@@ -2,14 +2,19 @@
 
 #include "engine/formato.h"
 
+#include <cmath>
+
 namespace pianoamm {
 
 std::string FuoriLimite(const Limite& limite)
 {
     std::string messaggio(limite.oggetto);
     messaggio[0] = static_cast<char>(messaggio[0] - 'a' + 'A');
-    return messaggio + " deve essere compreso tra " + FormatoDecimali(limite.minimo, 0, true) + " e "
-           + FormatoDecimali(limite.massimo, 0, true) + ".";
+    // Limits are whole but for a least amount of a cent.
+    const auto testo = [](double valore) {
+        return FormatoDecimali(valore, valore == std::floor(valore) ? 0 : 2, true);
+    };
+    return messaggio + " deve essere compreso tra " + testo(limite.minimo) + " e " + testo(limite.massimo) + ".";
 }
 
 }  // namespace pianoamm

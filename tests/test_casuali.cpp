@@ -83,12 +83,17 @@ TEST(InputCasuali, DateNumeriEArgomenti)
         for (auto& argomento : argomenti)
             argomento = Tra(0, 9) == 0 ? Casuale({argomento}) : argomento;
         for (std::size_t altri = Tra(0, 4); altri > 0; --altri)
-            argomenti.push_back(Casuale({"--importo", "0", "--tasso", "99", "--data", "1/1/9", "--pdf", "--per-anno"}));
+            argomenti.push_back(Casuale({"--importo", "0", "--tasso", "99", "--data", "1/1/9", "--pdf", "--per-anno",
+                                         "--taeg", "--detrazione", "--quota", "--spese-rata"}));
         try {
-            const auto m = LeggiOpzioniCli(std::vector<std::string_view>(argomenti.begin(), argomenti.end()), {}).mutuo;
+            const auto o = LeggiOpzioniCli(std::vector<std::string_view>(argomenti.begin(), argomenti.end()), {});
+            const Mutuo& m = o.mutuo;
             ++validi[2];
-            for (const auto& [valore, limite] :
-                 {std::pair{m.importo, LimiteImporto}, {m.numeroRate, LimiteNumeroRate}, {m.tassoAnnuo, LimiteTasso}})
+            for (const auto& [valore, limite] : {std::pair{m.importo, LimiteImporto},
+                                                 {m.numeroRate, LimiteNumeroRate},
+                                                 {m.tassoAnnuo, LimiteTasso},
+                                                 {o.regole.quota, LimiteQuota},
+                                                 {o.costi.speseRata, LimiteSpeseRata}})
                 ASSERT_TRUE(valore >= limite.minimo && valore <= limite.massimo) << valore;
         } catch (const ErrorePiano& errore) {
             ASSERT_GT(std::string(errore.what()).size(), 10U);

@@ -41,6 +41,15 @@ TEST(OpzioniCli, LeggeORifiuta)
         {"--importo 100 --numero-rate 10 --tasso 99,01 --cadenza annuale", "--tasso: Il tasso annuo deve essere"},
         {r + "--cadenza x", "--cadenza: «x» non è una cadenza valida (mensile, bimestrale, trimestrale,"},
         {b + "--data 29/02/2100", "--data: «29/02/2100» non è una data valida (GG/MM/AAAA)."},
+        {b + "--taeg --spese-iniziali 1500 --imposta-sostitutiva 0,25 --spese-rata=2.5",
+         "costi=10 1500 0.25 2.5 100 4000"},
+        {b + "--detrazione --quota 50 --limite 2582,28", "costi=01 0 0 0 50 2582.28"},
+        {b + "--spese-rata 2", "--spese-rata: vale solo con --taeg o --detrazione."},
+        {b + "--taeg --limite 3000", "--limite: vale solo con --detrazione."},
+        {b + "--detrazione --quota 0", "--quota: Il valore della quota deve essere compreso tra 0,01 e 100."},
+        {b + "--taeg --imposta-sostitutiva 99,5", "Il tasso dell'imposta sostitutiva deve essere compreso tra 0 e 99."},
+        {b + "--detrazione --limite 1000000000", "--limite: Il limite di spesa detraibile deve"},
+        {b + "--taeg --taeg", "--taeg: l'opzione è ripetuta."},
     };
     // The words split at blanks ("--csv=" for an empty value), read on 01/02/2026.
     for (const auto& [riga, atteso] : casi) {
@@ -52,7 +61,9 @@ TEST(OpzioniCli, LeggeORifiuta)
             t << std::setprecision(15) << o.mutuo.importo << ' ' << o.mutuo.numeroRate << ' ' << o.mutuo.tassoAnnuo
               << ' ' << FormatoData(o.mutuo.erogazione) << ' ' << DatiDi(o.mutuo.cadenza).mesi << " pdf=" << o.pdf
               << " csv=" << o.csv << " stampa=" << o.stampa << o.stampante << " per-anno=" << o.perAnno
-              << " aiuto=" << o.aiuto;
+              << " aiuto=" << o.aiuto << " costi=" << o.taeg << o.detrazione << ' ' << o.costi.speseIniziali << ' '
+              << o.costi.impostaSostitutiva << ' ' << o.costi.speseRata << ' ' << o.regole.quota << ' '
+              << o.regole.limite;
         } catch (const ErrorePiano& errore) {
             t << errore.what();
         }
@@ -93,6 +104,9 @@ prova 2 '«./p.pdf» è anche il file di --pdf' '$CLI $CORTA --pdf p.pdf --csv .
 prova 0 '' '$CLI $CORTA --pdf -platform --csv c$E.csv && $CLI $CORTA --pdf p$E.pdf' '[ -s ./-platform ] && [ -s c$E.csv ] && [ -s p$E.pdf ]'
 # The text outputs need no printout; the printout needs its helper.
 prova 1 'pianoamm-stampa»: non è installato' 'cp $CLI . && ./pianoamm-cli $CORTA >p.txt && ./pianoamm-cli $CORTA --pdf p.pdf' '[ -s p.txt ] && [ ! -e p.pdf ]'
+# The cost blocks in their order, a blank line between them, and no listing.
+prova 0 '' '$CLI $CORTA --per-anno --detrazione --taeg --spese-rata 1 >o' "awk 'NF == 0 {b++} /^TAN /{t = NR} /ONERI ACCESSORI/{d = NR} /TOTALE PAGATO/{p = NR} /SCADENZA/{exit 1} END {exit !(t == 1 && t < d && d < p && b == 2)}' o"
+prova 0 '' '$CLI $CORTA --detrazione --csv d.csv >o' 'grep -q "Anno;Interessi;Oneri accessori" d.csv && grep -q "^TOTALE " o'
 # 65 lines a page: 54 rows fill the first, 62 each later one.
 prova 0 '' 'pdf 1 --importo 1 --numero-rate 54 --tasso 5 --cadenza mensile'
 prova 0 '' 'pdf 3 --importo 1 --numero-rate 120 --tasso 5 --cadenza mensile'

@@ -2,12 +2,15 @@
 // worked example, from hand calculation, or from an independent model of the
 // French method run outside this project.
 
+#include "engine/costi.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"
 #include "engine/limiti.h"
 #include "engine/listato.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include <fstream>
 #include <sstream>
@@ -177,6 +180,16 @@ TEST(Piano, OgniPianoECompletoECoerente)
             const double attesi = n * piano.rata - mutuo.importo;
             ASSERT_NEAR(interessi, attesi, 1e-6 * (1 + n * piano.rata)) << contesto;
             ASSERT_EQ(piano.totaleInteressi, interessi) << contesto;
+            // Without costs the TAEG is the periodic rate compounded over a year.
+            const auto taeg = CostoDelCredito(piano, {}).taeg;
+            ASSERT_EQ(taeg.has_value(), mutuo.importo > 0) << contesto;
+            const int perAnno = 12 / cadenza.mesi;
+            const double effettivo = (std::pow(1 + mutuo.tassoAnnuo / 100 / perAnno, perAnno) - 1) * 100;
+            ASSERT_NEAR(taeg.value_or(effettivo), effettivo, 1e-7 * (1 + effettivo)) << contesto;
+            // Costs raise it; costs of the whole amount leave no rate to find.
+            const auto conSpese = CostoDelCredito(piano, {1, 0.25, 0.5}).taeg;
+            ASSERT_EQ(conSpese.has_value(), mutuo.importo > 1.01) << contesto;
+            ASSERT_GT(conSpese.value_or(effettivo + 1), effettivo) << contesto;
         }
     }
 }

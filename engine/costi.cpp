@@ -1,0 +1,204 @@
+#include "engine/costi.h"
+
+#include "engine/esporta.h"
+#include "engine/formato.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace pianoamm {
+
+namespace {
+
+// Whole cents of a non-negative amount, halves up. An amount typed with two
+// decimals is a hair off them as a double; the tolerance keeps an exact
+// half a half.
+long long Centesimi(double euro)
+{
+    return static_cast<long long>(std::floor(euro * 100 + 0.5 + 1e-6));
+}
+
+double Euro(long long centesimi)
+{
+    return static_cast<double>(centesimi) / 100;
+}
+
+// The fees and the tax, both paid at disbursement. Amount and tax rate have
+// two decimals each: the tax comes out exact in whole numbers.
+long long CentesimiIniziali(const Piano& piano, const Costi& costi)
+{
+    const long long imposta = (Centesimi(piano.mutuo.importo) * Centesimi(costi.impostaSostitutiva) + 5000) / 10000;
+    return Centesimi(costi.speseIniziali) + imposta;
+}
+
+// What the borrower pays at the rate e^y - 1, in present value, less the
+// amount lent: it falls as y grows, so a root is one crossing of zero.
+class EquazioneTaeg {
+public:
+    EquazioneTaeg(const Piano& piano, const Costi& costi)
+        : iniziale(Euro(CentesimiIniziali(piano, costi)) - piano.mutuo.importo),
+          anniPerRata(DatiDi(piano.mutuo.cadenza).mesi / 12.0)
+    {
+        pagamenti.reserve(piano.righe.size());
+        for (const RigaPiano& riga : piano.righe)
+            pagamenti.push_back(riga.quotaInteressi + riga.quotaCapitale + costi.speseRata);
+    }
+
+    struct Valore {
+        double valore;
+        double derivata;
+    };
+
+    // One pass, the discount of each due date from the last one's.
+    Valore operator()(double y) const
+    {
+        const double sconto = std::exp(-y * anniPerRata);
+        double fattore = 1;
+        Valore risultato{iniziale, 0};
+        for (std::size_t k = 0; k < pagamenti.size(); ++k) {
+            fattore *= sconto;
+            const double attuale = pagamenti[k] * fattore;
+            risultato.valore += attuale;
+            risultato.derivata -= attuale * anniPerRata * static_cast<double>(k + 1);
+        }
+        return risultato;
+    }
+
+private:
+    double iniziale;
+    double anniPerRata;
+    std::vector<double> pagamenti;
+};
+
+// Newton's method on y = ln(1 + X), inside a bracket that every value
+// narrows. Where a step would leave the bracket, or would not halve the
+// step before it (far from the root the function is nearly exponential and
+// Newton crawls), the bracket is halved instead.
+std::optional<double> RisolviTaeg(const EquazioneTaeg& equazione, double tan)
+{
+    constexpr double Precisione = 1e-14;
+    double basso = std::log1p(-0.9999);
+    double alto = std::log1p(10000.0);
+    if (equazione(basso).valore < 0 || equazione(alto).valore > 0)
+        return std::nullopt;
+    double y = std::clamp(std::log1p(tan / 100), basso, alto);
+    double passo = alto - basso;
+    for (int volte = 0; volte < 300 && passo > Precisione; ++volte) {
+        const auto [valore, derivata] = equazione(y);
+        if (valore == 0)
+            break;
+        (valore > 0 ? basso : alto) = y;
+        const double newton = y - valore / derivata;
+        const double passoNewton = std::fabs(newton - y);
+        if (passoNewton < Precisione || (newton > basso && newton < alto && passoNewton < passo / 2)) {
+            passo = passoNewton;
+            y = newton;
+        } else {
+            passo = (alto - basso) / 2;
+            y = basso + passo;
+        }
+    }
+    return std::expm1(y) * 100;
+}
+
+// A heading row, then each year's amounts with two decimals.
+Celle CelleDetrazione(std::vector<std::string> intestazione, const std::vector<AnnoDetrazione>& anni,
+                      std::string_view totale, bool raggruppa)
+{
+    Celle righe{std::move(intestazione)};
+    for (const AnnoDetrazione& anno : anni) {
+        righe.push_back({anno.anno == 0 ? std::string(totale) : std::to_string(anno.anno)});
+        for (const double valore : {anno.interessi, anno.oneri, anno.importoDetraibile, anno.detrazione})
+            righe.back().push_back(FormatoDecimali(valore, 2, raggruppa));
+    }
+    return righe;
+}
+
+std::string Percentuale(double valore)
+{
+    return FormatoDecimali(valore, 2, true) + " %";
+}
+
+}  // namespace
+
+CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi)
+{
+    CostoCredito costo;
+    costo.tan = piano.mutuo.tassoAnnuo;
+    if (piano.mutuo.importo > 0)
+        costo.taeg = RisolviTaeg(EquazioneTaeg(piano, costi), piano.mutuo.tassoAnnuo);
+    const long long spese = CentesimiIniziali(piano, costi) + Centesimi(costi.speseRata) * piano.mutuo.numeroRate;
+    costo.costoTotale = piano.totaleInteressi + Euro(spese);
+    costo.importoTotaleDovuto = piano.mutuo.importo + costo.costoTotale;
+    return costo;
+}
+
+std::string TestoCostoCredito(const CostoCredito& costo)
+{
+    const std::pair<std::string_view, std::string> righe[] = {
+        {"TAN", Percentuale(costo.tan)},
+        {"TAEG", costo.taeg ? Percentuale(*costo.taeg) : "non calcolabile"},
+        {"COSTO TOTALE DEL CREDITO", FormatoDecimali(costo.costoTotale, 2, true)},
+        {"IMPORTO TOTALE DOVUTO", FormatoDecimali(costo.importoTotaleDovuto, 2, true)},
+    };
+    std::string testo;
+    for (const auto& [etichetta, valore] : righe) {
+        testo.append(etichetta).append(righe[2].first.size() - etichetta.size(), ' ');
+        testo.append(" : ").append(valore).append(1, '\n');
+    }
+    return testo;
+}
+
+std::vector<AnnoDetrazione> DetrazionePerAnno(const Piano& piano, const Costi& costi, const RegoleDetrazione& regole)
+{
+    struct Anno {
+        int anno;
+        double interessi;
+        long long oneri;
+    };
+    std::vector<Anno> anni;
+    if (const long long iniziali = CentesimiIniziali(piano, costi); iniziali > 0)
+        anni.push_back({piano.mutuo.erogazione.anno, 0, iniziali});
+    const long long perRata = Centesimi(costi.speseRata);
+    for (const AnnoPiano& anno : InteressiPerAnno(piano)) {
+        if (anno.anno == 0)
+            break;
+        if (anni.empty() || anni.back().anno != anno.anno)
+            anni.push_back({anno.anno, 0, 0});
+        anni.back().interessi += anno.interessi;
+        anni.back().oneri += perRata * anno.rate;
+    }
+
+    std::vector<AnnoDetrazione> righe;
+    AnnoDetrazione totali;
+    for (const Anno& anno : anni) {
+        const double spesa = anno.interessi + Euro(anno.oneri);
+        const long long detraibile = Centesimi(std::min(std::max(spesa, 0.0), regole.limite) * regole.quota / 100);
+        const AnnoDetrazione riga{anno.anno, anno.interessi, Euro(anno.oneri), Euro(detraibile),
+                                  Euro((detraibile * 19 + 50) / 100)};
+        righe.push_back(riga);
+        totali.interessi += riga.interessi;
+        totali.oneri += riga.oneri;
+        totali.importoDetraibile += riga.importoDetraibile;
+        totali.detrazione += riga.detrazione;
+    }
+    righe.push_back(totali);
+    return righe;
+}
+
+std::string TabellaDetrazione(const std::vector<AnnoDetrazione>& anni)
+{
+    static constexpr Colonna Colonne[] = {{5, 6}, {20, 18}, {20, 18}, {20, 18}, {20, 18}};
+    return TabellaDiTesto(Colonne,
+                          CelleDetrazione({"ANNO", "INTERESSI", "ONERI ACCESSORI", "IMPORTO DETRAIBILE", "DETRAZIONE"},
+                                          anni, "TOTALE", true));
+}
+
+std::string EsportaCsvDetrazione(const std::vector<AnnoDetrazione>& anni)
+{
+    return CsvDi(CelleDetrazione({"Anno", "Interessi", "Oneri accessori", "Importo detraibile", "Detrazione"}, anni,
+                                 "Totale", false));
+}
+
+}  // namespace pianoamm
