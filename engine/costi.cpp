@@ -1,11 +1,9 @@
 #include "engine/costi.h"
 
-#include "engine/esporta.h"
 #include "engine/formato.h"
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace pianoamm {
 
@@ -102,19 +100,6 @@ std::optional<double> RisolviTaeg(const EquazioneTaeg& equazione, double tan)
     return std::expm1(y) * 100;
 }
 
-// A heading row, then each year's amounts with two decimals.
-Celle CelleDetrazione(std::vector<std::string> intestazione, const std::vector<AnnoDetrazione>& anni,
-                      std::string_view totale, bool raggruppa)
-{
-    Celle righe{std::move(intestazione)};
-    for (const AnnoDetrazione& anno : anni) {
-        righe.push_back({anno.anno == 0 ? std::string(totale) : std::to_string(anno.anno)});
-        for (const double valore : {anno.interessi, anno.oneri, anno.importoDetraibile, anno.detrazione})
-            righe.back().push_back(FormatoDecimali(valore, 2, raggruppa));
-    }
-    return righe;
-}
-
 std::string Percentuale(double valore)
 {
     return FormatoDecimali(valore, 2, true) + " %";
@@ -134,17 +119,22 @@ CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi)
     return costo;
 }
 
-std::string TestoCostoCredito(const CostoCredito& costo)
+std::array<VoceCosto, 4> VociCostoCredito(const CostoCredito& costo)
 {
-    const std::pair<std::string_view, std::string> righe[] = {
+    return {{
         {"TAN", Percentuale(costo.tan)},
         {"TAEG", costo.taeg ? Percentuale(*costo.taeg) : "non calcolabile"},
         {"COSTO TOTALE DEL CREDITO", FormatoDecimali(costo.costoTotale, 2, true)},
         {"IMPORTO TOTALE DOVUTO", FormatoDecimali(costo.importoTotaleDovuto, 2, true)},
-    };
+    }};
+}
+
+std::string TestoCostoCredito(const CostoCredito& costo)
+{
+    const auto voci = VociCostoCredito(costo);
     std::string testo;
-    for (const auto& [etichetta, valore] : righe) {
-        testo.append(etichetta).append(righe[2].first.size() - etichetta.size(), ' ');
+    for (const auto& [etichetta, valore] : voci) {
+        testo.append(etichetta).append(voci[2].etichetta.size() - etichetta.size(), ' ');
         testo.append(" : ").append(valore).append(1, '\n');
     }
     return testo;
@@ -187,18 +177,26 @@ std::vector<AnnoDetrazione> DetrazionePerAnno(const Piano& piano, const Costi& c
     return righe;
 }
 
+Celle CelleDetrazione(const std::vector<AnnoDetrazione>& anni, bool raggruppa)
+{
+    Celle righe{{"Anno", "Interessi", "Oneri accessori", "Importo detraibile", "Detrazione"}};
+    for (const AnnoDetrazione& anno : anni) {
+        righe.push_back({anno.anno == 0 ? "Totale" : std::to_string(anno.anno)});
+        for (const double valore : {anno.interessi, anno.oneri, anno.importoDetraibile, anno.detrazione})
+            righe.back().push_back(FormatoDecimali(valore, 2, raggruppa));
+    }
+    return righe;
+}
+
 std::string TabellaDetrazione(const std::vector<AnnoDetrazione>& anni)
 {
     static constexpr Colonna Colonne[] = {{5, 6}, {20, 18}, {20, 18}, {20, 18}, {20, 18}};
-    return TabellaDiTesto(Colonne,
-                          CelleDetrazione({"ANNO", "INTERESSI", "ONERI ACCESSORI", "IMPORTO DETRAIBILE", "DETRAZIONE"},
-                                          anni, "TOTALE", true));
+    return TabellaDiTesto(Colonne, CelleDetrazione(anni, true));
 }
 
 std::string EsportaCsvDetrazione(const std::vector<AnnoDetrazione>& anni)
 {
-    return CsvDi(CelleDetrazione({"Anno", "Interessi", "Oneri accessori", "Importo detraibile", "Detrazione"}, anni,
-                                 "Totale", false));
+    return CsvDi(CelleDetrazione(anni, false));
 }
 
 }  // namespace pianoamm

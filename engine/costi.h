@@ -3,11 +3,14 @@
 // What a loan costs beyond its interest, and what of it comes back in the
 // yearly tax return: views on the computed plan, never a second schedule.
 
+#include "engine/esporta.h"
 #include "engine/limiti.h"
 #include "engine/piano.h"
 
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pianoamm {
@@ -34,6 +37,15 @@ struct CostoCredito {
 // disbursement, then each installment with its fee, a due date m months on
 // counting m/12 years.
 CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi);
+
+// TAN, TAEG, COSTO TOTALE DEL CREDITO, IMPORTO TOTALE DOVUTO, with their
+// values as shown: rates as "3,71 %" (or "non calcolabile"), money as
+// "12.345,67".
+struct VoceCosto {
+    std::string_view etichetta;
+    std::string valore;
+};
+std::array<VoceCosto, 4> VociCostoCredito(const CostoCredito& costo);
 
 // "TAN : 3,50 %" and the like, a line each, the labels aligned.
 std::string TestoCostoCredito(const CostoCredito& costo);
@@ -62,6 +74,11 @@ struct AnnoDetrazione {
 // One row per calendar year of the due dates, and the disbursement's year
 // when it carries costs; then the totals row. Amounts to the cent.
 std::vector<AnnoDetrazione> DetrazionePerAnno(const Piano& piano, const Costi& costi, const RegoleDetrazione& regole);
+
+// The years as cells: "Anno", "Interessi", "Oneri accessori", "Importo
+// detraibile", "Detrazione", amounts with two decimals, grouped when
+// raggruppa; the totals row's year is "Totale".
+Celle CelleDetrazione(const std::vector<AnnoDetrazione>& anni, bool raggruppa);
 
 // The same as a fixed-width text table, each line ended by "\n".
 std::string TabellaDetrazione(const std::vector<AnnoDetrazione>& anni);

@@ -2,6 +2,8 @@
 
 #include "engine/formato.h"
 
+#include <algorithm>
+
 namespace pianoamm {
 
 std::string EsportaCsv(const Piano& piano)
@@ -45,16 +47,21 @@ std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano)
     return anni;
 }
 
+Celle CellePerAnno(const std::vector<AnnoPiano>& anni, bool raggruppa)
+{
+    Celle righe{{"Anno", "Rate", "Interessi", "Capitale", "Totale pagato"}};
+    for (const AnnoPiano& anno : anni) {
+        righe.push_back({anno.anno == 0 ? "Totale" : std::to_string(anno.anno), std::to_string(anno.rate)});
+        for (const double valore : {anno.interessi, anno.capitale, anno.totale})
+            righe.back().push_back(FormatoDecimali(valore, 2, raggruppa));
+    }
+    return righe;
+}
+
 std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni)
 {
     static constexpr Colonna Colonne[] = {{5, 6}, {6, 4}, {18, 16}, {18, 16}, {18, 16}};
-    Celle righe{{"ANNO", "RATE", "INTERESSI", "CAPITALE", "TOTALE PAGATO"}};
-    for (const AnnoPiano& anno : anni) {
-        righe.push_back({anno.anno == 0 ? "TOTALE" : std::to_string(anno.anno), std::to_string(anno.rate),
-                         FormatoDecimali(anno.interessi, 2, true), FormatoDecimali(anno.capitale, 2, true),
-                         FormatoDecimali(anno.totale, 2, true)});
-    }
-    return TabellaDiTesto(Colonne, righe);
+    return TabellaDiTesto(Colonne, CellePerAnno(anni, true));
 }
 
 std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe)
@@ -70,7 +77,14 @@ std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe)
     for (std::size_t r = 0; r < righe.size(); ++r) {
         if (r == 1 || (r > 1 && r + 1 == righe.size()))
             regola();
-        accoda([&](std::size_t c) { return righe[r].at(c); });
+        accoda([&](std::size_t c) {
+            std::string cella = righe[r].at(c);
+            if (r == 0 || (r + 1 == righe.size() && c == 0))
+                std::ranges::transform(cella, cella.begin(), [](char x) {
+                    return x >= 'a' && x <= 'z' ? static_cast<char>(x - 'a' + 'A') : x;
+                });
+            return cella;
+        });
     }
     return tabella;
 }

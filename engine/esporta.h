@@ -31,11 +31,16 @@ struct AnnoPiano {
 // One row per calendar year of the due dates, in order, then the totals row.
 std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano);
 
-// The same as a fixed-width text table, each line ended by "\n".
-std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni);
-
 // The cells of a table, by rows: the heading first, the totals last.
 using Celle = std::vector<std::vector<std::string>>;
+
+// The years as cells: "Anno", "Rate", "Interessi", "Capitale", "Totale
+// pagato", amounts with two decimals, grouped when raggruppa; the totals
+// row's year is "Totale".
+Celle CellePerAnno(const std::vector<AnnoPiano>& anni, bool raggruppa);
+
+// The same as a fixed-width text table, each line ended by "\n".
+std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni);
 
 // A column of a text table: its cells right-aligned as Tabulasin(..., ssp)
 // lays them, under a rule of tratto dashes.
@@ -45,7 +50,8 @@ struct Colonna {
 };
 
 // A fixed-width text table: the heading, a rule, the rows, a rule, the
-// totals; each line ended by "\n".
+// totals; each line ended by "\n". The heading and the totals' label are
+// written in capitals.
 std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe);
 
 // A table as the CSV exports write it (see EsportaCsv).

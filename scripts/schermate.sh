@@ -31,6 +31,20 @@ xdotool mousemove --window "$finestra" 40 186 click 1
 foto pagina-cadenza
 avanti
 foto pagina-risultato
+# The costs' window, from the listing's context menu (its last entry), with
+# the example of the README typed in.
+xdotool mousemove --window "$finestra" 300 200 click 1
+xdotool key Menu Up Return
+costi=$(xdotool search --sync --onlyvisible --name "Costi, TAEG" | head -1)
+xdotool windowactivate --sync "$costi"
+xdotool type --delay 40 "1500"
+xdotool key Tab
+xdotool type --delay 40 "0,25"
+xdotool key Tab
+xdotool type --delay 40 "2,5"
+xdotool key Tab
+sleep 0.4
+import -frame -window "$costi" docs/costi.png
 kill $programma
 
 build/app/pianoamm-cli --importo 100000 --numero-rate 120 --tasso 5 --cadenza mensile --data 31/01/2008 \

@@ -141,6 +141,43 @@ private slots:
         QCOMPARE(visti, QStringList("11 29.504,57"));
     }
 
+    // The costs' window: worked out as the user types, kept for the
+    // session, closed with the results page.
+    void costi()
+    {
+        AiRisultati();
+        ApriMenu(false, {"Costi, TAEG e detrazione…"});
+        auto* d = frm->findChild<QDialog*>("DlgCosti");
+        QVERIFY(d && d->isVisible() && !d->isModal());
+        const auto testo = [&d](const char* nome) { return d->findChild<QLabel*>(nome)->text(); };
+        QCOMPARE(testo("lblTaeg"), "5,00 %");
+        QTest::keyClicks(d->focusWidget(), "1500");
+        Scrivi(d->findChild<QLineEdit*>("txtImpostaSostitutiva"), "0,25");
+        Scrivi(d->findChild<QLineEdit*>("txtSpeseRata"), "2,5");
+        QCOMPARE(testo("lblTaeg") + ' ' + testo("lblCostoTotale"), "5,37 % 31.279,57");
+        auto* limite = d->findChild<QComboBox*>("cboLimite");
+        limite->setFocus();
+        QTest::keyClick(limite, Qt::Key_Down);
+        const auto* t = d->findChild<QTableWidget*>();
+        QCOMPARE(t->item(0, 0)->text() + ' ' + t->item(0, 4)->text() + ' ' + t->item(1, 3)->text() + ' '
+                     + t->item(1, 4)->text(),
+                 "2006 332,50 2.582,28 490,63");
+        QTemporaryDir cartella;
+        Rispondi({cartella.filePath("d.csv")});
+        for (auto* bottone : d->findChildren<QPushButton*>())
+            bottone->text() == "&Esporta CSV…" ? bottone->click() : void();
+        QFile csv(cartella.filePath("d.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly) && csv.readAll().contains("\r\n2007;5000,00;2,50;2582,28;490,63\r\n"));
+        d->close();
+        QTRY_VERIFY(!frm->findChild<QDialog*>("DlgCosti"));
+        ApriMenu(false, {"Costi, TAEG e detrazione…"});
+        d = frm->findChild<QDialog*>("DlgCosti");
+        QCOMPARE(d->findChild<QLineEdit*>("txtSpeseRata")->text() + ' ' + d->findChild<QLineEdit*>("txtLimite")->text(),
+                 "2,50 2.582,28");
+        c("cmdIndietro")->click();
+        QTRY_VERIFY(!frm->findChild<QDialog*>("DlgCosti"));
+    }
+
     void campi_data() { Casi(Campi); }
     void campi()
     {

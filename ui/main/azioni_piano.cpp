@@ -51,13 +51,12 @@ void SalvaPdfCome(QWidget* finestra, const QString& titolo, const QList<QStringL
 
 }  // namespace
 
-void StampaListato(QWidget* finestra, const pianoamm::Listato& listato)
+void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine)
 {
     const auto risposta = QMessageBox::question(finestra, Titolo(), QStringLiteral("Avviare la stampa?."),
                                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (risposta != QMessageBox::Yes)
         return;
-    const auto pagine = PagineDelListato(listato);
     try {
         StampaSuCoda(QString(), pagine);
     } catch (const pianoamm::ErrorePiano& errore) {
@@ -75,12 +74,12 @@ void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato)
     SalvaPdfCome(finestra, QStringLiteral("Salva come PDF"), PagineDelListato(listato));
 }
 
-void EsportaPianoCsv(QWidget* finestra, const pianoamm::Piano& piano)
+void SalvaCsv(QWidget* finestra, const QString& nome, const std::string& csv)
 {
-    const std::string percorso = ChiediFile(finestra, QStringLiteral("Esporta CSV"), QStringLiteral("piano.csv"),
-                                            QStringLiteral("File CSV (*.csv)"));
+    const std::string percorso =
+        ChiediFile(finestra, QStringLiteral("Esporta CSV"), nome, QStringLiteral("File CSV (*.csv)"));
     if (!percorso.empty())
-        Salva(finestra, [&] { pianoamm::ScriviFileSicuro(percorso, pianoamm::EsportaCsv(piano)); });
+        Salva(finestra, [&] { pianoamm::ScriviFileSicuro(percorso, csv); });
 }
 
 void CopiaRighe(const pianoamm::Listato& listato, QList<int> righe)

@@ -9,18 +9,21 @@
 #include "engine/piano.h"
 
 #include <QList>
+#include <QStringList>
+
+#include <string>
 
 class QWidget;
 
 // After asking, on the default printer; where there is none, or the print
 // service refuses the job, says why and offers to save the same pages as PDF.
-void StampaListato(QWidget* finestra, const pianoamm::Listato& listato);
+void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine);
 
 // The printout's pages, to a PDF file the user chooses.
 void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato);
 
-// One row per installment, to a CSV file the user chooses.
-void EsportaPianoCsv(QWidget* finestra, const pianoamm::Piano& piano);
+// A CSV text, to a file the user chooses, first offered as nome.
+void SalvaCsv(QWidget* finestra, const QString& nome, const std::string& csv);
 
 // The listing's lines numbered righe, in listing order, or all of them when
 // none is given, to the clipboard.

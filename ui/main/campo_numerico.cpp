@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -49,11 +50,14 @@ CampoNumerico::CampoNumerico(const pianoamm::Limite& limiteCampo, bool gruppi, Q
 
 void CampoNumerico::ImpostaValore(double nuovo)
 {
+    const bool cambiato = nuovo != valore;
     valore = nuovo;
     QLocale italiano(QLocale::Italian, QLocale::Italy);
     if (!raggruppa)
         italiano.setNumberOptions(QLocale::OmitGroupSeparator);
     setText(italiano.toString(valore, 'f', limite.decimali));
+    if (cambiato)
+        emit ValoreCambiato();
 }
 
 // Accepts the texts that read as a number of the field within its maximum;
@@ -133,7 +137,9 @@ void CampoNumerico::Rifiuta(bool decimale)
 void CampoNumerico::LeggiTesto()
 {
     const auto letto = pianoamm::LeggiCampoNumerico(text().toStdString(), limite.decimali, raggruppa);
-    valore = std::clamp(letto.value_or(limite.minimo), limite.minimo, limite.massimo);
+    const double nuovo = std::clamp(letto.value_or(limite.minimo), limite.minimo, limite.massimo);
+    if (std::exchange(valore, nuovo) != nuovo)
+        emit ValoreCambiato();
 }
 
 void CampoNumerico::keyPressEvent(QKeyEvent* evento)

@@ -25,6 +25,10 @@ public:
     double Valore() const { return valore; }
     void ImpostaValore(double nuovo);
 
+signals:
+    // As typed, or as set: the value, not only the text, is another.
+    void ValoreCambiato();
+
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void focusOutEvent(QFocusEvent* evento) override;

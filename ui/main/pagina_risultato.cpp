@@ -97,7 +97,7 @@ void PaginaRisultato::ElaboraPiano(const pianoamm::Mutuo& mutuo)
 void PaginaRisultato::StampaPiano()
 {
     if (piano)
-        StampaListato(this, listato);
+        StampaPagine(this, PagineDelListato(listato));
 }
 
 void PaginaRisultato::MenuContestuale(const QPoint& punto)
@@ -113,8 +113,28 @@ void PaginaRisultato::MenuContestuale(const QPoint& punto)
     });
     menu.addSeparator();
     menu.addAction(QStringLiteral("Salva come PDF…"), this, [this] { SalvaListatoPdf(this, listato); });
-    menu.addAction(QStringLiteral("Esporta CSV…"), this, [this] { EsportaPianoCsv(this, *piano); });
+    menu.addAction(QStringLiteral("Esporta CSV…"), this,
+                   [this] { SalvaCsv(this, QStringLiteral("piano.csv"), pianoamm::EsportaCsv(*piano)); });
     menu.addSeparator();
     menu.addAction(QStringLiteral("Interessi per anno…"), this, [this] { MostraInteressiPerAnno(this, *piano); });
+    menu.addAction(QStringLiteral("Costi, TAEG e detrazione…"), this, &PaginaRisultato::MostraCosti);
     menu.exec(listaPiano->viewport()->mapToGlobal(punto));
+}
+
+void PaginaRisultato::MostraCosti()
+{
+    if (!dlgCosti) {
+        dlgCosti = new DlgCosti(*piano, valoriCosti, this);
+        dlgCosti->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    dlgCosti->show();
+    dlgCosti->raise();
+    dlgCosti->activateWindow();
+}
+
+void PaginaRisultato::hideEvent(QHideEvent* evento)
+{
+    if (dlgCosti)
+        dlgCosti->close();
+    QWidget::hideEvent(evento);
 }

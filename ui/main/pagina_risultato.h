@@ -2,7 +2,9 @@
 
 #include "engine/listato.h"
 #include "engine/piano.h"
+#include "ui/main/dlg_costi.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -11,7 +13,8 @@ class QListWidget;
 
 // The wizard's last page: the plan's listing, with the buttons to print it
 // and to visit the maker's site, and a context menu to copy, save, export
-// and sum it by year. Everything it does reads the plan it computed last.
+// and sum it by year, and to work out its costs. Everything it does reads
+// the plan it computed last.
 class PaginaRisultato : public QWidget {
     Q_OBJECT
 
@@ -22,12 +25,20 @@ public:
     // the user is told why, and the list stays empty.
     void ElaboraPiano(const pianoamm::Mutuo& mutuo);
 
+protected:
+    // Leaving the page closes the costs' window: it is about this plan.
+    void hideEvent(QHideEvent* evento) override;
+
 private:
     void StampaPiano();
     void MenuContestuale(const QPoint& punto);
+    void MostraCosti();
 
     QListWidget* listaPiano;
     // None while the list is empty.
     std::optional<pianoamm::Piano> piano;
     pianoamm::Listato listato;
+    // Typed in the costs' window, kept for the session.
+    DlgCosti::Valori valoriCosti;
+    QPointer<DlgCosti> dlgCosti;
 };
