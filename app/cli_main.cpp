@@ -136,7 +136,10 @@ int Stampe(const pianoamm::OpzioniCli& opzioni, std::string_view listato)
 
 int Esegui(const pianoamm::OpzioniCli& opzioni, const pianoamm::Piano& piano, bool uscitaChiusa)
 {
-    const auto detrazione = [&] { return pianoamm::DetrazionePerAnno(piano, opzioni.costi, opzioni.regole); };
+    // The costs are the plan's own, whatever is simulated.
+    const pianoamm::Piano originale =
+        piano.eventi.empty() || !(opzioni.taeg || opzioni.detrazione) ? piano : pianoamm::PianoAmm(opzioni.mutuo);
+    const auto detrazione = [&] { return pianoamm::DetrazionePerAnno(originale, opzioni.costi, opzioni.regole); };
     if (!opzioni.csv.empty()) {
         pianoamm::ScriviFileSicuro(opzioni.csv, opzioni.detrazione ? pianoamm::EsportaCsvDetrazione(detrazione())
                                                                    : pianoamm::EsportaCsv(piano));
@@ -147,7 +150,8 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const pianoamm::Piano& piano, bo
         if (chiesto)
             blocchi.append(blocchi.empty() ? "" : "\n").append(testo());
     };
-    blocco(opzioni.taeg, [&] { return pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, opzioni.costi)); });
+    blocco(opzioni.taeg,
+           [&] { return pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(originale, opzioni.costi)); });
     blocco(opzioni.detrazione, [&] { return pianoamm::TabellaDetrazione(detrazione()); });
     blocco(opzioni.perAnno, [&] { return pianoamm::TabellaPerAnno(pianoamm::InteressiPerAnno(piano)); });
 
@@ -180,7 +184,7 @@ int main(int argc, char* argv[])
     try {
         opzioni = pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi());
         if (!opzioni.aiuto)
-            piano = pianoamm::PianoAmm(opzioni.mutuo);
+            piano = pianoamm::Simula(opzioni.mutuo, opzioni.scenario);
     } catch (const pianoamm::ErrorePiano& errore) {
         std::cerr << "pianoamm-cli: " << errore.what() << '\n';
         return 2;

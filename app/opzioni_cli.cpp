@@ -29,15 +29,19 @@ enum class Opzione {
     Imposta,
     SpeseRata,
     Quota,
-    Limite
+    Limite,
+    Penale,
+    Estinzione,
+    Variazione
 };
 
 struct DatiOpzione {
     std::string_view nome;
     bool obbligatoria;
+    bool ripetibile = false;
 };
 
-constexpr std::array<DatiOpzione, 13> Opzioni{{
+constexpr std::array<DatiOpzione, 16> Opzioni{{
     {"--importo", true},
     {"--numero-rate", true},
     {"--tasso", true},
@@ -51,6 +55,9 @@ constexpr std::array<DatiOpzione, 13> Opzioni{{
     {"--spese-rata", false},
     {"--quota", false},
     {"--limite", false},
+    {"--penale", false},
+    {"--estinzione", false, true},
+    {"--variazione", false, true},
 }};
 
 constexpr std::size_t Indice(Opzione opzione)
@@ -80,6 +87,39 @@ double Numero(Opzione opzione, std::string_view testo, const Limite& limite)
     if (*valore < limite.minimo || *valore > limite.massimo)
         Rifiuta(opzione, FuoriLimite(limite));
     return *valore;
+}
+
+// "N:..." after an event's option: the row, and what follows the colon.
+std::pair<int, std::string_view> DopoRata(Opzione opzione, std::string_view testo, std::string_view forma)
+{
+    const auto duepunti = testo.find(':');
+    const auto rata = LeggiNumero(testo.substr(0, duepunti), 0);
+    if (duepunti == std::string_view::npos || !rata || *rata > LimiteNumeroRate.massimo)
+        Rifiuta(opzione, Citato(testo) + " non è nella forma " + std::string(forma) + ".");
+    return {static_cast<int>(*rata), testo.substr(duepunti + 1)};
+}
+
+Estinzione LeggiEstinzione(std::string_view testo)
+{
+    constexpr std::string_view Forma = "N:IMPORTO o N:tutto, seguita da :rata o :durata se si vuole";
+    auto [rata, resto] = DopoRata(Opzione::Estinzione, testo, Forma);
+    Estinzione estinzione{rata, std::nullopt, Riduzione::Rata};
+    if (const auto duepunti = resto.find(':'); duepunti != std::string_view::npos) {
+        const std::string_view modo = resto.substr(duepunti + 1);
+        if (modo != "rata" && modo != "durata")
+            Rifiuta(Opzione::Estinzione, Citato(testo) + " non è nella forma " + std::string(Forma) + ".");
+        estinzione.riduzione = modo == "durata" ? Riduzione::Durata : Riduzione::Rata;
+        resto = resto.substr(0, duepunti);
+    }
+    if (resto != "tutto")
+        estinzione.importo = Numero(Opzione::Estinzione, resto, LimiteImporto);
+    return estinzione;
+}
+
+Variazione LeggiVariazione(std::string_view testo)
+{
+    const auto [rata, tasso] = DopoRata(Opzione::Variazione, testo, "N:TASSO");
+    return {rata, Numero(Opzione::Variazione, tasso, LimiteTasso)};
 }
 
 // The frequencies' words, separated by ", ", the last one by ultimo.
@@ -129,6 +169,8 @@ std::string UsoCli()
            "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
            "                    [--taeg] [--detrazione [--quota P] [--limite X]]\n"
            "                    [--spese-iniziali X] [--imposta-sostitutiva P] [--spese-rata X]\n"
+           "                    [--estinzione N:IMPORTO[:rata|:durata]]... [--penale P]\n"
+           "                    [--variazione N:TASSO]...\n"
            "\n"
            "Stampa il piano d'ammortamento a rata fissa (metodo francese).\n"
            "\n"
@@ -153,11 +195,17 @@ std::string UsoCli()
              "  --imposta-sostitutiva P\n"
              "                       imposta sostitutiva in percentuale dell'importo (0,25 o 2)\n"
              "  --spese-rata X       spese pagate con ogni rata (incasso rata)\n"
+             "  --estinzione N:IMPORTO[:rata|:durata]\n"
+             "                       rimborso anticipato di IMPORTO (o tutto) dopo la rata N;\n"
+             "                       poi la rata si riduce (rata, predefinito) o la durata\n"
+             "  --penale P           penale sui rimborsi anticipati, in percentuale (0)\n"
+             "  --variazione N:TASSO dalla rata N+1 il tasso annuo è TASSO\n"
              "  --help               mostra questo aiuto\n"
              "\n"
              "Con --pdf, --csv, --stampa, --per-anno, --taeg o --detrazione il piano non viene\n"
              "mostrato. --taeg, --detrazione e --per-anno si possono unire: escono in\n"
-             "quest'ordine, separati da una riga vuota.\n"
+             "quest'ordine, separati da una riga vuota. Con --estinzione o --variazione\n"
+             "(ripetibili) il piano, i file e --per-anno sono quelli simulati.\n"
              "\n"
              "Importi e percentuali accettano la virgola o il punto come separatore decimale,\n"
              "con al massimo due decimali e senza separatori delle migliaia.\n"
@@ -199,7 +247,7 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
         if (trovata == Opzioni.end())
             throw ErrorePiano("Opzione sconosciuta: " + Citato(nome) + ". Usare --help per l'elenco delle opzioni.");
         const auto opzione = static_cast<Opzione>(trovata - Opzioni.begin());
-        if (valori[Indice(opzione)])
+        if (valori[Indice(opzione)] && !Opzioni[Indice(opzione)].ripetibile)
             Rifiuta(opzione, "l'opzione è ripetuta.");
         if (!valore) {
             if (i + 1 == argomenti.size())
@@ -207,6 +255,10 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
             valore = argomenti[++i];
         }
         valori[Indice(opzione)] = valore;
+        if (opzione == Opzione::Estinzione)
+            opzioni.scenario.estinzioni.push_back(LeggiEstinzione(*valore));
+        else if (opzione == Opzione::Variazione)
+            opzioni.scenario.variazioni.push_back(LeggiVariazione(*valore));
     }
     for (std::size_t k = 0; k < Opzioni.size(); ++k) {
         if (Opzioni[k].obbligatoria && !valori[k])
@@ -261,6 +313,8 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
     facoltativo(Opzione::SpeseRata, LimiteSpeseRata, costi, "--taeg o --detrazione", opzioni.costi.speseRata);
     facoltativo(Opzione::Quota, LimiteQuota, opzioni.detrazione, "--detrazione", opzioni.regole.quota);
     facoltativo(Opzione::Limite, LimiteDetraibile, opzioni.detrazione, "--detrazione", opzioni.regole.limite);
+    facoltativo(Opzione::Penale, LimitePenale, !opzioni.scenario.estinzioni.empty(), "--estinzione",
+                opzioni.scenario.penale);
 
     opzioni.stampa = opzioni.stampa || !opzioni.stampante.empty();
     if (!opzioni.pdf.empty() && StessoFile(opzioni.pdf, opzioni.csv))

@@ -27,6 +27,10 @@ struct OpzioniCli {
     bool detrazione = false;
     Costi costi;
     RegoleDetrazione regole;
+    // Early repayments and rate changes: the listing, the files and the
+    // per-year table are then the simulated plan's (the TAEG and the
+    // deduction stay the plan's).
+    Scenario scenario;
 };
 
 // The usage text printed by --help.

@@ -8,12 +8,19 @@ namespace pianoamm {
 
 std::string EsportaCsv(const Piano& piano)
 {
+    const bool simulato = !piano.eventi.empty();
     Celle righe{{"Numero", "Scadenza", "Quota interessi", "Quota capitale", "Rata", "Debito residuo"}};
+    if (simulato)
+        righe[0].insert(righe[0].end(), {"Rimborso anticipato", "Tasso annuo"});
     righe.reserve(piano.righe.size() + 1);
     for (const RigaPiano& riga : piano.righe) {
         righe.push_back({std::to_string(riga.numero), FormatoData(riga.scadenza)});
-        for (const double valore : {riga.quotaInteressi, riga.quotaCapitale, piano.rata, riga.debitoResiduo})
+        for (const double valore : {riga.quotaInteressi, riga.quotaCapitale, riga.rata, riga.debitoResiduo})
             righe.back().push_back(FormatoDecimali(valore, 2, false));
+        if (simulato) {
+            righe.back().push_back(FormatoDecimali(riga.rimborso, 2, false));
+            righe.back().push_back(FormatoDecimali(riga.tassoAnnuo, 3, false));
+        }
     }
     return CsvDi(righe);
 }
@@ -39,8 +46,8 @@ std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano)
         for (AnnoPiano* anno : {&anni.back(), &totali}) {
             anno->rate += 1;
             anno->interessi += riga.quotaInteressi;
-            anno->capitale += riga.quotaCapitale;
-            anno->totale += riga.quotaInteressi + riga.quotaCapitale;
+            anno->capitale += riga.quotaCapitale + riga.rimborso;
+            anno->totale += riga.quotaInteressi + riga.quotaCapitale + riga.rimborso;
         }
     }
     anni.push_back(totali);

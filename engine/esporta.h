@@ -17,7 +17,8 @@ namespace pianoamm {
 // decimals, dates as GG/MM/AAAA, lines ended by CR LF: what an Italian
 // spreadsheet opens as it stands. A heading row, then one row per
 // installment: number, due date, interest share, capital share,
-// installment, remaining debt.
+// installment, remaining debt; for a simulated plan also the capital repaid
+// early on the row and the annual rate in force.
 std::string EsportaCsv(const Piano& piano);
 
 struct AnnoPiano {

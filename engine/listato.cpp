@@ -4,6 +4,18 @@
 
 namespace pianoamm {
 
+namespace {
+
+// "#,#", but a zero is written: in a sentence or a summary a blank would
+// read as a value missing.
+std::string ImportoOZero(double valore)
+{
+    const std::string testo = FormatoImporto(valore);
+    return testo.empty() ? "0" : testo;
+}
+
+}  // namespace
+
 std::string_view Listato::operator[](std::size_t riga) const
 {
     const std::size_t inizio = inizi.at(riga);
@@ -24,6 +36,23 @@ void Listato::Accoda(std::string_view riga)
     testo.append(riga).append(1, '\n');
 }
 
+std::string TestoEvento(const EventoPiano& evento)
+{
+    const std::string dopo = " DOPO LA RATA " + std::to_string(evento.dopoRata);
+    switch (evento.tipo) {
+    case TipoEvento::EstinzioneTotale:
+        return "ESTINZIONE TOTALE DI " + ImportoOZero(evento.importo) + dopo;
+    case TipoEvento::EstinzioneParziale:
+        return "ESTINZIONE PARZIALE DI " + ImportoOZero(evento.importo) + dopo
+               + (evento.riduciDurata ? ": RATE RESIDUE " + std::to_string(evento.rateResidue)
+                                      : ": NUOVA RATA " + ImportoOZero(evento.nuovaRata));
+    case TipoEvento::Variazione:
+        break;
+    }
+    return "NUOVO TASSO % ANNUALE " + FormatoDecimali(evento.tassoAnnuo, 3, false) + " DALLA RATA "
+           + std::to_string(evento.dopoRata + 1) + ": NUOVA RATA " + ImportoOZero(evento.nuovaRata);
+}
+
 Listato ComponiListato(const Piano& piano)
 {
     const Mutuo& mutuo = piano.mutuo;
@@ -37,7 +66,7 @@ Listato ComponiListato(const Piano& piano)
                        .Scrivi("IMPORTO MUTUO          : ")
                        .Importo(mutuo.importo, 15)
                        .Scrivi("   NUMERO RATE   : ")
-                       .Tabulasin(std::to_string(mutuo.numeroRate), 3)
+                       .Tabulasin(std::to_string(piano.righe.size()), 3)
                        .Testo());
     listato.Accoda(Riga()
                        .Scrivi("RATA FISSA             : ")
@@ -52,22 +81,35 @@ Listato ComponiListato(const Piano& piano)
     listato.Accoda(TitoliColonne);
     listato.Accoda(Sottolineatura);
 
-    // Every row shows the same installment.
+    // Rows show the first installment unless an event changed it.
     const std::string rata = FormatoImporto(piano.rata);
+    auto evento = piano.eventi.begin();
     for (const RigaPiano& r : piano.righe) {
-        listato.Accoda(Riga()
-                           .Tabulasin(std::to_string(r.numero), 2)
-                           .Spazi(4)
-                           .Scrivi(FormatoData(r.scadenza))
-                           .Spazi(2)
-                           .Importo(r.quotaInteressi, 12)
-                           .Spazi(1)
-                           .Importo(r.quotaCapitale, 12)
-                           .Spazi(1)
-                           .Tabulasin(rata, 12)
-                           .Spazi(1)
-                           .Importo(r.debitoResiduo, 13)
-                           .Testo());
+        Riga riga;
+        riga.Tabulasin(std::to_string(r.numero), 2).Spazi(4).Scrivi(FormatoData(r.scadenza)).Spazi(2);
+        riga.Importo(r.quotaInteressi, 12).Spazi(1).Importo(r.quotaCapitale, 12).Spazi(1);
+        r.rata == piano.rata ? riga.Tabulasin(rata, 12) : riga.Importo(r.rata, 12);
+        listato.Accoda(riga.Spazi(1).Importo(r.debitoResiduo, 13).Testo());
+        for (; evento != piano.eventi.end() && evento->dopoRata == r.numero; ++evento)
+            listato.Accoda("      " + TestoEvento(*evento));
+    }
+    if (!piano.eventi.empty()) {
+        listato.Accoda(" ");
+        const std::pair<std::string_view, double> confronto[] = {
+            {"INTERESSI PIANO ORIGINALE", piano.interessiOriginali},
+            {"INTERESSI CON LE VARIAZIONI", piano.totaleInteressi},
+            {"DIFFERENZA INTERESSI", piano.interessiOriginali - piano.totaleInteressi},
+            {"PENALE", piano.penale},
+            {"RISPARMIO NETTO", piano.interessiOriginali - piano.totaleInteressi - piano.penale},
+        };
+        for (const auto& [etichetta, valore] : confronto) {
+            listato.Accoda(Riga()
+                               .Scrivi(etichetta)
+                               .Spazi(confronto[1].first.size() - etichetta.size())
+                               .Scrivi(" : ")
+                               .Tabulasin(ImportoOZero(valore), 15)
+                               .Testo());
+        }
     }
     return listato;
 }

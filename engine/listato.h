@@ -37,6 +37,13 @@ private:
     std::vector<std::size_t> inizi;
 };
 
+// A simulated plan's listing has, after a row with an event, a line telling
+// it (TestoEvento, behind six spaces), and after the rows a blank line and
+// the comparison with the plan itself.
 Listato ComponiListato(const Piano& piano);
+
+// "ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 60: NUOVA RATA 1.035" and the
+// like.
+std::string TestoEvento(const EventoPiano& evento);
 
 }  // namespace pianoamm

@@ -1,9 +1,12 @@
 #include "engine/piano.h"
 
 #include "engine/errore.h"
-#include "engine/limiti.h"
+#include "engine/formato.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <tuple>
 
 namespace pianoamm {
 
@@ -14,6 +17,188 @@ void Controlla(double valore, const Limite& limite)
     if (!(valore >= limite.minimo && valore <= limite.massimo))
         throw ErrorePiano(FuoriLimite(limite));
 }
+
+std::string Rata(int numero)
+{
+    return "dopo la rata " + std::to_string(numero);
+}
+
+// An event in the order it applies: by row, the repayment first.
+struct Evento {
+    int dopoRata;
+    const Estinzione* estinzione;
+    const Variazione* variazione;
+
+    auto Ordine() const { return std::tuple(dopoRata, estinzione == nullptr); }
+};
+
+std::vector<Evento> InOrdine(const Scenario& scenario)
+{
+    std::vector<Evento> eventi;
+    for (const Estinzione& e : scenario.estinzioni)
+        eventi.push_back({e.dopoRata, &e, nullptr});
+    for (const Variazione& v : scenario.variazioni)
+        eventi.push_back({v.dopoRata, nullptr, &v});
+    std::ranges::stable_sort(eventi, {}, &Evento::Ordine);
+    const auto doppio = std::ranges::adjacent_find(eventi, {}, &Evento::Ordine);
+    if (doppio != eventi.end()) {
+        throw ErrorePiano(std::string(doppio->estinzione ? "Due estinzioni" : "Due variazioni di tasso") + " "
+                          + Rata(doppio->dopoRata) + ": ne è ammessa una.");
+    }
+    return eventi;
+}
+
+// The fewest installments of rata that pay debito at the periodic rate,
+// never more than massimo. The logarithms' rounding noise must not add an
+// installment that would pay nothing.
+int RateNecessarie(double debito, double rata, double tassoPeriodo, int massimo, int dopoRata)
+{
+    double esatte = debito / rata;
+    if (tassoPeriodo > 0) {
+        if (rata <= debito * tassoPeriodo) {
+            throw ErrorePiano("Dopo l'estinzione " + Rata(dopoRata)
+                              + " la rata non coprirebbe gli interessi: non si può ridurre la durata, "
+                                "si può ridurre la rata.");
+        }
+        esatte = -std::log1p(-debito * tassoPeriodo / rata) / std::log1p(tassoPeriodo);
+    }
+    return std::clamp(static_cast<int>(std::ceil(esatte - 1e-9 * std::max(1.0, esatte))), 1, massimo);
+}
+
+// The schedule row by row, each event applied after its row.
+class Ammortamento {
+public:
+    Ammortamento(const Mutuo& prestito, const Scenario& eventi)
+        : mutuo(prestito), scenario(eventi), ratePerAnno(12 / DatiDi(prestito.cadenza).mesi)
+    {
+        Controlla(mutuo.importo, LimiteImporto);
+        Controlla(mutuo.numeroRate, LimiteNumeroRate);
+        Controlla(mutuo.tassoAnnuo, LimiteTasso);
+        Controlla(scenario.penale, LimitePenale);
+        CambiaTasso(mutuo.tassoAnnuo);
+        rata = RataMutuo(mutuo.importo, mutuo.numeroRate, tassoPeriodo);
+        numeroRate = mutuo.numeroRate;
+        piano.mutuo = mutuo;
+        piano.rata = rata;
+    }
+
+    Piano Calcola()
+    {
+        const std::vector<Evento> eventi = InOrdine(scenario);
+        auto evento = eventi.begin();
+        piano.righe.reserve(static_cast<std::size_t>(numeroRate));
+        for (int k = 1; k <= numeroRate; ++k) {
+            Riga(k);
+            for (; evento != eventi.end() && evento->dopoRata == k; ++evento) {
+                if (k == numeroRate)
+                    break;
+                evento->estinzione ? Estingui(*evento->estinzione) : Varia(*evento->variazione);
+            }
+        }
+        if (evento != eventi.end()) {
+            const bool estinto = !piano.eventi.empty() && piano.eventi.back().tipo == TipoEvento::EstinzioneTotale;
+            throw ErrorePiano(estinto ? "L'evento " + Rata(evento->dopoRata) + " segue l'estinzione totale "
+                                            + Rata(piano.eventi.back().dopoRata) + "."
+                                      : "Un evento " + Rata(evento->dopoRata) + " deve seguire una rata da 1 a "
+                                            + std::to_string(numeroRate - 1) + ".");
+        }
+        return std::move(piano);
+    }
+
+private:
+    void CambiaTasso(double nuovo)
+    {
+        Controlla(nuovo, LimiteTasso);
+        tassoAnnuo = nuovo;
+        tassoPeriodo = nuovo / 100 / ratePerAnno;
+    }
+
+    double Debito() const { return mutuo.importo - capitaleRimborsato; }
+
+    void Riga(int k)
+    {
+        const double debito = Debito();
+        const double esatti = debito * tassoPeriodo;
+        double interessi = std::floor(esatti);
+        frazioni += esatti - interessi;
+        if (frazioni > 1) {
+            frazioni -= 1;
+            interessi += 1;
+        }
+        double pagato = rata;
+        double capitale = debito;
+        if (k == numeroRate && ultimaRidotta) {
+            pagato = debito + interessi;
+        } else {
+            if (k == numeroRate)
+                interessi = rata - debito;
+            capitale = rata - interessi;
+            // An installment larger than the debt left pays it off; the
+            // rest counts as interest.
+            if (debito < capitale) {
+                interessi += capitale - debito;
+                capitale = rata - interessi;
+            }
+        }
+        piano.totaleInteressi += interessi;
+        piano.righe.push_back({k, AggiungiMese(mutuo.erogazione, 12 / ratePerAnno * k), interessi, capitale,
+                               mutuo.importo - (capitaleRimborsato + capitale), pagato, tassoAnnuo});
+        capitaleRimborsato += capitale;
+    }
+
+    void Estingui(const Estinzione& estinzione)
+    {
+        const int k = estinzione.dopoRata;
+        const double debito = Debito();
+        // Within half a cent of the debt left, a repayment is all of it.
+        const bool tutto = !estinzione.importo || std::fabs(*estinzione.importo - debito) < 0.005;
+        const double importo = tutto ? debito : *estinzione.importo;
+        if (!(importo > 0))
+            throw ErrorePiano("L'importo dell'estinzione " + Rata(k) + " deve essere maggiore di zero.");
+        if (!tutto && importo > std::round(debito * 100) / 100) {
+            throw ErrorePiano("L'estinzione " + Rata(k) + " (" + FormatoDecimali(importo, 2, true)
+                              + ") supera il debito residuo (" + FormatoDecimali(debito, 2, true) + ").");
+        }
+        piano.righe.back().rimborso += importo;
+        capitaleRimborsato += importo;
+        piano.penale += importo * scenario.penale / 100;
+        const bool durata = estinzione.riduzione == Riduzione::Durata;
+        if (tutto) {
+            numeroRate = k;
+        } else if (durata) {
+            numeroRate = k + RateNecessarie(Debito(), rata, tassoPeriodo, numeroRate - k, k);
+            ultimaRidotta = true;
+        } else {
+            rata = RataMutuo(Debito(), numeroRate - k, tassoPeriodo);
+            ultimaRidotta = false;
+        }
+        piano.eventi.push_back({tutto ? TipoEvento::EstinzioneTotale : TipoEvento::EstinzioneParziale, k, importo,
+                                tassoAnnuo, durata, rata, numeroRate - k});
+    }
+
+    void Varia(const Variazione& variazione)
+    {
+        CambiaTasso(variazione.tassoAnnuo);
+        const int rimaste = numeroRate - variazione.dopoRata;
+        rata = RataMutuo(Debito(), rimaste, tassoPeriodo);
+        ultimaRidotta = false;
+        piano.eventi.push_back({TipoEvento::Variazione, variazione.dopoRata, 0, tassoAnnuo, false, rata, rimaste});
+    }
+
+    const Mutuo& mutuo;
+    const Scenario& scenario;
+    const int ratePerAnno;
+    Piano piano;
+    double tassoAnnuo = 0;
+    double tassoPeriodo = 0;
+    double rata = 0;
+    int numeroRate = 0;
+    // After the plan was shortened, the last row pays the debt left and
+    // its interest, less than the installment.
+    bool ultimaRidotta = false;
+    double capitaleRimborsato = 0;
+    double frazioni = 0;  // cut-off interest fractions not yet paid back
+};
 
 }  // namespace
 
@@ -26,42 +211,15 @@ double RataMutuo(double importo, int numeroRate, double tassoPeriodo)
 
 Piano PianoAmm(const Mutuo& mutuo)
 {
-    Controlla(mutuo.importo, LimiteImporto);
-    Controlla(mutuo.numeroRate, LimiteNumeroRate);
-    Controlla(mutuo.tassoAnnuo, LimiteTasso);
-    const int mesi = DatiDi(mutuo.cadenza).mesi;
-    const int ratePerAnno = 12 / mesi;
-    const double tassoPeriodo = mutuo.tassoAnnuo / 100 / ratePerAnno;
+    Piano piano = Ammortamento(mutuo, {}).Calcola();
+    piano.interessiOriginali = piano.totaleInteressi;
+    return piano;
+}
 
-    Piano piano;
-    piano.mutuo = mutuo;
-    piano.rata = RataMutuo(mutuo.importo, mutuo.numeroRate, tassoPeriodo);
-    piano.righe.reserve(static_cast<std::size_t>(mutuo.numeroRate));
-    double capitaleRimborsato = 0;
-    double frazioni = 0;  // cut-off interest fractions not yet paid back
-    for (int k = 1; k <= mutuo.numeroRate; ++k) {
-        const double debito = mutuo.importo - capitaleRimborsato;
-        const double esatti = debito * tassoPeriodo;
-        double interessi = std::floor(esatti);
-        frazioni += esatti - interessi;
-        if (frazioni > 1) {
-            frazioni -= 1;
-            interessi += 1;
-        }
-        if (k == mutuo.numeroRate)
-            interessi = piano.rata - debito;
-        double capitale = piano.rata - interessi;
-        // An installment larger than the debt left pays it off; the rest
-        // counts as interest.
-        if (debito < capitale) {
-            interessi += capitale - debito;
-            capitale = piano.rata - interessi;
-        }
-        piano.totaleInteressi += interessi;
-        piano.righe.push_back({k, AggiungiMese(mutuo.erogazione, mesi * k), interessi, capitale,
-                               mutuo.importo - (capitaleRimborsato + capitale)});
-        capitaleRimborsato += capitale;
-    }
+Piano Simula(const Mutuo& mutuo, const Scenario& scenario)
+{
+    Piano piano = Ammortamento(mutuo, scenario).Calcola();
+    piano.interessiOriginali = PianoAmm(mutuo).totaleInteressi;
     return piano;
 }
 

@@ -6,7 +6,9 @@
 
 #include "engine/cadenza.h"
 #include "engine/data.h"
+#include "engine/limiti.h"
 
+#include <optional>
 #include <vector>
 
 namespace pianoamm {
@@ -26,14 +28,38 @@ struct RigaPiano {
     Data scadenza;
     double quotaInteressi = 0;
     double quotaCapitale = 0;
-    double debitoResiduo = 0;
+    double debitoResiduo = 0;  // after the installment, before any early repayment
+    // What the row pays: the installment in force, less on the last row of
+    // a plan shortened by an early repayment.
+    double rata = 0;
+    double tassoAnnuo = 0;  // in force for this row, percent
+    double rimborso = 0;    // capital repaid early on this row's due date
+};
+
+// What happened to a simulated plan after one of its rows (scenario.h).
+enum class TipoEvento { EstinzioneParziale, EstinzioneTotale, Variazione };
+
+struct EventoPiano {
+    TipoEvento tipo = TipoEvento::Variazione;
+    int dopoRata = 0;
+    double importo = 0;     // repaid early
+    double tassoAnnuo = 0;  // the new rate, percent
+    bool riduciDurata = false;
+    double nuovaRata = 0;  // from the next row on
+    int rateResidue = 0;   // installments left after the event
 };
 
 struct Piano {
     Mutuo mutuo;
-    double rata = 0;  // the fixed installment, unrounded
+    double rata = 0;  // the first installment, unrounded
     double totaleInteressi = 0;
     std::vector<RigaPiano> righe;
+    // A simulation's events as applied, in row order, with the plan's own
+    // interest and the penalty paid on early repayments; no events, and
+    // these equal to the plan's, for the plan itself.
+    std::vector<EventoPiano> eventi;
+    double interessiOriginali = 0;
+    double penale = 0;
 };
 
 // The French formula; a zero periodic rate gives importo / numeroRate, the
@@ -45,5 +71,37 @@ double RataMutuo(double importo, int numeroRate, double tassoPeriodo);
 // rest so that the debt ends at zero. Throws ErrorePiano for data outside
 // the limits (limiti.h) or a due date past 9999.
 Piano PianoAmm(const Mutuo& mutuo);
+
+// What if: events after installments of the plan. An early repayment pays
+// capital on an installment's due date, after it (all of the debt left when
+// the amount is nothing), then lowers the installment over the same count
+// or shortens the plan at the same installment; a rate change holds from
+// the next installment, the installment worked out anew over those left.
+enum class Riduzione { Rata, Durata };
+
+struct Estinzione {
+    int dopoRata = 1;
+    std::optional<double> importo;  // nothing: all of the debt
+    Riduzione riduzione = Riduzione::Rata;
+};
+
+struct Variazione {
+    int dopoRata = 1;
+    double tassoAnnuo = 0;
+};
+
+struct Scenario {
+    std::vector<Estinzione> estinzioni;
+    std::vector<Variazione> variazioni;
+    double penale = 0;  // percent of each early repayment
+};
+
+inline constexpr Limite LimitePenale{0, 99, 2, "il tasso della penale"};
+
+// The plan with the scenario's events, in row order (at one row the
+// repayment first). Rows before an event are the plan's; after it the
+// plan's rules go on, the fractions of interest carried across. Throws
+// ErrorePiano, with the reason, for an event the plan cannot take.
+Piano Simula(const Mutuo& mutuo, const Scenario& scenario);
 
 }  // namespace pianoamm

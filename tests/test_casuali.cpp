@@ -83,8 +83,9 @@ TEST(InputCasuali, DateNumeriEArgomenti)
         for (auto& argomento : argomenti)
             argomento = Tra(0, 9) == 0 ? Casuale({argomento}) : argomento;
         for (std::size_t altri = Tra(0, 4); altri > 0; --altri)
-            argomenti.push_back(Casuale({"--importo", "0", "--tasso", "99", "--data", "1/1/9", "--pdf", "--per-anno",
-                                         "--taeg", "--detrazione", "--quota", "--spese-rata"}));
+            argomenti.push_back(
+                Casuale({"--importo", "0", "--tasso", "99", "--data", "1/1/9", "--pdf", "--per-anno", "--taeg",
+                         "--detrazione", "--quota", "--spese-rata", "--estinzione", "--variazione", "2:50"}));
         try {
             const auto o = LeggiOpzioniCli(std::vector<std::string_view>(argomenti.begin(), argomenti.end()), {});
             const Mutuo& m = o.mutuo;

@@ -50,6 +50,13 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--taeg --imposta-sostitutiva 99,5", "Il tasso dell'imposta sostitutiva deve essere compreso tra 0 e 99."},
         {b + "--detrazione --limite 1000000000", "--limite: Il limite di spesa detraibile deve"},
         {b + "--taeg --taeg", "--taeg: l'opzione è ripetuta."},
+        {b + "--variazione 3:4,5 --estinzione=5:tutto:durata --estinzione 2:1000.5 --penale 1",
+         "eventi=2 1 1 5 -1 1 2 1000.5 0 4.5"},
+        {b + "--estinzione 2:1000:rata", "eventi=1 0 0 2 1000 0"},
+        {b + "--penale 1", "--penale: vale solo con --estinzione."},
+        {b + "--estinzione 2", "--estinzione: «2» non è nella forma N:IMPORTO o N:tutto"},
+        {b + "--estinzione 2:5:presto", "«2:5:presto» non è nella forma"},
+        {b + "--variazione 2:100", "--variazione: Il tasso annuo deve essere compreso tra 0 e 99."},
     };
     // The words split at blanks ("--csv=" for an empty value), read on 01/02/2026.
     for (const auto& [riga, atteso] : casi) {
@@ -63,7 +70,12 @@ TEST(OpzioniCli, LeggeORifiuta)
               << " csv=" << o.csv << " stampa=" << o.stampa << o.stampante << " per-anno=" << o.perAnno
               << " aiuto=" << o.aiuto << " costi=" << o.taeg << o.detrazione << ' ' << o.costi.speseIniziali << ' '
               << o.costi.impostaSostitutiva << ' ' << o.costi.speseRata << ' ' << o.regole.quota << ' '
-              << o.regole.limite;
+              << o.regole.limite << " eventi=" << o.scenario.estinzioni.size() << ' ' << o.scenario.variazioni.size()
+              << ' ' << o.scenario.penale;
+            for (const auto& e : o.scenario.estinzioni)
+                t << ' ' << e.dopoRata << ' ' << e.importo.value_or(-1) << ' ' << (e.riduzione == Riduzione::Durata);
+            for (const auto& v : o.scenario.variazioni)
+                t << ' ' << v.tassoAnnuo;
         } catch (const ErrorePiano& errore) {
             t << errore.what();
         }
@@ -107,6 +119,8 @@ prova 1 'pianoamm-stampa»: non è installato' 'cp $CLI . && ./pianoamm-cli $COR
 # The cost blocks in their order, a blank line between them, and no listing.
 prova 0 '' '$CLI $CORTA --per-anno --detrazione --taeg --spese-rata 1 >o' "awk 'NF == 0 {b++} /^TAN /{t = NR} /ONERI ACCESSORI/{d = NR} /TOTALE PAGATO/{p = NR} /SCADENZA/{exit 1} END {exit !(t == 1 && t < d && d < p && b == 2)}' o"
 prova 0 '' '$CLI $CORTA --detrazione --csv d.csv >o' 'grep -q "Anno;Interessi;Oneri accessori" d.csv && grep -q "^TOTALE " o'
+# A simulated plan: its listing, its rows in the files, its years.
+prova 0 '' '$CLI $CORTA --estinzione 5:20000:durata --csv s.csv --per-anno >o' 'grep -q "^5;06/04/2011;.*;20000,00;5,000" s.csv && grep -q "^TOTALE      9 " o'
 # 65 lines a page: 54 rows fill the first, 62 each later one.
 prova 0 '' 'pdf 1 --importo 1 --numero-rate 54 --tasso 5 --cadenza mensile'
 prova 0 '' 'pdf 3 --importo 1 --numero-rate 120 --tasso 5 --cadenza mensile'

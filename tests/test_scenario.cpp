@@ -1,0 +1,128 @@
+// What-if scenarios. Expected figures come from a separate model of the
+// rules (Python, floating point) and, for the zero-rate loan, by hand: 3.000
+// repaid on 6.000 left leaves 500 a month, or three installments of 1.000;
+// 6.000 at 1 % a month over six is 6000 * 0,01 / (1 - 1,01^-6) = 1.035,29.
+
+#include "engine/errore.h"
+#include "engine/esporta.h"
+#include "engine/listato.h"
+#include "engine/piano.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace pianoamm;
+
+namespace {
+
+const Mutuo Zero{12000, 12, 0, {2008, 1, 31}, Cadenza::Mensile};
+const Mutuo Cento{100000, 120, 5, {2008, 1, 31}, Cadenza::Mensile};
+
+Estinzione E(int dopo, std::optional<double> importo, Riduzione riduzione = Riduzione::Rata)
+{
+    return {dopo, importo, riduzione};
+}
+
+Scenario S(std::vector<Estinzione> estinzioni, std::vector<Variazione> variazioni = {}, double penale = 0)
+{
+    return {std::move(estinzioni), std::move(variazioni), penale};
+}
+
+TEST(Scenario, EventiERegoleDelPiano)
+{
+    // The last event's new installment and installments left.
+    const std::tuple<Mutuo, Scenario, std::size_t, double, int, double> casi[] = {
+        {Zero, S({E(6, 3000)}), 12, 500, 6, 0},
+        {Zero, S({E(6, 3000, Riduzione::Durata)}), 9, 1000, 3, 0},
+        {Zero, S({}, {{6, 12}}), 12, 1035.290200265288, 6, 211.74120159172867},
+        {Cento, S({E(60, 20000)}, {}, 1), 120, 683.2271801632322, 60, 24632.939953239125},
+        {Cento, S({E(60, 20000, Riduzione::Durata)}), 97, 1060.6551523907553, 37, 22773},
+        {Cento, S({E(60, std::nullopt)}), 60, 1060.6551523907553, 0, 19844},
+        {Cento, S({}, {{60, 7}}), 120, 1112.9202425496044, 60, 30414.523696421544},
+        {Cento, S({}, {{60, 0}}), 120, 936.7448476092451, 60, 19844},
+        // At one row the repayment comes first, whatever the order given.
+        {Cento, S({E(60, 10000, Riduzione::Durata)}, {{60, 3}}), 109, 1003.064355757052, 49, 22789.462575541045},
+    };
+    for (const auto& [mutuo, scenario, righe, rata, residue, interessi] : casi) {
+        const Piano piano = Simula(mutuo, scenario);
+        const Piano originale = PianoAmm(mutuo);
+        const auto contesto = testing::Message() << righe << ' ' << rata;
+        ASSERT_EQ(piano.righe.size(), righe) << contesto;
+        EXPECT_NEAR(piano.eventi.back().nuovaRata, rata, 1e-9) << contesto;
+        EXPECT_EQ(piano.eventi.back().rateResidue, residue) << contesto;
+        EXPECT_NEAR(piano.totaleInteressi, interessi, 1e-6) << contesto;
+        EXPECT_EQ(piano.interessiOriginali, originale.totaleInteressi);
+        // The plan's rows up to the first event; then the debt runs on,
+        // early repayments included, and ends at zero.
+        const std::size_t primo = static_cast<std::size_t>(piano.eventi.front().dopoRata);
+        for (std::size_t k = 0; k < primo; ++k) {
+            EXPECT_EQ(piano.righe[k].quotaInteressi, originale.righe[k].quotaInteressi) << contesto;
+            EXPECT_EQ(piano.righe[k].debitoResiduo, originale.righe[k].debitoResiduo) << contesto;
+        }
+        double capitale = 0;
+        for (std::size_t k = 0; k < righe; ++k) {
+            const RigaPiano& r = piano.righe[k];
+            const double prima =
+                k == 0 ? mutuo.importo : piano.righe[k - 1].debitoResiduo - piano.righe[k - 1].rimborso;
+            EXPECT_NEAR(prima - r.quotaCapitale, r.debitoResiduo, 1e-6) << contesto << " riga " << k + 1;
+            EXPECT_NEAR(r.quotaInteressi + r.quotaCapitale, r.rata, 1e-6) << contesto << " riga " << k + 1;
+            capitale += r.quotaCapitale + r.rimborso;
+        }
+        EXPECT_NEAR(piano.righe.back().debitoResiduo - piano.righe.back().rimborso, 0, 1e-6) << contesto;
+        EXPECT_NEAR(InteressiPerAnno(piano).back().capitale, mutuo.importo, 1e-6) << contesto;
+        EXPECT_NEAR(capitale, mutuo.importo, 1e-6) << contesto;
+    }
+}
+
+TEST(Scenario, ListatoConEventiEConfronto)
+{
+    const Listato listato = ComponiListato(Simula(Cento, S({E(60, 20000)}, {}, 1)));
+    EXPECT_EQ(listato[RigheIntestazione + 60], "      ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 60: NUOVA RATA 683");
+    const std::size_t fine = listato.NumeroRighe();
+    std::string confronto;
+    for (std::size_t i = fine - 6; i < fine; ++i)
+        confronto.append(listato[i]).append(1, '\n');
+    EXPECT_EQ(confronto, " \n"
+                         "INTERESSI PIANO ORIGINALE   :           27.279\n"
+                         "INTERESSI CON LE VARIAZIONI :           24.633\n"
+                         "DIFFERENZA INTERESSI        :            2.646\n"
+                         "PENALE                      :              200\n"
+                         "RISPARMIO NETTO             :            2.446\n");
+    const std::pair<Scenario, const char*> righe[] = {
+        {S({E(60, 20000, Riduzione::Durata)}), "ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 60: RATE RESIDUE 37"},
+        {S({E(60, std::nullopt)}), "ESTINZIONE TOTALE DI 56.205 DOPO LA RATA 60"},
+        {S({}, {{60, 7}}), "NUOVO TASSO % ANNUALE 7,000 DALLA RATA 61: NUOVA RATA 1.113"},
+    };
+    for (const auto& [scenario, riga] : righe)
+        EXPECT_EQ(ComponiListato(Simula(Cento, scenario))[RigheIntestazione + 60], std::string(6, ' ') + riga);
+    EXPECT_NE(
+        ComponiListato(Simula(Cento, S({E(60, 20000, Riduzione::Durata)}))).Testo().find("   NUMERO RATE   :   97\n"),
+        std::string::npos);
+}
+
+TEST(Scenario, EventiRifiutati)
+{
+    const std::pair<Scenario, const char*> casi[] = {
+        {S({E(120, 1)}), "Un evento dopo la rata 120 deve seguire una rata da 1 a 119."},
+        {S({}, {{0, 3}}), "Un evento dopo la rata 0 deve seguire una rata da 1 a 119."},
+        {S({E(60, 0)}), "L'importo dell'estinzione dopo la rata 60 deve essere maggiore di zero."},
+        {S({E(60, 56204.70)}), "L'estinzione dopo la rata 60 (56.204,70) supera il debito residuo (56.204,69)."},
+        {S({E(60, std::nullopt)}, {{70, 3}}), "L'evento dopo la rata 70 segue l'estinzione totale dopo la rata 60."},
+        {S({E(60, 1), E(60, 2)}), "Due estinzioni dopo la rata 60: ne è ammessa una."},
+        {S({}, {{60, 99.5}}), "Il tasso annuo deve essere compreso tra 0 e 99."},
+        {S({E(60, 1)}, {}, 100), "Il tasso della penale deve essere compreso tra 0 e 99."},
+    };
+    for (const auto& [scenario, messaggio] : casi) {
+        try {
+            Simula(Cento, scenario);
+            ADD_FAILURE() << messaggio;
+        } catch (const ErrorePiano& errore) {
+            EXPECT_STREQ(errore.what(), messaggio);
+        }
+    }
+    // Within half a cent of the debt left is all of it.
+    EXPECT_EQ(Simula(Cento, S({E(60, 56204.694)})).eventi[0].tipo, TipoEvento::EstinzioneTotale);
+}
+
+}  // namespace
