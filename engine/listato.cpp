@@ -36,6 +36,18 @@ void Listato::Accoda(std::string_view riga)
     testo.append(riga).append(1, '\n');
 }
 
+std::array<VoceConfronto, 5> Confronto(const Piano& piano)
+{
+    const double differenza = piano.interessiOriginali - piano.totaleInteressi;
+    return {{
+        {"INTERESSI PIANO ORIGINALE", piano.interessiOriginali},
+        {"INTERESSI CON LE VARIAZIONI", piano.totaleInteressi},
+        {"DIFFERENZA INTERESSI", differenza},
+        {"PENALE", piano.penale},
+        {"RISPARMIO NETTO", differenza - piano.penale},
+    }};
+}
+
 std::string TestoEvento(const EventoPiano& evento)
 {
     const std::string dopo = " DOPO LA RATA " + std::to_string(evento.dopoRata);
@@ -95,17 +107,11 @@ Listato ComponiListato(const Piano& piano)
     }
     if (!piano.eventi.empty()) {
         listato.Accoda(" ");
-        const std::pair<std::string_view, double> confronto[] = {
-            {"INTERESSI PIANO ORIGINALE", piano.interessiOriginali},
-            {"INTERESSI CON LE VARIAZIONI", piano.totaleInteressi},
-            {"DIFFERENZA INTERESSI", piano.interessiOriginali - piano.totaleInteressi},
-            {"PENALE", piano.penale},
-            {"RISPARMIO NETTO", piano.interessiOriginali - piano.totaleInteressi - piano.penale},
-        };
+        const auto confronto = Confronto(piano);
         for (const auto& [etichetta, valore] : confronto) {
             listato.Accoda(Riga()
                                .Scrivi(etichetta)
-                               .Spazi(confronto[1].first.size() - etichetta.size())
+                               .Spazi(confronto[1].etichetta.size() - etichetta.size())
                                .Scrivi(" : ")
                                .Tabulasin(ImportoOZero(valore), 15)
                                .Testo());

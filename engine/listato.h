@@ -5,6 +5,7 @@
 
 #include "engine/piano.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -41,6 +42,15 @@ private:
 // it (TestoEvento, behind six spaces), and after the rows a blank line and
 // the comparison with the plan itself.
 Listato ComponiListato(const Piano& piano);
+
+// A simulated plan against the plan itself: INTERESSI PIANO ORIGINALE,
+// INTERESSI CON LE VARIAZIONI, DIFFERENZA INTERESSI, PENALE, RISPARMIO
+// NETTO.
+struct VoceConfronto {
+    std::string_view etichetta;
+    double valore;
+};
+std::array<VoceConfronto, 5> Confronto(const Piano& piano);
 
 // "ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 60: NUOVA RATA 1.035" and the
 // like.

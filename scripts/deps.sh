@@ -4,8 +4,10 @@
 # build and run every test). Safe to run again: it installs only what is missing.
 set -euo pipefail
 
-# libcups2-dev: the printout goes to the print service through libcups.
-pacchetti=(cmake make g++ qt6-base-dev libcups2-dev qt6-translations-l10n fonts-liberation2)
+# libcups2-dev: the printout goes to the print service through libcups;
+# qt6-charts-dev: the charts of the plan and of its simulations (its CMake
+# files need libqt6opengl6-dev, which it does not depend on).
+pacchetti=(cmake make g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libcups2-dev qt6-translations-l10n fonts-liberation2)
 for scopo in "$@"; do
     case "$scopo" in
         run) ;;

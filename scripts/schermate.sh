@@ -34,7 +34,7 @@ foto pagina-risultato
 # The costs' window, from the listing's context menu (its last entry), with
 # the example of the README typed in.
 xdotool mousemove --window "$finestra" 300 200 click 1
-xdotool key Menu Up Return
+xdotool key Menu Up Up Up Up Return
 costi=$(xdotool search --sync --onlyvisible --name "Costi, TAEG" | head -1)
 xdotool windowactivate --sync "$costi"
 xdotool type --delay 40 "1500"
@@ -45,6 +45,21 @@ xdotool type --delay 40 "2,5"
 xdotool key Tab
 sleep 0.4
 import -frame -window "$costi" docs/costi.png
+xdotool key Escape
+# The simulation: 20.000 repaid after the fifth installment, then its chart.
+xdotool windowactivate --sync "$finestra"
+xdotool mousemove --window "$finestra" 300 200 click 1
+xdotool key Menu Up Up Up Return
+evento=$(xdotool search --sync --onlyvisible --name "Estinzione anticipata" | head -1)
+xdotool windowactivate --sync "$evento"
+xdotool type --delay 40 "20000"
+xdotool key Return
+simulazione=$(xdotool search --sync --onlyvisible --name "^Simulazione$" | head -1)
+sleep 0.6
+import -frame -window "$simulazione" docs/simulazione.png
+xdotool key alt+g
+sleep 0.6
+import -frame -window "$simulazione" docs/grafico.png
 kill $programma
 
 build/app/pianoamm-cli --importo 100000 --numero-rate 120 --tasso 5 --cadenza mensile --data 31/01/2008 \

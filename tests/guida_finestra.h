@@ -9,6 +9,7 @@
 #include "ui/main/link_sito.h"
 #include "ui/splash/frm_splash.h"
 
+#include <QtCharts>
 #include <QtPrintSupport>
 #include <QtTest>
 #include <QtWidgets>

@@ -178,6 +178,42 @@ private slots:
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgCosti"));
     }
 
+    // What if: the event's editor refuses, with the reason, what the plan
+    // cannot take; the simulation follows; the charts open from the menu.
+    void simulazione()
+    {
+        AiRisultati();
+        lista()->setCurrentRow(15);  // the fifth installment
+        Rispondi({"Simula estinzione anticipata…"});
+        attese << [this](QWidget* editor) {
+            auto* importo = editor->findChild<QLineEdit*>("txtValore");
+            auto* ok = editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            Scrivi(importo, "200000");
+            visti << editor->findChild<QLabel*>("lblMotivo")->text() + (ok->isEnabled() ? " sì" : " no");
+            Scrivi(importo, "20000");
+            ok->click();
+        };
+        ApriMenu(false, {});
+        QCOMPARE(visti,
+                 QStringList("L'estinzione dopo la rata 5 (200.000,00) supera il debito residuo (56.067,71). no"));
+        auto* d = frm->findChild<QDialog*>("DlgSimulazione");
+        QVERIFY(d && d->isVisible() && !d->isModal());
+        QCOMPARE(d->findChild<QListWidget*>("listaSimulata")->item(16)->text(),
+                 "      ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 5: NUOVA RATA 8.331");
+        QCOMPARE(d->findChild<QLabel*>("lblRisparmio")->text(), "3.098,62");
+        QCOMPARE(d->findChildren<QChartView*>().size(), 2);
+        Rispondi({"Grafico del piano…"});
+        attese << [this](QWidget* grafico) {
+            for (const auto* serie : grafico->findChildren<QChartView*>().at(0)->chart()->series())
+                visti << serie->name() + (serie->isVisible() ? " sì" : " no");
+            grafico->close();
+        };
+        ApriMenu(false, {});
+        QCOMPARE(visti.mid(1), QStringList({"Piano sì", "Simulazione no"}));
+        c("cmdIndietro")->click();
+        QTRY_VERIFY(!frm->findChild<QDialog*>("DlgSimulazione"));
+    }
+
     void campi_data() { Casi(Campi); }
     void campi()
     {

@@ -55,7 +55,7 @@ TEST(Scenario, EventiERegoleDelPiano)
         EXPECT_EQ(piano.interessiOriginali, originale.totaleInteressi);
         // The plan's rows up to the first event; then the debt runs on,
         // early repayments included, and ends at zero.
-        const std::size_t primo = static_cast<std::size_t>(piano.eventi.front().dopoRata);
+        const auto primo = static_cast<std::size_t>(piano.eventi.front().dopoRata);
         for (std::size_t k = 0; k < primo; ++k) {
             EXPECT_EQ(piano.righe[k].quotaInteressi, originale.righe[k].quotaInteressi) << contesto;
             EXPECT_EQ(piano.righe[k].debitoResiduo, originale.righe[k].debitoResiduo) << contesto;

@@ -7,13 +7,19 @@
 #include "print/stampa.h"
 #include "print/stampa_cups.h"
 #include "ui/main/dlg_interessi_anno.h"
+#include "ui/main/grafico_piano.h"
 
+#include <QBuffer>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <functional>
@@ -89,6 +95,40 @@ void CopiaRighe(const pianoamm::Listato& listato, QList<int> righe)
     for (const int riga : righe)
         testo += TestoQt(listato[static_cast<std::size_t>(riga)]) + QLatin1Char('\n');
     QGuiApplication::clipboard()->setText(testo);
+}
+
+void SalvaImmagine(QWidget* finestra, const QPixmap& immagine)
+{
+    const std::string percorso = ChiediFile(finestra, QStringLiteral("Salva immagine"), QStringLiteral("grafico.png"),
+                                            QStringLiteral("Immagini PNG (*.png)"));
+    if (percorso.empty())
+        return;
+    QByteArray png;
+    QBuffer memoria(&png);
+    memoria.open(QIODevice::WriteOnly);
+    immagine.save(&memoria, "PNG");
+    Salva(finestra, [&] {
+        pianoamm::ScriviFileSicuro(percorso, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    });
+}
+
+void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano)
+{
+    QDialog dialogo(finestra);
+    dialogo.setObjectName(QStringLiteral("DlgGrafico"));
+    dialogo.setWindowTitle(QStringLiteral("Grafico del piano"));
+    auto* grafico = new GraficoPiano(&dialogo);
+    grafico->MostraPiano(piano);
+    auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Close, &dialogo);
+    bottoni->button(QDialogButtonBox::Close)->setText(QStringLiteral("Chiudi"));
+    QObject::connect(bottoni->addButton(QStringLiteral("Salva &immagine…"), QDialogButtonBox::ActionRole),
+                     &QPushButton::clicked, &dialogo, [&] { SalvaImmagine(&dialogo, grafico->grab()); });
+    QObject::connect(bottoni, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    auto* impaginazione = new QVBoxLayout(&dialogo);
+    impaginazione->addWidget(grafico, 1);
+    impaginazione->addWidget(bottoni);
+    dialogo.resize(820, 420);
+    dialogo.exec();
 }
 
 void MostraInteressiPerAnno(QWidget* finestra, const pianoamm::Piano& piano)

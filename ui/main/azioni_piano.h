@@ -13,6 +13,7 @@
 
 #include <string>
 
+class QPixmap;
 class QWidget;
 
 // After asking, on the default printer; where there is none, or the print
@@ -28,6 +29,12 @@ void SalvaCsv(QWidget* finestra, const QString& nome, const std::string& csv);
 // The listing's lines numbered righe, in listing order, or all of them when
 // none is given, to the clipboard.
 void CopiaRighe(const pianoamm::Listato& listato, QList<int> righe);
+
+// A picture, to a PNG file the user chooses.
+void SalvaImmagine(QWidget* finestra, const QPixmap& immagine);
+
+// The plan's charts, in a dialog.
+void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano);
 
 // The interest, capital and total paid in each calendar year, in a dialog.
 void MostraInteressiPerAnno(QWidget* finestra, const pianoamm::Piano& piano);

@@ -17,6 +17,8 @@
 #include <QMessageBox>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // Courier New where present, its metric twin Liberation Mono where not, and
@@ -118,6 +120,14 @@ void PaginaRisultato::MenuContestuale(const QPoint& punto)
     menu.addSeparator();
     menu.addAction(QStringLiteral("Interessi per anno…"), this, [this] { MostraInteressiPerAnno(this, *piano); });
     menu.addAction(QStringLiteral("Costi, TAEG e detrazione…"), this, &PaginaRisultato::MostraCosti);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Simula estinzione anticipata…"), this, [this] {
+        Simula(pianoamm::Estinzione{1, 1000.0});
+    });
+    menu.addAction(QStringLiteral("Simula variazione di tasso…"), this, [this] {
+        Simula(pianoamm::Variazione{1, piano->mutuo.tassoAnnuo});
+    });
+    menu.addAction(QStringLiteral("Grafico del piano…"), this, [this] { MostraGrafico(this, *piano); });
     menu.exec(listaPiano->viewport()->mapToGlobal(punto));
 }
 
@@ -132,9 +142,26 @@ void PaginaRisultato::MostraCosti()
     dlgCosti->activateWindow();
 }
 
+void PaginaRisultato::Simula(EventoSimulato evento)
+{
+    // After the installment on the selected line, where there is one.
+    const int riga = listaPiano->currentRow() - static_cast<int>(pianoamm::RigheIntestazione) + 1;
+    const int dopoRata = std::clamp(riga, 1, std::max(1, static_cast<int>(piano->righe.size()) - 1));
+    std::visit([dopoRata](auto& e) { e.dopoRata = dopoRata; }, evento);
+    if (!dlgSimulazione) {
+        dlgSimulazione = new DlgSimulazione(*piano, this);
+        dlgSimulazione->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    dlgSimulazione->show();
+    dlgSimulazione->raise();
+    dlgSimulazione->Aggiungi(evento);
+}
+
 void PaginaRisultato::hideEvent(QHideEvent* evento)
 {
-    if (dlgCosti)
-        dlgCosti->close();
+    for (QDialog* dialogo : std::initializer_list<QDialog*>{dlgCosti, dlgSimulazione}) {
+        if (dialogo)
+            dialogo->close();
+    }
     QWidget::hideEvent(evento);
 }

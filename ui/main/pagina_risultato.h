@@ -3,6 +3,7 @@
 #include "engine/listato.h"
 #include "engine/piano.h"
 #include "ui/main/dlg_costi.h"
+#include "ui/main/dlg_simulazione.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -13,7 +14,8 @@ class QListWidget;
 
 // The wizard's last page: the plan's listing, with the buttons to print it
 // and to visit the maker's site, and a context menu to copy, save, export
-// and sum it by year, and to work out its costs. Everything it does reads
+// and sum it by year, to work out its costs, to chart it and to simulate
+// early repayments and rate changes. Everything it does reads
 // the plan it computed last.
 class PaginaRisultato : public QWidget {
     Q_OBJECT
@@ -33,6 +35,9 @@ private:
     void StampaPiano();
     void MenuContestuale(const QPoint& punto);
     void MostraCosti();
+    // Opens the simulation, with a new event of evento's kind after the
+    // selected installment.
+    void Simula(EventoSimulato evento);
 
     QListWidget* listaPiano;
     // None while the list is empty.
@@ -41,4 +46,5 @@ private:
     // Typed in the costs' window, kept for the session.
     DlgCosti::Valori valoriCosti;
     QPointer<DlgCosti> dlgCosti;
+    QPointer<DlgSimulazione> dlgSimulazione;
 };

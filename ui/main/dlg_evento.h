@@ -1,0 +1,44 @@
+#pragma once
+
+#include "engine/piano.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+#include <variant>
+
+class CampoNumerico;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+using EventoSimulato = std::variant<pianoamm::Estinzione, pianoamm::Variazione>;
+
+// One event of a simulation as the user writes it: an early repayment or a
+// rate change after an installment. OK is enabled only while verifica finds
+// nothing wrong with it; else its reason is shown.
+class DlgEvento : public QDialog {
+    Q_OBJECT
+
+public:
+    using Verifica = std::function<std::optional<QString>(const EventoSimulato&)>;
+
+    DlgEvento(const EventoSimulato& evento, int ultimaRata, Verifica controllo, QWidget* parent);
+
+    EventoSimulato Evento() const;
+
+private:
+    void Controlla();
+
+    bool estinzione;
+    Verifica verifica;
+    QSpinBox* spnRata;
+    CampoNumerico* txtValore;  // the amount repaid, or the new rate
+    QCheckBox* chkTutto = nullptr;
+    QRadioButton* optDurata = nullptr;
+    QLabel* lblMotivo;
+    QPushButton* cmdOk;
+};
