@@ -15,11 +15,13 @@ std::string EsportaCsv(const Piano& piano)
     righe.reserve(piano.righe.size() + 1);
     for (const RigaPiano& riga : piano.righe) {
         righe.push_back({std::to_string(riga.numero), FormatoData(riga.scadenza)});
-        for (const double valore : {riga.quotaInteressi, riga.quotaCapitale, riga.rata, riga.debitoResiduo})
+        // A simulated row's installment is what it pays.
+        const double rata = simulato ? riga.quotaInteressi + riga.quotaCapitale : piano.rata;
+        for (const double valore : {riga.quotaInteressi, riga.quotaCapitale, rata, riga.debitoResiduo})
             righe.back().push_back(FormatoDecimali(valore, 2, false));
         if (simulato) {
-            righe.back().push_back(FormatoDecimali(riga.rimborso, 2, false));
-            righe.back().push_back(FormatoDecimali(riga.tassoAnnuo, 3, false));
+            righe.back().push_back(FormatoDecimali(RimborsoDopo(piano, riga.numero), 2, false));
+            righe.back().push_back(FormatoDecimali(TassoDellaRata(piano, riga.numero), 3, false));
         }
     }
     return CsvDi(righe);
@@ -41,13 +43,14 @@ std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano)
     std::vector<AnnoPiano> anni;
     AnnoPiano totali;
     for (const RigaPiano& riga : piano.righe) {
+        const double rimborso = piano.eventi.empty() ? 0 : RimborsoDopo(piano, riga.numero);
         if (anni.empty() || anni.back().anno != riga.scadenza.anno)
             anni.push_back(AnnoPiano{riga.scadenza.anno, 0, 0, 0, 0});
         for (AnnoPiano* anno : {&anni.back(), &totali}) {
             anno->rate += 1;
             anno->interessi += riga.quotaInteressi;
-            anno->capitale += riga.quotaCapitale + riga.rimborso;
-            anno->totale += riga.quotaInteressi + riga.quotaCapitale + riga.rimborso;
+            anno->capitale += riga.quotaCapitale + rimborso;
+            anno->totale += riga.quotaInteressi + riga.quotaCapitale + rimborso;
         }
     }
     anni.push_back(totali);

@@ -2,6 +2,8 @@
 
 #include "engine/formato.h"
 
+#include <cmath>
+
 namespace pianoamm {
 
 namespace {
@@ -96,12 +98,26 @@ Listato ComponiListato(const Piano& piano)
     // Rows show the first installment unless an event changed it.
     const std::string rata = FormatoImporto(piano.rata);
     auto evento = piano.eventi.begin();
+    // What the row pays; after an event it may be another installment.
+    const auto colonnaRata = [&](Riga& riga, const RigaPiano& r) -> Riga& {
+        const double pagato = r.quotaInteressi + r.quotaCapitale;
+        return piano.eventi.empty() || std::fabs(pagato - piano.rata) < 1e-6 ? riga.Tabulasin(rata, 12)
+                                                                             : riga.Importo(pagato, 12);
+    };
     for (const RigaPiano& r : piano.righe) {
-        Riga riga;
-        riga.Tabulasin(std::to_string(r.numero), 2).Spazi(4).Scrivi(FormatoData(r.scadenza)).Spazi(2);
-        riga.Importo(r.quotaInteressi, 12).Spazi(1).Importo(r.quotaCapitale, 12).Spazi(1);
-        r.rata == piano.rata ? riga.Tabulasin(rata, 12) : riga.Importo(r.rata, 12);
-        listato.Accoda(riga.Spazi(1).Importo(r.debitoResiduo, 13).Testo());
+        listato.Accoda(colonnaRata(Riga()
+                                       .Tabulasin(std::to_string(r.numero), 2)
+                                       .Spazi(4)
+                                       .Scrivi(FormatoData(r.scadenza))
+                                       .Spazi(2)
+                                       .Importo(r.quotaInteressi, 12)
+                                       .Spazi(1)
+                                       .Importo(r.quotaCapitale, 12)
+                                       .Spazi(1),
+                                   r)
+                           .Spazi(1)
+                           .Importo(r.debitoResiduo, 13)
+                           .Testo());
         for (; evento != piano.eventi.end() && evento->dopoRata == r.numero; ++evento)
             listato.Accoda("      " + TestoEvento(*evento));
     }

@@ -125,11 +125,8 @@ private:
             frazioni -= 1;
             interessi += 1;
         }
-        double pagato = rata;
         double capitale = debito;
-        if (k == numeroRate && ultimaRidotta) {
-            pagato = debito + interessi;
-        } else {
+        if (k != numeroRate || !ultimaRidotta) {
             if (k == numeroRate)
                 interessi = rata - debito;
             capitale = rata - interessi;
@@ -142,7 +139,7 @@ private:
         }
         piano.totaleInteressi += interessi;
         piano.righe.push_back({k, AggiungiMese(mutuo.erogazione, 12 / ratePerAnno * k), interessi, capitale,
-                               mutuo.importo - (capitaleRimborsato + capitale), pagato, tassoAnnuo});
+                               mutuo.importo - (capitaleRimborsato + capitale)});
         capitaleRimborsato += capitale;
     }
 
@@ -159,7 +156,6 @@ private:
             throw ErrorePiano("L'estinzione " + Rata(k) + " (" + FormatoDecimali(importo, 2, true)
                               + ") supera il debito residuo (" + FormatoDecimali(debito, 2, true) + ").");
         }
-        piano.righe.back().rimborso += importo;
         capitaleRimborsato += importo;
         piano.penale += importo * scenario.penale / 100;
         const bool durata = estinzione.riduzione == Riduzione::Durata;
@@ -207,6 +203,22 @@ double RataMutuo(double importo, int numeroRate, double tassoPeriodo)
     if (tassoPeriodo == 0)
         return importo / numeroRate;
     return (importo * tassoPeriodo) / (1 - std::pow(1 + tassoPeriodo, -static_cast<double>(numeroRate)));
+}
+
+double RimborsoDopo(const Piano& piano, int numero)
+{
+    double rimborso = 0;
+    for (const EventoPiano& evento : piano.eventi)
+        rimborso += evento.dopoRata == numero && evento.tipo != TipoEvento::Variazione ? evento.importo : 0;
+    return rimborso;
+}
+
+double TassoDellaRata(const Piano& piano, int numero)
+{
+    double tasso = piano.mutuo.tassoAnnuo;
+    for (const EventoPiano& evento : piano.eventi)
+        tasso = evento.dopoRata < numero && evento.tipo == TipoEvento::Variazione ? evento.tassoAnnuo : tasso;
+    return tasso;
 }
 
 Piano PianoAmm(const Mutuo& mutuo)

@@ -29,11 +29,6 @@ struct RigaPiano {
     double quotaInteressi = 0;
     double quotaCapitale = 0;
     double debitoResiduo = 0;  // after the installment, before any early repayment
-    // What the row pays: the installment in force, less on the last row of
-    // a plan shortened by an early repayment.
-    double rata = 0;
-    double tassoAnnuo = 0;  // in force for this row, percent
-    double rimborso = 0;    // capital repaid early on this row's due date
 };
 
 // What happened to a simulated plan after one of its rows (scenario.h).
@@ -97,6 +92,13 @@ struct Scenario {
 };
 
 inline constexpr Limite LimitePenale{0, 99, 2, "il tasso della penale"};
+
+// What a simulated plan's events make of its row numero: the capital
+// repaid early on its due date (0 for none), and the annual rate in force
+// for it. Rows stay small, without them: the plan itself is built by the
+// thousand.
+double RimborsoDopo(const Piano& piano, int numero);
+double TassoDellaRata(const Piano& piano, int numero);
 
 // The plan with the scenario's events, in row order (at one row the
 // repayment first). Rows before an event are the plan's; after it the

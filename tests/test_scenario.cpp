@@ -64,13 +64,16 @@ TEST(Scenario, EventiERegoleDelPiano)
         for (std::size_t k = 0; k < righe; ++k) {
             const RigaPiano& r = piano.righe[k];
             const double prima =
-                k == 0 ? mutuo.importo : piano.righe[k - 1].debitoResiduo - piano.righe[k - 1].rimborso;
+                k == 0 ? mutuo.importo : piano.righe[k - 1].debitoResiduo - RimborsoDopo(piano, static_cast<int>(k));
             EXPECT_NEAR(prima - r.quotaCapitale, r.debitoResiduo, 1e-6) << contesto << " riga " << k + 1;
-            EXPECT_NEAR(r.quotaInteressi + r.quotaCapitale, r.rata, 1e-6) << contesto << " riga " << k + 1;
-            capitale += r.quotaCapitale + r.rimborso;
+            capitale += r.quotaCapitale + RimborsoDopo(piano, r.numero);
         }
-        EXPECT_NEAR(piano.righe.back().debitoResiduo - piano.righe.back().rimborso, 0, 1e-6) << contesto;
+        EXPECT_NEAR(piano.righe.back().debitoResiduo - RimborsoDopo(piano, static_cast<int>(righe)), 0, 1e-6)
+            << contesto;
         EXPECT_NEAR(InteressiPerAnno(piano).back().capitale, mutuo.importo, 1e-6) << contesto;
+        // The last row pays at most the installment: less after a shortening.
+        const RigaPiano& ultima = piano.righe.back();
+        EXPECT_LE(ultima.quotaInteressi + ultima.quotaCapitale, piano.eventi.back().nuovaRata + 1e-9) << contesto;
         EXPECT_NEAR(capitale, mutuo.importo, 1e-6) << contesto;
     }
 }
@@ -94,6 +97,8 @@ TEST(Scenario, ListatoConEventiEConfronto)
         {S({E(60, std::nullopt)}), "ESTINZIONE TOTALE DI 56.205 DOPO LA RATA 60"},
         {S({}, {{60, 7}}), "NUOVO TASSO % ANNUALE 7,000 DALLA RATA 61: NUOVA RATA 1.113"},
     };
+    const Piano variato = Simula(Cento, S({}, {{60, 7}}));
+    EXPECT_EQ(TassoDellaRata(variato, 60) * 10 + TassoDellaRata(variato, 61), 57);
     for (const auto& [scenario, riga] : righe)
         EXPECT_EQ(ComponiListato(Simula(Cento, scenario))[RigheIntestazione + 60], std::string(6, ' ') + riga);
     EXPECT_NE(

@@ -38,10 +38,11 @@ QList<QPointF> Debito(const pianoamm::Piano& piano)
     const std::size_t passo = std::max<std::size_t>(1, piano.righe.size() / 250);
     for (const pianoamm::RigaPiano& riga : piano.righe) {
         const auto numero = static_cast<std::size_t>(riga.numero);
-        if (numero % passo == 0 || numero == piano.righe.size() || riga.rimborso != 0)
+        const double rimborso = pianoamm::RimborsoDopo(piano, riga.numero);
+        if (numero % passo == 0 || numero == piano.righe.size() || rimborso != 0)
             punti.append({static_cast<double>(riga.numero), riga.debitoResiduo});
-        if (riga.rimborso != 0)
-            punti.append({static_cast<double>(riga.numero), riga.debitoResiduo - riga.rimborso});
+        if (rimborso != 0)
+            punti.append({static_cast<double>(riga.numero), riga.debitoResiduo - rimborso});
     }
     return punti;
 }
