@@ -9,6 +9,24 @@ foreach(lato 16 32 48 64 128 256)
             RENAME pianoamm.png)
 endforeach()
 
+# The manual pages, the changelog, the copyright and the software centre's
+# entry. Pages and changelog go compressed, as Debian keeps them.
+set(compressi)
+foreach(sorgente packaging/man/pianoamm.1 packaging/man/pianoamm-cli.1 packaging/changelog)
+    cmake_path(GET sorgente FILENAME nome)
+    set(uscita ${CMAKE_BINARY_DIR}/compressi/${nome}.gz)
+    add_custom_command(OUTPUT ${uscita}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/compressi
+                       COMMAND sh -c "gzip -9nc \"$1\" >\"$2\"" gzip ${PROJECT_SOURCE_DIR}/${sorgente} ${uscita}
+                       DEPENDS ${sorgente} VERBATIM)
+    list(APPEND compressi ${uscita})
+endforeach()
+add_custom_target(pianoamm-compressi ALL DEPENDS ${compressi})
+install(FILES ${CMAKE_BINARY_DIR}/compressi/pianoamm.1.gz ${CMAKE_BINARY_DIR}/compressi/pianoamm-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/compressi/changelog.gz packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES packaging/it.pianoamm.PianoAmm.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pianoamm)
 set(CPACK_PACKAGE_VENDOR "pianoamm")

@@ -157,13 +157,15 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const pianoamm::Piano& piano, bo
 
     const bool stampe = !opzioni.pdf.empty() || opzioni.stampa;
     // The listing is shown only when no other output takes its place.
-    const bool mostraListato = !opzioni.aiuto && blocchi.empty() && opzioni.csv.empty() && !stampe;
+    const bool mostraListato = !opzioni.aiuto && !opzioni.versione && blocchi.empty() && opzioni.csv.empty() && !stampe;
     const pianoamm::Listato listato = stampe || mostraListato ? pianoamm::ComponiListato(piano) : pianoamm::Listato();
     if (stampe) {
         if (const int esito = Stampe(opzioni, listato.Testo()); esito != 0)
             return esito;
     }
-    if (opzioni.aiuto)
+    if (opzioni.versione)
+        ScriviUscita("pianoamm-cli " PIANOAMM_VERSIONE "\n", uscitaChiusa);
+    else if (opzioni.aiuto)
         ScriviUscita(pianoamm::UsoCli(), uscitaChiusa);
     else if (!blocchi.empty())
         ScriviUscita(blocchi, uscitaChiusa);
@@ -183,7 +185,7 @@ int main(int argc, char* argv[])
     pianoamm::Piano piano;
     try {
         opzioni = pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi());
-        if (!opzioni.aiuto)
+        if (!opzioni.aiuto && !opzioni.versione)
             piano = pianoamm::Simula(opzioni.mutuo, opzioni.scenario);
     } catch (const pianoamm::ErrorePiano& errore) {
         std::cerr << "pianoamm-cli: " << errore.what() << '\n';

@@ -1,6 +1,8 @@
 // pianoamm: the window program. The splash picture is up from the start; the
 // main window is made behind it and shows once the picture has gone.
+// --help and --version answer on the terminal, with no window.
 
+#include "print/file_sicuro.h"
 #include "ui/main/frm_main.h"
 #include "ui/splash/frm_splash.h"
 
@@ -9,8 +11,49 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view Uso = "Uso: pianoamm [--help | --version]\n"
+                                 "\n"
+                                 "Apre la finestra del piano d'ammortamento a rata fissa (metodo francese):\n"
+                                 "i dati del finanziamento, la cadenza delle rate e il piano, da stampare,\n"
+                                 "salvare in PDF o esportare in CSV, con i costi, il TAEG, la detrazione\n"
+                                 "degli interessi e le simulazioni di estinzione anticipata e di variazione\n"
+                                 "di tasso.\n"
+                                 "\n"
+                                 "  --help      mostra questo aiuto\n"
+                                 "  --version   mostra la versione\n"
+                                 "\n"
+                                 "Per gli script c'è pianoamm-cli (pianoamm-cli --help).\n";
+
+// 0 when the text went out whole, else 1 with the reason told. Some files
+// report a failed write only when closed.
+int Rispondi(std::string_view testo)
+{
+    if (pianoamm::ScriviTutto(STDOUT_FILENO, testo) && (::close(STDOUT_FILENO) == 0 || errno == EINTR))
+        return 0;
+    const std::string motivo = pianoamm::MotivoErrore(errno);
+    std::fprintf(stderr, "pianoamm: impossibile scrivere sullo standard output: %s.\n", motivo.c_str());
+    return 1;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argomento = argv[i];
+        if (argomento == "--help" || argomento == "-h")
+            return Rispondi(Uso);
+        if (argomento == "--version")
+            return Rispondi("pianoamm " PIANOAMM_VERSIONE "\n");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Piano d'ammortamento"));
     // The program speaks Italian whatever the desktop's language: Qt's own

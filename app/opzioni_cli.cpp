@@ -201,6 +201,7 @@ std::string UsoCli()
              "  --penale P           penale sui rimborsi anticipati, in percentuale (0)\n"
              "  --variazione N:TASSO dalla rata N+1 il tasso annuo è TASSO\n"
              "  --help               mostra questo aiuto\n"
+             "  --version            mostra la versione\n"
              "\n"
              "Con --pdf, --csv, --stampa, --per-anno, --taeg o --detrazione il piano non viene\n"
              "mostrato. --taeg, --detrazione e --per-anno si possono unire: escono in\n"
@@ -220,9 +221,9 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
     OpzioniCli opzioni;
     for (std::size_t i = 0; i < argomenti.size(); ++i) {
         std::string_view nome = argomenti[i];
-        if (nome == "--help" || nome == "-h") {
+        if (nome == "--help" || nome == "-h" || nome == "--version") {
             OpzioniCli aiuto;
-            aiuto.aiuto = true;
+            (nome == "--version" ? aiuto.versione : aiuto.aiuto) = true;
             return aiuto;
         }
         std::optional<std::string_view> valore;

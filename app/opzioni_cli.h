@@ -12,6 +12,7 @@ namespace pianoamm {
 
 struct OpzioniCli {
     bool aiuto = false;
+    bool versione = false;
     Mutuo mutuo;
     // Outputs in place of the listing: the printout as a PDF file or on a
     // print queue (stampante; empty for the default queue), the schedule as

@@ -14,9 +14,10 @@ for scopo in "$@"; do
         # The real print test runs a print service of its own (cups), and
         # the printouts are read back with poppler's tools.
         # clang-format and clang-tidy check the sources; dpkg-dev builds the
-        # Debian package.
+        # Debian package, which lintian, desktop-file-validate and appstreamcli
+        # check.
         test) pacchetti+=(libgtest-dev libbenchmark-dev cups poppler-utils
-                          clang-format clang-tidy dpkg-dev) ;;
+                          clang-format clang-tidy dpkg-dev lintian desktop-file-utils appstream) ;;
         *) echo "deps.sh: scopo sconosciuto: $scopo" >&2; exit 2 ;;
     esac
 done
