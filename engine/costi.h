@@ -50,16 +50,18 @@ std::array<VoceCosto, 4> VociCostoCredito(const CostoCredito& costo);
 // "TAN : 3,50 %" and the like, a line each, the labels aligned.
 std::string TestoCostoCredito(const CostoCredito& costo);
 
+// The yearly limits the law sets: for buying the main home, for building it.
+inline constexpr double LimiteAbitazione = 4000;
+inline constexpr double LimiteCostruzione = 2582.28;
+
 // Interest on a mortgage for the main home: 19 % of the interest and
 // accessory charges of each year, up to a limit shared by the co-borrowers,
 // for the borrower's share.
 struct RegoleDetrazione {
-    double quota = 100;    // the borrower's share, percent
-    double limite = 4000;  // a year's cap on interest and charges
+    double quota = 100;                // the borrower's share, percent
+    double limite = LimiteAbitazione;  // a year's cap on interest and charges
 };
 
-inline constexpr double LimiteAbitazione = 4000;
-inline constexpr double LimiteCostruzione = 2582.28;
 inline constexpr Limite LimiteQuota{0.01, 100, 2, "il valore della quota"};
 inline constexpr Limite LimiteDetraibile{0.01, 999999999, 2, "il limite di spesa detraibile"};
 
