@@ -1,6 +1,7 @@
 // pianoamm: the window program. The splash picture is up from the start; the
 // main window is made behind it and shows once the picture has gone.
-// --help and --version answer on the terminal, with no window.
+// --help and --version answer on the terminal, with no window; any other
+// argument is refused (exit status 2), and no display is exit status 1.
 
 #include "print/file_sicuro.h"
 #include "ui/main/frm_main.h"
@@ -9,12 +10,14 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -43,18 +46,64 @@ int Rispondi(std::string_view testo)
     return 1;
 }
 
+// Before a window can open: with no display to reach, Qt's platform plugin
+// fails with a fatal message in English and aborts. Its messages while the
+// application is made are held back; a fatal one becomes one Italian line
+// and exit status 1, the others are told once the application exists.
+QStringList* trattenuti = nullptr;
+
+void TrattieniMessaggi(QtMsgType tipo, const QMessageLogContext& contesto, const QString& messaggio)
+{
+    if (tipo != QtFatalMsg) {
+        trattenuti->append(qFormatLogMessage(tipo, contesto, messaggio));
+        return;
+    }
+    std::fputs("pianoamm: impossibile aprire la finestra: lo schermo non è raggiungibile.\n", stderr);
+    std::_Exit(1);
+}
+
+bool SchermoDisponibile()
+{
+    const QByteArray piattaforma = qgetenv("QT_QPA_PLATFORM");
+    if (!piattaforma.isEmpty() && !piattaforma.startsWith("xcb") && !piattaforma.startsWith("wayland"))
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    std::string_view risposta;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argomento = argv[i];
-        if (argomento == "--help" || argomento == "-h")
-            return Rispondi(Uso);
-        if (argomento == "--version")
-            return Rispondi("pianoamm " PIANOAMM_VERSIONE "\n");
+        if (argomento == "--help" || argomento == "-h") {
+            risposta = risposta.empty() ? Uso : risposta;
+        } else if (argomento == "--version") {
+            risposta = risposta.empty() ? "pianoamm " PIANOAMM_VERSIONE "\n" : risposta;
+        } else {
+            std::fprintf(stderr, "pianoamm: argomento non riconosciuto: «%s».\n\n%s", argv[i], Uso.data());
+            return 2;
+        }
     }
-    QApplication app(argc, argv);
+    if (!risposta.empty())
+        return Rispondi(risposta);
+    if (!SchermoDisponibile()) {
+        std::fputs("pianoamm: impossibile aprire la finestra: nessuno schermo (DISPLAY o WAYLAND_DISPLAY non è "
+                   "impostata).\n",
+                   stderr);
+        return 1;
+    }
+    // Qt gets no arguments: a word on the command line is never one of its
+    // options.
+    int argcQt = 1;
+    QStringList messaggi;
+    trattenuti = &messaggi;
+    const QtMessageHandler precedente = qInstallMessageHandler(TrattieniMessaggi);
+    QApplication app(argcQt, argv);
+    qInstallMessageHandler(precedente);
+    for (const QString& messaggio : std::as_const(messaggi))
+        std::fprintf(stderr, "%s\n", qPrintable(messaggio));
     QApplication::setApplicationName(QStringLiteral("Piano d'ammortamento"));
     // The program speaks Italian whatever the desktop's language: Qt's own
     // buttons and dialogs ("Sì", "No", the file dialog) too, where Qt's

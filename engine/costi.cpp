@@ -17,11 +17,6 @@ long long Centesimi(double euro)
     return static_cast<long long>(std::floor(euro * 100 + 0.5 + 1e-6));
 }
 
-double Euro(long long centesimi)
-{
-    return static_cast<double>(centesimi) / 100;
-}
-
 // The fees and the tax, both paid at disbursement. Amount and tax rate have
 // two decimals each: the tax comes out exact in whole numbers.
 long long CentesimiIniziali(const Piano& piano, const Costi& costi)
@@ -144,7 +139,7 @@ std::vector<AnnoDetrazione> DetrazionePerAnno(const Piano& piano, const Costi& c
 {
     struct Anno {
         int anno;
-        double interessi;
+        long long interessi;
         long long oneri;
     };
     std::vector<Anno> anni;
@@ -156,24 +151,25 @@ std::vector<AnnoDetrazione> DetrazionePerAnno(const Piano& piano, const Costi& c
             break;
         if (anni.empty() || anni.back().anno != anno.anno)
             anni.push_back({anno.anno, 0, 0});
-        anni.back().interessi += anno.interessi;
+        anni.back().interessi += std::llround(anno.interessi * 100);
         anni.back().oneri += perRata * anno.rate;
     }
 
+    // In cents throughout, so that each row can be checked by hand and the
+    // totals are the sums of the rows.
+    const long long limite = Centesimi(regole.limite);
+    const long long quota = Centesimi(regole.quota);
     std::vector<AnnoDetrazione> righe;
-    AnnoDetrazione totali;
+    long long somme[4] = {};
     for (const Anno& anno : anni) {
-        const double spesa = anno.interessi + Euro(anno.oneri);
-        const long long detraibile = Centesimi(std::min(std::max(spesa, 0.0), regole.limite) * regole.quota / 100);
-        const AnnoDetrazione riga{anno.anno, anno.interessi, Euro(anno.oneri), Euro(detraibile),
-                                  Euro((detraibile * 19 + 50) / 100)};
-        righe.push_back(riga);
-        totali.interessi += riga.interessi;
-        totali.oneri += riga.oneri;
-        totali.importoDetraibile += riga.importoDetraibile;
-        totali.detrazione += riga.detrazione;
+        const long long spesa = std::clamp(anno.interessi + anno.oneri, 0LL, limite);
+        const long long detraibile = (spesa * quota + 5000) / 10000;
+        const long long valori[4] = {anno.interessi, anno.oneri, detraibile, (detraibile * 19 + 50) / 100};
+        for (int c = 0; c < 4; ++c)
+            somme[c] += valori[c];
+        righe.push_back({anno.anno, Euro(valori[0]), Euro(valori[1]), Euro(valori[2]), Euro(valori[3])});
     }
-    righe.push_back(totali);
+    righe.push_back({0, Euro(somme[0]), Euro(somme[1]), Euro(somme[2]), Euro(somme[3])});
     return righe;
 }
 

@@ -3,8 +3,41 @@
 #include "engine/formato.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace pianoamm {
+
+double Euro(long long centesimi)
+{
+    return static_cast<double>(centesimi) / 100;
+}
+
+std::vector<RigaCentesimi> RigheInCentesimi(const Piano& piano)
+{
+    const auto centesimi = [](double euro) { return std::llround(euro * 100); };
+    const long long importo = centesimi(piano.mutuo.importo);
+    std::vector<RigaCentesimi> righe;
+    righe.reserve(piano.righe.size());
+    double interessi = 0;
+    long long interessiPrima = 0;
+    long long pagatoPrima = 0;
+    for (const RigaPiano& riga : piano.righe) {
+        interessi += riga.quotaInteressi;
+        const double rimborso = piano.eventi.empty() ? 0 : RimborsoDopo(piano, riga.numero);
+        const long long interessiOra = centesimi(interessi);
+        const long long pagato = centesimi(piano.mutuo.importo - riga.debitoResiduo);
+        const long long rimborsato = centesimi(piano.mutuo.importo - riga.debitoResiduo + rimborso);
+        RigaCentesimi& r = righe.emplace_back();
+        r.interessi = interessiOra - interessiPrima;
+        r.capitale = pagato - pagatoPrima;
+        r.rata = r.interessi + r.capitale;
+        r.debito = importo - pagato;
+        r.rimborso = rimborsato - pagato;
+        interessiPrima = interessiOra;
+        pagatoPrima = rimborsato;
+    }
+    return righe;
+}
 
 std::string EsportaCsv(const Piano& piano)
 {
@@ -13,14 +46,15 @@ std::string EsportaCsv(const Piano& piano)
     if (simulato)
         righe[0].insert(righe[0].end(), {"Rimborso anticipato", "Tasso annuo"});
     righe.reserve(piano.righe.size() + 1);
-    for (const RigaPiano& riga : piano.righe) {
+    const std::vector<RigaCentesimi> centesimi = RigheInCentesimi(piano);
+    for (std::size_t k = 0; k < centesimi.size(); ++k) {
+        const RigaPiano& riga = piano.righe[k];
+        const RigaCentesimi& c = centesimi[k];
         righe.push_back({std::to_string(riga.numero), FormatoData(riga.scadenza)});
-        // A simulated row's installment is what it pays.
-        const double rata = simulato ? riga.quotaInteressi + riga.quotaCapitale : piano.rata;
-        for (const double valore : {riga.quotaInteressi, riga.quotaCapitale, rata, riga.debitoResiduo})
-            righe.back().push_back(FormatoDecimali(valore, 2, false));
+        for (const long long valore : {c.interessi, c.capitale, c.rata, c.debito})
+            righe.back().push_back(FormatoDecimali(Euro(valore), 2, false));
         if (simulato) {
-            righe.back().push_back(FormatoDecimali(RimborsoDopo(piano, riga.numero), 2, false));
+            righe.back().push_back(FormatoDecimali(Euro(c.rimborso), 2, false));
             righe.back().push_back(FormatoDecimali(TassoDellaRata(piano, riga.numero), 3, false));
         }
     }
@@ -40,21 +74,31 @@ std::string CsvDi(const Celle& righe)
 
 std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano)
 {
-    std::vector<AnnoPiano> anni;
-    AnnoPiano totali;
-    for (const RigaPiano& riga : piano.righe) {
-        const double rimborso = piano.eventi.empty() ? 0 : RimborsoDopo(piano, riga.numero);
-        if (anni.empty() || anni.back().anno != riga.scadenza.anno)
-            anni.push_back(AnnoPiano{riga.scadenza.anno, 0, 0, 0, 0});
-        for (AnnoPiano* anno : {&anni.back(), &totali}) {
-            anno->rate += 1;
-            anno->interessi += riga.quotaInteressi;
-            anno->capitale += riga.quotaCapitale + rimborso;
-            anno->totale += riga.quotaInteressi + riga.quotaCapitale + rimborso;
+    struct Somme {
+        int anno;
+        int rate;
+        long long interessi;
+        long long capitale;
+    };
+    std::vector<Somme> anni;
+    Somme totali{0, 0, 0, 0};
+    const std::vector<RigaCentesimi> centesimi = RigheInCentesimi(piano);
+    for (std::size_t k = 0; k < centesimi.size(); ++k) {
+        const int anno = piano.righe[k].scadenza.anno;
+        if (anni.empty() || anni.back().anno != anno)
+            anni.push_back({anno, 0, 0, 0});
+        for (Somme* somme : {&anni.back(), &totali}) {
+            somme->rate += 1;
+            somme->interessi += centesimi[k].interessi;
+            somme->capitale += centesimi[k].capitale + centesimi[k].rimborso;
         }
     }
     anni.push_back(totali);
-    return anni;
+    std::vector<AnnoPiano> risultato;
+    risultato.reserve(anni.size());
+    for (const Somme& s : anni)
+        risultato.push_back({s.anno, s.rate, Euro(s.interessi), Euro(s.capitale), Euro(s.interessi + s.capitale)});
+    return risultato;
 }
 
 Celle CellePerAnno(const std::vector<AnnoPiano>& anni, bool raggruppa)

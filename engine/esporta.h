@@ -13,6 +13,26 @@
 
 namespace pianoamm {
 
+// A row as the exports show it, in cents. Each value rounded on its own
+// would not add up: the running totals are rounded instead, and a row's
+// value is the step between two of them. Its installment is its interest
+// plus its capital, so it may be a cent off the plan's, which has more
+// decimals; the capital and the repayments add up to the amount, and the
+// debt is the amount less what was paid before it (the row's own repayment
+// comes after it).
+struct RigaCentesimi {
+    long long interessi = 0;
+    long long capitale = 0;
+    long long rata = 0;
+    long long debito = 0;
+    long long rimborso = 0;  // repaid early after the row
+};
+
+std::vector<RigaCentesimi> RigheInCentesimi(const Piano& piano);
+
+// Cents as the nearest double, which every formatting rounds back exactly.
+double Euro(long long centesimi);
+
 // UTF-8 with a byte-order mark, ";" between fields, "," as decimal mark, two
 // decimals, dates as GG/MM/AAAA, lines ended by CR LF: what an Italian
 // spreadsheet opens as it stands. A heading row, then one row per
@@ -29,7 +49,9 @@ struct AnnoPiano {
     double totale = 0;
 };
 
-// One row per calendar year of the due dates, in order, then the totals row.
+// One row per calendar year of the due dates, in order, then the totals row:
+// the sums of the exported rows, so interest plus capital is the total to the
+// cent.
 std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano);
 
 // The cells of a table, by rows: the heading first, the totals last.

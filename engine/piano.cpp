@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <tuple>
 
@@ -147,12 +148,13 @@ private:
     {
         const int k = estinzione.dopoRata;
         const double debito = Debito();
-        // Within half a cent of the debt left, a repayment is all of it.
-        const bool tutto = !estinzione.importo || std::fabs(*estinzione.importo - debito) < 0.005;
+        // Less than a cent left over, or asked for beyond the debt, would
+        // leave a plan of fractions of a cent: the repayment is all of it.
+        const bool tutto = !estinzione.importo || std::fabs(*estinzione.importo - debito) < 0.01 - 1e-7;
         const double importo = tutto ? debito : *estinzione.importo;
         if (!(importo > 0))
             throw ErrorePiano("L'importo dell'estinzione " + Rata(k) + " deve essere maggiore di zero.");
-        if (!tutto && importo > std::round(debito * 100) / 100) {
+        if (!tutto && importo > debito) {
             throw ErrorePiano("L'estinzione " + Rata(k) + " (" + FormatoDecimali(importo, 2, true)
                               + ") supera il debito residuo (" + FormatoDecimali(debito, 2, true) + ").");
         }
@@ -196,6 +198,33 @@ private:
     double frazioni = 0;  // cut-off interest fractions not yet paid back
 };
 
+// The rows after the first event, as shown to the cent: no share below
+// zero, no debt above the row before's (NaN fails every comparison).
+void ControllaAndamento(const Piano& piano)
+{
+    if (piano.eventi.empty())
+        return;
+    const auto centesimi = [](double euro) { return std::round(euro * 100); };
+    auto evento = piano.eventi.begin();
+    for (auto riga = piano.righe.begin() + piano.eventi.front().dopoRata; riga != piano.righe.end(); ++riga) {
+        const char* difetto = nullptr;
+        if (!(centesimi(riga->quotaInteressi) >= 0))
+            difetto = "la quota interessi sarebbe negativa";
+        else if (!(centesimi(riga->quotaCapitale) >= 0))
+            difetto = "la quota capitale sarebbe negativa";
+        else if (!(centesimi(riga->debitoResiduo) <= centesimi(std::prev(riga)->debitoResiduo)))
+            difetto = "il debito residuo crescerebbe";
+        while (std::next(evento) != piano.eventi.end() && std::next(evento)->dopoRata < riga->numero)
+            ++evento;
+        if (difetto != nullptr) {
+            throw ErrorePiano(
+                std::string(evento->tipo == TipoEvento::Variazione ? "La variazione di tasso " : "L'estinzione ")
+                + Rata(evento->dopoRata) + " rende il piano instabile: alla rata " + std::to_string(riga->numero) + " "
+                + difetto + ".");
+        }
+    }
+}
+
 }  // namespace
 
 double RataMutuo(double importo, int numeroRate, double tassoPeriodo)
@@ -231,6 +260,7 @@ Piano PianoAmm(const Mutuo& mutuo)
 Piano Simula(const Mutuo& mutuo, const Scenario& scenario)
 {
     Piano piano = Ammortamento(mutuo, scenario).Calcola();
+    ControllaAndamento(piano);
     piano.interessiOriginali = PianoAmm(mutuo).totaleInteressi;
     return piano;
 }

@@ -92,6 +92,7 @@ struct Scenario {
 };
 
 inline constexpr Limite LimitePenale{0, 99, 2, "il tasso della penale"};
+inline constexpr Limite LimiteRimborso{0, 999999999, 2, "l'importo del rimborso anticipato"};
 
 // What a simulated plan's events make of its row numero: the capital
 // repaid early on its due date (0 for none), and the annual rate in force
@@ -102,8 +103,11 @@ double TassoDellaRata(const Piano& piano, int numero);
 
 // The plan with the scenario's events, in row order (at one row the
 // repayment first). Rows before an event are the plan's; after it the
-// plan's rules go on, the fractions of interest carried across. Throws
-// ErrorePiano, with the reason, for an event the plan cannot take.
+// plan's rules go on, the fractions of interest carried across. A repayment
+// within a cent of the debt left is all of it. Throws ErrorePiano, with the
+// reason, for an event the plan cannot take, and for a scenario whose rows,
+// to the cent, would show a negative share or a debt that grows: at a steep
+// rate over many installments the carried fractions outweigh the capital.
 Piano Simula(const Mutuo& mutuo, const Scenario& scenario);
 
 }  // namespace pianoamm

@@ -3,6 +3,7 @@
 
 #include "app/opzioni_cli.h"
 #include "engine/errore.h"
+#include "engine/esporta.h"
 #include "engine/formato.h"
 #include "engine/limiti.h"
 #include "engine/numeri.h"
@@ -10,8 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <map>
 #include <random>
 #include <regex>
+#include <sstream>
 
 using namespace pianoamm;
 
@@ -101,6 +106,75 @@ TEST(InputCasuali, DateNumeriEArgomenti)
         }
     }
     EXPECT_GT(*std::min_element(validi, validi + 3), Prove / 20);
+}
+
+// "1234,56" in cents.
+long long Centesimi(const std::string& campo)
+{
+    return std::stoll(std::regex_replace(campo, std::regex(","), ""));
+}
+
+// The CSV as a spreadsheet user checks it, over the seeded plans of the
+// output checksums, each also with a repayment and a rate change: capital
+// and repayments add up to the amount, interest plus capital is the row's
+// installment, a cent at most from the plan's; the debt is the amount less
+// what was paid before; each year's table row is the sum of its CSV rows.
+TEST(InputCasuali, ColonneDelCsvTornano)
+{
+    std::ifstream dati(PIANOAMM_DATI "/somme_cli.txt");
+    int piani = 0;
+    for (std::string linea; std::getline(dati, linea);) {
+        std::istringstream flusso(linea);
+        const std::vector<std::string> parole{std::istream_iterator<std::string>(flusso), {}};
+        if (parole[1] != "0")
+            continue;
+        const Mutuo mutuo = LeggiOpzioniCli(std::vector<std::string_view>(parole.begin() + 2, parole.end()), {}).mutuo;
+        const int meta = mutuo.numeroRate / 2;
+        for (const Scenario& scenario : {Scenario{}, Scenario{{{meta, mutuo.importo / 3, Riduzione::Durata}}, {}, 0},
+                                         Scenario{{{meta, mutuo.importo / 4, Riduzione::Rata}}, {{meta + 1, 1}}, 0}}) {
+            Piano piano;
+            try {
+                piano = Simula(mutuo, scenario);
+            } catch (const ErrorePiano&) {
+                continue;
+            }
+            ++piani;
+            std::istringstream csv(EsportaCsv(piano));
+            std::string riga;
+            std::getline(csv, riga);
+            long long pagato = 0;
+            std::map<int, std::pair<long long, long long>> anni;
+            for (std::size_t k = 0; std::getline(csv, riga); ++k) {
+                std::vector<std::string> c;
+                for (std::istringstream campi(riga.substr(0, riga.size() - 1));
+                     std::getline(campi, c.emplace_back(), ';');) {
+                }
+                c.pop_back();
+                const long long interessi = Centesimi(c[2]), capitale = Centesimi(c[3]), rata = Centesimi(c[4]);
+                const long long rimborso = c.size() > 6 ? Centesimi(c[6]) : 0;
+                ASSERT_EQ(interessi + capitale, rata) << linea << ' ' << riga;
+                if (piano.eventi.empty() && k + 1 < piano.righe.size()) {
+                    ASSERT_LE(std::fabs(static_cast<double>(rata) - piano.rata * 100), 1) << linea << ' ' << riga;
+                }
+                pagato += capitale;
+                ASSERT_EQ(Centesimi(c[5]), std::llround(mutuo.importo * 100) - pagato) << linea << ' ' << riga;
+                pagato += rimborso;
+                auto& [interessiAnno, capitaleAnno] = anni[std::stoi(c[1].substr(6))];
+                interessiAnno += interessi;
+                capitaleAnno += capitale + rimborso;
+            }
+            ASSERT_EQ(pagato, std::llround(mutuo.importo * 100)) << linea;
+            for (const AnnoPiano& anno : InteressiPerAnno(piano)) {
+                const auto [interessi, capitale] = anno.anno == 0 ? std::pair{0LL, pagato} : anni.at(anno.anno);
+                EXPECT_EQ(std::llround(anno.capitale * 100), capitale) << linea << ' ' << anno.anno;
+                EXPECT_EQ(std::llround(anno.totale * 100), std::llround(anno.interessi * 100) + capitale) << linea;
+                if (anno.anno != 0) {
+                    EXPECT_EQ(std::llround(anno.interessi * 100), interessi) << linea << ' ' << anno.anno;
+                }
+            }
+        }
+    }
+    EXPECT_GT(piani, 250);
 }
 
 }  // namespace

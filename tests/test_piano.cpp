@@ -50,11 +50,11 @@ TEST(Piano, EsempioAnnualeEFile)
                         0),
               0U);
     EXPECT_NE(csv.find("\r\n9;06/04/2015;1204,00;11746,46;12950,46;12332,88\r\n"
-                       "10;06/04/2016;617,57;12332,88;12950,46;0,00\r\n"),
+                       "10;06/04/2016;617,57;12332,88;12950,45;0,00\r\n"),
               std::string::npos);
     const std::string tabella = TabellaPerAnno(InteressiPerAnno(piano));
     EXPECT_EQ(tabella.substr(0, 71), "  ANNO   RATE          INTERESSI           CAPITALE      TOTALE PAGATO\n");
-    EXPECT_NE(tabella.find("\n  2016      1             617,57          12.332,88          12.950,46\n"
+    EXPECT_NE(tabella.find("\n  2016      1             617,57          12.332,88          12.950,45\n"
                            "------   ----   ---------------- "),
               std::string::npos);
     EXPECT_NE(tabella.find("\nTOTALE     10          29.504,57         100.000,00         129.504,57\n"),

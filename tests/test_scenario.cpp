@@ -108,26 +108,49 @@ TEST(Scenario, ListatoConEventiEConfronto)
 
 TEST(Scenario, EventiRifiutati)
 {
-    const std::pair<Scenario, const char*> casi[] = {
-        {S({E(120, 1)}), "Un evento dopo la rata 120 deve seguire una rata da 1 a 119."},
-        {S({}, {{0, 3}}), "Un evento dopo la rata 0 deve seguire una rata da 1 a 119."},
-        {S({E(60, 0)}), "L'importo dell'estinzione dopo la rata 60 deve essere maggiore di zero."},
-        {S({E(60, 56204.70)}), "L'estinzione dopo la rata 60 (56.204,70) supera il debito residuo (56.204,69)."},
-        {S({E(60, std::nullopt)}, {{70, 3}}), "L'evento dopo la rata 70 segue l'estinzione totale dopo la rata 60."},
-        {S({E(60, 1), E(60, 2)}), "Due estinzioni dopo la rata 60: ne è ammessa una."},
-        {S({}, {{60, 99.5}}), "Il tasso annuo deve essere compreso tra 0 e 99."},
-        {S({E(60, 1)}, {}, 100), "Il tasso della penale deve essere compreso tra 0 e 99."},
+    const Mutuo dieci{10000, 120, 5, {2008, 1, 31}, Cadenza::Annuale};
+    const Mutuo quarantotto{150000, 48, 5, {2008, 1, 31}, Cadenza::Annuale};
+    const std::tuple<Mutuo, Scenario, const char*> casi[] = {
+        {Cento, S({E(120, 1)}), "Un evento dopo la rata 120 deve seguire una rata da 1 a 119."},
+        {Cento, S({}, {{0, 3}}), "Un evento dopo la rata 0 deve seguire una rata da 1 a 119."},
+        {Cento, S({E(60, 0)}), "L'importo dell'estinzione dopo la rata 60 deve essere maggiore di zero."},
+        {Cento, S({E(60, 56204.71)}), "L'estinzione dopo la rata 60 (56.204,71) supera il debito residuo (56.204,69)."},
+        {Cento, S({E(60, std::nullopt)}, {{70, 3}}),
+         "L'evento dopo la rata 70 segue l'estinzione totale dopo la rata 60."},
+        {Cento, S({E(60, 1), E(60, 2)}), "Due estinzioni dopo la rata 60: ne è ammessa una."},
+        {Cento, S({}, {{60, 99.5}}), "Il tasso annuo deve essere compreso tra 0 e 99."},
+        {Cento, S({E(60, 1)}, {}, 100), "Il tasso della penale deve essere compreso tra 0 e 99."},
+        // Interest cut to whole units at a steep rate: the carried fractions
+        // outgrow the capital share (a separate model of the rules finds the
+        // same rows).
+        {dieci, S({}, {{2, 99}}),
+         "La variazione di tasso dopo la rata 2 rende il piano instabile: alla rata 3 la quota capitale sarebbe "
+         "negativa."},
+        {quarantotto, S({}, {{5, 40}}),
+         "La variazione di tasso dopo la rata 5 rende il piano instabile: alla rata 6 la quota capitale sarebbe "
+         "negativa."},
+        {quarantotto, S({E(2, 1000)}, {{5, 40}}),
+         "La variazione di tasso dopo la rata 5 rende il piano instabile: alla rata 48 la quota interessi sarebbe "
+         "negativa."},
     };
-    for (const auto& [scenario, messaggio] : casi) {
+    for (const auto& [mutuo, scenario, messaggio] : casi) {
         try {
-            Simula(Cento, scenario);
+            Simula(mutuo, scenario);
             ADD_FAILURE() << messaggio;
         } catch (const ErrorePiano& errore) {
             EXPECT_STREQ(errore.what(), messaggio);
         }
     }
-    // Within half a cent of the debt left is all of it.
-    EXPECT_EQ(Simula(Cento, S({E(60, 56204.694)})).eventi[0].tipo, TipoEvento::EstinzioneTotale);
+    // Less than a cent from the debt left (56.204,6909), either way, is all
+    // of it; a cent and more is not.
+    const std::pair<Mutuo, Estinzione> tutto[] = {
+        {Cento, E(60, 56204.70)}, {Cento, E(60, 56204.682)}, {{1.01, 2, 0, {2008, 1, 31}}, E(1, 0.51)}};
+    for (const auto& [mutuo, estinzione] : tutto) {
+        const Piano piano = Simula(mutuo, S({estinzione}));
+        EXPECT_EQ(piano.eventi[0].tipo, TipoEvento::EstinzioneTotale) << *estinzione.importo;
+        EXPECT_EQ(piano.righe.size(), 1U * static_cast<std::size_t>(estinzione.dopoRata));
+    }
+    EXPECT_EQ(Simula(Cento, S({E(60, 56204.68)})).eventi[0].tipo, TipoEvento::EstinzioneParziale);
 }
 
 }  // namespace
