@@ -49,7 +49,8 @@ BENCHMARK(AvantiAiRisultatiCon999RateMensili)->Unit(benchmark::kMillisecond);
 // worked out, listed, compared and charted, the chart in view painted.
 void SimulazioneDi999RateMensili(benchmark::State& state)
 {
-    DlgSimulazione dialogo(pianoamm::PianoAmm(MutuoLungo), nullptr);
+    DlgSimulazione::Valori valori;
+    DlgSimulazione dialogo(pianoamm::PianoAmm(MutuoLungo), valori, nullptr);
     dialogo.show();
     dialogo.findChild<QTabWidget*>()->setCurrentIndex(1);
     for (auto _ : state) {

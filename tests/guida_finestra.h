@@ -75,6 +75,13 @@ protected:
         return frm->findChild<T*>(nome);
     }
     QListWidget* lista() const { return c<QListWidget>("listaPiano"); }
+    static QPushButton* Bottone(QWidget* finestra, const QString& testo)
+    {
+        for (auto* bottone : finestra->findChildren<QPushButton*>())
+            if (bottone->text() == testo)
+                return bottone;
+        return nullptr;
+    }
     int pagina() const { return c<QStackedWidget>("pagine")->currentIndex(); }
     static qsizetype Pagine(const QString& pdf) { return Esegui("pdftotext", {pdf, "-"})[1].count('\f'); }
     static int Caso() { return *static_cast<const int*>(QTest::qData("caso", QMetaType::Int)); }

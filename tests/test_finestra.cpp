@@ -2,6 +2,7 @@
 // menu, the splash.
 
 #include "guida_finestra.h"
+#include "ui/main/dlg_simulazione.h"
 
 // Typed (-1), or pasted over "12,00" or "12" by paste(), Ctrl+V, Shift+Insert or the
 // field's menu, then the field left: its text, its value (for the date: whether
@@ -35,8 +36,30 @@ const std::tuple<Qt::Key, const char*, Qt::MouseButton, Qt::KeyboardModifiers, b
     {{}, "", Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, false, false},
     {{}, "", {}, {}, true, false}};
 
+// Typed in a field of a window from the listing's menu, then Return: the field as shown.
+const std::tuple<const char*, const char*, const char*, const char*> Invii[] = {
+    {"Costi, TAEG e detrazione…", "DlgCosti", "txtSpeseIniziali", "1.500,00"},
+    {"Simula variazione di tasso…", "DlgSimulazione", "txtPenale", "15,00"}};
+
 class TestFinestra : public GuidaFinestra {
     Q_OBJECT
+
+    // A window from the listing's menu; the event's editor that the
+    // simulation opens with, cancelled.
+    QDialog* Apri(const QString& voce, const QString& nome)
+    {
+        Rispondi({voce});
+        voce.startsWith("Simula") ? void(attese << [](QWidget* editor) { editor->close(); }) : void();
+        ApriMenu(false, {});
+        return frm->findChild<QDialog*>(nome);
+    }
+    static QStringList Righe(const QListWidget* lista)
+    {
+        QStringList righe;
+        for (int i = 0; i < lista->count(); ++i)
+            righe << lista->item(i)->text();
+        return righe;
+    }
 
 private slots:
     void statiDellaProcedura()
@@ -164,8 +187,7 @@ private slots:
                  "2006 332,50 2.582,28 490,63");
         QTemporaryDir cartella;
         Rispondi({cartella.filePath("d.csv")});
-        for (auto* bottone : d->findChildren<QPushButton*>())
-            bottone->text() == "&Esporta CSV…" ? bottone->click() : void();
+        Bottone(d, "&Esporta CSV…")->click();
         QFile csv(cartella.filePath("d.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly) && csv.readAll().contains("\r\n2007;5000,00;2,50;2582,28;490,63\r\n"));
         d->close();
@@ -212,6 +234,85 @@ private slots:
         QCOMPARE(visti.mid(1), QStringList({"Piano sì", "Simulazione no"}));
         c("cmdIndietro")->click();
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgSimulazione"));
+    }
+
+    // 150.000 in 300 monthly installments at 3,5 %: after the 200th the debt
+    // is about 65.000, or 92.000 with 10 % from the second. The repayment of
+    // 80.000 that a removal leaves impossible stays, with its reason, after
+    // closing and opening again, and holds on 200.000 (about 86.700); while
+    // it is refused nothing old is shown, copied or exported.
+    void simulazioneImpossibile()
+    {
+        AiRisultati({"150000", "300", "3,5", "15/03/2026"}, "Mensile");
+        auto* d = Apri("Simula variazione di tasso…", "DlgSimulazione");
+        static_cast<DlgSimulazione*>(d)->ImpostaEventi(
+            {pianoamm::Variazione{1, 10}, pianoamm::Estinzione{200, 80000.0}});
+        d->findChild<QListWidget*>("listaEventi")->setCurrentRow(0);
+        Bottone(d, "&Rimuovi")->click();
+        QApplication::clipboard()->setText("invariato");
+        d->findChild<QListWidget*>("listaSimulata")->selectAll();
+        Bottone(d, "C&opia")->click();
+        QCOMPARE(QApplication::clipboard()->text(), "invariato");
+        for (int passo = 0; passo < 3; ++passo) {
+            const bool impossibile = passo < 2;
+            int attivi = 0;
+            for (const char* b : {"S&tampa…", "Salva come &PDF…", "Esporta &CSV…", "C&opia", "Salva &immagine…"})
+                attivi += Bottone(d, b)->isEnabled();
+            int serie = 0;
+            for (const auto* vista : d->findChildren<QChartView*>())
+                for (const auto* s : vista->chart()->series())
+                    serie += s->isVisible();
+            const bool risultati = d->findChild<QListWidget*>("listaSimulata")->count() > 0
+                                   && !d->findChild<QLabel*>("lblRisparmio")->text().isEmpty();
+            QCOMPARE(QString("%1 %2 %3").arg(attivi).arg(serie).arg(risultati), impossibile ? "0 0 0" : "5 4 1");
+            QCOMPARE(Righe(d->findChild<QListWidget*>("listaEventi")).join('|').section(" residuo", 0, 0),
+                     "Estinzione di 80.000,00 dopo la rata 200, riduce la rata"
+                         + QString(impossibile ? "\nNon applicabile: L'estinzione dopo la rata 200 (80.000,00) "
+                                                 "supera il debito"
+                                               : ""));
+            QTest::keyClick(d, Qt::Key_Escape);
+            QTRY_VERIFY(!frm->findChild<QDialog*>("DlgSimulazione"));
+            if (passo == 1) {
+                c("cmdIndietro")->click();
+                c("cmdIndietro")->click();
+                AiRisultati({"200000", "300", "3,5", "15/03/2026"}, "Mensile");
+            }
+            d = passo < 2 ? Apri("Simula variazione di tasso…", "DlgSimulazione") : nullptr;
+        }
+    }
+
+    // Changed without a change, an event stays as it was: a total repayment
+    // after the 100th installment, the only event, may go up to the 299th.
+    void modificaSenzaCambi()
+    {
+        AiRisultati({"150000", "300", "3,5", "15/03/2026"}, "Mensile");
+        auto* d = static_cast<DlgSimulazione*>(Apri("Simula estinzione anticipata…", "DlgSimulazione"));
+        d->ImpostaEventi({pianoamm::Estinzione{100, std::nullopt}});
+        const QStringList prima = Righe(d->findChild<QListWidget*>("listaSimulata"));
+        attese << [this](QWidget* editor) {
+            auto* rata = editor->findChild<QSpinBox*>("spnRata");
+            visti << QString("%1 %2").arg(rata->value()).arg(rata->maximum());
+            QTest::keyClick(rata, Qt::Key_Return);  // OK, the editor's default
+        };
+        auto* eventi = d->findChild<QListWidget*>("listaEventi");
+        eventi->setCurrentRow(0);
+        QTest::keyClick(eventi, Qt::Key_Return);
+        QCOMPARE(visti, QStringList("100 299"));
+        QCOMPARE(Righe(eventi), QStringList("Estinzione totale dopo la rata 100"));
+        QVERIFY(prima.size() > 100 && Righe(d->findChild<QListWidget*>("listaSimulata")) == prima);
+    }
+
+    // Return in a field confirms it; it neither copies nor prints.
+    void invioNeiCampi_data() { Casi(Invii); }
+    void invioNeiCampi()
+    {
+        const auto& [voce, finestra, campo, mostrato] = Invii[Caso()];
+        AiRisultati();
+        auto* f = Apri(voce, finestra)->findChild<QLineEdit*>(campo);
+        QApplication::clipboard()->setText("invariato");
+        Scrivi(f, QString(mostrato).section(',', 0, 0).remove('.'));
+        QTest::keyClick(f, Qt::Key_Return);
+        QCOMPARE(f->text() + ' ' + QApplication::clipboard()->text(), QString(mostrato) + " invariato");
     }
 
     void campi_data() { Casi(Campi); }

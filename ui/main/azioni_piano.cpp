@@ -118,7 +118,7 @@ void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano)
     dialogo.setObjectName(QStringLiteral("DlgGrafico"));
     dialogo.setWindowTitle(QStringLiteral("Grafico del piano"));
     auto* grafico = new GraficoPiano(&dialogo);
-    grafico->MostraPiano(piano);
+    grafico->Mostra(&piano, nullptr);
     auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Close, &dialogo);
     bottoni->button(QDialogButtonBox::Close)->setText(QStringLiteral("Chiudi"));
     QObject::connect(bottoni->addButton(QStringLiteral("Salva &immagine…"), QDialogButtonBox::ActionRole),

@@ -148,6 +148,10 @@ void CampoNumerico::keyPressEvent(QKeyEvent* evento)
     if (testo.size() != 1 || !testo.at(0).isPrint()) {
         if (!Modificatore(evento->key()))
             decimaliRifiutati = false;
+        // Return confirms the field as leaving it does, then goes on to
+        // the window (a dialog's OK).
+        if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter)
+            ImpostaValore(valore);
         QLineEdit::keyPressEvent(evento);
         return;
     }

@@ -10,7 +10,7 @@
 // kept within its limit (engine/limiti.h), which also gives its decimals. It
 // refuses keys that cannot make a number, or that would pass the maximum; a
 // value under the minimum, or an emptied field, becomes the minimum as the
-// field is left. Where the field has decimals a typed "." is the decimal
+// field is left or Return is pressed in it. Where the field has decimals a typed "." is the decimal
 // comma. Text put in at once (pasted, dropped) is read as a number written
 // the way people write it, "1.234,56" or "1234.56", or refused whole with a
 // beep. A whole-number field refuses a decimal mark with a beep and a tip

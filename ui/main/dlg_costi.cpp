@@ -5,6 +5,7 @@
 #include "print/impaginazione.h"
 #include "ui/main/azioni_piano.h"
 #include "ui/main/campo_numerico.h"
+#include "ui/main/invio_bottoni.h"
 #include "ui/main/tabella_anni.h"
 
 #include <QClipboard>
@@ -34,7 +35,43 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidge
                          valori.costi.speseRata);
     txtQuota = Campo(dati, QStringLiteral("&Quota a proprio carico (%):"), "txtQuota", pianoamm::LimiteQuota,
                      valori.regole.quota);
-    // The two limits the law sets, or any other the user types.
+    CreaLimite(dati);
+
+    auto* risultati = new QFormLayout;
+    const auto valore = [&](const QString& etichetta, const char* nome) {
+        auto* testo = new QLabel(this);
+        testo->setObjectName(QString::fromLatin1(nome));
+        testo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        risultati->addRow(etichetta, testo);
+        return testo;
+    };
+    valoriCosto = {valore(QStringLiteral("TAN:"), "lblTan"), valore(QStringLiteral("TAEG:"), "lblTaeg"),
+                   valore(QStringLiteral("Costo totale del credito:"), "lblCostoTotale"),
+                   valore(QStringLiteral("Importo totale dovuto:"), "lblImportoDovuto")};
+
+    tabella = CreaTabellaAnni(pianoamm::CelleDetrazione({}, true), this);
+    tabella->setAccessibleName(QStringLiteral("Detrazione per anno"));
+
+    auto* sopra = new QHBoxLayout;
+    sopra->addLayout(dati);
+    sopra->addSpacing(24);
+    sopra->addLayout(risultati);
+    auto* impaginazione = new QVBoxLayout(this);
+    impaginazione->addLayout(sopra);
+    impaginazione->addWidget(tabella, 1);
+    impaginazione->addWidget(CreaBottoni());
+    // Return in a field only confirms it: it must not overwrite the
+    // clipboard through a default button.
+    InvioCliccaIBottoni(this);
+    resize(760, 460);
+    // Typing straight away replaces the first value.
+    txtSpeseIniziali->selectAll();
+    Aggiorna();
+}
+
+// The two limits the law sets, or any other the user types.
+void DlgCosti::CreaLimite(QFormLayout* modulo)
+{
     cboLimite = new QComboBox(this);
     cboLimite->setObjectName(QStringLiteral("cboLimite"));
     cboLimite->setEditable(true);
@@ -52,24 +89,12 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidge
     connect(cboLimite, &QComboBox::activated, this,
             [this](int voce) { txtLimite->ImpostaValore(cboLimite->itemData(voce).toDouble()); });
     connect(txtLimite, &CampoNumerico::ValoreCambiato, this, &DlgCosti::Aggiorna);
-    dati->addRow(QStringLiteral("&Limite annuo detraibile:"), cboLimite);
+    modulo->addRow(QStringLiteral("&Limite annuo detraibile:"), cboLimite);
     cboLimite->setAccessibleName(QStringLiteral("Limite annuo detraibile"));
+}
 
-    auto* risultati = new QFormLayout;
-    const auto valore = [&](const QString& etichetta, const char* nome) {
-        auto* testo = new QLabel(this);
-        testo->setObjectName(QString::fromLatin1(nome));
-        testo->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        risultati->addRow(etichetta, testo);
-        return testo;
-    };
-    valoriCosto = {valore(QStringLiteral("TAN:"), "lblTan"), valore(QStringLiteral("TAEG:"), "lblTaeg"),
-                   valore(QStringLiteral("Costo totale del credito:"), "lblCostoTotale"),
-                   valore(QStringLiteral("Importo totale dovuto:"), "lblImportoDovuto")};
-
-    tabella = CreaTabellaAnni(pianoamm::CelleDetrazione({}, true), this);
-    tabella->setAccessibleName(QStringLiteral("Detrazione per anno"));
-
+QDialogButtonBox* DlgCosti::CreaBottoni()
+{
     auto* bottoni = new QDialogButtonBox(this);
     connect(bottoni->addButton(QStringLiteral("C&opia"), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(TestoQt(Testo())); });
@@ -79,19 +104,7 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidge
             this, [this] { SalvaCsv(this, QStringLiteral("detrazione.csv"), pianoamm::EsportaCsvDetrazione(Anni())); });
     bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
     connect(bottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* sopra = new QHBoxLayout;
-    sopra->addLayout(dati);
-    sopra->addSpacing(24);
-    sopra->addLayout(risultati);
-    auto* impaginazione = new QVBoxLayout(this);
-    impaginazione->addLayout(sopra);
-    impaginazione->addWidget(tabella, 1);
-    impaginazione->addWidget(bottoni);
-    resize(760, 460);
-    // Typing straight away replaces the first value.
-    txtSpeseIniziali->selectAll();
-    Aggiorna();
+    return bottoni;
 }
 
 CampoNumerico* DlgCosti::Campo(QFormLayout* modulo, const QString& etichetta, const char* nome,

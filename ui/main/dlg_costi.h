@@ -11,6 +11,7 @@
 
 class CampoNumerico;
 class QComboBox;
+class QDialogButtonBox;
 class QFormLayout;
 class QLabel;
 class QTableWidget;
@@ -33,6 +34,8 @@ public:
 private:
     CampoNumerico* Campo(QFormLayout* modulo, const QString& etichetta, const char* nome,
                          const pianoamm::Limite& limite, double iniziale);
+    void CreaLimite(QFormLayout* modulo);
+    QDialogButtonBox* CreaBottoni();
     void Aggiorna();
     std::vector<pianoamm::AnnoDetrazione> Anni() const;
     // The cost lines, a blank line, the deduction's table.

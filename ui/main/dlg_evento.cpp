@@ -11,6 +11,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 DlgEvento::DlgEvento(const EventoSimulato& evento, int ultimaRata, Verifica controllo, QWidget* parent)
     : QDialog(parent), estinzione(std::holds_alternative<pianoamm::Estinzione>(evento)), verifica(std::move(controllo))
 {
@@ -19,11 +21,11 @@ DlgEvento::DlgEvento(const EventoSimulato& evento, int ultimaRata, Verifica cont
     auto* modulo = new QFormLayout;
     spnRata = new QSpinBox(this);
     spnRata->setObjectName(QStringLiteral("spnRata"));
-    spnRata->setRange(1, std::max(ultimaRata, 1));
+    spnRata->setRange(1, std::max({ultimaRata, DopoRata(evento), 1}));
+    spnRata->setValue(DopoRata(evento));
     modulo->addRow(QStringLiteral("Dopo la &rata:"), spnRata);
     if (estinzione) {
         const auto& e = std::get<pianoamm::Estinzione>(evento);
-        spnRata->setValue(e.dopoRata);
         txtValore = new CampoNumerico(pianoamm::LimiteImporto, true, this);
         txtValore->ImpostaValore(e.importo.value_or(0));
         chkTutto = new QCheckBox(QStringLiteral("&Tutto il debito residuo"), this);
@@ -39,7 +41,6 @@ DlgEvento::DlgEvento(const EventoSimulato& evento, int ultimaRata, Verifica cont
         connect(optDurata, &QRadioButton::toggled, this, &DlgEvento::Controlla);
     } else {
         const auto& v = std::get<pianoamm::Variazione>(evento);
-        spnRata->setValue(v.dopoRata);
         txtValore = new CampoNumerico(pianoamm::LimiteTasso, false, this);
         txtValore->ImpostaValore(v.tassoAnnuo);
         modulo->addRow(QStringLiteral("Nuovo &tasso annuo (%):"), txtValore);

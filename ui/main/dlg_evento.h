@@ -1,12 +1,11 @@
 #pragma once
 
-#include "engine/piano.h"
+#include "ui/main/eventi_simulati.h"
 
 #include <QDialog>
 
 #include <functional>
 #include <optional>
-#include <variant>
 
 class CampoNumerico;
 class QCheckBox;
@@ -15,11 +14,10 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
-using EventoSimulato = std::variant<pianoamm::Estinzione, pianoamm::Variazione>;
-
 // One event of a simulation as the user writes it: an early repayment or a
-// rate change after an installment. OK is enabled only while verifica finds
-// nothing wrong with it; else its reason is shown.
+// rate change after an installment, up to ultimaRata (or further, where the
+// event given already is: it opens as it is). OK is enabled only while
+// verifica finds nothing wrong with it; else its reason is shown.
 class DlgEvento : public QDialog {
     Q_OBJECT
 

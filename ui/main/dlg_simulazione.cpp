@@ -1,12 +1,13 @@
 #include "ui/main/dlg_simulazione.h"
 
-#include "engine/errore.h"
 #include "engine/esporta.h"
 #include "engine/formato.h"
 #include "print/impaginazione.h"
 #include "ui/main/azioni_piano.h"
 #include "ui/main/campo_numerico.h"
+#include "ui/main/dlg_evento.h"
 #include "ui/main/grafico_piano.h"
+#include "ui/main/invio_bottoni.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -16,47 +17,70 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
-QString Euro(double valore)
-{
-    return TestoQt(pianoamm::FormatoDecimali(valore, 2, true));
-}
-
-QString Descrizione(const EventoSimulato& evento)
-{
-    if (const auto* v = std::get_if<pianoamm::Variazione>(&evento))
-        return QStringLiteral("Tasso %1 % dalla rata %2").arg(Euro(v->tassoAnnuo)).arg(v->dopoRata + 1);
-    const auto& e = std::get<pianoamm::Estinzione>(evento);
-    return (e.importo ? QStringLiteral("Estinzione di %1").arg(Euro(*e.importo)) : QStringLiteral("Estinzione totale"))
-           + QStringLiteral(" dopo la rata %1").arg(e.dopoRata)
-           + (!e.importo                                   ? QString()
-              : e.riduzione == pianoamm::Riduzione::Durata ? QStringLiteral(", riduce la durata")
-                                                           : QStringLiteral(", riduce la rata"));
-}
+const QColor Rosso(0xb0, 0x00, 0x00);
 
 }  // namespace
 
-DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, QWidget* parent)
-    : QDialog(parent), piano(std::move(pianoMostrato))
+DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidget* parent)
+    : QDialog(parent), piano(std::move(pianoMostrato)), valori(valoriSessione)
 {
     setObjectName(QStringLiteral("DlgSimulazione"));
     setWindowTitle(QStringLiteral("Simulazione"));
+    auto* sopra = new QHBoxLayout;
+    sopra->addWidget(CreaEventi(), 3);
+    sopra->addWidget(CreaConfronto(), 2);
 
-    auto* gruppoEventi = new QGroupBox(QStringLiteral("Variazioni"), this);
-    listaEventi = new QListWidget(gruppoEventi);
+    lblAvviso =
+        new QLabel(QStringLiteral("Nessun risultato finché le variazioni segnate non sono corrette o rimosse."), this);
+    lblAvviso->setObjectName(QStringLiteral("lblAvviso"));
+    lblAvviso->setWordWrap(true);
+    lblAvviso->setStyleSheet(QStringLiteral("color: %1").arg(Rosso.name()));
+    listaSimulata = new QListWidget(this);
+    listaSimulata->setObjectName(QStringLiteral("listaSimulata"));
+    listaSimulata->setAccessibleName(QStringLiteral("Piano simulato"));
+    listaSimulata->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    listaSimulata->setUniformItemSizes(true);
+    listaSimulata->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grafico = new GraficoPiano(this);
+    auto* schede = new QTabWidget(this);
+    schede->addTab(listaSimulata, QStringLiteral("Piano &simulato"));
+    schede->addTab(grafico, QStringLiteral("&Grafico"));
+
+    auto* impaginazione = new QVBoxLayout(this);
+    impaginazione->addLayout(sopra);
+    impaginazione->addWidget(lblAvviso);
+    impaginazione->addWidget(schede, 1);
+    impaginazione->addWidget(CreaBottoni());
+    // Return in a field only confirms it: it must not print or overwrite
+    // the clipboard through a default button.
+    InvioCliccaIBottoni(this);
+    resize(900, 640);
+    Aggiorna();
+}
+
+QGroupBox* DlgSimulazione::CreaEventi()
+{
+    auto* gruppo = new QGroupBox(QStringLiteral("Variazioni"), this);
+    listaEventi = new QListWidget(gruppo);
     listaEventi->setObjectName(QStringLiteral("listaEventi"));
     listaEventi->setAccessibleName(QStringLiteral("Variazioni"));
+    // A refused event's reason is read whole, across lines.
+    listaEventi->setWordWrap(true);
+    listaEventi->setResizeMode(QListView::Adjust);
+    listaEventi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(listaEventi, &QListWidget::itemActivated, this, &DlgSimulazione::Modifica);
     auto* comandi = new QVBoxLayout;
     const auto comando = [&](const QString& testo, auto azione) {
-        auto* bottone = new QPushButton(testo, gruppoEventi);
-        bottone->setAutoDefault(false);
+        auto* bottone = new QPushButton(testo, gruppo);
         connect(bottone, &QPushButton::clicked, this, azione);
         comandi->addWidget(bottone);
     };
@@ -67,49 +91,47 @@ DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, QWidget* parent)
     comando(QStringLiteral("&Modifica…"), [this] { Modifica(); });
     comando(QStringLiteral("&Rimuovi"), [this] { Rimuovi(); });
     comandi->addStretch();
-    txtPenale = new CampoNumerico(pianoamm::LimitePenale, false, gruppoEventi);
+    txtPenale = new CampoNumerico(pianoamm::LimitePenale, false, gruppo);
     txtPenale->setObjectName(QStringLiteral("txtPenale"));
     txtPenale->setAccessibleName(QStringLiteral("Penale sulle estinzioni (%)"));
+    txtPenale->ImpostaValore(valori.penale);
     connect(txtPenale, &CampoNumerico::ValoreCambiato, this, &DlgSimulazione::Aggiorna);
     auto* penale = new QFormLayout;
     penale->addRow(QStringLiteral("&Penale sulle estinzioni (%):"), txtPenale);
-    auto* impaginazioneEventi = new QGridLayout(gruppoEventi);
-    impaginazioneEventi->addWidget(listaEventi, 0, 0);
-    impaginazioneEventi->addLayout(comandi, 0, 1);
-    impaginazioneEventi->addLayout(penale, 1, 0, 1, 2);
+    auto* impaginazione = new QGridLayout(gruppo);
+    impaginazione->addWidget(listaEventi, 0, 0);
+    impaginazione->addLayout(comandi, 0, 1);
+    impaginazione->addLayout(penale, 1, 0, 1, 2);
+    return gruppo;
+}
 
-    auto* gruppoConfronto = new QGroupBox(QStringLiteral("Confronto con il piano"), this);
-    auto* moduloConfronto = new QFormLayout(gruppoConfronto);
+QGroupBox* DlgSimulazione::CreaConfronto()
+{
+    auto* gruppo = new QGroupBox(QStringLiteral("Confronto con il piano"), this);
+    auto* modulo = new QFormLayout(gruppo);
     const char* etichette[] = {"Interessi piano originale:", "Interessi con le variazioni:", "Differenza interessi:",
                                "Penale:", "Risparmio netto:"};
     for (std::size_t i = 0; i < confronto.size(); ++i) {
-        confronto[i] = new QLabel(gruppoConfronto);
+        confronto[i] = new QLabel(gruppo);
         confronto[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         confronto[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        moduloConfronto->addRow(QString::fromUtf8(etichette[i]), confronto[i]);
+        modulo->addRow(QString::fromUtf8(etichette[i]), confronto[i]);
     }
     confronto[4]->setObjectName(QStringLiteral("lblRisparmio"));
+    return gruppo;
+}
 
-    listaSimulata = new QListWidget(this);
-    listaSimulata->setObjectName(QStringLiteral("listaSimulata"));
-    listaSimulata->setAccessibleName(QStringLiteral("Piano simulato"));
-    listaSimulata->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    listaSimulata->setUniformItemSizes(true);
-    listaSimulata->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    grafico = new GraficoPiano(this);
-    grafico->MostraPiano(piano);
-    auto* schede = new QTabWidget(this);
-    schede->addTab(listaSimulata, QStringLiteral("Piano &simulato"));
-    schede->addTab(grafico, QStringLiteral("&Grafico"));
-
+QDialogButtonBox* DlgSimulazione::CreaBottoni()
+{
     auto* bottoni = new QDialogButtonBox(this);
     const auto bottone = [&](const QString& testo, auto azione) {
-        connect(bottoni->addButton(testo, QDialogButtonBox::ActionRole), &QPushButton::clicked, this, azione);
+        esportazioni.push_back(bottoni->addButton(testo, QDialogButtonBox::ActionRole));
+        connect(esportazioni.back(), &QPushButton::clicked, this, azione);
     };
     bottone(QStringLiteral("S&tampa…"), [this] { StampaPagine(this, PagineDelListato(listato)); });
     bottone(QStringLiteral("Salva come &PDF…"), [this] { SalvaListatoPdf(this, listato); });
     bottone(QStringLiteral("Esporta &CSV…"),
-            [this] { SalvaCsv(this, QStringLiteral("simulazione.csv"), pianoamm::EsportaCsv(simulato)); });
+            [this] { SalvaCsv(this, QStringLiteral("simulazione.csv"), pianoamm::EsportaCsv(giudizio.simulato)); });
     bottone(QStringLiteral("C&opia"), [this] {
         QList<int> righe;
         for (const QListWidgetItem* voce : listaSimulata->selectedItems())
@@ -119,26 +141,17 @@ DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, QWidget* parent)
     bottone(QStringLiteral("Salva &immagine…"), [this] { SalvaImmagine(this, grafico->grab()); });
     bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
     connect(bottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* sopra = new QHBoxLayout;
-    sopra->addWidget(gruppoEventi, 3);
-    sopra->addWidget(gruppoConfronto, 2);
-    auto* impaginazione = new QVBoxLayout(this);
-    impaginazione->addLayout(sopra);
-    impaginazione->addWidget(schede, 1);
-    impaginazione->addWidget(bottoni);
-    resize(900, 640);
-    Aggiorna();
+    return bottoni;
 }
 
 void DlgSimulazione::Aggiungi(const EventoSimulato& evento)
 {
-    Chiedi(evento, eventi.size());
+    Chiedi(evento, valori.eventi.size());
 }
 
 void DlgSimulazione::ImpostaEventi(std::vector<EventoSimulato> nuovi)
 {
-    eventi = std::move(nuovi);
+    valori.eventi = std::move(nuovi);
     Aggiorna();
 }
 
@@ -146,7 +159,7 @@ void DlgSimulazione::Modifica()
 {
     const int riga = listaEventi->currentRow();
     if (riga >= 0)
-        Chiedi(eventi[static_cast<std::size_t>(riga)], static_cast<std::size_t>(riga));
+        Chiedi(valori.eventi[static_cast<std::size_t>(riga)], static_cast<std::size_t>(riga));
 }
 
 void DlgSimulazione::Rimuovi()
@@ -154,64 +167,67 @@ void DlgSimulazione::Rimuovi()
     const int riga = listaEventi->currentRow();
     if (riga < 0)
         return;
-    eventi.erase(eventi.begin() + riga);
+    valori.eventi.erase(valori.eventi.begin() + riga);
     Aggiorna();
 }
 
 void DlgSimulazione::Chiedi(const EventoSimulato& evento, std::size_t indice)
 {
-    // The same checks as the command line: the scenario with it is made.
-    const auto verifica = [this, indice](const EventoSimulato& candidato) -> std::optional<QString> {
-        auto lista = eventi;
+    // The event may go as far as the plan goes without it; with it in
+    // place it is judged as the list will judge it.
+    auto altri = valori.eventi;
+    if (indice < altri.size())
+        altri.erase(altri.begin() + static_cast<std::ptrdiff_t>(indice));
+    const auto righe = Giudica(piano.mutuo, altri, valori.penale).simulato.righe.size();
+    const auto verifica = [this, indice](const EventoSimulato& candidato) {
+        auto lista = valori.eventi;
         indice < lista.size() ? void(lista[indice] = candidato) : lista.push_back(candidato);
-        try {
-            pianoamm::Simula(piano.mutuo, ScenarioDi(lista));
-        } catch (const pianoamm::ErrorePiano& errore) {
-            return QString::fromUtf8(errore.what());
-        }
-        return std::nullopt;
+        return Giudica(piano.mutuo, lista, valori.penale).motivi[indice];
     };
-    DlgEvento dialogo(evento, static_cast<int>(simulato.righe.size()) - 1, verifica, this);
+    DlgEvento dialogo(evento, static_cast<int>(righe) - 1, verifica, this);
     if (dialogo.exec() != QDialog::Accepted)
         return;
-    indice < eventi.size() ? void(eventi[indice] = dialogo.Evento()) : eventi.push_back(dialogo.Evento());
+    indice < valori.eventi.size() ? void(valori.eventi[indice] = dialogo.Evento())
+                                  : valori.eventi.push_back(dialogo.Evento());
     Aggiorna();
-    listaEventi->setCurrentRow(static_cast<int>(std::min(indice, eventi.size() - 1)));
-}
-
-pianoamm::Scenario DlgSimulazione::ScenarioDi(const std::vector<EventoSimulato>& lista) const
-{
-    pianoamm::Scenario scenario;
-    scenario.penale = txtPenale->Valore();
-    for (const EventoSimulato& evento : lista) {
-        if (const auto* e = std::get_if<pianoamm::Estinzione>(&evento))
-            scenario.estinzioni.push_back(*e);
-        else
-            scenario.variazioni.push_back(std::get<pianoamm::Variazione>(evento));
-    }
-    return scenario;
+    listaEventi->setCurrentRow(static_cast<int>(indice));
 }
 
 void DlgSimulazione::Aggiorna()
 {
+    valori.penale = txtPenale->Valore();
+    giudizio = Giudica(piano.mutuo, valori.eventi, valori.penale);
+    MostraEventi();
+    MostraRisultati();
+}
+
+void DlgSimulazione::MostraEventi()
+{
+    const int corrente = listaEventi->currentRow();
     listaEventi->clear();
-    for (const EventoSimulato& evento : eventi)
-        listaEventi->addItem(Descrizione(evento));
-    listaSimulata->clear();
-    try {
-        simulato = pianoamm::Simula(piano.mutuo, ScenarioDi(eventi));
-    } catch (const pianoamm::ErrorePiano& errore) {
-        // Removing an event can leave a later one that the plan can no
-        // longer take: the reason goes where the listing would.
-        simulato = piano;
-        listato = {};
-        listaSimulata->addItem(QString::fromUtf8(errore.what()));
-        return;
+    for (std::size_t i = 0; i < valori.eventi.size(); ++i) {
+        auto* voce = new QListWidgetItem(Descrizione(valori.eventi[i]), listaEventi);
+        if (const auto& motivo = giudizio.motivi[i]) {
+            // In the item's text, so that a screen reader says it too.
+            voce->setText(voce->text() + QStringLiteral("\nNon applicabile: ") + *motivo);
+            voce->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            voce->setForeground(Rosso);
+        }
     }
-    listato = pianoamm::ComponiListato(simulato);
+    listaEventi->setCurrentRow(std::min(corrente, listaEventi->count() - 1));
+}
+
+void DlgSimulazione::MostraRisultati()
+{
+    const bool valido = giudizio.Valido();
+    listato = valido ? pianoamm::ComponiListato(giudizio.simulato) : pianoamm::Listato{};
+    listaSimulata->clear();
     listaSimulata->addItems(RigheDelListato(listato));
-    const auto voci = pianoamm::Confronto(simulato);
+    const auto voci = pianoamm::Confronto(giudizio.simulato);
     for (std::size_t i = 0; i < voci.size(); ++i)
-        confronto[i]->setText(Euro(voci[i].valore));
-    grafico->MostraSimulazione(eventi.empty() ? nullptr : &simulato);
+        confronto[i]->setText(valido ? TestoQt(pianoamm::FormatoDecimali(voci[i].valore, 2, true)) : QString());
+    grafico->Mostra(valido ? &piano : nullptr, valido && !valori.eventi.empty() ? &giudizio.simulato : nullptr);
+    lblAvviso->setVisible(!valido);
+    for (QPushButton* bottone : esportazioni)
+        bottone->setEnabled(valido);
 }

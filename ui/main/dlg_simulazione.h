@@ -2,7 +2,7 @@
 
 #include "engine/listato.h"
 #include "engine/piano.h"
-#include "ui/main/dlg_evento.h"
+#include "ui/main/eventi_simulati.h"
 
 #include <QDialog>
 
@@ -11,18 +11,28 @@
 
 class CampoNumerico;
 class GraficoPiano;
+class QDialogButtonBox;
+class QGroupBox;
 class QLabel;
 class QListWidget;
+class QPushButton;
 
 // What if: the plan with early repayments and rate changes the user adds,
 // changes and removes, worked out again at each change: its listing, how
-// it compares with the plan, and the charts of both. Not modal; printed,
-// saved, exported and copied like the plan.
+// it compares with the plan, and the charts of both. An event the plan
+// cannot take is listed with its reason, and then there are no results,
+// nor anything to print, save, export or copy, until it is mended or
+// removed. Not modal; what is typed is kept in valori for the next time.
 class DlgSimulazione : public QDialog {
     Q_OBJECT
 
 public:
-    DlgSimulazione(pianoamm::Piano pianoMostrato, QWidget* parent);
+    struct Valori {
+        std::vector<EventoSimulato> eventi;
+        double penale = 0;
+    };
+
+    DlgSimulazione(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidget* parent);
 
     // Asks for a new event of evento's kind, after its installment.
     void Aggiungi(const EventoSimulato& evento);
@@ -30,20 +40,27 @@ public:
     void ImpostaEventi(std::vector<EventoSimulato> nuovi);
 
 private:
+    QGroupBox* CreaEventi();
+    QGroupBox* CreaConfronto();
+    QDialogButtonBox* CreaBottoni();
     void Modifica();
     void Rimuovi();
     // The editor for one event: the one at indice, or a new one.
     void Chiedi(const EventoSimulato& evento, std::size_t indice);
-    pianoamm::Scenario ScenarioDi(const std::vector<EventoSimulato>& lista) const;
     void Aggiorna();
+    void MostraEventi();
+    void MostraRisultati();
 
     pianoamm::Piano piano;
-    std::vector<EventoSimulato> eventi;
-    pianoamm::Piano simulato;
+    Valori& valori;
+    Giudizio giudizio;
     pianoamm::Listato listato;
-    QListWidget* listaEventi;
-    CampoNumerico* txtPenale;
+    QListWidget* listaEventi = nullptr;
+    CampoNumerico* txtPenale = nullptr;
+    QLabel* lblAvviso = nullptr;
     std::array<QLabel*, 5> confronto{};
-    QListWidget* listaSimulata;
-    GraficoPiano* grafico;
+    QListWidget* listaSimulata = nullptr;
+    GraficoPiano* grafico = nullptr;
+    // Print, PDF, CSV, copy, picture: only while there are results.
+    std::vector<QPushButton*> esportazioni;
 };

@@ -100,23 +100,23 @@ GraficoPiano::GraficoPiano(QWidget* parent) : QWidget(parent)
     }
 }
 
-void GraficoPiano::MostraPiano(const pianoamm::Piano& piano)
+void GraficoPiano::Mostra(const pianoamm::Piano* piano, const pianoamm::Piano* simulato)
 {
-    importo = std::max(piano.mutuo.importo, 1.0);
-    primoAnno = piano.righe.front().scadenza.anno;
-    estremiPiano = Serie(0, &piano);
-    MostraSimulazione(nullptr);
-}
-
-void GraficoPiano::MostraSimulazione(const pianoamm::Piano* simulato)
-{
+    if (piano) {
+        importo = std::max(piano->mutuo.importo, 1.0);
+        primoAnno = piano->righe.front().scadenza.anno;
+    }
+    const Estremi delPiano = Serie(0, piano);
     const Estremi simulazione = Serie(1, simulato);
-    assi[0]->setRange(0, std::max(estremiPiano.rate, simulazione.rate));
+    assi[0]->setRange(0, std::max(delPiano.rate, simulazione.rate));
     assi[1]->setRange(0, importo);
-    assi[2]->setRange(primoAnno - 0.5, std::max(estremiPiano.ultimoAnno, simulazione.ultimoAnno) + 0.5);
-    assi[3]->setRange(0, std::max(estremiPiano.interessi, simulazione.interessi));
+    assi[2]->setRange(primoAnno - 0.5, std::max(delPiano.ultimoAnno, simulazione.ultimoAnno) + 0.5);
+    assi[3]->setRange(0, std::max(delPiano.interessi, simulazione.interessi));
     assi[1]->applyNiceNumbers();
     assi[3]->applyNiceNumbers();
+    // With no figures the charts are blank, not scales about nothing.
+    for (QValueAxis* asse : assi)
+        asse->setVisible(piano || simulato);
 }
 
 GraficoPiano::Estremi GraficoPiano::Serie(std::size_t i, const pianoamm::Piano* piano)
@@ -126,7 +126,7 @@ GraficoPiano::Estremi GraficoPiano::Serie(std::size_t i, const pianoamm::Piano* 
         delete std::exchange(interessi[i], nullptr);
     }
     Estremi estremi{1, primoAnno, 1};
-    // With no simulation its line leaves the legend too.
+    // With no figures the line leaves the legend too.
     debito[i]->setVisible(piano != nullptr);
     for (QLegendMarker* voce : debito[i]->chart()->legend()->markers(debito[i]))
         voce->setVisible(piano != nullptr);

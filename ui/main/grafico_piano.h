@@ -20,10 +20,9 @@ class GraficoPiano : public QWidget {
 public:
     explicit GraficoPiano(QWidget* parent);
 
-    // The plan's figures; then a simulation's beside them, as often as it
-    // changes (nothing: none), the plan's left as they are.
-    void MostraPiano(const pianoamm::Piano& piano);
-    void MostraSimulazione(const pianoamm::Piano* simulato);
+    // A plan's figures and a simulation's beside them; nothing for either
+    // leaves its figures out.
+    void Mostra(const pianoamm::Piano* piano, const pianoamm::Piano* simulato);
 
 private:
     // How far a plan's figures go: installments, last year, most interest.
@@ -42,6 +41,5 @@ private:
     QChart* graficoInteressi;
     double importo = 1;
     double primoAnno = 0;
-    Estremi estremiPiano{1, 0, 1};
     std::array<QValueAxis*, 4> assi{};  // rows, debt, years, interest
 };

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -36,6 +37,8 @@ void InvioCliccaIBottoni(QWidget* finestra)
 {
     auto* filtro = new InvioClicca(finestra);
     for (QAbstractButton* bottone : finestra->findChildren<QAbstractButton*>()) {
+        if (auto* pulsante = qobject_cast<QPushButton*>(bottone))
+            pulsante->setAutoDefault(false);
         if (!qobject_cast<QRadioButton*>(bottone) && !qobject_cast<QCheckBox*>(bottone))
             bottone->installEventFilter(filtro);
     }

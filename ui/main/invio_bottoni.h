@@ -3,7 +3,8 @@
 class QWidget;
 
 // Makes Return and the keypad's Enter click the window's push and tool
-// buttons that have the focus, as Space does, without making any of them a
-// default button (which would change how it looks). Radio buttons and check
-// boxes keep their own keys. For the buttons the window has when called.
+// buttons that have the focus, as Space does, and no other: none of them is
+// a default button (which would change how it looks, and in a dialog would
+// take Return typed in a field). Radio buttons and check boxes keep their
+// own keys. For the buttons the window has when called.
 void InvioCliccaIBottoni(QWidget* finestra);

@@ -149,7 +149,7 @@ void PaginaRisultato::Simula(EventoSimulato evento)
     const int dopoRata = std::clamp(riga, 1, std::max(1, static_cast<int>(piano->righe.size()) - 1));
     std::visit([dopoRata](auto& e) { e.dopoRata = dopoRata; }, evento);
     if (!dlgSimulazione) {
-        dlgSimulazione = new DlgSimulazione(*piano, this);
+        dlgSimulazione = new DlgSimulazione(*piano, valoriSimulazione, this);
         dlgSimulazione->setAttribute(Qt::WA_DeleteOnClose);
     }
     dlgSimulazione->show();

@@ -28,7 +28,8 @@ public:
     void ElaboraPiano(const pianoamm::Mutuo& mutuo);
 
 protected:
-    // Leaving the page closes the costs' window: it is about this plan.
+    // Leaving the page closes the costs' and the simulation's windows: they
+    // are about this plan.
     void hideEvent(QHideEvent* evento) override;
 
 private:
@@ -43,8 +44,10 @@ private:
     // None while the list is empty.
     std::optional<pianoamm::Piano> piano;
     pianoamm::Listato listato;
-    // Typed in the costs' window, kept for the session.
+    // Typed in the costs' and the simulation's windows, kept for the
+    // session, whatever the plan.
     DlgCosti::Valori valoriCosti;
+    DlgSimulazione::Valori valoriSimulazione;
     QPointer<DlgCosti> dlgCosti;
     QPointer<DlgSimulazione> dlgSimulazione;
 };
