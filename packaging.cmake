@@ -1,7 +1,7 @@
 # Installation in the standard places, and a Debian package of it.
 install(TARGETS pianoamm pianoamm-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The command line's printout, which it alone runs.
-install(TARGETS pianoamm-stampa RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/pianoamm)
+# The command line's helpers, which it alone runs.
+install(TARGETS pianoamm-pdf pianoamm-stampa RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/pianoamm)
 install(FILES assets/pianoamm.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(lato 16 32 48 64 128 256)
     install(FILES assets/icone/pianoamm-${lato}.png

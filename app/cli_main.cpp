@@ -9,9 +9,12 @@
 //
 // The text outputs need nothing beyond the standard library, and start as
 // fast as any small program; the printout needs Qt, which is loaded only when
-// asked for, by the helper program pianoamm-stampa.
+// asked for, by the helper programs: pianoamm-pdf draws the PDF, which this
+// program writes like any other file, and pianoamm-stampa prints.
 
 #include "app/opzioni_cli.h"
+#include "app/uscite_cli.h"
+#include "app/uso_cli.h"
 #include "engine/costi.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"
@@ -23,9 +26,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,17 +39,14 @@ namespace {
 
 // A standard descriptor the program was started without is taken by
 // /dev/null, so that no file opened later can stand in its place and receive
-// what was meant for it. True when standard output was one of them.
-bool OccupaDescrittoriChiusi()
+// what was meant for it; opened for reading only, it fails every write as
+// the closed descriptor would have.
+void OccupaDescrittoriChiusi()
 {
-    bool uscitaChiusa = false;
     for (int descrittore = 0; descrittore <= 2; ++descrittore) {
-        if (::fcntl(descrittore, F_GETFD) == -1 && errno == EBADF) {
-            ::open("/dev/null", descrittore == 0 ? O_RDONLY : O_WRONLY);
-            uscitaChiusa = uscitaChiusa || descrittore == STDOUT_FILENO;
-        }
+        if (::fcntl(descrittore, F_GETFD) == -1 && errno == EBADF)
+            ::open("/dev/null", O_RDONLY);
     }
-    return uscitaChiusa;
 }
 
 [[noreturn]] void UscitaFallita(int errore)
@@ -52,96 +54,153 @@ bool OccupaDescrittoriChiusi()
     throw pianoamm::ErrorePiano("Impossibile scrivere sullo standard output: " + pianoamm::MotivoErrore(errore) + ".");
 }
 
-void ScriviUscita(std::string_view testo, bool uscitaChiusa)
+void ScriviUscita(std::string_view testo)
 {
-    if (testo.empty())
-        return;
-    if (uscitaChiusa)
-        UscitaFallita(EBADF);
     if (!pianoamm::ScriviTutto(STDOUT_FILENO, testo))
         UscitaFallita(errno);
 }
 
 // Some files report a failed write only when closed.
-void ChiudiUscita(bool uscitaChiusa)
+void ChiudiUscita()
 {
-    if (!uscitaChiusa && ::close(STDOUT_FILENO) != 0 && errno != EINTR)
+    if (::close(STDOUT_FILENO) != 0 && errno != EINTR)
         UscitaFallita(errno);
 }
 
-// The helper is installed in a folder of its own, found from this program's
-// own place, so that a build folder and an installed copy each run their own.
-std::string ProgrammaDiStampa()
+// Reads to the end; false, with errno set, when the system refuses.
+bool LeggiTutto(int descrittore, std::string& dati)
+{
+    std::array<char, 65536> blocco{};
+    for (;;) {
+        const ssize_t letti = ::read(descrittore, blocco.data(), blocco.size());
+        if (letti > 0)
+            dati.append(blocco.data(), static_cast<std::size_t>(letti));
+        else if (letti == 0)
+            return true;
+        else if (errno != EINTR)
+            return false;
+    }
+}
+
+// Starts a helper with ingresso as its standard input and uscita, or nowhere
+// when -1, as its standard output; closes both here. Returns 0 or the error.
+int Avvia(std::vector<std::string> argomenti, int ingresso, int uscita, pid_t& figlio)
+{
+    std::vector<char*> argv;
+    argv.reserve(argomenti.size() + 1);
+    for (auto& argomento : argomenti)
+        argv.push_back(argomento.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t azioni;
+    posix_spawn_file_actions_init(&azioni);
+    posix_spawn_file_actions_adddup2(&azioni, ingresso, STDIN_FILENO);
+    if (uscita >= 0)
+        posix_spawn_file_actions_adddup2(&azioni, uscita, STDOUT_FILENO);
+    else
+        posix_spawn_file_actions_addopen(&azioni, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    const int avvio = ::posix_spawn(&figlio, argv.front(), &azioni, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&azioni);
+    ::close(ingresso);
+    if (uscita >= 0)
+        ::close(uscita);
+    return avvio;
+}
+
+// A helper that ends early, its message told, leaves the rest of the listing
+// unread: that is no reason to end this program too.
+void Consegna(int descrittore, std::string_view listato)
+{
+    struct sigaction ignora {};
+    struct sigaction prima {};
+    ignora.sa_handler = SIG_IGN;
+    ::sigaction(SIGPIPE, &ignora, &prima);
+    pianoamm::ScriviTutto(descrittore, listato);
+    ::close(descrittore);
+    ::sigaction(SIGPIPE, &prima, nullptr);
+}
+
+// The helper at relativo from this program's own folder: the helpers are
+// installed in a folder of their own, found from there, so that a build
+// folder and an installed copy each run their own.
+std::string Aiutante(std::string_view relativo)
 {
     std::string programma(4096, '\0');
     const ssize_t lunghezza = ::readlink("/proc/self/exe", programma.data(), programma.size());
     if (lunghezza <= 0 || static_cast<std::size_t>(lunghezza) == programma.size())
         throw pianoamm::ErrorePiano("Impossibile trovare il programma di stampa: /proc non è disponibile.");
     programma.resize(programma.rfind('/', static_cast<std::size_t>(lunghezza)) + 1);
-    return programma + PIANOAMM_STAMPA;
+    return programma.append(relativo);
 }
 
-// The listing goes to the helper on its standard input; its standard output
-// is none of this program's, and its messages are the user's to read. Its
-// exit code is the outcome: 0, or 1 with its message told.
-int Stampe(const pianoamm::OpzioniCli& opzioni, std::string_view listato)
+// Runs a helper (argomenti, its program first) with the listing on its
+// standard input; its messages are the user's to read. Its standard output
+// is read into uscita when given, else it goes nowhere: the helpers read the
+// whole listing before they write. Returns the helper's exit code: 0, or 1
+// with its message told.
+int EseguiAiutante(const std::vector<std::string>& argomenti, std::string_view listato, std::string* uscita)
 {
-    const std::string programma = ProgrammaDiStampa();
-    std::vector<std::string> argomenti{programma};
-    if (!opzioni.pdf.empty())
-        argomenti.insert(argomenti.end(), {"--pdf", opzioni.pdf});
-    if (!opzioni.stampante.empty())
-        argomenti.insert(argomenti.end(), {"--stampante", opzioni.stampante});
-    else if (opzioni.stampa)
-        argomenti.emplace_back("--stampa");
-    std::vector<char*> argv;
-    argv.reserve(argomenti.size() + 1);
-    for (auto& argomento : argomenti)
-        argv.push_back(argomento.data());
-    argv.push_back(nullptr);
-
-    int canale[2];
-    if (::pipe2(canale, O_CLOEXEC) != 0)
+    const std::string& programma = argomenti.front();
+    int ingresso[2];
+    int risposta[2] = {-1, -1};
+    if (::pipe2(ingresso, O_CLOEXEC) != 0 || (uscita != nullptr && ::pipe2(risposta, O_CLOEXEC) != 0))
         throw pianoamm::ErrorePiano("Impossibile avviare la stampa: " + pianoamm::MotivoErrore(errno) + ".");
-    posix_spawn_file_actions_t azioni;
-    posix_spawn_file_actions_init(&azioni);
-    posix_spawn_file_actions_adddup2(&azioni, canale[0], STDIN_FILENO);
-    posix_spawn_file_actions_addopen(&azioni, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t figlio = 0;
-    const int avvio = ::posix_spawn(&figlio, programma.c_str(), &azioni, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&azioni);
-    ::close(canale[0]);
-    if (avvio != 0) {
-        ::close(canale[1]);
+    const auto chiudiRisposta = [&risposta] {
+        if (risposta[0] >= 0)
+            ::close(risposta[0]);
+    };
+    if (const int avvio = Avvia(argomenti, ingresso[0], risposta[1], figlio); avvio != 0) {
+        ::close(ingresso[1]);
+        chiudiRisposta();
         throw pianoamm::ErrorePiano("Impossibile avviare il programma di stampa «" + programma + "»: "
                                     + (avvio == ENOENT ? "non è installato" : pianoamm::MotivoErrore(avvio)) + ".");
     }
-    // A helper that ends early, its message told, leaves the rest of the
-    // listing unread: that is no reason to end this program too.
-    struct sigaction ignora {};
-    struct sigaction prima {};
-    ignora.sa_handler = SIG_IGN;
-    ::sigaction(SIGPIPE, &ignora, &prima);
-    pianoamm::ScriviTutto(canale[1], listato);
-    ::close(canale[1]);
-    ::sigaction(SIGPIPE, &prima, nullptr);
-
+    Consegna(ingresso[1], listato);
+    const bool letto = uscita == nullptr || LeggiTutto(risposta[0], *uscita);
+    const int erroreLettura = errno;
+    chiudiRisposta();
     int stato = 0;
     while (::waitpid(figlio, &stato, 0) < 0 && errno == EINTR) {
     }
-    if (!WIFEXITED(stato))
+    if (!WIFEXITED(stato) || WEXITSTATUS(stato) > 1)
         throw pianoamm::ErrorePiano("Il programma di stampa «" + programma + "» si è interrotto.");
+    if (!letto) {
+        throw pianoamm::ErrorePiano(
+            "Impossibile leggere il PDF dal programma di stampa: " + pianoamm::MotivoErrore(erroreLettura) + ".");
+    }
     return WEXITSTATUS(stato);
 }
 
-int Esegui(const pianoamm::OpzioniCli& opzioni, const pianoamm::Piano& piano, bool uscitaChiusa)
+// The PDF, drawn by its helper and written here like any other file, then
+// the print job, handed to the other helper. Returns 0, or a helper's 1 with
+// its message told.
+int Stampe(const pianoamm::OpzioniCli& opzioni, const std::optional<pianoamm::Destinazione>& pdf,
+           std::string_view listato)
+{
+    if (pdf) {
+        std::string documento;
+        if (const int esito = EseguiAiutante({Aiutante(PIANOAMM_PDF)}, listato, &documento); esito != 0)
+            return esito;
+        pianoamm::ScriviFileSicuro(*pdf, documento);
+    }
+    if (!opzioni.stampa)
+        return 0;
+    std::vector<std::string> argomenti{Aiutante(PIANOAMM_STAMPA)};
+    if (!opzioni.stampante.empty())
+        argomenti.insert(argomenti.end(), {"--stampante", opzioni.stampante});
+    else
+        argomenti.emplace_back("--stampa");
+    return EseguiAiutante(argomenti, listato, nullptr);
+}
+
+int Esegui(const pianoamm::OpzioniCli& opzioni, const pianoamm::Piano& piano, const pianoamm::UsciteCli& uscite)
 {
     // The costs are the plan's own, whatever is simulated.
     const pianoamm::Piano originale =
         piano.eventi.empty() || !(opzioni.taeg || opzioni.detrazione) ? piano : pianoamm::PianoAmm(opzioni.mutuo);
     const auto detrazione = [&] { return pianoamm::DetrazionePerAnno(originale, opzioni.costi, opzioni.regole); };
-    if (!opzioni.csv.empty()) {
-        pianoamm::ScriviFileSicuro(opzioni.csv, opzioni.detrazione ? pianoamm::EsportaCsvDetrazione(detrazione())
+    if (uscite.csv) {
+        pianoamm::ScriviFileSicuro(*uscite.csv, opzioni.detrazione ? pianoamm::EsportaCsvDetrazione(detrazione())
                                                                    : pianoamm::EsportaCsv(piano));
     }
     // The blocks asked for, in this order, a blank line between them.
@@ -155,46 +214,66 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const pianoamm::Piano& piano, bo
     blocco(opzioni.detrazione, [&] { return pianoamm::TabellaDetrazione(detrazione()); });
     blocco(opzioni.perAnno, [&] { return pianoamm::TabellaPerAnno(pianoamm::InteressiPerAnno(piano)); });
 
-    const bool stampe = !opzioni.pdf.empty() || opzioni.stampa;
-    // The listing is shown only when no other output takes its place.
-    const bool mostraListato = !opzioni.aiuto && !opzioni.versione && blocchi.empty() && opzioni.csv.empty() && !stampe;
+    const bool stampe = uscite.pdf || opzioni.stampa;
+    const bool mostraListato = pianoamm::MostraListato(opzioni);
     const pianoamm::Listato listato = stampe || mostraListato ? pianoamm::ComponiListato(piano) : pianoamm::Listato();
     if (stampe) {
-        if (const int esito = Stampe(opzioni, listato.Testo()); esito != 0)
+        if (const int esito = Stampe(opzioni, uscite.pdf, listato.Testo()); esito != 0)
             return esito;
     }
     if (opzioni.versione)
-        ScriviUscita("pianoamm-cli " PIANOAMM_VERSIONE "\n", uscitaChiusa);
+        ScriviUscita("pianoamm-cli " PIANOAMM_VERSIONE "\n");
     else if (opzioni.aiuto)
-        ScriviUscita(pianoamm::UsoCli(), uscitaChiusa);
+        ScriviUscita(pianoamm::UsoCli());
     else if (!blocchi.empty())
-        ScriviUscita(blocchi, uscitaChiusa);
+        ScriviUscita(blocchi);
     else if (mostraListato)
-        ScriviUscita(listato.Testo(), uscitaChiusa);
-    ChiudiUscita(uscitaChiusa);
+        ScriviUscita(listato.Testo());
+    ChiudiUscita();
     return 0;
+}
+
+// A step's failure, told in the program's name; codice is the exit code.
+int Fallito(const pianoamm::ErrorePiano& errore, int codice)
+{
+    std::cerr << "pianoamm-cli: " << errore.what() << '\n';
+    return codice;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    const bool uscitaChiusa = OccupaDescrittoriChiusi();
+    OccupaDescrittoriChiusi();
+    // Past a size limit (ulimit -f) a write fails and is told like any
+    // other, rather than ending the program with its temporary file left.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string_view> argomenti(argv + 1, argv + argc);
     pianoamm::OpzioniCli opzioni;
     pianoamm::Piano piano;
+    pianoamm::UsciteCli uscite;
     try {
         opzioni = pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi());
         if (!opzioni.aiuto && !opzioni.versione)
             piano = pianoamm::Simula(opzioni.mutuo, opzioni.scenario);
     } catch (const pianoamm::ErrorePiano& errore) {
-        std::cerr << "pianoamm-cli: " << errore.what() << '\n';
-        return 2;
+        return Fallito(errore, 2);
+    }
+    // A file that cannot be reached is a failed output; outputs that would
+    // spoil one another are refused, like the arguments, before any is written.
+    try {
+        uscite = pianoamm::TrovaUscite(opzioni);
+    } catch (const pianoamm::ErrorePiano& errore) {
+        return Fallito(errore, 1);
     }
     try {
-        return Esegui(opzioni, piano, uscitaChiusa);
+        pianoamm::ControllaUscite(uscite, opzioni);
     } catch (const pianoamm::ErrorePiano& errore) {
-        std::cerr << "pianoamm-cli: " << errore.what() << '\n';
-        return 1;
+        return Fallito(errore, 2);
+    }
+    try {
+        return Esegui(opzioni, piano, uscite);
+    } catch (const pianoamm::ErrorePiano& errore) {
+        return Fallito(errore, 1);
     }
 }

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 #include <iterator>
 #include <optional>
 
@@ -112,7 +111,7 @@ Estinzione LeggiEstinzione(std::string_view testo)
         resto = resto.substr(0, duepunti);
     }
     if (resto != "tutto")
-        estinzione.importo = Numero(Opzione::Estinzione, resto, LimiteImporto);
+        estinzione.importo = Numero(Opzione::Estinzione, resto, LimiteRimborso);
     return estinzione;
 }
 
@@ -122,98 +121,7 @@ Variazione LeggiVariazione(std::string_view testo)
     return {rata, Numero(Opzione::Variazione, tasso, LimiteTasso)};
 }
 
-// The frequencies' words, separated by ", ", the last one by ultimo.
-std::string ParoleCadenze(std::string_view ultimo)
-{
-    std::string elenco;
-    for (const auto& cadenza : Cadenze) {
-        if (!elenco.empty())
-            elenco += &cadenza == &Cadenze.back() ? ultimo : ", ";
-        elenco += cadenza.parola;
-    }
-    return elenco;
-}
-
-std::string Intervallo(const Limite& limite)
-{
-    return "da " + std::to_string(static_cast<long long>(limite.minimo)) + " a "
-           + std::to_string(static_cast<long long>(limite.massimo));
-}
-
-// The same name, or two names of one file that exists already.
-bool StessoFile(const std::string& a, const std::string& b)
-{
-    if (a == b)
-        return true;
-    const auto normale = [](const std::string& percorso) {
-        std::error_code errore;
-        auto risultato = std::filesystem::weakly_canonical(std::filesystem::absolute(percorso, errore), errore);
-        return errore ? std::filesystem::path() : risultato;
-    };
-    const auto normaleA = normale(a);
-    return !normaleA.empty() && normaleA == normale(b);
-}
-
 }  // namespace
-
-std::string UsoCli()
-{
-    // The descriptions start at this column; the frequencies' words go on
-    // to a second line rather than past the 80th.
-    constexpr std::size_t Rientro = 23;
-    std::string cadenze = ParoleCadenze(" o ");
-    if (Rientro + cadenze.size() > 79)
-        cadenze.replace(cadenze.rfind(", ", 79 - Rientro), 2, ",\n" + std::string(Rientro, ' '));
-    return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
-           "[--data GG/MM/AAAA]\n"
-           "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
-           "                    [--taeg] [--detrazione [--quota P] [--limite X]]\n"
-           "                    [--spese-iniziali X] [--imposta-sostitutiva P] [--spese-rata X]\n"
-           "                    [--estinzione N:IMPORTO[:rata|:durata]]... [--penale P]\n"
-           "                    [--variazione N:TASSO]...\n"
-           "\n"
-           "Stampa il piano d'ammortamento a rata fissa (metodo francese).\n"
-           "\n"
-           "  --importo IMPORTO    importo del finanziamento, "
-           + Intervallo(LimiteImporto) + "\n  --numero-rate N      numero delle rate, intero "
-           + Intervallo(LimiteNumeroRate) + "\n  --tasso TASSO        tasso annuo in percentuale, "
-           + Intervallo(LimiteTasso) + "\n  --cadenza CADENZA    " + cadenze
-           + "\n"
-             "  --data GG/MM/AAAA    data di erogazione (predefinita: oggi)\n"
-             "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
-             "  --csv FILE           scrive il piano nel file CSV indicato (per i fogli di calcolo)\n"
-             "  --stampa             stampa il piano sulla stampante predefinita\n"
-             "  --stampante NOME     stampa il piano sulla stampante NOME\n"
-             "  --per-anno           mostra gli interessi pagati in ogni anno solare\n"
-             "  --taeg               mostra TAN, TAEG, costo totale del credito e importo dovuto\n"
-             "  --detrazione         mostra, per ogni anno solare, la detrazione del 19% degli\n"
-             "                       interessi e degli oneri accessori (mutuo per l'abitazione\n"
-             "                       principale); con --csv la scrive nel file al posto del piano\n"
-             "  --quota P            quota del mutuo a proprio carico, in percentuale (100)\n"
-             "  --limite X           limite annuo detraibile (4000; 2582,28 per la costruzione)\n"
-             "  --spese-iniziali X   spese pagate all'erogazione (istruttoria, perizia, ...)\n"
-             "  --imposta-sostitutiva P\n"
-             "                       imposta sostitutiva in percentuale dell'importo (0,25 o 2)\n"
-             "  --spese-rata X       spese pagate con ogni rata (incasso rata)\n"
-             "  --estinzione N:IMPORTO[:rata|:durata]\n"
-             "                       rimborso anticipato di IMPORTO (o tutto) dopo la rata N;\n"
-             "                       poi la rata si riduce (rata, predefinito) o la durata\n"
-             "  --penale P           penale sui rimborsi anticipati, in percentuale (0)\n"
-             "  --variazione N:TASSO dalla rata N+1 il tasso annuo è TASSO\n"
-             "  --help               mostra questo aiuto\n"
-             "  --version            mostra la versione\n"
-             "\n"
-             "Con --pdf, --csv, --stampa, --per-anno, --taeg o --detrazione il piano non viene\n"
-             "mostrato. --taeg, --detrazione e --per-anno si possono unire: escono in\n"
-             "quest'ordine, separati da una riga vuota. Con --estinzione o --variazione\n"
-             "(ripetibili) il piano, i file e --per-anno sono quelli simulati.\n"
-             "\n"
-             "Importi e percentuali accettano la virgola o il punto come separatore decimale,\n"
-             "con al massimo due decimali e senza separatori delle migliaia.\n"
-             "\n"
-             "Uscita: 0 se tutto è stato scritto (o la stampa accettata), 1 se un file,\n"
-             "lo standard output o la stampa non sono riusciti, 2 se i dati sono rifiutati.\n";
-}
 
 OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Data& oggi)
 {
@@ -318,8 +226,6 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
                 opzioni.scenario.penale);
 
     opzioni.stampa = opzioni.stampa || !opzioni.stampante.empty();
-    if (!opzioni.pdf.empty() && StessoFile(opzioni.pdf, opzioni.csv))
-        Rifiuta(Opzione::Csv, Citato(opzioni.csv) + " è anche il file di --pdf: uno cancellerebbe l'altro.");
     return opzioni;
 }
 

@@ -34,8 +34,8 @@ struct OpzioniCli {
     Scenario scenario;
 };
 
-// The usage text printed by --help.
-std::string UsoCli();
+// The frequencies' words, separated by ", ", the last one by ultimo.
+std::string ParoleCadenze(std::string_view ultimo);
 
 // Reads the arguments after the program's name; oggi is the disbursement
 // date when --data is not given. Throws ErrorePiano with a message for the

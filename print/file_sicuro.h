@@ -1,39 +1,29 @@
 #pragma once
 
+#include "print/destinazione.h"
+
 #include <string>
 #include <string_view>
 
 namespace pianoamm {
 
-// A file that gets its new content whole or not at all. A regular file, or a
-// name not yet taken, is written to a temporary file in the same folder,
-// which takes the name only once every byte is written, synced and closed:
-// until then, and after any failure, the old file is as it was and no partial
-// file remains. A name that stands for something other than a regular file (a
-// device, a pipe) is written in place, every write checked: a device must
-// never be replaced by a file. The name is bytes and is used as given.
-// Every failure throws ErrorePiano with an Italian sentence naming the file.
-class FileSicuro {
-public:
-    explicit FileSicuro(std::string nome);
-    ~FileSicuro();
-    FileSicuro(const FileSicuro&) = delete;
-    FileSicuro& operator=(const FileSicuro&) = delete;
-
-    void Scrivi(std::string_view dati);
-    // The new content takes the file's place.
-    void Conferma();
-
-private:
-    [[noreturn]] void Fallisci(int errore) const;
-
-    std::string percorso;      // as the user gave it, for the messages
-    std::string destinazione;  // the file to replace, links followed
-    std::string temporaneo;    // empty when writing in place
-    int descrittore = -1;
-};
-
-void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto);
+// Writes contenuto where the destination leads, whole or not at all wherever
+// that can be had, every write checked:
+// - a descriptor gets it where it stands, as it was opened;
+// - a device or a pipe is opened and written in place: it must never be
+//   replaced by a file;
+// - a regular file, or a new one, is written to a temporary file in its own
+//   folder, which takes the name only once every byte is written, synced and
+//   closed: until then, and after any failure, the old file is as it was and
+//   no partial file remains. The new file keeps the old one's permissions,
+//   owner and group; a file protected from writing is left alone, and so is
+//   one whose owner or group could not be given to the new file;
+// - a regular file with other names (hard links) keeps them: it is written
+//   in place, once the temporary file has shown that every byte fits.
+// Every failure throws ErrorePiano with an Italian sentence naming the file
+// as the user gave it.
+void ScriviFileSicuro(const Destinazione& destinazione, std::string_view contenuto);
+void ScriviFileSicuro(const std::string& nome, std::string_view contenuto);
 
 // Writes all of dati to the descriptor, across short writes and signals;
 // false, with errno set, when the system refuses.
@@ -41,5 +31,9 @@ bool ScriviTutto(int descrittore, std::string_view dati);
 
 // The reason for an errno value, as an Italian phrase.
 std::string MotivoErrore(int errore);
+
+// Throws ErrorePiano: "Impossibile scrivere il file «nome»: motivo."
+[[noreturn]] void ImpossibileScrivere(const std::string& nome, const std::string& motivo);
+[[noreturn]] void ImpossibileScrivere(const std::string& nome, int errore);
 
 }  // namespace pianoamm

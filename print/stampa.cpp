@@ -5,12 +5,13 @@
 #include "print/impaginazione.h"
 
 #include <QBuffer>
-
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 
 #include <algorithm>
 
@@ -26,6 +27,27 @@ QFont FontStampa()
     return font;
 }
 
+// The line's glyphs, each a column wide, but for the blanks: they draw
+// nothing, yet they are half of a listing's characters and the PDF would
+// write each one.
+QGlyphRun GlifiDellaRiga(const QRawFont& carattere, quint32 bianco, qreal passo, const QString& riga)
+{
+    const QList<quint32> indici = carattere.glyphIndexesForString(riga);
+    QList<quint32> visibili;
+    QList<QPointF> posizioni;
+    for (qsizetype colonna = 0; colonna < indici.size(); ++colonna) {
+        if (indici.at(colonna) != bianco) {
+            visibili.append(indici.at(colonna));
+            posizioni.append(QPointF(static_cast<qreal>(colonna) * passo, 0));
+        }
+    }
+    QGlyphRun glifi;
+    glifi.setRawFont(carattere);
+    glifi.setGlyphIndexes(visibili);
+    glifi.setPositions(posizioni);
+    return glifi;
+}
+
 }  // namespace
 
 bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine)
@@ -34,15 +56,22 @@ bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pag
     if (!pittore.begin(&dispositivo))
         return false;
     const QFont font = FontStampa();
-    pittore.setFont(font);
     const QFontMetricsF metriche(font, &dispositivo);
-
-    // The painter's origin is the top-left corner of the printable area.
-    qreal larghezzaMassima = 0;
+    // The font is monospace: every character is one glyph's advance wide, so
+    // the line with the most characters is the widest, and the glyphs take
+    // their places without the lines being shaped.
+    QRawFont carattere = QRawFont::fromFont(font);
+    carattere.setPixelSize(font.pointSizeF() * dispositivo.logicalDpiY() / 72);
+    const quint32 bianco = carattere.glyphIndexesForString(QStringLiteral(" ")).value(0);
+    const qreal passo = metriche.horizontalAdvance(QLatin1Char(' '));
+    qsizetype colonne = 0;
     for (const auto& pagina : pagine) {
         for (const auto& riga : pagina)
-            larghezzaMassima = std::max(larghezzaMassima, metriche.horizontalAdvance(riga));
+            colonne = std::max(colonne, riga.size());
     }
+
+    // The painter's origin is the top-left corner of the printable area.
+    const qreal larghezzaMassima = passo * static_cast<qreal>(colonne);
     const qreal scala = larghezzaMassima > dispositivo.width() ? dispositivo.width() / larghezzaMassima : 1.0;
     pittore.scale(scala, scala);
     const qreal altezza = dispositivo.height() / scala;
@@ -54,8 +83,10 @@ bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pag
             return false;
         }
         const auto& pagina = pagine.at(p);
-        for (qsizetype r = 0; r < pagina.size(); ++r)
-            pittore.drawText(QPointF(0, metriche.ascent() + static_cast<qreal>(r) * interlinea), pagina.at(r));
+        for (qsizetype r = 0; r < pagina.size(); ++r) {
+            pittore.drawGlyphRun(QPointF(0, metriche.ascent() + static_cast<qreal>(r) * interlinea),
+                                 GlifiDellaRiga(carattere, bianco, passo, pagina.at(r)));
+        }
     }
     return pittore.end();
 }
@@ -76,12 +107,22 @@ QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& for
     return documento;
 }
 
-void ScriviPdf(const std::string& percorso, const QList<QStringList>& pagine)
+QPageLayout FormatoPdf()
 {
-    const QByteArray documento = DocumentoPdf(pagine, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                                                  QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter));
+    return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter};
+}
+
+QByteArray DocumentoPdfA4(const QList<QStringList>& pagine)
+{
+    QByteArray documento = DocumentoPdf(pagine, FormatoPdf());
     if (documento.isEmpty())
         throw pianoamm::ErrorePiano("Impossibile comporre il documento PDF.");
+    return documento;
+}
+
+void ScriviPdf(const std::string& percorso, const QList<QStringList>& pagine)
+{
+    const QByteArray documento = DocumentoPdfA4(pagine);
     pianoamm::ScriviFileSicuro(percorso,
                                std::string_view(documento.constData(), static_cast<std::size_t>(documento.size())));
 }

@@ -11,14 +11,22 @@ class QPagedPaintDevice;
 
 // Draws the pages on a printer or a PDF writer in bold Courier New at 10
 // points (Liberation Mono where Courier New is missing), one printed line per
-// text line. Should 65 lines not fit the printable height, the line spacing
-// is tightened just enough; should the longest line not fit the width, the
-// whole page is scaled down to fit. False when the device refuses the job or
-// a page.
+// text line; a character the font lacks prints as its empty box, no other
+// font standing in. Should 65 lines not fit the printable height, the line
+// spacing is tightened just enough; should the longest line not fit the
+// width, the whole page is scaled down to fit. False when the device refuses
+// the job or a page.
 bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine);
 
 // The pages as a PDF document in memory; empty when they cannot be drawn.
 QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& formato);
+
+// A4 paper with the margins of a saved PDF.
+QPageLayout FormatoPdf();
+
+// The pages as a PDF document on A4 paper, as saved. Throws ErrorePiano when
+// they cannot be drawn.
+QByteArray DocumentoPdfA4(const QList<QStringList>& pagine);
 
 // The pages as a PDF file on A4 paper, written whole or not at all (see
 // FileSicuro). Throws ErrorePiano with the reason.

@@ -11,6 +11,7 @@
 
 #include <cups/cups.h>
 
+#include <array>
 #include <memory>
 
 namespace {
@@ -29,26 +30,42 @@ QString CodaPredefinita()
 QPageLayout ImpaginazioneDellaCoda(const QString& coda)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(coda);
+    // A queue Qt does not list gets a saved PDF's page; whether it exists is
+    // for the service to say.
+    if (info.isNull())
+        return FormatoPdf();
     QPageSize misura = info.defaultPageSize();
     if (!misura.isValid())
         misura = QPageSize(QPageSize::A4);
-    // A queue Qt does not list gets a saved PDF's margins; whether it exists
-    // is for the service to say.
-    if (info.isNull())
-        return {misura, QPageLayout::Portrait, QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter};
     QPrinter stampante(info, QPrinter::HighResolution);
     stampante.setPageSize(misura);
     return {misura, QPageLayout::Portrait, stampante.pageLayout().margins(QPageLayout::Millimeter),
             QPageLayout::Millimeter};
 }
 
+// Asked after a refused job, because a job names a queue that is not yet
+// one (a network printer the service sets up when asked) as readily as a
+// queue the service has: true only when the service itself says it knows no
+// queue by that name, not when it cannot be reached.
+bool CodaSconosciuta(const QString& coda)
+{
+    std::array<char, HTTP_MAX_URI> indirizzo{};
+    httpAssembleURIf(HTTP_URI_CODING_ALL, indirizzo.data(), HTTP_MAX_URI, "ipp", nullptr, "localhost", 0,
+                     "/printers/%s", coda.toUtf8().constData());
+    ipp_t* richiesta = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(richiesta, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, indirizzo.data());
+    ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, richiesta, "/"));
+    return cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND;
+}
+
+// The message, then why, in the service's words, on a line of its own.
 [[noreturn]] void Rifiutata(const QString& coda)
 {
-    QString messaggio = QStringLiteral("La stampante «%1» non ha accettato la stampa.").arg(coda);
-    const QString motivo = QString::fromUtf8(cupsLastErrorString()).trimmed();
-    if (!motivo.isEmpty())
-        messaggio += QLatin1Char('\n') + motivo;
-    throw pianoamm::ErrorePiano(messaggio.toStdString());
+    const auto motivo = [] { return QString::fromUtf8(cupsLastErrorString()).trimmed(); };
+    QString messaggio = QStringLiteral("La stampante «%1» non ha accettato la stampa.\n%2").arg(coda, motivo());
+    if (CodaSconosciuta(coda))
+        messaggio = QStringLiteral("La stampante «%1» non esiste.\n%2").arg(coda, motivo());
+    throw pianoamm::ErrorePiano(messaggio.trimmed().toStdString());
 }
 
 }  // namespace

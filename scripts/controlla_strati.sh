@@ -26,11 +26,13 @@ ammessi() {
 standard='<[a-z_0-9]+>'
 sistema="$standard|<[a-z_0-9/]+\.h>"
 ammessi "engine/ usa solo engine/ e la libreria standard" "$standard|\"engine/" engine/*
-ammessi "print/file_sicuro non usa Qt" "$sistema|\"engine/|\"print/file_sicuro\.h\"" print/file_sicuro.*
+file='"print/(file_sicuro|destinazione)\.h"'
+ammessi "print/file_sicuro non usa Qt" "$sistema|\"engine/|$file" print/file_sicuro.* print/destinazione.*
 ammessi "print/ non usa ui/ né app/" "<|\"engine/|\"print/" print/*.h print/*.cpp
 ammessi "ui/ non usa app/" "<|\"engine/|\"print/|\"ui/" $(find ui -name '*.h' -o -name '*.cpp')
 ammessi "la riga di comando non usa Qt né la stampa" \
-    "$sistema|\"engine/|\"app/opzioni_cli\.h\"|\"print/file_sicuro\.h\"" app/cli_main.cpp app/opzioni_cli.*
+    "$sistema|\"engine/|\"app/(opzioni_cli|uscite_cli|uso_cli)\.h\"|$file" app/cli_main.cpp app/opzioni_cli.* \
+    app/uscite_cli.* app/uso_cli.*
 
 if librerie=$(ldd "$cli" | grep -E 'libQt|libcups'); then
     printf 'pianoamm-cli carica Qt o la stampa:\n%s\n' "$librerie"

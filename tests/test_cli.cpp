@@ -57,6 +57,7 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--estinzione 2", "--estinzione: «2» non è nella forma N:IMPORTO o N:tutto"},
         {b + "--estinzione 2:5:presto", "«2:5:presto» non è nella forma"},
         {b + "--variazione 2:100", "--variazione: Il tasso annuo deve essere compreso tra 0 e 99."},
+        {b + "--estinzione 2:1000000000", "--estinzione: L'importo del rimborso anticipato deve essere compreso tra 0"},
     };
     // The words split at blanks ("--csv=" for an empty value), read on 01/02/2026.
     for (const auto& [riga, atteso] : casi) {
@@ -93,10 +94,9 @@ TEST(ProgrammaCli, Uscite)
                R"sh(cartella=$(mktemp -d) && cd "$cartella" && trap 'rm -rf "$cartella"' EXIT
 CORTA='--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 06/04/2006' E=$'\xe8' falliti=0
 LUNGA='--importo 250000 --numero-rate 999 --tasso 4,75 --cadenza mensile --data 31/01/2008'
-trap '' XFSZ  # past ulimit -f a write fails, rather than ending the program
 normale() { tr -s ' ' | sed 's/^ //; s/ $//' | grep -v '^$'; }
 # pdf N ARGS: N pages, each after the first opening with the heading; else the listing.
-pdf() { $CLI "${@:2}" --pdf p.pdf && [ "$(pdftotext -layout p.pdf - | awk -v RS='\f' 'NR > 1 && !sub(/^N\. +SCADENZA[^\n]*\n[- ]+\n/, "") {print "senza intestazione"} {print} END {print NR}' | normale)" = "$($CLI "${@:2}" | normale; echo "$1")" ]; }
+pdf() { $CLI "${@:2}" --pdf - >p.pdf && [ "$(head -c 5 p.pdf)" = %PDF- ] && [ "$(pdftotext -layout p.pdf - | awk -v RS='\f' 'NR > 1 && !sub(/^N\. +SCADENZA[^\n]*\n[- ]+\n/, "") {print "senza intestazione"} {print} END {print NR}' | normale)" = "$($CLI "${@:2}" | normale; echo "$1")" ]; }
 prova() {
     rm -rf w && mkdir w && cd w && (eval "$3") >out 2>err </dev/null; local u=$?
     [ $u = "$1" ] && { [ -n "$2" ] && grep -qF -- "$2" err || [ -z "$2$(cat err)" ]; } && eval "${4:-true}" && ! ls -A | grep -q '^\.pianoamm-' || { echo "NON RIUSCITA: $3 (uscita $u) $(cat err)"; falliti=1; }
@@ -107,15 +107,34 @@ prova 1 'standard output: spazio esaurito' '$CLI $CORTA >/dev/full'
 prova 1 '«/dev/full»: spazio esaurito' '$CLI $CORTA --csv /dev/full' '[ -c /dev/full ]'
 prova 1 '«/dev/full»: spazio esaurito' '$CLI $CORTA --pdf /dev/full' '[ -c /dev/full ]'
 prova 1 'standard output: il canale è chiuso' '$CLI $CORTA >&-'
-prova 0 '' 'echo v >p.csv; chmod 640 p.csv; $CLI $CORTA --csv p.csv >&-' '[ $(stat -c %a p.csv) = 640 ] && grep -q Scadenza p.csv'
+prova 0 '' 'echo v >p.csv; chmod 640 p.csv; chown 1:1 p.csv 2>/dev/null; stat -c %u:%g:%a p.csv >u; $CLI $CORTA --csv p.csv >&-' '[ $(stat -c %u:%g:%a p.csv) = $(cat u) ] && grep -q Scadenza p.csv'
+[ $(id -u) != 0 ] || prova 1 '«p.csv»: il file appartiene a «root» e non può cambiare proprietario.' 'chmod 755 .. && chmod 777 . && echo v >p.csv && chmod 666 p.csv && setpriv --reuid 65534 --regid 65534 --clear-groups $CLI $CORTA --csv p.csv' '[ "$(cat p.csv)" = v ]'
+prova 1 'Impossibile scrivere il file «p.csv»: il file è protetto in scrittura.' 'echo v >p.csv && chmod 444 p.csv && $CLI $CORTA --csv p.csv' '[ "$(cat p.csv)" = v ]'
 prova 1 '«p.csv»: il file supera' 'echo v >p.csv; ulimit -f 16; $CLI $LUNGA --csv p.csv' '[ "$(cat p.csv)" = v ]'
 prova 1 '«p.pdf»: il file supera' 'echo v >p.pdf; ulimit -f 16; $CLI $LUNGA --pdf p.pdf' '[ "$(cat p.pdf)" = v ]'
 prova 1 '«manca/p.pdf»: la cartella non esiste' '$CLI $CORTA --pdf manca/p.pdf --per-anno' '[ ! -s out ]'
-prova 2 '«./p.pdf» è anche il file di --pdf' '$CLI $CORTA --pdf p.pdf --csv ./p.pdf' '[ ! -e p.pdf ]'
+# A descriptor is written where it stands: a log appended to keeps what it had.
+prova 0 '' 'ln -s /proc/self/fd/1 o && echo keep >log && { echo tieni; $CLI $CORTA --csv o; } >>log' '[ -L o ] && [ "$(head -2 log | tr "\n" " ")" = "keep tieni " ] && [ $(wc -l <log) = 13 ]'
+prova 0 '' '$CLI $CORTA --csv - >c' 'head -1 c | grep -q Scadenza && [ $(wc -l <c) = 11 ]'
+! command -v script >/dev/null || prova 2 '«-» è un terminale' 'script -qec "$CLI $CORTA --pdf -" /dev/null >&2' '! grep -q %PDF err'
+[ $(id -u) != 0 ] || ! unshare -m true 2>/dev/null || prova 0 '' 'unshare -m sh -c "mount -t tmpfs none /dev && ln -s /proc/self/fd/1 /dev/stdout && { exec 3<x; rm x; $CLI $CORTA --csv /dev/stdout; } >x && [ -L /dev/stdout ] && [ \"\$(ls -A /dev)\" = stdout ] && [ \$(wc -l <&3) = 11 ]"'
+# Links are followed from their folder and stay links; a dangling one gets its file where its folder exists.
+prova 0 '' 'mkdir d && echo v >d/t.csv && ln -s t.csv d/l && ln -s n.pdf d/m && $CLI $CORTA --csv d/l --pdf d/m' '[ -L d/l ] && [ -L d/m ] && [ $(wc -l <d/t.csv) = 11 ] && [ -s d/n.pdf ]'
+prova 1 '«l»: la cartella non esiste' 'ln -s manca/t.csv l && $CLI $CORTA --csv l' '[ -L l ] && [ ! -e manca ]'
+# A file's other names keep it, cut to its new length; a pipe is written in place.
+prova 0 '' 'seq 99999 >a.csv && ln a.csv b.csv && $CLI $CORTA --csv a.csv' '[ $(stat -c %i:%h a.csv) = $(stat -c %i:%h b.csv) ] && [ $(wc -l <b.csv) = 11 ]'
+prova 0 '' 'mkfifo f && { cat f >g & } && $CLI $CORTA --csv f && wait' '[ -p f ] && [ $(wc -l <g) = 11 ]'
+# Two outputs reaching one file or descriptor are refused before anything is written.
+prova 2 '--pdf: «l» porta allo stesso file di --csv' 'echo v >p.csv && ln -s ./p.csv l && $CLI $CORTA --csv p.csv --pdf l' '[ "$(cat p.csv)" = v ]'
+prova 2 '--pdf: «d/../d/p.pdf» porta allo stesso file di --csv' 'ln -s d/p.pdf l && mkdir d && $CLI $CORTA --csv l --pdf d/../d/p.pdf' '[ ! -e d/p.pdf ]'
+prova 2 '--pdf: «-» porta allo stesso file di --csv' '$CLI $CORTA --csv - --pdf -' '[ ! -s out ]'
+prova 2 '--pdf: «-» porta allo stesso file di --csv' 'ln -s /proc/self/fd/1 o && $CLI $CORTA --csv o --pdf -' '[ ! -s out ]'
+prova 2 '--csv: «-» è lo stesso file dello standard output' '$CLI $CORTA --csv - --per-anno' '[ ! -s out ]'
+prova 2 '--csv: «p.csv» è lo stesso file dello standard output' 'echo v >p.csv && $CLI $CORTA --csv p.csv --taeg >>p.csv' '[ "$(cat p.csv)" = v ]'
 # Names are bytes, and never options of the toolkit that draws the printout.
 prova 0 '' '$CLI $CORTA --pdf -platform --csv c$E.csv && $CLI $CORTA --pdf p$E.pdf' '[ -s ./-platform ] && [ -s c$E.csv ] && [ -s p$E.pdf ]'
 # The text outputs need no printout; the printout needs its helper.
-prova 1 'pianoamm-stampa»: non è installato' 'cp $CLI . && ./pianoamm-cli $CORTA >p.txt && ./pianoamm-cli $CORTA --pdf p.pdf' '[ -s p.txt ] && [ ! -e p.pdf ]'
+prova 1 'pianoamm-pdf»: non è installato' 'cp $CLI . && ./pianoamm-cli $CORTA >p.txt && ./pianoamm-cli $CORTA --pdf p.pdf' '[ -s p.txt ] && [ ! -e p.pdf ]'
 # The cost blocks in their order, a blank line between them, and no listing.
 prova 0 '' '$CLI $CORTA --per-anno --detrazione --taeg --spese-rata 1 >o' "awk 'NF == 0 {b++} /^TAN /{t = NR} /ONERI ACCESSORI/{d = NR} /TOTALE PAGATO/{p = NR} /SCADENZA/{exit 1} END {exit !(t == 1 && t < d && d < p && b == 2)}' o"
 prova 0 '' '$CLI $CORTA --detrazione --csv d.csv >o' 'grep -q "Anno;Interessi;Oneri accessori" d.csv && grep -q "^TOTALE " o'

@@ -18,7 +18,8 @@ const std::tuple<double, double, int> Disegni[] = {{595, 28, 10}, {595, 28, 80},
 
 // The 999 monthly installments printed from the window (on the default queue) or the
 // command line, on the queue in the variable (none: --stampa; no variable: a queue
-// that does not exist); the exit code (the window: whether refused); jobs held.
+// that does not exist, and the message says so); the exit code (the window: whether
+// refused); jobs held.
 const std::tuple<bool, const char*, int, int> Stampe[] = {
     {true, "PIANOAMM_RIFIUTA", 1, 0},     {true, "PIANOAMM_CODA", 0, 0},   {false, "PIANOAMM_RIFIUTA", 1, 0},
     {false, "PianoAmmInesistente", 1, 0}, {false, "PIANOAMM_FERMA", 0, 1}, {false, "", 0, 0}};
@@ -105,7 +106,10 @@ private slots:
         const auto fermi = [&] { return Esegui("lpstat", {"-o", ferma})[1].count('\n'); };
         const QStringList prima = stampati();
         const qsizetype attesi = fermi();
-        const QString rifiutata = QString("La stampante «%1» non ha accettato la stampa.").arg(coda);
+        const QString rifiutata =
+            QString(qEnvironmentVariableIsSet(variabile) ? "La stampante «%1» non ha accettato la stampa."
+                                                         : "La stampante «%1» non esiste.")
+                .arg(coda);
         if (finestra) {
             QCOMPARE(Esegui("lpadmin", {"-d", coda})[0], "0");  // on the test's own service
             QCOMPARE(QPrinterInfo::defaultPrinterName(), coda);

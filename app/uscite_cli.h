@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/opzioni_cli.h"
+#include "print/destinazione.h"
+
+#include <optional>
+
+namespace pianoamm {
+
+// Where the files asked for go, found before anything is written; the name
+// "-" is standard output.
+struct UsciteCli {
+    std::optional<Destinazione> csv;
+    std::optional<Destinazione> pdf;
+};
+
+// The listing is shown only when no other output takes its place.
+bool MostraListato(const OpzioniCli& opzioni);
+
+// Throws ErrorePiano when a file cannot be reached: its folder is missing,
+// its descriptor closed.
+UsciteCli TrovaUscite(const OpzioniCli& opzioni);
+
+// Throws ErrorePiano for outputs that would spoil one another, two that
+// reach the same file or descriptor (standard output among them), and for a
+// PDF meant for a terminal.
+void ControllaUscite(const UsciteCli& uscite, const OpzioniCli& opzioni);
+
+}  // namespace pianoamm

@@ -1,0 +1,91 @@
+#include "app/uso_cli.h"
+
+#include "app/opzioni_cli.h"
+
+#include "engine/cadenza.h"
+#include "engine/limiti.h"
+
+namespace pianoamm {
+
+namespace {
+
+std::string Intervallo(const Limite& limite)
+{
+    return "da " + std::to_string(static_cast<long long>(limite.minimo)) + " a "
+           + std::to_string(static_cast<long long>(limite.massimo));
+}
+
+}  // namespace
+
+std::string ParoleCadenze(std::string_view ultimo)
+{
+    std::string elenco;
+    for (const auto& cadenza : Cadenze) {
+        if (!elenco.empty())
+            elenco += &cadenza == &Cadenze.back() ? ultimo : ", ";
+        elenco += cadenza.parola;
+    }
+    return elenco;
+}
+
+std::string UsoCli()
+{
+    // The descriptions start at this column; the frequencies' words go on
+    // to a second line rather than past the 80th.
+    constexpr std::size_t Rientro = 23;
+    std::string cadenze = ParoleCadenze(" o ");
+    if (Rientro + cadenze.size() > 79)
+        cadenze.replace(cadenze.rfind(", ", 79 - Rientro), 2, ",\n" + std::string(Rientro, ' '));
+    return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
+           "[--data GG/MM/AAAA]\n"
+           "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
+           "                    [--taeg] [--detrazione [--quota P] [--limite X]]\n"
+           "                    [--spese-iniziali X] [--imposta-sostitutiva P] [--spese-rata X]\n"
+           "                    [--estinzione N:IMPORTO[:rata|:durata]]... [--penale P]\n"
+           "                    [--variazione N:TASSO]...\n"
+           "\n"
+           "Stampa il piano d'ammortamento a rata fissa (metodo francese).\n"
+           "\n"
+           "  --importo IMPORTO    importo del finanziamento, "
+           + Intervallo(LimiteImporto) + "\n  --numero-rate N      numero delle rate, intero "
+           + Intervallo(LimiteNumeroRate) + "\n  --tasso TASSO        tasso annuo in percentuale, "
+           + Intervallo(LimiteTasso) + "\n  --cadenza CADENZA    " + cadenze
+           + "\n"
+             "  --data GG/MM/AAAA    data di erogazione (predefinita: oggi)\n"
+             "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
+             "  --csv FILE           scrive il piano nel file CSV indicato (per i fogli di calcolo)\n"
+             "  --stampa             stampa il piano sulla stampante predefinita\n"
+             "  --stampante NOME     stampa il piano sulla stampante NOME\n"
+             "  --per-anno           mostra gli interessi pagati in ogni anno solare\n"
+             "  --taeg               mostra TAN, TAEG, costo totale del credito e importo dovuto\n"
+             "  --detrazione         mostra, per ogni anno solare, la detrazione del 19% degli\n"
+             "                       interessi e degli oneri accessori (mutuo per l'abitazione\n"
+             "                       principale); con --csv la scrive nel file al posto del piano\n"
+             "  --quota P            quota del mutuo a proprio carico, in percentuale (100)\n"
+             "  --limite X           limite annuo detraibile (4000; 2582,28 per la costruzione)\n"
+             "  --spese-iniziali X   spese pagate all'erogazione (istruttoria, perizia, ...)\n"
+             "  --imposta-sostitutiva P\n"
+             "                       imposta sostitutiva in percentuale dell'importo (0,25 o 2)\n"
+             "  --spese-rata X       spese pagate con ogni rata (incasso rata)\n"
+             "  --estinzione N:IMPORTO[:rata|:durata]\n"
+             "                       rimborso anticipato di IMPORTO (o tutto) dopo la rata N;\n"
+             "                       poi la rata si riduce (rata, predefinito) o la durata\n"
+             "  --penale P           penale sui rimborsi anticipati, in percentuale (0)\n"
+             "  --variazione N:TASSO dalla rata N+1 il tasso annuo è TASSO\n"
+             "  --help               mostra questo aiuto\n"
+             "  --version            mostra la versione\n"
+             "\n"
+             "Con --pdf, --csv, --stampa, --per-anno, --taeg o --detrazione il piano non viene\n"
+             "mostrato. --taeg, --detrazione e --per-anno si possono unire: escono in\n"
+             "quest'ordine, separati da una riga vuota. Con --estinzione o --variazione\n"
+             "(ripetibili) il piano, i file e --per-anno sono quelli simulati. Con il nome di\n"
+             "file - il PDF o il CSV va sullo standard output.\n"
+             "\n"
+             "Importi e percentuali accettano la virgola o il punto come separatore decimale,\n"
+             "con al massimo due decimali e senza separatori delle migliaia.\n"
+             "\n"
+             "Uscita: 0 se tutto è stato scritto (o la stampa accettata), 1 se un file,\n"
+             "lo standard output o la stampa non sono riusciti, 2 se i dati sono rifiutati.\n";
+}
+
+}  // namespace pianoamm
