@@ -10,7 +10,7 @@ lavoro=$(mktemp -d) && trap 'rm -rf "$lavoro"' EXIT
 (cd "$1" && cpack -G DEB -B "$lavoro/pacchetti" >/dev/null)
 deb=$(ls "$lavoro"/pacchetti/pianoamm_*.deb)
 elenco=$(dpkg-deb -c "$deb" | awk '{print $6}') dipendenze=$(dpkg-deb -f "$deb" Depends)
-for voce in ./usr/bin/pianoamm ./usr/bin/pianoamm-cli ./usr/libexec/pianoamm/pianoamm-stampa \
+for voce in ./usr/bin/pianoamm ./usr/bin/pianoamm-cli ./usr/libexec/pianoamm/pianoamm-{stampa,pdf} \
     ./usr/share/doc/pianoamm/{copyright,changelog.gz} ./usr/share/man/man1/pianoamm{,-cli}.1.gz \
     ./usr/share/applications/pianoamm.desktop ./usr/share/icons/hicolor/{16x16,48x48,256x256}/apps/pianoamm.png \
     libqt6widgets6 libqt6printsupport6 libcups2 qt6-qpa-plugins fonts-liberation2; do
@@ -31,7 +31,7 @@ for programma in pianoamm pianoamm-cli; do
         || { echo "--help e la pagina di manuale di $programma nominano opzioni diverse"; exit 1; }
     [ "$(bin/$programma --version)" = "$programma $(dpkg-deb -f "$deb" Version)" ]
 done
-readelf -d bin/pianoamm bin/pianoamm-cli libexec/pianoamm/pianoamm-stampa | grep -E 'RPATH|RUNPATH' && exit 1
+readelf -d bin/pianoamm bin/pianoamm-cli libexec/pianoamm/pianoamm-{stampa,pdf} | grep -E 'RPATH|RUNPATH' && exit 1
 esempio="--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 06/04/2006"
 bin/pianoamm-cli $esempio | cmp - "$2"
 bin/pianoamm-cli $esempio --pdf "$lavoro/esempio.pdf" && pdfinfo "$lavoro/esempio.pdf" >/dev/null
