@@ -58,12 +58,23 @@ bool CodaSconosciuta(const QString& coda)
     return cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND;
 }
 
+// Whether anything answers at the print service's address: without it a
+// refusal says nothing of the printer.
+bool ServizioRaggiungibile()
+{
+    http_t* connessione = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+    httpClose(connessione);
+    return connessione != nullptr;
+}
+
 // The message, then why, in the service's words, on a line of its own.
 [[noreturn]] void Rifiutata(const QString& coda)
 {
     const auto motivo = [] { return QString::fromUtf8(cupsLastErrorString()).trimmed(); };
     QString messaggio = QStringLiteral("La stampante «%1» non ha accettato la stampa.\n%2").arg(coda, motivo());
-    if (CodaSconosciuta(coda))
+    if (!ServizioRaggiungibile())
+        messaggio = QStringLiteral("Il servizio di stampa non risponde: la stampa su «%1» non è partita.").arg(coda);
+    else if (CodaSconosciuta(coda))
         messaggio = QStringLiteral("La stampante «%1» non esiste.\n%2").arg(coda, motivo());
     throw pianoamm::ErrorePiano(messaggio.trimmed().toStdString());
 }

@@ -135,6 +135,8 @@ prova 2 '--csv: «p.csv» è lo stesso file dello standard output' 'echo v >p.cs
 prova 0 '' '$CLI $CORTA --pdf -platform --csv c$E.csv && $CLI $CORTA --pdf p$E.pdf' '[ -s ./-platform ] && [ -s c$E.csv ] && [ -s p$E.pdf ]'
 # The text outputs need no printout; the printout needs its helper.
 prova 1 'pianoamm-pdf»: non è installato' 'cp $CLI . && ./pianoamm-cli $CORTA >p.txt && ./pianoamm-cli $CORTA --pdf p.pdf' '[ -s p.txt ] && [ ! -e p.pdf ]'
+prova 1 'Il servizio di stampa non risponde: la stampa su «X» non è partita.' 'CUPS_SERVER=/nessun-servizio/cups.sock $CLI $CORTA --stampante X'
+prova 2 'dopo la rata 2 rende il piano instabile: alla rata 3' '$CLI --importo 10000 --numero-rate 120 --tasso 5 --cadenza annuale --variazione 2:99 --csv s.csv' '[ ! -e s.csv ]'
 # The cost blocks in their order, a blank line between them, and no listing.
 prova 0 '' '$CLI $CORTA --per-anno --detrazione --taeg --spese-rata 1 >o' "awk 'NF == 0 {b++} /^TAN /{t = NR} /ONERI ACCESSORI/{d = NR} /TOTALE PAGATO/{p = NR} /SCADENZA/{exit 1} END {exit !(t == 1 && t < d && d < p && b == 2)}' o"
 prova 0 '' '$CLI $CORTA --detrazione --csv d.csv >o' 'grep -q "Anno;Interessi;Oneri accessori" d.csv && grep -q "^TOTALE " o'
