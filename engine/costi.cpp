@@ -175,13 +175,11 @@ std::vector<AnnoDetrazione> DetrazionePerAnno(const Piano& piano, const Costi& c
 
 Celle CelleDetrazione(const std::vector<AnnoDetrazione>& anni, bool raggruppa)
 {
-    Celle righe{{"Anno", "Interessi", "Oneri accessori", "Importo detraibile", "Detrazione"}};
-    for (const AnnoDetrazione& anno : anni) {
-        righe.push_back({anno.anno == 0 ? "Totale" : std::to_string(anno.anno)});
-        for (const double valore : {anno.interessi, anno.oneri, anno.importoDetraibile, anno.detrazione})
-            righe.back().push_back(FormatoDecimali(valore, 2, raggruppa));
-    }
-    return righe;
+    return CelleAnnuali(
+        {"Anno", "Interessi", "Oneri accessori", "Importo detraibile", "Detrazione"}, anni,
+        [raggruppa](const AnnoDetrazione& anno, std::vector<std::string>& riga) {
+            AccodaImporti(riga, {anno.interessi, anno.oneri, anno.importoDetraibile, anno.detrazione}, raggruppa);
+        });
 }
 
 std::string TabellaDetrazione(const std::vector<AnnoDetrazione>& anni)

@@ -6,6 +6,7 @@
 #include "engine/esporta.h"
 #include "engine/limiti.h"
 #include "engine/piano.h"
+#include "engine/tabella.h"
 
 #include <array>
 #include <optional>

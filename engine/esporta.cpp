@@ -2,7 +2,6 @@
 
 #include "engine/formato.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace pianoamm {
@@ -61,17 +60,6 @@ std::string EsportaCsv(const Piano& piano)
     return CsvDi(righe);
 }
 
-std::string CsvDi(const Celle& righe)
-{
-    std::string csv = "\xEF\xBB\xBF";
-    for (const auto& riga : righe) {
-        for (std::size_t c = 0; c < riga.size(); ++c)
-            csv.append(c == 0 ? "" : ";").append(riga[c]);
-        csv += "\r\n";
-    }
-    return csv;
-}
-
 std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano)
 {
     struct Somme {
@@ -103,44 +91,17 @@ std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano)
 
 Celle CellePerAnno(const std::vector<AnnoPiano>& anni, bool raggruppa)
 {
-    Celle righe{{"Anno", "Rate", "Interessi", "Capitale", "Totale pagato"}};
-    for (const AnnoPiano& anno : anni) {
-        righe.push_back({anno.anno == 0 ? "Totale" : std::to_string(anno.anno), std::to_string(anno.rate)});
-        for (const double valore : {anno.interessi, anno.capitale, anno.totale})
-            righe.back().push_back(FormatoDecimali(valore, 2, raggruppa));
-    }
-    return righe;
+    return CelleAnnuali({"Anno", "Rate", "Interessi", "Capitale", "Totale pagato"}, anni,
+                        [raggruppa](const AnnoPiano& anno, std::vector<std::string>& riga) {
+                            riga.push_back(std::to_string(anno.rate));
+                            AccodaImporti(riga, {anno.interessi, anno.capitale, anno.totale}, raggruppa);
+                        });
 }
 
 std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni)
 {
     static constexpr Colonna Colonne[] = {{5, 6}, {6, 4}, {18, 16}, {18, 16}, {18, 16}};
     return TabellaDiTesto(Colonne, CellePerAnno(anni, true));
-}
-
-std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe)
-{
-    std::string tabella;
-    const auto accoda = [&](const auto& cella) {
-        Riga riga;
-        for (std::size_t c = 0; c < colonne.size(); ++c)
-            riga.Tabulasin(cella(c), colonne[c].ssp);
-        tabella.append(riga.Testo()).append(1, '\n');
-    };
-    const auto regola = [&] { accoda([&](std::size_t c) { return std::string(colonne[c].tratto, '-'); }); };
-    for (std::size_t r = 0; r < righe.size(); ++r) {
-        if (r == 1 || (r > 1 && r + 1 == righe.size()))
-            regola();
-        accoda([&](std::size_t c) {
-            std::string cella = righe[r].at(c);
-            if (r == 0 || (r + 1 == righe.size() && c == 0))
-                std::ranges::transform(cella, cella.begin(), [](char x) {
-                    return x >= 'a' && x <= 'z' ? static_cast<char>(x - 'a' + 'A') : x;
-                });
-            return cella;
-        });
-    }
-    return tabella;
 }
 
 }  // namespace pianoamm

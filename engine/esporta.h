@@ -6,8 +6,8 @@
 // computed, never a second computation.
 
 #include "engine/piano.h"
+#include "engine/tabella.h"
 
-#include <span>
 #include <string>
 #include <vector>
 
@@ -54,9 +54,6 @@ struct AnnoPiano {
 // cent.
 std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano);
 
-// The cells of a table, by rows: the heading first, the totals last.
-using Celle = std::vector<std::vector<std::string>>;
-
 // The years as cells: "Anno", "Rate", "Interessi", "Capitale", "Totale
 // pagato", amounts with two decimals, grouped when raggruppa; the totals
 // row's year is "Totale".
@@ -64,20 +61,5 @@ Celle CellePerAnno(const std::vector<AnnoPiano>& anni, bool raggruppa);
 
 // The same as a fixed-width text table, each line ended by "\n".
 std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni);
-
-// A column of a text table: its cells right-aligned as Tabulasin(..., ssp)
-// lays them, under a rule of tratto dashes.
-struct Colonna {
-    int ssp;
-    std::size_t tratto;
-};
-
-// A fixed-width text table: the heading, a rule, the rows, a rule, the
-// totals; each line ended by "\n". The heading and the totals' label are
-// written in capitals.
-std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe);
-
-// A table as the CSV exports write it (see EsportaCsv).
-std::string CsvDi(const Celle& righe);
 
 }  // namespace pianoamm

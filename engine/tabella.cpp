@@ -1,0 +1,51 @@
+#include "engine/tabella.h"
+
+#include "engine/formato.h"
+
+#include <algorithm>
+
+namespace pianoamm {
+
+std::string CsvDi(const Celle& righe)
+{
+    std::string csv = "\xEF\xBB\xBF";
+    for (const auto& riga : righe) {
+        for (std::size_t c = 0; c < riga.size(); ++c)
+            csv.append(c == 0 ? "" : ";").append(riga[c]);
+        csv += "\r\n";
+    }
+    return csv;
+}
+
+std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe)
+{
+    std::string tabella;
+    const auto accoda = [&](const auto& cella) {
+        Riga riga;
+        for (std::size_t c = 0; c < colonne.size(); ++c)
+            riga.Tabulasin(cella(c), colonne[c].ssp);
+        tabella.append(riga.Testo()).append(1, '\n');
+    };
+    const auto regola = [&] { accoda([&](std::size_t c) { return std::string(colonne[c].tratto, '-'); }); };
+    for (std::size_t r = 0; r < righe.size(); ++r) {
+        if (r == 1 || (r > 1 && r + 1 == righe.size()))
+            regola();
+        accoda([&](std::size_t c) {
+            std::string cella = righe[r].at(c);
+            if (r == 0 || (r + 1 == righe.size() && c == 0))
+                std::ranges::transform(cella, cella.begin(), [](char x) {
+                    return x >= 'a' && x <= 'z' ? static_cast<char>(x - 'a' + 'A') : x;
+                });
+            return cella;
+        });
+    }
+    return tabella;
+}
+
+void AccodaImporti(std::vector<std::string>& riga, std::initializer_list<double> importi, bool raggruppa)
+{
+    for (const double importo : importi)
+        riga.push_back(FormatoDecimali(importo, 2, raggruppa));
+}
+
+}  // namespace pianoamm
