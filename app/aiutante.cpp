@@ -2,7 +2,7 @@
 
 #include "engine/errore.h"
 #include "engine/listato.h"
-#include "print/file_sicuro.h"
+#include "file/file_sicuro.h"
 #include "print/impaginazione.h"
 
 #include <QGuiApplication>
@@ -44,7 +44,7 @@ pianoamm::Listato ListatoLetto()
 int LavoraSulListato(char* programma, const std::function<void(const QList<QStringList>&)>& lavoro)
 {
     try {
-        const auto pagine = PagineDelListato(ListatoLetto());
+        const auto pagine = pianoamm::PagineDelListato(ListatoLetto());
         // The printout needs fonts, hence a GUI application, but never a
         // screen. Qt gets none of the arguments: a queue named like one of
         // its options is just a name. Its own notices are not for the user:

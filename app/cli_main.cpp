@@ -19,7 +19,7 @@
 #include "engine/errore.h"
 #include "engine/esporta.h"
 #include "engine/listato.h"
-#include "print/file_sicuro.h"
+#include "file/file_sicuro.h"
 
 #include <fcntl.h>
 #include <spawn.h>

@@ -3,9 +3,9 @@
 // --help and --version answer on the terminal, with no window; any other
 // argument is refused (exit status 2), and no display is exit status 1.
 
-#include "print/file_sicuro.h"
-#include "ui/main/frm_main.h"
-#include "ui/splash/frm_splash.h"
+#include "file/file_sicuro.h"
+#include "ui/finestre/frm_main.h"
+#include "ui/finestre/frm_splash.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -113,11 +113,11 @@ int main(int argc, char* argv[])
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzioni);
 
-    FrmSplash splash;
+    pianoamm::FrmSplash splash;
     splash.show();
     // Painted before the window's making holds the event loop up.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    FrmMain frmMain;
+    pianoamm::FrmMain frmMain;
     splash.exec();
     frmMain.show();
     frmMain.activateWindow();

@@ -7,7 +7,7 @@
 
 #include "app/aiutante.h"
 #include "engine/errore.h"
-#include "print/file_sicuro.h"
+#include "file/file_sicuro.h"
 #include "print/stampa.h"
 
 #include <fcntl.h>
@@ -28,7 +28,7 @@ int main(int argc, char* argv[])
     return LavoraSulListato(argv[0], [&](const QList<QStringList>& pagine) {
         if (argc > 1)
             ArgomentoInatteso(argv[1]);
-        const QByteArray documento = DocumentoPdfA4(pagine);
+        const QByteArray documento = pianoamm::DocumentoPdfA4(pagine);
         // Some files report a failed write only when closed.
         if (!pianoamm::ScriviTutto(uscita,
                                    std::string_view(documento.constData(), static_cast<std::size_t>(documento.size())))

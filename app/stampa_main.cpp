@@ -29,6 +29,6 @@ QString CodaRichiesta(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    return LavoraSulListato(argv[0],
-                            [&](const QList<QStringList>& pagine) { StampaSuCoda(CodaRichiesta(argc, argv), pagine); });
+    return LavoraSulListato(
+        argv[0], [&](const QList<QStringList>& pagine) { pianoamm::StampaSuCoda(CodaRichiesta(argc, argv), pagine); });
 }

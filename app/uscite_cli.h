@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/opzioni_cli.h"
-#include "print/destinazione.h"
+#include "file/destinazione.h"
 
 #include <optional>
 

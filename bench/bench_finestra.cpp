@@ -3,9 +3,9 @@
 
 #include "bench/mutuo_lungo.h"
 #include "engine/listato.h"
-#include "ui/main/campo_numerico.h"
-#include "ui/main/dlg_simulazione.h"
-#include "ui/main/frm_main.h"
+#include "ui/controlli/campo_numerico.h"
+#include "ui/finestre/dlg_simulazione.h"
+#include "ui/finestre/frm_main.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,16 +19,16 @@ namespace {
 
 void AvantiAiRisultatiCon999RateMensili(benchmark::State& state)
 {
-    FrmMain frm;
+    pianoamm::FrmMain frm;
     frm.findChild<QLineEdit*>(QStringLiteral("txtData"))
         ->setText(QString::fromStdString(pianoamm::FormatoData(MutuoLungo.erogazione)));
-    frm.findChild<CampoNumerico*>(QStringLiteral("txtImporto"))->ImpostaValore(MutuoLungo.importo);
-    frm.findChild<CampoNumerico*>(QStringLiteral("txtNumRate"))->ImpostaValore(MutuoLungo.numeroRate);
-    frm.findChild<CampoNumerico*>(QStringLiteral("txtTasso"))->ImpostaValore(MutuoLungo.tassoAnnuo);
+    frm.findChild<pianoamm::CampoNumerico*>(QStringLiteral("txtImporto"))->ImpostaValore(MutuoLungo.importo);
+    frm.findChild<pianoamm::CampoNumerico*>(QStringLiteral("txtNumRate"))->ImpostaValore(MutuoLungo.numeroRate);
+    frm.findChild<pianoamm::CampoNumerico*>(QStringLiteral("txtTasso"))->ImpostaValore(MutuoLungo.tassoAnnuo);
     frm.show();
     auto* avanti = frm.findChild<QPushButton*>(QStringLiteral("cmdAvanti"));
     auto* indietro = frm.findChild<QPushButton*>(QStringLiteral("cmdIndietro"));
-    auto* lista = frm.findChild<QListWidget*>(QStringLiteral("listaPiano"));
+    auto* lista = frm.findChild<QListWidget*>(QStringLiteral("lstPiano"));
     const auto righe = static_cast<int>(pianoamm::RigheIntestazione) + MutuoLungo.numeroRate;
     avanti->click();
     QApplication::processEvents();
@@ -49,8 +49,8 @@ BENCHMARK(AvantiAiRisultatiCon999RateMensili)->Unit(benchmark::kMillisecond);
 // worked out, listed, compared and charted, the chart in view painted.
 void SimulazioneDi999RateMensili(benchmark::State& state)
 {
-    DlgSimulazione::Valori valori;
-    DlgSimulazione dialogo(pianoamm::PianoAmm(MutuoLungo), valori, nullptr);
+    pianoamm::DlgSimulazione::Valori valori;
+    pianoamm::DlgSimulazione dialogo(pianoamm::PianoAmm(MutuoLungo), valori, nullptr);
     dialogo.show();
     dialogo.findChild<QTabWidget*>()->setCurrentIndex(1);
     for (auto _ : state) {

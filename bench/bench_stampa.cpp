@@ -18,7 +18,7 @@ void StampaPdfDi999RateMensili(benchmark::State& state)
     const QTemporaryDir cartella;
     const std::string pdf = QFile::encodeName(cartella.filePath(QStringLiteral("piano.pdf"))).toStdString();
     for (auto _ : state)
-        ScriviPdf(pdf, PagineDelListato(listato));
+        pianoamm::ScriviPdf(pdf, pianoamm::PagineDelListato(listato));
 }
 BENCHMARK(StampaPdfDi999RateMensili)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,9 @@
 #include "print/impaginazione.h"
 
+#include "print/testo_qt.h"
+
+namespace pianoamm {
+
 QList<QStringList> Impagina(const QStringList& righe, const QStringList& intestazione)
 {
     const QString margine(5, QLatin1Char(' '));
@@ -18,21 +22,9 @@ QList<QStringList> Impagina(const QStringList& righe, const QStringList& intesta
     return pagine;
 }
 
-QList<QStringList> PagineDelListato(const pianoamm::Listato& listato)
+QList<QStringList> PagineDelListato(const Listato& listato)
 {
-    return Impagina(RigheDelListato(listato), {TestoQt(pianoamm::TitoliColonne), TestoQt(pianoamm::Sottolineatura)});
+    return Impagina(RigheDelListato(listato), {TestoQt(TitoliColonne), TestoQt(Sottolineatura)});
 }
 
-QStringList RigheDelListato(const pianoamm::Listato& listato)
-{
-    QStringList righe;
-    righe.reserve(static_cast<qsizetype>(listato.NumeroRighe()));
-    for (std::size_t i = 0; i < listato.NumeroRighe(); ++i)
-        righe.append(TestoQt(listato[i]));
-    return righe;
-}
-
-QString TestoQt(std::string_view testo)
-{
-    return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
-}
+}  // namespace pianoamm

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+namespace pianoamm {
+
 // The printout's pages, as plain lines: every line behind a margin of five
 // spaces, 65 lines a page, and on every page after the first a blank line
 // and the heading. A page is started only when another line follows, so no
@@ -14,10 +16,6 @@ inline constexpr int RighePerPagina = 65;
 QList<QStringList> Impagina(const QStringList& righe, const QStringList& intestazione);
 
 // The listing's pages, its column heading and rule repeated.
-QList<QStringList> PagineDelListato(const pianoamm::Listato& listato);
+QList<QStringList> PagineDelListato(const Listato& listato);
 
-// The engine's UTF-8 text as Qt's.
-QString TestoQt(std::string_view testo);
-
-// The listing's lines, as the window shows them.
-QStringList RigheDelListato(const pianoamm::Listato& listato);
+}  // namespace pianoamm

@@ -1,7 +1,7 @@
 #include "print/stampa.h"
 
 #include "engine/errore.h"
-#include "print/file_sicuro.h"
+#include "file/file_sicuro.h"
 #include "print/impaginazione.h"
 
 #include <QBuffer>
@@ -14,6 +14,8 @@
 #include <QRawFont>
 
 #include <algorithm>
+
+namespace pianoamm {
 
 namespace {
 
@@ -126,3 +128,5 @@ void ScriviPdf(const std::string& percorso, const QList<QStringList>& pagine)
     pianoamm::ScriviFileSicuro(percorso,
                                std::string_view(documento.constData(), static_cast<std::size_t>(documento.size())));
 }
+
+}  // namespace pianoamm

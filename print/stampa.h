@@ -9,6 +9,8 @@
 class QPageLayout;
 class QPagedPaintDevice;
 
+namespace pianoamm {
+
 // Draws the pages on a printer or a PDF writer in bold Courier New at 10
 // points (Liberation Mono where Courier New is missing), one printed line per
 // text line; a character the font lacks prints as its empty box, no other
@@ -31,3 +33,5 @@ QByteArray DocumentoPdfA4(const QList<QStringList>& pagine);
 // The pages as a PDF file on A4 paper, written whole or not at all (see
 // FileSicuro). Throws ErrorePiano with the reason.
 void ScriviPdf(const std::string& percorso, const QList<QStringList>& pagine);
+
+}  // namespace pianoamm

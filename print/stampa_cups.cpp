@@ -14,6 +14,8 @@
 #include <array>
 #include <memory>
 
+namespace pianoamm {
+
 namespace {
 
 // The service's own name for the queue it would use: the user's choice
@@ -101,3 +103,5 @@ void StampaSuCoda(const QString& coda, const QList<QStringList>& pagine)
     if (lavoro <= 0 || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
         Rifiutata(nome);
 }
+
+}  // namespace pianoamm

@@ -18,7 +18,7 @@ cmake --build build -j"$lavori"
 (cd build && ctest --output-on-failure -j"$lavori")
 
 # No finding of the checks chosen in .clang-tidy, on every source.
-run-clang-tidy -p build -j "$lavori" -quiet "$(pwd)/(engine|ui|print|app|tests|bench)/.*\.cpp$" >build/clang-tidy.log 2>&1 \
+run-clang-tidy -p build -j "$lavori" -quiet "$(pwd)/(engine|file|print|ui|app|tests|bench)/.*\.cpp$" >build/clang-tidy.log 2>&1 \
     || { grep -E 'warning:|error:' build/clang-tidy.log; exit 1; }
 echo "clang-tidy: nessuna segnalazione"
 

@@ -4,10 +4,10 @@
 
 #include "print/impaginazione.h"
 #include "print/stampa.h"
-#include "ui/main/campo_numerico.h"
-#include "ui/main/frm_main.h"
-#include "ui/main/link_sito.h"
-#include "ui/splash/frm_splash.h"
+#include "ui/controlli/campo_numerico.h"
+#include "ui/controlli/link_sito.h"
+#include "ui/finestre/frm_main.h"
+#include "ui/finestre/frm_splash.h"
 
 #include <QtCharts>
 #include <QtPrintSupport>
@@ -35,7 +35,7 @@ class GuidaFinestra : public QObject {
 protected:
     QList<std::function<void(QWidget*)>> attese;
     QStringList visti;  // the message boxes answered: icon and text
-    std::unique_ptr<FrmMain> frm;
+    std::unique_ptr<pianoamm::FrmMain> frm;
     int siti = 0;
 
     bool eventFilter(QObject* oggetto, QEvent* evento) override
@@ -74,7 +74,7 @@ protected:
     {
         return frm->findChild<T*>(nome);
     }
-    QListWidget* lista() const { return c<QListWidget>("listaPiano"); }
+    QListWidget* lista() const { return c<QListWidget>("lstPiano"); }
     static QPushButton* Bottone(QWidget* finestra, const QString& testo)
     {
         for (auto* bottone : finestra->findChildren<QPushButton*>())
@@ -82,7 +82,7 @@ protected:
                 return bottone;
         return nullptr;
     }
-    int pagina() const { return c<QStackedWidget>("pagine")->currentIndex(); }
+    int pagina() const { return c<QStackedWidget>("stkPagine")->currentIndex(); }
     static qsizetype Pagine(const QString& pdf) { return Esegui("pdftotext", {pdf, "-"})[1].count('\f'); }
     static int Caso() { return *static_cast<const int*>(QTest::qData("caso", QMetaType::Int)); }
     // A test's _data as the numbers of a table's rows, taken with Caso.
@@ -126,7 +126,7 @@ protected:
     }
 
 public slots:
-    void Apri(const QUrl& indirizzo) { siti += indirizzo == QUrl(IndirizzoSito) ? 1 : 0; }
+    void Apri(const QUrl& indirizzo) { siti += indirizzo == QUrl(pianoamm::IndirizzoSito) ? 1 : 0; }
 
 private slots:
     void initTestCase()
@@ -137,7 +137,7 @@ private slots:
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler("http"); }
     void init()
     {
-        frm = std::make_unique<FrmMain>();
+        frm = std::make_unique<pianoamm::FrmMain>();
         frm->show();
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
     }

@@ -2,7 +2,7 @@
 // menu, the splash.
 
 #include "guida_finestra.h"
-#include "ui/main/dlg_simulazione.h"
+#include "ui/finestre/dlg_simulazione.h"
 
 // Typed (-1), or pasted over "12,00" or "12" by paste(), Ctrl+V, Shift+Insert or the
 // field's menu, then the field left: its text, its value (for the date: whether
@@ -81,9 +81,9 @@ private slots:
     {
         // From the pages, which hold the focus at start, on each page; the
         // options are one stop, at the chosen one, and the arrows move it.
-        for (const QString ordine : {"cmdChiudi cmdAvanti txtImporto txtNumRate txtTasso txtData pagine",
-                                     "cmdChiudi cmdAvanti cmdIndietro opzioneMensile pagine",
-                                     "cmdChiudi cmdIndietro listaPiano cmdPrint cmdSito pagine"}) {
+        for (const QString ordine : {"cmdChiudi cmdAvanti txtImporto txtNumRate txtTasso txtData stkPagine",
+                                     "cmdChiudi cmdAvanti cmdIndietro opzioneMensile stkPagine",
+                                     "cmdChiudi cmdIndietro lstPiano cmdPrint cmdSito stkPagine"}) {
             for (const auto& atteso : ordine.split(' ')) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QCOMPARE(QApplication::focusWidget()->objectName(), atteso);
@@ -116,7 +116,7 @@ private slots:
         QVERIFY(lista()->count() == 0 && !c("cmdAvanti")->isEnabled() && c("cmdIndietro")->isEnabled());
         Premi("cmdPrint");  // no plan: no question
         Premi("cmdSito");   // the maker's site, by its button and by the link
-        QTest::mouseClick(frm->findChild<LinkSito*>(), Qt::LeftButton);
+        QTest::mouseClick(frm->findChild<pianoamm::LinkSito*>(), Qt::LeftButton);
         QCOMPARE(siti, 2);
         // Closing asks, No keeps all; Escape asks too (given the activation a window manager would).
         Rispondi({QMessageBox::No});
@@ -220,7 +220,7 @@ private slots:
                  QStringList("L'estinzione dopo la rata 5 (200.000,00) supera il debito residuo (56.067,71). no"));
         auto* d = frm->findChild<QDialog*>("DlgSimulazione");
         QVERIFY(d && d->isVisible() && !d->isModal());
-        QCOMPARE(d->findChild<QListWidget*>("listaSimulata")->item(16)->text(),
+        QCOMPARE(d->findChild<QListWidget*>("lstSimulata")->item(16)->text(),
                  "      ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 5: NUOVA RATA 8.331");
         QCOMPARE(d->findChild<QLabel*>("lblRisparmio")->text(), "3.098,62");
         QCOMPARE(d->findChildren<QChartView*>().size(), 2);
@@ -245,12 +245,12 @@ private slots:
     {
         AiRisultati({"150000", "300", "3,5", "15/03/2026"}, "Mensile");
         auto* d = Apri("Simula variazione di tasso…", "DlgSimulazione");
-        static_cast<DlgSimulazione*>(d)->ImpostaEventi(
+        static_cast<pianoamm::DlgSimulazione*>(d)->ImpostaEventi(
             {pianoamm::Variazione{1, 10}, pianoamm::Estinzione{200, 80000.0}});
-        d->findChild<QListWidget*>("listaEventi")->setCurrentRow(0);
+        d->findChild<QListWidget*>("lstEventi")->setCurrentRow(0);
         Bottone(d, "&Rimuovi")->click();
         QApplication::clipboard()->setText("invariato");
-        d->findChild<QListWidget*>("listaSimulata")->selectAll();
+        d->findChild<QListWidget*>("lstSimulata")->selectAll();
         Bottone(d, "C&opia")->click();
         QCOMPARE(QApplication::clipboard()->text(), "invariato");
         for (int passo = 0; passo < 3; ++passo) {
@@ -262,10 +262,10 @@ private slots:
             for (const auto* vista : d->findChildren<QChartView*>())
                 for (const auto* s : vista->chart()->series())
                     serie += s->isVisible();
-            const bool risultati = d->findChild<QListWidget*>("listaSimulata")->count() > 0
+            const bool risultati = d->findChild<QListWidget*>("lstSimulata")->count() > 0
                                    && !d->findChild<QLabel*>("lblRisparmio")->text().isEmpty();
             QCOMPARE(QString("%1 %2 %3").arg(attivi).arg(serie).arg(risultati), impossibile ? "0 0 0" : "5 4 1");
-            QCOMPARE(Righe(d->findChild<QListWidget*>("listaEventi")).join('|').section(" residuo", 0, 0),
+            QCOMPARE(Righe(d->findChild<QListWidget*>("lstEventi")).join('|').section(" residuo", 0, 0),
                      "Estinzione di 80.000,00 dopo la rata 200, riduce la rata"
                          + QString(impossibile ? "\nNon applicabile: L'estinzione dopo la rata 200 (80.000,00) "
                                                  "supera il debito"
@@ -286,20 +286,20 @@ private slots:
     void modificaSenzaCambi()
     {
         AiRisultati({"150000", "300", "3,5", "15/03/2026"}, "Mensile");
-        auto* d = static_cast<DlgSimulazione*>(Apri("Simula estinzione anticipata…", "DlgSimulazione"));
+        auto* d = static_cast<pianoamm::DlgSimulazione*>(Apri("Simula estinzione anticipata…", "DlgSimulazione"));
         d->ImpostaEventi({pianoamm::Estinzione{100, std::nullopt}});
-        const QStringList prima = Righe(d->findChild<QListWidget*>("listaSimulata"));
+        const QStringList prima = Righe(d->findChild<QListWidget*>("lstSimulata"));
         attese << [this](QWidget* editor) {
             auto* rata = editor->findChild<QSpinBox*>("spnRata");
             visti << QString("%1 %2").arg(rata->value()).arg(rata->maximum());
             QTest::keyClick(rata, Qt::Key_Return);  // OK, the editor's default
         };
-        auto* eventi = d->findChild<QListWidget*>("listaEventi");
+        auto* eventi = d->findChild<QListWidget*>("lstEventi");
         eventi->setCurrentRow(0);
         QTest::keyClick(eventi, Qt::Key_Return);
         QCOMPARE(visti, QStringList("100 299"));
         QCOMPARE(Righe(eventi), QStringList("Estinzione totale dopo la rata 100"));
-        QVERIFY(prima.size() > 100 && Righe(d->findChild<QListWidget*>("listaSimulata")) == prima);
+        QVERIFY(prima.size() > 100 && Righe(d->findChild<QListWidget*>("lstSimulata")) == prima);
     }
 
     // Return in a field confirms it; it neither copies nor prints.
@@ -320,7 +320,7 @@ private slots:
     {
         const auto& [nome, modo, dato, testo, valore, avvisato] = Campi[Caso()];
         auto* f = c<QLineEdit>(nome);
-        auto* numero = qobject_cast<CampoNumerico*>(f);
+        auto* numero = qobject_cast<pianoamm::CampoNumerico*>(f);
         numero ? numero->ImpostaValore(12) : void();
         f->setFocus();
         f->selectAll();
@@ -344,7 +344,7 @@ private slots:
     void gesti()
     {
         const auto& [tasto, testo, bottone, modificatori, chiude, etichetta] = Gesti[Caso()];
-        FrmSplash splash;
+        pianoamm::FrmSplash splash;
         splash.setProperty("prova", true);
         splash.show();
         QVERIFY(QTest::qWaitForWindowExposed(&splash));

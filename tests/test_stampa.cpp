@@ -37,7 +37,7 @@ private slots:
             listato << QString::number(i);
         QStringList stampate;
         QList<int> contate;
-        for (const auto& pagina : Impagina(listato, {"N.  TITOLI", "--  ------"})) {
+        for (const auto& pagina : pianoamm::Impagina(listato, {"N.  TITOLI", "--  ------"})) {
             contate << static_cast<int>(pagina.size());
             QVERIFY(stampate.isEmpty() || pagina.mid(0, 3) == QStringList({" ", "     N.  TITOLI", "     --  ------"}));
             stampate += pagina.mid(stampate.isEmpty() ? 0 : 3);
@@ -54,7 +54,8 @@ private slots:
         QTemporaryFile pdf;
         const QPageLayout formato(QPageSize(QSizeF(larghezza, 842), QPageSize::Point), QPageLayout::Portrait,
                                   QMarginsF(margine, margine, margine, margine), QPageLayout::Point);
-        QVERIFY(pdf.open() && pdf.write(DocumentoPdf({{QString(caratteri, 'X')}}, formato)) > 0 && pdf.flush());
+        QVERIFY(pdf.open() && pdf.write(pianoamm::DocumentoPdf({{QString(caratteri, 'X')}}, formato)) > 0
+                && pdf.flush());
         const QString fonti = Esegui("pdffonts", {pdf.fileName()})[1];
         QVERIFY2(fonti.count('\n') == 3 && fonti.contains("Bold"), qPrintable(fonti));  // one font, bold
         // Where the line's one word lies, as read back; within 1% for rounding.

@@ -1,0 +1,143 @@
+#include "ui/azioni/azioni_piano.h"
+
+#include "engine/errore.h"
+#include "engine/esporta.h"
+#include "file/file_sicuro.h"
+#include "print/impaginazione.h"
+#include "print/stampa.h"
+#include "print/stampa_cups.h"
+#include "print/testo_qt.h"
+#include "ui/controlli/grafico_piano.h"
+#include "ui/finestre/dlg_interessi_anno.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
+
+namespace pianoamm {
+
+namespace {
+
+QString Titolo()
+{
+    return QGuiApplication::applicationDisplayName();
+}
+
+// The file's name as the system takes it; empty when the user cancelled.
+std::string ChiediFile(QWidget* finestra, const QString& titolo, const QString& nome, const QString& filtro)
+{
+    const QString percorso = QFileDialog::getSaveFileName(finestra, titolo, QDir::home().filePath(nome), filtro);
+    return QFile::encodeName(percorso).toStdString();
+}
+
+void Salva(QWidget* finestra, const std::function<void()>& scrittura)
+{
+    try {
+        scrittura();
+    } catch (const pianoamm::ErrorePiano& errore) {
+        QMessageBox::warning(finestra, Titolo(), QString::fromUtf8(errore.what()));
+    }
+}
+
+void SalvaPdfCome(QWidget* finestra, const QString& titolo, const QList<QStringList>& pagine)
+{
+    const std::string percorso =
+        ChiediFile(finestra, titolo, QStringLiteral("piano.pdf"), QStringLiteral("Documenti PDF (*.pdf)"));
+    if (!percorso.empty())
+        Salva(finestra, [&] { ScriviPdf(percorso, pagine); });
+}
+
+}  // namespace
+
+void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine)
+{
+    const auto risposta = QMessageBox::question(finestra, Titolo(), QStringLiteral("Avviare la stampa?."),
+                                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (risposta != QMessageBox::Yes)
+        return;
+    try {
+        StampaSuCoda(QString(), pagine);
+    } catch (const pianoamm::ErrorePiano& errore) {
+        const auto offerta = QMessageBox::warning(finestra, Titolo(),
+                                                  QString::fromUtf8(errore.what())
+                                                      + QStringLiteral("\n\nSalvare la stampa come file PDF?"),
+                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (offerta == QMessageBox::Yes)
+            SalvaPdfCome(finestra, QStringLiteral("Salva la stampa come PDF"), pagine);
+    }
+}
+
+void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato)
+{
+    SalvaPdfCome(finestra, QStringLiteral("Salva come PDF"), PagineDelListato(listato));
+}
+
+void SalvaCsv(QWidget* finestra, const QString& nome, const std::string& csv)
+{
+    const std::string percorso =
+        ChiediFile(finestra, QStringLiteral("Esporta CSV"), nome, QStringLiteral("File CSV (*.csv)"));
+    if (!percorso.empty())
+        Salva(finestra, [&] { pianoamm::ScriviFileSicuro(percorso, csv); });
+}
+
+void CopiaRighe(const pianoamm::Listato& listato, QList<int> righe)
+{
+    QString testo = righe.isEmpty() ? TestoQt(listato.Testo()) : QString();
+    std::sort(righe.begin(), righe.end());
+    for (const int riga : righe)
+        testo += TestoQt(listato[static_cast<std::size_t>(riga)]) + QLatin1Char('\n');
+    QGuiApplication::clipboard()->setText(testo);
+}
+
+void SalvaImmagine(QWidget* finestra, const QPixmap& immagine)
+{
+    const std::string percorso = ChiediFile(finestra, QStringLiteral("Salva immagine"), QStringLiteral("grafico.png"),
+                                            QStringLiteral("Immagini PNG (*.png)"));
+    if (percorso.empty())
+        return;
+    QByteArray png;
+    QBuffer memoria(&png);
+    memoria.open(QIODevice::WriteOnly);
+    immagine.save(&memoria, "PNG");
+    Salva(finestra, [&] {
+        pianoamm::ScriviFileSicuro(percorso, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    });
+}
+
+void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano)
+{
+    QDialog dialogo(finestra);
+    dialogo.setObjectName(QStringLiteral("DlgGrafico"));
+    dialogo.setWindowTitle(QStringLiteral("Grafico del piano"));
+    auto* grafico = new GraficoPiano(&dialogo);
+    grafico->Mostra(&piano, nullptr);
+    auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Close, &dialogo);
+    bottoni->button(QDialogButtonBox::Close)->setText(QStringLiteral("Chiudi"));
+    QObject::connect(bottoni->addButton(QStringLiteral("Salva &immagine…"), QDialogButtonBox::ActionRole),
+                     &QPushButton::clicked, &dialogo, [&] { SalvaImmagine(&dialogo, grafico->grab()); });
+    QObject::connect(bottoni, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    auto* impaginazione = new QVBoxLayout(&dialogo);
+    impaginazione->addWidget(grafico, 1);
+    impaginazione->addWidget(bottoni);
+    dialogo.resize(820, 420);
+    dialogo.exec();
+}
+
+void MostraInteressiPerAnno(QWidget* finestra, const pianoamm::Piano& piano)
+{
+    DlgInteressiAnno dialogo(pianoamm::InteressiPerAnno(piano), finestra);
+    dialogo.exec();
+}
+
+}  // namespace pianoamm

@@ -1,0 +1,44 @@
+#pragma once
+
+// What the results page does with the plan it shows. Each reads the one
+// computed plan or its listing, never the list's text, so that what is
+// printed, saved and copied is what was computed. Every failure is told to
+// the user in a message over finestra; none is thrown.
+
+#include "engine/listato.h"
+#include "engine/piano.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <string>
+
+class QPixmap;
+class QWidget;
+
+namespace pianoamm {
+
+// After asking, on the default printer; where there is none, or the print
+// service refuses the job, says why and offers to save the same pages as PDF.
+void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine);
+
+// The printout's pages, to a PDF file the user chooses.
+void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato);
+
+// A CSV text, to a file the user chooses, first offered as nome.
+void SalvaCsv(QWidget* finestra, const QString& nome, const std::string& csv);
+
+// The listing's lines numbered righe, in listing order, or all of them when
+// none is given, to the clipboard.
+void CopiaRighe(const pianoamm::Listato& listato, QList<int> righe);
+
+// A picture, to a PNG file the user chooses.
+void SalvaImmagine(QWidget* finestra, const QPixmap& immagine);
+
+// The plan's charts, in a dialog.
+void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano);
+
+// The interest, capital and total paid in each calendar year, in a dialog.
+void MostraInteressiPerAnno(QWidget* finestra, const pianoamm::Piano& piano);
+
+}  // namespace pianoamm

@@ -1,0 +1,79 @@
+#include "ui/azioni/eventi_simulati.h"
+
+#include "engine/errore.h"
+#include "engine/formato.h"
+#include "print/testo_qt.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace pianoamm {
+
+namespace {
+
+QString Euro(double valore)
+{
+    return TestoQt(pianoamm::FormatoDecimali(valore, 2, true));
+}
+
+pianoamm::Scenario ScenarioDi(const std::vector<EventoSimulato>& eventi, double penale)
+{
+    pianoamm::Scenario scenario;
+    scenario.penale = penale;
+    for (const EventoSimulato& evento : eventi) {
+        if (const auto* e = std::get_if<pianoamm::Estinzione>(&evento))
+            scenario.estinzioni.push_back(*e);
+        else
+            scenario.variazioni.push_back(std::get<pianoamm::Variazione>(evento));
+    }
+    return scenario;
+}
+
+}  // namespace
+
+int DopoRata(const EventoSimulato& evento)
+{
+    return std::visit([](const auto& e) { return e.dopoRata; }, evento);
+}
+
+QString Descrizione(const EventoSimulato& evento)
+{
+    if (const auto* v = std::get_if<pianoamm::Variazione>(&evento))
+        return QStringLiteral("Tasso %1 % dalla rata %2").arg(Euro(v->tassoAnnuo)).arg(v->dopoRata + 1);
+    const auto& e = std::get<pianoamm::Estinzione>(evento);
+    return (e.importo ? QStringLiteral("Estinzione di %1").arg(Euro(*e.importo)) : QStringLiteral("Estinzione totale"))
+           + QStringLiteral(" dopo la rata %1").arg(e.dopoRata)
+           + (!e.importo                                   ? QString()
+              : e.riduzione == pianoamm::Riduzione::Durata ? QStringLiteral(", riduce la durata")
+                                                           : QStringLiteral(", riduce la rata"));
+}
+
+bool Giudizio::Valido() const
+{
+    return std::none_of(motivi.begin(), motivi.end(), [](const auto& motivo) { return motivo.has_value(); });
+}
+
+Giudizio Giudica(const pianoamm::Mutuo& mutuo, const std::vector<EventoSimulato>& eventi, double penale)
+{
+    // The engine's order: by installment, at one installment the repayment
+    // first. A later event cannot change what an earlier one finds.
+    std::vector<std::size_t> ordine(eventi.size());
+    std::iota(ordine.begin(), ordine.end(), std::size_t{0});
+    std::stable_sort(ordine.begin(), ordine.end(), [&eventi](std::size_t a, std::size_t b) {
+        return std::pair(DopoRata(eventi[a]), eventi[a].index()) < std::pair(DopoRata(eventi[b]), eventi[b].index());
+    });
+    Giudizio giudizio{std::vector<std::optional<QString>>(eventi.size()), pianoamm::Simula(mutuo, {{}, {}, penale})};
+    std::vector<EventoSimulato> presi;
+    for (const std::size_t i : ordine) {
+        presi.push_back(eventi[i]);
+        try {
+            giudizio.simulato = pianoamm::Simula(mutuo, ScenarioDi(presi, penale));
+        } catch (const pianoamm::ErrorePiano& errore) {
+            giudizio.motivi[i] = QString::fromUtf8(errore.what());
+            presi.pop_back();
+        }
+    }
+    return giudizio;
+}
+
+}  // namespace pianoamm

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "engine/piano.h"
+
+#include <QString>
+
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace pianoamm {
+
+using EventoSimulato = std::variant<pianoamm::Estinzione, pianoamm::Variazione>;
+
+// The installment the event follows.
+int DopoRata(const EventoSimulato& evento);
+
+// "Estinzione di 20.000,00 dopo la rata 5, riduce la rata" and the like.
+QString Descrizione(const EventoSimulato& evento);
+
+// What the loan makes of a list of events, each on its own: an event is
+// judged in plan order with the ones before it that the loan takes, so
+// that one the loan cannot take (after a removal, a change, another loan)
+// is named with its reason and holds no other back.
+struct Giudizio {
+    // In the list's order: nothing for an event taken, else the reason.
+    std::vector<std::optional<QString>> motivi;
+    // The plan with the events taken.
+    pianoamm::Piano simulato;
+
+    bool Valido() const;
+};
+
+Giudizio Giudica(const pianoamm::Mutuo& mutuo, const std::vector<EventoSimulato>& eventi, double penale);
+
+}  // namespace pianoamm

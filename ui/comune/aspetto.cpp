@@ -1,0 +1,23 @@
+#include "ui/comune/aspetto.h"
+
+#include <QPalette>
+#include <QWidget>
+
+namespace pianoamm {
+
+QFont CarattereDialogo(qreal punti)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPointSizeF(punti);
+    return font;
+}
+
+void ColoreTesto(QWidget* controllo, const QColor& colore)
+{
+    QPalette tavolozza = controllo->palette();
+    tavolozza.setColor(QPalette::WindowText, colore);
+    controllo->setPalette(tavolozza);
+}
+
+}  // namespace pianoamm

@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+namespace pianoamm {
+
+// Makes Return and the keypad's Enter click the window's push and tool
+// buttons that have the focus, as Space does, and no other: none of them is
+// a default button (which would change how it looks, and in a dialog would
+// take Return typed in a field). Radio buttons and check boxes keep their
+// own keys. For the buttons the window has when called.
+void InvioCliccaIBottoni(QWidget* finestra);
+
+}  // namespace pianoamm

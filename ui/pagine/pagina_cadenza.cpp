@@ -1,0 +1,54 @@
+#include "ui/pagine/pagina_cadenza.h"
+
+#include "print/testo_qt.h"
+
+#include "ui/comune/twips.h"
+#include "ui/pagine/cornice_pagina.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+
+namespace pianoamm {
+
+namespace {
+
+const char* const Spiegazione =
+    "In questa sezione va scelta la cadenza delle rate. Esempio: se nella sezione precedente è "
+    "stato scelto 20 come numero rate e quindi viene selezionato annuale; il calcolo sarà eseguito "
+    "per una durata di anni 20.";
+
+// Where each option sits, in twips: top and width, in the order of
+// pianoamm::Cadenze.
+constexpr std::pair<int, int> Posizioni[] = {{360, 975},   {720, 1215},  {1080, 1335},
+                                             {1530, 1695}, {1890, 1335}, {2250, 1095}};
+static_assert(std::size(Posizioni) == pianoamm::Cadenze.size());
+
+}  // namespace
+
+PaginaCadenza::PaginaCadenza(QWidget* parent) : QWidget(parent)
+{
+    const Twips tw(logicalDpiX());
+    auto* cornice = new CornicePagina(QStringLiteral("Cadenza Pagamenti"), QString::fromUtf8(Spiegazione),
+                                      QStringLiteral(":/assets/orologio.ico"), 8665, this);
+    opzioniCadenza = new QButtonGroup(this);
+    for (std::size_t i = 0; i < pianoamm::Cadenze.size(); ++i) {
+        const auto didascalia = pianoamm::Cadenze[i].didascalia;
+        auto* opzione = new QRadioButton(TestoQt(didascalia), cornice);
+        opzione->setObjectName(QStringLiteral("opzione") + opzione->text());
+        opzione->setGeometry(tw(120, Posizioni[i].first, Posizioni[i].second, 255));
+        opzioniCadenza->addButton(opzione, static_cast<int>(i));
+        // Tab reaches the group at its chosen option only; the arrows move
+        // within it.
+        opzione->setFocusPolicy(Qt::ClickFocus);
+        connect(opzione, &QRadioButton::toggled, opzione,
+                [opzione](bool scelta) { opzione->setFocusPolicy(scelta ? Qt::StrongFocus : Qt::ClickFocus); });
+    }
+    opzioniCadenza->button(0)->setChecked(true);
+}
+
+pianoamm::Cadenza PaginaCadenza::Scelta() const
+{
+    return pianoamm::Cadenze.at(static_cast<std::size_t>(opzioniCadenza->checkedId())).cadenza;
+}
+
+}  // namespace pianoamm

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "engine/listato.h"
+#include "engine/piano.h"
+#include "ui/finestre/dlg_costi.h"
+#include "ui/finestre/dlg_simulazione.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+
+class QListWidget;
+
+namespace pianoamm {
+
+// The wizard's last page: the plan's listing, with the buttons to print it
+// and to visit the maker's site, and a context menu to copy, save, export
+// and sum it by year, to work out its costs, to chart it and to simulate
+// early repayments and rate changes. Everything it does reads
+// the plan it computed last.
+class PaginaRisultato : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PaginaRisultato(QWidget* parent);
+
+    // Computes the plan anew and lists it. Where the engine refuses the loan
+    // the user is told why, and the list stays empty.
+    void ElaboraPiano(const pianoamm::Mutuo& mutuo);
+
+protected:
+    // Leaving the page closes the costs' and the simulation's windows: they
+    // are about this plan.
+    void hideEvent(QHideEvent* evento) override;
+
+private:
+    void StampaPiano();
+    void MenuContestuale(const QPoint& punto);
+    void MostraCosti();
+    // Opens the simulation, with a new event of evento's kind after the
+    // selected installment.
+    void Simula(EventoSimulato evento);
+
+    QListWidget* lstPiano;
+    // None while the list is empty.
+    std::optional<pianoamm::Piano> piano;
+    pianoamm::Listato listato;
+    // Typed in the costs' and the simulation's windows, kept for the
+    // session, whatever the plan.
+    DlgCosti::Valori valoriCosti;
+    DlgSimulazione::Valori valoriSimulazione;
+    QPointer<DlgCosti> dlgCosti;
+    QPointer<DlgSimulazione> dlgSimulazione;
+};
+
+}  // namespace pianoamm
