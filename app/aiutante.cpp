@@ -41,6 +41,8 @@ pianoamm::Listato ListatoLetto()
 
 }  // namespace
 
+namespace pianoamm {
+
 int LavoraSulListato(char* programma, const std::function<void(const QList<QStringList>&)>& lavoro)
 {
     try {
@@ -69,3 +71,5 @@ void ArgomentoInatteso(std::string_view argomento)
     throw pianoamm::ErrorePiano("Il programma di stampa ha ricevuto un argomento inatteso: «" + std::string(argomento)
                                 + "».");
 }
+
+}  // namespace pianoamm

@@ -10,6 +10,8 @@
 #include <functional>
 #include <string_view>
 
+namespace pianoamm {
+
 // Reads the listing, starts Qt, then hands the pages to lavoro. Returns the
 // exit code: 0, or 1 with the reason of a thrown pianoamm::ErrorePiano on
 // standard error, told in pianoamm-cli's name: that is the program the user
@@ -18,3 +20,5 @@ int LavoraSulListato(char* programma, const std::function<void(const QList<QStri
 
 // Throws the pianoamm::ErrorePiano for an argument the helper does not take.
 [[noreturn]] void ArgomentoInatteso(std::string_view argomento);
+
+}  // namespace pianoamm

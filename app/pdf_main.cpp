@@ -25,9 +25,9 @@ int main(int argc, char* argv[])
     const int uscita = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
     // A reader gone away is a failed write, told like any other, not a silent end.
     std::signal(SIGPIPE, SIG_IGN);
-    return LavoraSulListato(argv[0], [&](const QList<QStringList>& pagine) {
+    return pianoamm::LavoraSulListato(argv[0], [&](const QList<QStringList>& pagine) {
         if (argc > 1)
-            ArgomentoInatteso(argv[1]);
+            pianoamm::ArgomentoInatteso(argv[1]);
         const QByteArray documento = pianoamm::DocumentoPdfA4(pagine);
         // Some files report a failed write only when closed.
         if (!pianoamm::ScriviTutto(uscita,

@@ -20,7 +20,7 @@ QString CodaRichiesta(int argc, char* argv[])
         if (argomento == "--stampante" && i + 1 < argc)
             coda = QString::fromLocal8Bit(argv[++i]);
         else if (argomento != "--stampa")
-            ArgomentoInatteso(argomento);
+            pianoamm::ArgomentoInatteso(argomento);
     }
     return coda;
 }
@@ -29,6 +29,6 @@ QString CodaRichiesta(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    return LavoraSulListato(
+    return pianoamm::LavoraSulListato(
         argv[0], [&](const QList<QStringList>& pagine) { pianoamm::StampaSuCoda(CodaRichiesta(argc, argv), pagine); });
 }
