@@ -1,7 +1,6 @@
 #include "ui/azioni/eventi_simulati.h"
 
 #include "engine/errore.h"
-#include "engine/formato.h"
 #include "print/testo_qt.h"
 
 #include <algorithm>
@@ -10,11 +9,6 @@
 namespace pianoamm {
 
 namespace {
-
-QString Euro(double valore)
-{
-    return TestoQt(pianoamm::FormatoDecimali(valore, 2, true));
-}
 
 pianoamm::Scenario ScenarioDi(const std::vector<EventoSimulato>& eventi, double penale)
 {
@@ -39,9 +33,10 @@ int DopoRata(const EventoSimulato& evento)
 QString Descrizione(const EventoSimulato& evento)
 {
     if (const auto* v = std::get_if<pianoamm::Variazione>(&evento))
-        return QStringLiteral("Tasso %1 % dalla rata %2").arg(Euro(v->tassoAnnuo)).arg(v->dopoRata + 1);
+        return QStringLiteral("Tasso %1 % dalla rata %2").arg(DueDecimali(v->tassoAnnuo)).arg(v->dopoRata + 1);
     const auto& e = std::get<pianoamm::Estinzione>(evento);
-    return (e.importo ? QStringLiteral("Estinzione di %1").arg(Euro(*e.importo)) : QStringLiteral("Estinzione totale"))
+    return (e.importo ? QStringLiteral("Estinzione di %1").arg(DueDecimali(*e.importo))
+                      : QStringLiteral("Estinzione totale"))
            + QStringLiteral(" dopo la rata %1").arg(e.dopoRata)
            + (!e.importo                                   ? QString()
               : e.riduzione == pianoamm::Riduzione::Durata ? QStringLiteral(", riduce la durata")

@@ -1,7 +1,6 @@
 #include "ui/finestre/dlg_simulazione.h"
 
 #include "engine/esporta.h"
-#include "engine/formato.h"
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
@@ -228,7 +227,7 @@ void DlgSimulazione::MostraRisultati()
     lstSimulata->addItems(RigheDelListato(listato));
     const auto voci = pianoamm::Confronto(giudizio.simulato);
     for (std::size_t i = 0; i < voci.size(); ++i)
-        lblConfronto[i]->setText(valido ? TestoQt(pianoamm::FormatoDecimali(voci[i].valore, 2, true)) : QString());
+        lblConfronto[i]->setText(valido ? DueDecimali(voci[i].valore) : QString());
     grfSimulazione->Mostra(valido ? &piano : nullptr, valido && !valori.eventi.empty() ? &giudizio.simulato : nullptr);
     lblAvviso->setVisible(!valido);
     for (QPushButton* bottone : cmdEsportazioni)
