@@ -165,9 +165,9 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
         }
         valori[Indice(opzione)] = valore;
         if (opzione == Opzione::Estinzione)
-            opzioni.scenario.estinzioni.push_back(LeggiEstinzione(*valore));
+            opzioni.scenario.eventi.emplace_back(LeggiEstinzione(*valore));
         else if (opzione == Opzione::Variazione)
-            opzioni.scenario.variazioni.push_back(LeggiVariazione(*valore));
+            opzioni.scenario.eventi.emplace_back(LeggiVariazione(*valore));
     }
     for (std::size_t k = 0; k < Opzioni.size(); ++k) {
         if (Opzioni[k].obbligatoria && !valori[k])
@@ -222,8 +222,10 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
     facoltativo(Opzione::SpeseRata, LimiteSpeseRata, costi, "--taeg o --detrazione", opzioni.costi.speseRata);
     facoltativo(Opzione::Quota, LimiteQuota, opzioni.detrazione, "--detrazione", opzioni.regole.quota);
     facoltativo(Opzione::Limite, LimiteDetraibile, opzioni.detrazione, "--detrazione", opzioni.regole.limite);
-    facoltativo(Opzione::Penale, LimitePenale, !opzioni.scenario.estinzioni.empty(), "--estinzione",
-                opzioni.scenario.penale);
+    facoltativo(Opzione::Penale, LimitePenale,
+                std::ranges::any_of(opzioni.scenario.eventi,
+                                    [](const Evento& e) { return std::holds_alternative<Estinzione>(e); }),
+                "--estinzione", opzioni.scenario.penale);
 
     opzioni.stampa = opzioni.stampa || !opzioni.stampante.empty();
     return opzioni;

@@ -24,27 +24,20 @@ std::string Rata(int numero)
     return "dopo la rata " + std::to_string(numero);
 }
 
-// An event in the order it applies: by row, the repayment first.
-struct Evento {
-    int dopoRata;
-    const Estinzione* estinzione;
-    const Variazione* variazione;
-
-    auto Ordine() const { return std::tuple(dopoRata, estinzione == nullptr); }
-};
-
-std::vector<Evento> InOrdine(const Scenario& scenario)
+// The events in the order they apply: by row, the repayment first.
+std::vector<const Evento*> InOrdine(const Scenario& scenario)
 {
-    std::vector<Evento> eventi;
-    for (const Estinzione& e : scenario.estinzioni)
-        eventi.push_back({e.dopoRata, &e, nullptr});
-    for (const Variazione& v : scenario.variazioni)
-        eventi.push_back({v.dopoRata, nullptr, &v});
-    std::ranges::stable_sort(eventi, {}, &Evento::Ordine);
-    const auto doppio = std::ranges::adjacent_find(eventi, {}, &Evento::Ordine);
+    std::vector<const Evento*> eventi;
+    eventi.reserve(scenario.eventi.size());
+    for (const Evento& evento : scenario.eventi)
+        eventi.push_back(&evento);
+    const auto ordine = [](const Evento* evento) { return std::tuple(DopoRata(*evento), evento->index()); };
+    std::ranges::stable_sort(eventi, {}, ordine);
+    const auto doppio = std::ranges::adjacent_find(eventi, {}, ordine);
     if (doppio != eventi.end()) {
-        throw ErrorePiano(std::string(doppio->estinzione ? "Due estinzioni" : "Due variazioni di tasso") + " "
-                          + Rata(doppio->dopoRata) + ": ne è ammessa una.");
+        throw ErrorePiano(
+            std::string(std::holds_alternative<Estinzione>(**doppio) ? "Due estinzioni" : "Due variazioni di tasso")
+            + " " + Rata(DopoRata(**doppio)) + ": ne è ammessa una.");
     }
     return eventi;
 }
@@ -85,22 +78,24 @@ public:
 
     Piano Calcola()
     {
-        const std::vector<Evento> eventi = InOrdine(scenario);
+        const std::vector<const Evento*> eventi = InOrdine(scenario);
         auto evento = eventi.begin();
         piano.righe.reserve(static_cast<std::size_t>(numeroRate));
         for (int k = 1; k <= numeroRate; ++k) {
             Riga(k);
-            for (; evento != eventi.end() && evento->dopoRata == k; ++evento) {
-                if (k == numeroRate)
-                    break;
-                evento->estinzione ? Estingui(*evento->estinzione) : Varia(*evento->variazione);
+            for (; evento != eventi.end() && DopoRata(**evento) == k && k != numeroRate; ++evento) {
+                if (const auto* estinzione = std::get_if<Estinzione>(*evento))
+                    Estingui(*estinzione);
+                else
+                    Varia(std::get<Variazione>(**evento));
             }
         }
         if (evento != eventi.end()) {
+            const int dopo = DopoRata(**evento);
             const bool estinto = !piano.eventi.empty() && piano.eventi.back().tipo == TipoEvento::EstinzioneTotale;
-            throw ErrorePiano(estinto ? "L'evento " + Rata(evento->dopoRata) + " segue l'estinzione totale "
+            throw ErrorePiano(estinto ? "L'evento " + Rata(dopo) + " segue l'estinzione totale "
                                             + Rata(piano.eventi.back().dopoRata) + "."
-                                      : "Un evento " + Rata(evento->dopoRata) + " deve seguire una rata da 1 a "
+                                      : "Un evento " + Rata(dopo) + " deve seguire una rata da 1 a "
                                             + std::to_string(numeroRate - 1) + ".");
         }
         return std::move(piano);
@@ -232,6 +227,11 @@ double RataMutuo(double importo, int numeroRate, double tassoPeriodo)
     if (tassoPeriodo == 0)
         return importo / numeroRate;
     return (importo * tassoPeriodo) / (1 - std::pow(1 + tassoPeriodo, -static_cast<double>(numeroRate)));
+}
+
+int DopoRata(const Evento& evento)
+{
+    return std::visit([](const auto& e) { return e.dopoRata; }, evento);
 }
 
 double RimborsoDopo(const Piano& piano, int numero)

@@ -9,6 +9,7 @@
 #include "engine/limiti.h"
 
 #include <optional>
+#include <variant>
 #include <vector>
 
 namespace pianoamm {
@@ -85,10 +86,14 @@ struct Variazione {
     double tassoAnnuo = 0;
 };
 
+using Evento = std::variant<Estinzione, Variazione>;
+
+// The installment the event follows.
+int DopoRata(const Evento& evento);
+
 struct Scenario {
-    std::vector<Estinzione> estinzioni;
-    std::vector<Variazione> variazioni;
-    double penale = 0;  // percent of each early repayment
+    std::vector<Evento> eventi;  // in any order
+    double penale = 0;           // percent of each early repayment
 };
 
 inline constexpr Limite LimitePenale{0, 99, 2, "il tasso della penale"};

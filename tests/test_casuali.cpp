@@ -130,8 +130,10 @@ TEST(InputCasuali, ColonneDelCsvTornano)
             continue;
         const Mutuo mutuo = LeggiOpzioniCli(std::vector<std::string_view>(parole.begin() + 2, parole.end()), {}).mutuo;
         const int meta = mutuo.numeroRate / 2;
-        for (const Scenario& scenario : {Scenario{}, Scenario{{{meta, mutuo.importo / 3, Riduzione::Durata}}, {}, 0},
-                                         Scenario{{{meta, mutuo.importo / 4, Riduzione::Rata}}, {{meta + 1, 1}}, 0}}) {
+        const Estinzione riduceDurata{meta, mutuo.importo / 3, Riduzione::Durata};
+        const Estinzione riduceRata{meta, mutuo.importo / 4, Riduzione::Rata};
+        for (const Scenario& scenario :
+             {Scenario{}, Scenario{{riduceDurata}, 0}, Scenario{{riduceRata, Variazione{meta + 1, 1}}, 0}}) {
             Piano piano;
             try {
                 piano = Simula(mutuo, scenario);

@@ -51,8 +51,8 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--detrazione --limite 1000000000", "--limite: Il limite di spesa detraibile deve"},
         {b + "--taeg --taeg", "--taeg: l'opzione è ripetuta."},
         {b + "--variazione 3:4,5 --estinzione=5:tutto:durata --estinzione 2:1000.5 --penale 1",
-         "eventi=2 1 1 5 -1 1 2 1000.5 0 4.5"},
-        {b + "--estinzione 2:1000:rata", "eventi=1 0 0 2 1000 0"},
+         "eventi=3 1 V3 4.5 E5 -1 1 E2 1000.5 0"},
+        {b + "--estinzione 2:1000:rata", "eventi=1 0 E2 1000 0"},
         {b + "--penale 1", "--penale: vale solo con --estinzione."},
         {b + "--estinzione 2", "--estinzione: «2» non è nella forma N:IMPORTO o N:tutto"},
         {b + "--estinzione 2:5:presto", "«2:5:presto» non è nella forma"},
@@ -71,12 +71,14 @@ TEST(OpzioniCli, LeggeORifiuta)
               << " csv=" << o.csv << " stampa=" << o.stampa << o.stampante << " per-anno=" << o.perAnno
               << " aiuto=" << o.aiuto << " costi=" << o.taeg << o.detrazione << ' ' << o.costi.speseIniziali << ' '
               << o.costi.impostaSostitutiva << ' ' << o.costi.speseRata << ' ' << o.regole.quota << ' '
-              << o.regole.limite << " eventi=" << o.scenario.estinzioni.size() << ' ' << o.scenario.variazioni.size()
-              << ' ' << o.scenario.penale;
-            for (const auto& e : o.scenario.estinzioni)
-                t << ' ' << e.dopoRata << ' ' << e.importo.value_or(-1) << ' ' << (e.riduzione == Riduzione::Durata);
-            for (const auto& v : o.scenario.variazioni)
-                t << ' ' << v.tassoAnnuo;
+              << o.regole.limite << " eventi=" << o.scenario.eventi.size() << ' ' << o.scenario.penale;
+            for (const Evento& evento : o.scenario.eventi) {
+                if (const auto* e = std::get_if<Estinzione>(&evento))
+                    t << " E" << e->dopoRata << ' ' << e->importo.value_or(-1) << ' '
+                      << (e->riduzione == Riduzione::Durata);
+                else
+                    t << " V" << DopoRata(evento) << ' ' << std::get<Variazione>(evento).tassoAnnuo;
+            }
         } catch (const ErrorePiano& errore) {
             t << errore.what();
         }

@@ -24,9 +24,12 @@ Estinzione E(int dopo, std::optional<double> importo, Riduzione riduzione = Ridu
     return {dopo, importo, riduzione};
 }
 
-Scenario S(std::vector<Estinzione> estinzioni, std::vector<Variazione> variazioni = {}, double penale = 0)
+Scenario S(const std::vector<Estinzione>& estinzioni, const std::vector<Variazione>& variazioni = {}, double penale = 0)
 {
-    return {std::move(estinzioni), std::move(variazioni), penale};
+    Scenario scenario{{}, penale};
+    scenario.eventi.insert(scenario.eventi.end(), estinzioni.begin(), estinzioni.end());
+    scenario.eventi.insert(scenario.eventi.end(), variazioni.begin(), variazioni.end());
+    return scenario;
 }
 
 TEST(Scenario, EventiERegoleDelPiano)

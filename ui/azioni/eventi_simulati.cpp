@@ -8,29 +8,7 @@
 
 namespace pianoamm {
 
-namespace {
-
-pianoamm::Scenario ScenarioDi(const std::vector<EventoSimulato>& eventi, double penale)
-{
-    pianoamm::Scenario scenario;
-    scenario.penale = penale;
-    for (const EventoSimulato& evento : eventi) {
-        if (const auto* e = std::get_if<pianoamm::Estinzione>(&evento))
-            scenario.estinzioni.push_back(*e);
-        else
-            scenario.variazioni.push_back(std::get<pianoamm::Variazione>(evento));
-    }
-    return scenario;
-}
-
-}  // namespace
-
-int DopoRata(const EventoSimulato& evento)
-{
-    return std::visit([](const auto& e) { return e.dopoRata; }, evento);
-}
-
-QString Descrizione(const EventoSimulato& evento)
+QString Descrizione(const Evento& evento)
 {
     if (const auto* v = std::get_if<pianoamm::Variazione>(&evento))
         return QStringLiteral("Tasso %1 % dalla rata %2").arg(DueDecimali(v->tassoAnnuo)).arg(v->dopoRata + 1);
@@ -48,7 +26,7 @@ bool Giudizio::Valido() const
     return std::none_of(motivi.begin(), motivi.end(), [](const auto& motivo) { return motivo.has_value(); });
 }
 
-Giudizio Giudica(const pianoamm::Mutuo& mutuo, const std::vector<EventoSimulato>& eventi, double penale)
+Giudizio Giudica(const pianoamm::Mutuo& mutuo, const std::vector<Evento>& eventi, double penale)
 {
     // The engine's order: by installment, at one installment the repayment
     // first. A later event cannot change what an earlier one finds.
@@ -57,12 +35,12 @@ Giudizio Giudica(const pianoamm::Mutuo& mutuo, const std::vector<EventoSimulato>
     std::stable_sort(ordine.begin(), ordine.end(), [&eventi](std::size_t a, std::size_t b) {
         return std::pair(DopoRata(eventi[a]), eventi[a].index()) < std::pair(DopoRata(eventi[b]), eventi[b].index());
     });
-    Giudizio giudizio{std::vector<std::optional<QString>>(eventi.size()), pianoamm::Simula(mutuo, {{}, {}, penale})};
-    std::vector<EventoSimulato> presi;
+    Giudizio giudizio{std::vector<std::optional<QString>>(eventi.size()), pianoamm::Simula(mutuo, {{}, penale})};
+    std::vector<Evento> presi;
     for (const std::size_t i : ordine) {
         presi.push_back(eventi[i]);
         try {
-            giudizio.simulato = pianoamm::Simula(mutuo, ScenarioDi(presi, penale));
+            giudizio.simulato = pianoamm::Simula(mutuo, {presi, penale});
         } catch (const pianoamm::ErrorePiano& errore) {
             giudizio.motivi[i] = QString::fromUtf8(errore.what());
             presi.pop_back();

@@ -10,13 +10,8 @@
 
 namespace pianoamm {
 
-using EventoSimulato = std::variant<pianoamm::Estinzione, pianoamm::Variazione>;
-
-// The installment the event follows.
-int DopoRata(const EventoSimulato& evento);
-
 // "Estinzione di 20.000,00 dopo la rata 5, riduce la rata" and the like.
-QString Descrizione(const EventoSimulato& evento);
+QString Descrizione(const Evento& evento);
 
 // What the loan makes of a list of events, each on its own: an event is
 // judged in plan order with the ones before it that the loan takes, so
@@ -31,6 +26,6 @@ struct Giudizio {
     bool Valido() const;
 };
 
-Giudizio Giudica(const pianoamm::Mutuo& mutuo, const std::vector<EventoSimulato>& eventi, double penale);
+Giudizio Giudica(const pianoamm::Mutuo& mutuo, const std::vector<Evento>& eventi, double penale);
 
 }  // namespace pianoamm

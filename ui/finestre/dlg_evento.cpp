@@ -15,7 +15,7 @@
 
 namespace pianoamm {
 
-DlgEvento::DlgEvento(const EventoSimulato& evento, int ultimaRata, Verifica controllo, QWidget* parent)
+DlgEvento::DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, QWidget* parent)
     : QDialog(parent), estinzione(std::holds_alternative<pianoamm::Estinzione>(evento)), verifica(std::move(controllo))
 {
     setObjectName(QStringLiteral("DlgEvento"));
@@ -69,7 +69,7 @@ DlgEvento::DlgEvento(const EventoSimulato& evento, int ultimaRata, Verifica cont
     Controlla();
 }
 
-EventoSimulato DlgEvento::Evento() const
+Evento DlgEvento::Scelto() const
 {
     if (!estinzione)
         return pianoamm::Variazione{spnRata->value(), txtValore->Valore()};
@@ -82,7 +82,7 @@ void DlgEvento::Controlla()
 {
     if (chkTutto)
         txtValore->setEnabled(!chkTutto->isChecked());
-    const auto motivo = verifica(Evento());
+    const auto motivo = verifica(Scelto());
     lblMotivo->setText(motivo.value_or(QString()));
     lblMotivo->setVisible(motivo.has_value());
     cmdOk->setEnabled(!motivo);

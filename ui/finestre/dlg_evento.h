@@ -25,11 +25,11 @@ class DlgEvento : public QDialog {
     Q_OBJECT
 
 public:
-    using Verifica = std::function<std::optional<QString>(const EventoSimulato&)>;
+    using Verifica = std::function<std::optional<QString>(const Evento&)>;
 
-    DlgEvento(const EventoSimulato& evento, int ultimaRata, Verifica controllo, QWidget* parent);
+    DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, QWidget* parent);
 
-    EventoSimulato Evento() const;
+    Evento Scelto() const;
 
 private:
     void Controlla();

@@ -146,12 +146,12 @@ QDialogButtonBox* DlgSimulazione::CreaBottoni()
     return bottoni;
 }
 
-void DlgSimulazione::Aggiungi(const EventoSimulato& evento)
+void DlgSimulazione::Aggiungi(const Evento& evento)
 {
     Chiedi(evento, valori.eventi.size());
 }
 
-void DlgSimulazione::ImpostaEventi(std::vector<EventoSimulato> nuovi)
+void DlgSimulazione::ImpostaEventi(std::vector<Evento> nuovi)
 {
     valori.eventi = std::move(nuovi);
     Aggiorna();
@@ -173,7 +173,7 @@ void DlgSimulazione::Rimuovi()
     Aggiorna();
 }
 
-void DlgSimulazione::Chiedi(const EventoSimulato& evento, std::size_t indice)
+void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
 {
     // The event may go as far as the plan goes without it; with it in
     // place it is judged as the list will judge it.
@@ -181,7 +181,7 @@ void DlgSimulazione::Chiedi(const EventoSimulato& evento, std::size_t indice)
     if (indice < altri.size())
         altri.erase(altri.begin() + static_cast<std::ptrdiff_t>(indice));
     const auto righe = Giudica(piano.mutuo, altri, valori.penale).simulato.righe.size();
-    const auto verifica = [this, indice](const EventoSimulato& candidato) {
+    const auto verifica = [this, indice](const Evento& candidato) {
         auto lista = valori.eventi;
         indice < lista.size() ? void(lista[indice] = candidato) : lista.push_back(candidato);
         return Giudica(piano.mutuo, lista, valori.penale).motivi[indice];
@@ -189,8 +189,8 @@ void DlgSimulazione::Chiedi(const EventoSimulato& evento, std::size_t indice)
     DlgEvento dialogo(evento, static_cast<int>(righe) - 1, verifica, this);
     if (dialogo.exec() != QDialog::Accepted)
         return;
-    indice < valori.eventi.size() ? void(valori.eventi[indice] = dialogo.Evento())
-                                  : valori.eventi.push_back(dialogo.Evento());
+    indice < valori.eventi.size() ? void(valori.eventi[indice] = dialogo.Scelto())
+                                  : valori.eventi.push_back(dialogo.Scelto());
     Aggiorna();
     lstEventi->setCurrentRow(static_cast<int>(indice));
 }

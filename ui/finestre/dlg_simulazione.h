@@ -31,16 +31,16 @@ class DlgSimulazione : public QDialog {
 
 public:
     struct Valori {
-        std::vector<EventoSimulato> eventi;
+        std::vector<Evento> eventi;
         double penale = 0;
     };
 
     DlgSimulazione(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidget* parent);
 
     // Asks for a new event of evento's kind, after its installment.
-    void Aggiungi(const EventoSimulato& evento);
+    void Aggiungi(const Evento& evento);
     // Takes these events in place of those listed, as though typed.
-    void ImpostaEventi(std::vector<EventoSimulato> nuovi);
+    void ImpostaEventi(std::vector<Evento> nuovi);
 
 private:
     QGroupBox* CreaEventi();
@@ -49,7 +49,7 @@ private:
     void Modifica();
     void Rimuovi();
     // The editor for one event: the one at indice, or a new one.
-    void Chiedi(const EventoSimulato& evento, std::size_t indice);
+    void Chiedi(const Evento& evento, std::size_t indice);
     void Aggiorna();
     void MostraEventi();
     void MostraRisultati();

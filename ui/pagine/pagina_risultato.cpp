@@ -145,7 +145,7 @@ void PaginaRisultato::MostraCosti()
     dlgCosti->activateWindow();
 }
 
-void PaginaRisultato::Simula(EventoSimulato evento)
+void PaginaRisultato::Simula(Evento evento)
 {
     // After the installment on the selected line, where there is one.
     const int riga = lstPiano->currentRow() - static_cast<int>(pianoamm::RigheIntestazione) + 1;

@@ -40,7 +40,7 @@ private:
     void MostraCosti();
     // Opens the simulation, with a new event of evento's kind after the
     // selected installment.
-    void Simula(EventoSimulato evento);
+    void Simula(Evento evento);
 
     QListWidget* lstPiano;
     // None while the list is empty.
