@@ -193,15 +193,29 @@ int Stampe(const pianoamm::OpzioniCli& opzioni, const std::optional<pianoamm::De
     return EseguiAiutante(argomenti, listato, nullptr);
 }
 
-int Esegui(const pianoamm::OpzioniCli& opzioni, const pianoamm::Piano& piano, const pianoamm::UsciteCli& uscite)
+// The plan, and its simulation when events were given: the listing, the
+// files and the years are the simulation's, the costs the plan's own.
+struct Calcolo {
+    pianoamm::Piano piano;
+    std::optional<pianoamm::Simulazione> simulazione;
+
+    // What uscita makes of the simulation, or else of the plan.
+    template <typename Uscita>
+    auto Mostrato(const Uscita& uscita) const
+    {
+        return simulazione ? uscita(*simulazione) : uscita(piano);
+    }
+};
+
+int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pianoamm::UsciteCli& uscite)
 {
-    // The costs are the plan's own, whatever is simulated.
-    const pianoamm::Piano originale =
-        piano.eventi.empty() || !(opzioni.taeg || opzioni.detrazione) ? piano : pianoamm::PianoAmm(opzioni.mutuo);
-    const auto detrazione = [&] { return pianoamm::DetrazionePerAnno(originale, opzioni.costi, opzioni.regole); };
+    const pianoamm::Piano& piano = calcolo.piano;
+    const auto detrazione = [&] { return pianoamm::DetrazionePerAnno(piano, opzioni.costi, opzioni.regole); };
     if (uscite.csv) {
         pianoamm::ScriviFileSicuro(*uscite.csv, opzioni.detrazione ? pianoamm::EsportaCsvDetrazione(detrazione())
-                                                                   : pianoamm::EsportaCsv(piano));
+                                                                   : calcolo.Mostrato([](const auto& mostrato) {
+                                                                         return pianoamm::EsportaCsv(mostrato);
+                                                                     }));
     }
     // The blocks asked for, in this order, a blank line between them.
     std::string blocchi;
@@ -209,14 +223,19 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const pianoamm::Piano& piano, co
         if (chiesto)
             blocchi.append(blocchi.empty() ? "" : "\n").append(testo());
     };
-    blocco(opzioni.taeg,
-           [&] { return pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(originale, opzioni.costi)); });
+    blocco(opzioni.taeg, [&] { return pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, opzioni.costi)); });
     blocco(opzioni.detrazione, [&] { return pianoamm::TabellaDetrazione(detrazione()); });
-    blocco(opzioni.perAnno, [&] { return pianoamm::TabellaPerAnno(pianoamm::InteressiPerAnno(piano)); });
+    blocco(opzioni.perAnno, [&] {
+        return pianoamm::TabellaPerAnno(
+            calcolo.Mostrato([](const auto& mostrato) { return pianoamm::InteressiPerAnno(mostrato); }));
+    });
 
     const bool stampe = uscite.pdf || opzioni.stampa;
     const bool mostraListato = pianoamm::MostraListato(opzioni);
-    const pianoamm::Listato listato = stampe || mostraListato ? pianoamm::ComponiListato(piano) : pianoamm::Listato();
+    const pianoamm::Listato listato =
+        stampe || mostraListato
+            ? calcolo.Mostrato([](const auto& mostrato) { return pianoamm::ComponiListato(mostrato); })
+            : pianoamm::Listato();
     if (stampe) {
         if (const int esito = Stampe(opzioni, uscite.pdf, listato.Testo()); esito != 0)
             return esito;
@@ -250,12 +269,14 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string_view> argomenti(argv + 1, argv + argc);
     pianoamm::OpzioniCli opzioni;
-    pianoamm::Piano piano;
+    Calcolo calcolo;
     pianoamm::UsciteCli uscite;
     try {
         opzioni = pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi());
         if (!opzioni.aiuto && !opzioni.versione)
-            piano = pianoamm::Simula(opzioni.mutuo, opzioni.scenario);
+            calcolo.piano = pianoamm::PianoAmm(opzioni.mutuo);
+        if (!opzioni.aiuto && !opzioni.versione && !opzioni.scenario.eventi.empty())
+            calcolo.simulazione = pianoamm::Simula(opzioni.mutuo, opzioni.scenario);
     } catch (const pianoamm::ErrorePiano& errore) {
         return Fallito(errore, 2);
     }
@@ -272,7 +293,7 @@ int main(int argc, char* argv[])
         return Fallito(errore, 2);
     }
     try {
-        return Esegui(opzioni, piano, uscite);
+        return Esegui(opzioni, calcolo, uscite);
     } catch (const pianoamm::ErrorePiano& errore) {
         return Fallito(errore, 1);
     }

@@ -3,6 +3,7 @@
 #include "engine/costi.h"
 #include "engine/data.h"
 #include "engine/piano.h"
+#include "engine/simulazione.h"
 
 #include <span>
 #include <string>

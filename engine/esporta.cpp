@@ -11,7 +11,10 @@ double Euro(long long centesimi)
     return static_cast<double>(centesimi) / 100;
 }
 
-std::vector<RigaCentesimi> RigheInCentesimi(const Piano& piano)
+namespace {
+
+// The rows in cents; a simulation's repayments come from its events.
+std::vector<RigaCentesimi> Centesimi(const Piano& piano, const Simulazione* simulazione)
 {
     const auto centesimi = [](double euro) { return std::llround(euro * 100); };
     const long long importo = centesimi(piano.mutuo.importo);
@@ -22,7 +25,7 @@ std::vector<RigaCentesimi> RigheInCentesimi(const Piano& piano)
     long long pagatoPrima = 0;
     for (const RigaPiano& riga : piano.righe) {
         interessi += riga.quotaInteressi;
-        const double rimborso = piano.eventi.empty() ? 0 : RimborsoDopo(piano, riga.numero);
+        const double rimborso = simulazione != nullptr ? RimborsoDopo(*simulazione, riga.numero) : 0;
         const long long interessiOra = centesimi(interessi);
         const long long pagato = centesimi(piano.mutuo.importo - riga.debitoResiduo);
         const long long rimborsato = centesimi(piano.mutuo.importo - riga.debitoResiduo + rimborso);
@@ -38,14 +41,14 @@ std::vector<RigaCentesimi> RigheInCentesimi(const Piano& piano)
     return righe;
 }
 
-std::string EsportaCsv(const Piano& piano)
+std::string Csv(const Piano& piano, const Simulazione* simulazione)
 {
-    const bool simulato = !piano.eventi.empty();
+    const bool simulato = simulazione != nullptr;
     Celle righe{{"Numero", "Scadenza", "Quota interessi", "Quota capitale", "Rata", "Debito residuo"}};
     if (simulato)
         righe[0].insert(righe[0].end(), {"Rimborso anticipato", "Tasso annuo"});
     righe.reserve(piano.righe.size() + 1);
-    const std::vector<RigaCentesimi> centesimi = RigheInCentesimi(piano);
+    const std::vector<RigaCentesimi> centesimi = Centesimi(piano, simulazione);
     for (std::size_t k = 0; k < centesimi.size(); ++k) {
         const RigaPiano& riga = piano.righe[k];
         const RigaCentesimi& c = centesimi[k];
@@ -54,13 +57,13 @@ std::string EsportaCsv(const Piano& piano)
             righe.back().push_back(FormatoDecimali(Euro(valore), 2, false));
         if (simulato) {
             righe.back().push_back(FormatoDecimali(Euro(c.rimborso), 2, false));
-            righe.back().push_back(FormatoDecimali(TassoDellaRata(piano, riga.numero), 3, false));
+            righe.back().push_back(FormatoDecimali(TassoDellaRata(*simulazione, riga.numero), 3, false));
         }
     }
     return CsvDi(righe);
 }
 
-std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano)
+std::vector<AnnoPiano> Anni(const Piano& piano, const Simulazione* simulazione)
 {
     struct Somme {
         int anno;
@@ -70,7 +73,7 @@ std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano)
     };
     std::vector<Somme> anni;
     Somme totali{0, 0, 0, 0};
-    const std::vector<RigaCentesimi> centesimi = RigheInCentesimi(piano);
+    const std::vector<RigaCentesimi> centesimi = Centesimi(piano, simulazione);
     for (std::size_t k = 0; k < centesimi.size(); ++k) {
         const int anno = piano.righe[k].scadenza.anno;
         if (anni.empty() || anni.back().anno != anno)
@@ -87,6 +90,38 @@ std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano)
     for (const Somme& s : anni)
         risultato.push_back({s.anno, s.rate, Euro(s.interessi), Euro(s.capitale), Euro(s.interessi + s.capitale)});
     return risultato;
+}
+
+}  // namespace
+
+std::vector<RigaCentesimi> RigheInCentesimi(const Piano& piano)
+{
+    return Centesimi(piano, nullptr);
+}
+
+std::vector<RigaCentesimi> RigheInCentesimi(const Simulazione& simulazione)
+{
+    return Centesimi(simulazione.piano, &simulazione);
+}
+
+std::string EsportaCsv(const Piano& piano)
+{
+    return Csv(piano, nullptr);
+}
+
+std::string EsportaCsv(const Simulazione& simulazione)
+{
+    return Csv(simulazione.piano, simulazione.eventi.empty() ? nullptr : &simulazione);
+}
+
+std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano)
+{
+    return Anni(piano, nullptr);
+}
+
+std::vector<AnnoPiano> InteressiPerAnno(const Simulazione& simulazione)
+{
+    return Anni(simulazione.piano, &simulazione);
 }
 
 Celle CellePerAnno(const std::vector<AnnoPiano>& anni, bool raggruppa)

@@ -6,6 +6,7 @@
 // computed, never a second computation.
 
 #include "engine/piano.h"
+#include "engine/simulazione.h"
 #include "engine/tabella.h"
 
 #include <string>
@@ -29,6 +30,7 @@ struct RigaCentesimi {
 };
 
 std::vector<RigaCentesimi> RigheInCentesimi(const Piano& piano);
+std::vector<RigaCentesimi> RigheInCentesimi(const Simulazione& simulazione);
 
 // Cents as the nearest double, which every formatting rounds back exactly.
 double Euro(long long centesimi);
@@ -37,9 +39,10 @@ double Euro(long long centesimi);
 // decimals, dates as GG/MM/AAAA, lines ended by CR LF: what an Italian
 // spreadsheet opens as it stands. A heading row, then one row per
 // installment: number, due date, interest share, capital share,
-// installment, remaining debt; for a simulated plan also the capital repaid
-// early on the row and the annual rate in force.
+// installment, remaining debt; for a simulation with events also the
+// capital repaid early on the row and the annual rate in force.
 std::string EsportaCsv(const Piano& piano);
+std::string EsportaCsv(const Simulazione& simulazione);
 
 struct AnnoPiano {
     int anno = 0;  // 0 in the totals row
@@ -53,6 +56,8 @@ struct AnnoPiano {
 // the sums of the exported rows, so interest plus capital is the total to the
 // cent.
 std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano);
+// A repayment counts in its year's capital.
+std::vector<AnnoPiano> InteressiPerAnno(const Simulazione& simulazione);
 
 // The years as cells: "Anno", "Rate", "Interessi", "Capitale", "Totale
 // pagato", amounts with two decimals, grouped when raggruppa; the totals

@@ -3,6 +3,7 @@
 #include "engine/formato.h"
 
 #include <cmath>
+#include <span>
 
 namespace pianoamm {
 
@@ -38,15 +39,16 @@ void Listato::Accoda(std::string_view riga)
     testo.append(riga).append(1, '\n');
 }
 
-std::array<VoceConfronto, 5> Confronto(const Piano& piano)
+std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione)
 {
-    const double differenza = piano.interessiOriginali - piano.totaleInteressi;
+    const double interessi = simulazione.piano.totaleInteressi;
+    const double differenza = simulazione.interessiOriginali - interessi;
     return {{
-        {"INTERESSI PIANO ORIGINALE", piano.interessiOriginali},
-        {"INTERESSI CON LE VARIAZIONI", piano.totaleInteressi},
+        {"INTERESSI PIANO ORIGINALE", simulazione.interessiOriginali},
+        {"INTERESSI CON LE VARIAZIONI", interessi},
         {"DIFFERENZA INTERESSI", differenza},
-        {"PENALE", piano.penale},
-        {"RISPARMIO NETTO", differenza - piano.penale},
+        {"PENALE", simulazione.penale},
+        {"RISPARMIO NETTO", differenza - simulazione.penale},
     }};
 }
 
@@ -67,7 +69,10 @@ std::string TestoEvento(const EventoPiano& evento)
            + std::to_string(evento.dopoRata + 1) + ": NUOVA RATA " + ImportoOZero(evento.nuovaRata);
 }
 
-Listato ComponiListato(const Piano& piano)
+namespace {
+
+// The title, the summary and the column heading.
+Listato Intestazione(const Piano& piano)
 {
     const Mutuo& mutuo = piano.mutuo;
     Listato listato;
@@ -94,15 +99,20 @@ Listato ComponiListato(const Piano& piano)
     listato.Accoda(" ");
     listato.Accoda(TitoliColonne);
     listato.Accoda(Sottolineatura);
+    return listato;
+}
 
+// The rows, each event's line after the row it follows.
+void AccodaRighe(Listato& listato, const Piano& piano, std::span<const EventoPiano> eventi)
+{
     // Rows show the first installment unless an event changed it.
     const std::string rata = FormatoImporto(piano.rata);
-    auto evento = piano.eventi.begin();
+    auto evento = eventi.begin();
     // What the row pays; after an event it may be another installment.
     const auto colonnaRata = [&](Riga& riga, const RigaPiano& r) -> Riga& {
         const double pagato = r.quotaInteressi + r.quotaCapitale;
-        return piano.eventi.empty() || std::fabs(pagato - piano.rata) < 1e-6 ? riga.Tabulasin(rata, 12)
-                                                                             : riga.Importo(pagato, 12);
+        return eventi.empty() || std::fabs(pagato - piano.rata) < 1e-6 ? riga.Tabulasin(rata, 12)
+                                                                       : riga.Importo(pagato, 12);
     };
     for (const RigaPiano& r : piano.righe) {
         listato.Accoda(colonnaRata(Riga()
@@ -118,20 +128,35 @@ Listato ComponiListato(const Piano& piano)
                            .Spazi(1)
                            .Importo(r.debitoResiduo, 13)
                            .Testo());
-        for (; evento != piano.eventi.end() && evento->dopoRata == r.numero; ++evento)
+        for (; evento != eventi.end() && evento->dopoRata == r.numero; ++evento)
             listato.Accoda("      " + TestoEvento(*evento));
     }
-    if (!piano.eventi.empty()) {
-        listato.Accoda(" ");
-        const auto confronto = Confronto(piano);
-        for (const auto& [etichetta, valore] : confronto) {
-            listato.Accoda(Riga()
-                               .Scrivi(etichetta)
-                               .Spazi(confronto[1].etichetta.size() - etichetta.size())
-                               .Scrivi(" : ")
-                               .Tabulasin(ImportoOZero(valore), 15)
-                               .Testo());
-        }
+}
+
+}  // namespace
+
+Listato ComponiListato(const Piano& piano)
+{
+    Listato listato = Intestazione(piano);
+    AccodaRighe(listato, piano, {});
+    return listato;
+}
+
+Listato ComponiListato(const Simulazione& simulazione)
+{
+    if (simulazione.eventi.empty())
+        return ComponiListato(simulazione.piano);
+    Listato listato = Intestazione(simulazione.piano);
+    AccodaRighe(listato, simulazione.piano, simulazione.eventi);
+    listato.Accoda(" ");
+    const auto confronto = Confronto(simulazione);
+    for (const auto& [etichetta, valore] : confronto) {
+        listato.Accoda(Riga()
+                           .Scrivi(etichetta)
+                           .Spazi(confronto[1].etichetta.size() - etichetta.size())
+                           .Scrivi(" : ")
+                           .Tabulasin(ImportoOZero(valore), 15)
+                           .Testo());
     }
     return listato;
 }

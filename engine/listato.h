@@ -4,6 +4,7 @@
 // one line per installment.
 
 #include "engine/piano.h"
+#include "engine/simulazione.h"
 
 #include <array>
 #include <cstddef>
@@ -38,10 +39,12 @@ private:
     std::vector<std::size_t> inizi;
 };
 
-// A simulated plan's listing has, after a row with an event, a line telling
-// it (TestoEvento, behind six spaces), and after the rows a blank line and
-// the comparison with the plan itself.
 Listato ComponiListato(const Piano& piano);
+
+// A simulation's listing has, after a row with an event, a line telling it
+// (TestoEvento, behind six spaces), and after the rows a blank line and the
+// comparison with the plan itself; with no events it is the plan's.
+Listato ComponiListato(const Simulazione& simulazione);
 
 // A simulated plan against the plan itself: INTERESSI PIANO ORIGINALE,
 // INTERESSI CON LE VARIAZIONI, DIFFERENZA INTERESSI, PENALE, RISPARMIO
@@ -50,7 +53,7 @@ struct VoceConfronto {
     std::string_view etichetta;
     double valore;
 };
-std::array<VoceConfronto, 5> Confronto(const Piano& piano);
+std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione);
 
 // "ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 60: NUOVA RATA 1.035" and the
 // like.

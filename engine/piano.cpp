@@ -1,4 +1,5 @@
 #include "engine/piano.h"
+#include "engine/simulazione.h"
 
 #include "engine/errore.h"
 #include "engine/formato.h"
@@ -72,15 +73,15 @@ public:
         CambiaTasso(mutuo.tassoAnnuo);
         rata = RataMutuo(mutuo.importo, mutuo.numeroRate, tassoPeriodo);
         numeroRate = mutuo.numeroRate;
-        piano.mutuo = mutuo;
-        piano.rata = rata;
+        sim.piano.mutuo = mutuo;
+        sim.piano.rata = rata;
     }
 
-    Piano Calcola()
+    Simulazione Calcola()
     {
         const std::vector<const Evento*> eventi = InOrdine(scenario);
         auto evento = eventi.begin();
-        piano.righe.reserve(static_cast<std::size_t>(numeroRate));
+        sim.piano.righe.reserve(static_cast<std::size_t>(numeroRate));
         for (int k = 1; k <= numeroRate; ++k) {
             Riga(k);
             for (; evento != eventi.end() && DopoRata(**evento) == k && k != numeroRate; ++evento) {
@@ -92,13 +93,13 @@ public:
         }
         if (evento != eventi.end()) {
             const int dopo = DopoRata(**evento);
-            const bool estinto = !piano.eventi.empty() && piano.eventi.back().tipo == TipoEvento::EstinzioneTotale;
+            const bool estinto = !sim.eventi.empty() && sim.eventi.back().tipo == TipoEvento::EstinzioneTotale;
             throw ErrorePiano(estinto ? "L'evento " + Rata(dopo) + " segue l'estinzione totale "
-                                            + Rata(piano.eventi.back().dopoRata) + "."
+                                            + Rata(sim.eventi.back().dopoRata) + "."
                                       : "Un evento " + Rata(dopo) + " deve seguire una rata da 1 a "
                                             + std::to_string(numeroRate - 1) + ".");
         }
-        return std::move(piano);
+        return std::move(sim);
     }
 
 private:
@@ -133,9 +134,9 @@ private:
                 capitale = rata - interessi;
             }
         }
-        piano.totaleInteressi += interessi;
-        piano.righe.push_back({k, AggiungiMese(mutuo.erogazione, 12 / ratePerAnno * k), interessi, capitale,
-                               mutuo.importo - (capitaleRimborsato + capitale)});
+        sim.piano.totaleInteressi += interessi;
+        sim.piano.righe.push_back({k, AggiungiMese(mutuo.erogazione, 12 / ratePerAnno * k), interessi, capitale,
+                                   mutuo.importo - (capitaleRimborsato + capitale)});
         capitaleRimborsato += capitale;
     }
 
@@ -154,7 +155,7 @@ private:
                               + ") supera il debito residuo (" + FormatoDecimali(debito, 2, true) + ").");
         }
         capitaleRimborsato += importo;
-        piano.penale += importo * scenario.penale / 100;
+        sim.penale += importo * scenario.penale / 100;
         const bool durata = estinzione.riduzione == Riduzione::Durata;
         if (tutto) {
             numeroRate = k;
@@ -165,8 +166,8 @@ private:
             rata = RataMutuo(Debito(), numeroRate - k, tassoPeriodo);
             ultimaRidotta = false;
         }
-        piano.eventi.push_back({tutto ? TipoEvento::EstinzioneTotale : TipoEvento::EstinzioneParziale, k, importo,
-                                tassoAnnuo, durata, rata, numeroRate - k});
+        sim.eventi.push_back({tutto ? TipoEvento::EstinzioneTotale : TipoEvento::EstinzioneParziale, k, importo,
+                              tassoAnnuo, durata, rata, numeroRate - k});
     }
 
     void Varia(const Variazione& variazione)
@@ -175,13 +176,13 @@ private:
         const int rimaste = numeroRate - variazione.dopoRata;
         rata = RataMutuo(Debito(), rimaste, tassoPeriodo);
         ultimaRidotta = false;
-        piano.eventi.push_back({TipoEvento::Variazione, variazione.dopoRata, 0, tassoAnnuo, false, rata, rimaste});
+        sim.eventi.push_back({TipoEvento::Variazione, variazione.dopoRata, 0, tassoAnnuo, false, rata, rimaste});
     }
 
     const Mutuo& mutuo;
     const Scenario& scenario;
     const int ratePerAnno;
-    Piano piano;
+    Simulazione sim;
     double tassoAnnuo = 0;
     double tassoPeriodo = 0;
     double rata = 0;
@@ -195,13 +196,13 @@ private:
 
 // The rows after the first event, as shown to the cent: no share below
 // zero, no debt above the row before's (NaN fails every comparison).
-void ControllaAndamento(const Piano& piano)
+void ControllaAndamento(const Simulazione& sim)
 {
-    if (piano.eventi.empty())
+    if (sim.eventi.empty())
         return;
     const auto centesimi = [](double euro) { return std::round(euro * 100); };
-    auto evento = piano.eventi.begin();
-    for (auto riga = piano.righe.begin() + piano.eventi.front().dopoRata; riga != piano.righe.end(); ++riga) {
+    auto evento = sim.eventi.begin();
+    for (auto riga = sim.piano.righe.begin() + sim.eventi.front().dopoRata; riga != sim.piano.righe.end(); ++riga) {
         const char* difetto = nullptr;
         if (!(centesimi(riga->quotaInteressi) >= 0))
             difetto = "la quota interessi sarebbe negativa";
@@ -209,7 +210,7 @@ void ControllaAndamento(const Piano& piano)
             difetto = "la quota capitale sarebbe negativa";
         else if (!(centesimi(riga->debitoResiduo) <= centesimi(std::prev(riga)->debitoResiduo)))
             difetto = "il debito residuo crescerebbe";
-        while (std::next(evento) != piano.eventi.end() && std::next(evento)->dopoRata < riga->numero)
+        while (std::next(evento) != sim.eventi.end() && std::next(evento)->dopoRata < riga->numero)
             ++evento;
         if (difetto != nullptr) {
             throw ErrorePiano(
@@ -229,40 +230,17 @@ double RataMutuo(double importo, int numeroRate, double tassoPeriodo)
     return (importo * tassoPeriodo) / (1 - std::pow(1 + tassoPeriodo, -static_cast<double>(numeroRate)));
 }
 
-int DopoRata(const Evento& evento)
-{
-    return std::visit([](const auto& e) { return e.dopoRata; }, evento);
-}
-
-double RimborsoDopo(const Piano& piano, int numero)
-{
-    double rimborso = 0;
-    for (const EventoPiano& evento : piano.eventi)
-        rimborso += evento.dopoRata == numero && evento.tipo != TipoEvento::Variazione ? evento.importo : 0;
-    return rimborso;
-}
-
-double TassoDellaRata(const Piano& piano, int numero)
-{
-    double tasso = piano.mutuo.tassoAnnuo;
-    for (const EventoPiano& evento : piano.eventi)
-        tasso = evento.dopoRata < numero && evento.tipo == TipoEvento::Variazione ? evento.tassoAnnuo : tasso;
-    return tasso;
-}
-
 Piano PianoAmm(const Mutuo& mutuo)
 {
-    Piano piano = Ammortamento(mutuo, {}).Calcola();
-    piano.interessiOriginali = piano.totaleInteressi;
-    return piano;
+    return Ammortamento(mutuo, {}).Calcola().piano;
 }
 
-Piano Simula(const Mutuo& mutuo, const Scenario& scenario)
+Simulazione Simula(const Mutuo& mutuo, const Scenario& scenario)
 {
-    Piano piano = Ammortamento(mutuo, scenario).Calcola();
-    ControllaAndamento(piano);
-    piano.interessiOriginali = PianoAmm(mutuo).totaleInteressi;
-    return piano;
+    Simulazione simulazione = Ammortamento(mutuo, scenario).Calcola();
+    ControllaAndamento(simulazione);
+    simulazione.interessiOriginali = PianoAmm(mutuo).totaleInteressi;
+    return simulazione;
 }
 
 }  // namespace pianoamm

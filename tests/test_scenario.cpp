@@ -48,17 +48,18 @@ TEST(Scenario, EventiERegoleDelPiano)
         {Cento, S({E(60, 10000, Riduzione::Durata)}, {{60, 3}}), 109, 1003.064355757052, 49, 22789.462575541045},
     };
     for (const auto& [mutuo, scenario, righe, rata, residue, interessi] : casi) {
-        const Piano piano = Simula(mutuo, scenario);
+        const Simulazione simulazione = Simula(mutuo, scenario);
+        const Piano& piano = simulazione.piano;
         const Piano originale = PianoAmm(mutuo);
         const auto contesto = testing::Message() << righe << ' ' << rata;
         ASSERT_EQ(piano.righe.size(), righe) << contesto;
-        EXPECT_NEAR(piano.eventi.back().nuovaRata, rata, 1e-9) << contesto;
-        EXPECT_EQ(piano.eventi.back().rateResidue, residue) << contesto;
+        EXPECT_NEAR(simulazione.eventi.back().nuovaRata, rata, 1e-9) << contesto;
+        EXPECT_EQ(simulazione.eventi.back().rateResidue, residue) << contesto;
         EXPECT_NEAR(piano.totaleInteressi, interessi, 1e-6) << contesto;
-        EXPECT_EQ(piano.interessiOriginali, originale.totaleInteressi);
+        EXPECT_EQ(simulazione.interessiOriginali, originale.totaleInteressi);
         // The plan's rows up to the first event; then the debt runs on,
         // early repayments included, and ends at zero.
-        const auto primo = static_cast<std::size_t>(piano.eventi.front().dopoRata);
+        const auto primo = static_cast<std::size_t>(simulazione.eventi.front().dopoRata);
         for (std::size_t k = 0; k < primo; ++k) {
             EXPECT_EQ(piano.righe[k].quotaInteressi, originale.righe[k].quotaInteressi) << contesto;
             EXPECT_EQ(piano.righe[k].debitoResiduo, originale.righe[k].debitoResiduo) << contesto;
@@ -67,16 +68,17 @@ TEST(Scenario, EventiERegoleDelPiano)
         for (std::size_t k = 0; k < righe; ++k) {
             const RigaPiano& r = piano.righe[k];
             const double prima =
-                k == 0 ? mutuo.importo : piano.righe[k - 1].debitoResiduo - RimborsoDopo(piano, static_cast<int>(k));
+                k == 0 ? mutuo.importo
+                       : piano.righe[k - 1].debitoResiduo - RimborsoDopo(simulazione, static_cast<int>(k));
             EXPECT_NEAR(prima - r.quotaCapitale, r.debitoResiduo, 1e-6) << contesto << " riga " << k + 1;
-            capitale += r.quotaCapitale + RimborsoDopo(piano, r.numero);
+            capitale += r.quotaCapitale + RimborsoDopo(simulazione, r.numero);
         }
-        EXPECT_NEAR(piano.righe.back().debitoResiduo - RimborsoDopo(piano, static_cast<int>(righe)), 0, 1e-6)
+        EXPECT_NEAR(piano.righe.back().debitoResiduo - RimborsoDopo(simulazione, static_cast<int>(righe)), 0, 1e-6)
             << contesto;
-        EXPECT_NEAR(InteressiPerAnno(piano).back().capitale, mutuo.importo, 1e-6) << contesto;
+        EXPECT_NEAR(InteressiPerAnno(simulazione).back().capitale, mutuo.importo, 1e-6) << contesto;
         // The last row pays at most the installment: less after a shortening.
         const RigaPiano& ultima = piano.righe.back();
-        EXPECT_LE(ultima.quotaInteressi + ultima.quotaCapitale, piano.eventi.back().nuovaRata + 1e-9) << contesto;
+        EXPECT_LE(ultima.quotaInteressi + ultima.quotaCapitale, simulazione.eventi.back().nuovaRata + 1e-9) << contesto;
         EXPECT_NEAR(capitale, mutuo.importo, 1e-6) << contesto;
     }
 }
@@ -100,7 +102,7 @@ TEST(Scenario, ListatoConEventiEConfronto)
         {S({E(60, std::nullopt)}), "ESTINZIONE TOTALE DI 56.205 DOPO LA RATA 60"},
         {S({}, {{60, 7}}), "NUOVO TASSO % ANNUALE 7,000 DALLA RATA 61: NUOVA RATA 1.113"},
     };
-    const Piano variato = Simula(Cento, S({}, {{60, 7}}));
+    const Simulazione variato = Simula(Cento, S({}, {{60, 7}}));
     EXPECT_EQ(TassoDellaRata(variato, 60) * 10 + TassoDellaRata(variato, 61), 57);
     for (const auto& [scenario, riga] : righe)
         EXPECT_EQ(ComponiListato(Simula(Cento, scenario))[RigheIntestazione + 60], std::string(6, ' ') + riga);
@@ -149,9 +151,9 @@ TEST(Scenario, EventiRifiutati)
     const std::pair<Mutuo, Estinzione> tutto[] = {
         {Cento, E(60, 56204.70)}, {Cento, E(60, 56204.682)}, {{1.01, 2, 0, {2008, 1, 31}}, E(1, 0.51)}};
     for (const auto& [mutuo, estinzione] : tutto) {
-        const Piano piano = Simula(mutuo, S({estinzione}));
-        EXPECT_EQ(piano.eventi[0].tipo, TipoEvento::EstinzioneTotale) << *estinzione.importo;
-        EXPECT_EQ(piano.righe.size(), 1U * static_cast<std::size_t>(estinzione.dopoRata));
+        const Simulazione simulazione = Simula(mutuo, S({estinzione}));
+        EXPECT_EQ(simulazione.eventi[0].tipo, TipoEvento::EstinzioneTotale) << *estinzione.importo;
+        EXPECT_EQ(simulazione.piano.righe.size(), 1U * static_cast<std::size_t>(estinzione.dopoRata));
     }
     EXPECT_EQ(Simula(Cento, S({E(60, 56204.68)})).eventi[0].tipo, TipoEvento::EstinzioneParziale);
 }

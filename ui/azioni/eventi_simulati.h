@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/piano.h"
+#include "engine/simulazione.h"
 
 #include <QString>
 
@@ -21,7 +21,7 @@ struct Giudizio {
     // In the list's order: nothing for an event taken, else the reason.
     std::vector<std::optional<QString>> motivi;
     // The plan with the events taken.
-    pianoamm::Piano simulato;
+    pianoamm::Simulazione simulato;
 
     bool Valido() const;
 };

@@ -34,13 +34,13 @@ QChart* CreaGrafico(const QString& titolo, QWidget* parent, QLayout* impaginazio
 // early repayment: a repayment is a drop at its installment. About 250
 // points at most: more than a chart has pixels for only slows the drawing,
 // and the curve is smooth between the drops.
-QList<QPointF> Debito(const pianoamm::Piano& piano)
+QList<QPointF> Debito(const pianoamm::Piano& piano, const pianoamm::Simulazione* simulazione)
 {
     QList<QPointF> punti{{0, piano.mutuo.importo}};
     const std::size_t passo = std::max<std::size_t>(1, piano.righe.size() / 250);
     for (const pianoamm::RigaPiano& riga : piano.righe) {
         const auto numero = static_cast<std::size_t>(riga.numero);
-        const double rimborso = pianoamm::RimborsoDopo(piano, riga.numero);
+        const double rimborso = simulazione != nullptr ? pianoamm::RimborsoDopo(*simulazione, riga.numero) : 0;
         if (numero % passo == 0 || numero == piano.righe.size() || rimborso != 0)
             punti.append({static_cast<double>(riga.numero), riga.debitoResiduo});
         if (rimborso != 0)
@@ -102,14 +102,14 @@ GraficoPiano::GraficoPiano(QWidget* parent) : QWidget(parent)
     }
 }
 
-void GraficoPiano::Mostra(const pianoamm::Piano* piano, const pianoamm::Piano* simulato)
+void GraficoPiano::Mostra(const pianoamm::Piano* piano, const pianoamm::Simulazione* simulato)
 {
     if (piano) {
         importo = std::max(piano->mutuo.importo, 1.0);
         primoAnno = piano->righe.front().scadenza.anno;
     }
-    const Estremi delPiano = Serie(0, piano);
-    const Estremi simulazione = Serie(1, simulato);
+    const Estremi delPiano = Serie(0, piano, nullptr);
+    const Estremi simulazione = Serie(1, simulato ? &simulato->piano : nullptr, simulato);
     assi[0]->setRange(0, std::max(delPiano.rate, simulazione.rate));
     assi[1]->setRange(0, importo);
     assi[2]->setRange(primoAnno - 0.5, std::max(delPiano.ultimoAnno, simulazione.ultimoAnno) + 0.5);
@@ -121,7 +121,8 @@ void GraficoPiano::Mostra(const pianoamm::Piano* piano, const pianoamm::Piano* s
         asse->setVisible(piano || simulato);
 }
 
-GraficoPiano::Estremi GraficoPiano::Serie(std::size_t i, const pianoamm::Piano* piano)
+GraficoPiano::Estremi GraficoPiano::Serie(std::size_t i, const pianoamm::Piano* piano,
+                                          const pianoamm::Simulazione* simulazione)
 {
     if (interessi[i]) {
         graficoInteressi->removeSeries(interessi[i]);
@@ -134,7 +135,7 @@ GraficoPiano::Estremi GraficoPiano::Serie(std::size_t i, const pianoamm::Piano* 
         voce->setVisible(piano != nullptr);
     if (!piano)
         return estremi;
-    debito[i]->replace(Debito(*piano));
+    debito[i]->replace(Debito(*piano, simulazione));
     // The plan's bar left of the year, the simulation's right of it.
     const QList<QPointF> barre = Barre(*piano, i == 0 ? -0.4 : 0, i == 0 ? 0 : 0.4);
     auto* contorno = new QLineSeries;

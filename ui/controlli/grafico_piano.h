@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/piano.h"
+#include "engine/simulazione.h"
 
 #include <QWidget>
 
@@ -24,7 +24,7 @@ public:
 
     // A plan's figures and a simulation's beside them; nothing for either
     // leaves its figures out.
-    void Mostra(const pianoamm::Piano* piano, const pianoamm::Piano* simulato);
+    void Mostra(const pianoamm::Piano* piano, const pianoamm::Simulazione* simulato);
 
 private:
     // How far a plan's figures go: installments, last year, most interest.
@@ -34,7 +34,8 @@ private:
         double interessi;
     };
     // Draws piano as series i, or none; gives how far it goes.
-    Estremi Serie(std::size_t i, const pianoamm::Piano* piano);
+    // The rows of a series; the simulation, when it is one, for its repayments.
+    Estremi Serie(std::size_t i, const pianoamm::Piano* piano, const pianoamm::Simulazione* simulazione);
 
     // The plan's, then the simulation's. The lines are made once; the bars
     // are made anew, which is quicker than replacing the points of an area.

@@ -180,7 +180,7 @@ void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
     auto altri = valori.eventi;
     if (indice < altri.size())
         altri.erase(altri.begin() + static_cast<std::ptrdiff_t>(indice));
-    const auto righe = Giudica(piano.mutuo, altri, valori.penale).simulato.righe.size();
+    const auto righe = Giudica(piano.mutuo, altri, valori.penale).simulato.piano.righe.size();
     const auto verifica = [this, indice](const Evento& candidato) {
         auto lista = valori.eventi;
         indice < lista.size() ? void(lista[indice] = candidato) : lista.push_back(candidato);
