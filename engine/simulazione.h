@@ -7,6 +7,7 @@
 #include "engine/piano.h"
 
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -23,17 +24,26 @@ struct Estinzione {
     int dopoRata = 1;
     std::optional<double> importo;  // nothing: all of the debt
     Riduzione riduzione = Riduzione::Rata;
+
+    // What a window offers to fill in when one is added.
+    static Estinzione Predefinita(const Mutuo& /*mutuo*/) { return {1, 1000.0}; }
 };
 
 struct Variazione {
     int dopoRata = 1;
     double tassoAnnuo = 0;
+
+    static Variazione Predefinita(const Mutuo& mutuo) { return {1, mutuo.tassoAnnuo}; }
 };
 
 using Evento = std::variant<Estinzione, Variazione>;
 
 // The installment the event follows.
 int DopoRata(const Evento& evento);
+
+// "Estinzione di 20.000,00 dopo la rata 5, riduce la rata", "Tasso 4,50 %
+// dalla rata 61" and the like: the event in a line, as a list shows it.
+std::string Descrizione(const Evento& evento);
 
 struct Scenario {
     std::vector<Evento> eventi;  // in any order

@@ -102,6 +102,14 @@ TEST(Scenario, ListatoConEventiEConfronto)
         {S({E(60, std::nullopt)}), "ESTINZIONE TOTALE DI 56.205 DOPO LA RATA 60"},
         {S({}, {{60, 7}}), "NUOVO TASSO % ANNUALE 7,000 DALLA RATA 61: NUOVA RATA 1.113"},
     };
+    const std::pair<Evento, const char*> descrizioni[] = {
+        {E(5, 20000), "Estinzione di 20.000,00 dopo la rata 5, riduce la rata"},
+        {E(5, 1234.5, Riduzione::Durata), "Estinzione di 1.234,50 dopo la rata 5, riduce la durata"},
+        {E(100, std::nullopt), "Estinzione totale dopo la rata 100"},
+        {Variazione{60, 4.5}, "Tasso 4,50 % dalla rata 61"},
+    };
+    for (const auto& [evento, testo] : descrizioni)
+        EXPECT_EQ(Descrizione(evento), testo);
     const Simulazione variato = Simula(Cento, S({}, {{60, 7}}));
     EXPECT_EQ(TassoDellaRata(variato, 60) * 10 + TassoDellaRata(variato, 61), 57);
     for (const auto& [scenario, riga] : righe)

@@ -1,25 +1,11 @@
 #include "ui/azioni/eventi_simulati.h"
 
 #include "engine/errore.h"
-#include "print/testo_qt.h"
 
 #include <algorithm>
 #include <numeric>
 
 namespace pianoamm {
-
-QString Descrizione(const Evento& evento)
-{
-    if (const auto* v = std::get_if<pianoamm::Variazione>(&evento))
-        return QStringLiteral("Tasso %1 % dalla rata %2").arg(DueDecimali(v->tassoAnnuo)).arg(v->dopoRata + 1);
-    const auto& e = std::get<pianoamm::Estinzione>(evento);
-    return (e.importo ? QStringLiteral("Estinzione di %1").arg(DueDecimali(*e.importo))
-                      : QStringLiteral("Estinzione totale"))
-           + QStringLiteral(" dopo la rata %1").arg(e.dopoRata)
-           + (!e.importo                                   ? QString()
-              : e.riduzione == pianoamm::Riduzione::Durata ? QStringLiteral(", riduce la durata")
-                                                           : QStringLiteral(", riduce la rata"));
-}
 
 bool Giudizio::Valido() const
 {

@@ -10,9 +10,6 @@
 
 namespace pianoamm {
 
-// "Estinzione di 20.000,00 dopo la rata 5, riduce la rata" and the like.
-QString Descrizione(const Evento& evento);
-
 // What the loan makes of a list of events, each on its own: an event is
 // judged in plan order with the ones before it that the loan takes, so
 // that one the loan cannot take (after a removal, a change, another loan)

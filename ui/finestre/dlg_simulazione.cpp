@@ -86,10 +86,10 @@ QGroupBox* DlgSimulazione::CreaEventi()
         connect(bottone, &QPushButton::clicked, this, azione);
         comandi->addWidget(bottone);
     };
-    comando(QStringLiteral("Aggiungi &estinzione…"), [this] { Aggiungi(pianoamm::Estinzione{1, 1000.0}); });
-    comando(QStringLiteral("Aggiungi &variazione…"), [this] {
-        Aggiungi(pianoamm::Variazione{1, piano.mutuo.tassoAnnuo});
-    });
+    comando(QStringLiteral("Aggiungi &estinzione…"),
+            [this] { Aggiungi(pianoamm::Estinzione::Predefinita(piano.mutuo)); });
+    comando(QStringLiteral("Aggiungi &variazione…"),
+            [this] { Aggiungi(pianoamm::Variazione::Predefinita(piano.mutuo)); });
     comando(QStringLiteral("&Modifica…"), [this] { Modifica(); });
     comando(QStringLiteral("&Rimuovi"), [this] { Rimuovi(); });
     comandi->addStretch();
@@ -208,7 +208,7 @@ void DlgSimulazione::MostraEventi()
     const int corrente = lstEventi->currentRow();
     lstEventi->clear();
     for (std::size_t i = 0; i < valori.eventi.size(); ++i) {
-        auto* voce = new QListWidgetItem(Descrizione(valori.eventi[i]), lstEventi);
+        auto* voce = new QListWidgetItem(TestoQt(Descrizione(valori.eventi[i])), lstEventi);
         if (const auto& motivo = giudizio.motivi[i]) {
             // In the item's text, so that a screen reader says it too.
             voce->setText(voce->text() + QStringLiteral("\nNon applicabile: ") + *motivo);

@@ -124,12 +124,10 @@ void PaginaRisultato::MenuContestuale(const QPoint& punto)
     menu.addAction(QStringLiteral("Interessi per anno…"), this, [this] { MostraInteressiPerAnno(this, *piano); });
     menu.addAction(QStringLiteral("Costi, TAEG e detrazione…"), this, &PaginaRisultato::MostraCosti);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Simula estinzione anticipata…"), this, [this] {
-        Simula(pianoamm::Estinzione{1, 1000.0});
-    });
-    menu.addAction(QStringLiteral("Simula variazione di tasso…"), this, [this] {
-        Simula(pianoamm::Variazione{1, piano->mutuo.tassoAnnuo});
-    });
+    menu.addAction(QStringLiteral("Simula estinzione anticipata…"), this,
+                   [this] { Simula(pianoamm::Estinzione::Predefinita(piano->mutuo)); });
+    menu.addAction(QStringLiteral("Simula variazione di tasso…"), this,
+                   [this] { Simula(pianoamm::Variazione::Predefinita(piano->mutuo)); });
     menu.addAction(QStringLiteral("Grafico del piano…"), this, [this] { MostraGrafico(this, *piano); });
     menu.exec(lstPiano->viewport()->mapToGlobal(punto));
 }
