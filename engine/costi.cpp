@@ -117,10 +117,10 @@ CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi)
 std::array<VoceCosto, 4> VociCostoCredito(const CostoCredito& costo)
 {
     return {{
-        {"TAN", Percentuale(costo.tan)},
-        {"TAEG", costo.taeg ? Percentuale(*costo.taeg) : "non calcolabile"},
-        {"COSTO TOTALE DEL CREDITO", FormatoDecimali(costo.costoTotale, 2, true)},
-        {"IMPORTO TOTALE DOVUTO", FormatoDecimali(costo.importoTotaleDovuto, 2, true)},
+        {EtichetteCosto[0], Percentuale(costo.tan)},
+        {EtichetteCosto[1], costo.taeg ? Percentuale(*costo.taeg) : "non calcolabile"},
+        {EtichetteCosto[2], FormatoDecimali(costo.costoTotale, 2, true)},
+        {EtichetteCosto[3], FormatoDecimali(costo.importoTotaleDovuto, 2, true)},
     }};
 }
 
@@ -129,7 +129,7 @@ std::string TestoCostoCredito(const CostoCredito& costo)
     const auto voci = VociCostoCredito(costo);
     std::string testo;
     for (const auto& [etichetta, valore] : voci) {
-        testo.append(etichetta).append(voci[2].etichetta.size() - etichetta.size(), ' ');
+        testo.append(Maiuscole(etichetta)).append(voci[2].etichetta.size() - etichetta.size(), ' ');
         testo.append(" : ").append(valore).append(1, '\n');
     }
     return testo;

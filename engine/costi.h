@@ -39,9 +39,12 @@ struct CostoCredito {
 // counting m/12 years.
 CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi);
 
-// TAN, TAEG, COSTO TOTALE DEL CREDITO, IMPORTO TOTALE DOVUTO, with their
-// values as shown: rates as "3,71 %" (or "non calcolabile"), money as
-// "12.345,67".
+// What the loan costs, each figure with its label as a window shows it (the
+// text output writes the labels in capitals) and its value as shown: rates
+// as "3,71 %" (or "non calcolabile"), money as "12.345,67".
+inline constexpr std::array<std::string_view, 4> EtichetteCosto{"TAN", "TAEG", "Costo totale del credito",
+                                                                "Importo totale dovuto"};
+
 struct VoceCosto {
     std::string_view etichetta;
     std::string valore;

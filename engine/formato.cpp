@@ -126,6 +126,14 @@ Riga& Riga::Importo(double valore, int ssp)
     return *this;
 }
 
+std::string Maiuscole(std::string_view testo)
+{
+    std::string maiuscole(testo);
+    for (char& x : maiuscole)
+        x = x >= 'a' && x <= 'z' ? static_cast<char>(x - 'a' + 'A') : x;
+    return maiuscole;
+}
+
 std::string FormatoImporto(double valore)
 {
     const Intero intero = Arrotonda(valore);

@@ -55,6 +55,9 @@ private:
     std::size_t lunghezza = 0;
 };
 
+// The text with its letters in capitals: labels are plain ASCII.
+std::string Maiuscole(std::string_view testo);
+
 // "#,#": whole units, halves away from zero, "." every three digits; a value
 // that rounds to zero is the empty text, whatever its sign.
 std::string FormatoImporto(double valore);

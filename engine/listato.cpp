@@ -44,11 +44,11 @@ std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione)
     const double interessi = simulazione.piano.totaleInteressi;
     const double differenza = simulazione.interessiOriginali - interessi;
     return {{
-        {"INTERESSI PIANO ORIGINALE", simulazione.interessiOriginali},
-        {"INTERESSI CON LE VARIAZIONI", interessi},
-        {"DIFFERENZA INTERESSI", differenza},
-        {"PENALE", simulazione.penale},
-        {"RISPARMIO NETTO", differenza - simulazione.penale},
+        {EtichetteConfronto[0], simulazione.interessiOriginali},
+        {EtichetteConfronto[1], interessi},
+        {EtichetteConfronto[2], differenza},
+        {EtichetteConfronto[3], simulazione.penale},
+        {EtichetteConfronto[4], differenza - simulazione.penale},
     }};
 }
 
@@ -152,7 +152,7 @@ Listato ComponiListato(const Simulazione& simulazione)
     const auto confronto = Confronto(simulazione);
     for (const auto& [etichetta, valore] : confronto) {
         listato.Accoda(Riga()
-                           .Scrivi(etichetta)
+                           .Scrivi(Maiuscole(etichetta))
                            .Spazi(confronto[1].etichetta.size() - etichetta.size())
                            .Scrivi(" : ")
                            .Tabulasin(ImportoOZero(valore), 15)

@@ -46,9 +46,11 @@ Listato ComponiListato(const Piano& piano);
 // comparison with the plan itself; with no events it is the plan's.
 Listato ComponiListato(const Simulazione& simulazione);
 
-// A simulated plan against the plan itself: INTERESSI PIANO ORIGINALE,
-// INTERESSI CON LE VARIAZIONI, DIFFERENZA INTERESSI, PENALE, RISPARMIO
-// NETTO.
+// A simulation against the plan itself, each figure with its label as a
+// window shows it; the listing writes the labels in capitals.
+inline constexpr std::array<std::string_view, 5> EtichetteConfronto{
+    "Interessi piano originale", "Interessi con le variazioni", "Differenza interessi", "Penale", "Risparmio netto"};
+
 struct VoceConfronto {
     std::string_view etichetta;
     double valore;

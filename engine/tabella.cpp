@@ -31,12 +31,8 @@ std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe)
         if (r == 1 || (r > 1 && r + 1 == righe.size()))
             regola();
         accoda([&](std::size_t c) {
-            std::string cella = righe[r].at(c);
-            if (r == 0 || (r + 1 == righe.size() && c == 0))
-                std::ranges::transform(cella, cella.begin(), [](char x) {
-                    return x >= 'a' && x <= 'z' ? static_cast<char>(x - 'a' + 'A') : x;
-                });
-            return cella;
+            const std::string& cella = righe[r].at(c);
+            return r == 0 || (r + 1 == righe.size() && c == 0) ? Maiuscole(cella) : cella;
         });
     }
     return tabella;

@@ -41,16 +41,13 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidge
     CreaLimite(dati);
 
     auto* risultati = new QFormLayout;
-    const auto valore = [&](const QString& etichetta, const char* nome) {
-        auto* testo = new QLabel(this);
-        testo->setObjectName(QString::fromLatin1(nome));
-        testo->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        risultati->addRow(etichetta, testo);
-        return testo;
-    };
-    lblCosti = {valore(QStringLiteral("TAN:"), "lblTan"), valore(QStringLiteral("TAEG:"), "lblTaeg"),
-                valore(QStringLiteral("Costo totale del credito:"), "lblCostoTotale"),
-                valore(QStringLiteral("Importo totale dovuto:"), "lblImportoDovuto")};
+    const char* nomi[] = {"lblTan", "lblTaeg", "lblCostoTotale", "lblImportoDovuto"};
+    for (std::size_t i = 0; i < lblCosti.size(); ++i) {
+        lblCosti[i] = new QLabel(this);
+        lblCosti[i]->setObjectName(QString::fromLatin1(nomi[i]));
+        lblCosti[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        risultati->addRow(TestoQt(pianoamm::EtichetteCosto[i]) + QLatin1Char(':'), lblCosti[i]);
+    }
 
     grdDetrazione = CreaTabellaAnni(pianoamm::CelleDetrazione({}, true), this);
     grdDetrazione->setAccessibleName(QStringLiteral("Detrazione per anno"));

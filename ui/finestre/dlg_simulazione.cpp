@@ -111,13 +111,11 @@ QGroupBox* DlgSimulazione::CreaConfronto()
 {
     auto* gruppo = new QGroupBox(QStringLiteral("Confronto con il piano"), this);
     auto* modulo = new QFormLayout(gruppo);
-    const char* etichette[] = {"Interessi piano originale:", "Interessi con le variazioni:", "Differenza interessi:",
-                               "Penale:", "Risparmio netto:"};
     for (std::size_t i = 0; i < lblConfronto.size(); ++i) {
         lblConfronto[i] = new QLabel(gruppo);
         lblConfronto[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         lblConfronto[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        modulo->addRow(QString::fromUtf8(etichette[i]), lblConfronto[i]);
+        modulo->addRow(TestoQt(pianoamm::EtichetteConfronto[i]) + QLatin1Char(':'), lblConfronto[i]);
     }
     lblConfronto[4]->setObjectName(QStringLiteral("lblRisparmio"));
     return gruppo;
