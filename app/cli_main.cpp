@@ -276,7 +276,7 @@ int main(int argc, char* argv[])
         if (!opzioni.aiuto && !opzioni.versione)
             calcolo.piano = pianoamm::PianoAmm(opzioni.mutuo);
         if (!opzioni.aiuto && !opzioni.versione && !opzioni.scenario.eventi.empty())
-            calcolo.simulazione = pianoamm::Simula(opzioni.mutuo, opzioni.scenario);
+            calcolo.simulazione = pianoamm::Simula(calcolo.piano, opzioni.scenario);
     } catch (const pianoamm::ErrorePiano& errore) {
         return Fallito(errore, 2);
     }

@@ -235,12 +235,17 @@ Piano PianoAmm(const Mutuo& mutuo)
     return Ammortamento(mutuo, {}).Calcola().piano;
 }
 
+Simulazione Simula(const Piano& piano, const Scenario& scenario)
+{
+    Simulazione simulazione = Ammortamento(piano.mutuo, scenario).Calcola();
+    ControllaAndamento(simulazione);
+    simulazione.interessiOriginali = piano.totaleInteressi;
+    return simulazione;
+}
+
 Simulazione Simula(const Mutuo& mutuo, const Scenario& scenario)
 {
-    Simulazione simulazione = Ammortamento(mutuo, scenario).Calcola();
-    ControllaAndamento(simulazione);
-    simulazione.interessiOriginali = PianoAmm(mutuo).totaleInteressi;
-    return simulazione;
+    return Simula(PianoAmm(mutuo), scenario);
 }
 
 }  // namespace pianoamm

@@ -89,6 +89,8 @@ double TassoDellaRata(const Simulazione& simulazione, int numero);
 // reason, for an event the plan cannot take, and for a scenario whose rows,
 // to the cent, would show a negative share or a debt that grows: at a steep
 // rate over many installments the carried fractions outweigh the capital.
+Simulazione Simula(const Piano& piano, const Scenario& scenario);
+// The same from the loan, when its plan is not at hand.
 Simulazione Simula(const Mutuo& mutuo, const Scenario& scenario);
 
 }  // namespace pianoamm

@@ -12,7 +12,7 @@ bool Giudizio::Valido() const
     return std::none_of(motivi.begin(), motivi.end(), [](const auto& motivo) { return motivo.has_value(); });
 }
 
-Giudizio Giudica(const pianoamm::Mutuo& mutuo, const std::vector<Evento>& eventi, double penale)
+Giudizio Giudica(const pianoamm::Piano& piano, const std::vector<Evento>& eventi, double penale)
 {
     // The engine's order: by installment, at one installment the repayment
     // first. A later event cannot change what an earlier one finds.
@@ -21,12 +21,12 @@ Giudizio Giudica(const pianoamm::Mutuo& mutuo, const std::vector<Evento>& eventi
     std::stable_sort(ordine.begin(), ordine.end(), [&eventi](std::size_t a, std::size_t b) {
         return std::pair(DopoRata(eventi[a]), eventi[a].index()) < std::pair(DopoRata(eventi[b]), eventi[b].index());
     });
-    Giudizio giudizio{std::vector<std::optional<QString>>(eventi.size()), pianoamm::Simula(mutuo, {{}, penale})};
+    Giudizio giudizio{std::vector<std::optional<QString>>(eventi.size()), pianoamm::Simula(piano, {{}, penale})};
     std::vector<Evento> presi;
     for (const std::size_t i : ordine) {
         presi.push_back(eventi[i]);
         try {
-            giudizio.simulato = pianoamm::Simula(mutuo, {presi, penale});
+            giudizio.simulato = pianoamm::Simula(piano, {presi, penale});
         } catch (const pianoamm::ErrorePiano& errore) {
             giudizio.motivi[i] = QString::fromUtf8(errore.what());
             presi.pop_back();

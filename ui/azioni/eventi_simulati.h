@@ -23,6 +23,6 @@ struct Giudizio {
     bool Valido() const;
 };
 
-Giudizio Giudica(const pianoamm::Mutuo& mutuo, const std::vector<Evento>& eventi, double penale);
+Giudizio Giudica(const pianoamm::Piano& piano, const std::vector<Evento>& eventi, double penale);
 
 }  // namespace pianoamm

@@ -178,11 +178,11 @@ void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
     auto altri = valori.eventi;
     if (indice < altri.size())
         altri.erase(altri.begin() + static_cast<std::ptrdiff_t>(indice));
-    const auto righe = Giudica(piano.mutuo, altri, valori.penale).simulato.piano.righe.size();
+    const auto righe = Giudica(piano, altri, valori.penale).simulato.piano.righe.size();
     const auto verifica = [this, indice](const Evento& candidato) {
         auto lista = valori.eventi;
         indice < lista.size() ? void(lista[indice] = candidato) : lista.push_back(candidato);
-        return Giudica(piano.mutuo, lista, valori.penale).motivi[indice];
+        return Giudica(piano, lista, valori.penale).motivi[indice];
     };
     DlgEvento dialogo(evento, static_cast<int>(righe) - 1, verifica, this);
     if (dialogo.exec() != QDialog::Accepted)
@@ -196,7 +196,7 @@ void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
 void DlgSimulazione::Aggiorna()
 {
     valori.penale = txtPenale->Valore();
-    giudizio = Giudica(piano.mutuo, valori.eventi, valori.penale);
+    giudizio = Giudica(piano, valori.eventi, valori.penale);
     MostraEventi();
     MostraRisultati();
 }
