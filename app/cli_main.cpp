@@ -15,6 +15,7 @@
 #include "app/opzioni_cli.h"
 #include "app/uscite_cli.h"
 #include "app/uso_cli.h"
+#include "engine/anni.h"
 #include "engine/costi.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"

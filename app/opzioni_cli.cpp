@@ -31,7 +31,8 @@ enum class Opzione {
     Limite,
     Penale,
     Estinzione,
-    Variazione
+    Variazione,
+    Sospensione
 };
 
 struct DatiOpzione {
@@ -40,7 +41,7 @@ struct DatiOpzione {
     bool ripetibile = false;
 };
 
-constexpr std::array<DatiOpzione, 16> Opzioni{{
+constexpr std::array<DatiOpzione, 17> Opzioni{{
     {"--importo", true},
     {"--numero-rate", true},
     {"--tasso", true},
@@ -57,6 +58,7 @@ constexpr std::array<DatiOpzione, 16> Opzioni{{
     {"--penale", false},
     {"--estinzione", false, true},
     {"--variazione", false, true},
+    {"--sospensione", false, true},
 }};
 
 constexpr std::size_t Indice(Opzione opzione)
@@ -121,6 +123,22 @@ Variazione LeggiVariazione(std::string_view testo)
     return {rata, Numero(Opzione::Variazione, tasso, LimiteTasso)};
 }
 
+Sospensione LeggiSospensione(std::string_view testo)
+{
+    constexpr std::string_view Forma = "N:K, seguita da :capitale o :rata se si vuole";
+    auto [rata, resto] = DopoRata(Opzione::Sospensione, testo, Forma);
+    Sospensione sospensione{rata, 0, TipoSospensione::Capitale};
+    if (const auto duepunti = resto.find(':'); duepunti != std::string_view::npos) {
+        const std::string_view tipo = resto.substr(duepunti + 1);
+        if (tipo != "capitale" && tipo != "rata")
+            Rifiuta(Opzione::Sospensione, Citato(testo) + " non è nella forma " + std::string(Forma) + ".");
+        sospensione.tipo = tipo == "rata" ? TipoSospensione::Rata : TipoSospensione::Capitale;
+        resto = resto.substr(0, duepunti);
+    }
+    sospensione.rate = static_cast<int>(Numero(Opzione::Sospensione, resto, LimiteRateSospese));
+    return sospensione;
+}
+
 }  // namespace
 
 OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Data& oggi)
@@ -168,6 +186,8 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
             opzioni.scenario.eventi.emplace_back(LeggiEstinzione(*valore));
         else if (opzione == Opzione::Variazione)
             opzioni.scenario.eventi.emplace_back(LeggiVariazione(*valore));
+        else if (opzione == Opzione::Sospensione)
+            opzioni.scenario.eventi.emplace_back(LeggiSospensione(*valore));
     }
     for (std::size_t k = 0; k < Opzioni.size(); ++k) {
         if (Opzioni[k].obbligatoria && !valori[k])

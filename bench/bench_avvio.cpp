@@ -87,7 +87,7 @@ int main()
     Programma cli{"pianoamm-cli",
                   {PIANOAMM_CLI, "--importo", "250000", "--numero-rate", "999", "--tasso", "4,75", "--cadenza",
                    "mensile", "--data", "31/01/2008", nullptr}};
-    Confronta("Riga di comando, 999 rate mensili, contro un «ciao mondo» C++", 300,
+    Confronta("Linea di comando, 999 rate mensili, contro un «ciao mondo» C++", 300,
               {cli, {"ciao mondo", {PIANOAMM_CIAO, nullptr}}});
 
     // The helper reads the listing as the command line hands it over.

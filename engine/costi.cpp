@@ -1,5 +1,7 @@
 #include "engine/costi.h"
 
+#include "engine/anni.h"
+#include "engine/centesimi.h"
 #include "engine/formato.h"
 
 #include <algorithm>

@@ -3,7 +3,6 @@
 // What a loan costs beyond its interest, and what of it comes back in the
 // yearly tax return: views on the computed plan, never a second schedule.
 
-#include "engine/esporta.h"
 #include "engine/limiti.h"
 #include "engine/piano.h"
 #include "engine/tabella.h"

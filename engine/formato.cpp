@@ -101,18 +101,18 @@ Posto PostoNelCampo(std::size_t lunghezza, int ssp)
 
 }  // namespace
 
-void Riga::TroppoLunga()
+void Linea::TroppoLunga()
 {
     throw ErrorePiano("Una riga supera i 96 caratteri.");
 }
 
-Riga& Riga::Tabulasin(std::string_view sp, int ssp)
+Linea& Linea::Tabulasin(std::string_view sp, int ssp)
 {
     const Posto posto = PostoNelCampo(sp.size(), ssp);
     return Spazi(posto.spazi).Scrivi(sp.substr(sp.size() - posto.scritti));
 }
 
-Riga& Riga::Importo(double valore, int ssp)
+Linea& Linea::Importo(double valore, int ssp)
 {
     const Intero intero = Arrotonda(valore);
     if (intero.unita == 0)
@@ -141,6 +141,12 @@ std::string FormatoImporto(double valore)
         return {};
     Cifre cifre;
     return {ScriviIntero(cifre.end(), intero, true), cifre.end()};
+}
+
+std::string ImportoOZero(double valore)
+{
+    const std::string testo = FormatoImporto(valore);
+    return testo.empty() ? "0" : testo;
 }
 
 std::string FormatoDecimali(double valore, int decimali, bool raggruppa)

@@ -15,16 +15,16 @@ namespace pianoamm {
 // A line of fixed-width fields, laid out in place over blanks: a listing
 // has up to a thousand lines, so no field takes a copy of its own. At most
 // 96 characters: the listing is 80 wide, the yearly tables a little wider.
-class Riga {
+class Linea {
 public:
-    Riga() { testo.fill(' '); }
+    Linea() { testo.fill(' '); }
 
-    Riga& Scrivi(std::string_view parte)
+    Linea& Scrivi(std::string_view parte)
     {
         std::copy(parte.begin(), parte.end(), Avanza(parte.size()));
         return *this;
     }
-    Riga& Spazi(std::size_t quanti)
+    Linea& Spazi(std::size_t quanti)
     {
         Avanza(quanti);
         return *this;
@@ -32,10 +32,10 @@ public:
     // sp right-aligned in a field of ssp + 1 characters; a longer text keeps
     // only its last ssp + 1 characters, and an empty one gives ssp spaces
     // (one fewer).
-    Riga& Tabulasin(std::string_view sp, int ssp);
+    Linea& Tabulasin(std::string_view sp, int ssp);
     // Tabulasin(FormatoImporto(valore), ssp), the digits written where they
     // stand.
-    Riga& Importo(double valore, int ssp);
+    Linea& Importo(double valore, int ssp);
 
     std::string_view Testo() const { return {testo.data(), lunghezza}; }
 
@@ -61,6 +61,10 @@ std::string Maiuscole(std::string_view testo);
 // "#,#": whole units, halves away from zero, "." every three digits; a value
 // that rounds to zero is the empty text, whatever its sign.
 std::string FormatoImporto(double valore);
+
+// The same, but a zero is written: in a sentence or a summary a blank
+// would read as a value missing.
+std::string ImportoOZero(double valore);
 
 // A fixed count of decimals after ",", halves away from zero, "." every
 // three digits when raggruppa; a value that rounds to zero carries no sign.

@@ -2,22 +2,9 @@
 
 #include "engine/formato.h"
 
-#include <cmath>
 #include <span>
 
 namespace pianoamm {
-
-namespace {
-
-// "#,#", but a zero is written: in a sentence or a summary a blank would
-// read as a value missing.
-std::string ImportoOZero(double valore)
-{
-    const std::string testo = FormatoImporto(valore);
-    return testo.empty() ? "0" : testo;
-}
-
-}  // namespace
 
 std::string_view Listato::operator[](std::size_t riga) const
 {
@@ -52,23 +39,6 @@ std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione)
     }};
 }
 
-std::string TestoEvento(const EventoPiano& evento)
-{
-    const std::string dopo = " DOPO LA RATA " + std::to_string(evento.dopoRata);
-    switch (evento.tipo) {
-    case TipoEvento::EstinzioneTotale:
-        return "ESTINZIONE TOTALE DI " + ImportoOZero(evento.importo) + dopo;
-    case TipoEvento::EstinzioneParziale:
-        return "ESTINZIONE PARZIALE DI " + ImportoOZero(evento.importo) + dopo
-               + (evento.riduciDurata ? ": RATE RESIDUE " + std::to_string(evento.rateResidue)
-                                      : ": NUOVA RATA " + ImportoOZero(evento.nuovaRata));
-    case TipoEvento::Variazione:
-        break;
-    }
-    return "NUOVO TASSO % ANNUALE " + FormatoDecimali(evento.tassoAnnuo, 3, false) + " DALLA RATA "
-           + std::to_string(evento.dopoRata + 1) + ": NUOVA RATA " + ImportoOZero(evento.nuovaRata);
-}
-
 namespace {
 
 // The title, the summary and the column heading.
@@ -81,21 +51,21 @@ Listato Intestazione(const Piano& piano)
     listato.Accoda("                                   PIANO D'AMMORTAMENTO");
     listato.Accoda("                                   ====================");
     listato.Accoda(" ");
-    listato.Accoda(Riga()
+    listato.Accoda(Linea()
                        .Scrivi("IMPORTO MUTUO          : ")
                        .Importo(mutuo.importo, 15)
                        .Scrivi("   NUMERO RATE   : ")
                        .Tabulasin(std::to_string(piano.righe.size()), 3)
                        .Testo());
-    listato.Accoda(Riga()
+    listato.Accoda(Linea()
                        .Scrivi("RATA FISSA             : ")
                        .Tabulasin(TestoNumero(piano.rata), 15)
                        .Scrivi("   TASSO % ANNUALE : ")
                        .Tabulasin(FormatoDecimali(mutuo.tassoAnnuo, 3, false), 7)
                        .Testo());
-    listato.Accoda(Riga().Scrivi("TOTALE QUOTA INTERESSI : ").Importo(piano.totaleInteressi, 15).Testo());
+    listato.Accoda(Linea().Scrivi("TOTALE QUOTA INTERESSI : ").Importo(piano.totaleInteressi, 15).Testo());
     listato.Accoda(
-        Riga().Scrivi("TOTALE GENERALE        : ").Importo(piano.totaleInteressi + mutuo.importo, 15).Testo());
+        Linea().Scrivi("TOTALE GENERALE        : ").Importo(piano.totaleInteressi + mutuo.importo, 15).Testo());
     listato.Accoda(" ");
     listato.Accoda(TitoliColonne);
     listato.Accoda(Sottolineatura);
@@ -105,31 +75,23 @@ Listato Intestazione(const Piano& piano)
 // The rows, each event's line after the row it follows.
 void AccodaRighe(Listato& listato, const Piano& piano, std::span<const EventoPiano> eventi)
 {
-    // Rows show the first installment unless an event changed it.
-    const std::string rata = FormatoImporto(piano.rata);
     auto evento = eventi.begin();
-    // What the row pays; after an event it may be another installment.
-    const auto colonnaRata = [&](Riga& riga, const RigaPiano& r) -> Riga& {
-        const double pagato = r.quotaInteressi + r.quotaCapitale;
-        return eventi.empty() || std::fabs(pagato - piano.rata) < 1e-6 ? riga.Tabulasin(rata, 12)
-                                                                       : riga.Importo(pagato, 12);
-    };
     for (const RigaPiano& r : piano.righe) {
-        listato.Accoda(colonnaRata(Riga()
-                                       .Tabulasin(std::to_string(r.numero), 2)
-                                       .Spazi(4)
-                                       .Scrivi(FormatoData(r.scadenza))
-                                       .Spazi(2)
-                                       .Importo(r.quotaInteressi, 12)
-                                       .Spazi(1)
-                                       .Importo(r.quotaCapitale, 12)
-                                       .Spazi(1),
-                                   r)
+        listato.Accoda(Linea()
+                           .Tabulasin(std::to_string(r.numero), 2)
+                           .Spazi(4)
+                           .Scrivi(FormatoData(r.scadenza))
+                           .Spazi(2)
+                           .Importo(r.quotaInteressi, 12)
+                           .Spazi(1)
+                           .Importo(r.quotaCapitale, 12)
+                           .Spazi(1)
+                           .Importo(Pagato(r), 12)
                            .Spazi(1)
                            .Importo(r.debitoResiduo, 13)
                            .Testo());
-        for (; evento != eventi.end() && evento->dopoRata == r.numero; ++evento)
-            listato.Accoda("      " + TestoEvento(*evento));
+        for (; evento != eventi.end() && DopoRata(evento->evento) == r.numero; ++evento)
+            listato.Accoda("      " + evento->effetto.testo);
     }
 }
 
@@ -151,7 +113,7 @@ Listato ComponiListato(const Simulazione& simulazione)
     listato.Accoda(" ");
     const auto confronto = Confronto(simulazione);
     for (const auto& [etichetta, valore] : confronto) {
-        listato.Accoda(Riga()
+        listato.Accoda(Linea()
                            .Scrivi(Maiuscole(etichetta))
                            .Spazi(confronto[1].etichetta.size() - etichetta.size())
                            .Scrivi(" : ")

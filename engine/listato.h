@@ -41,8 +41,8 @@ private:
 
 Listato ComponiListato(const Piano& piano);
 
-// A simulation's listing has, after a row with an event, a line telling it
-// (TestoEvento, behind six spaces), and after the rows a blank line and the
+// A simulation's listing has, after a row with an event, its line (behind
+// six spaces), and after the rows a blank line and the
 // comparison with the plan itself; with no events it is the plan's.
 Listato ComponiListato(const Simulazione& simulazione);
 
@@ -56,9 +56,5 @@ struct VoceConfronto {
     double valore;
 };
 std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione);
-
-// "ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 60: NUOVA RATA 1.035" and the
-// like.
-std::string TestoEvento(const EventoPiano& evento);
 
 }  // namespace pianoamm

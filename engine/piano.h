@@ -31,6 +31,13 @@ struct RigaPiano {
     double debitoResiduo = 0;  // after the installment, before any early repayment
 };
 
+// What the row pays: its installment, or less on a shortened plan's last
+// row. Every output shows this, at its own precision.
+inline double Pagato(const RigaPiano& riga)
+{
+    return riga.quotaInteressi + riga.quotaCapitale;
+}
+
 struct Piano {
     Mutuo mutuo;
     double rata = 0;  // the first installment, unrounded

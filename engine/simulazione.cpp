@@ -1,8 +1,76 @@
 #include "engine/simulazione.h"
 
-#include "engine/formato.h"
+#include "engine/ammortamento.h"
+#include "engine/errore.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <tuple>
+#include <utility>
 
 namespace pianoamm {
+
+namespace {
+
+// The events in the order they apply: by row, then by kind.
+std::vector<const Evento*> InOrdine(const Scenario& scenario)
+{
+    std::vector<const Evento*> eventi;
+    eventi.reserve(scenario.eventi.size());
+    for (const Evento& evento : scenario.eventi)
+        eventi.push_back(&evento);
+    const auto ordine = [](const Evento* evento) { return std::tuple(DopoRata(*evento), evento->index()); };
+    std::ranges::stable_sort(eventi, {}, ordine);
+    const auto doppio = std::ranges::adjacent_find(eventi, {}, ordine);
+    if (doppio != eventi.end()) {
+        throw ErrorePiano(std::string(NomiDi(**doppio).doppio) + " " + DopoLaRata(DopoRata(**doppio))
+                          + ": ne è ammessa una.");
+    }
+    return eventi;
+}
+
+// The rows after the first event, as shown to the cent: no share below
+// zero, no debt above the row before's and the interest added to it since
+// (NaN fails every comparison).
+void ControllaAndamento(const Simulazione& sim)
+{
+    if (sim.eventi.empty())
+        return;
+    const auto centesimi = [](double euro) { return std::round(euro * 100); };
+    auto evento = sim.eventi.begin();
+    for (auto riga = sim.piano.righe.begin() + DopoRata(sim.eventi.front().evento); riga != sim.piano.righe.end();
+         ++riga) {
+        const auto prima = std::prev(riga);
+        const char* difetto = nullptr;
+        if (!(centesimi(riga->quotaInteressi) >= 0))
+            difetto = "la quota interessi sarebbe negativa";
+        else if (!(centesimi(riga->quotaCapitale) >= 0))
+            difetto = "la quota capitale sarebbe negativa";
+        else if (!(centesimi(riga->debitoResiduo)
+                   <= centesimi(prima->debitoResiduo + CapitalizzatiDopo(sim, prima->numero))))
+            difetto = "il debito residuo crescerebbe";
+        while (std::next(evento) != sim.eventi.end() && DopoRata(std::next(evento)->evento) < riga->numero)
+            ++evento;
+        if (difetto != nullptr) {
+            throw ErrorePiano(std::string(NomiDi(evento->evento).soggetto) + " " + DopoLaRata(DopoRata(evento->evento))
+                              + " rende il piano instabile: alla rata " + std::to_string(riga->numero) + " " + difetto
+                              + ".");
+        }
+    }
+}
+
+// The sum of a figure of the events after row numero.
+template <class Valore>
+double Somma(const Simulazione& simulazione, int numero, Valore valore)
+{
+    double somma = 0;
+    for (const EventoPiano& evento : simulazione.eventi)
+        somma += DopoRata(evento.evento) == numero ? valore(evento.effetto) : 0;
+    return somma;
+}
+
+}  // namespace
 
 int DopoRata(const Evento& evento)
 {
@@ -11,30 +79,66 @@ int DopoRata(const Evento& evento)
 
 std::string Descrizione(const Evento& evento)
 {
-    if (const auto* v = std::get_if<Variazione>(&evento))
-        return "Tasso " + FormatoDecimali(v->tassoAnnuo, 2, true) + " % dalla rata " + std::to_string(v->dopoRata + 1);
-    const auto& e = std::get<Estinzione>(evento);
-    const std::string dopo = " dopo la rata " + std::to_string(e.dopoRata);
-    if (!e.importo)
-        return "Estinzione totale" + dopo;
-    return "Estinzione di " + FormatoDecimali(*e.importo, 2, true) + dopo
-           + (e.riduzione == Riduzione::Durata ? ", riduce la durata" : ", riduce la rata");
+    return std::visit([](const auto& e) { return e.Descrizione(); }, evento);
+}
+
+const NomiEvento& NomiDi(const Evento& evento)
+{
+    return std::visit([](const auto& e) -> const NomiEvento& { return std::decay_t<decltype(e)>::Nomi; }, evento);
+}
+
+std::vector<Evento> EventiPredefiniti(const Mutuo& mutuo)
+{
+    return [&mutuo]<std::size_t... Tipo>(std::index_sequence<Tipo...>)
+    {
+        return std::vector<Evento>{std::variant_alternative_t<Tipo, Evento>::Predefinita(mutuo)...};
+    }
+    (std::make_index_sequence<std::variant_size_v<Evento>>{});
 }
 
 double RimborsoDopo(const Simulazione& simulazione, int numero)
 {
-    double rimborso = 0;
-    for (const EventoPiano& evento : simulazione.eventi)
-        rimborso += evento.dopoRata == numero && evento.tipo != TipoEvento::Variazione ? evento.importo : 0;
-    return rimborso;
+    return Somma(simulazione, numero, [](const Effetto& effetto) { return effetto.rimborso; });
+}
+
+double CapitalizzatiDopo(const Simulazione& simulazione, int numero)
+{
+    return Somma(simulazione, numero, [](const Effetto& effetto) { return effetto.capitalizzati; });
 }
 
 double TassoDellaRata(const Simulazione& simulazione, int numero)
 {
     double tasso = simulazione.piano.mutuo.tassoAnnuo;
     for (const EventoPiano& evento : simulazione.eventi)
-        tasso = evento.dopoRata < numero && evento.tipo == TipoEvento::Variazione ? evento.tassoAnnuo : tasso;
+        tasso = DopoRata(evento.evento) < numero ? evento.tassoAnnuo : tasso;
     return tasso;
+}
+
+bool SoloInteressi(const Simulazione& simulazione, int numero)
+{
+    return std::ranges::any_of(simulazione.eventi, [numero](const EventoPiano& evento) {
+        const int dopo = DopoRata(evento.evento);
+        return numero > dopo && numero <= dopo + evento.effetto.soloInteressi;
+    });
+}
+
+bool HaSospensioni(const Simulazione& simulazione)
+{
+    return std::ranges::any_of(simulazione.eventi, [](const EventoPiano& evento) { return evento.effetto.sospende; });
+}
+
+Simulazione Simula(const Piano& piano, const Scenario& scenario)
+{
+    const std::vector<const Evento*> eventi = InOrdine(scenario);
+    Simulazione simulazione = Ammortizza(piano.mutuo, eventi, scenario.penale);
+    ControllaAndamento(simulazione);
+    simulazione.interessiOriginali = piano.totaleInteressi;
+    return simulazione;
+}
+
+Simulazione Simula(const Mutuo& mutuo, const Scenario& scenario)
+{
+    return Simula(PianoAmm(mutuo), scenario);
 }
 
 }  // namespace pianoamm

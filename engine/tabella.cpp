@@ -21,7 +21,7 @@ std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe)
 {
     std::string tabella;
     const auto accoda = [&](const auto& cella) {
-        Riga riga;
+        Linea riga;
         for (std::size_t c = 0; c < colonne.size(); ++c)
             riga.Tabulasin(cella(c), colonne[c].ssp);
         tabella.append(riga.Testo()).append(1, '\n');

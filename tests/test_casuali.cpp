@@ -2,6 +2,7 @@
 // time, and under the sanitizers any read out of bounds shows.
 
 #include "app/opzioni_cli.h"
+#include "engine/anni.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"
 #include "engine/formato.h"

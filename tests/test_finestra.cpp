@@ -256,7 +256,7 @@ private slots:
         for (int passo = 0; passo < 3; ++passo) {
             const bool impossibile = passo < 2;
             int attivi = 0;
-            for (const char* b : {"S&tampa…", "Salva come &PDF…", "Esporta &CSV…", "C&opia", "Salva &immagine…"})
+            for (const char* b : {"S&tampa…", "Salva come PD&F…", "Esporta &CSV…", "C&opia", "Salva &immagine…"})
                 attivi += Bottone(d, b)->isEnabled();
             int serie = 0;
             for (const auto* vista : d->findChildren<QChartView*>())

@@ -14,12 +14,12 @@ namespace {
 
 std::string Campo(std::string_view testo, int ssp)
 {
-    return std::string(Riga().Scrivi("|").Tabulasin(testo, ssp).Testo());
+    return std::string(Linea().Scrivi("|").Tabulasin(testo, ssp).Testo());
 }
 
 std::string CampoImporto(double valore, int ssp)
 {
-    return std::string(Riga().Scrivi("|").Importo(valore, ssp).Testo());
+    return std::string(Linea().Scrivi("|").Importo(valore, ssp).Testo());
 }
 
 TEST(Formato, CampiENumeri)

@@ -2,6 +2,8 @@
 // worked example, from hand calculation, or from an independent model of the
 // French method run outside this project.
 
+#include "engine/anni.h"
+#include "engine/centesimi.h"
 #include "engine/costi.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"

@@ -1,7 +1,7 @@
 #include "ui/azioni/azioni_piano.h"
 
+#include "engine/anni.h"
 #include "engine/errore.h"
-#include "engine/esporta.h"
 #include "file/file_sicuro.h"
 #include "print/impaginazione.h"
 #include "print/stampa.h"

@@ -1,6 +1,6 @@
 #include "ui/controlli/grafico_piano.h"
 
-#include "engine/esporta.h"
+#include "engine/anni.h"
 
 #include <QAreaSeries>
 #include <QChart>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/esporta.h"
+#include "engine/tabella.h"
 
 class QTableWidget;
 class QWidget;

@@ -7,20 +7,17 @@
 #include <functional>
 #include <optional>
 
-class QCheckBox;
+class QFormLayout;
 class QLabel;
 class QPushButton;
-class QRadioButton;
 class QSpinBox;
 
 namespace pianoamm {
 
-class CampoNumerico;
-
-// One event of a simulation as the user writes it: an early repayment or a
-// rate change after an installment, up to ultimaRata (or further, where the
-// event given already is: it opens as it is). OK is enabled only while
-// verifica finds nothing wrong with it; else its reason is shown.
+// One event of a simulation as the user writes it, after an installment up
+// to ultimaRata (or further, where the event given already is: it opens as
+// it is). Each kind has its own fields. OK is enabled only while verifica
+// finds nothing wrong with it; else its reason is shown.
 class DlgEvento : public QDialog {
     Q_OBJECT
 
@@ -29,17 +26,18 @@ public:
 
     DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, QWidget* parent);
 
-    Evento Scelto() const;
+    Evento Scelto() const { return leggi(); }
 
 private:
+    // The kind's fields under the installment's; each sets leggi.
+    void Campi(const Estinzione& estinzione, QFormLayout* modulo);
+    void Campi(const Variazione& variazione, QFormLayout* modulo);
+    void Campi(const Sospensione& sospensione, QFormLayout* modulo);
     void Controlla();
 
-    bool estinzione;
     Verifica verifica;
+    std::function<Evento()> leggi;
     QSpinBox* spnRata;
-    CampoNumerico* txtValore;  // the amount repaid, or the new rate
-    QCheckBox* chkTutto = nullptr;
-    QRadioButton* optDurata = nullptr;
     QLabel* lblMotivo;
     QPushButton* cmdOk;
 };

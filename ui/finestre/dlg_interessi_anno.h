@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/esporta.h"
+#include "engine/anni.h"
 
 #include <QDialog>
 

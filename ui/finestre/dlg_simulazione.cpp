@@ -86,10 +86,10 @@ QGroupBox* DlgSimulazione::CreaEventi()
         connect(bottone, &QPushButton::clicked, this, azione);
         comandi->addWidget(bottone);
     };
-    comando(QStringLiteral("Aggiungi &estinzione…"),
-            [this] { Aggiungi(pianoamm::Estinzione::Predefinita(piano.mutuo)); });
-    comando(QStringLiteral("Aggiungi &variazione…"),
-            [this] { Aggiungi(pianoamm::Variazione::Predefinita(piano.mutuo)); });
+    for (const Evento& evento : EventiPredefiniti(piano.mutuo)) {
+        comando(QStringLiteral("Aggiungi ") + TestoQt(NomiDi(evento).breve) + QStringLiteral("…"),
+                [this, evento] { Aggiungi(evento); });
+    }
     comando(QStringLiteral("&Modifica…"), [this] { Modifica(); });
     comando(QStringLiteral("&Rimuovi"), [this] { Rimuovi(); });
     comandi->addStretch();
@@ -129,7 +129,7 @@ QDialogButtonBox* DlgSimulazione::CreaBottoni()
         connect(cmdEsportazioni.back(), &QPushButton::clicked, this, azione);
     };
     bottone(QStringLiteral("S&tampa…"), [this] { StampaPagine(this, PagineDelListato(listato)); });
-    bottone(QStringLiteral("Salva come &PDF…"), [this] { SalvaListatoPdf(this, listato); });
+    bottone(QStringLiteral("Salva come PD&F…"), [this] { SalvaListatoPdf(this, listato); });
     bottone(QStringLiteral("Esporta &CSV…"),
             [this] { SalvaCsv(this, QStringLiteral("simulazione.csv"), pianoamm::EsportaCsv(giudizio.simulato)); });
     bottone(QStringLiteral("C&opia"), [this] {

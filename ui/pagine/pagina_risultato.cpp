@@ -1,6 +1,7 @@
 #include "ui/pagine/pagina_risultato.h"
 
 #include "engine/errore.h"
+#include "engine/esporta.h"
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
@@ -97,6 +98,12 @@ void PaginaRisultato::ElaboraPiano(const pianoamm::Mutuo& mutuo)
         return;
     }
     lstPiano->addItems(RigheDelListato(listato));
+    // Each installment's line knows its number: what the user selects is
+    // read from it, not from where the line stands.
+    for (const RigaPiano& riga : piano->righe) {
+        const int linea = static_cast<int>(RigheIntestazione) + riga.numero - 1;
+        lstPiano->item(linea)->setData(Qt::UserRole, riga.numero);
+    }
 }
 
 void PaginaRisultato::StampaPiano()
@@ -124,10 +131,10 @@ void PaginaRisultato::MenuContestuale(const QPoint& punto)
     menu.addAction(QStringLiteral("Interessi per anno…"), this, [this] { MostraInteressiPerAnno(this, *piano); });
     menu.addAction(QStringLiteral("Costi, TAEG e detrazione…"), this, &PaginaRisultato::MostraCosti);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Simula estinzione anticipata…"), this,
-                   [this] { Simula(pianoamm::Estinzione::Predefinita(piano->mutuo)); });
-    menu.addAction(QStringLiteral("Simula variazione di tasso…"), this,
-                   [this] { Simula(pianoamm::Variazione::Predefinita(piano->mutuo)); });
+    for (const Evento& evento : EventiPredefiniti(piano->mutuo)) {
+        menu.addAction(QStringLiteral("Simula ") + TestoQt(NomiDi(evento).nome) + QStringLiteral("…"), this,
+                       [this, evento] { Simula(evento); });
+    }
     menu.addAction(QStringLiteral("Grafico del piano…"), this, [this] { MostraGrafico(this, *piano); });
     menu.exec(lstPiano->viewport()->mapToGlobal(punto));
 }
@@ -146,7 +153,8 @@ void PaginaRisultato::MostraCosti()
 void PaginaRisultato::Simula(Evento evento)
 {
     // After the installment on the selected line, where there is one.
-    const int riga = lstPiano->currentRow() - static_cast<int>(pianoamm::RigheIntestazione) + 1;
+    const QListWidgetItem* voce = lstPiano->currentItem();
+    const int riga = voce != nullptr ? voce->data(Qt::UserRole).toInt() : 0;
     const int dopoRata = std::clamp(riga, 1, std::max(1, static_cast<int>(piano->righe.size()) - 1));
     std::visit([dopoRata](auto& e) { e.dopoRata = dopoRata; }, evento);
     if (!dlgSimulazione) {

@@ -1,0 +1,63 @@
+#include "engine/centesimi.h"
+
+#include <cmath>
+
+namespace pianoamm {
+
+double Euro(long long centesimi)
+{
+    return static_cast<double>(centesimi) / 100;
+}
+
+namespace {
+
+// The rows in cents; a simulation's repayments and capitalised interest
+// come from its events.
+std::vector<RigaCentesimi> Centesimi(const Piano& piano, const Simulazione* simulazione)
+{
+    const auto centesimi = [](double euro) { return std::llround(euro * 100); };
+    std::vector<RigaCentesimi> righe;
+    righe.reserve(piano.righe.size());
+    double interessi = 0;
+    double dovuto = piano.mutuo.importo;  // the amount and the interest added to it so far
+    long long interessiPrima = 0;
+    long long pagatoPrima = 0;
+    long long dovutoPrima = centesimi(dovuto);
+    for (const RigaPiano& riga : piano.righe) {
+        interessi += riga.quotaInteressi;
+        const double rimborso = simulazione != nullptr ? RimborsoDopo(*simulazione, riga.numero) : 0;
+        const double capitalizzati = simulazione != nullptr ? CapitalizzatiDopo(*simulazione, riga.numero) : 0;
+        const long long interessiOra = centesimi(interessi);
+        const long long pagato = centesimi(dovuto - riga.debitoResiduo);
+        const long long rimborsato = centesimi(dovuto - riga.debitoResiduo + rimborso);
+        RigaCentesimi& r = righe.emplace_back();
+        r.interessi = interessiOra - interessiPrima;
+        r.capitale = pagato - pagatoPrima;
+        r.rata = r.interessi + r.capitale;
+        r.debito = dovutoPrima - pagato;
+        r.rimborso = rimborsato - pagato;
+        r.soloInteressi = simulazione != nullptr && SoloInteressi(*simulazione, riga.numero);
+        interessiPrima = interessiOra;
+        pagatoPrima = rimborsato;
+        if (capitalizzati != 0) {
+            dovuto += capitalizzati;
+            r.capitalizzati = centesimi(dovuto) - dovutoPrima;
+            dovutoPrima += r.capitalizzati;
+        }
+    }
+    return righe;
+}
+
+}  // namespace
+
+std::vector<RigaCentesimi> RigheInCentesimi(const Piano& piano)
+{
+    return Centesimi(piano, nullptr);
+}
+
+std::vector<RigaCentesimi> RigheInCentesimi(const Simulazione& simulazione)
+{
+    return Centesimi(simulazione.piano, &simulazione);
+}
+
+}  // namespace pianoamm

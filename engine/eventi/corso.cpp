@@ -1,0 +1,25 @@
+#include "engine/eventi/corso.h"
+
+#include "engine/errore.h"
+
+namespace pianoamm {
+
+void Corso::CambiaTasso(double annuo)
+{
+    Controlla(annuo, LimiteTasso);
+    tassoAnnuo = annuo;
+    tassoPeriodo = annuo / 100 / ratePerAnno;
+}
+
+std::string DopoLaRata(int numero)
+{
+    return "dopo la rata " + std::to_string(numero);
+}
+
+void Controlla(double valore, const Limite& limite)
+{
+    if (!(valore >= limite.minimo && valore <= limite.massimo))
+        throw ErrorePiano(FuoriLimite(limite));
+}
+
+}  // namespace pianoamm

@@ -1,0 +1,77 @@
+#include "engine/eventi/estinzione.h"
+
+#include "engine/errore.h"
+#include "engine/formato.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pianoamm {
+
+namespace {
+
+// The fewest installments of rata that pay debito at the periodic rate,
+// never more than massimo. The logarithms' rounding noise must not add an
+// installment that would pay nothing.
+int RateNecessarie(double debito, const Corso& corso, int massimo, int dopoRata)
+{
+    const double rata = corso.rata;
+    const double tassoPeriodo = corso.tassoPeriodo;
+    double esatte = debito / rata;
+    if (tassoPeriodo > 0) {
+        if (rata <= debito * tassoPeriodo) {
+            throw ErrorePiano("Dopo l'estinzione " + DopoLaRata(dopoRata)
+                              + " la rata non coprirebbe gli interessi: non si può ridurre la durata, "
+                                "si può ridurre la rata.");
+        }
+        esatte = -std::log1p(-debito * tassoPeriodo / rata) / std::log1p(tassoPeriodo);
+    }
+    return std::clamp(static_cast<int>(std::ceil(esatte - 1e-9 * std::max(1.0, esatte))), 1, massimo);
+}
+
+}  // namespace
+
+std::string Estinzione::Descrizione() const
+{
+    const std::string dopo = DopoLaRata(dopoRata);
+    if (!importo)
+        return "Estinzione totale " + dopo;
+    return "Estinzione di " + FormatoDecimali(*importo, 2, true) + " " + dopo
+           + (riduzione == Riduzione::Durata ? ", riduce la durata" : ", riduce la rata");
+}
+
+Effetto Estinzione::Applica(Corso& corso) const
+{
+    const int k = dopoRata;
+    const double debito = corso.Debito();
+    // Less than a cent left over, or asked for beyond the debt, would
+    // leave a plan of fractions of a cent: the repayment is all of it.
+    const bool tutto = !importo || std::fabs(*importo - debito) < 0.01 - 1e-7;
+    const double rimborso = tutto ? debito : *importo;
+    if (!(rimborso > 0))
+        throw ErrorePiano("L'importo dell'estinzione " + DopoLaRata(k) + " deve essere maggiore di zero.");
+    if (!tutto && rimborso > debito) {
+        throw ErrorePiano("L'estinzione " + DopoLaRata(k) + " (" + FormatoDecimali(rimborso, 2, true)
+                          + ") supera il debito residuo (" + FormatoDecimali(debito, 2, true) + ").");
+    }
+    corso.capitaleRimborsato += rimborso;
+    corso.penalePagata += rimborso * corso.penale / 100;
+    const std::string dopo = " DOPO LA RATA " + std::to_string(k);
+    if (tutto) {
+        corso.numeroRate = k;
+        return {"ESTINZIONE TOTALE DI " + ImportoOZero(rimborso) + dopo, rimborso, 0, 0, false, true};
+    }
+    std::string esito;
+    if (riduzione == Riduzione::Durata) {
+        corso.numeroRate = k + RateNecessarie(corso.Debito(), corso, corso.numeroRate - k, k);
+        corso.ultimaRidotta = true;
+        esito = ": RATE RESIDUE " + std::to_string(corso.numeroRate - k);
+    } else {
+        corso.rata = RataMutuo(corso.Debito(), corso.numeroRate - k, corso.tassoPeriodo);
+        corso.ultimaRidotta = false;
+        esito = ": NUOVA RATA " + ImportoOZero(corso.rata);
+    }
+    return {"ESTINZIONE PARZIALE DI " + ImportoOZero(rimborso) + dopo + esito, rimborso};
+}
+
+}  // namespace pianoamm

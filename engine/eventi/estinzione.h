@@ -1,0 +1,34 @@
+#pragma once
+
+#include "engine/eventi/corso.h"
+
+#include <optional>
+#include <string>
+
+namespace pianoamm {
+
+// What an early repayment lowers after it: the installment, over the same
+// count, or the count, at the same installment.
+enum class Riduzione { Rata, Durata };
+
+// Capital repaid on an installment's due date, after it: all of the debt
+// left when the amount is nothing.
+struct Estinzione {
+    int dopoRata = 1;
+    std::optional<double> importo;
+    Riduzione riduzione = Riduzione::Rata;
+
+    static constexpr NomiEvento Nomi{"estinzione anticipata", "&estinzione", "L'estinzione", "Due estinzioni"};
+    // What a window offers to fill in when one is added.
+    static Estinzione Predefinita(const Mutuo& /*mutuo*/) { return {1, 1000.0}; }
+
+    // "Estinzione di 20.000,00 dopo la rata 5, riduce la rata"
+    std::string Descrizione() const;
+    // Throws ErrorePiano for an amount of nothing or beyond the debt, and
+    // for a shorter plan whose installment would not cover the interest.
+    Effetto Applica(Corso& corso) const;
+};
+
+inline constexpr Limite LimiteRimborso{0, 999999999, 2, "l'importo del rimborso anticipato"};
+
+}  // namespace pianoamm
