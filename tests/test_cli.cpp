@@ -51,8 +51,17 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--detrazione --limite 1000000000", "--limite: Il limite di spesa detraibile deve"},
         {b + "--taeg --taeg", "--taeg: l'opzione è ripetuta."},
         {b + "--variazione 3:4,5 --estinzione=5:tutto:durata --estinzione 2:1000.5 --penale 1",
-         "eventi=3 1 V3 4.5 E5 -1 1 E2 1000.5 0"},
-        {b + "--estinzione 2:1000:rata", "eventi=1 0 E2 1000 0"},
+         "eventi=3 1; Tasso 4,50 % dalla rata 4; Estinzione totale dopo la rata 5; Estinzione di 1.000,50 dopo la "
+         "rata 2, riduce la rata"},
+        {b + "--estinzione 2:1000:durata", "eventi=1 0; Estinzione di 1.000,00 dopo la rata 2, riduce la durata"},
+        {b + "--sospensione 4:6 --sospensione=8:36:rata --sospensione 1:1:capitale",
+         "eventi=3 0; Sospensione della quota capitale di 6 rate dopo la rata 4; Sospensione dell'intera rata per 36 "
+         "rate dopo la rata 8; Sospensione della quota capitale di 1 rata dopo la rata 1"},
+        {b + "--sospensione 4", "--sospensione: «4» non è nella forma N:K, seguita da :capitale o :rata"},
+        {b + "--sospensione 4:6:tutta", "«4:6:tutta» non è nella forma N:K"},
+        {b + "--sospensione 4:37", "--sospensione: Il numero delle rate sospese deve essere compreso tra 1 e 36."},
+        {b + "--sospensione 4:0,5", "--sospensione: «0,5» non è un numero intero valido."},
+        {b + "--sospensione 4:6 --penale 1", "--penale: vale solo con --estinzione."},
         {b + "--penale 1", "--penale: vale solo con --estinzione."},
         {b + "--estinzione 2", "--estinzione: «2» non è nella forma N:IMPORTO o N:tutto"},
         {b + "--estinzione 2:5:presto", "«2:5:presto» non è nella forma"},
@@ -72,13 +81,8 @@ TEST(OpzioniCli, LeggeORifiuta)
               << " aiuto=" << o.aiuto << " costi=" << o.taeg << o.detrazione << ' ' << o.costi.speseIniziali << ' '
               << o.costi.impostaSostitutiva << ' ' << o.costi.speseRata << ' ' << o.regole.quota << ' '
               << o.regole.limite << " eventi=" << o.scenario.eventi.size() << ' ' << o.scenario.penale;
-            for (const Evento& evento : o.scenario.eventi) {
-                if (const auto* e = std::get_if<Estinzione>(&evento))
-                    t << " E" << e->dopoRata << ' ' << e->importo.value_or(-1) << ' '
-                      << (e->riduzione == Riduzione::Durata);
-                else
-                    t << " V" << DopoRata(evento) << ' ' << std::get<Variazione>(evento).tassoAnnuo;
-            }
+            for (const Evento& evento : o.scenario.eventi)
+                t << "; " << Descrizione(evento);
         } catch (const ErrorePiano& errore) {
             t << errore.what();
         }

@@ -236,6 +236,34 @@ private slots:
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgSimulazione"));
     }
 
+    // A suspension of whole installments after the selected 24th: the
+    // editor starts from it, and the simulated listing tells the interest
+    // added to the debt and the new installment.
+    void sospensione()
+    {
+        AiRisultati({"150000", "240", "3,75", "15/03/2026"}, "Mensile");
+        lista()->setCurrentRow(34);
+        Rispondi({"Simula sospensione delle rate…"});
+        attese << [this](QWidget* editor) {
+            auto* sospese = editor->findChild<QSpinBox*>("spnSospese");
+            visti << QString("%1 %2 %3")
+                         .arg(editor->findChild<QSpinBox*>("spnRata")->value())
+                         .arg(sospese->value())
+                         .arg(sospese->maximum());
+            editor->findChild<QRadioButton*>("optRataIntera")->click();
+            editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        };
+        ApriMenu(false, {});
+        QCOMPARE(visti, QStringList("24 6 36"));
+        auto* d = frm->findChild<QDialog*>("DlgSimulazione");
+        QCOMPARE(Righe(d->findChild<QListWidget*>("lstEventi")),
+                 QStringList("Sospensione dell'intera rata per 6 rate dopo la rata 24"));
+        QCOMPARE(d->findChild<QListWidget*>("lstSimulata")->item(35)->text(),
+                 "      SOSPENSIONE DI 6 RATE DOPO LA RATA 24: INTERESSI CAPITALIZZATI 2.637, NUOVA RATA 906");
+        c("cmdIndietro")->click();
+        QTRY_VERIFY(!frm->findChild<QDialog*>("DlgSimulazione"));
+    }
+
     // 150.000 in 300 monthly installments at 3,5 %: after the 200th the debt
     // is about 65.000, or 92.000 with 10 % from the second. The repayment of
     // 80.000 that a removal leaves impossible stays, with its reason, after

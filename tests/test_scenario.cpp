@@ -4,7 +4,9 @@
 // 6.000 at 1 % a month over six is 6000 * 0,01 / (1 - 1,01^-6) = 1.035,29.
 
 #include "engine/anni.h"
+#include "engine/centesimi.h"
 #include "engine/errore.h"
+#include "engine/formato.h"
 #include "engine/listato.h"
 #include "engine/piano.h"
 
@@ -30,6 +32,11 @@ Scenario S(const std::vector<Estinzione>& estinzioni, const std::vector<Variazio
     scenario.eventi.insert(scenario.eventi.end(), estinzioni.begin(), estinzioni.end());
     scenario.eventi.insert(scenario.eventi.end(), variazioni.begin(), variazioni.end());
     return scenario;
+}
+
+Scenario T(std::vector<Evento> eventi)
+{
+    return {std::move(eventi), 0};
 }
 
 TEST(Scenario, EventiERegoleDelPiano)
@@ -101,6 +108,8 @@ TEST(Scenario, ListatoConEventiEConfronto)
         {E(5, 1234.5, Riduzione::Durata), "Estinzione di 1.234,50 dopo la rata 5, riduce la durata"},
         {E(100, std::nullopt), "Estinzione totale dopo la rata 100"},
         {Variazione{60, 4.5}, "Tasso 4,50 % dalla rata 61"},
+        {Sospensione{24, 6}, "Sospensione della quota capitale di 6 rate dopo la rata 24"},
+        {Sospensione{3, 1, TipoSospensione::Rata}, "Sospensione dell'intera rata per 1 rata dopo la rata 3"},
     };
     for (const auto& [evento, testo] : descrizioni)
         EXPECT_EQ(Descrizione(evento), testo);
@@ -127,6 +136,21 @@ TEST(Scenario, EventiRifiutati)
         {Cento, S({E(60, 1), E(60, 2)}), "Due estinzioni dopo la rata 60: ne è ammessa una."},
         {Cento, S({}, {{60, 99.5}}), "Il tasso annuo deve essere compreso tra 0 e 99."},
         {Cento, S({E(60, 1)}, {}, 100), "Il tasso della penale deve essere compreso tra 0 e 99."},
+        {Cento, T({Sospensione{10, 6}, Variazione{15, 3}}),
+         "La variazione di tasso dopo la rata 15 cade nella sospensione: le rate da 11 a 16 pagano solo gli "
+         "interessi."},
+        {Cento, T({Sospensione{10, 6}, Sospensione{11, 1, TipoSospensione::Rata}}),
+         "La sospensione dopo la rata 11 cade nella sospensione: le rate da 11 a 16 pagano solo gli interessi."},
+        {Cento, T({Sospensione{10, 6}, Sospensione{10, 2, TipoSospensione::Rata}}),
+         "Due sospensioni dopo la rata 10: ne è ammessa una."},
+        {Cento, T({Sospensione{10, 37}}), "Il numero delle rate sospese deve essere compreso tra 1 e 36."},
+        {Cento, T({Sospensione{10, 0, TipoSospensione::Rata}}),
+         "Il numero delle rate sospese deve essere compreso tra 1 e 36."},
+        {Cento, T({Sospensione{119, 2}, Estinzione{120, 5}}),
+         "L'estinzione dopo la rata 120 cade nella sospensione: le rate da 120 a 121 pagano solo gli interessi."},
+        {{1000, 990, 1, {2008, 1, 31}},
+         T({Sospensione{5, 9}, Sospensione{20, 1}}),
+         "La sospensione dopo la rata 20 porterebbe il piano a 1000 rate: al massimo 999."},
         // Interest cut to whole units at a steep rate: the carried fractions
         // outgrow the capital share (a separate model of the rules finds the
         // same rows).
@@ -158,6 +182,92 @@ TEST(Scenario, EventiRifiutati)
         EXPECT_EQ(simulazione.piano.righe.size(), 1U * static_cast<std::size_t>(estinzione.dopoRata));
     }
     EXPECT_FALSE(Simula(Cento, S({E(60, 56204.68)})).eventi[0].effetto.chiude);
+}
+
+// Suspensions against the separate model: 150.000 at 3,75 % over 240
+// months, six installments after the 24th. Capital only: six rows of
+// interest alone (436 five times, then 437 with the carried fractions), six
+// more rows. Whole installments: 2.636,79 of interest added to the 139.534,02
+// left, a new installment of 906,13, due dates six months on.
+TEST(Scenario, SospensioneDelleRate)
+{
+    const Mutuo mutuo{150000, 240, 3.75, {2026, 3, 15}, Cadenza::Mensile};
+    const Mutuo annuale{100000, 10, 5, {2006, 4, 6}, Cadenza::Annuale};
+    struct Caso {
+        Mutuo mutuo;
+        Sospensione sospensione;
+        std::size_t righe;
+        double interessi;  // of the rows, and added to the debt
+        double capitalizzati;
+        double nuovaRata;
+        RigaPiano riga;  // a row after the event
+        const char* testo;
+    };
+    const Caso casi[] = {
+        {mutuo,
+         {24, 6, TipoSospensione::Rata},
+         240,
+         64431.94148963414 + 2636.7878058718693,
+         2636.7878058718693,
+         906.1331016524895,
+         {25, {2028, 10, 15}, 445, 461.1331016524895, 141709.67536565167},
+         "SOSPENSIONE DI 6 RATE DOPO LA RATA 24: INTERESSI CAPITALIZZATI 2.637, NUOVA RATA 906"},
+        {mutuo,
+         {24, 6},
+         246,
+         66056.7933856775,
+         0,
+         889.332472440325,
+         {30, {2028, 9, 15}, 437, 0, 139534.0206614323},
+         "SOSPENSIONE DELLA QUOTA CAPITALE PER 6 RATE DOPO LA RATA 24"},
+        {annuale,
+         {3, 2},
+         12,
+         36998.57496545657,
+         0,
+         12950.457496545661,
+         {6, {2012, 4, 6}, 3746, 9204.457497, 65731.17001381738},
+         "SOSPENSIONE DELLA QUOTA CAPITALE PER 2 RATE DOPO LA RATA 3"},
+        {Zero,
+         {6, 3, TipoSospensione::Rata},
+         12,
+         0,
+         0,
+         1000,
+         {7, {2008, 11, 30}, 0, 1000, 5000},
+         "SOSPENSIONE DI 3 RATE DOPO LA RATA 6: INTERESSI CAPITALIZZATI 0, NUOVA RATA 1.000"},
+    };
+    for (const Caso& c : casi) {
+        const Simulazione simulazione = Simula(c.mutuo, T({c.sospensione}));
+        const Piano& piano = simulazione.piano;
+        const auto contesto = testing::Message() << c.testo;
+        ASSERT_EQ(piano.righe.size(), c.righe) << contesto;
+        EXPECT_NEAR(piano.totaleInteressi, c.interessi, 1e-6) << contesto;
+        EXPECT_NEAR(CapitalizzatiDopo(simulazione, c.sospensione.dopoRata), c.capitalizzati, 1e-6) << contesto;
+        EXPECT_NEAR(simulazione.eventi[0].nuovaRata, c.nuovaRata, 1e-6) << contesto;
+        const RigaPiano& riga = piano.righe[static_cast<std::size_t>(c.riga.numero) - 1];
+        EXPECT_EQ(FormatoData(riga.scadenza), FormatoData(c.riga.scadenza)) << contesto;
+        EXPECT_EQ(riga.quotaInteressi, c.riga.quotaInteressi) << contesto;
+        EXPECT_NEAR(riga.quotaCapitale, c.riga.quotaCapitale, 1e-6) << contesto;
+        EXPECT_NEAR(riga.debitoResiduo, c.riga.debitoResiduo, 1e-6) << contesto;
+        EXPECT_EQ(ComponiListato(simulazione)[RigheIntestazione + static_cast<std::size_t>(c.sospensione.dopoRata)],
+                  "      " + std::string(c.testo))
+            << contesto;
+        // Interest-only rows are exactly those of a capital suspension; the
+        // capital paid is the amount and the interest added to it.
+        const auto centesimi = RigheInCentesimi(simulazione);
+        long long capitale = 0;
+        for (std::size_t k = 0; k < centesimi.size(); ++k) {
+            const int numero = static_cast<int>(k) + 1;
+            const bool sospesa = c.sospensione.tipo == TipoSospensione::Capitale && numero > c.sospensione.dopoRata
+                                 && numero <= c.sospensione.dopoRata + c.sospensione.rate;
+            EXPECT_EQ(centesimi[k].soloInteressi, sospesa) << contesto << numero;
+            capitale += centesimi[k].capitale + centesimi[k].rimborso;
+        }
+        EXPECT_EQ(capitale, std::llround((c.mutuo.importo + c.capitalizzati) * 100)) << contesto;
+        EXPECT_EQ(centesimi.back().debito, 0) << contesto;
+        EXPECT_EQ(centesimi[centesimi.size() - 2].debito, centesimi.back().capitale) << contesto;
+    }
 }
 
 }  // namespace

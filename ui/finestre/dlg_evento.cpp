@@ -111,6 +111,7 @@ void DlgEvento::Campi(const Sospensione& sospensione, QFormLayout* modulo)
     const auto [optCapitale, optRata] =
         Scelta(modulo, QStringLiteral("Si sospende:"), QStringLiteral("la &quota capitale"),
                QStringLiteral("l'&intera rata"), sospensione.tipo == TipoSospensione::Rata);
+    optRata->setObjectName(QStringLiteral("optRataIntera"));
     leggi = [this, spnSospese, optRata = optRata] {
         return Sospensione{spnRata->value(), spnSospese->value(),
                            optRata->isChecked() ? TipoSospensione::Rata : TipoSospensione::Capitale};

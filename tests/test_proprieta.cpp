@@ -1,0 +1,180 @@
+// What a spreadsheet user or a reader of the listing checks, over the
+// seeded plans in dati/piani_casuali.txt, each also with a repayment, a
+// rate change and suspensions: the CSV's capital and repayments add up to
+// the amount and the interest added to it, interest plus capital is the
+// row's installment, a cent at most from the plan's; the debt is what is
+// owed less what was paid; each year's row is the sum of its CSV rows; the
+// listing's fields, read at the layout's columns, are the CSV's rounded to
+// whole units, and its summary adds up.
+
+#include "app/opzioni_cli.h"
+#include "engine/anni.h"
+#include "engine/errore.h"
+#include "engine/esporta.h"
+#include "engine/formato.h"
+#include "engine/listato.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+using namespace pianoamm;
+
+namespace {
+
+// "1234,56" or "1.234" in hundredths: the cents, or the units times 100.
+long long Centesimi(std::string_view campo)
+{
+    long long valore = 0;
+    bool negativo = false;
+    int decimali = -1;
+    for (const char c : campo) {
+        if (c == '-')
+            negativo = true;
+        else if (c == ',')
+            decimali = 0;
+        else if (c >= '0' && c <= '9') {
+            valore = valore * 10 + (c - '0');
+            decimali += decimali >= 0 ? 1 : 0;
+        }
+    }
+    for (int k = std::max(decimali, 0); k < 2; ++k)
+        valore *= 10;
+    return negativo ? -valore : valore;
+}
+
+std::vector<std::vector<std::string>> RigheCsv(const std::string& testo)
+{
+    std::vector<std::vector<std::string>> righe;
+    std::istringstream csv(testo);
+    std::string riga;
+    std::getline(csv, riga);
+    while (std::getline(csv, riga)) {
+        auto& celle = righe.emplace_back();
+        for (std::istringstream campi(riga.substr(0, riga.size() - 1));
+             std::getline(campi, celle.emplace_back(), ';');) {
+        }
+        celle.pop_back();
+    }
+    return righe;
+}
+
+// An installment's line: each field ends at its column, blank for zero.
+std::array<std::string, 6> CampiDelListato(std::string_view linea)
+{
+    constexpr std::array<std::size_t, 6> Fini{2, 16, 31, 45, 59, 74};
+    std::array<std::string, 6> campi;
+    std::size_t inizio = 0;
+    for (std::size_t k = 0; k < Fini.size(); ++k) {
+        const std::string_view campo = linea.substr(inizio, std::min(linea.size(), Fini[k] + 1) - inizio);
+        const auto primo = campo.find_first_not_of(' ');
+        campi[k] = primo == std::string_view::npos ? std::string() : std::string(campo.substr(primo));
+        inizio = Fini[k] + 1;
+    }
+    return campi;
+}
+
+// The CSV against the rows' own arithmetic and the yearly table; gives the
+// CSV's rows.
+std::vector<std::vector<std::string>> ControllaCsv(const Mutuo& mutuo, const Simulazione& simulazione,
+                                                   const std::string& contesto)
+{
+    const auto righe = RigheCsv(EsportaCsv(simulazione));
+    long long pagato = 0;
+    long long dovuto = std::llround(mutuo.importo * 100);
+    std::map<int, std::pair<long long, long long>> anni;
+    for (const auto& c : righe) {
+        const long long interessi = Centesimi(c[2]), capitale = Centesimi(c[3]), rata = Centesimi(c[4]);
+        const long long rimborso = c.size() > 6 ? Centesimi(c[6]) : 0;
+        EXPECT_EQ(interessi + capitale, rata) << contesto << ' ' << c[0];
+        if (simulazione.eventi.empty() && std::stoul(c[0]) < righe.size()) {
+            EXPECT_LE(std::fabs(static_cast<double>(rata) - simulazione.piano.rata * 100), 1) << contesto << c[0];
+        }
+        pagato += capitale;
+        EXPECT_EQ(Centesimi(c[5]), dovuto - pagato) << contesto << ' ' << c[0];
+        pagato += rimborso;
+        dovuto += c.size() > 9 ? Centesimi(c[9]) : 0;
+        auto& [interessiAnno, capitaleAnno] = anni[std::stoi(c[1].substr(6))];
+        interessiAnno += interessi;
+        capitaleAnno += capitale + rimborso;
+    }
+    EXPECT_EQ(pagato, dovuto) << contesto;
+    for (const AnnoPiano& anno : InteressiPerAnno(simulazione)) {
+        const auto [interessi, capitale] = anno.anno == 0 ? std::pair{0LL, pagato} : anni.at(anno.anno);
+        EXPECT_EQ(std::llround(anno.capitale * 100), capitale) << contesto << ' ' << anno.anno;
+        EXPECT_EQ(std::llround(anno.totale * 100), std::llround(anno.interessi * 100) + capitale) << contesto;
+        if (anno.anno != 0) {
+            EXPECT_EQ(std::llround(anno.interessi * 100), interessi) << contesto << ' ' << anno.anno;
+        }
+    }
+    return righe;
+}
+
+// The listing's rows against the CSV's, to the unit (the CSV's running
+// totals may move a value by a cent across a half); its summary.
+void ControllaListato(const Mutuo& mutuo, const Simulazione& simulazione,
+                      const std::vector<std::vector<std::string>>& csv, const std::string& contesto)
+{
+    const Listato listato = ComponiListato(simulazione);
+    std::size_t riga = 0;
+    long long interessi = 0;
+    for (std::size_t k = RigheIntestazione; k < listato.NumeroRighe() && riga < csv.size(); ++k) {
+        if (listato[k].starts_with("      "))
+            continue;  // an event's line
+        const auto campi = CampiDelListato(listato[k]);
+        const auto& c = csv[riga++];
+        ASSERT_EQ(campi[0], c[0]) << contesto << '\n' << listato[k];
+        ASSERT_EQ(campi[1], c[1]) << contesto << '\n' << listato[k];
+        for (std::size_t f = 2; f < 6; ++f)
+            ASSERT_LE(std::llabs(Centesimi(campi[f]) - Centesimi(c[f])), 51) << contesto << '\n' << listato[k];
+        interessi += Centesimi(c[2]) + (c.size() > 9 ? Centesimi(c[9]) : 0);
+    }
+    EXPECT_EQ(riga, csv.size()) << contesto;
+    const std::string numero = std::to_string(csv.size());
+    EXPECT_EQ(listato[4].substr(listato[4].size() - numero.size()), numero) << contesto;
+    EXPECT_LE(std::llabs(Centesimi(listato[6].substr(25)) - interessi), 51 + static_cast<long long>(csv.size()));
+    EXPECT_LE(std::llabs(Centesimi(listato[7].substr(25)) - interessi - std::llround(mutuo.importo * 100)),
+              51 + static_cast<long long>(csv.size()))
+        << contesto;
+}
+
+TEST(Proprieta, CsvEListatoTornano)
+{
+    std::ifstream dati(PIANOAMM_DATI "/piani_casuali.txt");
+    int piani = 0;
+    for (std::string linea; std::getline(dati, linea);) {
+        std::istringstream flusso(linea);
+        const std::vector<std::string> parole{std::istream_iterator<std::string>(flusso), {}};
+        const std::vector<std::string_view> argomenti(parole.begin() + 1, parole.end());
+        if (parole[0] != "0") {
+            EXPECT_THROW(LeggiOpzioniCli(argomenti, {}), ErrorePiano) << linea;
+            continue;
+        }
+        const Mutuo mutuo = LeggiOpzioniCli(argomenti, {}).mutuo;
+        const int meta = mutuo.numeroRate / 2;
+        const std::vector<Scenario> scenari{
+            {},
+            {{Estinzione{meta, mutuo.importo / 3, Riduzione::Durata}}, 0},
+            {{Estinzione{meta, mutuo.importo / 4, Riduzione::Rata}, Variazione{meta + 1, 1}}, 0},
+            {{Sospensione{meta / 2, 3, TipoSospensione::Rata}, Sospensione{meta, 2}}, 0},
+        };
+        for (const Scenario& scenario : scenari) {
+            std::optional<Simulazione> simulazione;
+            try {
+                simulazione = Simula(mutuo, scenario);
+            } catch (const ErrorePiano&) {
+                continue;
+            }
+            ++piani;
+            const std::string contesto = linea + " eventi " + std::to_string(scenario.eventi.size());
+            ControllaListato(mutuo, *simulazione, ControllaCsv(mutuo, *simulazione, contesto), contesto);
+        }
+    }
+    EXPECT_GT(piani, 350);
+}
+
+}  // namespace
