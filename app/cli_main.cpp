@@ -13,6 +13,7 @@
 // program writes like any other file, and pianoamm-stampa prints.
 
 #include "app/opzioni_cli.h"
+#include "app/processo_cli.h"
 #include "app/uscite_cli.h"
 #include "app/uso_cli.h"
 #include "engine/anni.h"
@@ -23,11 +24,8 @@
 #include "file/file_sicuro.h"
 
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <csignal>
 #include <iostream>
@@ -68,58 +66,6 @@ void ChiudiUscita()
         UscitaFallita(errno);
 }
 
-// Reads to the end; false, with errno set, when the system refuses.
-bool LeggiTutto(int descrittore, std::string& dati)
-{
-    std::array<char, 65536> blocco{};
-    for (;;) {
-        const ssize_t letti = ::read(descrittore, blocco.data(), blocco.size());
-        if (letti > 0)
-            dati.append(blocco.data(), static_cast<std::size_t>(letti));
-        else if (letti == 0)
-            return true;
-        else if (errno != EINTR)
-            return false;
-    }
-}
-
-// Starts a helper with ingresso as its standard input and uscita, or nowhere
-// when -1, as its standard output; closes both here. Returns 0 or the error.
-int Avvia(std::vector<std::string> argomenti, int ingresso, int uscita, pid_t& figlio)
-{
-    std::vector<char*> argv;
-    argv.reserve(argomenti.size() + 1);
-    for (auto& argomento : argomenti)
-        argv.push_back(argomento.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t azioni;
-    posix_spawn_file_actions_init(&azioni);
-    posix_spawn_file_actions_adddup2(&azioni, ingresso, STDIN_FILENO);
-    if (uscita >= 0)
-        posix_spawn_file_actions_adddup2(&azioni, uscita, STDOUT_FILENO);
-    else
-        posix_spawn_file_actions_addopen(&azioni, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    const int avvio = ::posix_spawn(&figlio, argv.front(), &azioni, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&azioni);
-    ::close(ingresso);
-    if (uscita >= 0)
-        ::close(uscita);
-    return avvio;
-}
-
-// A helper that ends early, its message told, leaves the rest of the listing
-// unread: that is no reason to end this program too.
-void Consegna(int descrittore, std::string_view listato)
-{
-    struct sigaction ignora {};
-    struct sigaction prima {};
-    ignora.sa_handler = SIG_IGN;
-    ::sigaction(SIGPIPE, &ignora, &prima);
-    pianoamm::ScriviTutto(descrittore, listato);
-    ::close(descrittore);
-    ::sigaction(SIGPIPE, &prima, nullptr);
-}
-
 // The helper at relativo from this program's own folder: the helpers are
 // installed in a folder of their own, found from there, so that a build
 // folder and an installed copy each run their own.
@@ -133,45 +79,6 @@ std::string Aiutante(std::string_view relativo)
     return programma.append(relativo);
 }
 
-// Runs a helper (argomenti, its program first) with the listing on its
-// standard input; its messages are the user's to read. Its standard output
-// is read into uscita when given, else it goes nowhere: the helpers read the
-// whole listing before they write. Returns the helper's exit code: 0, or 1
-// with its message told.
-int EseguiAiutante(const std::vector<std::string>& argomenti, std::string_view listato, std::string* uscita)
-{
-    const std::string& programma = argomenti.front();
-    int ingresso[2];
-    int risposta[2] = {-1, -1};
-    if (::pipe2(ingresso, O_CLOEXEC) != 0 || (uscita != nullptr && ::pipe2(risposta, O_CLOEXEC) != 0))
-        throw pianoamm::ErrorePiano("Impossibile avviare la stampa: " + pianoamm::MotivoErrore(errno) + ".");
-    pid_t figlio = 0;
-    const auto chiudiRisposta = [&risposta] {
-        if (risposta[0] >= 0)
-            ::close(risposta[0]);
-    };
-    if (const int avvio = Avvia(argomenti, ingresso[0], risposta[1], figlio); avvio != 0) {
-        ::close(ingresso[1]);
-        chiudiRisposta();
-        throw pianoamm::ErrorePiano("Impossibile avviare il programma di stampa «" + programma + "»: "
-                                    + (avvio == ENOENT ? "non è installato" : pianoamm::MotivoErrore(avvio)) + ".");
-    }
-    Consegna(ingresso[1], listato);
-    const bool letto = uscita == nullptr || LeggiTutto(risposta[0], *uscita);
-    const int erroreLettura = errno;
-    chiudiRisposta();
-    int stato = 0;
-    while (::waitpid(figlio, &stato, 0) < 0 && errno == EINTR) {
-    }
-    if (!WIFEXITED(stato) || WEXITSTATUS(stato) > 1)
-        throw pianoamm::ErrorePiano("Il programma di stampa «" + programma + "» si è interrotto.");
-    if (!letto) {
-        throw pianoamm::ErrorePiano(
-            "Impossibile leggere il PDF dal programma di stampa: " + pianoamm::MotivoErrore(erroreLettura) + ".");
-    }
-    return WEXITSTATUS(stato);
-}
-
 // The PDF, drawn by its helper and written here like any other file, then
 // the print job, handed to the other helper. Returns 0, or a helper's 1 with
 // its message told.
@@ -180,7 +87,7 @@ int Stampe(const pianoamm::OpzioniCli& opzioni, const std::optional<pianoamm::De
 {
     if (pdf) {
         std::string documento;
-        if (const int esito = EseguiAiutante({Aiutante(PIANOAMM_PDF)}, listato, &documento); esito != 0)
+        if (const int esito = pianoamm::EseguiAiutante({Aiutante(PIANOAMM_PDF)}, listato, &documento); esito != 0)
             return esito;
         pianoamm::ScriviFileSicuro(*pdf, documento);
     }
@@ -191,7 +98,7 @@ int Stampe(const pianoamm::OpzioniCli& opzioni, const std::optional<pianoamm::De
         argomenti.insert(argomenti.end(), {"--stampante", opzioni.stampante});
     else
         argomenti.emplace_back("--stampa");
-    return EseguiAiutante(argomenti, listato, nullptr);
+    return pianoamm::EseguiAiutante(argomenti, listato, nullptr);
 }
 
 // The plan, and its simulation when events were given: the listing, the

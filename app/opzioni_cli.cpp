@@ -139,56 +139,59 @@ Sospensione LeggiSospensione(std::string_view testo)
     return sospensione;
 }
 
-}  // namespace
+// Each event's option and how its value reads.
+constexpr std::pair<Opzione, Evento (*)(std::string_view)> Eventi[] = {
+    {Opzione::Estinzione, [](std::string_view testo) { return Evento(LeggiEstinzione(testo)); }},
+    {Opzione::Variazione, [](std::string_view testo) { return Evento(LeggiVariazione(testo)); }},
+    {Opzione::Sospensione, [](std::string_view testo) { return Evento(LeggiSospensione(testo)); }},
+};
 
-OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Data& oggi)
+using Valori = std::array<std::optional<std::string_view>, Opzioni.size()>;
+
+// A switch, or an option with its value ("--nome=valore" or the next
+// argument). Gives the index of the last argument read.
+std::size_t LeggiArgomento(std::span<const std::string_view> argomenti, std::size_t i, OpzioniCli& opzioni,
+                           Valori& valori)
 {
-    std::array<std::optional<std::string_view>, Opzioni.size()> valori;
-    OpzioniCli opzioni;
-    for (std::size_t i = 0; i < argomenti.size(); ++i) {
-        std::string_view nome = argomenti[i];
-        if (nome == "--help" || nome == "-h" || nome == "--version") {
-            OpzioniCli aiuto;
-            (nome == "--version" ? aiuto.versione : aiuto.aiuto) = true;
-            return aiuto;
-        }
-        std::optional<std::string_view> valore;
-        if (const auto uguale = nome.find('='); nome.starts_with("--") && uguale != std::string_view::npos) {
-            valore = nome.substr(uguale + 1);
-            nome = nome.substr(0, uguale);
-        }
-        const std::pair<std::string_view, bool*> interruttori[] = {{"--per-anno", &opzioni.perAnno},
-                                                                   {"--stampa", &opzioni.stampa},
-                                                                   {"--taeg", &opzioni.taeg},
-                                                                   {"--detrazione", &opzioni.detrazione}};
-        if (const auto* interruttore =
-                std::ranges::find(interruttori, nome, &std::pair<std::string_view, bool*>::first);
-            interruttore != std::end(interruttori)) {
-            if (valore || *interruttore->second)
-                throw ErrorePiano(std::string(nome)
-                                  + (valore ? ": l'opzione non prende un valore." : ": l'opzione è ripetuta."));
-            *interruttore->second = true;
-            continue;
-        }
-        const auto trovata = std::ranges::find(Opzioni, nome, &DatiOpzione::nome);
-        if (trovata == Opzioni.end())
-            throw ErrorePiano("Opzione sconosciuta: " + Citato(nome) + ". Usare --help per l'elenco delle opzioni.");
-        const auto opzione = static_cast<Opzione>(trovata - Opzioni.begin());
-        if (valori[Indice(opzione)] && !Opzioni[Indice(opzione)].ripetibile)
-            Rifiuta(opzione, "l'opzione è ripetuta.");
-        if (!valore) {
-            if (i + 1 == argomenti.size())
-                Rifiuta(opzione, "manca il valore.");
-            valore = argomenti[++i];
-        }
-        valori[Indice(opzione)] = valore;
-        if (opzione == Opzione::Estinzione)
-            opzioni.scenario.eventi.emplace_back(LeggiEstinzione(*valore));
-        else if (opzione == Opzione::Variazione)
-            opzioni.scenario.eventi.emplace_back(LeggiVariazione(*valore));
-        else if (opzione == Opzione::Sospensione)
-            opzioni.scenario.eventi.emplace_back(LeggiSospensione(*valore));
+    std::string_view nome = argomenti[i];
+    std::optional<std::string_view> valore;
+    if (const auto uguale = nome.find('='); nome.starts_with("--") && uguale != std::string_view::npos) {
+        valore = nome.substr(uguale + 1);
+        nome = nome.substr(0, uguale);
     }
+    const std::pair<std::string_view, bool*> interruttori[] = {{"--per-anno", &opzioni.perAnno},
+                                                               {"--stampa", &opzioni.stampa},
+                                                               {"--taeg", &opzioni.taeg},
+                                                               {"--detrazione", &opzioni.detrazione}};
+    if (const auto* interruttore = std::ranges::find(interruttori, nome, &std::pair<std::string_view, bool*>::first);
+        interruttore != std::end(interruttori)) {
+        if (valore || *interruttore->second)
+            throw ErrorePiano(std::string(nome)
+                              + (valore ? ": l'opzione non prende un valore." : ": l'opzione è ripetuta."));
+        *interruttore->second = true;
+        return i;
+    }
+    const auto trovata = std::ranges::find(Opzioni, nome, &DatiOpzione::nome);
+    if (trovata == Opzioni.end())
+        throw ErrorePiano("Opzione sconosciuta: " + Citato(nome) + ". Usare --help per l'elenco delle opzioni.");
+    const auto opzione = static_cast<Opzione>(trovata - Opzioni.begin());
+    if (valori[Indice(opzione)] && !Opzioni[Indice(opzione)].ripetibile)
+        Rifiuta(opzione, "l'opzione è ripetuta.");
+    if (!valore) {
+        if (i + 1 == argomenti.size())
+            Rifiuta(opzione, "manca il valore.");
+        valore = argomenti[++i];
+    }
+    valori[Indice(opzione)] = valore;
+    if (const auto* evento =
+            std::ranges::find(Eventi, opzione, &std::pair<Opzione, Evento (*)(std::string_view)>::first);
+        evento != std::end(Eventi))
+        opzioni.scenario.eventi.push_back(evento->second(*valore));
+    return i;
+}
+
+Mutuo LeggiMutuo(const Valori& valori, const Data& oggi)
+{
     for (std::size_t k = 0; k < Opzioni.size(); ++k) {
         if (Opzioni[k].obbligatoria && !valori[k])
             throw ErrorePiano("Manca l'opzione obbligatoria " + std::string(Opzioni[k].nome)
@@ -197,7 +200,7 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
     const auto numero = [&valori](Opzione opzione, const Limite& limite) {
         return Numero(opzione, *valori[Indice(opzione)], limite);
     };
-    Mutuo& mutuo = opzioni.mutuo;
+    Mutuo mutuo;
     mutuo.importo = numero(Opzione::Importo, LimiteImporto);
     mutuo.numeroRate = static_cast<int>(numero(Opzione::NumeroRate, LimiteNumeroRate));
     mutuo.tassoAnnuo = numero(Opzione::Tasso, LimiteTasso);
@@ -215,7 +218,13 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
             Rifiuta(Opzione::Data, Citato(*testo) + " non è una data valida (GG/MM/AAAA).");
         mutuo.erogazione = *data;
     }
+    return mutuo;
+}
 
+// The outputs' names, and the values that only some outputs use: those no
+// output would use are refused rather than ignored.
+void LeggiUscite(const Valori& valori, OpzioniCli& opzioni)
+{
     for (const auto& [opzione, destinazione] :
          {std::pair{Opzione::Pdf, &opzioni.pdf}, std::pair{Opzione::Csv, &opzioni.csv},
           std::pair{Opzione::Stampante, &opzioni.stampante}}) {
@@ -226,7 +235,6 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
             *destinazione = std::string(*valore);
         }
     }
-    // Values no output would use are refused rather than ignored.
     const auto facoltativo = [&](Opzione opzione, const Limite& limite, bool usata, std::string_view serve,
                                  double& destinazione) {
         if (const auto& valore = valori[Indice(opzione)]) {
@@ -242,12 +250,29 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
     facoltativo(Opzione::SpeseRata, LimiteSpeseRata, costi, "--taeg o --detrazione", opzioni.costi.speseRata);
     facoltativo(Opzione::Quota, LimiteQuota, opzioni.detrazione, "--detrazione", opzioni.regole.quota);
     facoltativo(Opzione::Limite, LimiteDetraibile, opzioni.detrazione, "--detrazione", opzioni.regole.limite);
-    facoltativo(Opzione::Penale, LimitePenale,
-                std::ranges::any_of(opzioni.scenario.eventi,
-                                    [](const Evento& e) { return std::holds_alternative<Estinzione>(e); }),
-                "--estinzione", opzioni.scenario.penale);
-
+    facoltativo(Opzione::Penale, LimitePenale, valori[Indice(Opzione::Estinzione)].has_value(), "--estinzione",
+                opzioni.scenario.penale);
     opzioni.stampa = opzioni.stampa || !opzioni.stampante.empty();
+}
+
+}  // namespace
+
+OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Data& oggi)
+{
+    Valori valori;
+    OpzioniCli opzioni;
+    for (std::size_t i = 0; i < argomenti.size(); ++i) {
+        // Help answers from where it stands: an earlier argument may be
+        // refused, or take it as its value.
+        if (argomenti[i] == "--help" || argomenti[i] == "-h" || argomenti[i] == "--version") {
+            OpzioniCli aiuto;
+            (argomenti[i] == "--version" ? aiuto.versione : aiuto.aiuto) = true;
+            return aiuto;
+        }
+        i = LeggiArgomento(argomenti, i, opzioni, valori);
+    }
+    opzioni.mutuo = LeggiMutuo(valori, oggi);
+    LeggiUscite(valori, opzioni);
     return opzioni;
 }
 

@@ -28,14 +28,24 @@ std::string ParoleCadenze(std::string_view ultimo)
     return elenco;
 }
 
-std::string UsoCli()
+namespace {
+
+// The frequencies' words from the descriptions' column, going on to a second
+// line rather than past the 80th.
+std::string CadenzeInColonna()
 {
-    // The descriptions start at this column; the frequencies' words go on
-    // to a second line rather than past the 80th.
     constexpr std::size_t Rientro = 23;
     std::string cadenze = ParoleCadenze(" o ");
     if (Rientro + cadenze.size() > 79)
         cadenze.replace(cadenze.rfind(", ", 79 - Rientro), 2, ",\n" + std::string(Rientro, ' '));
+    return cadenze;
+}
+
+}  // namespace
+
+std::string UsoCli()
+{
+    const std::string cadenze = CadenzeInColonna();
     return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
            "[--data GG/MM/AAAA]\n"
            "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"

@@ -25,13 +25,13 @@ ammessi() {
 # system's (POSIX) lowercase with ".h"; Qt's start with "Q".
 standard='<[a-z_0-9]+>'
 sistema="$standard|<[a-z_0-9/]+\.h>"
-ammessi "engine/ usa solo engine/ e la libreria standard" "$standard|\"engine/" engine/*
+ammessi "engine/ usa solo engine/ e la libreria standard" "$standard|\"engine/" $(find engine -name '*.h' -o -name '*.cpp')
 ammessi "file/ usa solo engine/ e il sistema, non Qt" "$sistema|\"engine/|\"file/" file/*.h file/*.cpp
 ammessi "print/ non usa ui/ né app/" "<|\"engine/|\"file/|\"print/" print/*.h print/*.cpp
 ammessi "ui/ non usa app/" "<|\"engine/|\"file/|\"print/|\"ui/" $(find ui -name '*.h' -o -name '*.cpp')
 ammessi "la riga di comando non usa Qt né la stampa" \
-    "$sistema|\"engine/|\"file/|\"app/(opzioni_cli|uscite_cli|uso_cli)\.h\"" app/cli_main.cpp app/opzioni_cli.* \
-    app/uscite_cli.* app/uso_cli.*
+    "$sistema|\"engine/|\"file/|\"app/(opzioni_cli|processo_cli|uscite_cli|uso_cli)\.h\"" app/cli_main.cpp \
+    app/opzioni_cli.* app/processo_cli.* app/uscite_cli.* app/uso_cli.*
 
 if librerie=$(ldd "$cli" | grep -E 'libQt|libcups'); then
     printf 'pianoamm-cli carica Qt o la stampa:\n%s\n' "$librerie"
