@@ -31,10 +31,10 @@ xdotool mousemove --window "$finestra" 40 186 click 1
 foto pagina-cadenza
 avanti
 foto pagina-risultato
-# The costs' window, from the listing's context menu (its last entry), with
+# The costs' window, from the listing's context menu, with
 # the example of the README typed in.
 xdotool mousemove --window "$finestra" 300 200 click 1
-xdotool key Menu Up Up Up Up Return
+xdotool key Menu Up Up Up Up Up Return
 costi=$(xdotool search --sync --onlyvisible --name "Costi, TAEG" | head -1)
 xdotool windowactivate --sync "$costi"
 xdotool type --delay 40 "1500"
@@ -48,8 +48,8 @@ import -frame -window "$costi" docs/costi.png
 xdotool key Escape
 # The simulation: 20.000 repaid after the fifth installment, then its chart.
 xdotool windowactivate --sync "$finestra"
-xdotool mousemove --window "$finestra" 300 200 click 1
-xdotool key Menu Up Up Up Return
+xdotool mousemove --window "$finestra" 300 257 click 1
+xdotool key Menu Up Up Up Up Return
 evento=$(xdotool search --sync --onlyvisible --name "Estinzione anticipata" | head -1)
 xdotool windowactivate --sync "$evento"
 xdotool type --delay 40 "20000"
@@ -60,6 +60,14 @@ import -frame -window "$simulazione" docs/simulazione.png
 xdotool key alt+g
 sleep 0.6
 import -frame -window "$simulazione" docs/grafico.png
+# A suspension of whole installments added from the simulation's buttons.
+xdotool key alt+n
+sospensione=$(xdotool search --sync --onlyvisible --name "Sospensione delle rate" | head -1)
+xdotool windowactivate --sync "$sospensione"
+xdotool key alt+i
+sleep 0.4
+import -frame -window "$sospensione" docs/sospensione.png
+xdotool key Return
 kill $programma
 
 build/app/pianoamm-cli --importo 100000 --numero-rate 120 --tasso 5 --cadenza mensile --data 31/01/2008 \
