@@ -1,17 +1,10 @@
 #include "print/testo_qt.h"
 
-#include "engine/formato.h"
-
 namespace pianoamm {
 
 QString TestoQt(std::string_view testo)
 {
     return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
-}
-
-QString DueDecimali(double valore)
-{
-    return TestoQt(FormatoDecimali(valore, 2, true));
 }
 
 QStringList RigheDelListato(const Listato& listato)

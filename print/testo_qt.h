@@ -12,10 +12,6 @@ namespace pianoamm {
 // The engine's UTF-8 text as Qt's.
 QString TestoQt(std::string_view testo);
 
-// An amount or a rate as the windows show it: two decimals, "." every
-// three digits ("1.234,50").
-QString DueDecimali(double valore);
-
 // The listing's lines, as the window shows them and the printout pages them.
 QStringList RigheDelListato(const Listato& listato);
 

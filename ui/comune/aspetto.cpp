@@ -1,5 +1,8 @@
 #include "ui/comune/aspetto.h"
 
+#include "engine/formato.h"
+#include "print/testo_qt.h"
+
 #include <QPalette>
 #include <QWidget>
 
@@ -18,6 +21,11 @@ void ColoreTesto(QWidget* controllo, const QColor& colore)
     QPalette tavolozza = controllo->palette();
     tavolozza.setColor(QPalette::WindowText, colore);
     controllo->setPalette(tavolozza);
+}
+
+QString DueDecimali(double valore)
+{
+    return TestoQt(FormatoDecimali(valore, 2, true));
 }
 
 }  // namespace pianoamm

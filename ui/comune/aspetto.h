@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 
 class QColor;
 class QWidget;
@@ -11,5 +12,9 @@ namespace pianoamm {
 // drawn for, with its metric twins where it is missing, and coloured text.
 QFont CarattereDialogo(qreal punti);
 void ColoreTesto(QWidget* controllo, const QColor& colore);
+
+// An amount or a rate as the windows show it: two decimals, "." every
+// three digits ("1.234,50").
+QString DueDecimali(double valore);
 
 }  // namespace pianoamm

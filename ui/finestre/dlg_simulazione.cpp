@@ -4,6 +4,7 @@
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
+#include "ui/comune/aspetto.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/invio_bottoni.h"
