@@ -83,7 +83,7 @@ std::array<std::string, 6> CampiDelListato(std::string_view linea)
 std::vector<std::vector<std::string>> ControllaCsv(const Mutuo& mutuo, const Simulazione& simulazione,
                                                    const std::string& contesto)
 {
-    const auto righe = RigheCsv(EsportaCsv(simulazione));
+    auto righe = RigheCsv(EsportaCsv(simulazione));
     long long pagato = 0;
     long long dovuto = std::llround(mutuo.importo * 100);
     std::map<int, std::pair<long long, long long>> anni;
