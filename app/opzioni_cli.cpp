@@ -100,21 +100,28 @@ std::pair<int, std::string_view> DopoRata(Opzione opzione, std::string_view test
     return {static_cast<int>(*rata), testo.substr(duepunti + 1)};
 }
 
+// "VALORE[:PRIMO|:SECONDO]" after an event's row: the value, and whether
+// the second word was given (the first one is the default).
+std::pair<std::string_view, bool> Modo(Opzione opzione, std::string_view testo, std::string_view resto,
+                                       std::string_view forma, std::array<std::string_view, 2> parole)
+{
+    const auto duepunti = resto.find(':');
+    if (duepunti == std::string_view::npos)
+        return {resto, false};
+    const std::string_view modo = resto.substr(duepunti + 1);
+    if (modo != parole[0] && modo != parole[1])
+        Rifiuta(opzione, Citato(testo) + " non è nella forma " + std::string(forma) + ".");
+    return {resto.substr(0, duepunti), modo == parole[1]};
+}
+
 Estinzione LeggiEstinzione(std::string_view testo)
 {
     constexpr std::string_view Forma = "N:IMPORTO o N:tutto, seguita da :rata o :durata se si vuole";
-    auto [rata, resto] = DopoRata(Opzione::Estinzione, testo, Forma);
-    Estinzione estinzione{rata, std::nullopt, Riduzione::Rata};
-    if (const auto duepunti = resto.find(':'); duepunti != std::string_view::npos) {
-        const std::string_view modo = resto.substr(duepunti + 1);
-        if (modo != "rata" && modo != "durata")
-            Rifiuta(Opzione::Estinzione, Citato(testo) + " non è nella forma " + std::string(Forma) + ".");
-        estinzione.riduzione = modo == "durata" ? Riduzione::Durata : Riduzione::Rata;
-        resto = resto.substr(0, duepunti);
-    }
-    if (resto != "tutto")
-        estinzione.importo = Numero(Opzione::Estinzione, resto, LimiteRimborso);
-    return estinzione;
+    const auto [rata, resto] = DopoRata(Opzione::Estinzione, testo, Forma);
+    const auto [importo, durata] = Modo(Opzione::Estinzione, testo, resto, Forma, {"rata", "durata"});
+    return {rata,
+            importo == "tutto" ? std::nullopt : std::optional(Numero(Opzione::Estinzione, importo, LimiteRimborso)),
+            durata ? Riduzione::Durata : Riduzione::Rata};
 }
 
 Variazione LeggiVariazione(std::string_view testo)
@@ -126,17 +133,10 @@ Variazione LeggiVariazione(std::string_view testo)
 Sospensione LeggiSospensione(std::string_view testo)
 {
     constexpr std::string_view Forma = "N:K, seguita da :capitale o :rata se si vuole";
-    auto [rata, resto] = DopoRata(Opzione::Sospensione, testo, Forma);
-    Sospensione sospensione{rata, 0, TipoSospensione::Capitale};
-    if (const auto duepunti = resto.find(':'); duepunti != std::string_view::npos) {
-        const std::string_view tipo = resto.substr(duepunti + 1);
-        if (tipo != "capitale" && tipo != "rata")
-            Rifiuta(Opzione::Sospensione, Citato(testo) + " non è nella forma " + std::string(Forma) + ".");
-        sospensione.tipo = tipo == "rata" ? TipoSospensione::Rata : TipoSospensione::Capitale;
-        resto = resto.substr(0, duepunti);
-    }
-    sospensione.rate = static_cast<int>(Numero(Opzione::Sospensione, resto, LimiteRateSospese));
-    return sospensione;
+    const auto [rata, resto] = DopoRata(Opzione::Sospensione, testo, Forma);
+    const auto [numero, intera] = Modo(Opzione::Sospensione, testo, resto, Forma, {"capitale", "rata"});
+    return {rata, static_cast<int>(Numero(Opzione::Sospensione, numero, LimiteRateSospese)),
+            intera ? TipoSospensione::Rata : TipoSospensione::Capitale};
 }
 
 // Each event's option and how its value reads.
