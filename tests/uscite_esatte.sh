@@ -14,7 +14,7 @@ costi_e_detrazione.txt --importo 150000 --numero-rate 300 --tasso 3,5 --cadenza 
 scenario_mensile.txt --importo 150000 --numero-rate 240 --tasso 3,75 --cadenza mensile --data 15/03/2026 --estinzione 60:20000:durata --variazione 120:5,5 --penale 0,5
 sospensione_rata.txt --importo 150000 --numero-rate 240 --tasso 3,75 --cadenza mensile --data 15/03/2026 --sospensione 24:6:rata
 sospensione_per_anno.txt --importo 150000 --numero-rate 240 --tasso 3,75 --cadenza mensile --data 15/03/2026 --sospensione 24:6:rata --per-anno
-sospensione_capitale.csv --importo 150000 --numero-rate 240 --tasso 3,75 --cadenza mensile --data 15/03/2026 --sospensione 24:6 --estinzione 60:10000 --csv -
+sospensione_capitale.csv --importo 30000 --numero-rate 36 --tasso 4 --cadenza mensile --data 15/03/2026 --sospensione 12:3 --estinzione 20:5000 --csv -
 estremi.txt --importo 999999999 --numero-rate 24 --tasso 99 --cadenza semestrale --data 31/08/2030
 centesimi_per_anno.txt --importo 0,05 --numero-rate 7 --tasso 0 --cadenza bimestrale --data 31/10/2026 --per-anno
 RIGHE
