@@ -184,6 +184,20 @@ TEST(Scenario, EventiRifiutati)
     EXPECT_FALSE(Simula(Cento, S({E(60, 56204.68)})).eventi[0].effetto.chiude);
 }
 
+// What a window offers when an event is added: one of each kind, after the
+// first installment, that the plan takes as it stands.
+TEST(Scenario, EventiPredefiniti)
+{
+    std::vector<std::string> descrizioni;
+    for (const Evento& evento : EventiPredefiniti(Cento)) {
+        descrizioni.push_back(Descrizione(evento));
+        EXPECT_NO_THROW(Simula(Cento, T({evento}))) << descrizioni.back();
+    }
+    EXPECT_EQ(descrizioni, (std::vector<std::string>{"Estinzione di 1.000,00 dopo la rata 1, riduce la rata",
+                                                     "Tasso 5,00 % dalla rata 2",
+                                                     "Sospensione della quota capitale di 6 rate dopo la rata 1"}));
+}
+
 // Suspensions against the separate model: 150.000 at 3,75 % over 240
 // months, six installments after the 24th. Capital only: six rows of
 // interest alone (436 five times, then 437 with the carried fractions), six
