@@ -63,6 +63,8 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--sospensione 4:0,5", "--sospensione: «0,5» non è un numero intero valido."},
         {b + "--sospensione 4:6 --penale 1", "--penale: vale solo con --estinzione."},
         {b + "--penale 1", "--penale: vale solo con --estinzione."},
+        {b + "--estinzione 2:1000 --penale 0,25", "eventi=1 0.25;"},
+        {b + "--estinzione 2:1000 --penale 0,255", "--penale: «0,255» non è un numero valido"},
         {b + "--estinzione 2", "--estinzione: «2» non è nella forma N:IMPORTO o N:tutto"},
         {b + "--estinzione 2:5:presto", "«2:5:presto» non è nella forma"},
         {b + "--variazione 2:100", "--variazione: Il tasso annuo deve essere compreso tra 0 e 99."},

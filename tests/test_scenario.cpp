@@ -53,6 +53,9 @@ TEST(Scenario, EventiERegoleDelPiano)
         {Cento, S({}, {{60, 0}}), 120, 936.7448476092451, 60, 19844},
         // At one row the repayment comes first, whatever the order given.
         {Cento, S({E(60, 10000, Riduzione::Durata)}, {{60, 3}}), 109, 1003.064355757052, 49, 22789.462575541045},
+        // A shorter plan, then a lower installment over what is left of it.
+        {Cento, S({E(60, 20000, Riduzione::Durata), E(70, 5000)}, {}, 0.25), 97, 860.6177733033579, 27,
+         22482.540546543496},
     };
     for (const auto& [mutuo, scenario, righe, rata, residue, interessi] : casi) {
         const Simulazione simulazione = Simula(mutuo, scenario);
@@ -82,6 +85,12 @@ TEST(Scenario, EventiERegoleDelPiano)
         EXPECT_LE(ultima.quotaInteressi + ultima.quotaCapitale, simulazione.eventi.back().nuovaRata + 1e-9) << contesto;
         EXPECT_NEAR(capitale, mutuo.importo, 1e-6) << contesto;
     }
+}
+
+// A quarter percent of 25.000 repaid in two goes.
+TEST(Scenario, PenaleConDecimali)
+{
+    EXPECT_DOUBLE_EQ(Simula(Cento, S({E(60, 20000, Riduzione::Durata), E(70, 5000)}, {}, 0.25)).penale, 62.5);
 }
 
 TEST(Scenario, ListatoConEventiEConfronto)
