@@ -18,16 +18,91 @@ namespace pianoamm {
 
 namespace {
 
+// Where a kind's fields go: under the installment's, in the dialog, each
+// change checked.
+struct Modulo {
+    QDialog* dialogo;
+    QFormLayout* campi;
+    QSpinBox* spnRata;
+    std::function<void()> controlla;
+
+    template <class Segnale, class Controllo>
+    void Segui(Controllo* controllo, Segnale segnale) const
+    {
+        // The fields outlive this description of them: the check is copied.
+        QObject::connect(controllo, segnale, dialogo, [azione = controlla] { azione(); });
+    }
+};
+
 // Two choices, the first one checked unless secondo.
-std::pair<QRadioButton*, QRadioButton*> Scelta(QFormLayout* modulo, const QString& etichetta, const QString& uno,
+std::pair<QRadioButton*, QRadioButton*> Scelta(const Modulo& modulo, const QString& etichetta, const QString& uno,
                                                const QString& due, bool secondo)
 {
-    auto* primo = new QRadioButton(uno, modulo->parentWidget());
-    auto* altro = new QRadioButton(due, modulo->parentWidget());
+    auto* primo = new QRadioButton(uno, modulo.dialogo);
+    auto* altro = new QRadioButton(due, modulo.dialogo);
     (secondo ? altro : primo)->setChecked(true);
-    modulo->addRow(etichetta, primo);
-    modulo->addRow(QString(), altro);
+    modulo.campi->addRow(etichetta, primo);
+    modulo.campi->addRow(QString(), altro);
+    modulo.Segui(altro, &QRadioButton::toggled);
     return {primo, altro};
+}
+
+// Each kind's fields: they give how the event reads from them.
+std::function<Evento()> Campi(const Estinzione& estinzione, const Modulo& modulo)
+{
+    auto* txtValore = new CampoNumerico(LimiteImporto, true, modulo.dialogo);
+    txtValore->setObjectName(QStringLiteral("txtValore"));
+    txtValore->ImpostaValore(estinzione.importo.value_or(0));
+    auto* chkTutto = new QCheckBox(QStringLiteral("&Tutto il debito residuo"), modulo.dialogo);
+    chkTutto->setChecked(!estinzione.importo);
+    modulo.campi->addRow(QStringLiteral("&Importo:"), txtValore);
+    modulo.campi->addRow(QString(), chkTutto);
+    const auto [optRata, optDurata] =
+        Scelta(modulo, QStringLiteral("Poi:"), QStringLiteral("Riduci la r&ata"), QStringLiteral("Riduci la &durata"),
+               estinzione.riduzione == Riduzione::Durata);
+    txtValore->setDisabled(chkTutto->isChecked());
+    QObject::connect(chkTutto, &QCheckBox::toggled, txtValore, &QWidget::setDisabled);
+    modulo.Segui(txtValore, &CampoNumerico::ValoreCambiato);
+    modulo.Segui(chkTutto, &QCheckBox::toggled);
+    txtValore->selectAll();
+    txtValore->setFocus();
+    return [spnRata = modulo.spnRata, txtValore, chkTutto, optDurata = optDurata] {
+        return Evento(Estinzione{spnRata->value(),
+                                 chkTutto->isChecked() ? std::nullopt : std::optional(txtValore->Valore()),
+                                 optDurata->isChecked() ? Riduzione::Durata : Riduzione::Rata});
+    };
+}
+
+std::function<Evento()> Campi(const Variazione& variazione, const Modulo& modulo)
+{
+    auto* txtValore = new CampoNumerico(LimiteTasso, false, modulo.dialogo);
+    txtValore->setObjectName(QStringLiteral("txtValore"));
+    txtValore->ImpostaValore(variazione.tassoAnnuo);
+    modulo.campi->addRow(QStringLiteral("Nuovo &tasso annuo (%):"), txtValore);
+    modulo.Segui(txtValore, &CampoNumerico::ValoreCambiato);
+    txtValore->selectAll();
+    txtValore->setFocus();
+    return [spnRata = modulo.spnRata, txtValore] { return Evento(Variazione{spnRata->value(), txtValore->Valore()}); };
+}
+
+std::function<Evento()> Campi(const Sospensione& sospensione, const Modulo& modulo)
+{
+    auto* spnSospese = new QSpinBox(modulo.dialogo);
+    spnSospese->setObjectName(QStringLiteral("spnSospese"));
+    spnSospese->setRange(static_cast<int>(LimiteRateSospese.minimo), static_cast<int>(LimiteRateSospese.massimo));
+    spnSospese->setValue(sospensione.rate);
+    modulo.campi->addRow(QStringLiteral("&Numero di rate sospese:"), spnSospese);
+    const auto [optCapitale, optRata] =
+        Scelta(modulo, QStringLiteral("Si sospende:"), QStringLiteral("la &quota capitale"),
+               QStringLiteral("l'&intera rata"), sospensione.tipo == TipoSospensione::Rata);
+    optRata->setObjectName(QStringLiteral("optRataIntera"));
+    modulo.Segui(spnSospese, &QSpinBox::valueChanged);
+    spnSospese->selectAll();
+    spnSospese->setFocus();
+    return [spnRata = modulo.spnRata, spnSospese, optRata = optRata] {
+        return Evento(Sospensione{spnRata->value(), spnSospese->value(),
+                                  optRata->isChecked() ? TipoSospensione::Rata : TipoSospensione::Capitale});
+    };
 }
 
 }  // namespace
@@ -40,13 +115,17 @@ DlgEvento::DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, Q
     titolo[0] = titolo[0].toUpper();
     setWindowTitle(titolo);
     auto* modulo = new QFormLayout;
-    spnRata = new QSpinBox(this);
+    auto* spnRata = new QSpinBox(this);
     spnRata->setObjectName(QStringLiteral("spnRata"));
     spnRata->setRange(1, std::max({ultimaRata, DopoRata(evento), 1}));
     spnRata->setValue(DopoRata(evento));
     modulo->addRow(QStringLiteral("Dopo la &rata:"), spnRata);
     connect(spnRata, &QSpinBox::valueChanged, this, &DlgEvento::Controlla);
-    std::visit([this, modulo](const auto& e) { Campi(e, modulo); }, evento);
+    leggi = std::visit(
+        [&](const auto& e) {
+            return Campi(e, {this, modulo, spnRata, [this] { Controlla(); }});
+        },
+        evento);
 
     lblMotivo = new QLabel(this);
     lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
@@ -62,64 +141,6 @@ DlgEvento::DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, Q
     impaginazione->addWidget(lblMotivo);
     impaginazione->addWidget(bottoni);
     Controlla();
-}
-
-void DlgEvento::Campi(const Estinzione& estinzione, QFormLayout* modulo)
-{
-    auto* txtValore = new CampoNumerico(LimiteImporto, true, this);
-    txtValore->setObjectName(QStringLiteral("txtValore"));
-    txtValore->ImpostaValore(estinzione.importo.value_or(0));
-    auto* chkTutto = new QCheckBox(QStringLiteral("&Tutto il debito residuo"), this);
-    chkTutto->setChecked(!estinzione.importo);
-    modulo->addRow(QStringLiteral("&Importo:"), txtValore);
-    modulo->addRow(QString(), chkTutto);
-    const auto [optRata, optDurata] =
-        Scelta(modulo, QStringLiteral("Poi:"), QStringLiteral("Riduci la r&ata"), QStringLiteral("Riduci la &durata"),
-               estinzione.riduzione == Riduzione::Durata);
-    leggi = [this, txtValore, chkTutto, optDurata = optDurata] {
-        return Estinzione{spnRata->value(), chkTutto->isChecked() ? std::nullopt : std::optional(txtValore->Valore()),
-                          optDurata->isChecked() ? Riduzione::Durata : Riduzione::Rata};
-    };
-    connect(txtValore, &CampoNumerico::ValoreCambiato, this, &DlgEvento::Controlla);
-    txtValore->setDisabled(chkTutto->isChecked());
-    connect(chkTutto, &QCheckBox::toggled, txtValore, &QWidget::setDisabled);
-    connect(chkTutto, &QCheckBox::toggled, this, &DlgEvento::Controlla);
-    connect(optDurata, &QRadioButton::toggled, this, &DlgEvento::Controlla);
-    txtValore->selectAll();
-    txtValore->setFocus();
-}
-
-void DlgEvento::Campi(const Variazione& variazione, QFormLayout* modulo)
-{
-    auto* txtValore = new CampoNumerico(LimiteTasso, false, this);
-    txtValore->setObjectName(QStringLiteral("txtValore"));
-    txtValore->ImpostaValore(variazione.tassoAnnuo);
-    modulo->addRow(QStringLiteral("Nuovo &tasso annuo (%):"), txtValore);
-    leggi = [this, txtValore] { return Variazione{spnRata->value(), txtValore->Valore()}; };
-    connect(txtValore, &CampoNumerico::ValoreCambiato, this, &DlgEvento::Controlla);
-    txtValore->selectAll();
-    txtValore->setFocus();
-}
-
-void DlgEvento::Campi(const Sospensione& sospensione, QFormLayout* modulo)
-{
-    auto* spnSospese = new QSpinBox(this);
-    spnSospese->setObjectName(QStringLiteral("spnSospese"));
-    spnSospese->setRange(static_cast<int>(LimiteRateSospese.minimo), static_cast<int>(LimiteRateSospese.massimo));
-    spnSospese->setValue(sospensione.rate);
-    modulo->addRow(QStringLiteral("&Numero di rate sospese:"), spnSospese);
-    const auto [optCapitale, optRata] =
-        Scelta(modulo, QStringLiteral("Si sospende:"), QStringLiteral("la &quota capitale"),
-               QStringLiteral("l'&intera rata"), sospensione.tipo == TipoSospensione::Rata);
-    optRata->setObjectName(QStringLiteral("optRataIntera"));
-    leggi = [this, spnSospese, optRata = optRata] {
-        return Sospensione{spnRata->value(), spnSospese->value(),
-                           optRata->isChecked() ? TipoSospensione::Rata : TipoSospensione::Capitale};
-    };
-    connect(spnSospese, &QSpinBox::valueChanged, this, &DlgEvento::Controlla);
-    connect(optRata, &QRadioButton::toggled, this, &DlgEvento::Controlla);
-    spnSospese->selectAll();
-    spnSospese->setFocus();
 }
 
 void DlgEvento::Controlla()

@@ -7,7 +7,6 @@
 #include <functional>
 #include <optional>
 
-class QFormLayout;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -29,15 +28,11 @@ public:
     Evento Scelto() const { return leggi(); }
 
 private:
-    // The kind's fields under the installment's; each sets leggi.
-    void Campi(const Estinzione& estinzione, QFormLayout* modulo);
-    void Campi(const Variazione& variazione, QFormLayout* modulo);
-    void Campi(const Sospensione& sospensione, QFormLayout* modulo);
     void Controlla();
 
     Verifica verifica;
+    // The event as the fields say it.
     std::function<Evento()> leggi;
-    QSpinBox* spnRata;
     QLabel* lblMotivo;
     QPushButton* cmdOk;
 };
