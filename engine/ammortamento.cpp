@@ -84,8 +84,8 @@ private:
     {
         if (k >= corso.soloInteressiDa && k < corso.soloInteressiA) {
             throw ErrorePiano(std::string(NomiDi(evento).soggetto) + " " + DopoLaRata(k)
-                              + " cade nella sospensione: le rate da " + std::to_string(corso.soloInteressiDa)
-                              + " a " + std::to_string(corso.soloInteressiA) + " pagano solo gli interessi.");
+                              + " cade nella sospensione: le rate da " + std::to_string(corso.soloInteressiDa) + " a "
+                              + std::to_string(corso.soloInteressiA) + " pagano solo gli interessi.");
         }
         Effetto effetto = std::visit([this](const auto& e) { return e.Applica(corso); }, evento);
         sim.piano.totaleInteressi += effetto.capitalizzati;

@@ -23,12 +23,12 @@ struct Corso {
     // The last row pays the debt left and its interest, less than the
     // installment: the plan was shortened.
     bool ultimaRidotta = false;
-    double capitaleRimborsato = 0;   // by the rows and early repayments
-    double capitalizzati = 0;        // interest added to the debt
-    int soloInteressiDa = 0;         // rows that pay only interest: from
-    int soloInteressiA = 0;          // ... to
-    int periodiSaltati = 0;          // installments not paid: due dates move on
-    double penale = 0;               // percent of each early repayment
+    double capitaleRimborsato = 0;  // by the rows and early repayments
+    double capitalizzati = 0;       // interest added to the debt
+    int soloInteressiDa = 0;        // rows that pay only interest: from
+    int soloInteressiA = 0;         // ... to
+    int periodiSaltati = 0;         // installments not paid: due dates move on
+    double penale = 0;              // percent of each early repayment
     double penalePagata = 0;
 
     double Debito() const { return mutuo.importo + capitalizzati - capitaleRimborsato; }
