@@ -21,6 +21,7 @@ enum class Opzione {
     Tasso,
     Cadenza,
     Data,
+    TassoPeriodo,
     Pdf,
     Csv,
     Stampante,
@@ -41,12 +42,13 @@ struct DatiOpzione {
     bool ripetibile = false;
 };
 
-constexpr std::array<DatiOpzione, 17> Opzioni{{
+constexpr std::array<DatiOpzione, 18> Opzioni{{
     {"--importo", true},
     {"--numero-rate", true},
     {"--tasso", true},
     {"--cadenza", true},
     {"--data", false},
+    {"--tasso-periodo", false},
     {"--pdf", false},
     {"--csv", false},
     {"--stampante", false},
@@ -210,6 +212,13 @@ Mutuo LeggiMutuo(const Valori& valori, const Data& oggi)
     if (cadenza == Cadenze.end())
         Rifiuta(Opzione::Cadenza, Citato(parola) + " non è una cadenza valida (" + ParoleCadenze(", ") + ").");
     mutuo.cadenza = cadenza->cadenza;
+
+    if (const auto& regola = valori[Indice(Opzione::TassoPeriodo)]) {
+        if (*regola != "proporzionale" && *regola != "equivalente")
+            Rifiuta(Opzione::TassoPeriodo, Citato(*regola) + " non è una regola valida (proporzionale o equivalente).");
+        mutuo.condizioni.tassoPeriodo =
+            *regola == "equivalente" ? pianoamm::TassoPeriodo::Equivalente : pianoamm::TassoPeriodo::Proporzionale;
+    }
 
     mutuo.erogazione = oggi;
     if (const auto& testo = valori[Indice(Opzione::Data)]) {

@@ -48,6 +48,7 @@ std::string UsoCli()
     const std::string cadenze = CadenzeInColonna();
     return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
            "[--data GG/MM/AAAA]\n"
+           "                    [--tasso-periodo proporzionale|equivalente]\n"
            "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
            "                    [--taeg] [--detrazione [--quota P] [--limite X]]\n"
            "                    [--spese-iniziali X] [--imposta-sostitutiva P] [--spese-rata X]\n"
@@ -62,6 +63,10 @@ std::string UsoCli()
            + Intervallo(LimiteTasso) + "\n  --cadenza CADENZA    " + cadenze
            + "\n"
              "  --data GG/MM/AAAA    data di erogazione (predefinita: oggi)\n"
+             "  --tasso-periodo proporzionale|equivalente\n"
+             "                       tasso della rata: il tasso annuo per la frazione d'anno\n"
+             "                       (proporzionale, predefinito) o il tasso che composto\n"
+             "                       nell'anno dà il tasso annuo (equivalente)\n"
              "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
              "  --csv FILE           scrive il piano nel file CSV indicato (per i fogli di calcolo)\n"
              "  --stampa             stampa il piano sulla stampante predefinita\n"

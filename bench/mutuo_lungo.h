@@ -8,4 +8,5 @@ inline constexpr pianoamm::Mutuo MutuoLungo{.importo = 250000,
                                             .numeroRate = 999,
                                             .tassoAnnuo = 4.75,
                                             .erogazione = {.anno = 2008, .mese = 1, .giorno = 31},
-                                            .cadenza = pianoamm::Cadenza::Mensile};
+                                            .cadenza = pianoamm::Cadenza::Mensile,
+                                            .condizioni = {}};

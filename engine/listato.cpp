@@ -66,7 +66,9 @@ Listato Intestazione(const Piano& piano)
     listato.Accoda(Linea().Scrivi("TOTALE QUOTA INTERESSI : ").Importo(piano.totaleInteressi, 15).Testo());
     listato.Accoda(
         Linea().Scrivi("TOTALE GENERALE        : ").Importo(piano.totaleInteressi + mutuo.importo, 15).Testo());
-    listato.Accoda(" ");
+    // Terms other than the defaults are named where the listing has a blank.
+    const std::string condizioni = DescrizioneCondizioni(mutuo.condizioni);
+    listato.Accoda(condizioni.empty() ? " " : condizioni);
     listato.Accoda(TitoliColonne);
     listato.Accoda(Sottolineatura);
     return listato;

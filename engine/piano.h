@@ -6,6 +6,7 @@
 // simulation of it (simulazione.h).
 
 #include "engine/cadenza.h"
+#include "engine/condizioni.h"
 #include "engine/data.h"
 #include "engine/limiti.h"
 
@@ -19,6 +20,7 @@ struct Mutuo {
     double tassoAnnuo = 0;  // annual rate in percent
     Data erogazione;        // disbursement date
     Cadenza cadenza = Cadenza::Mensile;
+    Condizioni condizioni;
 };
 
 // One installment before any rounding for display: the interest share is

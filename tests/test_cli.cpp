@@ -50,6 +50,9 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--taeg --imposta-sostitutiva 99,5", "Il tasso dell'imposta sostitutiva deve essere compreso tra 0 e 99."},
         {b + "--detrazione --limite 1000000000", "--limite: Il limite di spesa detraibile deve"},
         {b + "--taeg --taeg", "--taeg: l'opzione è ripetuta."},
+        {b + "--tasso-periodo equivalente --tasso-periodo=proporzionale", "--tasso-periodo: l'opzione è ripetuta."},
+        {b + "--tasso-periodo composto",
+         "--tasso-periodo: «composto» non è una regola valida (proporzionale o equivalente)."},
         {b + "--variazione 3:4,5 --estinzione=5:tutto:durata --estinzione 2:1000.5 --penale 1",
          "eventi=3 1; Tasso 4,50 % dalla rata 4; Estinzione totale dopo la rata 5; Estinzione di 1.000,50 dopo la "
          "rata 2, riduce la rata"},

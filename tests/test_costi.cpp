@@ -14,7 +14,7 @@ namespace {
 
 Mutuo Prestito(double importo, int rate, double tasso, Cadenza cadenza, Data erogazione = {2020, 1, 15})
 {
-    return {importo, rate, tasso, erogazione, cadenza};
+    return {importo, rate, tasso, erogazione, cadenza, {}};
 }
 
 TEST(Costi, TaegECostoTotale)

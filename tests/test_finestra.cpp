@@ -82,7 +82,7 @@ private slots:
         // From the pages, which hold the focus at start, on each page; the
         // options are one stop, at the chosen one, and the arrows move it.
         for (const QString ordine : {"cmdChiudi cmdAvanti txtImporto txtNumRate txtTasso txtData stkPagine",
-                                     "cmdChiudi cmdAvanti cmdIndietro opzioneMensile stkPagine",
+                                     "cmdChiudi cmdAvanti cmdIndietro opzioneMensile cmdCondizioni stkPagine",
                                      "cmdChiudi cmdIndietro lstPiano cmdPrint cmdSito stkPagine"}) {
             for (const auto& atteso : ordine.split(' ')) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -91,7 +91,7 @@ private slots:
             c("cmdAvanti")->click();
         }
         c("cmdIndietro")->click();
-        for (const auto tasto : {Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backtab})
+        for (const auto tasto : {Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backtab})
             QTest::keyClick(QApplication::focusWidget(), tasto);
         QVERIFY(c<QRadioButton>("opzioneBimestrale")->isChecked() && c<QWidget>("opzioneBimestrale")->hasFocus());
     }
@@ -234,6 +234,39 @@ private slots:
         QCOMPARE(visti.mid(1), QStringList({"Piano sì", "Simulazione no"}));
         c("cmdIndietro")->click();
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgSimulazione"));
+    }
+
+    // The plan's terms from the frequency page, then back to the defaults
+    // from the listing's menu: the listing names them on its eighth line,
+    // and the frequency page keeps the last choice.
+    void condizioni()
+    {
+        const auto scegli = [this](int voce) {
+            attese << [voce](QWidget* dialogo) {
+                dialogo->findChild<QComboBox*>("cboTassoPeriodo")->setCurrentIndex(voce);
+                dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            };
+        };
+        Scrivi(c<QLineEdit>("txtImporto"), "90000");
+        Scrivi(c<QLineEdit>("txtNumRate"), "360");
+        Scrivi(c<QLineEdit>("txtTasso"), "14");
+        c("cmdAvanti")->click();
+        scegli(1);
+        c("cmdCondizioni")->click();
+        c("cmdAvanti")->click();
+        QCOMPARE(lista()->item(8)->text() + '|' + lista()->item(5)->text().mid(25, 16),
+                 "TASSO EQUIVALENTE|1007,87832793755");
+        Rispondi({"Condizioni del piano…"});
+        scegli(0);
+        ApriMenu(false, {});
+        QTRY_COMPARE(lista()->item(8)->text(), " ");
+        c("cmdIndietro")->click();
+        attese << [this](QWidget* dialogo) {
+            visti << dialogo->findChild<QComboBox*>("cboTassoPeriodo")->currentText();
+            dialogo->close();
+        };
+        c("cmdCondizioni")->click();
+        QCOMPARE(visti, QStringList("Proporzionale"));
     }
 
     // A suspension of whole installments after the selected 24th: the

@@ -7,6 +7,7 @@
 #include "engine/costi.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"
+#include "engine/formato.h"
 #include "engine/limiti.h"
 #include "engine/listato.h"
 
@@ -44,7 +45,7 @@ std::string Scadenza(const char* data, int mesi)
 
 Mutuo M(double importo, int rate, double tasso, Cadenza cadenza, const char* data)
 {
-    return {importo, rate, tasso, *LeggiData(data), cadenza};
+    return {importo, rate, tasso, *LeggiData(data), cadenza, {}};
 }
 
 std::string Righe(const Piano& piano, std::size_t da, std::size_t a)
@@ -200,6 +201,23 @@ TEST(Piano, OgniPianoECompletoECoerente)
             ASSERT_GT(conSpese.value_or(effettivo + 1), effettivo) << contesto;
         }
     }
+}
+
+// 90.000 at 14 % over 360 months: 1.007,88 with the equivalent monthly
+// rate (1,14^(1/12) - 1), 1.066,38 with the proportional one (14 % / 12),
+// as a loan calculator working to the formula gives; the listing names the
+// term where the default leaves a blank.
+TEST(Piano, TassoPeriodaleEquivalente)
+{
+    Mutuo mutuo = M(90000, 360, 14, Cadenza::Mensile, "15/03/2026");
+    const Listato proporzionale = ComponiListato(PianoAmm(mutuo));
+    mutuo.condizioni.tassoPeriodo = TassoPeriodo::Equivalente;
+    const Piano piano = PianoAmm(mutuo);
+    const Listato equivalente = ComponiListato(piano);
+    EXPECT_EQ(FormatoDecimali(piano.rata, 2, true), "1.007,88");
+    EXPECT_EQ(proporzionale[5].substr(0, 41), "RATA FISSA             : 1066,38457595088");
+    EXPECT_EQ(std::string(proporzionale[8]) + "|" + std::string(equivalente[8]), " |TASSO EQUIVALENTE");
+    EXPECT_EQ(equivalente[RigheIntestazione].substr(29, 3), "988");  // 90.000 x 1,0979 %
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ using namespace pianoamm;
 
 namespace {
 
-const Mutuo Zero{12000, 12, 0, {2008, 1, 31}, Cadenza::Mensile};
-const Mutuo Cento{100000, 120, 5, {2008, 1, 31}, Cadenza::Mensile};
+const Mutuo Zero{12000, 12, 0, {2008, 1, 31}, Cadenza::Mensile, {}};
+const Mutuo Cento{100000, 120, 5, {2008, 1, 31}, Cadenza::Mensile, {}};
 
 Estinzione E(int dopo, std::optional<double> importo, Riduzione riduzione = Riduzione::Rata)
 {
@@ -133,8 +133,8 @@ TEST(Scenario, ListatoConEventiEConfronto)
 
 TEST(Scenario, EventiRifiutati)
 {
-    const Mutuo dieci{10000, 120, 5, {2008, 1, 31}, Cadenza::Annuale};
-    const Mutuo quarantotto{150000, 48, 5, {2008, 1, 31}, Cadenza::Annuale};
+    const Mutuo dieci{10000, 120, 5, {2008, 1, 31}, Cadenza::Annuale, {}};
+    const Mutuo quarantotto{150000, 48, 5, {2008, 1, 31}, Cadenza::Annuale, {}};
     const std::tuple<Mutuo, Scenario, const char*> casi[] = {
         {Cento, S({E(120, 1)}), "Un evento dopo la rata 120 deve seguire una rata da 1 a 119."},
         {Cento, S({}, {{0, 3}}), "Un evento dopo la rata 0 deve seguire una rata da 1 a 119."},
@@ -157,7 +157,7 @@ TEST(Scenario, EventiRifiutati)
          "Il numero delle rate sospese deve essere compreso tra 1 e 36."},
         {Cento, T({Sospensione{119, 2}, Estinzione{120, 5}}),
          "L'estinzione dopo la rata 120 cade nella sospensione: le rate da 120 a 121 pagano solo gli interessi."},
-        {{1000, 990, 1, {2008, 1, 31}},
+        {{1000, 990, 1, {2008, 1, 31}, Cadenza::Mensile, {}},
          T({Sospensione{5, 9}, Sospensione{20, 1}}),
          "La sospensione dopo la rata 20 porterebbe il piano a 1000 rate: al massimo 999."},
         // Interest cut to whole units at a steep rate: the carried fractions
@@ -183,8 +183,9 @@ TEST(Scenario, EventiRifiutati)
     }
     // Less than a cent from the debt left (56.204,6909), either way, is all
     // of it; a cent and more is not.
-    const std::pair<Mutuo, Estinzione> tutto[] = {
-        {Cento, E(60, 56204.70)}, {Cento, E(60, 56204.682)}, {{1.01, 2, 0, {2008, 1, 31}}, E(1, 0.51)}};
+    const std::pair<Mutuo, Estinzione> tutto[] = {{Cento, E(60, 56204.70)},
+                                                  {Cento, E(60, 56204.682)},
+                                                  {{1.01, 2, 0, {2008, 1, 31}, Cadenza::Mensile, {}}, E(1, 0.51)}};
     for (const auto& [mutuo, estinzione] : tutto) {
         const Simulazione simulazione = Simula(mutuo, S({estinzione}));
         EXPECT_TRUE(simulazione.eventi[0].effetto.chiude) << *estinzione.importo;
@@ -214,8 +215,8 @@ TEST(Scenario, EventiPredefiniti)
 // left, a new installment of 906,13, due dates six months on.
 TEST(Scenario, SospensioneDelleRate)
 {
-    const Mutuo mutuo{150000, 240, 3.75, {2026, 3, 15}, Cadenza::Mensile};
-    const Mutuo annuale{100000, 10, 5, {2006, 4, 6}, Cadenza::Annuale};
+    const Mutuo mutuo{150000, 240, 3.75, {2026, 3, 15}, Cadenza::Mensile, {}};
+    const Mutuo annuale{100000, 10, 5, {2006, 4, 6}, Cadenza::Annuale, {}};
     struct Caso {
         Mutuo mutuo;
         Sospensione sospensione;

@@ -8,7 +8,7 @@ void Corso::CambiaTasso(double annuo)
 {
     Controlla(annuo, LimiteTasso);
     tassoAnnuo = annuo;
-    tassoPeriodo = annuo / 100 / ratePerAnno;
+    tassoPeriodo = TassoPeriodale(annuo, ratePerAnno, mutuo.condizioni.tassoPeriodo);
 }
 
 std::string DopoLaRata(int numero)

@@ -52,6 +52,8 @@ void FrmMain::CreaPagine(const Twips& tw)
         stkPagine->addWidget(pagina);
     stkPagine->setFocus();
     connect(pagDati, &PaginaDati::DataCambiata, this, &FrmMain::AggiornaBottoni);
+    // Terms changed from the listing hold for the next plan too.
+    connect(pagRisultato, &PaginaRisultato::CondizioniCambiate, pagCadenza, &PaginaCadenza::ImpostaCondizioni);
 }
 
 void FrmMain::CreaBottoni(const Twips& tw)
@@ -85,7 +87,7 @@ void FrmMain::Avanti()
     stkPagine->setCurrentIndex(stkPagine->currentIndex() + 1);
     AggiornaBottoni();
     if (stkPagine->currentWidget() == pagRisultato)
-        pagRisultato->ElaboraPiano(pagDati->LeggiMutuo(pagCadenza->Scelta()));
+        pagRisultato->ElaboraPiano(pagDati->LeggiMutuo(pagCadenza->Scelta(), pagCadenza->CondizioniScelte()));
 }
 
 void FrmMain::Indietro()

@@ -3,9 +3,11 @@
 #include "print/testo_qt.h"
 
 #include "ui/comune/twips.h"
+#include "ui/finestre/dlg_condizioni.h"
 #include "ui/pagine/cornice_pagina.h"
 
 #include <QButtonGroup>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace pianoamm {
@@ -44,6 +46,19 @@ PaginaCadenza::PaginaCadenza(QWidget* parent) : QWidget(parent)
                 [opzione](bool scelta) { opzione->setFocusPolicy(scelta ? Qt::StrongFocus : Qt::ClickFocus); });
     }
     opzioniCadenza->button(0)->setChecked(true);
+    // In the frame's empty right half: the document's controls stay where
+    // they are.
+    cmdCondizioni = new QPushButton(QStringLiteral("C&ondizioni del piano…"), cornice);
+    cmdCondizioni->setObjectName(QStringLiteral("cmdCondizioni"));
+    cmdCondizioni->setGeometry(tw(6420, 2190, 2610, 375));
+    connect(cmdCondizioni, &QPushButton::clicked, this, &PaginaCadenza::ScegliCondizioni);
+}
+
+void PaginaCadenza::ScegliCondizioni()
+{
+    DlgCondizioni dialogo(condizioni, this);
+    if (dialogo.exec() == QDialog::Accepted)
+        condizioni = dialogo.Scelte();
 }
 
 pianoamm::Cadenza PaginaCadenza::Scelta() const

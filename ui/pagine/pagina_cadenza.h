@@ -1,15 +1,18 @@
 #pragma once
 
 #include "engine/cadenza.h"
+#include "engine/condizioni.h"
 
 #include <QWidget>
 
 class QButtonGroup;
+class QPushButton;
 
 namespace pianoamm {
 
 // The wizard's second page: how often the installments fall due, one option
-// for each frequency the engine knows, monthly first and chosen.
+// for each frequency the engine knows, monthly first and chosen; and the
+// plan's other terms, in their own dialog, kept for the session.
 class PaginaCadenza : public QWidget {
     Q_OBJECT
 
@@ -17,10 +20,16 @@ public:
     explicit PaginaCadenza(QWidget* parent);
 
     pianoamm::Cadenza Scelta() const;
+    const Condizioni& CondizioniScelte() const { return condizioni; }
+    void ImpostaCondizioni(const Condizioni& nuove) { condizioni = nuove; }
 
 private:
+    void ScegliCondizioni();
+
     // Each option's id is its place in pianoamm::Cadenze.
     QButtonGroup* opzioniCadenza;
+    QPushButton* cmdCondizioni;
+    Condizioni condizioni;
 };
 
 }  // namespace pianoamm

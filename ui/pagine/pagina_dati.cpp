@@ -53,10 +53,14 @@ bool PaginaDati::DataValida() const
     return pianoamm::LeggiData(txtData->text().toStdString()).has_value();
 }
 
-pianoamm::Mutuo PaginaDati::LeggiMutuo(pianoamm::Cadenza cadenza) const
+pianoamm::Mutuo PaginaDati::LeggiMutuo(pianoamm::Cadenza cadenza, const Condizioni& condizioni) const
 {
-    return {txtImporto->Valore(), static_cast<int>(txtNumRate->Valore()), txtTasso->Valore(),
-            pianoamm::LeggiData(txtData->text().toStdString()).value_or(pianoamm::Data{}), cadenza};
+    return {txtImporto->Valore(),
+            static_cast<int>(txtNumRate->Valore()),
+            txtTasso->Valore(),
+            pianoamm::LeggiData(txtData->text().toStdString()).value_or(pianoamm::Data{}),
+            cadenza,
+            condizioni};
 }
 
 void PaginaDati::ControllaData()

@@ -20,9 +20,9 @@ public:
     explicit PaginaDati(QWidget* parent);
 
     bool DataValida() const;
-    // The loan as entered, due at the given frequency; only while the date
-    // is valid.
-    pianoamm::Mutuo LeggiMutuo(pianoamm::Cadenza cadenza) const;
+    // The loan as entered, due at the given frequency on the given terms;
+    // only while the date is valid.
+    pianoamm::Mutuo LeggiMutuo(pianoamm::Cadenza cadenza, const Condizioni& condizioni) const;
 
 signals:
     void DataCambiata();

@@ -8,6 +8,7 @@
 #include "ui/comune/aspetto.h"
 #include "ui/comune/twips.h"
 #include "ui/controlli/link_sito.h"
+#include "ui/finestre/dlg_condizioni.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -130,6 +131,7 @@ void PaginaRisultato::MenuContestuale(const QPoint& punto)
     menu.addSeparator();
     menu.addAction(QStringLiteral("Interessi per anno…"), this, [this] { MostraInteressiPerAnno(this, *piano); });
     menu.addAction(QStringLiteral("Costi, TAEG e detrazione…"), this, &PaginaRisultato::MostraCosti);
+    menu.addAction(QStringLiteral("Condizioni del piano…"), this, &PaginaRisultato::CambiaCondizioni);
     menu.addSeparator();
     for (const Evento& evento : EventiPredefiniti(piano->mutuo)) {
         menu.addAction(QStringLiteral("Simula ") + TestoQt(NomiDi(evento).nome) + QStringLiteral("…"), this,
@@ -137,6 +139,22 @@ void PaginaRisultato::MenuContestuale(const QPoint& punto)
     }
     menu.addAction(QStringLiteral("Grafico del piano…"), this, [this] { MostraGrafico(this, *piano); });
     menu.exec(lstPiano->viewport()->mapToGlobal(punto));
+}
+
+void PaginaRisultato::CambiaCondizioni()
+{
+    DlgCondizioni dialogo(piano->mutuo.condizioni, this);
+    if (dialogo.exec() != QDialog::Accepted)
+        return;
+    Mutuo mutuo = piano->mutuo;
+    mutuo.condizioni = dialogo.Scelte();
+    // The costs and the simulation were about the plan before.
+    for (QDialog* aperto : std::initializer_list<QDialog*>{dlgCosti, dlgSimulazione}) {
+        if (aperto)
+            aperto->close();
+    }
+    ElaboraPiano(mutuo);
+    emit CondizioniCambiate(mutuo.condizioni);
 }
 
 void PaginaRisultato::MostraCosti()

@@ -29,6 +29,10 @@ public:
     // the user is told why, and the list stays empty.
     void ElaboraPiano(const pianoamm::Mutuo& mutuo);
 
+signals:
+    // The plan's terms, changed from the listing's menu.
+    void CondizioniCambiate(const pianoamm::Condizioni& condizioni);
+
 protected:
     // Leaving the page closes the costs' and the simulation's windows: they
     // are about this plan.
@@ -38,6 +42,7 @@ private:
     void StampaPiano();
     void MenuContestuale(const QPoint& punto);
     void MostraCosti();
+    void CambiaCondizioni();
     // Opens the simulation, with a new event of evento's kind after the
     // selected installment.
     void Simula(Evento evento);

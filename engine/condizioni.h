@@ -1,0 +1,28 @@
+#pragma once
+
+// The terms of a plan beyond amount, count, rate and frequency, where banks
+// differ: the defaults are this program's own rules.
+
+#include <string>
+
+namespace pianoamm {
+
+// How the annual rate gives the period's: the annual rate times the
+// period's share of the year, or the rate that, compounded over the
+// year's periods, makes the annual one.
+enum class TassoPeriodo { Proporzionale, Equivalente };
+
+struct Condizioni {
+    TassoPeriodo tassoPeriodo = TassoPeriodo::Proporzionale;
+
+    bool operator==(const Condizioni&) const = default;
+};
+
+// The period's rate, as a fraction, for an annual rate in percent.
+double TassoPeriodale(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola);
+
+// The terms that differ from the defaults, as the listing names them
+// ("TASSO EQUIVALENTE"); empty for the defaults.
+std::string DescrizioneCondizioni(const Condizioni& condizioni);
+
+}  // namespace pianoamm
