@@ -34,7 +34,7 @@ foto pagina-risultato
 # The costs' window, from the listing's context menu, with
 # the example of the README typed in.
 xdotool mousemove --window "$finestra" 300 200 click 1
-xdotool key Menu Up Up Up Up Up Return
+xdotool key Menu Up Up Up Up Up Up Return
 costi=$(xdotool search --sync --onlyvisible --name "Costi, TAEG" | head -1)
 xdotool windowactivate --sync "$costi"
 xdotool type --delay 40 "1500"
