@@ -22,6 +22,7 @@ enum class Opzione {
     Cadenza,
     Data,
     TassoPeriodo,
+    MaxiRata,
     Pdf,
     Csv,
     Stampante,
@@ -42,13 +43,14 @@ struct DatiOpzione {
     bool ripetibile = false;
 };
 
-constexpr std::array<DatiOpzione, 18> Opzioni{{
+constexpr std::array<DatiOpzione, 19> Opzioni{{
     {"--importo", true},
     {"--numero-rate", true},
     {"--tasso", true},
     {"--cadenza", true},
     {"--data", false},
     {"--tasso-periodo", false},
+    {"--maxi-rata", false},
     {"--pdf", false},
     {"--csv", false},
     {"--stampante", false},
@@ -192,6 +194,21 @@ std::size_t LeggiArgomento(std::span<const std::string_view> argomenti, std::siz
     return i;
 }
 
+// The plan's terms, each its default when not given.
+Condizioni LeggiCondizioni(const Valori& valori)
+{
+    Condizioni condizioni;
+    if (const auto& regola = valori[Indice(Opzione::TassoPeriodo)]) {
+        if (*regola != "proporzionale" && *regola != "equivalente")
+            Rifiuta(Opzione::TassoPeriodo, Citato(*regola) + " non è una regola valida (proporzionale o equivalente).");
+        condizioni.tassoPeriodo =
+            *regola == "equivalente" ? pianoamm::TassoPeriodo::Equivalente : pianoamm::TassoPeriodo::Proporzionale;
+    }
+    if (const auto& maxiRata = valori[Indice(Opzione::MaxiRata)])
+        condizioni.maxiRata = Numero(Opzione::MaxiRata, *maxiRata, LimiteMaxiRata);
+    return condizioni;
+}
+
 Mutuo LeggiMutuo(const Valori& valori, const Data& oggi)
 {
     for (std::size_t k = 0; k < Opzioni.size(); ++k) {
@@ -213,13 +230,7 @@ Mutuo LeggiMutuo(const Valori& valori, const Data& oggi)
         Rifiuta(Opzione::Cadenza, Citato(parola) + " non è una cadenza valida (" + ParoleCadenze(", ") + ").");
     mutuo.cadenza = cadenza->cadenza;
 
-    if (const auto& regola = valori[Indice(Opzione::TassoPeriodo)]) {
-        if (*regola != "proporzionale" && *regola != "equivalente")
-            Rifiuta(Opzione::TassoPeriodo, Citato(*regola) + " non è una regola valida (proporzionale o equivalente).");
-        mutuo.condizioni.tassoPeriodo =
-            *regola == "equivalente" ? pianoamm::TassoPeriodo::Equivalente : pianoamm::TassoPeriodo::Proporzionale;
-    }
-
+    mutuo.condizioni = LeggiCondizioni(valori);
     mutuo.erogazione = oggi;
     if (const auto& testo = valori[Indice(Opzione::Data)]) {
         const auto data = LeggiData(*testo);

@@ -48,7 +48,7 @@ std::string UsoCli()
     const std::string cadenze = CadenzeInColonna();
     return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
            "[--data GG/MM/AAAA]\n"
-           "                    [--tasso-periodo proporzionale|equivalente]\n"
+           "                    [--tasso-periodo proporzionale|equivalente] [--maxi-rata X]\n"
            "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
            "                    [--taeg] [--detrazione [--quota P] [--limite X]]\n"
            "                    [--spese-iniziali X] [--imposta-sostitutiva P] [--spese-rata X]\n"
@@ -67,6 +67,8 @@ std::string UsoCli()
              "                       tasso della rata: il tasso annuo per la frazione d'anno\n"
              "                       (proporzionale, predefinito) o il tasso che composto\n"
              "                       nell'anno dà il tasso annuo (equivalente)\n"
+             "  --maxi-rata X        maxi-rata finale, pagata con l'ultima rata, inferiore\n"
+             "                       all'importo (0)\n"
              "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
              "  --csv FILE           scrive il piano nel file CSV indicato (per i fogli di calcolo)\n"
              "  --stampa             stampa il piano sulla stampante predefinita\n"

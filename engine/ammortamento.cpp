@@ -14,12 +14,15 @@ public:
     {
         Controlla(mutuo.importo, LimiteImporto);
         Controlla(mutuo.numeroRate, LimiteNumeroRate);
+        Controlla(mutuo.condizioni.maxiRata, LimiteMaxiRata);
+        if (mutuo.condizioni.maxiRata > 0 && !(mutuo.condizioni.maxiRata < mutuo.importo))
+            throw ErrorePiano("La maxi-rata finale deve essere inferiore all'importo del finanziamento.");
         corso.mutuo = mutuo;
         corso.ratePerAnno = 12 / DatiDi(mutuo.cadenza).mesi;
         corso.CambiaTasso(mutuo.tassoAnnuo);
         Controlla(penale, LimitePenale);
         corso.penale = penale;
-        corso.rata = RataMutuo(mutuo.importo, mutuo.numeroRate, corso.tassoPeriodo);
+        corso.rata = corso.Rata(mutuo.numeroRate);
         corso.numeroRate = mutuo.numeroRate;
         sim.piano.mutuo = mutuo;
         sim.piano.rata = corso.rata;
@@ -62,9 +65,12 @@ private:
         if (k >= corso.soloInteressiDa && k <= corso.soloInteressiA) {
             capitale = 0;
         } else if (k != corso.numeroRate || !corso.ultimaRidotta) {
+            // The last installment, with the balloon if any, settles the
+            // rest.
+            const double rata = corso.rata + (k == corso.numeroRate ? corso.mutuo.condizioni.maxiRata : 0);
             if (k == corso.numeroRate)
-                interessi = corso.rata - debito;
-            capitale = corso.rata - interessi;
+                interessi = rata - debito;
+            capitale = rata - interessi;
             // An installment larger than the debt left pays it off; the
             // rest counts as interest.
             if (debito < capitale) {

@@ -1,5 +1,7 @@
 #include "engine/condizioni.h"
 
+#include "engine/formato.h"
+
 #include <cmath>
 
 namespace pianoamm {
@@ -14,8 +16,11 @@ double TassoPeriodale(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola)
 std::string DescrizioneCondizioni(const Condizioni& condizioni)
 {
     std::string testo;
+    const auto aggiungi = [&testo](const std::string& termine) { testo += (testo.empty() ? "" : " - ") + termine; };
     if (condizioni.tassoPeriodo == TassoPeriodo::Equivalente)
-        testo += "TASSO EQUIVALENTE";
+        aggiungi("TASSO EQUIVALENTE");
+    if (condizioni.maxiRata > 0)
+        aggiungi("MAXI-RATA FINALE " + ImportoOZero(condizioni.maxiRata));
     return testo;
 }
 

@@ -3,6 +3,8 @@
 // The terms of a plan beyond amount, count, rate and frequency, where banks
 // differ: the defaults are this program's own rules.
 
+#include "engine/limiti.h"
+
 #include <string>
 
 namespace pianoamm {
@@ -14,6 +16,8 @@ enum class TassoPeriodo { Proporzionale, Equivalente };
 
 struct Condizioni {
     TassoPeriodo tassoPeriodo = TassoPeriodo::Proporzionale;
+    // Paid with the last installment, on top of it: less than the amount.
+    double maxiRata = 0;
 
     bool operator==(const Condizioni&) const = default;
 };
@@ -21,8 +25,10 @@ struct Condizioni {
 // The period's rate, as a fraction, for an annual rate in percent.
 double TassoPeriodale(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola);
 
+inline constexpr Limite LimiteMaxiRata{0, 999999999, 2, "l'importo della maxi-rata finale"};
+
 // The terms that differ from the defaults, as the listing names them
-// ("TASSO EQUIVALENTE"); empty for the defaults.
+// ("TASSO EQUIVALENTE - MAXI-RATA FINALE 30.000"); empty for the defaults.
 std::string DescrizioneCondizioni(const Condizioni& condizioni);
 
 }  // namespace pianoamm

@@ -6,11 +6,12 @@
 
 namespace pianoamm {
 
-double RataMutuo(double importo, int numeroRate, double tassoPeriodo)
+double RataMutuo(double importo, int numeroRate, double tassoPeriodo, double maxiRata)
 {
     if (tassoPeriodo == 0)
-        return importo / numeroRate;
-    return (importo * tassoPeriodo) / (1 - std::pow(1 + tassoPeriodo, -static_cast<double>(numeroRate)));
+        return (importo - maxiRata) / numeroRate;
+    const double sconto = std::pow(1 + tassoPeriodo, -static_cast<double>(numeroRate));
+    return ((importo - maxiRata * sconto) * tassoPeriodo) / (1 - sconto);
 }
 
 Piano PianoAmm(const Mutuo& mutuo)

@@ -47,9 +47,11 @@ struct Piano {
     std::vector<RigaPiano> righe;
 };
 
-// The French formula; a zero periodic rate gives importo / numeroRate, the
+// The French formula, with a final balloon (maxiRata, paid with the last
+// installment) if any: (importo - maxiRata v^n) i / (1 - v^n), v = 1 / (1 +
+// i); a zero periodic rate gives (importo - maxiRata) / numeroRate, the
 // formula's limit.
-double RataMutuo(double importo, int numeroRate, double tassoPeriodo);
+double RataMutuo(double importo, int numeroRate, double tassoPeriodo, double maxiRata = 0);
 
 // The whole plan: each row's interest is cut to whole units, the cut
 // fractions are paid back one unit at a time, and the last row settles the

@@ -241,23 +241,32 @@ private slots:
     // and the frequency page keeps the last choice.
     void condizioni()
     {
-        const auto scegli = [this](int voce) {
-            attese << [voce](QWidget* dialogo) {
+        // The rate's rule, and the balloon: refused next to its field while
+        // it is not below the amount.
+        const auto scegli = [this](int voce, const QString& maxiRata) {
+            attese << [this, voce, maxiRata](QWidget* dialogo) {
                 dialogo->findChild<QComboBox*>("cboTassoPeriodo")->setCurrentIndex(voce);
-                dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+                auto* ok = dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+                Scrivi(dialogo->findChild<QLineEdit*>("txtMaxiRata"), "90000");
+                QTest::keyClick(dialogo->findChild<QLineEdit*>("txtMaxiRata"), Qt::Key_Tab);
+                visti << dialogo->findChild<QLabel*>("lblMotivo")->text() + (ok->isEnabled() ? " sì" : " no");
+                Scrivi(dialogo->findChild<QLineEdit*>("txtMaxiRata"), maxiRata);
+                QTest::keyClick(dialogo->findChild<QLineEdit*>("txtMaxiRata"), Qt::Key_Tab);
+                ok->click();
             };
         };
         Scrivi(c<QLineEdit>("txtImporto"), "90000");
         Scrivi(c<QLineEdit>("txtNumRate"), "360");
         Scrivi(c<QLineEdit>("txtTasso"), "14");
         c("cmdAvanti")->click();
-        scegli(1);
+        scegli(1, "30000");
         c("cmdCondizioni")->click();
         c("cmdAvanti")->click();
-        QCOMPARE(lista()->item(8)->text() + '|' + lista()->item(5)->text().mid(25, 16),
-                 "TASSO EQUIVALENTE|1007,87832793755");
+        // (90.000 - 30.000 v^360) i / (1 - v^360), i = 1,14^(1/12) - 1.
+        QCOMPARE(lista()->item(8)->text() + '|' + lista()->item(5)->text().mid(25, 16).trimmed(),
+                 "TASSO EQUIVALENTE - MAXI-RATA FINALE 30.000|1001,2844437969");
         Rispondi({"Condizioni del piano…"});
-        scegli(0);
+        scegli(0, "0");
         ApriMenu(false, {});
         QTRY_COMPARE(lista()->item(8)->text(), " ");
         c("cmdIndietro")->click();
@@ -266,7 +275,8 @@ private slots:
             dialogo->close();
         };
         c("cmdCondizioni")->click();
-        QCOMPARE(visti, QStringList("Proporzionale"));
+        const QString rifiutata = "La maxi-rata finale deve essere inferiore all'importo del finanziamento. no";
+        QCOMPARE(visti, QStringList({rifiutata, rifiutata, "Proporzionale"}));
     }
 
     // A suspension of whole installments after the selected 24th: the

@@ -220,4 +220,46 @@ TEST(Piano, TassoPeriodaleEquivalente)
     EXPECT_EQ(equivalente[RigheIntestazione].substr(29, 3), "988");  // 90.000 x 1,0979 %
 }
 
+// A final balloon of 30.000 on 100.000 at 3 % over 120 months: the
+// installment (100.000 - 30.000 v^120) 0,25 % / (1 - v^120) = 750,93, the
+// last row pays it and the balloon, its capital the debt left, its interest
+// the rest (the figures from a separate model of the rules). The cash flows
+// are the installments and the balloon: without costs the TAEG is the
+// monthly rate compounded, 3,0416 %. At a zero rate 12.000 less 3.000 over
+// 12 is 750, and the last row pays 3.750.
+TEST(Piano, MaxiRataFinale)
+{
+    Mutuo mutuo = M(100000, 120, 3, Cadenza::Mensile, "15/03/2026");
+    mutuo.condizioni.maxiRata = 30000;
+    const Piano piano = PianoAmm(mutuo);
+    EXPECT_NEAR(piano.rata, 750.9252128887391, 1e-9);
+    EXPECT_NEAR(piano.totaleInteressi, 20111.025546649056, 1e-6);
+    EXPECT_EQ(piano.righe[0].quotaInteressi, 250);
+    EXPECT_NEAR(piano.righe.back().quotaInteressi, 77.0255466490562, 1e-6);
+    EXPECT_NEAR(piano.righe.back().quotaCapitale, 30673.899666239682, 1e-6);
+    EXPECT_NEAR(CostoDelCredito(piano, {}).taeg.value_or(0), (std::pow(1.0025, 12) - 1) * 100, 1e-7);
+    mutuo.condizioni.tassoPeriodo = TassoPeriodo::Equivalente;
+    EXPECT_EQ(ComponiListato(PianoAmm(mutuo))[8], "TASSO EQUIVALENTE - MAXI-RATA FINALE 30.000");
+
+    Mutuo zero = M(12000, 12, 0, Cadenza::Mensile, "31/01/2008");
+    zero.condizioni.maxiRata = 3000;
+    const Piano senzaInteressi = PianoAmm(zero);
+    EXPECT_EQ(senzaInteressi.rata, 750);
+    EXPECT_EQ(Pagato(senzaInteressi.righe.back()), 3750);
+    for (const double maxiRata : {12000.0, 12000.5}) {
+        zero.condizioni.maxiRata = maxiRata;
+        EXPECT_THROW(
+            {
+                try {
+                    (void)PianoAmm(zero);
+                } catch (const ErrorePiano& errore) {
+                    EXPECT_STREQ(errore.what(),
+                                 "La maxi-rata finale deve essere inferiore all'importo del finanziamento.");
+                    throw;
+                }
+            },
+            ErrorePiano);
+    }
+}
+
 }  // namespace

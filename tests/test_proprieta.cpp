@@ -154,27 +154,34 @@ TEST(Proprieta, CsvEListatoTornano)
             EXPECT_THROW(LeggiOpzioniCli(argomenti, {}), ErrorePiano) << linea;
             continue;
         }
-        const Mutuo mutuo = LeggiOpzioniCli(argomenti, {}).mutuo;
-        const int meta = mutuo.numeroRate / 2;
-        const std::vector<Scenario> scenari{
-            {},
-            {{Estinzione{meta, mutuo.importo / 3, Riduzione::Durata}}, 0},
-            {{Estinzione{meta, mutuo.importo / 4, Riduzione::Rata}, Variazione{meta + 1, 1}}, 0},
-            {{Sospensione{meta / 2, 3, TipoSospensione::Rata}, Sospensione{meta, 2}}, 0},
-        };
-        for (const Scenario& scenario : scenari) {
-            std::optional<Simulazione> simulazione;
-            try {
-                simulazione = Simula(mutuo, scenario);
-            } catch (const ErrorePiano&) {
-                continue;
+        const Mutuo semplice = LeggiOpzioniCli(argomenti, {}).mutuo;
+        // The same loan with the other terms: the equivalent rate and a
+        // balloon of a quarter of the amount, to the cent.
+        Mutuo condizioni = semplice;
+        condizioni.condizioni = {TassoPeriodo::Equivalente, std::floor(semplice.importo * 25) / 100};
+        for (const Mutuo& mutuo : {semplice, condizioni}) {
+            const int meta = mutuo.numeroRate / 2;
+            const std::vector<Scenario> scenari{
+                {},
+                {{Estinzione{meta, mutuo.importo / 3, Riduzione::Durata}}, 0},
+                {{Estinzione{meta, mutuo.importo / 4, Riduzione::Rata}, Variazione{meta + 1, 1}}, 0},
+                {{Sospensione{meta / 2, 3, TipoSospensione::Rata}, Sospensione{meta, 2}}, 0},
+            };
+            for (const Scenario& scenario : scenari) {
+                std::optional<Simulazione> simulazione;
+                try {
+                    simulazione = Simula(mutuo, scenario);
+                } catch (const ErrorePiano&) {
+                    continue;
+                }
+                ++piani;
+                const std::string contesto = linea + " eventi " + std::to_string(scenario.eventi.size()) + " "
+                                             + DescrizioneCondizioni(mutuo.condizioni);
+                ControllaListato(mutuo, *simulazione, ControllaCsv(mutuo, *simulazione, contesto), contesto);
             }
-            ++piani;
-            const std::string contesto = linea + " eventi " + std::to_string(scenario.eventi.size());
-            ControllaListato(mutuo, *simulazione, ControllaCsv(mutuo, *simulazione, contesto), contesto);
         }
     }
-    EXPECT_GT(piani, 350);
+    EXPECT_GT(piani, 700);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ using namespace pianoamm;
 namespace {
 
 const Mutuo Zero{12000, 12, 0, {2008, 1, 31}, Cadenza::Mensile, {}};
+const Mutuo Balloon{100000, 120, 3, {2026, 3, 15}, Cadenza::Mensile, {TassoPeriodo::Proporzionale, 30000}};
 const Mutuo Cento{100000, 120, 5, {2008, 1, 31}, Cadenza::Mensile, {}};
 
 Estinzione E(int dopo, std::optional<double> importo, Riduzione riduzione = Riduzione::Rata)
@@ -53,6 +54,10 @@ TEST(Scenario, EventiERegoleDelPiano)
         {Cento, S({}, {{60, 0}}), 120, 936.7448476092451, 60, 19844},
         // At one row the repayment comes first, whatever the order given.
         {Cento, S({E(60, 10000, Riduzione::Durata)}, {{60, 3}}), 109, 1003.064355757052, 49, 22789.462575541045},
+        // With a final balloon of 30.000 (100.000 at 3 %): the installments
+        // pay the rest, the balloon stays for the last row.
+        {Balloon, S({E(60, 20000, Riduzione::Durata)}), 87, 750.9252128887391, 27, 15320},
+        {Balloon, S({E(60, 20000)}), 120, 391.54520956355356, 60, 18548.225347138035},
         // A shorter plan, then a lower installment over what is left of it.
         {Cento, S({E(60, 20000, Riduzione::Durata), E(70, 5000)}, {}, 0.25), 97, 860.6177733033579, 27,
          22482.540546543496},
@@ -65,8 +70,12 @@ TEST(Scenario, EventiERegoleDelPiano)
         EXPECT_NEAR(simulazione.eventi.back().nuovaRata, rata, 1e-9) << contesto;
         EXPECT_EQ(simulazione.eventi.back().rateResidue, residue) << contesto;
         EXPECT_NEAR(piano.totaleInteressi, interessi, 1e-6) << contesto;
-        // The plan's own interest, from the same model: 27.278,62 for Cento.
-        EXPECT_NEAR(simulazione.interessiOriginali, mutuo.tassoAnnuo > 0 ? 27278.618286890574 : 0, 1e-6);
+        // The plan's own interest, from the same model: 27.278,62 for Cento,
+        // 20.111,03 with the balloon.
+        const double originali = mutuo.condizioni.maxiRata > 0 ? 20111.025546649056
+                                 : mutuo.tassoAnnuo > 0        ? 27278.618286890574
+                                                               : 0;
+        EXPECT_NEAR(simulazione.interessiOriginali, originali, 1e-6);
         // The debt runs on, early repayments included, and ends at zero.
         double capitale = 0;
         for (std::size_t k = 0; k < righe; ++k) {
@@ -80,9 +89,10 @@ TEST(Scenario, EventiERegoleDelPiano)
         EXPECT_NEAR(piano.righe.back().debitoResiduo - RimborsoDopo(simulazione, static_cast<int>(righe)), 0, 1e-6)
             << contesto;
         EXPECT_NEAR(InteressiPerAnno(simulazione).back().capitale, mutuo.importo, 1e-6) << contesto;
-        // The last row pays at most the installment: less after a shortening.
-        const RigaPiano& ultima = piano.righe.back();
-        EXPECT_LE(ultima.quotaInteressi + ultima.quotaCapitale, simulazione.eventi.back().nuovaRata + 1e-9) << contesto;
+        // The last row pays at most the installment and the balloon: less
+        // after a shortening.
+        EXPECT_LE(Pagato(piano.righe.back()), simulazione.eventi.back().nuovaRata + mutuo.condizioni.maxiRata + 1e-9)
+            << contesto;
         EXPECT_NEAR(capitale, mutuo.importo, 1e-6) << contesto;
     }
 }

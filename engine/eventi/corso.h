@@ -32,6 +32,9 @@ struct Corso {
     double penalePagata = 0;
 
     double Debito() const { return mutuo.importo + capitalizzati - capitaleRimborsato; }
+    // The installment that pays the debt in rimaste installments, the
+    // balloon with the last.
+    double Rata(int rimaste) const { return RataMutuo(Debito(), rimaste, tassoPeriodo, mutuo.condizioni.maxiRata); }
     // Checks the new rate against the plan's limits.
     void CambiaTasso(double annuo);
 };

@@ -15,8 +15,12 @@ namespace {
 // installment that would pay nothing.
 int RateNecessarie(double debito, const Corso& corso, int massimo, int dopoRata)
 {
-    const double rata = corso.rata;
+    // A balloon is paid at the end whatever the count: the installments pay
+    // the rest of the debt, and its interest meanwhile.
+    const double maxiRata = corso.mutuo.condizioni.maxiRata;
     const double tassoPeriodo = corso.tassoPeriodo;
+    const double rata = corso.rata - maxiRata * tassoPeriodo;
+    debito -= maxiRata;
     double esatte = debito / rata;
     if (tassoPeriodo > 0) {
         if (rata <= debito * tassoPeriodo) {
@@ -67,7 +71,7 @@ Effetto Estinzione::Applica(Corso& corso) const
         corso.ultimaRidotta = true;
         esito = ": RATE RESIDUE " + std::to_string(corso.numeroRate - k);
     } else {
-        corso.rata = RataMutuo(corso.Debito(), corso.numeroRate - k, corso.tassoPeriodo);
+        corso.rata = corso.Rata(corso.numeroRate - k);
         corso.ultimaRidotta = false;
         esito = ": NUOVA RATA " + ImportoOZero(corso.rata);
     }

@@ -35,7 +35,7 @@ Effetto Sospensione::Applica(Corso& corso) const
         capitalizzati += (corso.Debito() + capitalizzati) * corso.tassoPeriodo;
     corso.capitalizzati += capitalizzati;
     corso.periodiSaltati += rate;
-    corso.rata = RataMutuo(corso.Debito(), corso.numeroRate - dopoRata, corso.tassoPeriodo);
+    corso.rata = corso.Rata(corso.numeroRate - dopoRata);
     corso.ultimaRidotta = false;
     return {"SOSPENSIONE DI " + quante + dopo + ": INTERESSI CAPITALIZZATI " + ImportoOZero(capitalizzati)
                 + ", NUOVA RATA " + ImportoOZero(corso.rata),

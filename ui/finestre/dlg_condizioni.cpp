@@ -1,5 +1,7 @@
 #include "ui/finestre/dlg_condizioni.h"
 
+#include "ui/controlli/campo_numerico.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,45 +13,68 @@ namespace pianoamm {
 
 namespace {
 
-// A term's choice with the line under it that says what it means.
-QComboBox* Scelta(QFormLayout* modulo, const QString& etichetta, const char* nome, const QStringList& voci,
-                  const QString& spiegazione)
+// A term's field with the line under it that says what it means.
+template <class Campo>
+Campo* Termine(QFormLayout* modulo, const QString& etichetta, const char* nome, Campo* campo,
+               const QString& spiegazione)
 {
-    auto* scelta = new QComboBox(modulo->parentWidget());
-    scelta->setObjectName(QString::fromLatin1(nome));
-    scelta->addItems(voci);
+    campo->setObjectName(QString::fromLatin1(nome));
     auto* nota = new QLabel(spiegazione, modulo->parentWidget());
     nota->setWordWrap(true);
     nota->setForegroundRole(QPalette::PlaceholderText);
-    scelta->setAccessibleDescription(spiegazione);
-    modulo->addRow(etichetta, scelta);
+    campo->setAccessibleDescription(spiegazione);
+    modulo->addRow(etichetta, campo);
     modulo->addRow(QString(), nota);
-    return scelta;
+    return campo;
 }
 
 }  // namespace
 
-DlgCondizioni::DlgCondizioni(const Condizioni& condizioni, QWidget* parent) : QDialog(parent)
+DlgCondizioni::DlgCondizioni(const Condizioni& condizioni, double importoMutuo, QWidget* parent)
+    : QDialog(parent), importo(importoMutuo)
 {
     setObjectName(QStringLiteral("DlgCondizioni"));
     setWindowTitle(QStringLiteral("Condizioni del piano"));
     auto* pannello = new QWidget(this);
     auto* modulo = new QFormLayout(pannello);
     cboTassoPeriodo =
-        Scelta(modulo, QStringLiteral("&Tasso periodale:"), "cboTassoPeriodo",
-               {QStringLiteral("Proporzionale"), QStringLiteral("Equivalente")},
-               QStringLiteral("Proporzionale: il tasso annuo diviso per le rate dell'anno. Equivalente: il tasso "
-                              "che, composto sulle rate dell'anno, dà il tasso annuo (rata più bassa)."));
+        Termine(modulo, QStringLiteral("&Tasso periodale:"), "cboTassoPeriodo", new QComboBox(pannello),
+                QStringLiteral("Proporzionale: il tasso annuo diviso per le rate dell'anno. Equivalente: il tasso "
+                               "che, composto sulle rate dell'anno, dà il tasso annuo (rata più bassa)."));
+    cboTassoPeriodo->addItems({QStringLiteral("Proporzionale"), QStringLiteral("Equivalente")});
     cboTassoPeriodo->setCurrentIndex(condizioni.tassoPeriodo == TassoPeriodo::Equivalente ? 1 : 0);
+    txtMaxiRata = Termine(modulo, QStringLiteral("&Maxi-rata finale:"), "txtMaxiRata",
+                          new CampoNumerico(LimiteMaxiRata, true, pannello),
+                          QStringLiteral("Pagata con l'ultima rata, oltre a essa; le rate pagano il resto del debito "
+                                         "(0: nessuna)."));
+    txtMaxiRata->ImpostaValore(condizioni.maxiRata);
+    connect(txtMaxiRata, &CampoNumerico::ValoreCambiato, this, &DlgCondizioni::Controlla);
+    lblMotivo = new QLabel(this);
+    lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
+    lblMotivo->setWordWrap(true);
+    lblMotivo->setStyleSheet(QStringLiteral("color: #b00000"));
 
     auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    cmdOk = bottoni->button(QDialogButtonBox::Ok);
     bottoni->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
     connect(bottoni, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(bottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* impaginazione = new QVBoxLayout(this);
     impaginazione->addWidget(pannello);
+    impaginazione->addWidget(lblMotivo);
     impaginazione->addWidget(bottoni);
     setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+    Controlla();
+}
+
+void DlgCondizioni::Controlla()
+{
+    const bool troppa = txtMaxiRata->Valore() > 0 && !(txtMaxiRata->Valore() < importo);
+    lblMotivo->setText(troppa ? QStringLiteral("La maxi-rata finale deve essere inferiore all'importo del "
+                                               "finanziamento.")
+                              : QString());
+    lblMotivo->setVisible(troppa);
+    cmdOk->setEnabled(!troppa);
 }
 
 Condizioni DlgCondizioni::Scelte() const
@@ -57,6 +82,7 @@ Condizioni DlgCondizioni::Scelte() const
     Condizioni scelte;
     scelte.tassoPeriodo =
         cboTassoPeriodo->currentIndex() == 1 ? TassoPeriodo::Equivalente : TassoPeriodo::Proporzionale;
+    scelte.maxiRata = txtMaxiRata->Valore();
     return scelte;
 }
 

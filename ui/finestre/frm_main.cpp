@@ -52,6 +52,7 @@ void FrmMain::CreaPagine(const Twips& tw)
         stkPagine->addWidget(pagina);
     stkPagine->setFocus();
     connect(pagDati, &PaginaDati::DataCambiata, this, &FrmMain::AggiornaBottoni);
+    pagCadenza->ImpostaImporto([this] { return pagDati->Importo(); });
     // Terms changed from the listing hold for the next plan too.
     connect(pagRisultato, &PaginaRisultato::CondizioniCambiate, pagCadenza, &PaginaCadenza::ImpostaCondizioni);
 }

@@ -56,7 +56,7 @@ PaginaCadenza::PaginaCadenza(QWidget* parent) : QWidget(parent)
 
 void PaginaCadenza::ScegliCondizioni()
 {
-    DlgCondizioni dialogo(condizioni, this);
+    DlgCondizioni dialogo(condizioni, importo(), this);
     if (dialogo.exec() == QDialog::Accepted)
         condizioni = dialogo.Scelte();
 }

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QButtonGroup;
 class QPushButton;
 
@@ -22,6 +24,9 @@ public:
     pianoamm::Cadenza Scelta() const;
     const Condizioni& CondizioniScelte() const { return condizioni; }
     void ImpostaCondizioni(const Condizioni& nuove) { condizioni = nuove; }
+    // Where the terms learn the loan's amount, which a balloon must stay
+    // below.
+    void ImpostaImporto(std::function<double()> fonte) { importo = std::move(fonte); }
 
 private:
     void ScegliCondizioni();
@@ -30,6 +35,7 @@ private:
     QButtonGroup* opzioniCadenza;
     QPushButton* cmdCondizioni;
     Condizioni condizioni;
+    std::function<double()> importo = [] { return 0.0; };
 };
 
 }  // namespace pianoamm

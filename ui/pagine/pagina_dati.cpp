@@ -53,6 +53,11 @@ bool PaginaDati::DataValida() const
     return pianoamm::LeggiData(txtData->text().toStdString()).has_value();
 }
 
+double PaginaDati::Importo() const
+{
+    return txtImporto->Valore();
+}
+
 pianoamm::Mutuo PaginaDati::LeggiMutuo(pianoamm::Cadenza cadenza, const Condizioni& condizioni) const
 {
     return {txtImporto->Valore(),

@@ -20,6 +20,7 @@ public:
     explicit PaginaDati(QWidget* parent);
 
     bool DataValida() const;
+    double Importo() const;
     // The loan as entered, due at the given frequency on the given terms;
     // only while the date is valid.
     pianoamm::Mutuo LeggiMutuo(pianoamm::Cadenza cadenza, const Condizioni& condizioni) const;

@@ -143,7 +143,7 @@ void PaginaRisultato::MenuContestuale(const QPoint& punto)
 
 void PaginaRisultato::CambiaCondizioni()
 {
-    DlgCondizioni dialogo(piano->mutuo.condizioni, this);
+    DlgCondizioni dialogo(piano->mutuo.condizioni, piano->mutuo.importo, this);
     if (dialogo.exec() != QDialog::Accepted)
         return;
     Mutuo mutuo = piano->mutuo;
