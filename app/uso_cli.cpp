@@ -41,23 +41,26 @@ std::string CadenzeInColonna()
     return cadenze;
 }
 
+constexpr const char* Sintassi =
+    "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
+    "[--data GG/MM/AAAA]\n"
+    "                    [--tasso-periodo proporzionale|equivalente] [--maxi-rata X]\n"
+    "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
+    "                    [--taeg] [--detrazione [--quota P] [--limite X]]\n"
+    "                    [--spese-iniziali X] [--imposta-sostitutiva P] [--spese-rata X]\n"
+    "                    [--estinzione N:IMPORTO[:rata|:durata]]... [--penale P]\n"
+    "                    [--variazione N:TASSO]... [--sospensione N:K[:capitale|:rata]]...\n";
+
 }  // namespace
 
 std::string UsoCli()
 {
     const std::string cadenze = CadenzeInColonna();
-    return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
-           "[--data GG/MM/AAAA]\n"
-           "                    [--tasso-periodo proporzionale|equivalente] [--maxi-rata X]\n"
-           "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
-           "                    [--taeg] [--detrazione [--quota P] [--limite X]]\n"
-           "                    [--spese-iniziali X] [--imposta-sostitutiva P] [--spese-rata X]\n"
-           "                    [--estinzione N:IMPORTO[:rata|:durata]]... [--penale P]\n"
-           "                    [--variazione N:TASSO]... [--sospensione N:K[:capitale|:rata]]...\n"
-           "\n"
-           "Stampa il piano d'ammortamento a rata fissa (metodo francese).\n"
-           "\n"
-           "  --importo IMPORTO    importo del finanziamento, "
+    return std::string(Sintassi)
+           + "\n"
+             "Stampa il piano d'ammortamento a rata fissa (metodo francese).\n"
+             "\n"
+             "  --importo IMPORTO    importo del finanziamento, "
            + Intervallo(LimiteImporto) + "\n  --numero-rate N      numero delle rate, intero "
            + Intervallo(LimiteNumeroRate) + "\n  --tasso TASSO        tasso annuo in percentuale, "
            + Intervallo(LimiteTasso) + "\n  --cadenza CADENZA    " + cadenze
