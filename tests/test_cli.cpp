@@ -25,7 +25,10 @@ TEST(OpzioniCli, LeggeORifiuta)
         {"--importo 0,01 --numero-rate 7 --tasso 0.5 --cadenza quadrimestrale --data 1/1/30", "0.01 7 0.5 01/01/1930"},
         {"--stampante=U --importo=1 --numero-rate=2 --tasso=3 --cadenza=semestrale", "6 pdf= csv= stampa=1U"},
         {b + "--pdf a.pdf --csv b.csv --per-anno --stampa", "12 pdf=a.pdf csv=b.csv stampa=1 per-anno=1"},
-        {"--importo x --help", "aiuto=1"},
+        {"--importo x --help", "aiuto=1 versione=0"},
+        {"-h --colore", "aiuto=1 versione=0"},
+        {"--version --colore", "aiuto=0 versione=1"},
+        {"--csv --help", "Manca l'opzione obbligatoria --importo."},
         {"", "Manca l'opzione obbligatoria --importo."},
         {b + "--colore blu", "Opzione sconosciuta: «--colore»."},
         {b + "--importo 200", "--importo: l'opzione è ripetuta."},
@@ -86,9 +89,10 @@ TEST(OpzioniCli, LeggeORifiuta)
             t << std::setprecision(15) << o.mutuo.importo << ' ' << o.mutuo.numeroRate << ' ' << o.mutuo.tassoAnnuo
               << ' ' << FormatoData(o.mutuo.erogazione) << ' ' << DatiDi(o.mutuo.cadenza).mesi << " pdf=" << o.pdf
               << " csv=" << o.csv << " stampa=" << o.stampa << o.stampante << " per-anno=" << o.perAnno
-              << " aiuto=" << o.aiuto << " costi=" << o.taeg << o.detrazione << ' ' << o.costi.speseIniziali << ' '
-              << o.costi.impostaSostitutiva << ' ' << o.costi.speseRata << ' ' << o.regole.quota << ' '
-              << o.regole.limite << " eventi=" << o.scenario.eventi.size() << ' ' << o.scenario.penale;
+              << " aiuto=" << o.aiuto << " versione=" << o.versione << " costi=" << o.taeg << o.detrazione << ' '
+              << o.costi.speseIniziali << ' ' << o.costi.impostaSostitutiva << ' ' << o.costi.speseRata << ' '
+              << o.regole.quota << ' ' << o.regole.limite << " eventi=" << o.scenario.eventi.size() << ' '
+              << o.scenario.penale;
             for (const Evento& evento : o.scenario.eventi)
                 t << "; " << Descrizione(evento);
         } catch (const ErrorePiano& errore) {
