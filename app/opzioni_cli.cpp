@@ -1,4 +1,5 @@
 #include "app/opzioni_cli.h"
+#include "app/tabella_opzioni.h"
 
 #include "engine/cadenza.h"
 #include "engine/errore.h"
@@ -14,61 +15,7 @@ namespace pianoamm {
 
 namespace {
 
-// The options that take a value; Opzioni lists them in this order.
-enum class Opzione {
-    Importo,
-    NumeroRate,
-    Tasso,
-    Cadenza,
-    Data,
-    TassoPeriodo,
-    MaxiRata,
-    Pdf,
-    Csv,
-    Stampante,
-    SpeseIniziali,
-    Imposta,
-    SpeseRata,
-    Quota,
-    Limite,
-    Penale,
-    Estinzione,
-    Variazione,
-    Sospensione
-};
-
-struct DatiOpzione {
-    std::string_view nome;
-    bool obbligatoria;
-    bool ripetibile = false;
-};
-
-constexpr std::array<DatiOpzione, 19> Opzioni{{
-    {"--importo", true},
-    {"--numero-rate", true},
-    {"--tasso", true},
-    {"--cadenza", true},
-    {"--data", false},
-    {"--tasso-periodo", false},
-    {"--maxi-rata", false},
-    {"--pdf", false},
-    {"--csv", false},
-    {"--stampante", false},
-    {"--spese-iniziali", false},
-    {"--imposta-sostitutiva", false},
-    {"--spese-rata", false},
-    {"--quota", false},
-    {"--limite", false},
-    {"--penale", false},
-    {"--estinzione", false, true},
-    {"--variazione", false, true},
-    {"--sospensione", false, true},
-}};
-
-constexpr std::size_t Indice(Opzione opzione)
-{
-    return static_cast<std::size_t>(opzione);
-}
+using namespace cli;
 
 [[noreturn]] void Rifiuta(Opzione opzione, std::string_view motivo)
 {
@@ -206,6 +153,10 @@ Condizioni LeggiCondizioni(const Valori& valori)
     }
     if (const auto& maxiRata = valori[Indice(Opzione::MaxiRata)])
         condizioni.maxiRata = Numero(Opzione::MaxiRata, *maxiRata, LimiteMaxiRata);
+    if (const auto& preammortamento = valori[Indice(Opzione::Preammortamento)]) {
+        condizioni.preammortamento =
+            static_cast<int>(Numero(Opzione::Preammortamento, *preammortamento, LimitePreammortamento));
+    }
     return condizioni;
 }
 

@@ -3,10 +3,24 @@
 #include "engine/errore.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace pianoamm {
 
 namespace {
+
+void ControllaCondizioni(const Mutuo& mutuo)
+{
+    const Condizioni& condizioni = mutuo.condizioni;
+    Controlla(condizioni.maxiRata, LimiteMaxiRata);
+    if (condizioni.maxiRata > 0 && !(condizioni.maxiRata < mutuo.importo))
+        throw ErrorePiano("La maxi-rata finale deve essere inferiore all'importo del finanziamento.");
+    Controlla(condizioni.preammortamento, LimitePreammortamento);
+    if (const int righe = mutuo.numeroRate + condizioni.preammortamento; righe > LimiteNumeroRate.massimo) {
+        throw ErrorePiano("Le rate di preammortamento e del piano sarebbero " + std::to_string(righe)
+                          + ": al massimo 999.");
+    }
+}
 
 class Ammortamento {
 public:
@@ -14,16 +28,14 @@ public:
     {
         Controlla(mutuo.importo, LimiteImporto);
         Controlla(mutuo.numeroRate, LimiteNumeroRate);
-        Controlla(mutuo.condizioni.maxiRata, LimiteMaxiRata);
-        if (mutuo.condizioni.maxiRata > 0 && !(mutuo.condizioni.maxiRata < mutuo.importo))
-            throw ErrorePiano("La maxi-rata finale deve essere inferiore all'importo del finanziamento.");
+        ControllaCondizioni(mutuo);
         corso.mutuo = mutuo;
         corso.ratePerAnno = 12 / DatiDi(mutuo.cadenza).mesi;
         corso.CambiaTasso(mutuo.tassoAnnuo);
         Controlla(penale, LimitePenale);
         corso.penale = penale;
-        corso.rata = corso.Rata(mutuo.numeroRate);
-        corso.numeroRate = mutuo.numeroRate;
+        corso.numeroRate = mutuo.numeroRate + mutuo.condizioni.preammortamento;
+        corso.rata = corso.RataDopo(0);
         sim.piano.mutuo = mutuo;
         sim.piano.rata = corso.rata;
     }
@@ -62,7 +74,7 @@ private:
             interessi += 1;
         }
         double capitale = debito;
-        if (k >= corso.soloInteressiDa && k <= corso.soloInteressiA) {
+        if (k <= corso.mutuo.condizioni.preammortamento || (k >= corso.soloInteressiDa && k <= corso.soloInteressiA)) {
             capitale = 0;
         } else if (k != corso.numeroRate || !corso.ultimaRidotta) {
             // The last installment, with the balloon if any, settles the
@@ -103,11 +115,52 @@ private:
     double frazioni = 0;  // cut-off interest fractions not yet paid back
 };
 
+// The rows as shown to the cent, from the first event's on, or from the
+// first with terms other than the defaults (the default plan keeps its own
+// rules at any rate): no share below zero, no debt above the row before's
+// and the interest added to it since (NaN fails every comparison). The
+// reason names the event before the row, where there is one.
+void ControllaAndamento(const Simulazione& sim)
+{
+    const bool condizioni = sim.piano.mutuo.condizioni != Condizioni{};
+    if (sim.eventi.empty() && !condizioni)
+        return;
+    const auto centesimi = [](double euro) { return std::round(euro * 100); };
+    const auto& righe = sim.piano.righe;
+    auto evento = sim.eventi.begin();
+    const auto primo = condizioni ? 0 : DopoRata(evento->evento);
+    for (auto riga = righe.begin() + primo; riga != righe.end(); ++riga) {
+        const double prima = riga == righe.begin()
+                                 ? sim.piano.mutuo.importo
+                                 : std::prev(riga)->debitoResiduo + CapitalizzatiDopo(sim, std::prev(riga)->numero);
+        const char* difetto = nullptr;
+        if (!(centesimi(riga->quotaInteressi) >= 0))
+            difetto = "la quota interessi sarebbe negativa";
+        else if (!(centesimi(riga->quotaCapitale) >= 0))
+            difetto = "la quota capitale sarebbe negativa";
+        else if (!(centesimi(riga->debitoResiduo) <= centesimi(prima)))
+            difetto = "il debito residuo crescerebbe";
+        while (evento != sim.eventi.end() && std::next(evento) != sim.eventi.end()
+               && DopoRata(std::next(evento)->evento) < riga->numero)
+            ++evento;
+        if (difetto == nullptr)
+            continue;
+        const std::string dove = "alla rata " + std::to_string(riga->numero) + " " + difetto + ".";
+        if (evento != sim.eventi.end() && DopoRata(evento->evento) < riga->numero) {
+            throw ErrorePiano(std::string(NomiDi(evento->evento).soggetto) + " " + DopoLaRata(DopoRata(evento->evento))
+                              + " rende il piano instabile: " + dove);
+        }
+        throw ErrorePiano("Con queste condizioni il piano è instabile: " + dove);
+    }
+}
+
 }  // namespace
 
 Simulazione Ammortizza(const Mutuo& mutuo, std::span<const Evento* const> eventi, double penale)
 {
-    return Ammortamento(mutuo, penale).Calcola(eventi);
+    Simulazione simulazione = Ammortamento(mutuo, penale).Calcola(eventi);
+    ControllaAndamento(simulazione);
+    return simulazione;
 }
 
 }  // namespace pianoamm

@@ -19,6 +19,8 @@ std::string DescrizioneCondizioni(const Condizioni& condizioni)
     const auto aggiungi = [&testo](const std::string& termine) { testo += (testo.empty() ? "" : " - ") + termine; };
     if (condizioni.tassoPeriodo == TassoPeriodo::Equivalente)
         aggiungi("TASSO EQUIVALENTE");
+    if (condizioni.preammortamento > 0)
+        aggiungi(std::to_string(condizioni.preammortamento) + " RATE DI PREAMMORTAMENTO");
     if (condizioni.maxiRata > 0)
         aggiungi("MAXI-RATA FINALE " + ImportoOZero(condizioni.maxiRata));
     return testo;

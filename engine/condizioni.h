@@ -18,6 +18,9 @@ struct Condizioni {
     TassoPeriodo tassoPeriodo = TassoPeriodo::Proporzionale;
     // Paid with the last installment, on top of it: less than the amount.
     double maxiRata = 0;
+    // Rows of interest only before the plan's installments, numbered
+    // before them.
+    int preammortamento = 0;
 
     bool operator==(const Condizioni&) const = default;
 };
@@ -25,6 +28,7 @@ struct Condizioni {
 // The period's rate, as a fraction, for an annual rate in percent.
 double TassoPeriodale(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola);
 
+inline constexpr Limite LimitePreammortamento{0, 60, 0, "il numero delle rate di preammortamento"};
 inline constexpr Limite LimiteMaxiRata{0, 999999999, 2, "l'importo della maxi-rata finale"};
 
 // The terms that differ from the defaults, as the listing names them

@@ -92,6 +92,10 @@ void AccodaRighe(Listato& listato, const Piano& piano, std::span<const EventoPia
                            .Spazi(1)
                            .Importo(r.debitoResiduo, 13)
                            .Testo());
+        if (r.numero == piano.mutuo.condizioni.preammortamento && r.numero < static_cast<int>(piano.righe.size())) {
+            listato.Accoda("      FINE PREAMMORTAMENTO: DALLA RATA " + std::to_string(r.numero + 1) + " RATA "
+                           + ImportoOZero(Pagato(piano.righe[static_cast<std::size_t>(r.numero)])));
+        }
         for (; evento != eventi.end() && DopoRata(evento->evento) == r.numero; ++evento)
             listato.Accoda("      " + evento->effetto.testo);
     }

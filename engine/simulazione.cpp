@@ -30,36 +30,6 @@ std::vector<const Evento*> InOrdine(const Scenario& scenario)
     return eventi;
 }
 
-// The rows after the first event, as shown to the cent: no share below
-// zero, no debt above the row before's and the interest added to it since
-// (NaN fails every comparison).
-void ControllaAndamento(const Simulazione& sim)
-{
-    if (sim.eventi.empty())
-        return;
-    const auto centesimi = [](double euro) { return std::round(euro * 100); };
-    auto evento = sim.eventi.begin();
-    for (auto riga = sim.piano.righe.begin() + DopoRata(sim.eventi.front().evento); riga != sim.piano.righe.end();
-         ++riga) {
-        const auto prima = std::prev(riga);
-        const char* difetto = nullptr;
-        if (!(centesimi(riga->quotaInteressi) >= 0))
-            difetto = "la quota interessi sarebbe negativa";
-        else if (!(centesimi(riga->quotaCapitale) >= 0))
-            difetto = "la quota capitale sarebbe negativa";
-        else if (!(centesimi(riga->debitoResiduo)
-                   <= centesimi(prima->debitoResiduo + CapitalizzatiDopo(sim, prima->numero))))
-            difetto = "il debito residuo crescerebbe";
-        while (std::next(evento) != sim.eventi.end() && DopoRata(std::next(evento)->evento) < riga->numero)
-            ++evento;
-        if (difetto != nullptr) {
-            throw ErrorePiano(std::string(NomiDi(evento->evento).soggetto) + " " + DopoLaRata(DopoRata(evento->evento))
-                              + " rende il piano instabile: alla rata " + std::to_string(riga->numero) + " " + difetto
-                              + ".");
-        }
-    }
-}
-
 // The sum of a figure of the events after row numero.
 template <class Valore>
 double Somma(const Simulazione& simulazione, int numero, Valore valore)
@@ -131,7 +101,6 @@ Simulazione Simula(const Piano& piano, const Scenario& scenario)
 {
     const std::vector<const Evento*> eventi = InOrdine(scenario);
     Simulazione simulazione = Ammortizza(piano.mutuo, eventi, scenario.penale);
-    ControllaAndamento(simulazione);
     simulazione.interessiOriginali = piano.totaleInteressi;
     return simulazione;
 }

@@ -57,6 +57,8 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--maxi-rata 1000000000",
          "--maxi-rata: L'importo della maxi-rata finale deve essere compreso tra 0 e 999.999.999."},
         {b + "--maxi-rata -1", "--maxi-rata: «-1» non è un numero valido"},
+        {b + "--preammortamento 61",
+         "--preammortamento: Il numero delle rate di preammortamento deve essere compreso tra 0 e 60."},
         {b + "--tasso-periodo composto",
          "--tasso-periodo: «composto» non è una regola valida (proporzionale o equivalente)."},
         {b + "--variazione 3:4,5 --estinzione=5:tutto:durata --estinzione 2:1000.5 --penale 1",

@@ -91,7 +91,10 @@ std::vector<std::vector<std::string>> ControllaCsv(const Mutuo& mutuo, const Sim
         const long long interessi = Centesimi(c[2]), capitale = Centesimi(c[3]), rata = Centesimi(c[4]);
         const long long rimborso = c.size() > 6 ? Centesimi(c[6]) : 0;
         EXPECT_EQ(interessi + capitale, rata) << contesto << ' ' << c[0];
-        if (simulazione.eventi.empty() && std::stoul(c[0]) < righe.size()) {
+        // Past the interest-only rows, but for the last one, which settles.
+        const int numero = std::stoi(c[0]);
+        if (simulazione.eventi.empty() && numero > mutuo.condizioni.preammortamento
+            && static_cast<std::size_t>(numero) < righe.size()) {
             EXPECT_LE(std::fabs(static_cast<double>(rata) - simulazione.piano.rata * 100), 1) << contesto << c[0];
         }
         pagato += capitale;
@@ -155,10 +158,11 @@ TEST(Proprieta, CsvEListatoTornano)
             continue;
         }
         const Mutuo semplice = LeggiOpzioniCli(argomenti, {}).mutuo;
-        // The same loan with the other terms: the equivalent rate and a
-        // balloon of a quarter of the amount, to the cent.
+        // The same loan with the other terms: the equivalent rate, a balloon
+        // of a quarter of the amount, to the cent, three months of interest
+        // only first.
         Mutuo condizioni = semplice;
-        condizioni.condizioni = {TassoPeriodo::Equivalente, std::floor(semplice.importo * 25) / 100};
+        condizioni.condizioni = {TassoPeriodo::Equivalente, std::floor(semplice.importo * 25) / 100, 3};
         for (const Mutuo& mutuo : {semplice, condizioni}) {
             const int meta = mutuo.numeroRate / 2;
             const std::vector<Scenario> scenari{
@@ -168,9 +172,15 @@ TEST(Proprieta, CsvEListatoTornano)
                 {{Sospensione{meta / 2, 3, TipoSospensione::Rata}, Sospensione{meta, 2}}, 0},
             };
             for (const Scenario& scenario : scenari) {
+                // A plan the engine refuses, or whose figures it cannot
+                // show (at steep rates over centuries the cut interest
+                // makes the debt run away), is skipped.
                 std::optional<Simulazione> simulazione;
                 try {
                     simulazione = Simula(mutuo, scenario);
+                    (void)ComponiListato(*simulazione);
+                    (void)EsportaCsv(*simulazione);
+                    (void)InteressiPerAnno(*simulazione);
                 } catch (const ErrorePiano&) {
                     continue;
                 }
@@ -181,7 +191,7 @@ TEST(Proprieta, CsvEListatoTornano)
             }
         }
     }
-    EXPECT_GT(piani, 700);
+    EXPECT_GT(piani, 600);
 }
 
 }  // namespace

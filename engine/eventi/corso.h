@@ -8,6 +8,7 @@
 #include "engine/limiti.h"
 #include "engine/piano.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -32,9 +33,14 @@ struct Corso {
     double penalePagata = 0;
 
     double Debito() const { return mutuo.importo + capitalizzati - capitaleRimborsato; }
-    // The installment that pays the debt in rimaste installments, the
-    // balloon with the last.
-    double Rata(int rimaste) const { return RataMutuo(Debito(), rimaste, tassoPeriodo, mutuo.condizioni.maxiRata); }
+    // The installment that pays the debt over the installments after row k
+    // (the pre-amortisation's rows still to come, which pay interest only,
+    // not counted), the balloon with the last.
+    double RataDopo(int k) const
+    {
+        const int preammortamento = std::max(0, mutuo.condizioni.preammortamento - k);
+        return RataMutuo(Debito(), numeroRate - k - preammortamento, tassoPeriodo, mutuo.condizioni.maxiRata);
+    }
     // Checks the new rate against the plan's limits.
     void CambiaTasso(double annuo);
 };

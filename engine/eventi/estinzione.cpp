@@ -58,6 +58,11 @@ Effetto Estinzione::Applica(Corso& corso) const
         throw ErrorePiano("L'estinzione " + DopoLaRata(k) + " (" + FormatoDecimali(rimborso, 2, true)
                           + ") supera il debito residuo (" + FormatoDecimali(debito, 2, true) + ").");
     }
+    const int preammortamento = corso.mutuo.condizioni.preammortamento;
+    if (!tutto && riduzione == Riduzione::Durata && k < preammortamento) {
+        throw ErrorePiano("L'estinzione " + DopoLaRata(k) + " cade nel preammortamento (rate da 1 a "
+                          + std::to_string(preammortamento) + "): può ridurre la rata, non la durata.");
+    }
     corso.capitaleRimborsato += rimborso;
     corso.penalePagata += rimborso * corso.penale / 100;
     const std::string dopo = " DOPO LA RATA " + std::to_string(k);
@@ -71,7 +76,7 @@ Effetto Estinzione::Applica(Corso& corso) const
         corso.ultimaRidotta = true;
         esito = ": RATE RESIDUE " + std::to_string(corso.numeroRate - k);
     } else {
-        corso.rata = corso.Rata(corso.numeroRate - k);
+        corso.rata = corso.RataDopo(k);
         corso.ultimaRidotta = false;
         esito = ": NUOVA RATA " + ImportoOZero(corso.rata);
     }

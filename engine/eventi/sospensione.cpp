@@ -15,6 +15,10 @@ std::string Sospensione::Descrizione() const
 Effetto Sospensione::Applica(Corso& corso) const
 {
     Controlla(rate, LimiteRateSospese);
+    if (const int preammortamento = corso.mutuo.condizioni.preammortamento; dopoRata < preammortamento) {
+        throw ErrorePiano("La sospensione " + DopoLaRata(dopoRata) + " cade nel preammortamento (rate da 1 a "
+                          + std::to_string(preammortamento) + ").");
+    }
     const std::string quante = std::to_string(rate) + (rate == 1 ? " RATA" : " RATE");
     const std::string dopo = " DOPO LA RATA " + std::to_string(dopoRata);
     if (tipo == TipoSospensione::Capitale) {
@@ -35,7 +39,7 @@ Effetto Sospensione::Applica(Corso& corso) const
         capitalizzati += (corso.Debito() + capitalizzati) * corso.tassoPeriodo;
     corso.capitalizzati += capitalizzati;
     corso.periodiSaltati += rate;
-    corso.rata = corso.Rata(corso.numeroRate - dopoRata);
+    corso.rata = corso.RataDopo(dopoRata);
     corso.ultimaRidotta = false;
     return {"SOSPENSIONE DI " + quante + dopo + ": INTERESSI CAPITALIZZATI " + ImportoOZero(capitalizzati)
                 + ", NUOVA RATA " + ImportoOZero(corso.rata),

@@ -12,7 +12,7 @@ std::string Variazione::Descrizione() const
 Effetto Variazione::Applica(Corso& corso) const
 {
     corso.CambiaTasso(tassoAnnuo);
-    corso.rata = corso.Rata(corso.numeroRate - dopoRata);
+    corso.rata = corso.RataDopo(dopoRata);
     corso.ultimaRidotta = false;
     return {"NUOVO TASSO % ANNUALE " + FormatoDecimali(corso.tassoAnnuo, 3, false) + " DALLA RATA "
             + std::to_string(dopoRata + 1) + ": NUOVA RATA " + ImportoOZero(corso.rata)};

@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace pianoamm {
@@ -48,6 +49,13 @@ DlgCondizioni::DlgCondizioni(const Condizioni& condizioni, double importoMutuo, 
                           QStringLiteral("Pagata con l'ultima rata, oltre a essa; le rate pagano il resto del debito "
                                          "(0: nessuna)."));
     txtMaxiRata->ImpostaValore(condizioni.maxiRata);
+    spnPreammortamento =
+        Termine(modulo, QStringLiteral("&Rate di preammortamento:"), "spnPreammortamento", new QSpinBox(pannello),
+                QStringLiteral("Rate di soli interessi prima delle rate del piano, con la stessa "
+                               "cadenza (0: nessuna)."));
+    spnPreammortamento->setRange(static_cast<int>(LimitePreammortamento.minimo),
+                                 static_cast<int>(LimitePreammortamento.massimo));
+    spnPreammortamento->setValue(condizioni.preammortamento);
     connect(txtMaxiRata, &CampoNumerico::ValoreCambiato, this, &DlgCondizioni::Controlla);
     lblMotivo = new QLabel(this);
     lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
@@ -83,6 +91,7 @@ Condizioni DlgCondizioni::Scelte() const
     scelte.tassoPeriodo =
         cboTassoPeriodo->currentIndex() == 1 ? TassoPeriodo::Equivalente : TassoPeriodo::Proporzionale;
     scelte.maxiRata = txtMaxiRata->Valore();
+    scelte.preammortamento = spnPreammortamento->value();
     return scelte;
 }
 

@@ -7,6 +7,7 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 
 namespace pianoamm {
 
@@ -29,6 +30,7 @@ private:
     double importo;
     QComboBox* cboTassoPeriodo;
     CampoNumerico* txtMaxiRata;
+    QSpinBox* spnPreammortamento;
     QLabel* lblMotivo;
     QPushButton* cmdOk;
 };

@@ -1,0 +1,70 @@
+#pragma once
+
+// The command line's options that take a value, for the argument reader
+// alone.
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace pianoamm::cli {
+
+// The options that take a value; Opzioni lists them in this order.
+enum class Opzione {
+    Importo,
+    NumeroRate,
+    Tasso,
+    Cadenza,
+    Data,
+    TassoPeriodo,
+    MaxiRata,
+    Preammortamento,
+    Pdf,
+    Csv,
+    Stampante,
+    SpeseIniziali,
+    Imposta,
+    SpeseRata,
+    Quota,
+    Limite,
+    Penale,
+    Estinzione,
+    Variazione,
+    Sospensione
+};
+
+struct DatiOpzione {
+    std::string_view nome;
+    bool obbligatoria;
+    bool ripetibile = false;
+};
+
+constexpr std::array<DatiOpzione, 20> Opzioni{{
+    {"--importo", true},
+    {"--numero-rate", true},
+    {"--tasso", true},
+    {"--cadenza", true},
+    {"--data", false},
+    {"--tasso-periodo", false},
+    {"--maxi-rata", false},
+    {"--preammortamento", false},
+    {"--pdf", false},
+    {"--csv", false},
+    {"--stampante", false},
+    {"--spese-iniziali", false},
+    {"--imposta-sostitutiva", false},
+    {"--spese-rata", false},
+    {"--quota", false},
+    {"--limite", false},
+    {"--penale", false},
+    {"--estinzione", false, true},
+    {"--variazione", false, true},
+    {"--sospensione", false, true},
+}};
+
+constexpr std::size_t Indice(Opzione opzione)
+{
+    return static_cast<std::size_t>(opzione);
+}
+
+}  // namespace pianoamm::cli
