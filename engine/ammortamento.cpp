@@ -74,8 +74,16 @@ private:
             interessi += 1;
         }
         double capitale = debito;
-        if (k <= corso.mutuo.condizioni.preammortamento || (k >= corso.soloInteressiDa && k <= corso.soloInteressiA)) {
+        const int preammortamento = corso.mutuo.condizioni.preammortamento;
+        if (k <= preammortamento || (k >= corso.soloInteressiDa && k <= corso.soloInteressiA)) {
             capitale = 0;
+            // The installments after rows of interest only were worked out
+            // on the debt alone: the last of them pays the fraction carried,
+            // a unit, and the rows after start from the rest.
+            if ((k == preammortamento || k == corso.soloInteressiA) && frazioni > 1e-6) {
+                frazioni -= 1;
+                interessi += 1;
+            }
         } else if (k != corso.numeroRate || !corso.ultimaRidotta) {
             // The last installment, with the balloon if any, settles the
             // rest.
@@ -87,7 +95,7 @@ private:
             // rest counts as interest.
             if (debito < capitale) {
                 interessi += capitale - debito;
-                capitale = corso.rata - interessi;
+                capitale = rata - interessi;
             }
         }
         sim.piano.totaleInteressi += interessi;
@@ -102,8 +110,9 @@ private:
     {
         if (k >= corso.soloInteressiDa && k < corso.soloInteressiA) {
             throw ErrorePiano(std::string(NomiDi(evento).soggetto) + " " + DopoLaRata(k)
-                              + " cade nella sospensione: le rate da " + std::to_string(corso.soloInteressiDa) + " a "
-                              + std::to_string(corso.soloInteressiA) + " pagano solo gli interessi.");
+                              + " cade in una sospensione già in corso: le rate da "
+                              + std::to_string(corso.soloInteressiDa) + " a " + std::to_string(corso.soloInteressiA)
+                              + " pagano solo gli interessi.");
         }
         Effetto effetto = std::visit([this](const auto& e) { return e.Applica(corso); }, evento);
         sim.piano.totaleInteressi += effetto.capitalizzati;

@@ -2,6 +2,8 @@
 
 #include "engine/formato.h"
 
+#include <algorithm>
+#include <charconv>
 #include <span>
 
 namespace pianoamm {
@@ -11,6 +13,22 @@ std::string_view Listato::operator[](std::size_t riga) const
     const std::size_t inizio = inizi.at(riga);
     const std::size_t fine = riga + 1 < inizi.size() ? inizi[riga + 1] : testo.size();
     return std::string_view(testo).substr(inizio, fine - inizio - 1);
+}
+
+int Listato::NumeroRata(std::size_t riga) const
+{
+    if (riga < RigheIntestazione || riga >= NumeroRighe())
+        return 0;
+    // An installment's line starts with its number, right-aligned in three
+    // characters; the others with blanks or letters.
+    const std::string_view campo = (*this)[riga].substr(0, 3);
+    const auto cifre = campo.find_first_not_of(' ');
+    int numero = 0;
+    if (cifre == std::string_view::npos
+        || std::from_chars(campo.data() + cifre, campo.data() + campo.size(), numero).ptr
+               != campo.data() + campo.size())
+        return 0;
+    return numero;
 }
 
 void Listato::Riserva(std::size_t righe)
@@ -74,6 +92,16 @@ Listato Intestazione(const Piano& piano)
     return listato;
 }
 
+// "FINE PREAMMORTAMENTO: DALLA RATA 13 RATA 966": the installment of the
+// first row that pays capital (a suspension may follow at once).
+std::string FinePreammortamento(const Piano& piano)
+{
+    const auto inizio = piano.righe.begin() + piano.mutuo.condizioni.preammortamento;
+    const auto prima = std::find_if(inizio, piano.righe.end(), [](const RigaPiano& r) { return r.quotaCapitale != 0; });
+    return "      FINE PREAMMORTAMENTO: DALLA RATA " + std::to_string(inizio->numero) + " RATA "
+           + ImportoOZero(prima != piano.righe.end() ? Pagato(*prima) : piano.rata);
+}
+
 // The rows, each event's line after the row it follows.
 void AccodaRighe(Listato& listato, const Piano& piano, std::span<const EventoPiano> eventi)
 {
@@ -92,10 +120,8 @@ void AccodaRighe(Listato& listato, const Piano& piano, std::span<const EventoPia
                            .Spazi(1)
                            .Importo(r.debitoResiduo, 13)
                            .Testo());
-        if (r.numero == piano.mutuo.condizioni.preammortamento && r.numero < static_cast<int>(piano.righe.size())) {
-            listato.Accoda("      FINE PREAMMORTAMENTO: DALLA RATA " + std::to_string(r.numero + 1) + " RATA "
-                           + ImportoOZero(Pagato(piano.righe[static_cast<std::size_t>(r.numero)])));
-        }
+        if (r.numero == piano.mutuo.condizioni.preammortamento)
+            listato.Accoda(FinePreammortamento(piano));
         for (; evento != eventi.end() && DopoRata(evento->evento) == r.numero; ++evento)
             listato.Accoda("      " + evento->effetto.testo);
     }

@@ -29,6 +29,8 @@ class Listato {
 public:
     std::size_t NumeroRighe() const { return inizi.size(); }
     std::string_view operator[](std::size_t riga) const;
+    // The installment whose line is riga; 0 for any other line.
+    int NumeroRata(std::size_t riga) const;
     const std::string& Testo() const { return testo; }
 
     void Riserva(std::size_t righe);

@@ -55,8 +55,12 @@ double RataMutuo(double importo, int numeroRate, double tassoPeriodo, double max
 
 // The whole plan: each row's interest is cut to whole units, the cut
 // fractions are paid back one unit at a time, and the last row settles the
-// rest so that the debt ends at zero. Throws ErrorePiano for data outside
-// the limits (limiti.h) or a due date past 9999.
+// rest so that the debt ends at zero; the last of a run of rows of interest
+// only pays the fraction carried, a unit. Throws ErrorePiano for data outside
+// the limits (limiti.h), for terms the loan cannot take (a balloon not below
+// the amount, more than 999 rows), for a plan on other terms whose rows, to
+// the cent, would show a negative share or a growing debt, or for a due date
+// past 9999.
 Piano PianoAmm(const Mutuo& mutuo);
 
 }  // namespace pianoamm

@@ -278,6 +278,12 @@ TEST(Piano, Preammortamento)
     const Listato listato = ComponiListato(piano);
     EXPECT_EQ(listato[8], "12 RATE DI PREAMMORTAMENTO");
     EXPECT_EQ(listato[RigheIntestazione + 12], "      FINE PREAMMORTAMENTO: DALLA RATA 13 RATA 966");
+    // Each installment's line knows its number, past the line between.
+    EXPECT_EQ(listato.NumeroRata(RigheIntestazione + 11), 12);
+    EXPECT_EQ(listato.NumeroRata(RigheIntestazione + 12), 0);
+    EXPECT_EQ(listato.NumeroRata(RigheIntestazione + 13), 13);
+    EXPECT_EQ(listato.NumeroRata(RigheIntestazione - 1), 0);
+    EXPECT_EQ(listato.NumeroRata(listato.NumeroRighe() - 1), 132);
     const std::tuple<Scenario, double, double, const char*> casi[] = {
         {{{Variazione{6, 4}}, 0}, 1012.4513816487959, 24994.165797855196, ""},
         {{{Estinzione{6, 10000}}, 0}, 869.0467022855217, 17135.60427426244, ""},
@@ -297,13 +303,20 @@ TEST(Piano, Preammortamento)
             EXPECT_STREQ(errore.what(), motivo);
         }
     }
+    // On a small loan the fractions carried through the rows of interest
+    // only must not leave the last row owing a negative interest.
+    Mutuo piccolo = M(1000, 240, 3.75, Cadenza::Mensile, "15/03/2026");
+    for (int mesi = 1; mesi <= 60; ++mesi) {
+        piccolo.condizioni.preammortamento = mesi;
+        EXPECT_NO_THROW(EXPECT_EQ(PianoAmm(piccolo).righe.back().debitoResiduo, 0)) << mesi;
+    }
     mutuo.numeroRate = 940;
     mutuo.condizioni.preammortamento = 60;
     EXPECT_THROW((void)PianoAmm(mutuo), ErrorePiano);
     // At 39,85 % a year over 330 years the cut interest outweighs the
     // capital: the document's plan shows it, a plan on other terms is
     // refused, at the first row whose share is negative to the cent (the
-    // separate model finds -0,34 at the fourth).
+    // separate model finds -0,34 at the fifth).
     Mutuo ripido = M(63896.26, 330, 39.85, Cadenza::Annuale, "23/04/2030");
     ripido.condizioni.preammortamento = 3;
     try {
@@ -311,7 +324,7 @@ TEST(Piano, Preammortamento)
         ADD_FAILURE() << "accettato";
     } catch (const ErrorePiano& errore) {
         EXPECT_STREQ(errore.what(),
-                     "Con queste condizioni il piano è instabile: alla rata 4 la quota capitale sarebbe negativa.");
+                     "Con queste condizioni il piano è instabile: alla rata 5 la quota capitale sarebbe negativa.");
     }
 }
 

@@ -156,17 +156,24 @@ TEST(Scenario, EventiRifiutati)
         {Cento, S({}, {{60, 99.5}}), "Il tasso annuo deve essere compreso tra 0 e 99."},
         {Cento, S({E(60, 1)}, {}, 100), "Il tasso della penale deve essere compreso tra 0 e 99."},
         {Cento, T({Sospensione{10, 6}, Variazione{15, 3}}),
-         "La variazione di tasso dopo la rata 15 cade nella sospensione: le rate da 11 a 16 pagano solo gli "
+         "La variazione di tasso dopo la rata 15 cade in una sospensione già in corso: le rate da 11 a 16 pagano solo "
+         "gli "
          "interessi."},
         {Cento, T({Sospensione{10, 6}, Sospensione{11, 1, TipoSospensione::Rata}}),
-         "La sospensione dopo la rata 11 cade nella sospensione: le rate da 11 a 16 pagano solo gli interessi."},
+         "La sospensione dopo la rata 11 cade in una sospensione già in corso: le rate da 11 a 16 pagano solo gli "
+         "interessi."},
         {Cento, T({Sospensione{10, 6}, Sospensione{10, 2, TipoSospensione::Rata}}),
          "Due sospensioni dopo la rata 10: ne è ammessa una."},
         {Cento, T({Sospensione{10, 37}}), "Il numero delle rate sospese deve essere compreso tra 1 e 36."},
+        {{100000, 24, 5, {2026, 3, 15}, Cadenza::Mensile, {TassoPeriodo::Proporzionale, 50000}},
+         T({Estinzione{1, 60000}}),
+         "Dopo l'estinzione dopo la rata 1 la maxi-rata finale pagherebbe da sola il debito residuo: si può estinguere "
+         "tutto o un importo minore."},
         {Cento, T({Sospensione{10, 0, TipoSospensione::Rata}}),
          "Il numero delle rate sospese deve essere compreso tra 1 e 36."},
         {Cento, T({Sospensione{119, 2}, Estinzione{120, 5}}),
-         "L'estinzione dopo la rata 120 cade nella sospensione: le rate da 120 a 121 pagano solo gli interessi."},
+         "L'estinzione dopo la rata 120 cade in una sospensione già in corso: le rate da 120 a 121 pagano solo gli "
+         "interessi."},
         {{1000, 990, 1, {2008, 1, 31}, Cadenza::Mensile, {}},
          T({Sospensione{5, 9}, Sospensione{20, 1}}),
          "La sospensione dopo la rata 20 porterebbe il piano a 1000 rate: al massimo 999."},
@@ -220,9 +227,9 @@ TEST(Scenario, EventiPredefiniti)
 
 // Suspensions against the separate model: 150.000 at 3,75 % over 240
 // months, six installments after the 24th. Capital only: six rows of
-// interest alone (436 five times, then 437 with the carried fractions), six
-// more rows. Whole installments: 2.636,79 of interest added to the 139.534,02
-// left, a new installment of 906,13, due dates six months on.
+// interest alone (436 five times, then 438: the carried fractions, and the
+// unit that settles what is left of them), six more rows. Whole installments: 2.636,79 of interest added to the
+// 139.534,02 left, a new installment of 906,13, due dates six months on.
 TEST(Scenario, SospensioneDelleRate)
 {
     const Mutuo mutuo{150000, 240, 3.75, {2026, 3, 15}, Cadenza::Mensile, {}};
@@ -249,15 +256,15 @@ TEST(Scenario, SospensioneDelleRate)
         {mutuo,
          {24, 6},
          246,
-         66056.7933856775,
+         66057.7933856775,
          0,
          889.332472440325,
-         {30, {2028, 9, 15}, 437, 0, 139534.0206614323},
+         {30, {2028, 9, 15}, 438, 0, 139534.0206614323},
          "SOSPENSIONE DELLA QUOTA CAPITALE PER 6 RATE DOPO LA RATA 24"},
         {annuale,
          {3, 2},
          12,
-         36998.57496545657,
+         36999.57496545657,
          0,
          12950.457496545661,
          {6, {2012, 4, 6}, 3746, 9204.457497, 65731.17001381738},

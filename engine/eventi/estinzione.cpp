@@ -78,6 +78,11 @@ Effetto Estinzione::Applica(Corso& corso) const
     } else {
         corso.rata = corso.RataDopo(k);
         corso.ultimaRidotta = false;
+        if (!(corso.rata > 0)) {
+            throw ErrorePiano("Dopo l'estinzione " + DopoLaRata(k)
+                              + " la maxi-rata finale pagherebbe da sola il debito residuo: si può estinguere tutto "
+                                "o un importo minore.");
+        }
         esito = ": NUOVA RATA " + ImportoOZero(corso.rata);
     }
     return {"ESTINZIONE PARZIALE DI " + ImportoOZero(rimborso) + dopo + esito, rimborso};

@@ -24,8 +24,10 @@ struct Estinzione {
 
     // "Estinzione di 20.000,00 dopo la rata 5, riduce la rata"
     std::string Descrizione() const;
-    // Throws ErrorePiano for an amount of nothing or beyond the debt, and
-    // for a shorter plan whose installment would not cover the interest.
+    // Throws ErrorePiano for an amount of nothing or beyond the debt, for a
+    // shorter plan whose installment would not cover the interest or that
+    // starts during the pre-amortisation, and for a debt left that the
+    // balloon alone would pay.
     Effetto Applica(Corso& corso) const;
 };
 

@@ -23,8 +23,9 @@ struct Sospensione {
 
     // "Sospensione della quota capitale di 6 rate dopo la rata 24"
     std::string Descrizione() const;
-    // Throws ErrorePiano for a count outside its limits and for a plan that
-    // would pass the listing's 999 rows.
+    // Throws ErrorePiano for a count outside its limits, for one during the
+    // pre-amortisation and for a plan that would pass the listing's 999
+    // rows.
     Effetto Applica(Corso& corso) const;
 };
 

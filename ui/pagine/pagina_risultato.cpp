@@ -101,9 +101,9 @@ void PaginaRisultato::ElaboraPiano(const pianoamm::Mutuo& mutuo)
     lstPiano->addItems(RigheDelListato(listato));
     // Each installment's line knows its number: what the user selects is
     // read from it, not from where the line stands.
-    for (const RigaPiano& riga : piano->righe) {
-        const int linea = static_cast<int>(RigheIntestazione) + riga.numero - 1;
-        lstPiano->item(linea)->setData(Qt::UserRole, riga.numero);
+    for (std::size_t linea = RigheIntestazione; linea < listato.NumeroRighe(); ++linea) {
+        if (const int numero = listato.NumeroRata(linea); numero > 0)
+            lstPiano->item(static_cast<int>(linea))->setData(Qt::UserRole, numero);
     }
 }
 
@@ -153,8 +153,13 @@ void PaginaRisultato::CambiaCondizioni()
         if (aperto)
             aperto->close();
     }
+    const Mutuo prima = piano->mutuo;
     ElaboraPiano(mutuo);
-    emit CondizioniCambiate(mutuo.condizioni);
+    // Terms the loan cannot take are not kept: its plan comes back.
+    if (piano)
+        emit CondizioniCambiate(mutuo.condizioni);
+    else
+        ElaboraPiano(prima);
 }
 
 void PaginaRisultato::MostraCosti()
