@@ -1,12 +1,11 @@
 #include "ui/finestre/dlg_condizioni.h"
 
 #include "ui/controlli/campo_numerico.h"
+#include "ui/controlli/conferma_motivata.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -57,32 +56,21 @@ DlgCondizioni::DlgCondizioni(const Condizioni& condizioni, double importoMutuo, 
                                  static_cast<int>(LimitePreammortamento.massimo));
     spnPreammortamento->setValue(condizioni.preammortamento);
     connect(txtMaxiRata, &CampoNumerico::ValoreCambiato, this, &DlgCondizioni::Controlla);
-    lblMotivo = new QLabel(this);
-    lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
-    lblMotivo->setWordWrap(true);
-    lblMotivo->setStyleSheet(QStringLiteral("color: #b00000"));
-
-    auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    cmdOk = bottoni->button(QDialogButtonBox::Ok);
-    bottoni->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
-    connect(bottoni, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(bottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* impaginazione = new QVBoxLayout(this);
     impaginazione->addWidget(pannello);
-    impaginazione->addWidget(lblMotivo);
-    impaginazione->addWidget(bottoni);
+    conferma = std::make_unique<ConfermaMotivata>(this, impaginazione);
     setMinimumWidth(fontMetrics().averageCharWidth() * 60);
     Controlla();
 }
 
+DlgCondizioni::~DlgCondizioni() = default;
+
 void DlgCondizioni::Controlla()
 {
     const bool troppa = txtMaxiRata->Valore() > 0 && !(txtMaxiRata->Valore() < importo);
-    lblMotivo->setText(troppa ? QStringLiteral("La maxi-rata finale deve essere inferiore all'importo del "
-                                               "finanziamento.")
-                              : QString());
-    lblMotivo->setVisible(troppa);
-    cmdOk->setEnabled(!troppa);
+    conferma->Mostra(troppa ? std::optional(
+                         QStringLiteral("La maxi-rata finale deve essere inferiore all'importo del finanziamento."))
+                            : std::nullopt);
 }
 
 Condizioni DlgCondizioni::Scelte() const

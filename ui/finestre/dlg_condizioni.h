@@ -4,14 +4,15 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QComboBox;
-class QLabel;
-class QPushButton;
 class QSpinBox;
 
 namespace pianoamm {
 
 class CampoNumerico;
+class ConfermaMotivata;
 
 // The plan's terms where banks differ, each with a line saying what it
 // does; the defaults are the program's own rules. OK is enabled only while
@@ -21,6 +22,7 @@ class DlgCondizioni : public QDialog {
 
 public:
     DlgCondizioni(const Condizioni& condizioni, double importoMutuo, QWidget* parent);
+    ~DlgCondizioni() override;
 
     Condizioni Scelte() const;
 
@@ -31,8 +33,7 @@ private:
     QComboBox* cboTassoPeriodo;
     CampoNumerico* txtMaxiRata;
     QSpinBox* spnPreammortamento;
-    QLabel* lblMotivo;
-    QPushButton* cmdOk;
+    std::unique_ptr<ConfermaMotivata> conferma;
 };
 
 }  // namespace pianoamm

@@ -2,12 +2,10 @@
 
 #include "print/testo_qt.h"
 #include "ui/controlli/campo_numerico.h"
+#include "ui/controlli/conferma_motivata.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -127,28 +125,17 @@ DlgEvento::DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, Q
         },
         evento);
 
-    lblMotivo = new QLabel(this);
-    lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
-    lblMotivo->setWordWrap(true);
-    lblMotivo->setStyleSheet(QStringLiteral("color: #b00000"));
-    auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    cmdOk = bottoni->button(QDialogButtonBox::Ok);
-    bottoni->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
-    connect(bottoni, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(bottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* impaginazione = new QVBoxLayout(this);
     impaginazione->addLayout(modulo);
-    impaginazione->addWidget(lblMotivo);
-    impaginazione->addWidget(bottoni);
+    conferma = std::make_unique<ConfermaMotivata>(this, impaginazione);
     Controlla();
 }
 
+DlgEvento::~DlgEvento() = default;
+
 void DlgEvento::Controlla()
 {
-    const auto motivo = verifica(Scelto());
-    lblMotivo->setText(motivo.value_or(QString()));
-    lblMotivo->setVisible(motivo.has_value());
-    cmdOk->setEnabled(!motivo);
+    conferma->Mostra(verifica(Scelto()));
 }
 
 }  // namespace pianoamm

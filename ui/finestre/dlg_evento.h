@@ -5,13 +5,14 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
-class QLabel;
-class QPushButton;
 class QSpinBox;
 
 namespace pianoamm {
+
+class ConfermaMotivata;
 
 // One event of a simulation as the user writes it, after an installment up
 // to ultimaRata (or further, where the event given already is: it opens as
@@ -24,6 +25,7 @@ public:
     using Verifica = std::function<std::optional<QString>(const Evento&)>;
 
     DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, QWidget* parent);
+    ~DlgEvento() override;
 
     Evento Scelto() const { return leggi(); }
 
@@ -33,8 +35,7 @@ private:
     Verifica verifica;
     // The event as the fields say it.
     std::function<Evento()> leggi;
-    QLabel* lblMotivo;
-    QPushButton* cmdOk;
+    std::unique_ptr<ConfermaMotivata> conferma;
 };
 
 }  // namespace pianoamm

@@ -1,0 +1,33 @@
+#include "ui/controlli/conferma_motivata.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pianoamm {
+
+ConfermaMotivata::ConfermaMotivata(QDialog* dialogo, QVBoxLayout* impaginazione)
+{
+    lblMotivo = new QLabel(dialogo);
+    lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
+    lblMotivo->setWordWrap(true);
+    lblMotivo->setStyleSheet(QStringLiteral("color: #b00000"));
+    auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialogo);
+    cmdOk = bottoni->button(QDialogButtonBox::Ok);
+    bottoni->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+    QObject::connect(bottoni, &QDialogButtonBox::accepted, dialogo, &QDialog::accept);
+    QObject::connect(bottoni, &QDialogButtonBox::rejected, dialogo, &QDialog::reject);
+    impaginazione->addWidget(lblMotivo);
+    impaginazione->addWidget(bottoni);
+}
+
+void ConfermaMotivata::Mostra(const std::optional<QString>& motivo)
+{
+    lblMotivo->setText(motivo.value_or(QString()));
+    lblMotivo->setVisible(motivo.has_value());
+    cmdOk->setEnabled(!motivo);
+}
+
+}  // namespace pianoamm
