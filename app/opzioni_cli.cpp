@@ -141,16 +141,34 @@ std::size_t LeggiArgomento(std::span<const std::string_view> argomenti, std::siz
     return i;
 }
 
+// One of two words, the first the default: "unita|centesimi".
+template <typename Valore>
+Valore Scelta(const Valori& valori, Opzione opzione, std::array<std::pair<std::string_view, Valore>, 2> scelte)
+{
+    const auto& parola = valori[Indice(opzione)];
+    if (!parola)
+        return scelte[0].second;
+    for (const auto& [nome, valore] : scelte) {
+        if (*parola == nome)
+            return valore;
+    }
+    Rifiuta(opzione, Citato(*parola) + " non è un valore valido (" + std::string(scelte[0].first) + " o "
+                         + std::string(scelte[1].first) + ").");
+}
+
 // The plan's terms, each its default when not given.
 Condizioni LeggiCondizioni(const Valori& valori)
 {
     Condizioni condizioni;
-    if (const auto& regola = valori[Indice(Opzione::TassoPeriodo)]) {
-        if (*regola != "proporzionale" && *regola != "equivalente")
-            Rifiuta(Opzione::TassoPeriodo, Citato(*regola) + " non è una regola valida (proporzionale o equivalente).");
-        condizioni.tassoPeriodo =
-            *regola == "equivalente" ? pianoamm::TassoPeriodo::Equivalente : pianoamm::TassoPeriodo::Proporzionale;
-    }
+    condizioni.arrotondamento =
+        Scelta<Arrotondamento>(valori, Opzione::Arrotondamento,
+                               {{{"unita", Arrotondamento::Unita}, {"centesimi", Arrotondamento::Centesimi}}});
+    condizioni.tassoPeriodo = Scelta<pianoamm::TassoPeriodo>(valori, Opzione::TassoPeriodo,
+                                                             {{{"proporzionale", pianoamm::TassoPeriodo::Proporzionale},
+                                                               {"equivalente", pianoamm::TassoPeriodo::Equivalente}}});
+    condizioni.metodo = Scelta<pianoamm::Metodo>(
+        valori, Opzione::Metodo,
+        {{{"francese", pianoamm::Metodo::Francese}, {"italiano", pianoamm::Metodo::Italiano}}});
     if (const auto& maxiRata = valori[Indice(Opzione::MaxiRata)])
         condizioni.maxiRata = Numero(Opzione::MaxiRata, *maxiRata, LimiteMaxiRata);
     if (const auto& preammortamento = valori[Indice(Opzione::Preammortamento)]) {

@@ -16,7 +16,9 @@ enum class Opzione {
     Tasso,
     Cadenza,
     Data,
+    Arrotondamento,
     TassoPeriodo,
+    Metodo,
     MaxiRata,
     Preammortamento,
     Pdf,
@@ -39,13 +41,15 @@ struct DatiOpzione {
     bool ripetibile = false;
 };
 
-constexpr std::array<DatiOpzione, 20> Opzioni{{
+constexpr std::array<DatiOpzione, 22> Opzioni{{
     {"--importo", true},
     {"--numero-rate", true},
     {"--tasso", true},
     {"--cadenza", true},
     {"--data", false},
+    {"--arrotondamento", false},
     {"--tasso-periodo", false},
+    {"--metodo", false},
     {"--maxi-rata", false},
     {"--preammortamento", false},
     {"--pdf", false},

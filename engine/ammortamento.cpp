@@ -2,8 +2,10 @@
 
 #include "engine/errore.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 namespace pianoamm {
 
@@ -15,6 +17,10 @@ void ControllaCondizioni(const Mutuo& mutuo)
     Controlla(condizioni.maxiRata, LimiteMaxiRata);
     if (condizioni.maxiRata > 0 && !(condizioni.maxiRata < mutuo.importo))
         throw ErrorePiano("La maxi-rata finale deve essere inferiore all'importo del finanziamento.");
+    if (condizioni.maxiRata > 0 && condizioni.metodo == Metodo::Italiano) {
+        throw ErrorePiano("La maxi-rata finale vale solo con il metodo francese: con il metodo italiano la quota "
+                          "capitale è costante fino all'ultima rata.");
+    }
     Controlla(condizioni.preammortamento, LimitePreammortamento);
     if (const int righe = mutuo.numeroRate + condizioni.preammortamento; righe > LimiteNumeroRate.massimo) {
         throw ErrorePiano("Le rate di preammortamento e del piano sarebbero " + std::to_string(righe)
@@ -25,6 +31,7 @@ void ControllaCondizioni(const Mutuo& mutuo)
 class Ammortamento {
 public:
     Ammortamento(const Mutuo& mutuo, double penale)
+        : centesimi(mutuo.condizioni.arrotondamento == Arrotondamento::Centesimi)
     {
         Controlla(mutuo.importo, LimiteImporto);
         Controlla(mutuo.numeroRate, LimiteNumeroRate);
@@ -38,6 +45,10 @@ public:
         corso.rata = corso.RataDopo(0);
         sim.piano.mutuo = mutuo;
         sim.piano.rata = corso.rata;
+        // The Italian installment falls: the listing gives the first that
+        // pays capital, before any rounding but the cents'.
+        if (mutuo.condizioni.metodo == Metodo::Italiano)
+            sim.piano.rata += corso.Interessi(mutuo.importo);
     }
 
     Simulazione Calcola(std::span<const Evento* const> eventi)
@@ -58,14 +69,47 @@ public:
                                            + std::to_string(corso.numeroRate - 1) + ".");
         }
         sim.penale = corso.penalePagata;
+        // Whole cents add up exactly in integers, as a double's sum of the
+        // largest plans would not.
+        if (centesimi) {
+            long long interessi = 0;
+            for (const RigaPiano& riga : sim.piano.righe)
+                interessi += Centesimi(riga.quotaInteressi);
+            for (const EventoPiano& applicato : sim.eventi)
+                interessi += Centesimi(applicato.effetto.capitalizzati);
+            sim.piano.totaleInteressi = Euro(interessi);
+        }
         return std::move(sim);
     }
 
 private:
-    // Row k: its interest cut to whole units, the fractions carried.
+    // Row k: its interest, its capital share, and the debt after it.
     void Paga(int k)
     {
         const double debito = corso.Debito();
+        const Quote quote = centesimi ? QuoteInCentesimi(k, Centesimi(debito)) : QuoteInUnita(k, debito);
+        sim.piano.totaleInteressi += quote.interessi;
+        const Mutuo& mutuo = corso.mutuo;
+        sim.piano.righe.push_back(
+            {k, AggiungiMese(mutuo.erogazione, 12 / corso.ratePerAnno * (k + corso.periodiSaltati)), quote.interessi,
+             quote.capitale, mutuo.importo + corso.capitalizzati - (corso.capitaleRimborsato + quote.capitale)});
+        corso.capitaleRimborsato += quote.capitale;
+    }
+
+    struct Quote {
+        double interessi;
+        double capitale;
+    };
+
+    bool SoloInteressi(int k) const
+    {
+        return k <= corso.mutuo.condizioni.preammortamento || (k >= corso.soloInteressiDa && k <= corso.soloInteressiA);
+    }
+
+    // The interest cut to whole units, the fractions carried; the last row
+    // settles the rest.
+    Quote QuoteInUnita(int k, double debito)
+    {
         const double esatti = debito * corso.tassoPeriodo;
         double interessi = std::floor(esatti);
         frazioni += esatti - interessi;
@@ -73,37 +117,53 @@ private:
             frazioni -= 1;
             interessi += 1;
         }
-        double capitale = debito;
-        const int preammortamento = corso.mutuo.condizioni.preammortamento;
-        if (k <= preammortamento || (k >= corso.soloInteressiDa && k <= corso.soloInteressiA)) {
-            capitale = 0;
+        if (SoloInteressi(k)) {
             // The installments after rows of interest only were worked out
             // on the debt alone: the last of them pays the fraction carried,
             // a unit, and the rows after start from the rest.
-            if ((k == preammortamento || k == corso.soloInteressiA) && frazioni > 1e-6) {
+            if ((k == corso.mutuo.condizioni.preammortamento || k == corso.soloInteressiA) && frazioni > 1e-6) {
                 frazioni -= 1;
                 interessi += 1;
             }
-        } else if (k != corso.numeroRate || !corso.ultimaRidotta) {
-            // The last installment, with the balloon if any, settles the
-            // rest.
-            const double rata = corso.rata + (k == corso.numeroRate ? corso.mutuo.condizioni.maxiRata : 0);
-            if (k == corso.numeroRate)
-                interessi = rata - debito;
-            capitale = rata - interessi;
-            // An installment larger than the debt left pays it off; the
-            // rest counts as interest.
-            if (debito < capitale) {
-                interessi += capitale - debito;
-                capitale = rata - interessi;
-            }
+            return {interessi, 0};
         }
-        sim.piano.totaleInteressi += interessi;
-        const Mutuo& mutuo = corso.mutuo;
-        sim.piano.righe.push_back(
-            {k, AggiungiMese(mutuo.erogazione, 12 / corso.ratePerAnno * (k + corso.periodiSaltati)), interessi,
-             capitale, mutuo.importo + corso.capitalizzati - (corso.capitaleRimborsato + capitale)});
-        corso.capitaleRimborsato += capitale;
+        const bool ultima = k == corso.numeroRate;
+        if (corso.mutuo.condizioni.metodo == Metodo::Italiano) {
+            // The last row pays the debt left and every fraction still
+            // carried.
+            if (ultima)
+                return {interessi + std::exchange(frazioni, 0), debito};
+            return {interessi, std::min(corso.rata, debito)};
+        }
+        if (ultima && corso.ultimaRidotta)
+            return {interessi, debito};
+        // The last installment, with the balloon if any, settles the rest.
+        const double rata = corso.rata + (ultima ? corso.mutuo.condizioni.maxiRata : 0);
+        if (ultima)
+            interessi = rata - debito;
+        double capitale = rata - interessi;
+        // An installment larger than the debt left pays it off; the rest
+        // counts as interest.
+        if (debito < capitale) {
+            interessi += capitale - debito;
+            capitale = rata - interessi;
+        }
+        return {interessi, capitale};
+    }
+
+    // Every share to the cent, halves up; the last row pays the debt left
+    // and its own interest.
+    Quote QuoteInCentesimi(int k, long long debito) const
+    {
+        const long long interessi = Centesimi(corso.Interessi(Euro(debito)));
+        long long capitale = debito;
+        if (SoloInteressi(k))
+            capitale = 0;
+        else if (k != corso.numeroRate) {
+            const long long quota = Centesimi(corso.rata);
+            capitale = std::min(corso.mutuo.condizioni.metodo == Metodo::Italiano ? quota : quota - interessi, debito);
+        }
+        return {Euro(interessi), Euro(capitale)};
     }
 
     void Applica(const Evento& evento, int k)
@@ -121,6 +181,7 @@ private:
 
     Corso corso;
     Simulazione sim;
+    bool centesimi;
     double frazioni = 0;  // cut-off interest fractions not yet paid back
 };
 

@@ -4,20 +4,16 @@
 
 namespace pianoamm {
 
-double Euro(long long centesimi)
-{
-    return static_cast<double>(centesimi) / 100;
-}
-
 namespace {
 
 // The rows in cents; a simulation's repayments and capitalised interest
 // come from its events.
-std::vector<RigaCentesimi> Centesimi(const Piano& piano, const Simulazione* simulazione)
+std::vector<RigaCentesimi> Righe(const Piano& piano, const Simulazione* simulazione)
 {
     const auto centesimi = [](double euro) { return std::llround(euro * 100); };
     std::vector<RigaCentesimi> righe;
     righe.reserve(piano.righe.size());
+    const bool inCentesimi = piano.mutuo.condizioni.arrotondamento == Arrotondamento::Centesimi;
     double interessi = 0;
     double dovuto = piano.mutuo.importo;  // the amount and the interest added to it so far
     long long interessiPrima = 0;
@@ -27,7 +23,10 @@ std::vector<RigaCentesimi> Centesimi(const Piano& piano, const Simulazione* simu
         interessi += riga.quotaInteressi;
         const double rimborso = simulazione != nullptr ? RimborsoDopo(*simulazione, riga.numero) : 0;
         const double capitalizzati = simulazione != nullptr ? CapitalizzatiDopo(*simulazione, riga.numero) : 0;
-        const long long interessiOra = centesimi(interessi);
+        // A plan in cents has whole cents in every row: their sum, past a
+        // double's precision for the largest plans, is kept in integers.
+        const long long interessiOra =
+            inCentesimi ? interessiPrima + Centesimi(riga.quotaInteressi) : centesimi(interessi);
         const long long pagato = centesimi(dovuto - riga.debitoResiduo);
         const long long rimborsato = centesimi(dovuto - riga.debitoResiduo + rimborso);
         RigaCentesimi& r = righe.emplace_back();
@@ -52,12 +51,12 @@ std::vector<RigaCentesimi> Centesimi(const Piano& piano, const Simulazione* simu
 
 std::vector<RigaCentesimi> RigheInCentesimi(const Piano& piano)
 {
-    return Centesimi(piano, nullptr);
+    return Righe(piano, nullptr);
 }
 
 std::vector<RigaCentesimi> RigheInCentesimi(const Simulazione& simulazione)
 {
-    return Centesimi(simulazione.piano, &simulazione);
+    return Righe(simulazione.piano, &simulazione);
 }
 
 }  // namespace pianoamm

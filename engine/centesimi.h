@@ -30,7 +30,4 @@ struct RigaCentesimi {
 std::vector<RigaCentesimi> RigheInCentesimi(const Piano& piano);
 std::vector<RigaCentesimi> RigheInCentesimi(const Simulazione& simulazione);
 
-// Cents as the nearest double, which every formatting rounds back exactly.
-double Euro(long long centesimi);
-
 }  // namespace pianoamm

@@ -9,14 +9,26 @@
 
 namespace pianoamm {
 
+// Each row's interest cut to whole units, the fractions paid back a unit
+// at a time; or, as banks do, the installment and each row's interest
+// rounded to the cent, halves up.
+enum class Arrotondamento { Unita, Centesimi };
+
 // How the annual rate gives the period's: the annual rate times the
 // period's share of the year, or the rate that, compounded over the
 // year's periods, makes the annual one.
 enum class TassoPeriodo { Proporzionale, Equivalente };
 
+// A fixed installment (French), or a fixed capital share, the debt left
+// over the installments left, and an installment that falls (Italian).
+enum class Metodo { Francese, Italiano };
+
 struct Condizioni {
+    Arrotondamento arrotondamento = Arrotondamento::Unita;
     TassoPeriodo tassoPeriodo = TassoPeriodo::Proporzionale;
-    // Paid with the last installment, on top of it: less than the amount.
+    Metodo metodo = Metodo::Francese;
+    // Paid with the last installment, on top of it: less than the amount;
+    // French method only.
     double maxiRata = 0;
     // Rows of interest only before the plan's installments, numbered
     // before them.
@@ -27,6 +39,24 @@ struct Condizioni {
 
 // The period's rate, as a fraction, for an annual rate in percent.
 double TassoPeriodale(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola);
+
+// A period's interest on a debt in cents, to the cent, halves up. The
+// proportional rate is worked out in integers, so that a debt that ends in
+// an exact half cent rounds up: 1.234,50 at 0,25 % is 3,09, where the
+// product of doubles gives 3,08.
+long long InteressiInCentesimi(long long debito, double tassoAnnuo, int ratePerAnno, TassoPeriodo regola);
+
+// a / b to the nearest whole, halves up, for a >= 0 and b > 0.
+long long DivisioneMetaInSu(long long a, long long b);
+
+// Cents from a value in currency units that is whole cents but for a
+// double's noise.
+long long Centesimi(double euro);
+// Cents as the nearest double, which every formatting rounds back exactly.
+double Euro(long long centesimi);
+
+// The decimals every money figure of the plan shows: 0 or 2.
+int Decimali(const Condizioni& condizioni);
 
 inline constexpr Limite LimitePreammortamento{0, 60, 0, "il numero delle rate di preammortamento"};
 inline constexpr Limite LimiteMaxiRata{0, 999999999, 2, "l'importo della maxi-rata finale"};

@@ -14,7 +14,7 @@ namespace {
 // Whole cents of a non-negative amount, halves up. An amount typed with two
 // decimals is a hair off them as a double; the tolerance keeps an exact
 // half a half.
-long long Centesimi(double euro)
+long long CentesimiInSu(double euro)
 {
     return static_cast<long long>(std::floor(euro * 100 + 0.5 + 1e-6));
 }
@@ -23,8 +23,9 @@ long long Centesimi(double euro)
 // two decimals each: the tax comes out exact in whole numbers.
 long long CentesimiIniziali(const Piano& piano, const Costi& costi)
 {
-    const long long imposta = (Centesimi(piano.mutuo.importo) * Centesimi(costi.impostaSostitutiva) + 5000) / 10000;
-    return Centesimi(costi.speseIniziali) + imposta;
+    const long long imposta =
+        (CentesimiInSu(piano.mutuo.importo) * CentesimiInSu(costi.impostaSostitutiva) + 5000) / 10000;
+    return CentesimiInSu(costi.speseIniziali) + imposta;
 }
 
 // What the borrower pays at the rate e^y - 1, in present value, less the
@@ -110,7 +111,7 @@ CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi)
     costo.tan = piano.mutuo.tassoAnnuo;
     if (piano.mutuo.importo > 0)
         costo.taeg = RisolviTaeg(EquazioneTaeg(piano, costi), piano.mutuo.tassoAnnuo);
-    const long long spese = CentesimiIniziali(piano, costi) + Centesimi(costi.speseRata) * piano.mutuo.numeroRate;
+    const long long spese = CentesimiIniziali(piano, costi) + CentesimiInSu(costi.speseRata) * piano.mutuo.numeroRate;
     costo.costoTotale = piano.totaleInteressi + Euro(spese);
     costo.importoTotaleDovuto = piano.mutuo.importo + costo.costoTotale;
     return costo;
@@ -147,7 +148,7 @@ std::vector<AnnoDetrazione> DetrazionePerAnno(const Piano& piano, const Costi& c
     std::vector<Anno> anni;
     if (const long long iniziali = CentesimiIniziali(piano, costi); iniziali > 0)
         anni.push_back({piano.mutuo.erogazione.anno, 0, iniziali});
-    const long long perRata = Centesimi(costi.speseRata);
+    const long long perRata = CentesimiInSu(costi.speseRata);
     for (const AnnoPiano& anno : InteressiPerAnno(piano)) {
         if (anno.anno == 0)
             break;
@@ -159,8 +160,8 @@ std::vector<AnnoDetrazione> DetrazionePerAnno(const Piano& piano, const Costi& c
 
     // In cents throughout, so that each row can be checked by hand and the
     // totals are the sums of the rows.
-    const long long limite = Centesimi(regole.limite);
-    const long long quota = Centesimi(regole.quota);
+    const long long limite = CentesimiInSu(regole.limite);
+    const long long quota = CentesimiInSu(regole.quota);
     std::vector<AnnoDetrazione> righe;
     long long somme[4] = {};
     for (const Anno& anno : anni) {

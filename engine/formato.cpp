@@ -112,17 +112,24 @@ Linea& Linea::Tabulasin(std::string_view sp, int ssp)
     return Spazi(posto.spazi).Scrivi(sp.substr(sp.size() - posto.scritti));
 }
 
-Linea& Linea::Importo(double valore, int ssp)
+Linea& Linea::Importo(double valore, int ssp, int decimali)
 {
-    const Intero intero = Arrotonda(valore);
-    if (intero.unita == 0)
+    const Intero intero = Arrotonda(decimali == 2 ? valore * 100 : valore);
+    if (intero.unita == 0 && decimali == 0)
         return Tabulasin({}, ssp);
-    const std::size_t quanti = LunghezzaIntero(intero, true);
+    const Intero intere = decimali == 2 ? Intero{intero.unita / 100, intero.negativo} : intero;
+    const std::size_t quanti = LunghezzaIntero(intere, true) + (decimali == 2 ? 3 : 0);
     const Posto posto = PostoNelCampo(quanti, ssp);
     // A text cut at the front is rare enough to go through a copy.
     if (posto.scritti < quanti)
-        return Tabulasin(FormatoImporto(valore), ssp);
-    ScriviIntero(Avanza(posto.spazi + quanti) + posto.spazi + quanti, intero, true);
+        return Tabulasin(ImportoOZero(valore, decimali), ssp);
+    char* fine = Avanza(posto.spazi + quanti) + posto.spazi + quanti;
+    if (decimali == 2) {
+        fine -= 3;
+        fine[0] = ',';
+        std::copy_n(&Terne[intero.unita % 100 * 3 + 1], 2, fine + 1);
+    }
+    ScriviIntero(fine, intere, true);
     return *this;
 }
 
@@ -143,8 +150,10 @@ std::string FormatoImporto(double valore)
     return {ScriviIntero(cifre.end(), intero, true), cifre.end()};
 }
 
-std::string ImportoOZero(double valore)
+std::string ImportoOZero(double valore, int decimali)
 {
+    if (decimali != 0)
+        return FormatoDecimali(valore, decimali, true);
     const std::string testo = FormatoImporto(valore);
     return testo.empty() ? "0" : testo;
 }

@@ -14,7 +14,8 @@ namespace pianoamm {
 
 // A line of fixed-width fields, laid out in place over blanks: a listing
 // has up to a thousand lines, so no field takes a copy of its own. At most
-// 96 characters: the listing is 80 wide, the yearly tables a little wider.
+// 96 characters: the listing is 80 wide, 92 with cents, the yearly tables
+// a little wider.
 class Linea {
 public:
     Linea() { testo.fill(' '); }
@@ -34,8 +35,9 @@ public:
     // (one fewer).
     Linea& Tabulasin(std::string_view sp, int ssp);
     // Tabulasin(FormatoImporto(valore), ssp), the digits written where they
-    // stand.
-    Linea& Importo(double valore, int ssp);
+    // stand; with two decimals, Tabulasin(FormatoDecimali(valore, 2, true),
+    // ssp), a zero written "0,00".
+    Linea& Importo(double valore, int ssp, int decimali = 0);
 
     std::string_view Testo() const { return {testo.data(), lunghezza}; }
 
@@ -63,8 +65,8 @@ std::string Maiuscole(std::string_view testo);
 std::string FormatoImporto(double valore);
 
 // The same, but a zero is written: in a sentence or a summary a blank
-// would read as a value missing.
-std::string ImportoOZero(double valore);
+// would read as a value missing. With two decimals, "#,##0.00".
+std::string ImportoOZero(double valore, int decimali = 0);
 
 // A fixed count of decimals after ",", halves away from zero, "." every
 // three digits when raggruppa; a value that rounds to zero carries no sign.

@@ -33,8 +33,8 @@ int Listato::NumeroRata(std::size_t riga) const
 
 void Listato::Riserva(std::size_t righe)
 {
-    // Lines are at most 80 characters: the text is one allocation.
-    testo.reserve(righe * 81);
+    // Lines are at most 92 characters: the text is one allocation.
+    testo.reserve(righe * 93);
     inizi.reserve(righe);
 }
 
@@ -59,10 +59,30 @@ std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione)
 
 namespace {
 
+// Money as the plan's terms show it: whole units, or cents in fields three
+// characters wider.
+struct Soldi {
+    explicit Soldi(const Condizioni& condizioni) : decimali(Decimali(condizioni)), piu(decimali == 0 ? 0 : 3) {}
+
+    // A total's field: in cents it widens rather than lose a digit, as
+    // interest added to the debt can take it past the hundreds of billions.
+    int Totale(double valore) const
+    {
+        const int larghezza = 15 + piu;
+        return decimali == 0 ? larghezza
+                             : std::max(larghezza, static_cast<int>(ImportoOZero(valore, decimali).size()) - 1);
+    }
+
+    int decimali;
+    int piu;  // added to every money field's width
+};
+
 // The title, the summary and the column heading.
 Listato Intestazione(const Piano& piano)
 {
     const Mutuo& mutuo = piano.mutuo;
+    const Soldi soldi(mutuo.condizioni);
+    const bool italiano = mutuo.condizioni.metodo == Metodo::Italiano;
     Listato listato;
     listato.Riserva(RigheIntestazione + piano.righe.size());
     listato.Accoda(" ");
@@ -71,24 +91,29 @@ Listato Intestazione(const Piano& piano)
     listato.Accoda(" ");
     listato.Accoda(Linea()
                        .Scrivi("IMPORTO MUTUO          : ")
-                       .Importo(mutuo.importo, 15)
+                       .Importo(mutuo.importo, 15 + soldi.piu, soldi.decimali)
                        .Scrivi("   NUMERO RATE   : ")
                        .Tabulasin(std::to_string(piano.righe.size()), 3)
                        .Testo());
-    listato.Accoda(Linea()
-                       .Scrivi("RATA FISSA             : ")
-                       .Tabulasin(TestoNumero(piano.rata), 15)
-                       .Scrivi("   TASSO % ANNUALE : ")
-                       .Tabulasin(FormatoDecimali(mutuo.tassoAnnuo, 3, false), 7)
-                       .Testo());
-    listato.Accoda(Linea().Scrivi("TOTALE QUOTA INTERESSI : ").Importo(piano.totaleInteressi, 15).Testo());
     listato.Accoda(
-        Linea().Scrivi("TOTALE GENERALE        : ").Importo(piano.totaleInteressi + mutuo.importo, 15).Testo());
+        Linea()
+            .Scrivi(italiano ? "PRIMA RATA             : " : "RATA FISSA             : ")
+            .Tabulasin(soldi.decimali == 0 ? TestoNumero(piano.rata) : ImportoOZero(piano.rata, 2), 15 + soldi.piu)
+            .Scrivi("   TASSO % ANNUALE : ")
+            .Tabulasin(FormatoDecimali(mutuo.tassoAnnuo, 3, false), 7)
+            .Testo());
+    listato.Accoda(Linea()
+                       .Scrivi("TOTALE QUOTA INTERESSI : ")
+                       .Importo(piano.totaleInteressi, soldi.Totale(piano.totaleInteressi), soldi.decimali)
+                       .Testo());
+    const double generale = piano.totaleInteressi + mutuo.importo;
+    listato.Accoda(
+        Linea().Scrivi("TOTALE GENERALE        : ").Importo(generale, soldi.Totale(generale), soldi.decimali).Testo());
     // Terms other than the defaults are named where the listing has a blank.
     const std::string condizioni = DescrizioneCondizioni(mutuo.condizioni);
     listato.Accoda(condizioni.empty() ? " " : condizioni);
-    listato.Accoda(TitoliColonne);
-    listato.Accoda(Sottolineatura);
+    listato.Accoda(soldi.decimali == 0 ? TitoliColonne : TitoliColonneCentesimi);
+    listato.Accoda(soldi.decimali == 0 ? Sottolineatura : SottolineaturaCentesimi);
     return listato;
 }
 
@@ -99,12 +124,13 @@ std::string FinePreammortamento(const Piano& piano)
     const auto inizio = piano.righe.begin() + piano.mutuo.condizioni.preammortamento;
     const auto prima = std::find_if(inizio, piano.righe.end(), [](const RigaPiano& r) { return r.quotaCapitale != 0; });
     return "      FINE PREAMMORTAMENTO: DALLA RATA " + std::to_string(inizio->numero) + " RATA "
-           + ImportoOZero(prima != piano.righe.end() ? Pagato(*prima) : piano.rata);
+           + ImportoOZero(prima != piano.righe.end() ? Pagato(*prima) : piano.rata, Decimali(piano.mutuo.condizioni));
 }
 
 // The rows, each event's line after the row it follows.
 void AccodaRighe(Listato& listato, const Piano& piano, std::span<const EventoPiano> eventi)
 {
+    const Soldi soldi(piano.mutuo.condizioni);
     auto evento = eventi.begin();
     for (const RigaPiano& r : piano.righe) {
         listato.Accoda(Linea()
@@ -112,13 +138,13 @@ void AccodaRighe(Listato& listato, const Piano& piano, std::span<const EventoPia
                            .Spazi(4)
                            .Scrivi(FormatoData(r.scadenza))
                            .Spazi(2)
-                           .Importo(r.quotaInteressi, 12)
+                           .Importo(r.quotaInteressi, 12 + soldi.piu, soldi.decimali)
                            .Spazi(1)
-                           .Importo(r.quotaCapitale, 12)
+                           .Importo(r.quotaCapitale, 12 + soldi.piu, soldi.decimali)
                            .Spazi(1)
-                           .Importo(Pagato(r), 12)
+                           .Importo(Pagato(r), 12 + soldi.piu, soldi.decimali)
                            .Spazi(1)
-                           .Importo(r.debitoResiduo, 13)
+                           .Importo(r.debitoResiduo, 13 + soldi.piu, soldi.decimali)
                            .Testo());
         if (r.numero == piano.mutuo.condizioni.preammortamento)
             listato.Accoda(FinePreammortamento(piano));
@@ -144,12 +170,13 @@ Listato ComponiListato(const Simulazione& simulazione)
     AccodaRighe(listato, simulazione.piano, simulazione.eventi);
     listato.Accoda(" ");
     const auto confronto = Confronto(simulazione);
+    const Soldi soldi(simulazione.piano.mutuo.condizioni);
     for (const auto& [etichetta, valore] : confronto) {
         listato.Accoda(Linea()
                            .Scrivi(Maiuscole(etichetta))
                            .Spazi(confronto[1].etichetta.size() - etichetta.size())
                            .Scrivi(" : ")
-                           .Tabulasin(ImportoOZero(valore), 15)
+                           .Tabulasin(ImportoOZero(valore, soldi.decimali), 15 + soldi.piu)
                            .Testo());
     }
     return listato;

@@ -19,8 +19,15 @@ inline constexpr std::string_view TitoliColonne =
     "N.     SCADENZA     Q.INTERESSI     Q.CAPITALE     TOTALE RATA     DEB.RESIDUO";
 inline constexpr std::string_view Sottolineatura =
     "---    ----------   -------------   ------------   ------------    -------------";
+// With cents every money field, its heading and its rule are three
+// characters wider.
+inline constexpr std::string_view TitoliColonneCentesimi =
+    "N.     SCADENZA        Q.INTERESSI        Q.CAPITALE        TOTALE RATA        DEB.RESIDUO";
+inline constexpr std::string_view SottolineaturaCentesimi =
+    "---    ----------   ----------------   ---------------   ---------------    ----------------";
 
-// Lines before the first installment's.
+// Lines before the first installment's; the last two are the column
+// heading and its rule.
 inline constexpr std::size_t RigheIntestazione = 11;
 
 // The lines, numbered from 0, in one block of text with a "\n" after each:

@@ -24,7 +24,8 @@ QList<QStringList> Impagina(const QStringList& righe, const QStringList& intesta
 
 QList<QStringList> PagineDelListato(const Listato& listato)
 {
-    return Impagina(RigheDelListato(listato), {TestoQt(TitoliColonne), TestoQt(Sottolineatura)});
+    return Impagina(RigheDelListato(listato),
+                    {TestoQt(listato[RigheIntestazione - 2]), TestoQt(listato[RigheIntestazione - 1])});
 }
 
 }  // namespace pianoamm

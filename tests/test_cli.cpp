@@ -60,7 +60,12 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--preammortamento 61",
          "--preammortamento: Il numero delle rate di preammortamento deve essere compreso tra 0 e 60."},
         {b + "--tasso-periodo composto",
-         "--tasso-periodo: «composto» non è una regola valida (proporzionale o equivalente)."},
+         "--tasso-periodo: «composto» non è un valore valido (proporzionale o equivalente)."},
+        {b + "--arrotondamento centesimi --metodo=italiano --preammortamento 2 --tasso-periodo equivalente",
+         "condizioni=ARROTONDAMENTO AI CENTESIMI - TASSO EQUIVALENTE - METODO ITALIANO - 2 RATE DI PREAMMORTAMENTO"},
+        {b + "--arrotondamento unita --metodo francese --maxi-rata 10,5", "condizioni=MAXI-RATA FINALE 11 eventi"},
+        {b + "--arrotondamento decimi", "--arrotondamento: «decimi» non è un valore valido (unita o centesimi)."},
+        {b + "--metodo tedesco", "--metodo: «tedesco» non è un valore valido (francese o italiano)."},
         {b + "--variazione 3:4,5 --estinzione=5:tutto:durata --estinzione 2:1000.5 --penale 1",
          "eventi=3 1; Tasso 4,50 % dalla rata 4; Estinzione totale dopo la rata 5; Estinzione di 1.000,50 dopo la "
          "rata 2, riduce la rata"},
@@ -93,8 +98,8 @@ TEST(OpzioniCli, LeggeORifiuta)
               << " csv=" << o.csv << " stampa=" << o.stampa << o.stampante << " per-anno=" << o.perAnno
               << " aiuto=" << o.aiuto << " versione=" << o.versione << " costi=" << o.taeg << o.detrazione << ' '
               << o.costi.speseIniziali << ' ' << o.costi.impostaSostitutiva << ' ' << o.costi.speseRata << ' '
-              << o.regole.quota << ' ' << o.regole.limite << " eventi=" << o.scenario.eventi.size() << ' '
-              << o.scenario.penale;
+              << o.regole.quota << ' ' << o.regole.limite << " condizioni=" << DescrizioneCondizioni(o.mutuo.condizioni)
+              << " eventi=" << o.scenario.eventi.size() << ' ' << o.scenario.penale;
             for (const Evento& evento : o.scenario.eventi)
                 t << "; " << Descrizione(evento);
         } catch (const ErrorePiano& errore) {

@@ -329,3 +329,47 @@ TEST(Piano, Preammortamento)
 }
 
 }  // namespace
+
+// Cents, as Italian banks round: 200.000 at 7,5 % over 180 months pay
+// 1.854,02, the first row 1.250,00 of interest and 604,02 of capital; the
+// listing's money fields have two decimals and are three characters
+// wider. An exact half cent rounds up: 1.234,50 at 0,25 % a month is 3,09.
+// The Italian method on 180.000 at 4,25 % over 360 months: a capital share
+// of 500,00, 35.115,65 of interest over the first 60 rows, 150.000,00 owed
+// after them (public calculators' figures); it takes no balloon.
+TEST(Piano, CentesimiEMetodoItaliano)
+{
+    EXPECT_EQ(InteressiInCentesimi(123450, 3, 12, TassoPeriodo::Proporzionale), 309);
+    EXPECT_EQ(DivisioneMetaInSu(5, 2), 3);
+    Mutuo mutuo = M(200000, 180, 7.5, Cadenza::Mensile, "15/03/2026");
+    mutuo.condizioni.arrotondamento = Arrotondamento::Centesimi;
+    const Listato listato = ComponiListato(PianoAmm(mutuo));
+    EXPECT_EQ(listato[4], "IMPORTO MUTUO          :          200.000,00   NUMERO RATE   :  180");
+    EXPECT_EQ(listato[5], "RATA FISSA             :            1.854,02   TASSO % ANNUALE :    7,500");
+    EXPECT_EQ(listato[8], "ARROTONDAMENTO AI CENTESIMI");
+    EXPECT_EQ(listato[9], TitoliColonneCentesimi);
+    EXPECT_EQ(listato[RigheIntestazione],
+              "  1    15/04/2026          1.250,00           604,02         1.854,02        199.395,98");
+
+    Mutuo italiano = M(180000, 360, 4.25, Cadenza::Mensile, "15/03/2026");
+    italiano.condizioni = {.arrotondamento = Arrotondamento::Centesimi, .metodo = Metodo::Italiano};
+    const Piano piano = PianoAmm(italiano);
+    double interessi = 0;
+    for (std::size_t k = 0; k < 60; ++k) {
+        EXPECT_EQ(piano.righe[k].quotaCapitale, 500);
+        interessi += piano.righe[k].quotaInteressi;
+    }
+    EXPECT_NEAR(interessi, 35115.65, 1e-6);
+    EXPECT_NEAR(piano.righe[59].debitoResiduo, 150000, 1e-6);
+    const Listato decrescente = ComponiListato(piano);
+    EXPECT_EQ(decrescente[5].substr(0, 44), "PRIMA RATA             :            1.137,50");
+    EXPECT_EQ(decrescente[8], "ARROTONDAMENTO AI CENTESIMI - METODO ITALIANO");
+    italiano.condizioni.maxiRata = 1000;
+    try {
+        (void)PianoAmm(italiano);
+        ADD_FAILURE() << "accettato";
+    } catch (const ErrorePiano& errore) {
+        EXPECT_STREQ(errore.what(), "La maxi-rata finale vale solo con il metodo francese: con il metodo italiano la "
+                                    "quota capitale è costante fino all'ultima rata.");
+    }
+}

@@ -1,11 +1,12 @@
 // What a spreadsheet user or a reader of the listing checks, over the
-// seeded plans in dati/piani_casuali.txt, each also with a repayment, a
-// rate change and suspensions: the CSV's capital and repayments add up to
+// seeded plans in dati/piani_casuali.txt, each on its own terms and on two
+// others, in turn, each also with a repayment, a rate change and
+// suspensions: the CSV's capital and repayments add up to
 // the amount and the interest added to it, interest plus capital is the
 // row's installment, a cent at most from the plan's; the debt is what is
 // owed less what was paid; each year's row is the sum of its CSV rows; the
 // listing's fields, read at the layout's columns, are the CSV's rounded to
-// whole units, and its summary adds up.
+// whole units, or equal to them in cents, and its summary adds up.
 
 #include "app/opzioni_cli.h"
 #include "engine/anni.h"
@@ -63,17 +64,19 @@ std::vector<std::vector<std::string>> RigheCsv(const std::string& testo)
     return righe;
 }
 
-// An installment's line: each field ends at its column, blank for zero.
-std::array<std::string, 6> CampiDelListato(std::string_view linea)
+// An installment's line: each field ends at its column, blank for zero;
+// with cents every money field is three characters wider.
+std::array<std::string, 6> CampiDelListato(std::string_view linea, bool centesimi)
 {
     constexpr std::array<std::size_t, 6> Fini{2, 16, 31, 45, 59, 74};
     std::array<std::string, 6> campi;
     std::size_t inizio = 0;
     for (std::size_t k = 0; k < Fini.size(); ++k) {
-        const std::string_view campo = linea.substr(inizio, std::min(linea.size(), Fini[k] + 1) - inizio);
+        const std::size_t fine = Fini[k] + (centesimi && k >= 2 ? 3 * (k - 1) : 0);
+        const std::string_view campo = linea.substr(inizio, std::min(linea.size(), fine + 1) - inizio);
         const auto primo = campo.find_first_not_of(' ');
         campi[k] = primo == std::string_view::npos ? std::string() : std::string(campo.substr(primo));
-        inizio = Fini[k] + 1;
+        inizio = fine + 1;
     }
     return campi;
 }
@@ -91,11 +94,15 @@ std::vector<std::vector<std::string>> ControllaCsv(const Mutuo& mutuo, const Sim
         const long long interessi = Centesimi(c[2]), capitale = Centesimi(c[3]), rata = Centesimi(c[4]);
         const long long rimborso = c.size() > 6 ? Centesimi(c[6]) : 0;
         EXPECT_EQ(interessi + capitale, rata) << contesto << ' ' << c[0];
-        // Past the interest-only rows, but for the last one, which settles.
+        // A French plan's installment, past the interest-only rows, but for
+        // the last one, which settles: exact when the plan rounds to the
+        // cent.
         const int numero = std::stoi(c[0]);
         if (simulazione.eventi.empty() && numero > mutuo.condizioni.preammortamento
-            && static_cast<std::size_t>(numero) < righe.size()) {
-            EXPECT_LE(std::fabs(static_cast<double>(rata) - simulazione.piano.rata * 100), 1) << contesto << c[0];
+            && static_cast<std::size_t>(numero) < righe.size() && mutuo.condizioni.metodo == Metodo::Francese) {
+            EXPECT_LE(std::fabs(static_cast<double>(rata) - simulazione.piano.rata * 100),
+                      mutuo.condizioni.arrotondamento == Arrotondamento::Centesimi ? 1e-2 : 1)
+                << contesto << c[0];
         }
         pagato += capitale;
         EXPECT_EQ(Centesimi(c[5]), dovuto - pagato) << contesto << ' ' << c[0];
@@ -118,22 +125,31 @@ std::vector<std::vector<std::string>> ControllaCsv(const Mutuo& mutuo, const Sim
 }
 
 // The listing's rows against the CSV's, to the unit (the CSV's running
-// totals may move a value by a cent across a half); its summary.
+// totals may move a value by a cent across a half), or to the cent for a
+// plan in cents, whose rows are whole cents; its summary.
 void ControllaListato(const Mutuo& mutuo, const Simulazione& simulazione,
                       const std::vector<std::vector<std::string>>& csv, const std::string& contesto)
 {
+    const bool centesimi = mutuo.condizioni.arrotondamento == Arrotondamento::Centesimi;
+    if (centesimi) {
+        for (const RigaPiano& r : simulazione.piano.righe) {
+            for (const double valore : {r.quotaInteressi, r.quotaCapitale, r.debitoResiduo})
+                ASSERT_NEAR(valore * 100, std::round(valore * 100), 1e-2) << contesto << ' ' << r.numero;
+        }
+    }
+    const long long scarto = centesimi ? 0 : 51;
     const Listato listato = ComponiListato(simulazione);
     std::size_t riga = 0;
     long long interessi = 0;
     for (std::size_t k = RigheIntestazione; k < listato.NumeroRighe() && riga < csv.size(); ++k) {
         if (listato[k].starts_with("      "))
             continue;  // an event's line
-        const auto campi = CampiDelListato(listato[k]);
+        const auto campi = CampiDelListato(listato[k], centesimi);
         const auto& c = csv[riga++];
         ASSERT_EQ(campi[0], c[0]) << contesto << '\n' << listato[k];
         ASSERT_EQ(campi[1], c[1]) << contesto << '\n' << listato[k];
         for (std::size_t f = 2; f < 6; ++f)
-            ASSERT_LE(std::llabs(Centesimi(campi[f]) - Centesimi(c[f])), 51) << contesto << '\n' << listato[k];
+            ASSERT_LE(std::llabs(Centesimi(campi[f]) - Centesimi(c[f])), scarto) << contesto << '\n' << listato[k];
         interessi += Centesimi(c[2]) + (c.size() > 9 ? Centesimi(c[9]) : 0);
     }
     EXPECT_EQ(riga, csv.size()) << contesto;
@@ -145,10 +161,31 @@ void ControllaListato(const Mutuo& mutuo, const Simulazione& simulazione,
         << contesto;
 }
 
+// Every set of terms, the defaults first: both roundings, both periodic
+// rates, the French method with and without a balloon of a quarter of the
+// amount, to the cent, and the Italian one, each with and without three
+// rows of interest only first.
+std::vector<Condizioni> TuttiITermini(double importo)
+{
+    std::vector<Condizioni> tutti;
+    for (const auto arrotondamento : {Arrotondamento::Unita, Arrotondamento::Centesimi}) {
+        for (const auto tasso : {TassoPeriodo::Proporzionale, TassoPeriodo::Equivalente}) {
+            for (const auto& [metodo, maxiRata] : {std::pair{Metodo::Francese, 0.0},
+                                                   {Metodo::Francese, std::floor(importo * 25) / 100},
+                                                   {Metodo::Italiano, 0.0}}) {
+                for (const int preammortamento : {0, 3})
+                    tutti.push_back({arrotondamento, tasso, metodo, maxiRata, preammortamento});
+            }
+        }
+    }
+    return tutti;
+}
+
 TEST(Proprieta, CsvEListatoTornano)
 {
     std::ifstream dati(PIANOAMM_DATI "/piani_casuali.txt");
     int piani = 0;
+    std::size_t linee = 0;
     for (std::string linea; std::getline(dati, linea);) {
         std::istringstream flusso(linea);
         const std::vector<std::string> parole{std::istream_iterator<std::string>(flusso), {}};
@@ -158,12 +195,13 @@ TEST(Proprieta, CsvEListatoTornano)
             continue;
         }
         const Mutuo semplice = LeggiOpzioniCli(argomenti, {}).mutuo;
-        // The same loan with the other terms: the equivalent rate, a balloon
-        // of a quarter of the amount, to the cent, three months of interest
-        // only first.
-        Mutuo condizioni = semplice;
-        condizioni.condizioni = {TassoPeriodo::Equivalente, std::floor(semplice.importo * 25) / 100, 3};
-        for (const Mutuo& mutuo : {semplice, condizioni}) {
+        // The same loan on two other sets of terms, in turn over the lines.
+        Mutuo primi = semplice;
+        primi.condizioni = TuttiITermini(semplice.importo)[linee % 23 + 1];
+        Mutuo secondi = semplice;
+        ++linee;
+        secondi.condizioni = TuttiITermini(semplice.importo)[(linee + 11) % 23 + 1];
+        for (const Mutuo& mutuo : {semplice, primi, secondi}) {
             const int meta = mutuo.numeroRate / 2;
             const std::vector<Scenario> scenari{
                 {},
@@ -192,6 +230,55 @@ TEST(Proprieta, CsvEListatoTornano)
         }
     }
     EXPECT_GT(piani, 600);
+}
+
+}  // namespace
+
+namespace {
+
+// dati/piani_banca.txt holds an independent model's rows for a handful of
+// loans on every kind of terms, a repayment on some: each case's command
+// line, its first installment, then each row's number, interest, capital and
+// debt.
+TEST(Proprieta, TerminiComeIlModello)
+{
+    std::ifstream dati(PIANOAMM_DATI "/piani_banca.txt");
+    std::optional<Simulazione> simulazione;
+    std::string linea;
+    std::size_t casi = 0;
+    while (std::getline(dati, linea)) {
+        if (linea.starts_with("#"))
+            continue;
+        std::istringstream flusso(linea);
+        if (linea.starts_with("--")) {
+            const std::vector<std::string> parole{std::istream_iterator<std::string>(flusso), {}};
+            const auto opzioni = LeggiOpzioniCli(std::vector<std::string_view>(parole.begin(), parole.end()), {});
+            simulazione = Simula(opzioni.mutuo, opzioni.scenario);
+            ++casi;
+            continue;
+        }
+        ASSERT_TRUE(simulazione) << linea;
+        const auto& righe = simulazione->piano.righe;
+        if (std::string parola; linea.starts_with("rata") && flusso >> parola) {
+            double rata = 0;
+            flusso >> rata;
+            EXPECT_NEAR(simulazione->piano.rata, rata, 1e-6) << linea;
+            continue;
+        }
+        std::size_t numero = 0;
+        double interessi = 0, capitale = 0, debito = 0;
+        flusso >> numero >> interessi >> capitale >> debito;
+        ASSERT_LE(numero, righe.size()) << linea;
+        const RigaPiano& r = righe[numero - 1];
+        EXPECT_NEAR(r.quotaInteressi, interessi, 1e-6) << linea;
+        EXPECT_NEAR(r.quotaCapitale, capitale, 1e-6) << linea;
+        EXPECT_NEAR(r.debitoResiduo, debito, 1e-6) << linea;
+        // The model's last row is the plan's.
+        if (debito == 0) {
+            EXPECT_EQ(numero, righe.size()) << linea;
+        }
+    }
+    EXPECT_EQ(casi, 13U);
 }
 
 }  // namespace

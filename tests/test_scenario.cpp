@@ -19,7 +19,7 @@ using namespace pianoamm;
 namespace {
 
 const Mutuo Zero{12000, 12, 0, {2008, 1, 31}, Cadenza::Mensile, {}};
-const Mutuo Balloon{100000, 120, 3, {2026, 3, 15}, Cadenza::Mensile, {TassoPeriodo::Proporzionale, 30000}};
+const Mutuo Balloon{100000, 120, 3, {2026, 3, 15}, Cadenza::Mensile, {.maxiRata = 30000}};
 const Mutuo Cento{100000, 120, 5, {2008, 1, 31}, Cadenza::Mensile, {}};
 
 Estinzione E(int dopo, std::optional<double> importo, Riduzione riduzione = Riduzione::Rata)
@@ -165,7 +165,7 @@ TEST(Scenario, EventiRifiutati)
         {Cento, T({Sospensione{10, 6}, Sospensione{10, 2, TipoSospensione::Rata}}),
          "Due sospensioni dopo la rata 10: ne è ammessa una."},
         {Cento, T({Sospensione{10, 37}}), "Il numero delle rate sospese deve essere compreso tra 1 e 36."},
-        {{100000, 24, 5, {2026, 3, 15}, Cadenza::Mensile, {TassoPeriodo::Proporzionale, 50000}},
+        {{100000, 24, 5, {2026, 3, 15}, Cadenza::Mensile, {.maxiRata = 50000}},
          T({Estinzione{1, 60000}}),
          "Dopo l'estinzione dopo la rata 1 la maxi-rata finale pagherebbe da sola il debito residuo: si può estinguere "
          "tutto o un importo minore."},

@@ -1,6 +1,10 @@
 #include "engine/eventi/corso.h"
 
 #include "engine/errore.h"
+#include "engine/formato.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace pianoamm {
 
@@ -9,6 +13,47 @@ void Corso::CambiaTasso(double annuo)
     Controlla(annuo, LimiteTasso);
     tassoAnnuo = annuo;
     tassoPeriodo = TassoPeriodale(annuo, ratePerAnno, mutuo.condizioni.tassoPeriodo);
+}
+
+int Corso::RigheCapitaleDopo(int k) const
+{
+    const int preammortamento = std::max(0, mutuo.condizioni.preammortamento - k);
+    const int sospese = std::max(0, soloInteressiA - std::max(k, soloInteressiDa - 1));
+    return numeroRate - k - preammortamento - sospese;
+}
+
+double Corso::RataDopo(int k) const
+{
+    const Condizioni& condizioni = mutuo.condizioni;
+    const int righe = RigheCapitaleDopo(k);
+    if (condizioni.arrotondamento == Arrotondamento::Unita) {
+        return condizioni.metodo == Metodo::Italiano ? Debito() / righe
+                                                     : RataMutuo(Debito(), righe, tassoPeriodo, condizioni.maxiRata);
+    }
+    const long long debito = Centesimi(Debito());
+    if (condizioni.metodo == Metodo::Italiano)
+        return Euro(DivisioneMetaInSu(debito, righe));
+    // In cents, so that an exact half, as a zero rate can give, stays one.
+    const double esatta = RataMutuo(static_cast<double>(debito), righe, tassoPeriodo,
+                                    static_cast<double>(Centesimi(condizioni.maxiRata)));
+    return Euro(static_cast<long long>(std::floor(esatta + 0.5)));
+}
+
+double Corso::Interessi(double debito) const
+{
+    if (mutuo.condizioni.arrotondamento == Arrotondamento::Unita)
+        return debito * tassoPeriodo;
+    return Euro(InteressiInCentesimi(Centesimi(debito), tassoAnnuo, ratePerAnno, mutuo.condizioni.tassoPeriodo));
+}
+
+std::string Corso::Importo(double valore) const
+{
+    return ImportoOZero(valore, Decimali(mutuo.condizioni));
+}
+
+std::string Corso::NuovaRata() const
+{
+    return (mutuo.condizioni.metodo == Metodo::Italiano ? "NUOVA QUOTA CAPITALE " : "NUOVA RATA ") + Importo(rata);
 }
 
 std::string DopoLaRata(int numero)

@@ -8,7 +8,6 @@
 #include "engine/limiti.h"
 #include "engine/piano.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -19,7 +18,7 @@ struct Corso {
     int ratePerAnno = 12;
     double tassoAnnuo = 0;
     double tassoPeriodo = 0;
-    double rata = 0;
+    double rata = 0;     // the French installment, the Italian capital share
     int numeroRate = 0;  // rows of the plan as it stands
     // The last row pays the debt left and its interest, less than the
     // installment: the plan was shortened.
@@ -33,14 +32,20 @@ struct Corso {
     double penalePagata = 0;
 
     double Debito() const { return mutuo.importo + capitalizzati - capitaleRimborsato; }
-    // The installment that pays the debt over the installments after row k
-    // (the pre-amortisation's rows still to come, which pay interest only,
-    // not counted), the balloon with the last.
-    double RataDopo(int k) const
-    {
-        const int preammortamento = std::max(0, mutuo.condizioni.preammortamento - k);
-        return RataMutuo(Debito(), numeroRate - k - preammortamento, tassoPeriodo, mutuo.condizioni.maxiRata);
-    }
+    // The rows after row k that will pay capital: not those of the
+    // pre-amortisation or of a suspension still to come.
+    int RigheCapitaleDopo(int k) const;
+    // What pays the debt over the rows after row k that pay capital: the
+    // French installment, the balloon with the last; or the Italian capital
+    // share. To the cent, halves up, when the plan rounds to the cent.
+    double RataDopo(int k) const;
+    // A period's interest on debito at the rate in force: to the cent,
+    // halves up, when the plan rounds to the cent.
+    double Interessi(double debito) const;
+    // Money as the listing shows it: whole units, or cents.
+    std::string Importo(double valore) const;
+    // "NUOVA RATA 1.234", or the Italian method's "NUOVA QUOTA CAPITALE 500".
+    std::string NuovaRata() const;
     // Checks the new rate against the plan's limits.
     void CambiaTasso(double annuo);
 };

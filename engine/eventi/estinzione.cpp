@@ -21,8 +21,10 @@ int RateNecessarie(double debito, const Corso& corso, int massimo, int dopoRata)
     const double tassoPeriodo = corso.tassoPeriodo;
     const double rata = corso.rata - maxiRata * tassoPeriodo;
     debito -= maxiRata;
+    // The Italian capital share pays the debt at the same pace whatever the
+    // rate.
     double esatte = debito / rata;
-    if (tassoPeriodo > 0) {
+    if (tassoPeriodo > 0 && corso.mutuo.condizioni.metodo == Metodo::Francese) {
         if (rata <= debito * tassoPeriodo) {
             throw ErrorePiano("Dopo l'estinzione " + DopoLaRata(dopoRata)
                               + " la rata non coprirebbe gli interessi: non si può ridurre la durata, "
@@ -51,7 +53,11 @@ Effetto Estinzione::Applica(Corso& corso) const
     // Less than a cent left over, or asked for beyond the debt, would
     // leave a plan of fractions of a cent: the repayment is all of it.
     const bool tutto = !importo || std::fabs(*importo - debito) < 0.01 - 1e-7;
-    const double rimborso = tutto ? debito : *importo;
+    // A plan in cents repays whole cents.
+    const double rimborso = tutto ? debito
+                            : corso.mutuo.condizioni.arrotondamento == Arrotondamento::Centesimi
+                                ? Euro(Centesimi(*importo))
+                                : *importo;
     if (!(rimborso > 0))
         throw ErrorePiano("L'importo dell'estinzione " + DopoLaRata(k) + " deve essere maggiore di zero.");
     if (!tutto && rimborso > debito) {
@@ -68,7 +74,7 @@ Effetto Estinzione::Applica(Corso& corso) const
     const std::string dopo = " DOPO LA RATA " + std::to_string(k);
     if (tutto) {
         corso.numeroRate = k;
-        return {"ESTINZIONE TOTALE DI " + ImportoOZero(rimborso) + dopo, rimborso, 0, 0, false, true};
+        return {"ESTINZIONE TOTALE DI " + corso.Importo(rimborso) + dopo, rimborso, 0, 0, false, true};
     }
     std::string esito;
     if (riduzione == Riduzione::Durata) {
@@ -83,9 +89,9 @@ Effetto Estinzione::Applica(Corso& corso) const
                               + " la maxi-rata finale pagherebbe da sola il debito residuo: si può estinguere tutto "
                                 "o un importo minore.");
         }
-        esito = ": NUOVA RATA " + ImportoOZero(corso.rata);
+        esito = ": " + corso.NuovaRata();
     }
-    return {"ESTINZIONE PARZIALE DI " + ImportoOZero(rimborso) + dopo + esito, rimborso};
+    return {"ESTINZIONE PARZIALE DI " + corso.Importo(rimborso) + dopo + esito, rimborso};
 }
 
 }  // namespace pianoamm

@@ -36,13 +36,13 @@ Effetto Sospensione::Applica(Corso& corso) const
     // the periods after it.
     double capitalizzati = 0;
     for (int k = 0; k < rate; ++k)
-        capitalizzati += (corso.Debito() + capitalizzati) * corso.tassoPeriodo;
+        capitalizzati += corso.Interessi(corso.Debito() + capitalizzati);
     corso.capitalizzati += capitalizzati;
     corso.periodiSaltati += rate;
     corso.rata = corso.RataDopo(dopoRata);
     corso.ultimaRidotta = false;
-    return {"SOSPENSIONE DI " + quante + dopo + ": INTERESSI CAPITALIZZATI " + ImportoOZero(capitalizzati)
-                + ", NUOVA RATA " + ImportoOZero(corso.rata),
+    return {"SOSPENSIONE DI " + quante + dopo + ": INTERESSI CAPITALIZZATI " + corso.Importo(capitalizzati) + ", "
+                + corso.NuovaRata(),
             0, capitalizzati, 0, true};
 }
 

@@ -15,7 +15,7 @@ Effetto Variazione::Applica(Corso& corso) const
     corso.rata = corso.RataDopo(dopoRata);
     corso.ultimaRidotta = false;
     return {"NUOVO TASSO % ANNUALE " + FormatoDecimali(corso.tassoAnnuo, 3, false) + " DALLA RATA "
-            + std::to_string(dopoRata + 1) + ": NUOVA RATA " + ImportoOZero(corso.rata)};
+            + std::to_string(dopoRata + 1) + ": " + corso.NuovaRata()};
 }
 
 }  // namespace pianoamm
