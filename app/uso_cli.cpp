@@ -44,6 +44,7 @@ std::string CadenzeInColonna()
 constexpr const char* Sintassi =
     "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
     "[--data GG/MM/AAAA]\n"
+    "                    [--arrotondamento unita|centesimi] [--metodo francese|italiano]\n"
     "                    [--tasso-periodo proporzionale|equivalente] [--maxi-rata X]\n"
     "                    [--preammortamento K]\n"
     "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
@@ -59,7 +60,8 @@ std::string UsoCli()
     const std::string cadenze = CadenzeInColonna();
     return std::string(Sintassi)
            + "\n"
-             "Stampa il piano d'ammortamento a rata fissa (metodo francese).\n"
+             "Stampa il piano d'ammortamento a rata fissa (metodo francese) o a quota capitale\n"
+             "costante (metodo italiano).\n"
              "\n"
              "  --importo IMPORTO    importo del finanziamento, "
            + Intervallo(LimiteImporto) + "\n  --numero-rate N      numero delle rate, intero "
@@ -67,12 +69,19 @@ std::string UsoCli()
            + Intervallo(LimiteTasso) + "\n  --cadenza CADENZA    " + cadenze
            + "\n"
              "  --data GG/MM/AAAA    data di erogazione (predefinita: oggi)\n"
+             "  --arrotondamento unita|centesimi\n"
+             "                       interessi troncati all'unità, le frazioni rese un'unità\n"
+             "                       alla volta (unita, predefinito), o rata e interessi\n"
+             "                       arrotondati al centesimo come fanno le banche (centesimi)\n"
+             "  --metodo francese|italiano\n"
+             "                       rata costante (francese, predefinito) o quota capitale\n"
+             "                       costante e rata decrescente (italiano)\n"
              "  --tasso-periodo proporzionale|equivalente\n"
              "                       tasso della rata: il tasso annuo per la frazione d'anno\n"
              "                       (proporzionale, predefinito) o il tasso che composto\n"
              "                       nell'anno dà il tasso annuo (equivalente)\n"
              "  --maxi-rata X        maxi-rata finale, pagata con l'ultima rata, inferiore\n"
-             "                       all'importo (0)\n"
+             "                       all'importo, solo con il metodo francese (0)\n"
              "  --preammortamento K  K rate di soli interessi (da 0 a 60) prima delle rate\n"
              "                       del piano\n"
              "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"

@@ -11,18 +11,10 @@ namespace pianoamm {
 
 namespace {
 
-void ControllaCondizioni(const Mutuo& mutuo)
+void ControllaRighe(const Mutuo& mutuo)
 {
-    const Condizioni& condizioni = mutuo.condizioni;
-    Controlla(condizioni.maxiRata, LimiteMaxiRata);
-    if (condizioni.maxiRata > 0 && !(condizioni.maxiRata < mutuo.importo))
-        throw ErrorePiano("La maxi-rata finale deve essere inferiore all'importo del finanziamento.");
-    if (condizioni.maxiRata > 0 && condizioni.metodo == Metodo::Italiano) {
-        throw ErrorePiano("La maxi-rata finale vale solo con il metodo francese: con il metodo italiano la quota "
-                          "capitale è costante fino all'ultima rata.");
-    }
-    Controlla(condizioni.preammortamento, LimitePreammortamento);
-    if (const int righe = mutuo.numeroRate + condizioni.preammortamento; righe > LimiteNumeroRate.massimo) {
+    ControllaCondizioni(mutuo.condizioni, mutuo.importo);
+    if (const int righe = mutuo.numeroRate + mutuo.condizioni.preammortamento; righe > LimiteNumeroRate.massimo) {
         throw ErrorePiano("Le rate di preammortamento e del piano sarebbero " + std::to_string(righe)
                           + ": al massimo 999.");
     }
@@ -35,7 +27,7 @@ public:
     {
         Controlla(mutuo.importo, LimiteImporto);
         Controlla(mutuo.numeroRate, LimiteNumeroRate);
-        ControllaCondizioni(mutuo);
+        ControllaRighe(mutuo);
         corso.mutuo = mutuo;
         corso.ratePerAnno = 12 / DatiDi(mutuo.cadenza).mesi;
         corso.CambiaTasso(mutuo.tassoAnnuo);
@@ -71,14 +63,8 @@ public:
         sim.penale = corso.penalePagata;
         // Whole cents add up exactly in integers, as a double's sum of the
         // largest plans would not.
-        if (centesimi) {
-            long long interessi = 0;
-            for (const RigaPiano& riga : sim.piano.righe)
-                interessi += Centesimi(riga.quotaInteressi);
-            for (const EventoPiano& applicato : sim.eventi)
-                interessi += Centesimi(applicato.effetto.capitalizzati);
-            sim.piano.totaleInteressi = Euro(interessi);
-        }
+        if (centesimi)
+            sim.piano.totaleInteressi = Euro(interessiInCentesimi);
         return std::move(sim);
     }
 
@@ -89,6 +75,7 @@ private:
         const double debito = corso.Debito();
         const Quote quote = centesimi ? QuoteInCentesimi(k, Centesimi(debito)) : QuoteInUnita(k, debito);
         sim.piano.totaleInteressi += quote.interessi;
+        interessiInCentesimi += centesimi ? Centesimi(quote.interessi) : 0;
         const Mutuo& mutuo = corso.mutuo;
         sim.piano.righe.push_back(
             {k, AggiungiMese(mutuo.erogazione, 12 / corso.ratePerAnno * (k + corso.periodiSaltati)), quote.interessi,
@@ -155,7 +142,8 @@ private:
     // and its own interest.
     Quote QuoteInCentesimi(int k, long long debito) const
     {
-        const long long interessi = Centesimi(corso.Interessi(Euro(debito)));
+        const long long interessi =
+            InteressiInCentesimi(debito, corso.tassoAnnuo, corso.ratePerAnno, corso.mutuo.condizioni.tassoPeriodo);
         long long capitale = debito;
         if (SoloInteressi(k))
             capitale = 0;
@@ -176,26 +164,35 @@ private:
         }
         Effetto effetto = std::visit([this](const auto& e) { return e.Applica(corso); }, evento);
         sim.piano.totaleInteressi += effetto.capitalizzati;
+        interessiInCentesimi += centesimi ? Centesimi(effetto.capitalizzati) : 0;
         sim.eventi.push_back({evento, std::move(effetto), corso.tassoAnnuo, corso.rata, corso.numeroRate - k});
     }
 
     Corso corso;
     Simulazione sim;
     bool centesimi;
-    double frazioni = 0;  // cut-off interest fractions not yet paid back
+    double frazioni = 0;                 // cut-off interest fractions not yet paid back
+    long long interessiInCentesimi = 0;  // the total, in a plan in cents
 };
 
 // The rows as shown to the cent, from the first event's on, or from the
-// first with terms other than the defaults (the default plan keeps its own
-// rules at any rate): no share below zero, no debt above the row before's
-// and the interest added to it since (NaN fails every comparison). The
-// reason names the event before the row, where there is one.
+// first when interest cut to units runs on terms other than the defaults
+// (the default plan keeps its own rules at any rate; a plan in cents
+// carries nothing, and its installment, above the first row's interest,
+// never falls below a later one's): no share below zero, no debt above the
+// row before's and the interest added to it since (NaN fails every
+// comparison). The reason names the event before the row, where there is
+// one.
 void ControllaAndamento(const Simulazione& sim)
 {
-    const bool condizioni = sim.piano.mutuo.condizioni != Condizioni{};
+    const Condizioni& termini = sim.piano.mutuo.condizioni;
+    const bool condizioni = termini.arrotondamento == Arrotondamento::Unita && termini != Condizioni{};
     if (sim.eventi.empty() && !condizioni)
         return;
-    const auto centesimi = [](double euro) { return std::round(euro * 100); };
+    // Below -0,5 cents a share shows a negative cent, and half a cent more
+    // shows a debt grown: the comparisons spare the rounding, and NaN fails
+    // them too.
+    const auto negativa = [](double euro) { return !(euro * 100 > -0.5); };
     const auto& righe = sim.piano.righe;
     auto evento = sim.eventi.begin();
     const auto primo = condizioni ? 0 : DopoRata(evento->evento);
@@ -204,11 +201,11 @@ void ControllaAndamento(const Simulazione& sim)
                                  ? sim.piano.mutuo.importo
                                  : std::prev(riga)->debitoResiduo + CapitalizzatiDopo(sim, std::prev(riga)->numero);
         const char* difetto = nullptr;
-        if (!(centesimi(riga->quotaInteressi) >= 0))
+        if (negativa(riga->quotaInteressi))
             difetto = "la quota interessi sarebbe negativa";
-        else if (!(centesimi(riga->quotaCapitale) >= 0))
+        else if (negativa(riga->quotaCapitale))
             difetto = "la quota capitale sarebbe negativa";
-        else if (!(centesimi(riga->debitoResiduo) <= centesimi(prima)))
+        else if (!((riga->debitoResiduo - prima) * 100 < 0.5))
             difetto = "il debito residuo crescerebbe";
         while (evento != sim.eventi.end() && std::next(evento) != sim.eventi.end()
                && DopoRata(std::next(evento)->evento) < riga->numero)

@@ -1,5 +1,6 @@
 #include "engine/condizioni.h"
 
+#include "engine/errore.h"
 #include "engine/formato.h"
 
 #include <cmath>
@@ -22,11 +23,13 @@ long long InteressiInCentesimi(long long debito, double tassoAnnuo, int ratePerA
     // The rate has at most four decimals: debito × (rate × 10^4) over
     // 10^6 × the periods of a year is exact in integers up to a debt of
     // some 46 billion at 99 %; beyond, the doubles' product will do.
-    const long long decimillesimi = std::llround(tassoAnnuo * 10000);
+    const auto decimillesimi = static_cast<long long>(tassoAnnuo * 10000 + 0.5);
     const long long denominatore = 1000000LL * ratePerAnno;
-    if (decimillesimi > 0 && debito > (std::numeric_limits<long long>::max() / 2 - denominatore) / decimillesimi)
+    long long prodotto = 0;
+    if (__builtin_mul_overflow(debito, 2 * decimillesimi, &prodotto)
+        || prodotto > std::numeric_limits<long long>::max() - denominatore)
         return static_cast<long long>(std::floor(static_cast<double>(debito) * tassoAnnuo / 100 / ratePerAnno + 0.5));
-    return DivisioneMetaInSu(debito * decimillesimi, denominatore);
+    return (prodotto + denominatore) / (2 * denominatore);
 }
 
 long long DivisioneMetaInSu(long long a, long long b)
@@ -34,19 +37,21 @@ long long DivisioneMetaInSu(long long a, long long b)
     return (2 * a + b) / (2 * b);
 }
 
-long long Centesimi(double euro)
-{
-    return std::llround(euro * 100);
-}
-
-double Euro(long long centesimi)
-{
-    return static_cast<double>(centesimi) / 100;
-}
-
 int Decimali(const Condizioni& condizioni)
 {
     return condizioni.arrotondamento == Arrotondamento::Centesimi ? 2 : 0;
+}
+
+void ControllaCondizioni(const Condizioni& condizioni, double importo)
+{
+    Controlla(condizioni.maxiRata, LimiteMaxiRata);
+    if (condizioni.maxiRata > 0 && !(condizioni.maxiRata < importo))
+        throw ErrorePiano("La maxi-rata finale deve essere inferiore all'importo del finanziamento.");
+    if (condizioni.maxiRata > 0 && condizioni.metodo == Metodo::Italiano) {
+        throw ErrorePiano("La maxi-rata finale vale solo con il metodo francese: con il metodo italiano la quota "
+                          "capitale è costante fino all'ultima rata.");
+    }
+    Controlla(condizioni.preammortamento, LimitePreammortamento);
 }
 
 std::string DescrizioneCondizioni(const Condizioni& condizioni)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -75,11 +76,22 @@ char* ScriviIntero(char* fine, const Intero& intero, bool raggruppa)
     return inizio;
 }
 
+// 10^k for k = 0..19.
+constexpr std::array<std::uint64_t, 20> Potenze = [] {
+    std::array<std::uint64_t, 20> potenze{};
+    potenze[0] = 1;
+    for (std::size_t k = 1; k < potenze.size(); ++k)
+        potenze[k] = potenze[k - 1] * 10;
+    return potenze;
+}();
+
 std::size_t LunghezzaIntero(const Intero& intero, bool raggruppa)
 {
-    std::size_t cifre = 1;
-    for (std::uint64_t n = intero.unita; n >= 10; n /= 10)
-        ++cifre;
+    // The digits from the bits, log10(2) ~ 1233 / 4096, one compare to
+    // correct: every field of the listing comes through here.
+    const auto bit = static_cast<std::size_t>(std::bit_width(intero.unita | 1));
+    std::size_t cifre = bit * 1233 >> 12;
+    cifre += intero.unita >= Potenze[cifre] ? 1 : 0;
     return cifre + (raggruppa ? (cifre - 1) / 3 : 0) + (intero.negativo ? 1 : 0);
 }
 

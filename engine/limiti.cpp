@@ -1,5 +1,6 @@
 #include "engine/limiti.h"
 
+#include "engine/errore.h"
 #include "engine/formato.h"
 
 #include <cmath>
@@ -15,6 +16,12 @@ std::string FuoriLimite(const Limite& limite)
         return FormatoDecimali(valore, valore == std::floor(valore) ? 0 : 2, true);
     };
     return messaggio + " deve essere compreso tra " + testo(limite.minimo) + " e " + testo(limite.massimo) + ".";
+}
+
+void Controlla(double valore, const Limite& limite)
+{
+    if (!(valore >= limite.minimo && valore <= limite.massimo))
+        throw ErrorePiano(FuoriLimite(limite));
 }
 
 }  // namespace pianoamm

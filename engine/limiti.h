@@ -22,4 +22,7 @@ inline constexpr Limite LimiteTasso{0, 99, 2, "il tasso annuo"};
 // "L'importo del finanziamento deve essere compreso tra 0 e 999.999.999."
 std::string FuoriLimite(const Limite& limite);
 
+// Throws ErrorePiano with the limit's message for a value outside it.
+void Controlla(double valore, const Limite& limite);
+
 }  // namespace pianoamm

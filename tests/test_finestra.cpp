@@ -241,13 +241,15 @@ private slots:
     // and the frequency page keeps the last choice.
     void condizioni()
     {
-        // The rate's rule, and the balloon: refused next to its field while
-        // it is not below the amount.
-        const auto scegli = [this](int voce, const QString& maxiRata) {
-            attese << [this, voce, maxiRata](QWidget* dialogo) {
+        // The terms; a balloon is refused next to its field while it is not
+        // below the amount, or with the Italian method.
+        const auto scegli = [this](int voce, int metodo, const QString& prova, const QString& maxiRata) {
+            attese << [this, voce, metodo, prova, maxiRata](QWidget* dialogo) {
+                dialogo->findChild<QComboBox*>("cboArrotondamento")->setCurrentIndex(metodo);
                 dialogo->findChild<QComboBox*>("cboTassoPeriodo")->setCurrentIndex(voce);
+                dialogo->findChild<QComboBox*>("cboMetodo")->setCurrentIndex(metodo);
                 auto* ok = dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-                Scrivi(dialogo->findChild<QLineEdit*>("txtMaxiRata"), "90000");
+                Scrivi(dialogo->findChild<QLineEdit*>("txtMaxiRata"), prova);
                 QTest::keyClick(dialogo->findChild<QLineEdit*>("txtMaxiRata"), Qt::Key_Tab);
                 visti << dialogo->findChild<QLabel*>("lblMotivo")->text() + (ok->isEnabled() ? " sì" : " no");
                 Scrivi(dialogo->findChild<QLineEdit*>("txtMaxiRata"), maxiRata);
@@ -259,24 +261,29 @@ private slots:
         Scrivi(c<QLineEdit>("txtNumRate"), "360");
         Scrivi(c<QLineEdit>("txtTasso"), "14");
         c("cmdAvanti")->click();
-        scegli(1, "30000");
+        scegli(1, 0, "90000", "30000");
         c("cmdCondizioni")->click();
         c("cmdAvanti")->click();
         // (90.000 - 30.000 v^360) i / (1 - v^360), i = 1,14^(1/12) - 1.
         QCOMPARE(lista()->item(8)->text() + '|' + lista()->item(5)->text().mid(25, 16).trimmed(),
                  "TASSO EQUIVALENTE - MAXI-RATA FINALE 30.000|1001,2844437969");
+        // 90.000 / 360 = 250,00 of capital, 1.050,00 of interest at 14 % / 12.
         Rispondi({"Condizioni del piano…"});
-        scegli(0, "0");
+        scegli(0, 1, "30000", "0");
         ApriMenu(false, {});
-        QTRY_COMPARE(lista()->item(8)->text(), " ");
+        QTRY_COMPARE(lista()->item(8)->text(), "ARROTONDAMENTO AI CENTESIMI - METODO ITALIANO");
+        QCOMPARE(lista()->item(5)->text().left(44), "PRIMA RATA             :            1.300,00");
         c("cmdIndietro")->click();
         attese << [this](QWidget* dialogo) {
-            visti << dialogo->findChild<QComboBox*>("cboTassoPeriodo")->currentText();
+            visti << dialogo->findChild<QComboBox*>("cboMetodo")->currentText();
             dialogo->close();
         };
         c("cmdCondizioni")->click();
-        const QString rifiutata = "La maxi-rata finale deve essere inferiore all'importo del finanziamento. no";
-        QCOMPARE(visti, QStringList({rifiutata, rifiutata, "Proporzionale"}));
+        const QString troppa = "La maxi-rata finale deve essere inferiore all'importo del finanziamento. no";
+        QCOMPARE(visti, QStringList({troppa,
+                                     "La maxi-rata finale vale solo con il metodo francese: con il metodo italiano la "
+                                     "quota capitale è costante fino all'ultima rata. no",
+                                     "Italiano"}));
     }
 
     // A suspension of whole installments after the selected 24th: the

@@ -61,10 +61,4 @@ std::string DopoLaRata(int numero)
     return "dopo la rata " + std::to_string(numero);
 }
 
-void Controlla(double valore, const Limite& limite)
-{
-    if (!(valore >= limite.minimo && valore <= limite.massimo))
-        throw ErrorePiano(FuoriLimite(limite));
-}
-
 }  // namespace pianoamm

@@ -73,7 +73,4 @@ struct NomiEvento {
 // "dopo la rata 5"
 std::string DopoLaRata(int numero);
 
-// Throws ErrorePiano with the limit's message for a value outside it.
-void Controlla(double valore, const Limite& limite);
-
 }  // namespace pianoamm

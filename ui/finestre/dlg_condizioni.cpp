@@ -3,6 +3,8 @@
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/conferma_motivata.h"
 
+#include "engine/errore.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -37,12 +39,23 @@ DlgCondizioni::DlgCondizioni(const Condizioni& condizioni, double importoMutuo, 
     setWindowTitle(QStringLiteral("Condizioni del piano"));
     auto* pannello = new QWidget(this);
     auto* modulo = new QFormLayout(pannello);
+    cboArrotondamento = Termine(
+        modulo, QStringLiteral("Arrot&ondamento:"), "cboArrotondamento", new QComboBox(pannello),
+        QStringLiteral("All'unità: interessi troncati, le frazioni rese un'unità alla volta. Al centesimo: rata e "
+                       "interessi arrotondati al centesimo, come nei piani delle banche."));
+    cboArrotondamento->addItems({QStringLiteral("All'unità"), QStringLiteral("Al centesimo")});
+    cboArrotondamento->setCurrentIndex(condizioni.arrotondamento == Arrotondamento::Centesimi ? 1 : 0);
     cboTassoPeriodo =
         Termine(modulo, QStringLiteral("&Tasso periodale:"), "cboTassoPeriodo", new QComboBox(pannello),
                 QStringLiteral("Proporzionale: il tasso annuo diviso per le rate dell'anno. Equivalente: il tasso "
                                "che, composto sulle rate dell'anno, dà il tasso annuo (rata più bassa)."));
     cboTassoPeriodo->addItems({QStringLiteral("Proporzionale"), QStringLiteral("Equivalente")});
     cboTassoPeriodo->setCurrentIndex(condizioni.tassoPeriodo == TassoPeriodo::Equivalente ? 1 : 0);
+    cboMetodo = Termine(modulo, QStringLiteral("M&etodo:"), "cboMetodo", new QComboBox(pannello),
+                        QStringLiteral("Francese: rata costante. Italiano: quota capitale costante, rata "
+                                       "decrescente (senza maxi-rata)."));
+    cboMetodo->addItems({QStringLiteral("Francese"), QStringLiteral("Italiano")});
+    cboMetodo->setCurrentIndex(condizioni.metodo == Metodo::Italiano ? 1 : 0);
     txtMaxiRata = Termine(modulo, QStringLiteral("&Maxi-rata finale:"), "txtMaxiRata",
                           new CampoNumerico(LimiteMaxiRata, true, pannello),
                           QStringLiteral("Pagata con l'ultima rata, oltre a essa; le rate pagano il resto del debito "
@@ -56,6 +69,7 @@ DlgCondizioni::DlgCondizioni(const Condizioni& condizioni, double importoMutuo, 
                                  static_cast<int>(LimitePreammortamento.massimo));
     spnPreammortamento->setValue(condizioni.preammortamento);
     connect(txtMaxiRata, &CampoNumerico::ValoreCambiato, this, &DlgCondizioni::Controlla);
+    connect(cboMetodo, &QComboBox::currentIndexChanged, this, &DlgCondizioni::Controlla);
     auto* impaginazione = new QVBoxLayout(this);
     impaginazione->addWidget(pannello);
     conferma = std::make_unique<ConfermaMotivata>(this, impaginazione);
@@ -67,15 +81,19 @@ DlgCondizioni::~DlgCondizioni() = default;
 
 void DlgCondizioni::Controlla()
 {
-    const bool troppa = txtMaxiRata->Valore() > 0 && !(txtMaxiRata->Valore() < importo);
-    conferma->Mostra(troppa ? std::optional(
-                         QStringLiteral("La maxi-rata finale deve essere inferiore all'importo del finanziamento."))
-                            : std::nullopt);
+    try {
+        ControllaCondizioni(Scelte(), importo);
+        conferma->Mostra(std::nullopt);
+    } catch (const ErrorePiano& errore) {
+        conferma->Mostra(QString::fromStdString(errore.what()));
+    }
 }
 
 Condizioni DlgCondizioni::Scelte() const
 {
     Condizioni scelte;
+    scelte.arrotondamento = cboArrotondamento->currentIndex() == 1 ? Arrotondamento::Centesimi : Arrotondamento::Unita;
+    scelte.metodo = cboMetodo->currentIndex() == 1 ? Metodo::Italiano : Metodo::Francese;
     scelte.tassoPeriodo =
         cboTassoPeriodo->currentIndex() == 1 ? TassoPeriodo::Equivalente : TassoPeriodo::Proporzionale;
     scelte.maxiRata = txtMaxiRata->Valore();

@@ -16,7 +16,7 @@ class ConfermaMotivata;
 
 // The plan's terms where banks differ, each with a line saying what it
 // does; the defaults are the program's own rules. OK is enabled only while
-// the terms fit a loan of importo; else the reason is shown.
+// the terms fit a loan of importo; else the engine's reason is shown.
 class DlgCondizioni : public QDialog {
     Q_OBJECT
 
@@ -30,7 +30,9 @@ private:
     void Controlla();
 
     double importo;
+    QComboBox* cboArrotondamento;
     QComboBox* cboTassoPeriodo;
+    QComboBox* cboMetodo;
     CampoNumerico* txtMaxiRata;
     QSpinBox* spnPreammortamento;
     std::unique_ptr<ConfermaMotivata> conferma;
