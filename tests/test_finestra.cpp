@@ -273,6 +273,8 @@ private slots:
         ApriMenu(false, {});
         QTRY_COMPARE(lista()->item(8)->text(), "ARROTONDAMENTO AI CENTESIMI - METODO ITALIANO");
         QCOMPARE(lista()->item(5)->text().left(44), "PRIMA RATA             :            1.300,00");
+        // The wider lines in cents scroll into view.
+        QTRY_VERIFY(lista()->horizontalScrollBar()->maximum() > 0);
         c("cmdIndietro")->click();
         attese << [this](QWidget* dialogo) {
             visti << dialogo->findChild<QComboBox*>("cboMetodo")->currentText();

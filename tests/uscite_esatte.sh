@@ -16,6 +16,8 @@ sospensione_rata.txt --importo 150000 --numero-rate 240 --tasso 3,75 --cadenza m
 sospensione_per_anno.txt --importo 150000 --numero-rate 240 --tasso 3,75 --cadenza mensile --data 15/03/2026 --sospensione 24:6:rata --per-anno
 sospensione_capitale.csv --importo 30000 --numero-rate 36 --tasso 4 --cadenza mensile --data 15/03/2026 --sospensione 12:3 --estinzione 20:5000 --csv -
 estremi.txt --importo 999999999 --numero-rate 24 --tasso 99 --cadenza semestrale --data 31/08/2030
+italiano_centesimi.txt --importo 24000 --numero-rate 24 --tasso 6 --cadenza mensile --data 15/03/2026 --arrotondamento centesimi --metodo italiano --estinzione 6:6000:durata
+estremi_centesimi.txt --importo 999999999 --numero-rate 24 --tasso 99 --cadenza semestrale --data 31/08/2030 --arrotondamento centesimi
 centesimi_per_anno.txt --importo 0,05 --numero-rate 7 --tasso 0 --cadenza bimestrale --data 31/10/2026 --per-anno
 RIGHE
 [ "$falliti" = 0 ] && echo "uscite uguali ai file di riferimento"

@@ -3,12 +3,13 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace pianoamm {
 
-ConfermaMotivata::ConfermaMotivata(QDialog* dialogo, QVBoxLayout* impaginazione)
+ConfermaMotivata::ConfermaMotivata(QDialog* dialogo, QVBoxLayout* impaginazione) : finestra(dialogo)
 {
     lblMotivo = new QLabel(dialogo);
     lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
@@ -28,6 +29,14 @@ void ConfermaMotivata::Mostra(const std::optional<QString>& motivo)
     lblMotivo->setText(motivo.value_or(QString()));
     lblMotivo->setVisible(motivo.has_value());
     cmdOk->setEnabled(!motivo);
+    // Wrapped notes give the layout a height for each width: the dialog
+    // asks it for the height at its own.
+    if (finestra->isVisible() && finestra->layout() != nullptr) {
+        finestra->layout()->activate();
+        const int alto = finestra->layout()->totalHeightForWidth(finestra->width());
+        if (alto > finestra->height())
+            finestra->resize(finestra->width(), alto);
+    }
 }
 
 }  // namespace pianoamm

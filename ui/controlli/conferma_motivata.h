@@ -12,7 +12,9 @@ class QVBoxLayout;
 namespace pianoamm {
 
 // The foot of a dialog whose values may be refused: the reason, in red,
-// then OK and Annulla; OK is enabled only while there is no reason.
+// then OK and Annulla; OK is enabled only while there is no reason. A
+// reason that appears while the dialog is open makes it taller, not the
+// fields' notes shorter.
 class ConfermaMotivata {
 public:
     ConfermaMotivata(QDialog* dialogo, QVBoxLayout* impaginazione);
@@ -20,6 +22,7 @@ public:
     void Mostra(const std::optional<QString>& motivo);
 
 private:
+    QDialog* finestra;
     QLabel* lblMotivo;
     QPushButton* cmdOk;
 };

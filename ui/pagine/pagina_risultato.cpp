@@ -60,7 +60,6 @@ PaginaRisultato::PaginaRisultato(QWidget* parent) : QWidget(parent)
     lstPiano->setAccessibleName(QStringLiteral("Piano d'ammortamento"));
     lstPiano->setGeometry(tw(90, 1170, 9345, 4680));
     lstPiano->setFont(FontListato());
-    lstPiano->setUniformItemSizes(true);
     lstPiano->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstPiano->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lstPiano, &QListWidget::customContextMenuRequested, this, &PaginaRisultato::MenuContestuale);
@@ -98,6 +97,13 @@ void PaginaRisultato::ElaboraPiano(const pianoamm::Mutuo& mutuo)
                              QStringLiteral("Impossibile calcolare il piano.\n\n") + QString::fromUtf8(errore.what()));
         return;
     }
+    // Lines of one size lay out at once, but the list then keeps to its own
+    // width: a listing in cents, wider, has each line measured and scrolls
+    // rather than losing its last column.
+    std::size_t caratteri = 0;
+    for (std::size_t linea = 0; linea < listato.NumeroRighe(); ++linea)
+        caratteri = std::max(caratteri, listato[linea].size());
+    lstPiano->setUniformItemSizes(caratteri <= 80);
     lstPiano->addItems(RigheDelListato(listato));
     // Each installment's line knows its number: what the user selects is
     // read from it, not from where the line stands.
