@@ -274,6 +274,8 @@ TEST(Piano, Preammortamento)
     const Piano piano = PianoAmm(mutuo);
     ASSERT_EQ(piano.righe.size(), 132U);
     EXPECT_EQ(piano.righe[11].quotaInteressi + piano.righe[11].quotaCapitale, 250);
+    // A fee with each of the 132 installments.
+    EXPECT_NEAR(CostoDelCredito(piano, {.speseRata = 2}).costoTotale, piano.totaleInteressi + 264, 1e-6);
     EXPECT_NEAR(piano.rata, 965.6074469839131, 1e-9);
     const Listato listato = ComponiListato(piano);
     EXPECT_EQ(listato[8], "12 RATE DI PREAMMORTAMENTO");
