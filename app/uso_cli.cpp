@@ -120,6 +120,13 @@ std::string UsoCli()
              "Importi e percentuali accettano la virgola o il punto come separatore decimale,\n"
              "con al massimo due decimali e senza separatori delle migliaia.\n"
              "\n"
+             "Esempi di condizioni del piano, con rate mensili:\n"
+             "  200.000 al 7,5 % in 180 rate, --arrotondamento centesimi: rata 1.854,02\n"
+             "  180.000 al 4,25 % in 360 rate, --metodo italiano: quota capitale 500\n"
+             "  90.000 al 14 % in 360 rate, --tasso-periodo equivalente: rata 1.007,88\n"
+             "  100.000 al 3 % in 120 rate, --maxi-rata 30000: rata 750,93\n"
+             "  100.000 al 3 % in 120 rate, --preammortamento 12: 12 rate di 250, poi 965,61\n"
+             "\n"
              "Uscita: 0 se tutto è stato scritto (o la stampa accettata), 1 se un file,\n"
              "lo standard output o la stampa non sono riusciti, 2 se i dati sono rifiutati.\n";
 }
