@@ -112,8 +112,8 @@ CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi)
     if (piano.mutuo.importo > 0)
         costo.taeg = RisolviTaeg(EquazioneTaeg(piano, costi), piano.mutuo.tassoAnnuo);
     // Every row is an installment with its fee, the pre-amortisation's too.
-    const long long spese = CentesimiIniziali(piano, costi)
-                            + CentesimiInSu(costi.speseRata) * static_cast<long long>(piano.righe.size());
+    const long long spese =
+        CentesimiIniziali(piano, costi) + CentesimiInSu(costi.speseRata) * static_cast<long long>(piano.righe.size());
     costo.costoTotale = piano.totaleInteressi + Euro(spese);
     costo.importoTotaleDovuto = piano.mutuo.importo + costo.costoTotale;
     return costo;
