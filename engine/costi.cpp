@@ -3,6 +3,7 @@
 #include "engine/anni.h"
 #include "engine/centesimi.h"
 #include "engine/formato.h"
+#include "engine/radice.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,17 +42,12 @@ public:
             pagamenti.push_back(riga.quotaInteressi + riga.quotaCapitale + costi.speseRata);
     }
 
-    struct Valore {
-        double valore;
-        double derivata;
-    };
-
     // One pass, the discount of each due date from the last one's.
-    Valore operator()(double y) const
+    ValoreEDerivata operator()(double y) const
     {
         const double sconto = std::exp(-y * anniPerRata);
         double fattore = 1;
-        Valore risultato{iniziale, 0};
+        ValoreEDerivata risultato{iniziale, 0};
         for (std::size_t k = 0; k < pagamenti.size(); ++k) {
             fattore *= sconto;
             const double attuale = pagamenti[k] * fattore;
@@ -67,35 +63,13 @@ private:
     std::vector<double> pagamenti;
 };
 
-// Newton's method on y = ln(1 + X), inside a bracket that every value
-// narrows. Where a step would leave the bracket, or would not halve the
-// step before it (far from the root the function is nearly exponential and
-// Newton crawls), the bracket is halved instead.
+// The root in y = ln(1 + X), from the TAN's.
 std::optional<double> RisolviTaeg(const EquazioneTaeg& equazione, double tan)
 {
-    constexpr double Precisione = 1e-14;
-    double basso = std::log1p(-0.9999);
-    double alto = std::log1p(10000.0);
-    if (equazione(basso).valore < 0 || equazione(alto).valore > 0)
+    const auto y = RadiceDecrescente(equazione, std::log1p(-0.9999), std::log1p(10000.0), std::log1p(tan / 100), 1e-14);
+    if (!y)
         return std::nullopt;
-    double y = std::clamp(std::log1p(tan / 100), basso, alto);
-    double passo = alto - basso;
-    for (int volte = 0; volte < 300 && passo > Precisione; ++volte) {
-        const auto [valore, derivata] = equazione(y);
-        if (valore == 0)
-            break;
-        (valore > 0 ? basso : alto) = y;
-        const double newton = y - valore / derivata;
-        const double passoNewton = std::fabs(newton - y);
-        if (passoNewton < Precisione || (newton > basso && newton < alto && passoNewton < passo / 2)) {
-            passo = passoNewton;
-            y = newton;
-        } else {
-            passo = (alto - basso) / 2;
-            y = basso + passo;
-        }
-    }
-    return std::expm1(y) * 100;
+    return std::expm1(*y) * 100;
 }
 
 std::string Percentuale(double valore)

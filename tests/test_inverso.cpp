@@ -1,0 +1,80 @@
+// Working backwards from an installment, against public references' figures
+// (a spreadsheet's RATE, NPER and PV and loan calculators working to the
+// formula), not this program's.
+
+#include "engine/errore.h"
+#include "engine/inverso.h"
+#include "engine/piano.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+using namespace pianoamm;
+
+namespace {
+
+Mutuo Mensile(double importo, int numeroRate, double tasso)
+{
+    return {importo, numeroRate, tasso, {2026, 3, 15}, Cadenza::Mensile, {}};
+}
+
+// Each row: the loan (the unknown's value ignored), the installment, the
+// unknown, the value found, the line the command line prints.
+TEST(Inverso, RisposteNote)
+{
+    const std::tuple<Mutuo, double, Incognita, double, const char*> casi[] = {
+        // RATE(48; -200; 8000) = 0,770147 % a month, 9,2418 % a year.
+        {Mensile(8000, 48, 0), 200, Incognita::Tasso, 9.2418, "TASSO % ANNUALE TROVATO : 9,2418"},
+        // NPER(7 %/12; -150; 8000) = 64,07: 65 installments of 148,24.
+        {Mensile(8000, 1, 7), 150, Incognita::NumeroRate, 65, "NUMERO RATE TROVATO : 65 (RATA 148,24)"},
+        // NPER(13,25 %/12; -1125,75; 100000) = 360,10.
+        {Mensile(100000, 1, 13.25), 1125.75, Incognita::NumeroRate, 361, nullptr},
+        // PV(7,5 %/12; 180; -1854,02) = 199.999,49.
+        {Mensile(0, 180, 7.5), 1854.02, Incognita::Importo, 199999.49, "IMPORTO TROVATO : 199.999,49"},
+        // At a zero rate the amount over the count: 12.000 / 400 = 30.
+        {Mensile(12000, 1, 0), 400, Incognita::NumeroRate, 30, nullptr},
+        {Mensile(12000, 30, 0), 400, Incognita::Tasso, 0, nullptr},
+    };
+    for (const auto& [noto, rata, incognita, atteso, riga] : casi) {
+        const Mutuo trovato = Risolvi(noto, rata, incognita);
+        const double valore = incognita == Incognita::Tasso        ? trovato.tassoAnnuo
+                              : incognita == Incognita::NumeroRate ? trovato.numeroRate
+                                                                   : trovato.importo;
+        EXPECT_NEAR(valore, atteso, 1e-9) << riga;
+        if (riga != nullptr) {
+            EXPECT_EQ(RigaTrovata(PianoAmm(trovato), incognita), riga);
+        }
+    }
+    // Forward: 25.000 at 5,5 % over 60 months pay 477,53.
+    EXPECT_NEAR(PianoAmm(Mensile(25000, 60, 5.5)).rata, 477.53, 0.005);
+}
+
+TEST(Inverso, SenzaRisposta)
+{
+    Mutuo italiano = Mensile(8000, 48, 5);
+    italiano.condizioni.metodo = Metodo::Italiano;
+    const std::tuple<Mutuo, double, Incognita, const char*> casi[] = {
+        {Mensile(8000, 48, 0), 166, Incognita::Tasso, "Nessun tasso tra 0 e 99 % dà questa rata."},
+        {Mensile(8000, 48, 0), 8000, Incognita::Tasso, "Nessun tasso tra 0 e 99 % dà questa rata."},
+        {Mensile(8000, 1, 12), 80, Incognita::NumeroRate, "La rata non copre gli interessi del primo periodo (80,00)."},
+        // ln(420 / (420 - 416,67)) / ln(1 + 5 %/12) = 1.163,12.
+        {Mensile(100000, 1, 5), 420, Incognita::NumeroRate, "Con questa rata servirebbero 1.164 rate: al massimo 999."},
+        {Mensile(0, 999, 0), 1100000, Incognita::Importo,
+         "Con questa rata l'importo sarebbe 1.098.900.000,00: al massimo 999.999.999."},
+        {italiano, 200, Incognita::Tasso,
+         "Con il metodo italiano la rata cambia a ogni scadenza: non se ne può ricavare un valore."},
+        {Mensile(8000, 48, 0), 0, Incognita::Tasso,
+         "L'importo della rata deve essere compreso tra 0,01 e 999.999.999."},
+    };
+    for (const auto& [noto, rata, incognita, motivo] : casi) {
+        try {
+            (void)Risolvi(noto, rata, incognita);
+            ADD_FAILURE() << motivo;
+        } catch (const ErrorePiano& errore) {
+            EXPECT_STREQ(errore.what(), motivo);
+        }
+    }
+}
+
+}  // namespace
