@@ -32,6 +32,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -138,6 +139,14 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
             calcolo.Mostrato([](const auto& mostrato) { return pianoamm::InteressiPerAnno(mostrato); }));
     });
 
+    // The value worked out from the installment comes first, or on standard
+    // error when standard output carries a file.
+    std::string trovato = opzioni.incognita ? pianoamm::RigaTrovata(piano, *opzioni.incognita) + "\n" : "";
+    const pianoamm::Destinazione uscita = pianoamm::DestinazioneDescrittore(STDOUT_FILENO, "standard output");
+    for (const auto* file : {&uscite.csv, &uscite.pdf}) {
+        if (*file && pianoamm::StessaDestinazione(**file, uscita))
+            std::cerr << std::exchange(trovato, std::string());
+    }
     const bool stampe = uscite.pdf || opzioni.stampa;
     const bool mostraListato = pianoamm::MostraListato(opzioni);
     const pianoamm::Listato listato =
@@ -153,9 +162,11 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
     else if (opzioni.aiuto)
         ScriviUscita(pianoamm::UsoCli());
     else if (!blocchi.empty())
-        ScriviUscita(blocchi);
+        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + blocchi);
     else if (mostraListato)
-        ScriviUscita(listato.Testo());
+        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + listato.Testo());
+    else
+        ScriviUscita(trovato);
     ChiudiUscita();
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "app/opzioni_cli.h"
+#include "app/incognita_cli.h"
 #include "app/tabella_opzioni.h"
 
 #include "engine/cadenza.h"
@@ -32,9 +33,11 @@ double Numero(Opzione opzione, std::string_view testo, const Limite& limite)
     const auto valore = LeggiNumero(testo, limite.decimali);
     if (!valore) {
         Rifiuta(opzione, Citato(testo)
-                             + (limite.decimali == 0 ? " non è un numero intero valido."
-                                                     : " non è un numero valido (cifre, con la virgola o il punto "
-                                                       "prima di al massimo due decimali)."));
+                             + (limite.decimali == 0
+                                    ? " non è un numero intero valido."
+                                    : " non è un numero valido (cifre, con la virgola o il punto "
+                                      "prima di al massimo "
+                                          + std::string(limite.decimali == 4 ? "quattro" : "due") + " decimali)."));
     }
     if (*valore < limite.minimo || *valore > limite.massimo)
         Rifiuta(opzione, FuoriLimite(limite));
@@ -178,20 +181,33 @@ Condizioni LeggiCondizioni(const Valori& valori)
     return condizioni;
 }
 
-Mutuo LeggiMutuo(const Valori& valori, const Data& oggi)
+// The rate takes four decimals here, for a rate worked out from an
+// installment to be given back.
+constexpr Limite LimiteTassoCli{LimiteTasso.minimo, LimiteTasso.massimo, 4, LimiteTasso.oggetto};
+
+Mutuo LeggiMutuo(const Valori& valori, const Data& oggi, std::optional<Incognita>& incognita)
 {
+    const auto dato = [&valori](Opzione opzione) { return valori[Indice(opzione)].has_value(); };
+    incognita = LeggiIncognita(dato(Opzione::Rata), valori[Indice(Opzione::Trova)],
+                               {dato(Opzione::Tasso), dato(Opzione::NumeroRate), dato(Opzione::Importo)});
+    const auto incognito = [&incognita](Opzione opzione) {
+        return incognita
+               && opzione
+                      == std::array{Opzione::Tasso, Opzione::NumeroRate,
+                                    Opzione::Importo}[static_cast<int>(*incognita)];
+    };
     for (std::size_t k = 0; k < Opzioni.size(); ++k) {
-        if (Opzioni[k].obbligatoria && !valori[k])
+        if (Opzioni[k].obbligatoria && !valori[k] && !incognito(static_cast<Opzione>(k)))
             throw ErrorePiano("Manca l'opzione obbligatoria " + std::string(Opzioni[k].nome)
                               + ". Usare --help per l'uso.");
     }
-    const auto numero = [&valori](Opzione opzione, const Limite& limite) {
-        return Numero(opzione, *valori[Indice(opzione)], limite);
+    const auto numero = [&](Opzione opzione, const Limite& limite, double altrimenti) {
+        return incognito(opzione) ? altrimenti : Numero(opzione, *valori[Indice(opzione)], limite);
     };
     Mutuo mutuo;
-    mutuo.importo = numero(Opzione::Importo, LimiteImporto);
-    mutuo.numeroRate = static_cast<int>(numero(Opzione::NumeroRate, LimiteNumeroRate));
-    mutuo.tassoAnnuo = numero(Opzione::Tasso, LimiteTasso);
+    mutuo.importo = numero(Opzione::Importo, LimiteImporto, 0);
+    mutuo.numeroRate = static_cast<int>(numero(Opzione::NumeroRate, LimiteNumeroRate, 1));
+    mutuo.tassoAnnuo = numero(Opzione::Tasso, LimiteTassoCli, 0);
 
     const std::string_view parola = *valori[Indice(Opzione::Cadenza)];
     const auto cadenza = std::ranges::find(Cadenze, parola, &DatiCadenza::parola);
@@ -207,6 +223,8 @@ Mutuo LeggiMutuo(const Valori& valori, const Data& oggi)
             Rifiuta(Opzione::Data, Citato(*testo) + " non è una data valida (GG/MM/AAAA).");
         mutuo.erogazione = *data;
     }
+    if (incognita)
+        mutuo = Risolvi(mutuo, Numero(Opzione::Rata, *valori[Indice(Opzione::Rata)], LimiteRata), *incognita);
     return mutuo;
 }
 
@@ -260,7 +278,7 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
         }
         i = LeggiArgomento(argomenti, i, opzioni, valori);
     }
-    opzioni.mutuo = LeggiMutuo(valori, oggi);
+    opzioni.mutuo = LeggiMutuo(valori, oggi, opzioni.incognita);
     LeggiUscite(valori, opzioni);
     return opzioni;
 }

@@ -2,9 +2,11 @@
 
 #include "engine/costi.h"
 #include "engine/data.h"
+#include "engine/inverso.h"
 #include "engine/piano.h"
 #include "engine/simulazione.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +17,9 @@ struct OpzioniCli {
     bool aiuto = false;
     bool versione = false;
     Mutuo mutuo;
+    // The value of the loan worked out from --rata, if any: the loan holds
+    // it, and the outputs begin by telling it.
+    std::optional<Incognita> incognita;
     // Outputs in place of the listing: the printout as a PDF file or on a
     // print queue (stampante; empty for the default queue), the schedule as
     // a CSV file, the interest per calendar year as a table.

@@ -16,6 +16,8 @@ enum class Opzione {
     Tasso,
     Cadenza,
     Data,
+    Rata,
+    Trova,
     Arrotondamento,
     TassoPeriodo,
     Metodo,
@@ -41,12 +43,14 @@ struct DatiOpzione {
     bool ripetibile = false;
 };
 
-constexpr std::array<DatiOpzione, 22> Opzioni{{
+constexpr std::array<DatiOpzione, 24> Opzioni{{
     {"--importo", true},
     {"--numero-rate", true},
     {"--tasso", true},
     {"--cadenza", true},
     {"--data", false},
+    {"--rata", false},
+    {"--trova", false},
     {"--arrotondamento", false},
     {"--tasso-periodo", false},
     {"--metodo", false},

@@ -64,6 +64,17 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--arrotondamento centesimi --metodo=italiano --preammortamento 2 --tasso-periodo equivalente",
          "condizioni=ARROTONDAMENTO AI CENTESIMI - TASSO EQUIVALENTE - METODO ITALIANO - 2 RATE DI PREAMMORTAMENTO"},
         {b + "--arrotondamento unita --metodo francese --maxi-rata 10,5", "condizioni=MAXI-RATA FINALE 11 eventi"},
+        {"--importo 8000 --tasso 7 --rata 150 --cadenza mensile", "8000 65 7 "},
+        {b + "--rata 1000 --trova importo", "7721.73 10 5 "},
+        {b + "--rata 1000", "--rata: tutti i valori sono dati: si lasci fuori quello da trovare"},
+        {"--importo 100 --rata 10 --cadenza annuale", "--rata: si può trovare un solo valore"},
+        {b + "--trova tasso", "--trova: vale solo con --rata."},
+        {b + "--rata 10 --trova durata", "--trova: «durata» non è un valore valido (tasso, numero-rate o importo)."},
+        {"--numero-rate 10 --rata 1000 --cadenza annuale --trova tasso", "Manca l'opzione obbligatoria --importo."},
+        {"--importo 100 --numero-rate 10 --rata 10,5 --cadenza annuale --metodo italiano",
+         "Con il metodo italiano la rata cambia"},
+        {"--importo 100 --numero-rate 10 --tasso 5,1234 --cadenza annuale", "100 10 5.1234 "},
+        {"--importo 100 --numero-rate 10 --tasso 5,12345 --cadenza annuale", "al massimo quattro decimali"},
         {b + "--arrotondamento decimi", "--arrotondamento: «decimi» non è un valore valido (unita o centesimi)."},
         {b + "--metodo tedesco", "--metodo: «tedesco» non è un valore valido (francese o italiano)."},
         {b + "--variazione 3:4,5 --estinzione=5:tutto:durata --estinzione 2:1000.5 --penale 1",
@@ -164,6 +175,11 @@ prova 0 '' '$CLI $CORTA --pdf -platform --csv c$E.csv && $CLI $CORTA --pdf p$E.p
 prova 1 'pianoamm-pdf»: non è installato' 'cp $CLI . && ./pianoamm-cli $CORTA >p.txt && ./pianoamm-cli $CORTA --pdf p.pdf' '[ -s p.txt ] && [ ! -e p.pdf ]'
 prova 1 'Il servizio di stampa non risponde: la stampa su «X» non è partita.' 'CUPS_SERVER=/nessun-servizio/cups.sock $CLI $CORTA --stampante X'
 prova 2 'dopo la rata 2 rende il piano instabile: alla rata 3' '$CLI --importo 10000 --numero-rate 120 --tasso 5 --cadenza annuale --variazione 2:99 --csv s.csv' '[ ! -e s.csv ]'
+# The value found from the installment first, a blank line, then the outputs; on standard error when
+# standard output carries a file; no answer writes nothing.
+prova 0 '' '$CLI --importo 8000 --numero-rate 48 --rata 200 --cadenza mensile >o' '[ "$(sed -n 1p o)" = "TASSO % ANNUALE TROVATO : 9,2418" ] && [ -z "$(sed -n 2p o)" ] && grep -q "TASSO % ANNUALE :    9,242" o'
+prova 0 'IMPORTO TROVATO : 199.999,49' '$CLI --numero-rate 180 --tasso 7,5 --rata 1854,02 --cadenza mensile --data 15/03/2026 --csv - >c' 'grep -q "^1;15/04/2026;1249,00;605,02;1854,02;199394,47" c'
+prova 2 'Nessun tasso tra 0 e 99 % dà questa rata.' '$CLI --importo 8000 --numero-rate 48 --rata 166 --cadenza mensile --csv s.csv' '[ ! -e s.csv ] && [ ! -s out ]'
 # The cost blocks in their order, a blank line between them, and no listing.
 prova 0 '' '$CLI $CORTA --per-anno --detrazione --taeg --spese-rata 1 >o' "awk 'NF == 0 {b++} /^TAN /{t = NR} /ONERI ACCESSORI/{d = NR} /TOTALE PAGATO/{p = NR} /SCADENZA/{exit 1} END {exit !(t == 1 && t < d && d < p && b == 2)}' o"
 prova 0 '' '$CLI $CORTA --detrazione --csv d.csv >o' 'grep -q "Anno;Interessi;Oneri accessori" d.csv && grep -q "^TOTALE " o'

@@ -13,6 +13,7 @@
 #include "engine/errore.h"
 #include "engine/esporta.h"
 #include "engine/formato.h"
+#include "engine/inverso.h"
 #include "engine/listato.h"
 
 #include <gtest/gtest.h>
@@ -279,6 +280,37 @@ TEST(Proprieta, TerminiComeIlModello)
         }
     }
     EXPECT_EQ(casi, 13U);
+}
+
+}  // namespace
+
+namespace {
+
+// Each seeded loan from its own installment: the rate back to its four
+// printed decimals, the amount to the cent, and the count itself wherever
+// one installment fewer would cost more than a hair above it.
+TEST(Proprieta, DallaRataAiDati)
+{
+    std::ifstream dati(PIANOAMM_DATI "/piani_casuali.txt");
+    int piani = 0;
+    for (std::string linea; std::getline(dati, linea);) {
+        std::istringstream flusso(linea);
+        const std::vector<std::string> parole{std::istream_iterator<std::string>(flusso), {}};
+        if (parole[0] != "0")
+            continue;
+        const Mutuo mutuo = LeggiOpzioniCli(std::vector<std::string_view>(parole.begin() + 1, parole.end()), {}).mutuo;
+        const double rata = PianoAmm(mutuo).rata;
+        if (!(rata >= LimiteRata.minimo && rata <= LimiteRata.massimo))
+            continue;
+        ++piani;
+        EXPECT_NEAR(Risolvi(mutuo, rata, Incognita::Tasso).tassoAnnuo, mutuo.tassoAnnuo, 5e-5) << linea;
+        EXPECT_NEAR(Risolvi(mutuo, rata, Incognita::Importo).importo, mutuo.importo, 0.005) << linea;
+        const double periodo = TassoPeriodale(mutuo.tassoAnnuo, 12 / DatiDi(mutuo.cadenza).mesi, {});
+        if (mutuo.numeroRate > 1 && RataMutuo(mutuo.importo, mutuo.numeroRate - 1, periodo) > rata * (1 + 1e-9)) {
+            EXPECT_EQ(Risolvi(mutuo, rata, Incognita::NumeroRate).numeroRate, mutuo.numeroRate) << linea;
+        }
+    }
+    EXPECT_GT(piani, 100);
 }
 
 }  // namespace
