@@ -1,5 +1,6 @@
 #include "bench/mutuo_lungo.h"
 #include "engine/costi.h"
+#include "engine/inverso.h"
 #include "engine/listato.h"
 
 #include <benchmark/benchmark.h>
@@ -59,5 +60,16 @@ void TaegDi999RateMensili(benchmark::State& state)
     }
 }
 BENCHMARK(TaegDi999RateMensili)->Unit(benchmark::kMicrosecond);
+
+// Target: under a millisecond for the slowest unknown, the rate.
+void TassoDallaRataDi999RateMensili(benchmark::State& state)
+{
+    const double rata = pianoamm::PianoAmm(MutuoLungo).rata;
+    for (auto _ : state) {
+        auto trovato = pianoamm::Risolvi(MutuoLungo, rata, pianoamm::Incognita::Tasso);
+        benchmark::DoNotOptimize(trovato);
+    }
+}
+BENCHMARK(TassoDallaRataDi999RateMensili)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
