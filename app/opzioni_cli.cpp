@@ -190,11 +190,10 @@ Mutuo LeggiMutuo(const Valori& valori, const Data& oggi, std::optional<Incognita
     const auto dato = [&valori](Opzione opzione) { return valori[Indice(opzione)].has_value(); };
     incognita = LeggiIncognita(dato(Opzione::Rata), valori[Indice(Opzione::Trova)],
                                {dato(Opzione::Tasso), dato(Opzione::NumeroRate), dato(Opzione::Importo)});
-    const auto incognito = [&incognita](Opzione opzione) {
-        return incognita
-               && opzione
-                      == std::array{Opzione::Tasso, Opzione::NumeroRate,
-                                    Opzione::Importo}[static_cast<int>(*incognita)];
+    // The options of the values, in the order of Incognita.
+    constexpr std::array DeiValori{Opzione::Tasso, Opzione::NumeroRate, Opzione::Importo};
+    const auto incognito = [&incognita, &DeiValori](Opzione opzione) {
+        return incognita && opzione == DeiValori.at(static_cast<std::size_t>(*incognita));
     };
     for (std::size_t k = 0; k < Opzioni.size(); ++k) {
         if (Opzioni[k].obbligatoria && !valori[k] && !incognito(static_cast<Opzione>(k)))

@@ -105,10 +105,12 @@ private:
             interessi += 1;
         }
         if (SoloInteressi(k)) {
-            // The installments after rows of interest only were worked out
-            // on the debt alone: the last of them pays the fraction carried,
-            // a unit, and the rows after start from the rest.
-            if ((k == corso.mutuo.condizioni.preammortamento || k == corso.soloInteressiA) && frazioni > 1e-6) {
+            // The French installments after rows of interest only were
+            // worked out on the debt alone: the last of them pays the
+            // fraction carried, a unit, and the rows after start from the
+            // rest. The Italian last row pays every fraction still carried.
+            if ((k == corso.mutuo.condizioni.preammortamento || k == corso.soloInteressiA) && frazioni > 1e-6
+                && corso.mutuo.condizioni.metodo == Metodo::Francese) {
                 frazioni -= 1;
                 interessi += 1;
             }
@@ -178,8 +180,8 @@ private:
 // The rows as shown to the cent, from the first event's on, or from the
 // first when interest cut to units runs on terms other than the defaults
 // (the default plan keeps its own rules at any rate; a plan in cents
-// carries nothing, and its installment, above the first row's interest,
-// never falls below a later one's): no share below zero, no debt above the
+// carries nothing, and its installment, never below the first row's
+// interest, never falls below a later one's): no share below zero, no debt above the
 // row before's and the interest added to it since (NaN fails every
 // comparison). The reason names the event before the row, where there is
 // one.
@@ -189,10 +191,10 @@ void ControllaAndamento(const Simulazione& sim)
     const bool condizioni = termini.arrotondamento == Arrotondamento::Unita && termini != Condizioni{};
     if (sim.eventi.empty() && !condizioni)
         return;
-    // Below -0,5 cents a share shows a negative cent, and half a cent more
-    // shows a debt grown: the comparisons spare the rounding, and NaN fails
-    // them too.
+    // Below -0,5 cents a share shows a negative cent: the comparison spares
+    // the rounding, and NaN fails it too.
     const auto negativa = [](double euro) { return !(euro * 100 > -0.5); };
+    const auto centesimi = [](double euro) { return std::round(euro * 100); };
     const auto& righe = sim.piano.righe;
     auto evento = sim.eventi.begin();
     const auto primo = condizioni ? 0 : DopoRata(evento->evento);
@@ -205,7 +207,7 @@ void ControllaAndamento(const Simulazione& sim)
             difetto = "la quota interessi sarebbe negativa";
         else if (negativa(riga->quotaCapitale))
             difetto = "la quota capitale sarebbe negativa";
-        else if (!((riga->debitoResiduo - prima) * 100 < 0.5))
+        else if (!(centesimi(riga->debitoResiduo) <= centesimi(prima)))
             difetto = "il debito residuo crescerebbe";
         while (evento != sim.eventi.end() && std::next(evento) != sim.eventi.end()
                && DopoRata(std::next(evento)->evento) < riga->numero)

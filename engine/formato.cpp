@@ -89,9 +89,9 @@ std::size_t LunghezzaIntero(const Intero& intero, bool raggruppa)
 {
     // The digits from the bits, log10(2) ~ 1233 / 4096, one compare to
     // correct: every field of the listing comes through here.
-    const auto bit = static_cast<std::size_t>(std::bit_width(intero.unita | 1));
-    std::size_t cifre = bit * 1233 >> 12;
-    cifre += intero.unita >= Potenze[cifre] ? 1 : 0;
+    const auto bit = static_cast<std::size_t>(std::bit_width(intero.unita));
+    const std::size_t stima = bit * 1233 >> 12;
+    const std::size_t cifre = std::max<std::size_t>(1, stima + (intero.unita >= Potenze[stima] ? 1 : 0));
     return cifre + (raggruppa ? (cifre - 1) / 3 : 0) + (intero.negativo ? 1 : 0);
 }
 

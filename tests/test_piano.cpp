@@ -366,6 +366,20 @@ TEST(Piano, CentesimiEMetodoItaliano)
     const Listato decrescente = ComponiListato(piano);
     EXPECT_EQ(decrescente[5].substr(0, 44), "PRIMA RATA             :            1.137,50");
     EXPECT_EQ(decrescente[8], "ARROTONDAMENTO AI CENTESIMI - METODO ITALIANO");
+    // Interest cut to units: the Italian last row pays every fraction still
+    // carried, those of a pre-amortisation too (0,083 a month here).
+    Mutuo piccolo = M(1000, 12, 0.1, Cadenza::Mensile, "15/03/2026");
+    piccolo.condizioni = {.metodo = Metodo::Italiano, .preammortamento = 1};
+    EXPECT_NEAR(PianoAmm(piccolo).totaleInteressi, 1000 * 0.001 / 12 * (1 + 78.0 / 12), 1e-9);
+    // 1.000 at 44,91 % a month is 37,425 of interest, an exact half cent:
+    // 37,43 in cents, and the installment, 37,425 and a hair over 989
+    // rows, is 37,43 too, never less; the last row pays the capital.
+    Mutuo mezzo = M(1000, 989, 44.91, Cadenza::Mensile, "15/03/2026");
+    mezzo.condizioni.arrotondamento = Arrotondamento::Centesimi;
+    const Piano senzaCapitale = PianoAmm(mezzo);
+    EXPECT_EQ(senzaCapitale.rata, 37.43);
+    EXPECT_EQ(senzaCapitale.righe[0].quotaCapitale, 0);
+    EXPECT_EQ(senzaCapitale.righe.back().quotaCapitale, 1000);
     italiano.condizioni.maxiRata = 1000;
     try {
         (void)PianoAmm(italiano);

@@ -189,6 +189,10 @@ TEST(Scenario, EventiRifiutati)
         {quarantotto, S({E(2, 1000)}, {{5, 40}}),
          "La variazione di tasso dopo la rata 5 rende il piano instabile: alla rata 48 la quota interessi sarebbe "
          "negativa."},
+        // Row 10's capital, -0,004, takes the debt a cent up, to the cent.
+        {{1776367, 307, 46.54, {2026, 3, 15}, Cadenza::Mensile, {}},
+         S({}, {{1, 46.54}}),
+         "La variazione di tasso dopo la rata 1 rende il piano instabile: alla rata 10 il debito residuo crescerebbe."},
     };
     for (const auto& [mutuo, scenario, messaggio] : casi) {
         try {
@@ -209,6 +213,15 @@ TEST(Scenario, EventiRifiutati)
         EXPECT_EQ(simulazione.piano.righe.size(), 1U * static_cast<std::size_t>(estinzione.dopoRata));
     }
     EXPECT_FALSE(Simula(Cento, S({E(60, 56204.68)})).eventi[0].effetto.chiude);
+    // In cents, a few cents left over hundreds of rows make a share of
+    // nothing: the last row pays them, whichever way the repayment goes.
+    Mutuo pochi{100, 600, 5, {2026, 3, 15}, Cadenza::Mensile, {}};
+    pochi.condizioni = {.arrotondamento = Arrotondamento::Centesimi, .metodo = Metodo::Italiano};
+    for (const Riduzione riduzione : {Riduzione::Rata, Riduzione::Durata}) {
+        const Simulazione simulazione = Simula(pochi, S({Estinzione{1, 99.80, riduzione}}));
+        EXPECT_EQ(simulazione.piano.righe.back().debitoResiduo, 0);
+        EXPECT_NEAR(simulazione.piano.righe.back().quotaCapitale, 0.03, 1e-9);
+    }
 }
 
 // What a window offers when an event is added: one of each kind, after the

@@ -34,9 +34,13 @@ double Corso::RataDopo(int k) const
     if (condizioni.metodo == Metodo::Italiano)
         return Euro(DivisioneMetaInSu(debito, righe));
     // In cents, so that an exact half, as a zero rate can give, stays one.
+    // The installment is above the first row's interest, which, an exact
+    // half cent rounded up in integers, the double's product may miss: it
+    // is never taken below it, and no share falls below zero.
     const double esatta = RataMutuo(static_cast<double>(debito), righe, tassoPeriodo,
                                     static_cast<double>(Centesimi(condizioni.maxiRata)));
-    return Euro(static_cast<long long>(std::floor(esatta + 0.5)));
+    const long long interessi = InteressiInCentesimi(debito, tassoAnnuo, ratePerAnno, condizioni.tassoPeriodo);
+    return Euro(std::max(static_cast<long long>(std::floor(esatta + 0.5)), interessi));
 }
 
 double Corso::Interessi(double debito) const

@@ -21,6 +21,10 @@ int RateNecessarie(double debito, const Corso& corso, int massimo, int dopoRata)
     const double tassoPeriodo = corso.tassoPeriodo;
     const double rata = corso.rata - maxiRata * tassoPeriodo;
     debito -= maxiRata;
+    // A share or installment of nothing, a few cents over many rows, leaves
+    // the last row to pay it all.
+    if (!(rata > 0))
+        return massimo;
     // The Italian capital share pays the debt at the same pace whatever the
     // rate.
     double esatte = debito / rata;
@@ -84,7 +88,7 @@ Effetto Estinzione::Applica(Corso& corso) const
     } else {
         corso.rata = corso.RataDopo(k);
         corso.ultimaRidotta = false;
-        if (!(corso.rata > 0)) {
+        if (!(corso.rata > 0) && corso.mutuo.condizioni.maxiRata > 0) {
             throw ErrorePiano("Dopo l'estinzione " + DopoLaRata(k)
                               + " la maxi-rata finale pagherebbe da sola il debito residuo: si può estinguere tutto "
                                 "o un importo minore.");

@@ -27,7 +27,7 @@ def piano(A, n, T, cad, cent=False, equiv=False, ital=False, pre=0, X=0, est=Non
         return I
     for k in range(1, pre+1):
         I = cut(d)
-        if not cent and k == pre and frac > F(1,10**6): frac -= 1; I += 1
+        if not cent and not ital and k == pre and frac > F(1,10**6): frac -= 1; I += 1
         rows.append((I, F(0), d))
     R = rata(d, n, Xs)
     N = pre + n; ridotta = False

@@ -9,7 +9,8 @@
 
 namespace pianoamm {
 
-ConfermaMotivata::ConfermaMotivata(QDialog* dialogo, QVBoxLayout* impaginazione) : finestra(dialogo)
+ConfermaMotivata::ConfermaMotivata(QDialog* dialogo, QVBoxLayout* impaginazione, const QString& conferma)
+    : finestra(dialogo)
 {
     lblMotivo = new QLabel(dialogo);
     lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
@@ -17,6 +18,7 @@ ConfermaMotivata::ConfermaMotivata(QDialog* dialogo, QVBoxLayout* impaginazione)
     lblMotivo->setStyleSheet(QStringLiteral("color: #b00000"));
     auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialogo);
     cmdOk = bottoni->button(QDialogButtonBox::Ok);
+    cmdOk->setText(conferma);
     bottoni->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
     QObject::connect(bottoni, &QDialogButtonBox::accepted, dialogo, &QDialog::accept);
     QObject::connect(bottoni, &QDialogButtonBox::rejected, dialogo, &QDialog::reject);

@@ -17,7 +17,8 @@ namespace pianoamm {
 // fields' notes shorter.
 class ConfermaMotivata {
 public:
-    ConfermaMotivata(QDialog* dialogo, QVBoxLayout* impaginazione);
+    // conferma is the OK button's text.
+    ConfermaMotivata(QDialog* dialogo, QVBoxLayout* impaginazione, const QString& conferma = QStringLiteral("OK"));
 
     void Mostra(const std::optional<QString>& motivo);
 

@@ -8,6 +8,7 @@
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/invio_bottoni.h"
+#include "ui/controlli/lista_listato.h"
 #include "ui/finestre/dlg_evento.h"
 
 #include <QDialogButtonBox>
@@ -51,7 +52,6 @@ DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, Valori& valoriSess
     lstSimulata->setObjectName(QStringLiteral("lstSimulata"));
     lstSimulata->setAccessibleName(QStringLiteral("Piano simulato"));
     lstSimulata->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    lstSimulata->setUniformItemSizes(true);
     lstSimulata->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grfSimulazione = new GraficoPiano(this);
     auto* schede = new QTabWidget(this);
@@ -222,8 +222,7 @@ void DlgSimulazione::MostraRisultati()
 {
     const bool valido = giudizio.Valido();
     listato = valido ? pianoamm::ComponiListato(giudizio.simulato) : pianoamm::Listato{};
-    lstSimulata->clear();
-    lstSimulata->addItems(RigheDelListato(listato));
+    MostraNellaLista(lstSimulata, listato);
     const auto voci = pianoamm::Confronto(giudizio.simulato);
     for (std::size_t i = 0; i < voci.size(); ++i)
         lblConfronto[i]->setText(valido ? DueDecimali(voci[i].valore) : QString());

@@ -8,6 +8,7 @@
 #include "ui/comune/aspetto.h"
 #include "ui/comune/twips.h"
 #include "ui/controlli/link_sito.h"
+#include "ui/controlli/lista_listato.h"
 #include "ui/finestre/dlg_condizioni.h"
 
 #include <QFontDatabase>
@@ -97,14 +98,7 @@ void PaginaRisultato::ElaboraPiano(const pianoamm::Mutuo& mutuo)
                              QStringLiteral("Impossibile calcolare il piano.\n\n") + QString::fromUtf8(errore.what()));
         return;
     }
-    // Lines of one size lay out at once, but the list then keeps to its own
-    // width: a listing in cents, wider, has each line measured and scrolls
-    // rather than losing its last column.
-    std::size_t caratteri = 0;
-    for (std::size_t linea = 0; linea < listato.NumeroRighe(); ++linea)
-        caratteri = std::max(caratteri, listato[linea].size());
-    lstPiano->setUniformItemSizes(caratteri <= 80);
-    lstPiano->addItems(RigheDelListato(listato));
+    MostraNellaLista(lstPiano, listato);
     // Each installment's line knows its number: what the user selects is
     // read from it, not from where the line stands.
     for (std::size_t linea = RigheIntestazione; linea < listato.NumeroRighe(); ++linea) {
