@@ -81,9 +81,10 @@ private slots:
     {
         // From the pages, which hold the focus at start, on each page; the
         // options are one stop, at the chosen one, and the arrows move it.
-        for (const QString ordine : {"cmdChiudi cmdAvanti txtImporto txtNumRate txtTasso txtData stkPagine",
-                                     "cmdChiudi cmdAvanti cmdIndietro opzioneMensile cmdCondizioni stkPagine",
-                                     "cmdChiudi cmdIndietro lstPiano cmdPrint cmdSito stkPagine"}) {
+        for (const QString ordine :
+             {"cmdChiudi cmdAvanti txtImporto txtNumRate txtTasso txtData cmdDallaRata stkPagine",
+              "cmdChiudi cmdAvanti cmdIndietro opzioneMensile cmdCondizioni stkPagine",
+              "cmdChiudi cmdIndietro lstPiano cmdPrint cmdSito stkPagine"}) {
             for (const auto& atteso : ordine.split(' ')) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QCOMPARE(QApplication::focusWidget()->objectName(), atteso);
@@ -286,6 +287,29 @@ private slots:
                                      "La maxi-rata finale vale solo con il metodo francese: con il metodo italiano la "
                                      "quota capitale è costante fino all'ultima rata. no",
                                      "Italiano"}));
+    }
+
+    // The rate behind 200 a month on 8.000 over 48 months, 9,2418 %: the
+    // data page takes it at its two decimals; an installment below 8.000 /
+    // 48 has no rate, and Usa waits.
+    void dallaRata()
+    {
+        Scrivi(c<QLineEdit>("txtImporto"), "8000");
+        Scrivi(c<QLineEdit>("txtNumRate"), "48");
+        attese << [this](QWidget* dialogo) {
+            auto* usa = dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            auto* risposta = dialogo->findChild<QLabel*>("lblRisposta");
+            Scrivi(dialogo->findChild<QLineEdit*>("txtRata"), "150");
+            visti << dialogo->findChild<QLabel*>("lblMotivo")->text() + (usa->isEnabled() ? " sì" : " no");
+            Scrivi(dialogo->findChild<QLineEdit*>("txtRata"), "200");
+            visti << risposta->text() + (dialogo->findChild<QLineEdit*>("txtTassoNoto")->isEnabled() ? " sì" : " no");
+            usa->click();
+        };
+        c("cmdDallaRata")->click();
+        QCOMPARE(visti, QStringList({"Nessun tasso tra 0 e 99 % dà questa rata. no",
+                                     "Tasso annuo trovato: 9,2418 %. Nel campo del tasso, a due decimali, va 9,24 %: "
+                                     "la rata è allora 199,99. no"}));
+        QCOMPARE(c<QLineEdit>("txtTasso")->text(), "9,24");
     }
 
     // A suspension of whole installments after the selected 24th: the

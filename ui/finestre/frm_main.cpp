@@ -53,6 +53,13 @@ void FrmMain::CreaPagine(const Twips& tw)
     stkPagine->setFocus();
     connect(pagDati, &PaginaDati::DataCambiata, this, &FrmMain::AggiornaBottoni);
     pagCadenza->ImpostaImporto([this] { return pagDati->Importo(); });
+    pagDati->ImpostaCadenza(
+        [this](Mutuo mutuo) {
+            mutuo.cadenza = pagCadenza->Scelta();
+            mutuo.condizioni = pagCadenza->CondizioniScelte();
+            return mutuo;
+        },
+        [this](Cadenza cadenza) { pagCadenza->Scegli(cadenza); });
     // Terms changed from the listing hold for the next plan too.
     connect(pagRisultato, &PaginaRisultato::CondizioniCambiate, pagCadenza, &PaginaCadenza::ImpostaCondizioni);
 }

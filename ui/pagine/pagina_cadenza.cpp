@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace pianoamm {
 
 namespace {
@@ -64,6 +66,12 @@ void PaginaCadenza::ScegliCondizioni()
 pianoamm::Cadenza PaginaCadenza::Scelta() const
 {
     return pianoamm::Cadenze.at(static_cast<std::size_t>(opzioniCadenza->checkedId())).cadenza;
+}
+
+void PaginaCadenza::Scegli(pianoamm::Cadenza cadenza)
+{
+    const auto scelta = std::ranges::find(pianoamm::Cadenze, cadenza, &pianoamm::DatiCadenza::cadenza);
+    opzioniCadenza->button(static_cast<int>(scelta - pianoamm::Cadenze.begin()))->setChecked(true);
 }
 
 }  // namespace pianoamm

@@ -22,6 +22,7 @@ public:
     explicit PaginaCadenza(QWidget* parent);
 
     pianoamm::Cadenza Scelta() const;
+    void Scegli(pianoamm::Cadenza cadenza);
     const Condizioni& CondizioniScelte() const { return condizioni; }
     void ImpostaCondizioni(const Condizioni& nuove) { condizioni = nuove; }
     // Where the terms learn the loan's amount, which a balloon must stay

@@ -2,10 +2,12 @@
 
 #include "ui/comune/twips.h"
 #include "ui/controlli/campo_numerico.h"
+#include "ui/finestre/dlg_dalla_rata.h"
 #include "ui/pagine/cornice_pagina.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace pianoamm {
 
@@ -46,6 +48,26 @@ PaginaDati::PaginaDati(QWidget* parent) : QWidget(parent)
     colloca(txtData, "txtData", tw(2430, 2415, 1275, 285), "Data Erogazione", 2475);
     connect(txtData, &QLineEdit::textChanged, this, &PaginaDati::ControllaData);
     txtData->setText(QString::fromStdString(pianoamm::FormatoData(pianoamm::Oggi())));
+    // Where the next page has its terms' button, clear of the fields.
+    cmdDallaRata = new QPushButton(QStringLiteral("Calcola dalla &rata…"), cornice);
+    cmdDallaRata->setObjectName(QStringLiteral("cmdDallaRata"));
+    cmdDallaRata->setGeometry(tw(6420, 2190, 2610, 375));
+    connect(cmdDallaRata, &QPushButton::clicked, this, &PaginaDati::DallaRata);
+}
+
+void PaginaDati::DallaRata()
+{
+    pianoamm::Mutuo noto = completaMutuo(LeggiMutuo(pianoamm::Cadenza::Mensile, {}));
+    if (!DataValida())
+        noto.erogazione = pianoamm::Oggi();
+    DlgDallaRata dialogo(noto, this);
+    if (dialogo.exec() != QDialog::Accepted)
+        return;
+    const pianoamm::Mutuo& trovato = dialogo.Trovato();
+    txtImporto->ImpostaValore(trovato.importo);
+    txtNumRate->ImpostaValore(trovato.numeroRate);
+    txtTasso->ImpostaValore(trovato.tassoAnnuo);
+    scegliCadenza(trovato.cadenza);
 }
 
 bool PaginaDati::DataValida() const
