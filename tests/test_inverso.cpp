@@ -19,6 +19,13 @@ Mutuo Mensile(double importo, int numeroRate, double tasso)
     return {importo, numeroRate, tasso, {2026, 3, 15}, Cadenza::Mensile, {}};
 }
 
+Mutuo Balloon(double importo, int numeroRate, double tasso)
+{
+    Mutuo mutuo = Mensile(importo, numeroRate, tasso);
+    mutuo.condizioni.maxiRata = 30000;
+    return mutuo;
+}
+
 // Each row: the loan (the unknown's value ignored), the installment, the
 // unknown, the value found, the line the command line prints.
 TEST(Inverso, RisposteNote)
@@ -32,6 +39,10 @@ TEST(Inverso, RisposteNote)
         {Mensile(100000, 1, 13.25), 1125.75, Incognita::NumeroRate, 361, nullptr},
         // PV(7,5 %/12; 180; -1854,02) = 199.999,49.
         {Mensile(0, 180, 7.5), 1854.02, Incognita::Importo, 199999.49, "IMPORTO TROVATO : 199.999,49"},
+        // The balloon's installment of the plan's own tests, 750,925...
+        // on 100.000 at 3 % over 120 months with 30.000 at the end.
+        {Balloon(0, 120, 3), 750.9252128887391, Incognita::Importo, 100000, nullptr},
+        {Balloon(100000, 120, 0), 750.9252128887391, Incognita::Tasso, 3, nullptr},
         // At a zero rate the amount over the count: 12.000 / 400 = 30.
         {Mensile(12000, 1, 0), 400, Incognita::NumeroRate, 30, nullptr},
         {Mensile(12000, 30, 0), 400, Incognita::Tasso, 0, nullptr},
