@@ -18,6 +18,7 @@
 #include "app/uso_cli.h"
 #include "engine/anni.h"
 #include "engine/costi.h"
+#include "engine/detrazione.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"
 #include "engine/listato.h"

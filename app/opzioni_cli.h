@@ -2,6 +2,7 @@
 
 #include "engine/costi.h"
 #include "engine/data.h"
+#include "engine/detrazione.h"
 #include "engine/inverso.h"
 #include "engine/piano.h"
 #include "engine/simulazione.h"

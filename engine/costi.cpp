@@ -10,24 +10,21 @@
 
 namespace pianoamm {
 
-namespace {
-
-// Whole cents of a non-negative amount, halves up. An amount typed with two
-// decimals is a hair off them as a double; the tolerance keeps an exact
-// half a half.
 long long CentesimiInSu(double euro)
 {
     return static_cast<long long>(std::floor(euro * 100 + 0.5 + 1e-6));
 }
 
-// The fees and the tax, both paid at disbursement. Amount and tax rate have
-// two decimals each: the tax comes out exact in whole numbers.
+// Amount and tax rate have two decimals each: the tax comes out exact in
+// whole numbers.
 long long CentesimiIniziali(const Piano& piano, const Costi& costi)
 {
     const long long imposta =
         (CentesimiInSu(piano.mutuo.importo) * CentesimiInSu(costi.impostaSostitutiva) + 5000) / 10000;
     return CentesimiInSu(costi.speseIniziali) + imposta;
 }
+
+namespace {
 
 // What the borrower pays at the rate e^y - 1, in present value, less the
 // amount lent: it falls as y grows, so a root is one crossing of zero.
@@ -112,64 +109,6 @@ std::string TestoCostoCredito(const CostoCredito& costo)
         testo.append(" : ").append(valore).append(1, '\n');
     }
     return testo;
-}
-
-std::vector<AnnoDetrazione> DetrazionePerAnno(const Piano& piano, const Costi& costi, const RegoleDetrazione& regole)
-{
-    struct Anno {
-        int anno;
-        long long interessi;
-        long long oneri;
-    };
-    std::vector<Anno> anni;
-    if (const long long iniziali = CentesimiIniziali(piano, costi); iniziali > 0)
-        anni.push_back({piano.mutuo.erogazione.anno, 0, iniziali});
-    const long long perRata = CentesimiInSu(costi.speseRata);
-    for (const AnnoPiano& anno : InteressiPerAnno(piano)) {
-        if (anno.anno == 0)
-            break;
-        if (anni.empty() || anni.back().anno != anno.anno)
-            anni.push_back({anno.anno, 0, 0});
-        anni.back().interessi += std::llround(anno.interessi * 100);
-        anni.back().oneri += perRata * anno.rate;
-    }
-
-    // In cents throughout, so that each row can be checked by hand and the
-    // totals are the sums of the rows.
-    const long long limite = CentesimiInSu(regole.limite);
-    const long long quota = CentesimiInSu(regole.quota);
-    std::vector<AnnoDetrazione> righe;
-    long long somme[4] = {};
-    for (const Anno& anno : anni) {
-        const long long spesa = std::clamp(anno.interessi + anno.oneri, 0LL, limite);
-        const long long detraibile = (spesa * quota + 5000) / 10000;
-        const long long valori[4] = {anno.interessi, anno.oneri, detraibile, (detraibile * 19 + 50) / 100};
-        for (int c = 0; c < 4; ++c)
-            somme[c] += valori[c];
-        righe.push_back({anno.anno, Euro(valori[0]), Euro(valori[1]), Euro(valori[2]), Euro(valori[3])});
-    }
-    righe.push_back({0, Euro(somme[0]), Euro(somme[1]), Euro(somme[2]), Euro(somme[3])});
-    return righe;
-}
-
-Celle CelleDetrazione(const std::vector<AnnoDetrazione>& anni, bool raggruppa)
-{
-    return CelleAnnuali(
-        {"Anno", "Interessi", "Oneri accessori", "Importo detraibile", "Detrazione"}, anni,
-        [raggruppa](const AnnoDetrazione& anno, std::vector<std::string>& riga) {
-            AccodaImporti(riga, {anno.interessi, anno.oneri, anno.importoDetraibile, anno.detrazione}, raggruppa);
-        });
-}
-
-std::string TabellaDetrazione(const std::vector<AnnoDetrazione>& anni)
-{
-    static constexpr Colonna Colonne[] = {{5, 6}, {20, 18}, {20, 18}, {20, 18}, {20, 18}};
-    return TabellaDiTesto(Colonne, CelleDetrazione(anni, true));
-}
-
-std::string EsportaCsvDetrazione(const std::vector<AnnoDetrazione>& anni)
-{
-    return CsvDi(CelleDetrazione(anni, false));
 }
 
 }  // namespace pianoamm

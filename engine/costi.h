@@ -5,13 +5,11 @@
 
 #include "engine/limiti.h"
 #include "engine/piano.h"
-#include "engine/tabella.h"
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace pianoamm {
 
@@ -53,42 +51,12 @@ std::array<VoceCosto, 4> VociCostoCredito(const CostoCredito& costo);
 // "TAN : 3,50 %" and the like, a line each, the labels aligned.
 std::string TestoCostoCredito(const CostoCredito& costo);
 
-// The yearly limits the law sets: for buying the main home, for building it.
-inline constexpr double LimiteAbitazione = 4000;
-inline constexpr double LimiteCostruzione = 2582.28;
+// Whole cents of a non-negative amount, halves up. An amount typed with two
+// decimals is a hair off them as a double; the tolerance keeps an exact
+// half a half.
+long long CentesimiInSu(double euro);
 
-// Interest on a mortgage for the main home: 19 % of the interest and
-// accessory charges of each year, up to a limit shared by the co-borrowers,
-// for the borrower's share.
-struct RegoleDetrazione {
-    double quota = 100;                // the borrower's share, percent
-    double limite = LimiteAbitazione;  // a year's cap on interest and charges
-};
-
-inline constexpr Limite LimiteQuota{0.01, 100, 2, "il valore della quota"};
-inline constexpr Limite LimiteDetraibile{0.01, 999999999, 2, "il limite di spesa detraibile"};
-
-struct AnnoDetrazione {
-    int anno = 0;  // 0 in the totals row
-    double interessi = 0;
-    double oneri = 0;  // accessory charges
-    double importoDetraibile = 0;
-    double detrazione = 0;
-};
-
-// One row per calendar year of the due dates, and the disbursement's year
-// when it carries costs; then the totals row. Amounts to the cent.
-std::vector<AnnoDetrazione> DetrazionePerAnno(const Piano& piano, const Costi& costi, const RegoleDetrazione& regole);
-
-// The years as cells: "Anno", "Interessi", "Oneri accessori", "Importo
-// detraibile", "Detrazione", amounts with two decimals, grouped when
-// raggruppa; the totals row's year is "Totale".
-Celle CelleDetrazione(const std::vector<AnnoDetrazione>& anni, bool raggruppa);
-
-// The same as a fixed-width text table, each line ended by "\n".
-std::string TabellaDetrazione(const std::vector<AnnoDetrazione>& anni);
-
-// The same as CSV, in the form of the plan's export.
-std::string EsportaCsvDetrazione(const std::vector<AnnoDetrazione>& anni);
+// The fees and the tax, both paid at disbursement, in cents.
+long long CentesimiIniziali(const Piano& piano, const Costi& costi);
 
 }  // namespace pianoamm

@@ -115,7 +115,7 @@ Posto PostoNelCampo(std::size_t lunghezza, int ssp)
 
 void Linea::TroppoLunga()
 {
-    throw ErrorePiano("Una riga supera i 96 caratteri.");
+    throw ErrorePiano("Una riga supera i 128 caratteri.");
 }
 
 Linea& Linea::Tabulasin(std::string_view sp, int ssp)

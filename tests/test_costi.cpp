@@ -3,6 +3,7 @@
 // deduction's rows are worked by hand from loans whose interest is plain.
 
 #include "engine/costi.h"
+#include "engine/detrazione.h"
 
 #include <gtest/gtest.h>
 
@@ -47,13 +48,16 @@ TEST(Costi, TaegECostoTotale)
 }
 
 // A year's row as the table's words: year, interest, charges, deductible, deduction.
-std::string Righe(const std::vector<AnnoDetrazione>& anni)
+std::string Righe(const Detrazione& detrazione)
 {
     std::ostringstream testo;
     testo.precision(12);
-    for (const AnnoDetrazione& a : anni)
-        testo << a.anno << ' ' << a.interessi << ' ' << a.oneri << ' ' << a.importoDetraibile << ' ' << a.detrazione
-              << ';';
+    for (const AnnoDetrazione& a : detrazione.anni) {
+        testo << a.anno << ' ' << a.interessi << ' ' << a.oneri << ' ' << a.importoDetraibile << ' ';
+        if (detrazione.riduzioni)
+            testo << a.riduzioni << ' ';
+        testo << a.detrazione << ';';
+    }
     return testo.str();
 }
 
@@ -68,11 +72,20 @@ TEST(Costi, DetrazionePerAnno)
     const std::tuple<Mutuo, Costi, RegoleDetrazione, const char*> casi[] = {
         {senzaInteressi, costi, {}, "2020 0 1045 1045 198.55;2021 0 15 15 2.85;0 0 1060 1060 201.4;"},
         // Halves go up: 522,50 x 19 % = 99,275.
-        {senzaInteressi, costi, {50, 4000}, "2020 0 1045 522.5 99.28;2021 0 15 7.5 1.43;0 0 1060 530 100.71;"},
-        {senzaInteressi, costi, {100, 1000}, "2020 0 1045 1000 190;2021 0 15 15 2.85;0 0 1060 1015 192.85;"},
+        {senzaInteressi,
+         costi,
+         {.quota = 50, .limite = 4000, .fiscali = {}},
+         "2020 0 1045 522.5 99.28;2021 0 15 7.5 1.43;0 0 1060 530 100.71;"},
+        {senzaInteressi,
+         costi,
+         {.quota = 100, .limite = 1000, .fiscali = {}},
+         "2020 0 1045 1000 190;2021 0 15 15 2.85;0 0 1060 1015 192.85;"},
         {annuale, {100, 0, 0}, {}, "2020 0 100 100 19;2021 500 0 500 95;0 500 100 600 114;"},
         {annuale, {}, {}, "2021 500 0 500 95;0 500 0 500 95;"},
-        {Prestito(100000, 1, 5, Cadenza::Annuale), {}, {100, LimiteCostruzione}, "2021 5000 0 2582.28 490.63;"},
+        {Prestito(100000, 1, 5, Cadenza::Annuale),
+         {},
+         {.quota = 100, .limite = LimiteCostruzione, .fiscali = {}},
+         "2021 5000 0 2582.28 490.63;"},
     };
     for (const auto& [mutuo, spese, regole, attese] : casi) {
         const std::string righe = Righe(DetrazionePerAnno(PianoAmm(mutuo), spese, regole));
@@ -92,6 +105,76 @@ TEST(Costi, DetrazionePerAnno)
                                           "2020;0,00;1045,00;1045,00;198,55\r\n"
                                           "2021;0,00;15,00;15,00;2,85\r\n"
                                           "Totale;0,00;1060,00;1060,00;201,40\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+// The law year by year, from the sources' worked examples: a year's
+// interest and charges X, here charges paid at the disbursement of a loan
+// of M at no interest in year Y; the deduction of Y, and what the cuts took.
+TEST(Costi, DetrazioneSecondoLaLegge)
+{
+    // The year, X, the borrower's figures, the deduction and the cuts; M
+    // is 100.000 but where given.
+    using Cifra = std::optional<double>;
+    const auto contratto = [](int anno, int mese) { return std::optional(Data{anno, mese, 1}); };
+    const auto dati = [](Cifra costo, Cifra reddito, std::optional<int> figli, Cifra altri, std::optional<Data> firma) {
+        return DatiFiscali{costo, reddito, figli, altri, firma};
+    };
+    const std::tuple<double, int, DatiFiscali, double, double> casi[] = {
+        // 4.000 x 187.000 / 220.000 = 3.400: 646,00 (M 220.000 below).
+        {4000, 2023, dati(187000, {}, {}, {}, {}), 646, 0},
+        // An income over 50.000 loses 260 in 2024 only.
+        {3000, 2024, dati({}, 60000, {}, {}, {}), 310, 260},
+        {3000, 2023, dati({}, 60000, {}, {}, {}), 570, 0},
+        {3000, 2025, dati({}, 60000, {}, {}, {}), 570, 0},
+        // Over 100.000 with no children the cap is 8.000 x 0,50 = 4.000;
+        // the other 2.500 go first: 1.500 left, 285,00. Signed in 2024, the
+        // loan is outside the cap.
+        {3500, 2025, dati({}, 110000, 0, 2500, contratto(2025, 3)), 285, 380},
+        {3500, 2025, dati({}, 110000, 0, 2500, contratto(2024, 12)), 665, 0},
+        // One child: 8.000 x 0,70 = 5.600, above the 4.000 limit.
+        {4500, 2025, dati({}, 150000, 1, {}, contratto(2025, 1)), 760, 0},
+        // Up to 100.000, 14.000 x 0,50 = 7.000: 5.000 of others leave 2.000.
+        {4000, 2025, dati({}, 80000, {}, 5000, contratto(2025, 6)), 380, 380},
+        // Over 200.000 from 2026 on: 440, unless the others absorb it.
+        {4200, 2024, dati({}, 250000, {}, {}, contratto(2023, 1)), 500, 260},
+        {4200, 2025, dati({}, 250000, {}, {}, contratto(2023, 1)), 760, 0},
+        {4200, 2026, dati({}, 250000, {}, {}, contratto(2023, 1)), 320, 440},
+        {4200, 2027, dati({}, 250000, {}, {}, contratto(2023, 1)), 320, 440},
+        {4200, 2026, dati({}, 250000, {}, 3000, contratto(2023, 1)), 760, 0},
+    };
+    for (const auto& [spesa, anno, fiscali, attesa, riduzioni] : casi) {
+        const Mutuo mutuo = Prestito(fiscali.costoAcquisto ? 220000 : 100000, 1, 0, Cadenza::Annuale, {anno, 3, 15});
+        const Detrazione detrazione =
+            DetrazionePerAnno(PianoAmm(mutuo), {spesa, 0, 0}, {100, LimiteAbitazione, fiscali});
+        ASSERT_TRUE(detrazione.riduzioni);
+        EXPECT_EQ(detrazione.anni[0].anno, anno);
+        EXPECT_NEAR(detrazione.anni[0].detrazione, attesa, 1e-9) << anno << ' ' << spesa;
+        EXPECT_NEAR(detrazione.anni[0].riduzioni, riduzioni, 1e-9) << anno << ' ' << spesa;
+    }
+}
+
+// The lines under the table say which rule changed which years.
+TEST(Costi, NoteDellaDetrazione)
+{
+    const Mutuo mutuo = Prestito(220000, 4, 0, Cadenza::Annuale, {2023, 3, 15});
+    const Detrazione detrazione =
+        DetrazionePerAnno(PianoAmm(mutuo), {0, 0, 1500}, {100, LimiteAbitazione, {187000, 250000, {}, 0, {}}});
+    EXPECT_EQ(detrazione.note,
+              (std::vector<std::string>{
+                  "Proporzione 85,00 %: costo d'acquisto 187.000,00 su un mutuo di 220.000,00.",
+                  "2024: riduzione di 260,00 per un reddito oltre 50.000,00.",
+                  "Dal 2026: riduzione di 440,00 per un reddito oltre 200.000,00.",
+                  "Stima secondo le regole in vigore per gli anni d'imposta fino al 2026; gli anni successivi seguono "
+                  "le stesse regole."}));
+    const std::string tabella = TabellaDetrazione(detrazione);
+    EXPECT_EQ(tabella.substr(0, tabella.find('\n')), "  ANNO            INTERESSI      ONERI ACCESSORI   IMPORTO "
+                                                     "DETRAIBILE            RIDUZIONI           DETRAZIONE");
+    EXPECT_NE(tabella.find("\n\nProporzione 85,00 %"), std::string::npos) << tabella;
+    EXPECT_NE(EsportaCsvDetrazione(detrazione).find("Importo detraibile;Riduzioni;Detrazione\r\n"), std::string::npos);
 }
 
 }  // namespace

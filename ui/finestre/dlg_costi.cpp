@@ -49,7 +49,7 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidge
         risultati->addRow(TestoQt(pianoamm::EtichetteCosto[i]) + QLatin1Char(':'), lblCosti[i]);
     }
 
-    grdDetrazione = CreaTabellaAnni(pianoamm::CelleDetrazione({}, true), this);
+    grdDetrazione = CreaTabellaAnni(pianoamm::CelleDetrazione(pianoamm::Detrazione{}, true), this);
     grdDetrazione->setAccessibleName(QStringLiteral("Detrazione per anno"));
 
     auto* sopra = new QHBoxLayout;
@@ -120,7 +120,7 @@ CampoNumerico* DlgCosti::Campo(QFormLayout* modulo, const QString& etichetta, co
     return campo;
 }
 
-std::vector<pianoamm::AnnoDetrazione> DlgCosti::Anni() const
+pianoamm::Detrazione DlgCosti::Anni() const
 {
     return pianoamm::DetrazionePerAnno(piano, valori.costi, valori.regole);
 }
@@ -128,7 +128,7 @@ std::vector<pianoamm::AnnoDetrazione> DlgCosti::Anni() const
 void DlgCosti::Aggiorna()
 {
     valori.costi = {txtSpeseIniziali->Valore(), txtImposta->Valore(), txtSpeseRata->Valore()};
-    valori.regole = {txtQuota->Valore(), txtLimite->Valore()};
+    valori.regole = {txtQuota->Valore(), txtLimite->Valore(), valori.regole.fiscali};
     try {
         const auto voci = pianoamm::VociCostoCredito(pianoamm::CostoDelCredito(piano, valori.costi));
         for (std::size_t i = 0; i < voci.size(); ++i)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/costi.h"
+#include "engine/detrazione.h"
 #include "engine/piano.h"
 
 #include <QDialog>
@@ -40,7 +41,7 @@ private:
     void CreaLimite(QFormLayout* modulo);
     QDialogButtonBox* CreaBottoni();
     void Aggiorna();
-    std::vector<pianoamm::AnnoDetrazione> Anni() const;
+    pianoamm::Detrazione Anni() const;
     // The cost lines, a blank line, the deduction's table.
     std::string Testo() const;
     void Stampa();
