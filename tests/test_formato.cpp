@@ -59,8 +59,8 @@ TEST(Formato, CampiENumeri)
     for (const auto& [ottenuto, atteso] : casi)
         EXPECT_EQ(ottenuto, atteso);
     EXPECT_THROW(Campo("x", -1), ErrorePiano);
-    EXPECT_THROW(Campo("x", 95), ErrorePiano);
-    EXPECT_EQ(Campo("", 95).size(), 96U);
+    EXPECT_THROW(Campo("x", 127), ErrorePiano);
+    EXPECT_EQ(Campo("", 127).size(), 128U);
 }
 
 TEST(Data, LetturaPassoDiMesiEFormato)
