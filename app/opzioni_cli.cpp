@@ -1,5 +1,6 @@
 #include "app/opzioni_cli.h"
 #include "app/incognita_cli.h"
+#include "app/lettura_cli.h"
 #include "app/tabella_opzioni.h"
 
 #include "engine/cadenza.h"
@@ -17,32 +18,6 @@ namespace pianoamm {
 namespace {
 
 using namespace cli;
-
-[[noreturn]] void Rifiuta(Opzione opzione, std::string_view motivo)
-{
-    throw ErrorePiano(std::string(Opzioni[Indice(opzione)].nome) + ": " + std::string(motivo));
-}
-
-std::string Citato(std::string_view testo)
-{
-    return "«" + std::string(testo) + "»";
-}
-
-double Numero(Opzione opzione, std::string_view testo, const Limite& limite)
-{
-    const auto valore = LeggiNumero(testo, limite.decimali);
-    if (!valore) {
-        Rifiuta(opzione, Citato(testo)
-                             + (limite.decimali == 0
-                                    ? " non è un numero intero valido."
-                                    : " non è un numero valido (cifre, con la virgola o il punto "
-                                      "prima di al massimo "
-                                          + std::string(limite.decimali == 4 ? "quattro" : "due") + " decimali)."));
-    }
-    if (*valore < limite.minimo || *valore > limite.massimo)
-        Rifiuta(opzione, FuoriLimite(limite));
-    return *valore;
-}
 
 // "N:..." after an event's option: the row, and what follows the colon.
 std::pair<int, std::string_view> DopoRata(Opzione opzione, std::string_view testo, std::string_view forma)
@@ -216,12 +191,8 @@ Mutuo LeggiMutuo(const Valori& valori, const Data& oggi, std::optional<Incognita
 
     mutuo.condizioni = LeggiCondizioni(valori);
     mutuo.erogazione = oggi;
-    if (const auto& testo = valori[Indice(Opzione::Data)]) {
-        const auto data = LeggiData(*testo);
-        if (!data)
-            Rifiuta(Opzione::Data, Citato(*testo) + " non è una data valida (GG/MM/AAAA).");
-        mutuo.erogazione = *data;
-    }
+    if (const auto& testo = valori[Indice(Opzione::Data)])
+        mutuo.erogazione = DataDi(Opzione::Data, *testo);
     if (incognita)
         mutuo = Risolvi(mutuo, Numero(Opzione::Rata, *valori[Indice(Opzione::Rata)], LimiteRata), *incognita);
     return mutuo;
@@ -261,6 +232,29 @@ void LeggiUscite(const Valori& valori, OpzioniCli& opzioni)
     opzioni.stampa = opzioni.stampa || !opzioni.stampante.empty();
 }
 
+// The borrower's figures for the law's later rules, with --detrazione only.
+void LeggiFiscali(const Valori& valori, OpzioniCli& opzioni)
+{
+    const auto dato = [&](Opzione opzione) {
+        const auto& valore = valori[Indice(opzione)];
+        if (valore && !opzioni.detrazione)
+            Rifiuta(opzione, "vale solo con --detrazione.");
+        return valore;
+    };
+    const auto cifra = [&](Opzione opzione, const Limite& limite) -> std::optional<double> {
+        const auto valore = dato(opzione);
+        return valore ? std::optional(Numero(opzione, *valore, limite)) : std::nullopt;
+    };
+    DatiFiscali& fiscali = opzioni.regole.fiscali;
+    fiscali.costoAcquisto = cifra(Opzione::CostoAcquisto, LimiteCostoAcquisto);
+    fiscali.reddito = cifra(Opzione::Reddito, LimiteReddito);
+    if (const auto figli = cifra(Opzione::Figli, LimiteFigli))
+        fiscali.figli = static_cast<int>(*figli);
+    fiscali.altriOneri = cifra(Opzione::AltriOneri, LimiteAltriOneri);
+    if (const auto data = dato(Opzione::DataContratto))
+        fiscali.dataContratto = DataDi(Opzione::DataContratto, *data);
+}
+
 }  // namespace
 
 OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Data& oggi)
@@ -279,6 +273,7 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
     }
     opzioni.mutuo = LeggiMutuo(valori, oggi, opzioni.incognita);
     LeggiUscite(valori, opzioni);
+    LeggiFiscali(valori, opzioni);
     return opzioni;
 }
 

@@ -31,6 +31,11 @@ enum class Opzione {
     SpeseRata,
     Quota,
     Limite,
+    CostoAcquisto,
+    Reddito,
+    Figli,
+    AltriOneri,
+    DataContratto,
     Penale,
     Estinzione,
     Variazione,
@@ -43,7 +48,7 @@ struct DatiOpzione {
     bool ripetibile = false;
 };
 
-constexpr std::array<DatiOpzione, 24> Opzioni{{
+constexpr std::array<DatiOpzione, 29> Opzioni{{
     {"--importo", true},
     {"--numero-rate", true},
     {"--tasso", true},
@@ -64,6 +69,11 @@ constexpr std::array<DatiOpzione, 24> Opzioni{{
     {"--spese-rata", false},
     {"--quota", false},
     {"--limite", false},
+    {"--costo-acquisto", false},
+    {"--reddito", false},
+    {"--figli", false},
+    {"--altri-oneri", false},
+    {"--data-contratto", false},
     {"--penale", false},
     {"--estinzione", false, true},
     {"--variazione", false, true},

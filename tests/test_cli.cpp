@@ -75,6 +75,12 @@ TEST(OpzioniCli, LeggeORifiuta)
          "Con il metodo italiano la rata cambia"},
         {"--importo 100 --numero-rate 10 --tasso 5,1234 --cadenza annuale", "100 10 5.1234 "},
         {"--importo 100 --numero-rate 10 --tasso 5,12345 --cadenza annuale", "al massimo quattro decimali"},
+        {b + "--reddito 50000", "--reddito: vale solo con --detrazione."},
+        {b + "--taeg --data-contratto 01/01/2025", "--data-contratto: vale solo con --detrazione."},
+        {b + "--detrazione --figli 4", "--figli: Il numero dei figli a carico deve essere compreso tra 0 e 3."},
+        {b + "--detrazione --data-contratto 31/02/2025", "«31/02/2025» non è una data valida (GG/MM/AAAA)."},
+        {b + "--detrazione --costo-acquisto 0", "--costo-acquisto: Il costo d'acquisto deve essere compreso tra 0,01"},
+        {b + "--detrazione --altri-oneri -1", "--altri-oneri: «-1» non è un numero valido"},
         {b + "--arrotondamento decimi", "--arrotondamento: «decimi» non è un valore valido (unita o centesimi)."},
         {b + "--metodo tedesco", "--metodo: «tedesco» non è un valore valido (francese o italiano)."},
         {b + "--variazione 3:4,5 --estinzione=5:tutto:durata --estinzione 2:1000.5 --penale 1",
@@ -180,6 +186,8 @@ prova 2 'dopo la rata 2 rende il piano instabile: alla rata 3' '$CLI --importo 1
 prova 0 '' '$CLI --importo 8000 --numero-rate 48 --rata 200 --cadenza mensile >o' '[ "$(sed -n 1p o)" = "TASSO % ANNUALE TROVATO : 9,2418" ] && [ -z "$(sed -n 2p o)" ] && grep -q "TASSO % ANNUALE :    9,242" o'
 prova 0 'IMPORTO TROVATO : 199.999,49' '$CLI --numero-rate 180 --tasso 7,5 --rata 1854,02 --cadenza mensile --data 15/03/2026 --csv - >c' 'grep -q "^1;15/04/2026;1249,00;605,02;1854,02;199394,47" c'
 prova 2 'Nessun tasso tra 0 e 99 % dà questa rata.' '$CLI --importo 8000 --numero-rate 48 --rata 166 --cadenza mensile --csv s.csv' '[ ! -e s.csv ] && [ ! -s out ]'
+# The deduction as the law stands: its cuts' column and the rules' lines; without the figures, today's table.
+prova 0 '' '$CLI --importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 15/03/2023 --detrazione --reddito 250000 >o' 'grep -q "IMPORTO DETRAIBILE            RIDUZIONI" o && grep -qx "Dal 2026: riduzione di 440,00 per un reddito oltre 200.000,00." o && grep -q "^  2024 .* 260,00 " o'
 # The cost blocks in their order, a blank line between them, and no listing.
 prova 0 '' '$CLI $CORTA --per-anno --detrazione --taeg --spese-rata 1 >o' "awk 'NF == 0 {b++} /^TAN /{t = NR} /ONERI ACCESSORI/{d = NR} /TOTALE PAGATO/{p = NR} /SCADENZA/{exit 1} END {exit !(t == 1 && t < d && d < p && b == 2)}' o"
 prova 0 '' '$CLI $CORTA --detrazione --csv d.csv >o' 'grep -q "Anno;Interessi;Oneri accessori" d.csv && grep -q "^TOTALE " o'
