@@ -191,6 +191,17 @@ private slots:
         Bottone(d, "&Esporta CSV…")->click();
         QFile csv(cartella.filePath("d.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly) && csv.readAll().contains("\r\n2007;5000,00;2,50;2582,28;490,63\r\n"));
+        // The fiscal figures: a purchase cost below the amount, its line
+        // under the table and the cuts' column; off again, today's table.
+        auto* fiscale = d->findChild<QGroupBox*>("grpFiscale");
+        fiscale->setChecked(true);
+        Scrivi(d->findChild<QLineEdit*>("txtCostoAcquisto"), "80000");
+        QCOMPARE(t->columnCount(), 6);
+        QCOMPARE(testo("lblNote").section(QLatin1Char('\n'), 0, 0),
+                 "Proporzione 80,00 %: costo d'acquisto 80.000,00 su un mutuo di 100.000,00.");
+        fiscale->setChecked(false);
+        QCOMPARE(t->columnCount(), 5);
+        QVERIFY(!d->findChild<QLabel*>("lblNote")->isVisible());
         d->close();
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgCosti"));
         ApriMenu(false, {"Costi, TAEG e detrazione…"});

@@ -6,6 +6,7 @@
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
 #include "ui/controlli/campo_numerico.h"
+#include "ui/controlli/gruppo_fiscale.h"
 #include "ui/controlli/invio_bottoni.h"
 #include "ui/controlli/tabella_anni.h"
 
@@ -49,8 +50,15 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidge
         risultati->addRow(TestoQt(pianoamm::EtichetteCosto[i]) + QLatin1Char(':'), lblCosti[i]);
     }
 
+    grpFiscale = new GruppoFiscale(valori.regole.fiscali, this);
+    connect(grpFiscale, &GruppoFiscale::Cambiato, this, &DlgCosti::Aggiorna);
     grdDetrazione = CreaTabellaAnni(pianoamm::CelleDetrazione(pianoamm::Detrazione{}, true), this);
     grdDetrazione->setAccessibleName(QStringLiteral("Detrazione per anno"));
+    lblNote = new QLabel(this);
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    lblNote->setAccessibleName(QStringLiteral("Regole applicate"));
+    lblNote->setWordWrap(true);
+    lblNote->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     auto* sopra = new QHBoxLayout;
     sopra->addLayout(dati);
@@ -58,12 +66,14 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidge
     sopra->addLayout(risultati);
     auto* impaginazione = new QVBoxLayout(this);
     impaginazione->addLayout(sopra);
+    impaginazione->addWidget(grpFiscale);
     impaginazione->addWidget(grdDetrazione, 1);
+    impaginazione->addWidget(lblNote);
     impaginazione->addWidget(CreaBottoni());
     // Return in a field only confirms it: it must not overwrite the
     // clipboard through a default button.
     InvioCliccaIBottoni(this);
-    resize(760, 460);
+    resize(760, 640);
     // Typing straight away replaces the first value.
     txtSpeseIniziali->selectAll();
     Aggiorna();
@@ -128,12 +138,18 @@ pianoamm::Detrazione DlgCosti::Anni() const
 void DlgCosti::Aggiorna()
 {
     valori.costi = {txtSpeseIniziali->Valore(), txtImposta->Valore(), txtSpeseRata->Valore()};
-    valori.regole = {txtQuota->Valore(), txtLimite->Valore(), valori.regole.fiscali};
+    valori.regole = {txtQuota->Valore(), txtLimite->Valore(), grpFiscale->Dati()};
     try {
         const auto voci = pianoamm::VociCostoCredito(pianoamm::CostoDelCredito(piano, valori.costi));
         for (std::size_t i = 0; i < voci.size(); ++i)
             lblCosti[i]->setText(TestoQt(voci[i].valore));
-        RiempiTabellaAnni(grdDetrazione, pianoamm::CelleDetrazione(Anni(), true));
+        const pianoamm::Detrazione detrazione = Anni();
+        RiempiTabellaAnni(grdDetrazione, pianoamm::CelleDetrazione(detrazione, true));
+        QStringList note;
+        for (const std::string& nota : detrazione.note)
+            note << QString::fromStdString(nota);
+        lblNote->setText(note.join(QLatin1Char('\n')));
+        lblNote->setVisible(!note.isEmpty());
     } catch (const pianoamm::ErrorePiano& errore) {
         lblCosti[1]->setText(QString::fromUtf8(errore.what()));
     }

@@ -19,10 +19,11 @@ class QTableWidget;
 namespace pianoamm {
 
 class CampoNumerico;
+class GruppoFiscale;
 
 // What the plan costs beyond its interest (TAN, TAEG, the total cost and
 // the total owed) and the tax deduction of each year, worked out again as
-// the user types the costs, the share and the limit. Not modal, so that the
+// the user types the costs, the share, the limit and the fiscal figures. Not modal, so that the
 // listing stays at hand; what is typed is kept in valori for the next time.
 class DlgCosti : public QDialog {
     Q_OBJECT
@@ -57,6 +58,8 @@ private:
     // As the engine lists them: TAN, TAEG, total cost, total owed.
     std::array<QLabel*, 4> lblCosti{};
     QTableWidget* grdDetrazione;
+    GruppoFiscale* grpFiscale;
+    QLabel* lblNote;  // which rule changed which years
 };
 
 }  // namespace pianoamm
