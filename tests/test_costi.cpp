@@ -175,6 +175,10 @@ TEST(Costi, NoteDellaDetrazione)
                                                      "DETRAIBILE            RIDUZIONI           DETRAZIONE");
     EXPECT_NE(tabella.find("\n\nProporzione 85,00 %"), std::string::npos) << tabella;
     EXPECT_NE(EsportaCsvDetrazione(detrazione).find("Importo detraibile;Riduzioni;Detrazione\r\n"), std::string::npos);
+    const Detrazione nelTetto = DetrazionePerAnno(PianoAmm(Prestito(100000, 1, 0, Cadenza::Annuale, {2025, 3, 15})),
+                                                  {3500, 0, 0}, {100, LimiteAbitazione, {{}, 110000, {}, 2500, {}}});
+    EXPECT_EQ(nelTetto.note.at(0), "Dal 2025: tetto di 4.000,00 per gli oneri soggetti al limite (reddito 110.000,00, "
+                                   "nessun figlio a carico), altri oneri 2.500,00 considerati per primi.");
 }
 
 }  // namespace
