@@ -23,6 +23,15 @@ void ColoreTesto(QWidget* controllo, const QColor& colore)
     controllo->setPalette(tavolozza);
 }
 
+void SegnaNonValido(QWidget* campo, bool valido, const QString& perche)
+{
+    QPalette tavolozza = campo->palette();
+    const QWidget* sotto = campo->parentWidget() != nullptr ? campo->parentWidget() : campo;
+    tavolozza.setColor(QPalette::Text, valido ? sotto->palette().color(QPalette::Text) : QColor(0xC0, 0x00, 0x00));
+    campo->setPalette(tavolozza);
+    campo->setToolTip(valido ? QString() : perche);
+}
+
 QString DueDecimali(double valore)
 {
     return TestoQt(FormatoDecimali(valore, 2, true));

@@ -12,6 +12,9 @@ namespace pianoamm {
 // drawn for, with its metric twins where it is missing, and coloured text.
 QFont CarattereDialogo(qreal punti);
 void ColoreTesto(QWidget* controllo, const QColor& colore);
+// A field whose text is not a value shows it in red, the tip saying why;
+// a valid one is as ever.
+void SegnaNonValido(QWidget* campo, bool valido, const QString& perche);
 
 // An amount or a rate as the windows show it: two decimals, "." every
 // three digits ("1.234,50").

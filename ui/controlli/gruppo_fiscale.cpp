@@ -1,5 +1,6 @@
 #include "ui/controlli/gruppo_fiscale.h"
 
+#include "ui/comune/aspetto.h"
 #include "ui/controlli/campo_numerico.h"
 
 #include "engine/data.h"
@@ -44,16 +45,12 @@ GruppoFiscale::GruppoFiscale(const DatiFiscali& iniziali, QWidget* parent)
         txtDataContratto->setText(QString::fromStdString(FormatoData(*iniziali.dataContratto)));
     modulo->addRow(QStringLiteral("&Data del contratto:"), txtDataContratto);
     connect(txtDataContratto, &QLineEdit::textChanged, this, [this] {
-        // A date that is not one is said so, in red, and not used.
-        const bool valida =
-            txtDataContratto->text().isEmpty() || LeggiData(txtDataContratto->text().toStdString()).has_value();
-        QPalette tavolozza = txtDataContratto->palette();
-        tavolozza.setColor(QPalette::Text, valida ? palette().color(QPalette::Text) : QColor(0xC0, 0x00, 0x00));
-        txtDataContratto->setPalette(tavolozza);
-        txtDataContratto->setToolTip(
-            valida ? QString()
-                   : QStringLiteral("Data non valida: scriverla come GG/MM/AAAA; finché non lo è vale quella di "
-                                    "erogazione."));
+        // A date that is not one is said so, and not used.
+        SegnaNonValido(txtDataContratto,
+                       txtDataContratto->text().isEmpty()
+                           || LeggiData(txtDataContratto->text().toStdString()).has_value(),
+                       QStringLiteral("Data non valida: scriverla come GG/MM/AAAA; finché non lo è vale quella di "
+                                      "erogazione."));
         emit Cambiato();
     });
     connect(this, &QGroupBox::toggled, this, &GruppoFiscale::Cambiato);

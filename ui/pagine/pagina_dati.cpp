@@ -1,5 +1,6 @@
 #include "ui/pagine/pagina_dati.h"
 
+#include "ui/comune/aspetto.h"
 #include "ui/comune/twips.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/finestre/dlg_dalla_rata.h"
@@ -93,12 +94,8 @@ pianoamm::Mutuo PaginaDati::LeggiMutuo(pianoamm::Cadenza cadenza, const Condizio
 void PaginaDati::ControllaData()
 {
     // Besides the forward button, the field itself says what is wrong.
-    const bool valida = DataValida();
-    QPalette tavolozza = txtData->palette();
-    tavolozza.setColor(QPalette::Text, valida ? palette().color(QPalette::Text) : QColor(0xC0, 0x00, 0x00));
-    txtData->setPalette(tavolozza);
-    txtData->setToolTip(valida ? QString()
-                               : QStringLiteral("Data non valida: scriverla come GG/MM/AAAA, per esempio 06/04/2006."));
+    SegnaNonValido(txtData, DataValida(),
+                   QStringLiteral("Data non valida: scriverla come GG/MM/AAAA, per esempio 06/04/2006."));
     emit DataCambiata();
 }
 
