@@ -175,8 +175,11 @@ Mutuo LeggiMutuo(const Valori& valori, const Data& oggi, std::optional<Incognita
             throw ErrorePiano("Manca l'opzione obbligatoria " + std::string(Opzioni[k].nome)
                               + ". Usare --help per l'uso.");
     }
+    // The value --trova replaces, if given, must still be one.
     const auto numero = [&](Opzione opzione, const Limite& limite, double altrimenti) {
-        return incognito(opzione) ? altrimenti : Numero(opzione, *valori[Indice(opzione)], limite);
+        const auto& testo = valori[Indice(opzione)];
+        const double valore = testo ? Numero(opzione, *testo, limite) : altrimenti;
+        return incognito(opzione) ? altrimenti : valore;
     };
     Mutuo mutuo;
     mutuo.importo = numero(Opzione::Importo, LimiteImporto, 0);

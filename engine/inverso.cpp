@@ -5,6 +5,7 @@
 #include "engine/formato.h"
 #include "engine/radice.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pianoamm {
@@ -64,7 +65,7 @@ int RisolviNumeroRate(const Mutuo& noto, double rata)
         i > 0 ? std::log((rata - maxiRata * i) / (rata - importo * i)) / std::log1p(i) : (importo - maxiRata) / rata;
     // The logarithms' noise must not add an installment: the one found is
     // checked against the formula.
-    double rate = std::max(1.0, std::ceil(esatte - 1e-9 * std::max(1.0, esatte)));
+    double rate = std::max(1.0, std::ceil(esatte - 1e-9 * std::clamp(esatte, 1.0, 1000.0)));
     const int massimo = static_cast<int>(LimiteNumeroRate.massimo) - noto.condizioni.preammortamento;
     if (rate <= massimo && RataMutuo(importo, static_cast<int>(rate), i, maxiRata) > rata * (1 + 1e-12))
         rate += 1;
@@ -101,6 +102,8 @@ Mutuo Risolvi(const Mutuo& noto, double rata, Incognita incognita)
         Controlla(noto.numeroRate, LimiteNumeroRate);
     if (incognita != Incognita::Tasso)
         Controlla(noto.tassoAnnuo, LimiteTasso);
+    if (incognita != Incognita::Importo && !(noto.importo > 0))
+        throw ErrorePiano("Con un importo di 0 non c'è nulla da ricavare dalla rata.");
     if (noto.condizioni.metodo == Metodo::Italiano)
         throw ErrorePiano("Con il metodo italiano la rata cambia a ogni scadenza: non se ne può ricavare un valore.");
     Mutuo trovato = noto;

@@ -69,6 +69,8 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--rata 1000", "--rata: tutti i valori sono dati: si lasci fuori quello da trovare"},
         {"--importo 100 --rata 10 --cadenza annuale", "--rata: si può trovare un solo valore"},
         {b + "--trova tasso", "--trova: vale solo con --rata."},
+        {"--importo 100 --numero-rate 10 --tasso abc --cadenza annuale --rata 10 --trova tasso",
+         "--tasso: «abc» non è un numero valido"},
         {b + "--rata 10 --trova durata", "--trova: «durata» non è un valore valido (tasso, numero-rate o importo)."},
         {"--numero-rate 10 --rata 1000 --cadenza annuale --trova tasso", "Manca l'opzione obbligatoria --importo."},
         {"--importo 100 --numero-rate 10 --rata 10,5 --cadenza annuale --metodo italiano",

@@ -73,6 +73,10 @@ TEST(Inverso, SenzaRisposta)
         {Mensile(100000, 1, 5), 420, Incognita::NumeroRate, "Con questa rata servirebbero 1.164 rate: al massimo 999."},
         {Mensile(0, 999, 0), 1100000, Incognita::Importo,
          "Con questa rata l'importo sarebbe 1.098.900.000,00: al massimo 999.999.999."},
+        {Mensile(0, 1, 5), 420, Incognita::NumeroRate, "Con un importo di 0 non c'è nulla da ricavare dalla rata."},
+        // 999.999.999 / 0,01 installments, exactly.
+        {Mensile(999999999, 1, 0), 0.01, Incognita::NumeroRate,
+         "Con questa rata servirebbero 99.999.999.900 rate: al massimo 999."},
         {italiano, 200, Incognita::Tasso,
          "Con il metodo italiano la rata cambia a ogni scadenza: non se ne può ricavare un valore."},
         {Mensile(8000, 48, 0), 0, Incognita::Tasso,

@@ -26,7 +26,9 @@ QString Risposta(const Mutuo& trovato, Incognita incognita, Mutuo& daUsare)
     daUsare = trovato;
     switch (incognita) {
     case Incognita::Tasso:
-        daUsare.tassoAnnuo = std::floor(trovato.tassoAnnuo * 100 + 0.5) / 100;
+        // Halves up on the four decimals shown, a hair over them for the
+        // double's noise.
+        daUsare.tassoAnnuo = std::floor(trovato.tassoAnnuo * 100 + 0.5 + 1e-9) / 100;
         return QStringLiteral("Tasso annuo trovato: %1 %. Nel campo del tasso, a due decimali, va %2 %: la rata è "
                               "allora %3.")
             .arg(QString::fromStdString(FormatoDecimali(trovato.tassoAnnuo, 4, false)), DueDecimali(daUsare.tassoAnnuo),
@@ -38,6 +40,9 @@ QString Risposta(const Mutuo& trovato, Incognita incognita, Mutuo& daUsare)
     case Incognita::Importo:
         break;
     }
+    // The plan must take the amount: a balloon above it, or too many rows
+    // with the pre-amortisation's, is refused with its reason.
+    (void)PianoAmm(trovato);
     return QStringLiteral("Importo trovato: %1.").arg(DueDecimali(trovato.importo));
 }
 
