@@ -194,20 +194,24 @@ void ControllaAndamento(const Simulazione& sim)
     // Below -0,5 cents a share shows a negative cent: the comparison spares
     // the rounding, and NaN fails it too.
     const auto negativa = [](double euro) { return !(euro * 100 > -0.5); };
-    const auto centesimi = [](double euro) { return std::round(euro * 100); };
+    // A debt grown to the cent; NaN, or one past any plan's, counts as grown.
+    const auto cresciuto = [](double dopo, double prima) {
+        return !(std::fabs(dopo) < 1e15 && std::fabs(prima) < 1e15) || Centesimi(dopo) > Centesimi(prima);
+    };
     const auto& righe = sim.piano.righe;
     auto evento = sim.eventi.begin();
     const auto primo = condizioni ? 0 : DopoRata(evento->evento);
     for (auto riga = righe.begin() + primo; riga != righe.end(); ++riga) {
         const double prima = riga == righe.begin()
                                  ? sim.piano.mutuo.importo
-                                 : std::prev(riga)->debitoResiduo + CapitalizzatiDopo(sim, std::prev(riga)->numero);
+                                 : std::prev(riga)->debitoResiduo
+                                       + (sim.eventi.empty() ? 0 : CapitalizzatiDopo(sim, std::prev(riga)->numero));
         const char* difetto = nullptr;
         if (negativa(riga->quotaInteressi))
             difetto = "la quota interessi sarebbe negativa";
         else if (negativa(riga->quotaCapitale))
             difetto = "la quota capitale sarebbe negativa";
-        else if (!(centesimi(riga->debitoResiduo) <= centesimi(prima)))
+        else if (cresciuto(riga->debitoResiduo, prima))
             difetto = "il debito residuo crescerebbe";
         while (evento != sim.eventi.end() && std::next(evento) != sim.eventi.end()
                && DopoRata(std::next(evento)->evento) < riga->numero)

@@ -23,7 +23,7 @@ long long InteressiInCentesimi(long long debito, double tassoAnnuo, int ratePerA
     // The rate has at most four decimals: debito × (rate × 10^4) over
     // 10^6 × the periods of a year is exact in integers up to a debt of
     // some 46 billion at 99 %; beyond, the doubles' product will do.
-    const long long decimillesimi = std::llround(tassoAnnuo * 10000);
+    const long long decimillesimi = Centesimi(tassoAnnuo * 100);
     const long long denominatore = 1000000LL * ratePerAnno;
     long long prodotto = 0;
     if (__builtin_mul_overflow(debito, 2 * decimillesimi, &prodotto)
