@@ -26,6 +26,17 @@ xdotool type --delay 40 "5"
 xdotool key Tab ctrl+a
 xdotool type --delay 40 "06/04/2006"
 foto pagina-dati
+# The rate behind 10.500 a month on the same amount over ten months.
+xdotool key alt+r
+rata=$(xdotool search --sync --onlyvisible --name "Calcola dalla rata" | head -1)
+xdotool windowactivate --sync "$rata"
+xdotool key alt+r ctrl+a
+xdotool type --delay 40 "10500"
+xdotool key Tab
+sleep 0.4
+import -frame -window "$rata" docs/dalla-rata.png
+xdotool key Escape
+xdotool windowactivate --sync "$finestra"
 avanti
 xdotool mousemove --window "$finestra" 40 186 click 1
 foto pagina-cadenza
