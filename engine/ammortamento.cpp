@@ -144,8 +144,7 @@ private:
     // and its own interest.
     Quote QuoteInCentesimi(int k, long long debito) const
     {
-        const long long interessi =
-            InteressiInCentesimi(debito, corso.tassoAnnuo, corso.ratePerAnno, corso.mutuo.condizioni.tassoPeriodo);
+        const long long interessi = corso.tassoInCentesimi.Interessi(debito);
         long long capitale = debito;
         if (SoloInteressi(k))
             capitale = 0;

@@ -15,21 +15,35 @@ double TassoPeriodale(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola)
     return tassoAnnuo / 100 / ratePerAnno;
 }
 
-long long InteressiInCentesimi(long long debito, double tassoAnnuo, int ratePerAnno, TassoPeriodo regola)
+TassoInCentesimi::TassoInCentesimi(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola)
+    : periodo(TassoPeriodale(tassoAnnuo, ratePerAnno, regola))
 {
-    if (regola == TassoPeriodo::Equivalente)
-        return static_cast<long long>(
-            std::floor(static_cast<double>(debito) * TassoPeriodale(tassoAnnuo, ratePerAnno, regola) + 0.5));
-    // The rate has at most four decimals: debito × (rate × 10^4) over
-    // 10^6 × the periods of a year is exact in integers up to a debt of
-    // some 46 billion at 99 %; beyond, the doubles' product will do.
-    const long long decimillesimi = Centesimi(tassoAnnuo * 100);
-    const long long denominatore = 1000000LL * ratePerAnno;
-    long long prodotto = 0;
-    if (__builtin_mul_overflow(debito, 2 * decimillesimi, &prodotto)
-        || prodotto > std::numeric_limits<long long>::max() - denominatore)
-        return static_cast<long long>(std::floor(static_cast<double>(debito) * tassoAnnuo / 100 / ratePerAnno + 0.5));
-    return (prodotto + denominatore) / (2 * denominatore);
+    if (regola == TassoPeriodo::Proporzionale) {
+        decimillesimi = Centesimi(tassoAnnuo * 100);
+        denominatore = 1000000LL * ratePerAnno;
+    }
+}
+
+long long TassoInCentesimi::Interessi(long long debito) const
+{
+    // The doubles' product, a cent off at most, is where the exact fraction
+    // lies: its bounds are checked by multiplying, which a row can afford
+    // where dividing would cost it dear. Past some 46 billion at 99 % the
+    // product alone will do.
+    const double esatto = static_cast<double>(debito) * periodo;
+    if (!(std::fabs(esatto) < 9e18))
+        throw ErrorePiano("Il calcolo ha prodotto un valore non rappresentabile.");
+    const auto prodotto = static_cast<long long>(esatto + 0.5);
+    long long doppio = 0;
+    if (denominatore == 0 || debito < 0 || __builtin_mul_overflow(debito, 2 * decimillesimi, &doppio)
+        || doppio > std::numeric_limits<long long>::max() / 2 - denominatore)
+        return prodotto;
+    // The interest is the largest c with 2 den c <= 2 debito dec + den.
+    doppio += denominatore;
+    const long long passo = 2 * denominatore;
+    if (passo * prodotto > doppio)
+        return prodotto - 1;
+    return passo * (prodotto + 1) <= doppio ? prodotto + 1 : prodotto;
 }
 
 long long DivisioneMetaInSu(long long a, long long b)

@@ -40,11 +40,29 @@ struct Condizioni {
 // The period's rate, as a fraction, for an annual rate in percent.
 double TassoPeriodale(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola);
 
-// A period's interest on a debt in cents, to the cent, halves up. The
-// proportional rate is worked out in integers, so that a debt that ends in
-// an exact half cent rounds up: 1.234,50 at 0,25 % is 3,09, where the
-// product of doubles gives 3,08.
-long long InteressiInCentesimi(long long debito, double tassoAnnuo, int ratePerAnno, TassoPeriodo regola);
+// A period's rate for interest in whole cents, to the cent, halves up. The
+// proportional rate is an exact fraction, so that a debt that ends in an
+// exact half cent rounds up: 1.234,50 at 0,25 % is 3,09, where the product
+// of doubles gives 3,08. Made once for each rate: the rows of a plan only
+// multiply.
+class TassoInCentesimi {
+public:
+    TassoInCentesimi(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola);
+
+    long long Interessi(long long debito) const;
+
+private:
+    double periodo;
+    // The rate has at most four decimals: debito × (rate × 10^4) over
+    // 10^6 × the periods of a year; none for the equivalent rate.
+    long long decimillesimi = 0;
+    long long denominatore = 0;
+};
+
+inline long long InteressiInCentesimi(long long debito, double tassoAnnuo, int ratePerAnno, TassoPeriodo regola)
+{
+    return TassoInCentesimi(tassoAnnuo, ratePerAnno, regola).Interessi(debito);
+}
 
 // a / b to the nearest whole, halves up, for a >= 0 and b > 0.
 long long DivisioneMetaInSu(long long a, long long b);

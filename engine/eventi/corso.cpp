@@ -13,6 +13,7 @@ void Corso::CambiaTasso(double annuo)
     Controlla(annuo, LimiteTasso);
     tassoAnnuo = annuo;
     tassoPeriodo = TassoPeriodale(annuo, ratePerAnno, mutuo.condizioni.tassoPeriodo);
+    tassoInCentesimi = TassoInCentesimi(annuo, ratePerAnno, mutuo.condizioni.tassoPeriodo);
 }
 
 int Corso::RigheCapitaleDopo(int k) const
@@ -39,7 +40,7 @@ double Corso::RataDopo(int k) const
     // is never taken below it, and no share falls below zero.
     const double esatta = RataMutuo(static_cast<double>(debito), righe, tassoPeriodo,
                                     static_cast<double>(Centesimi(condizioni.maxiRata)));
-    const long long interessi = InteressiInCentesimi(debito, tassoAnnuo, ratePerAnno, condizioni.tassoPeriodo);
+    const long long interessi = tassoInCentesimi.Interessi(debito);
     return Euro(std::max(static_cast<long long>(std::floor(esatta + 0.5)), interessi));
 }
 
@@ -47,7 +48,7 @@ double Corso::Interessi(double debito) const
 {
     if (mutuo.condizioni.arrotondamento == Arrotondamento::Unita)
         return debito * tassoPeriodo;
-    return Euro(InteressiInCentesimi(Centesimi(debito), tassoAnnuo, ratePerAnno, mutuo.condizioni.tassoPeriodo));
+    return Euro(tassoInCentesimi.Interessi(Centesimi(debito)));
 }
 
 std::string Corso::Importo(double valore) const

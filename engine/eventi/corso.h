@@ -18,6 +18,7 @@ struct Corso {
     int ratePerAnno = 12;
     double tassoAnnuo = 0;
     double tassoPeriodo = 0;
+    TassoInCentesimi tassoInCentesimi{0, 12, TassoPeriodo::Proporzionale};
     double rata = 0;     // the French installment, the Italian capital share
     int numeroRate = 0;  // rows of the plan as it stands
     // The last row pays the debt left and its interest, less than the
