@@ -135,6 +135,11 @@ TEST(Costi, DetrazioneSecondoLaLegge)
         // loan is outside the cap.
         {3500, 2025, dati({}, 110000, 0, 2500, contratto(2025, 3)), 285, 380},
         {3500, 2025, dati({}, 110000, 0, 2500, contratto(2024, 12)), 665, 0},
+        // No cap before 2025, whenever the loan was signed; a cent over
+        // 100.000 halves the base.
+        {3500, 2024, dati({}, 110000, 0, 2500, contratto(2025, 1)), 665, 0},
+        {4000, 2025, dati({}, 100000.01, 0, 3000, contratto(2025, 1)), 190, 570},
+        {4000, 2025, dati({}, 100000, 0, 3000, contratto(2025, 1)), 760, 0},
         // One child: 8.000 x 0,70 = 5.600, above the 4.000 limit.
         {4500, 2025, dati({}, 150000, 1, {}, contratto(2025, 1)), 760, 0},
         // Up to 100.000, 14.000 x 0,50 = 7.000: 5.000 of others leave 2.000.

@@ -73,6 +73,7 @@ TEST(Inverso, SenzaRisposta)
         {Mensile(100000, 1, 5), 420, Incognita::NumeroRate, "Con questa rata servirebbero 1.164 rate: al massimo 999."},
         {Mensile(0, 999, 0), 1100000, Incognita::Importo,
          "Con questa rata l'importo sarebbe 1.098.900.000,00: al massimo 999.999.999."},
+        {Mensile(8000, 0, 0), 200, Incognita::Tasso, "Il numero delle rate deve essere compreso tra 1 e 999."},
         {Mensile(0, 1, 5), 420, Incognita::NumeroRate, "Con un importo di 0 non c'è nulla da ricavare dalla rata."},
         // 999.999.999 / 0,01 installments, exactly.
         {Mensile(999999999, 1, 0), 0.01, Incognita::NumeroRate,
