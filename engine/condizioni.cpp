@@ -33,7 +33,7 @@ long long TassoInCentesimi::Interessi(long long debito) const
     const double esatto = static_cast<double>(debito) * periodo;
     if (!(std::fabs(esatto) < 9e18))
         throw ErrorePiano("Il calcolo ha prodotto un valore non rappresentabile.");
-    const auto prodotto = static_cast<long long>(esatto + 0.5);
+    const auto prodotto = static_cast<long long>(esatto + (esatto < 0 ? -0.5 : 0.5));
     long long doppio = 0;
     if (denominatore == 0 || debito < 0 || __builtin_mul_overflow(debito, 2 * decimillesimi, &doppio)
         || doppio > std::numeric_limits<long long>::max() / 2 - denominatore)
