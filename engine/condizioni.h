@@ -59,11 +59,6 @@ private:
     long long denominatore = 0;
 };
 
-inline long long InteressiInCentesimi(long long debito, double tassoAnnuo, int ratePerAnno, TassoPeriodo regola)
-{
-    return TassoInCentesimi(tassoAnnuo, ratePerAnno, regola).Interessi(debito);
-}
-
 // a / b to the nearest whole, halves up, for a >= 0 and b > 0.
 long long DivisioneMetaInSu(long long a, long long b);
 

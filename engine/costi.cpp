@@ -1,11 +1,9 @@
 #include "engine/costi.h"
 
-#include "engine/anni.h"
 #include "engine/centesimi.h"
 #include "engine/formato.h"
 #include "engine/radice.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace pianoamm {

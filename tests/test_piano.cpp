@@ -341,7 +341,7 @@ TEST(Piano, Preammortamento)
 // after them (public calculators' figures); it takes no balloon.
 TEST(Piano, CentesimiEMetodoItaliano)
 {
-    EXPECT_EQ(InteressiInCentesimi(123450, 3, 12, TassoPeriodo::Proporzionale), 309);
+    EXPECT_EQ(TassoInCentesimi(3, 12, TassoPeriodo::Proporzionale).Interessi(123450), 309);
     EXPECT_EQ(DivisioneMetaInSu(5, 2), 3);
     Mutuo mutuo = M(200000, 180, 7.5, Cadenza::Mensile, "15/03/2026");
     mutuo.condizioni.arrotondamento = Arrotondamento::Centesimi;
