@@ -41,6 +41,7 @@ public:
         // pays capital, before any rounding but the cents'.
         if (mutuo.condizioni.metodo == Metodo::Italiano)
             sim.piano.rata += corso.Interessi(mutuo.importo);
+        InCentesimi();
     }
 
     Simulazione Calcola(std::span<const Evento* const> eventi)
@@ -72,10 +73,8 @@ private:
     // Row k: its interest, its capital share, and the debt after it.
     void Paga(int k)
     {
-        const double debito = corso.Debito();
-        const Quote quote = centesimi ? QuoteInCentesimi(k, Centesimi(debito)) : QuoteInUnita(k, debito);
+        const Quote quote = centesimi ? QuoteInCentesimi(k) : QuoteInUnita(k, corso.Debito());
         sim.piano.totaleInteressi += quote.interessi;
-        interessiInCentesimi += centesimi ? Centesimi(quote.interessi) : 0;
         const Mutuo& mutuo = corso.mutuo;
         sim.piano.righe.push_back(
             {k, AggiungiMese(mutuo.erogazione, 12 / corso.ratePerAnno * (k + corso.periodiSaltati)), quote.interessi,
@@ -142,17 +141,28 @@ private:
 
     // Every share to the cent, halves up; the last row pays the debt left
     // and its own interest.
-    Quote QuoteInCentesimi(int k, long long debito) const
+    Quote QuoteInCentesimi(int k)
     {
-        const long long interessi = corso.tassoInCentesimi.Interessi(debito);
-        long long capitale = debito;
+        const long long interessi = corso.tassoInCentesimi.Interessi(debitoInCentesimi);
+        long long capitale = debitoInCentesimi;
         if (SoloInteressi(k))
             capitale = 0;
         else if (k != corso.numeroRate) {
-            const long long quota = Centesimi(corso.rata);
-            capitale = std::min(corso.mutuo.condizioni.metodo == Metodo::Italiano ? quota : quota - interessi, debito);
+            capitale = std::min(corso.mutuo.condizioni.metodo == Metodo::Italiano ? rataInCentesimi
+                                                                                  : rataInCentesimi - interessi,
+                                debitoInCentesimi);
         }
+        debitoInCentesimi -= capitale;
+        interessiInCentesimi += interessi;
         return {Euro(interessi), Euro(capitale)};
+    }
+
+    // The debt and the installment in cents, taken again from the doubles
+    // whenever an event has changed them: the rows between go in integers.
+    void InCentesimi()
+    {
+        debitoInCentesimi = Centesimi(corso.Debito());
+        rataInCentesimi = Centesimi(corso.rata);
     }
 
     void Applica(const Evento& evento, int k)
@@ -165,15 +175,21 @@ private:
         }
         Effetto effetto = std::visit([this](const auto& e) { return e.Applica(corso); }, evento);
         sim.piano.totaleInteressi += effetto.capitalizzati;
-        interessiInCentesimi += centesimi ? Centesimi(effetto.capitalizzati) : 0;
         sim.eventi.push_back({evento, std::move(effetto), corso.tassoAnnuo, corso.rata, corso.numeroRate - k});
+        if (centesimi) {
+            interessiInCentesimi += Centesimi(sim.eventi.back().effetto.capitalizzati);
+            InCentesimi();
+        }
     }
 
     Corso corso;
     Simulazione sim;
     bool centesimi;
-    double frazioni = 0;                 // cut-off interest fractions not yet paid back
-    long long interessiInCentesimi = 0;  // the total, in a plan in cents
+    double frazioni = 0;  // cut-off interest fractions not yet paid back
+    // A plan in cents: its interest so far, its debt and its installment.
+    long long interessiInCentesimi = 0;
+    long long debitoInCentesimi = 0;
+    long long rataInCentesimi = 0;
 };
 
 // The rows as shown to the cent, from the first event's on, or from the

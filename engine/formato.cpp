@@ -47,6 +47,16 @@ constexpr std::array<char, 3000> Terne = [] {
     return terne;
 }();
 
+// "00" to "99", for the cents.
+constexpr std::array<char, 200> Coppie = [] {
+    std::array<char, 200> coppie{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        coppie[2 * i] = static_cast<char>('0' + i / 10);
+        coppie[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return coppie;
+}();
+
 // Writes the digits of n, with a "." every three when raggruppa, so that
 // they end at fine; gives where they start.
 char* ScriviCifre(char* fine, std::uint64_t n, bool raggruppa)
@@ -139,7 +149,7 @@ Linea& Linea::Importo(double valore, int ssp, int decimali)
     if (decimali == 2) {
         fine -= 3;
         fine[0] = ',';
-        std::copy_n(&Terne[intero.unita % 100 * 3 + 1], 2, fine + 1);
+        std::copy_n(&Coppie[(intero.unita - intere.unita * 100) * 2], 2, fine + 1);
     }
     ScriviIntero(fine, intere, true);
     return *this;

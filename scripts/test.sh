@@ -27,6 +27,7 @@ cmake --build build-sanitizer -j"$lavori"
 (cd build-sanitizer && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --output-on-failure -j"$lavori")
 
-build/bench/pianoamm-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+build/bench/pianoamm-bench --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
+    --benchmark_report_aggregates_only=true
 build/bench/pianoamm-bench-qt --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
 build/bench/pianoamm-bench-avvio
