@@ -6,12 +6,32 @@
 
 namespace pianoamm {
 
+namespace {
+
+// A field with a separator, a quote or a line break in it (a name the user
+// typed) goes between quotes, its quotes doubled; any other as it stands.
+void AccodaCampo(std::string& csv, const std::string& campo)
+{
+    if (campo.find_first_of(";\"\r\n") == std::string::npos) {
+        csv.append(campo);
+        return;
+    }
+    csv.append(1, '"');
+    for (const char c : campo)
+        csv.append(c == '"' ? 2 : 1, c);
+    csv.append(1, '"');
+}
+
+}  // namespace
+
 std::string CsvDi(const Celle& righe)
 {
     std::string csv = "\xEF\xBB\xBF";
     for (const auto& riga : righe) {
-        for (std::size_t c = 0; c < riga.size(); ++c)
-            csv.append(c == 0 ? "" : ";").append(riga[c]);
+        for (std::size_t c = 0; c < riga.size(); ++c) {
+            csv.append(c == 0 ? "" : ";");
+            AccodaCampo(csv, riga[c]);
+        }
         csv += "\r\n";
     }
     return csv;

@@ -28,7 +28,8 @@ struct Colonna {
 std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe);
 
 // A table as a CSV file that an Italian spreadsheet opens as it stands:
-// UTF-8 with a byte-order mark, ";" between fields, lines ended by CR LF.
+// UTF-8 with a byte-order mark, ";" between fields, lines ended by CR LF;
+// a field holding ";", a quote or a line break is quoted, its quotes doubled.
 std::string CsvDi(const Celle& righe);
 
 // A table by calendar year: the heading, then one row a year, the totals'

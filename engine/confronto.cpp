@@ -1,0 +1,259 @@
+#include "engine/confronto.h"
+
+#include "engine/detrazione.h"
+#include "engine/errore.h"
+#include "engine/formato.h"
+
+#include <algorithm>
+
+namespace pianoamm {
+
+namespace {
+
+// The narrowest an offer's column gets, so that a short name is not cut.
+constexpr std::size_t LarghezzaMinima = 14;
+constexpr std::string_view Separatore = "   ";
+constexpr std::string_view Puntini = "…";
+
+void ControllaNumero(std::size_t offerte)
+{
+    if (offerte < OfferteMinime || offerte > OfferteMassime)
+        throw ErrorePiano("Si confrontano da " + std::to_string(OfferteMinime) + " a " + std::to_string(OfferteMassime)
+                          + " offerte, non " + std::to_string(offerte) + ".");
+}
+
+// Names are the user's UTF-8: a column's width counts characters, not
+// bytes, and a continuation byte never starts one.
+bool Continuazione(char byte)
+{
+    return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U;
+}
+
+std::size_t Larghezza(std::string_view testo)
+{
+    return static_cast<std::size_t>(
+        std::count_if(testo.begin(), testo.end(), [](char c) { return !Continuazione(c); }));
+}
+
+// The first quanti characters, whole.
+std::string_view Inizio(std::string_view testo, std::size_t quanti)
+{
+    std::size_t fine = 0;
+    for (std::size_t caratteri = 0; fine < testo.size(); ++fine) {
+        if (!Continuazione(testo[fine]) && caratteri++ == quanti)
+            break;
+    }
+    return testo.substr(0, fine);
+}
+
+// A name longer than its column keeps what fits and ends with "…".
+std::string Taglia(std::string_view nome, std::size_t larghezza)
+{
+    if (Larghezza(nome) <= larghezza)
+        return std::string(nome);
+    return std::string(Inizio(nome, larghezza - 1)).append(Puntini);
+}
+
+void Allinea(std::string& linea, std::string_view testo, std::size_t larghezza, bool destra)
+{
+    const std::size_t spazi = larghezza - std::min(larghezza, Larghezza(testo));
+    if (destra)
+        linea.append(spazi, ' ');
+    linea.append(testo);
+    if (!destra)
+        linea.append(spazi, ' ');
+}
+
+std::optional<double> Valore(const ValoriOfferta& valori, RigaConfronto voce)
+{
+    switch (voce) {
+    case RigaConfronto::Rata:
+        return valori.rata;
+    case RigaConfronto::NumeroRate:
+        return valori.numeroRate;
+    case RigaConfronto::Durata:
+        return valori.mesi;
+    case RigaConfronto::Tan:
+        return valori.costo.tan;
+    case RigaConfronto::Taeg:
+        return valori.costo.taeg;
+    case RigaConfronto::Interessi:
+        return valori.interessi;
+    case RigaConfronto::Spese:
+        return valori.spese;
+    case RigaConfronto::CostoTotale:
+        return valori.costo.costoTotale;
+    case RigaConfronto::ImportoDovuto:
+        return valori.costo.importoTotaleDovuto;
+    case RigaConfronto::Detrazione:
+        return valori.detrazione;
+    }
+    return std::nullopt;
+}
+
+// The value in hundredths as it shows, so that two values that read the
+// same compare equal.
+std::optional<long long> Chiave(const ValoriOfferta& valori, RigaConfronto voce)
+{
+    const std::optional<double> valore = Valore(valori, voce);
+    if (!valore)
+        return std::nullopt;
+    std::string cifre = FormatoDecimali(*valore, 2, false);
+    std::erase(cifre, ',');
+    return std::stoll(cifre);
+}
+
+const DatiRigaConfronto& DatiRiga(RigaConfronto voce)
+{
+    return RigheConfronto.at(static_cast<std::size_t>(voce));
+}
+
+// "A e B": the names of the offers at those places.
+std::string Nomi(std::span<const ValoriOfferta> valori, const std::vector<std::size_t>& posti)
+{
+    std::string nomi;
+    for (const std::size_t posto : posti)
+        nomi.append(nomi.empty() ? "" : " e ").append(valori[posto].nome);
+    return nomi;
+}
+
+}  // namespace
+
+ValoriOfferta ValoriDi(const Offerta& offerta, const std::string& nomeRiserva)
+{
+    const Piano piano = PianoAmm(offerta.mutuo);
+    const int mesiRata = DatiDi(offerta.mutuo.cadenza).mesi;
+    ValoriOfferta valori;
+    valori.nome = offerta.nome.empty() ? nomeRiserva : offerta.nome;
+    valori.rata = piano.rata;
+    valori.numeroRate = static_cast<int>(piano.righe.size());
+    valori.mesi = valori.numeroRate * mesiRata;
+    valori.costo = CostoDelCredito(piano, offerta.costi);
+    valori.interessi = piano.totaleInteressi;
+    valori.spese = valori.costo.costoTotale - piano.totaleInteressi;
+    valori.detrazione = DetrazionePerAnno(piano, offerta.costi, offerta.regole).anni.back().detrazione;
+    valori.debito.reserve(piano.righe.size() + 1);
+    valori.debito.push_back({0, offerta.mutuo.importo});
+    for (std::size_t k = 0; k < piano.righe.size(); ++k)
+        valori.debito.push_back({static_cast<int>(k + 1) * mesiRata, piano.righe[k].debitoResiduo});
+    return valori;
+}
+
+std::vector<ValoriOfferta> Confronta(std::span<const Offerta> offerte, std::span<const std::string> nomiRiserva)
+{
+    ControllaNumero(offerte.size());
+    std::vector<ValoriOfferta> valori;
+    valori.reserve(offerte.size());
+    for (std::size_t k = 0; k < offerte.size(); ++k) {
+        const bool riserva = k < nomiRiserva.size() && !nomiRiserva[k].empty();
+        valori.push_back(ValoriDi(offerte[k], riserva ? nomiRiserva[k] : "Offerta " + std::to_string(k + 1)));
+    }
+    return valori;
+}
+
+std::string TestoDurata(int mesi)
+{
+    const auto parte = [](int numero, const char* uno, const char* piu) {
+        return std::to_string(numero) + " " + (numero == 1 ? uno : piu);
+    };
+    if (mesi < 12)
+        return parte(mesi, "mese", "mesi");
+    std::string testo = parte(mesi / 12, "anno", "anni");
+    if (mesi % 12 != 0)
+        testo.append(" e ").append(parte(mesi % 12, "mese", "mesi"));
+    return testo;
+}
+
+std::string TestoVoce(const ValoriOfferta& valori, RigaConfronto voce, bool raggruppa)
+{
+    switch (voce) {
+    case RigaConfronto::NumeroRate:
+        return std::to_string(valori.numeroRate);
+    case RigaConfronto::Durata:
+        return TestoDurata(valori.mesi);
+    case RigaConfronto::Tan:
+    case RigaConfronto::Taeg: {
+        // The costs' own words for the rates, "3,71 %" and "non calcolabile".
+        const auto voci = VociCostoCredito(valori.costo);
+        const std::string& testo = voci[voce == RigaConfronto::Tan ? 0 : 1].valore;
+        const std::optional<double> tasso = Valore(valori, voce);
+        return raggruppa || !tasso ? testo : FormatoDecimali(*tasso, 2, false);
+    }
+    default:
+        return FormatoDecimali(Valore(valori, voce).value_or(0), 2, raggruppa);
+    }
+}
+
+std::vector<std::size_t> Migliori(std::span<const ValoriOfferta> valori, RigaConfronto voce)
+{
+    const Verso verso = DatiRiga(voce).verso;
+    std::vector<std::size_t> migliori;
+    if (verso == Verso::Nessuno)
+        return migliori;
+    std::optional<long long> migliore;
+    for (std::size_t k = 0; k < valori.size(); ++k) {
+        const std::optional<long long> chiave = Chiave(valori[k], voce);
+        if (!chiave)
+            continue;
+        const bool meglio = !migliore || (verso == Verso::Minimo ? *chiave < *migliore : *chiave > *migliore);
+        if (meglio)
+            migliori.clear();
+        if (meglio || *chiave == *migliore) {
+            migliore = chiave;
+            migliori.push_back(k);
+        }
+    }
+    return migliori;
+}
+
+Celle CelleConfronto(std::span<const ValoriOfferta> valori, bool raggruppa)
+{
+    ControllaNumero(valori.size());
+    Celle righe{{""}};
+    for (const ValoriOfferta& offerta : valori)
+        righe[0].push_back(offerta.nome);
+    for (const DatiRigaConfronto& dati : RigheConfronto) {
+        righe.push_back({std::string(dati.etichetta)});
+        for (const ValoriOfferta& offerta : valori)
+            righe.back().push_back(TestoVoce(offerta, dati.voce, raggruppa));
+    }
+    return righe;
+}
+
+std::string TestoConfronto(std::span<const ValoriOfferta> valori)
+{
+    const Celle celle = CelleConfronto(valori, true);
+    // Each column as wide as its widest value; the heading's names are cut
+    // to it.
+    std::vector<std::size_t> larghezze(celle[0].size(), 0);
+    std::fill(larghezze.begin() + 1, larghezze.end(), LarghezzaMinima);
+    for (std::size_t r = 1; r < celle.size(); ++r) {
+        for (std::size_t c = 0; c < celle[r].size(); ++c)
+            larghezze[c] = std::max(larghezze[c], Larghezza(celle[r][c]));
+    }
+    std::string testo;
+    const auto accoda = [&](const auto& cella) {
+        for (std::size_t c = 0; c < larghezze.size(); ++c) {
+            testo.append(c == 0 ? "" : Separatore);
+            Allinea(testo, cella(c), larghezze[c], c > 0);
+        }
+        testo.append(1, '\n');
+    };
+    accoda([&](std::size_t c) { return Taglia(celle[0][c], larghezze[c]); });
+    accoda([&](std::size_t c) { return std::string(larghezze[c], '-'); });
+    for (std::size_t r = 1; r < celle.size(); ++r)
+        accoda([&](std::size_t c) { return celle[r][c]; });
+    const std::vector<std::size_t> taeg = Migliori(valori, RigaConfronto::Taeg);
+    testo.append("\nTAEG PIÙ BASSO: ").append(taeg.empty() ? "non calcolabile" : Nomi(valori, taeg));
+    testo.append("\nIMPORTO TOTALE DOVUTO PIÙ BASSO: ")
+        .append(Nomi(valori, Migliori(valori, RigaConfronto::ImportoDovuto)))
+        .append(1, '\n');
+    return testo;
+}
+
+std::string CsvConfronto(std::span<const ValoriOfferta> valori)
+{
+    return CsvDi(CelleConfronto(valori, false));
+}
+
+}  // namespace pianoamm

@@ -1,0 +1,111 @@
+#pragma once
+
+// Two to four loan offers side by side, each read from its plan as entered
+// (never its simulated events): the figures a borrower weighs, which offer
+// is best on each, and the same table as text and as CSV.
+
+#include "engine/costi.h"
+#include "engine/offerta.h"
+#include "engine/tabella.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pianoamm {
+
+inline constexpr std::size_t OfferteMinime = 2;
+inline constexpr std::size_t OfferteMassime = 4;
+
+// The table's rows, in their order.
+enum class RigaConfronto {
+    Rata,
+    NumeroRate,
+    Durata,
+    Tan,
+    Taeg,
+    Interessi,
+    Spese,
+    CostoTotale,
+    ImportoDovuto,
+    Detrazione
+};
+
+// Which value of a row is the borrower's best.
+enum class Verso { Nessuno, Minimo, Massimo };
+
+struct DatiRigaConfronto {
+    RigaConfronto voce;
+    std::string_view etichetta;
+    Verso verso;
+};
+
+inline constexpr std::array<DatiRigaConfronto, 10> RigheConfronto{{
+    {RigaConfronto::Rata, "RATA", Verso::Minimo},
+    {RigaConfronto::NumeroRate, "NUMERO RATE", Verso::Nessuno},
+    {RigaConfronto::Durata, "DURATA", Verso::Nessuno},
+    {RigaConfronto::Tan, "TAN", Verso::Minimo},
+    {RigaConfronto::Taeg, "TAEG", Verso::Minimo},
+    {RigaConfronto::Interessi, "INTERESSI TOTALI", Verso::Minimo},
+    {RigaConfronto::Spese, "SPESE", Verso::Minimo},
+    {RigaConfronto::CostoTotale, "COSTO TOTALE DEL CREDITO", Verso::Minimo},
+    {RigaConfronto::ImportoDovuto, "IMPORTO TOTALE DOVUTO", Verso::Minimo},
+    {RigaConfronto::Detrazione, "DETRAZIONE TOTALE", Verso::Massimo},
+}};
+
+// The debt after a due date, that many months after the disbursement.
+struct PuntoDebito {
+    int mesi = 0;
+    double debito = 0;
+};
+
+// One offer's figures, unrounded; each shows to the cent.
+struct ValoriOfferta {
+    std::string nome;
+    double rata = 0;     // the first installment that pays capital
+    int numeroRate = 0;  // the plan's rows, pre-amortisation included
+    int mesi = 0;        // the plan's span
+    CostoCredito costo;
+    double interessi = 0;
+    double spese = 0;  // the cost of the credit beyond its interest
+    double detrazione = 0;
+    std::vector<PuntoDebito> debito;  // from the disbursement (the amount) to the last due date
+};
+
+// The offer's figures under its own name, or nomeRiserva where it has none.
+// Throws ErrorePiano where the plan or the deduction cannot be worked out.
+ValoriOfferta ValoriDi(const Offerta& offerta, const std::string& nomeRiserva);
+
+// The offers' figures, in order; an offer with no name of its own takes
+// the one at its place in nomiRiserva, or "Offerta N". Throws ErrorePiano
+// for fewer than OfferteMinime or more than OfferteMassime offers.
+std::vector<ValoriOfferta> Confronta(std::span<const Offerta> offerte, std::span<const std::string> nomiRiserva = {});
+
+// "20 anni e 6 mesi", "1 anno", "6 mesi".
+std::string TestoDurata(int mesi);
+
+// A row's value as shown: money and rates with two decimals, grouped when
+// raggruppa (then rates as the costs show them, "3,71 %"); a TAEG with no
+// solution is "non calcolabile".
+std::string TestoVoce(const ValoriOfferta& valori, RigaConfronto voce, bool raggruppa);
+
+// The offers best on a row, by their places: all those equal to the best at
+// the shown precision; none on a row with no best or with nothing to
+// compare (a TAEG "non calcolabile" never wins).
+std::vector<std::size_t> Migliori(std::span<const ValoriOfferta> valori, RigaConfronto voce);
+
+// The heading (an empty cell, then the names), then the rows in their order.
+Celle CelleConfronto(std::span<const ValoriOfferta> valori, bool raggruppa);
+
+// The table in fixed-width columns, then the lowest TAEG and the lowest
+// amount owed; each line ended by "\n".
+std::string TestoConfronto(std::span<const ValoriOfferta> valori);
+
+// The table as CSV, amounts and rates with two decimals, not grouped.
+std::string CsvConfronto(std::span<const ValoriOfferta> valori);
+
+}  // namespace pianoamm

@@ -1,0 +1,175 @@
+// Offers side by side. The loans compared are ones whose figures are worked
+// by hand: no interest at all, or one yearly installment; their TAEG solved
+// apart by bisection (1000 a month for 18 months against 17.880 received:
+// 0,8494 %; 10.510 a year on against 10.000: 5,10 %).
+
+#include "engine/confronto.h"
+#include "engine/errore.h"
+
+#include <gtest/gtest.h>
+
+using namespace pianoamm;
+
+namespace {
+
+Offerta Nuova(std::string nome, Mutuo mutuo, Costi costi)
+{
+    return {std::move(nome), mutuo, costi, {}, {}};
+}
+
+// 18.000 over 18 months at no interest, 120 of fees at disbursement.
+Offerta Alfa(std::string nome = "Banca Alfa")
+{
+    return Nuova(std::move(nome), {18000, 18, 0, {2020, 1, 15}, Cadenza::Mensile, {}}, {120, 0, 0});
+}
+
+// 10.000 repaid with 500 of interest a year on, 10 of fee with it.
+Offerta Beta(std::string nome = "Banca Beta")
+{
+    return Nuova(std::move(nome), {10000, 1, 5, {2020, 1, 15}, Cadenza::Annuale, {}}, {0, 0, 10});
+}
+
+TEST(Confronto, TabellaDiDueOfferte)
+{
+    const std::vector<Offerta> offerte{Alfa(), Beta()};
+    EXPECT_EQ(TestoConfronto(Confronta(offerte)), "                                Banca Alfa       Banca Beta\n"
+                                                  "------------------------   ---------------   --------------\n"
+                                                  "RATA                              1.000,00        10.500,00\n"
+                                                  "NUMERO RATE                             18                1\n"
+                                                  "DURATA                     1 anno e 6 mesi           1 anno\n"
+                                                  "TAN                                 0,00 %           5,00 %\n"
+                                                  "TAEG                                0,85 %           5,10 %\n"
+                                                  "INTERESSI TOTALI                      0,00           500,00\n"
+                                                  "SPESE                               120,00            10,00\n"
+                                                  "COSTO TOTALE DEL CREDITO            120,00           510,00\n"
+                                                  "IMPORTO TOTALE DOVUTO            18.120,00        10.510,00\n"
+                                                  "DETRAZIONE TOTALE                    22,80            96,90\n"
+                                                  "\n"
+                                                  "TAEG PIÙ BASSO: Banca Alfa\n"
+                                                  "IMPORTO TOTALE DOVUTO PIÙ BASSO: Banca Beta\n");
+    // 19 % of the 120 of fees, 19 % of 500 of interest and 10 of fee.
+    EXPECT_EQ(Migliori(Confronta(offerte), RigaConfronto::Detrazione), std::vector<std::size_t>{1});
+}
+
+TEST(Confronto, PianoDiOgniOfferta)
+{
+    Mutuo italiano{12000, 12, 12, {2020, 1, 15}, Cadenza::Mensile, {}};
+    italiano.condizioni.metodo = Metodo::Italiano;
+    Mutuo preammortamento{12000, 12, 0, {2020, 1, 15}, Cadenza::Mensile, {}};
+    preammortamento.condizioni.preammortamento = 6;
+    // Capital 1.000 a row, plus 1 % of 12.000; six rows of interest first;
+    // 41 half-years.
+    const std::tuple<Mutuo, RigaConfronto, const char*> casi[] = {
+        {italiano, RigaConfronto::Rata, "1.120,00"},
+        {preammortamento, RigaConfronto::NumeroRate, "18"},
+        {preammortamento, RigaConfronto::Durata, "1 anno e 6 mesi"},
+        {{41000, 41, 0, {2020, 1, 15}, Cadenza::Semestrale, {}}, RigaConfronto::Durata, "20 anni e 6 mesi"},
+    };
+    for (const auto& [mutuo, voce, atteso] : casi)
+        EXPECT_EQ(TestoVoce(ValoriDi(Nuova("", mutuo, {}), "riserva"), voce, true), atteso);
+    const ValoriOfferta valori = ValoriDi(Nuova("", preammortamento, {}), "mutuo.pianoamm");
+    EXPECT_EQ(valori.nome, "mutuo.pianoamm");
+    ASSERT_EQ(valori.debito.size(), 19U);
+    EXPECT_EQ(valori.debito[6].mesi, 6);
+    EXPECT_EQ(valori.debito[6].debito, 12000);
+    EXPECT_EQ(valori.debito[18].mesi, 18);
+    EXPECT_EQ(valori.debito[18].debito, 0);
+}
+
+TEST(Confronto, Durata)
+{
+    const std::pair<int, const char*> casi[] = {
+        {246, "20 anni e 6 mesi"}, {12, "1 anno"}, {6, "6 mesi"},           {24, "2 anni"},
+        {13, "1 anno e 1 mese"},   {1, "1 mese"},  {14, "1 anno e 2 mesi"}, {11988, "999 anni"},
+    };
+    for (const auto& [mesi, testo] : casi)
+        EXPECT_EQ(TestoDurata(mesi), testo) << mesi;
+}
+
+TEST(Confronto, NumeroDiOfferte)
+{
+    for (const std::size_t numero : {0U, 1U, 5U}) {
+        const std::vector<Offerta> offerte(numero, Alfa());
+        EXPECT_THROW(Confronta(offerte), ErrorePiano) << numero;
+    }
+    const std::vector<Offerta> quattro(4, Alfa(""));
+    const std::vector<std::string> riserva{"primo.pianoamm", "", "terzo.pianoamm"};
+    const std::vector<ValoriOfferta> valori = Confronta(quattro, riserva);
+    EXPECT_EQ(CelleConfronto(valori, true)[0],
+              (std::vector<std::string>{"", "primo.pianoamm", "Offerta 2", "terzo.pianoamm", "Offerta 4"}));
+}
+
+// The heading for names cut to a column of 14 characters, or of 16 where
+// a value is that wide (fees of 999.999.999: 1.000.017.999,00 owed).
+TEST(Confronto, NomiTagliati)
+{
+    const std::tuple<std::string, double, std::string> casi[] = {
+        {"Crédit Agricole", 120, "Crédit Agrico…"},
+        {"Crédit Agricol", 120, "Crédit Agricol"},
+        {"àààààààààààààààà", 120, "ààààààààààààà…"},
+        {"€€€€€€€€€€€€€€€€€€€€", 120, "€€€€€€€€€€€€€…"},
+        {"Cassa di Risparmio", 999999999, "Cassa di Rispar…"},
+    };
+    for (const auto& [nome, spese, colonna] : casi) {
+        Offerta alfa = Alfa(nome);
+        alfa.costi.speseIniziali = spese;
+        alfa.mutuo.numeroRate = 12;  // "1 anno", narrower than the column
+        const std::vector<Offerta> offerte{alfa, Beta("B")};
+        const std::string testo = TestoConfronto(Confronta(offerte));
+        EXPECT_EQ(testo.substr(0, testo.find('\n')), std::string(27, ' ') + colonna + std::string(16, ' ') + "B")
+            << nome;
+    }
+}
+
+ValoriOfferta Valori(std::string nome, std::optional<double> taeg, double dovuto, double detrazione = 0)
+{
+    ValoriOfferta valori;
+    valori.nome = std::move(nome);
+    valori.costo.taeg = taeg;
+    valori.costo.importoTotaleDovuto = dovuto;
+    valori.detrazione = detrazione;
+    return valori;
+}
+
+// Values equal as shown tie; a TAEG with no solution never wins.
+TEST(Confronto, Migliori)
+{
+    const std::tuple<std::vector<ValoriOfferta>, const char*, const char*> casi[] = {
+        {{Valori("A", 3.714, 1000.004), Valori("B", 3.705, 1000.001)}, "A e B", "A e B"},
+        {{Valori("A", 3.716, 1000.004), Valori("B", 3.714, 1000.006)}, "B", "A"},
+        {{Valori("A", std::nullopt, 900), Valori("B", 5, 1000)}, "B", "A"},
+        {{Valori("A", std::nullopt, 900), Valori("B", std::nullopt, 900)}, "non calcolabile", "A e B"},
+        {{Valori("A", 4, 3), Valori("B", std::nullopt, 2), Valori("C", 4, 1), Valori("D", 4.01, 1)}, "A e C", "C e D"},
+    };
+    for (const auto& [valori, taeg, dovuto] : casi) {
+        const std::string testo = TestoConfronto(valori);
+        EXPECT_NE(testo.find(std::string("\nTAEG PIÙ BASSO: ") + taeg + "\nIMPORTO TOTALE DOVUTO PIÙ BASSO: " + dovuto
+                             + "\n"),
+                  std::string::npos)
+            << testo;
+    }
+    const std::vector<ValoriOfferta> detrazioni{Valori("A", 1, 1, 760), Valori("B", 1, 1, 759.99)};
+    EXPECT_EQ(Migliori(detrazioni, RigaConfronto::Detrazione), std::vector<std::size_t>{0});
+    EXPECT_TRUE(Migliori(detrazioni, RigaConfronto::Durata).empty());
+}
+
+TEST(Confronto, Csv)
+{
+    const std::vector<Offerta> offerte{Alfa("Banca \"Uno\"; filiale"), Beta("Riga\r\nnuova")};
+    EXPECT_EQ(CsvConfronto(Confronta(offerte)), "\xEF\xBB\xBF"
+                                                ";\"Banca \"\"Uno\"\"; filiale\";\"Riga\r\nnuova\"\r\n"
+                                                "RATA;1000,00;10500,00\r\n"
+                                                "NUMERO RATE;18;1\r\n"
+                                                "DURATA;1 anno e 6 mesi;1 anno\r\n"
+                                                "TAN;0,00;5,00\r\n"
+                                                "TAEG;0,85;5,10\r\n"
+                                                "INTERESSI TOTALI;0,00;500,00\r\n"
+                                                "SPESE;120,00;10,00\r\n"
+                                                "COSTO TOTALE DEL CREDITO;120,00;510,00\r\n"
+                                                "IMPORTO TOTALE DOVUTO;18120,00;10510,00\r\n"
+                                                "DETRAZIONE TOTALE;22,80;96,90\r\n");
+    EXPECT_EQ(CsvDi({{"a", "b\"", "c\nd", ""}}), "\xEF\xBB\xBF"
+                                                 "a;\"b\"\"\";\"c\nd\";\r\n");
+}
+
+}  // namespace
