@@ -17,11 +17,13 @@
 #include "app/uscite_cli.h"
 #include "app/uso_cli.h"
 #include "engine/anni.h"
+#include "engine/confronto.h"
 #include "engine/costi.h"
 #include "engine/detrazione.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"
 #include "engine/listato.h"
+#include "file/file_offerta.h"
 #include "file/file_sicuro.h"
 
 #include <fcntl.h>
@@ -108,6 +110,7 @@ int Stampe(const pianoamm::OpzioniCli& opzioni, const std::optional<pianoamm::De
 struct Calcolo {
     pianoamm::Piano piano;
     std::optional<pianoamm::Simulazione> simulazione;
+    std::vector<pianoamm::ValoriOfferta> confronto;  // the offers of --confronta
 
     // What uscita makes of the simulation, or else of the plan.
     template <typename Uscita>
@@ -117,8 +120,28 @@ struct Calcolo {
     }
 };
 
+// The offers in the files, each named after its file where it has no name.
+std::vector<pianoamm::ValoriOfferta> ConfrontaFile(const std::vector<std::string>& file)
+{
+    std::vector<pianoamm::Offerta> offerte;
+    std::vector<std::string> nomi;
+    for (const std::string& nome : file) {
+        offerte.push_back(pianoamm::LeggiFileOfferta(nome));
+        nomi.push_back(nome.substr(nome.rfind('/') + 1));
+    }
+    return pianoamm::Confronta(offerte, nomi);
+}
+
 int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pianoamm::UsciteCli& uscite)
 {
+    if (!calcolo.confronto.empty()) {
+        if (uscite.csv)
+            pianoamm::ScriviFileSicuro(*uscite.csv, pianoamm::CsvConfronto(calcolo.confronto));
+        else
+            ScriviUscita(pianoamm::TestoConfronto(calcolo.confronto));
+        ChiudiUscita();
+        return 0;
+    }
     const pianoamm::Piano& piano = calcolo.piano;
     const auto detrazione = [&] { return pianoamm::DetrazionePerAnno(piano, opzioni.costi, opzioni.regole); };
     if (uscite.csv) {
@@ -127,6 +150,8 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
                                                                          return pianoamm::EsportaCsv(mostrato);
                                                                      }));
     }
+    if (uscite.salva)
+        pianoamm::ScriviFileSicuro(*uscite.salva, pianoamm::TestoOfferta(pianoamm::OffertaDi(opzioni)));
     // The blocks asked for, in this order, a blank line between them.
     std::string blocchi;
     const auto blocco = [&blocchi](bool chiesto, const auto& testo) {
@@ -193,9 +218,11 @@ int main(int argc, char* argv[])
     pianoamm::UsciteCli uscite;
     try {
         opzioni = pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi());
-        if (!opzioni.aiuto && !opzioni.versione)
+        if (!opzioni.confronta.empty())
+            calcolo.confronto = ConfrontaFile(opzioni.confronta);
+        else if (!opzioni.aiuto && !opzioni.versione)
             calcolo.piano = pianoamm::PianoAmm(opzioni.mutuo);
-        if (!opzioni.aiuto && !opzioni.versione && !opzioni.scenario.eventi.empty())
+        if (!opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty() && !opzioni.scenario.eventi.empty())
             calcolo.simulazione = pianoamm::Simula(calcolo.piano, opzioni.scenario);
     } catch (const pianoamm::ErrorePiano& errore) {
         return Fallito(errore, 2);

@@ -7,10 +7,14 @@
 #include "engine/data.h"
 #include "engine/limiti.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace pianoamm::cli {
+
+// Each option's value as given, by Opzione.
+using Valori = std::array<std::optional<std::string_view>, Opzioni.size()>;
 
 [[noreturn]] void Rifiuta(Opzione opzione, std::string_view motivo);
 

@@ -1,13 +1,15 @@
 // pianoamm: the window program. The splash picture is up from the start; the
 // main window is made behind it and shows once the picture has gone.
-// --help and --version answer on the terminal, with no window; any other
-// argument is refused (exit status 2), and no display is exit status 1.
+// --help and --version answer on the terminal, with no window; a loan file
+// (the one argument that is not an option) opens on the results page; any
+// other argument is refused (exit status 2), and no display is exit status 1.
 
 #include "file/file_sicuro.h"
 #include "ui/finestre/frm_main.h"
 #include "ui/finestre/frm_splash.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
@@ -22,7 +24,7 @@
 
 namespace {
 
-constexpr std::string_view Uso = "Uso: pianoamm [--help | --version]\n"
+constexpr std::string_view Uso = "Uso: pianoamm [--help | --version | FILE.pianoamm]\n"
                                  "\n"
                                  "Apre la finestra del piano d'ammortamento a rata fissa (metodo francese):\n"
                                  "i dati del finanziamento, la cadenza delle rate e il piano, da stampare,\n"
@@ -30,6 +32,7 @@ constexpr std::string_view Uso = "Uso: pianoamm [--help | --version]\n"
                                  "degli interessi e le simulazioni di estinzione anticipata e di variazione\n"
                                  "di tasso.\n"
                                  "\n"
+                                 "  FILE        apre il mutuo salvato nel file\n"
                                  "  --help      mostra questo aiuto\n"
                                  "  --version   mostra la versione\n"
                                  "\n"
@@ -75,12 +78,15 @@ bool SchermoDisponibile()
 int main(int argc, char* argv[])
 {
     std::string_view risposta;
+    const char* file = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argomento = argv[i];
         if (argomento == "--help" || argomento == "-h") {
             risposta = risposta.empty() ? Uso : risposta;
         } else if (argomento == "--version") {
             risposta = risposta.empty() ? "pianoamm " PIANOAMM_VERSIONE "\n" : risposta;
+        } else if (file == nullptr && !argomento.empty() && !argomento.starts_with('-')) {
+            file = argv[i];
         } else {
             std::fprintf(stderr, "pianoamm: argomento non riconosciuto: «%s».\n\n%s", argv[i], Uso.data());
             return 2;
@@ -121,5 +127,9 @@ int main(int argc, char* argv[])
     splash.exec();
     frmMain.show();
     frmMain.activateWindow();
+    // A file refused is told in a message: started from the file manager,
+    // standard error is nowhere to be seen.
+    if (file != nullptr)
+        frmMain.ApriFile(QFile::decodeName(file));
     return QApplication::exec();
 }

@@ -1,4 +1,6 @@
 #include "app/opzioni_cli.h"
+#include "app/condizioni_cli.h"
+#include "app/file_cli.h"
 #include "app/incognita_cli.h"
 #include "app/lettura_cli.h"
 #include "app/tabella_opzioni.h"
@@ -7,11 +9,13 @@
 #include "engine/errore.h"
 #include "engine/limiti.h"
 #include "engine/numeri.h"
+#include "file/file_offerta.h"
 
 #include <algorithm>
 #include <array>
 #include <iterator>
 #include <optional>
+#include <tuple>
 
 namespace pianoamm {
 
@@ -75,8 +79,6 @@ constexpr std::pair<Opzione, Evento (*)(std::string_view)> Eventi[] = {
     {Opzione::Sospensione, [](std::string_view testo) { return Evento(LeggiSospensione(testo)); }},
 };
 
-using Valori = std::array<std::optional<std::string_view>, Opzioni.size()>;
-
 // A switch, or an option with its value ("--nome=valore" or the next
 // argument). Gives the index of the last argument read.
 std::size_t LeggiArgomento(std::span<const std::string_view> argomenti, std::size_t i, OpzioniCli& opzioni,
@@ -119,51 +121,16 @@ std::size_t LeggiArgomento(std::span<const std::string_view> argomenti, std::siz
     return i;
 }
 
-// One of two words, the first the default: "unita|centesimi".
-template <typename Valore>
-Valore Scelta(const Valori& valori, Opzione opzione, std::array<std::pair<std::string_view, Valore>, 2> scelte)
-{
-    const auto& parola = valori[Indice(opzione)];
-    if (!parola)
-        return scelte[0].second;
-    for (const auto& [nome, valore] : scelte) {
-        if (*parola == nome)
-            return valore;
-    }
-    Rifiuta(opzione, Citato(*parola) + " non è un valore valido (" + std::string(scelte[0].first) + " o "
-                         + std::string(scelte[1].first) + ").");
-}
-
-// The plan's terms, each its default when not given.
-Condizioni LeggiCondizioni(const Valori& valori)
-{
-    Condizioni condizioni;
-    condizioni.arrotondamento =
-        Scelta<Arrotondamento>(valori, Opzione::Arrotondamento,
-                               {{{"unita", Arrotondamento::Unita}, {"centesimi", Arrotondamento::Centesimi}}});
-    condizioni.tassoPeriodo = Scelta<pianoamm::TassoPeriodo>(valori, Opzione::TassoPeriodo,
-                                                             {{{"proporzionale", pianoamm::TassoPeriodo::Proporzionale},
-                                                               {"equivalente", pianoamm::TassoPeriodo::Equivalente}}});
-    condizioni.metodo = Scelta<pianoamm::Metodo>(
-        valori, Opzione::Metodo,
-        {{{"francese", pianoamm::Metodo::Francese}, {"italiano", pianoamm::Metodo::Italiano}}});
-    if (const auto& maxiRata = valori[Indice(Opzione::MaxiRata)])
-        condizioni.maxiRata = Numero(Opzione::MaxiRata, *maxiRata, LimiteMaxiRata);
-    if (const auto& preammortamento = valori[Indice(Opzione::Preammortamento)]) {
-        condizioni.preammortamento =
-            static_cast<int>(Numero(Opzione::Preammortamento, *preammortamento, LimitePreammortamento));
-    }
-    return condizioni;
-}
-
 // The rate takes four decimals here, for a rate worked out from an
 // installment to be given back.
 constexpr Limite LimiteTassoCli{LimiteTasso.minimo, LimiteTasso.massimo, 4, LimiteTasso.oggetto};
 
-Mutuo LeggiMutuo(const Valori& valori, const Data& oggi, std::optional<Incognita>& incognita)
+// The loan as given, else as the file has it.
+Mutuo LeggiMutuo(const Valori& valori, const Offerta& base, bool file, std::optional<Incognita>& incognita)
 {
-    const auto dato = [&valori](Opzione opzione) { return valori[Indice(opzione)].has_value(); };
-    incognita = LeggiIncognita(dato(Opzione::Rata), valori[Indice(Opzione::Trova)],
+    // A file gives every value of the loan.
+    const auto dato = [&valori, file](Opzione opzione) { return file || valori[Indice(opzione)].has_value(); };
+    incognita = LeggiIncognita(valori[Indice(Opzione::Rata)].has_value(), valori[Indice(Opzione::Trova)],
                                {dato(Opzione::Tasso), dato(Opzione::NumeroRate), dato(Opzione::Importo)});
     // The options of the values, in the order of Incognita.
     constexpr std::array DeiValori{Opzione::Tasso, Opzione::NumeroRate, Opzione::Importo};
@@ -171,7 +138,7 @@ Mutuo LeggiMutuo(const Valori& valori, const Data& oggi, std::optional<Incognita
         return incognita && opzione == DeiValori.at(static_cast<std::size_t>(*incognita));
     };
     for (std::size_t k = 0; k < Opzioni.size(); ++k) {
-        if (Opzioni[k].obbligatoria && !valori[k] && !incognito(static_cast<Opzione>(k)))
+        if (Opzioni[k].obbligatoria && !dato(static_cast<Opzione>(k)) && !incognito(static_cast<Opzione>(k)))
             throw ErrorePiano("Manca l'opzione obbligatoria " + std::string(Opzioni[k].nome)
                               + ". Usare --help per l'uso.");
     }
@@ -181,19 +148,18 @@ Mutuo LeggiMutuo(const Valori& valori, const Data& oggi, std::optional<Incognita
         const double valore = testo ? Numero(opzione, *testo, limite) : altrimenti;
         return incognito(opzione) ? altrimenti : valore;
     };
-    Mutuo mutuo;
-    mutuo.importo = numero(Opzione::Importo, LimiteImporto, 0);
-    mutuo.numeroRate = static_cast<int>(numero(Opzione::NumeroRate, LimiteNumeroRate, 1));
-    mutuo.tassoAnnuo = numero(Opzione::Tasso, LimiteTassoCli, 0);
+    Mutuo mutuo = base.mutuo;
+    mutuo.importo = numero(Opzione::Importo, LimiteImporto, mutuo.importo);
+    mutuo.numeroRate = static_cast<int>(numero(Opzione::NumeroRate, LimiteNumeroRate, mutuo.numeroRate));
+    mutuo.tassoAnnuo = numero(Opzione::Tasso, LimiteTassoCli, mutuo.tassoAnnuo);
 
-    const std::string_view parola = *valori[Indice(Opzione::Cadenza)];
-    const auto cadenza = std::ranges::find(Cadenze, parola, &DatiCadenza::parola);
-    if (cadenza == Cadenze.end())
-        Rifiuta(Opzione::Cadenza, Citato(parola) + " non è una cadenza valida (" + ParoleCadenze(", ") + ").");
-    mutuo.cadenza = cadenza->cadenza;
-
-    mutuo.condizioni = LeggiCondizioni(valori);
-    mutuo.erogazione = oggi;
+    if (const auto& parola = valori[Indice(Opzione::Cadenza)]) {
+        const auto cadenza = std::ranges::find(Cadenze, *parola, &DatiCadenza::parola);
+        if (cadenza == Cadenze.end())
+            Rifiuta(Opzione::Cadenza, Citato(*parola) + " non è una cadenza valida (" + ParoleCadenze(", ") + ").");
+        mutuo.cadenza = cadenza->cadenza;
+    }
+    mutuo.condizioni = LeggiCondizioni(valori, base.mutuo.condizioni);
     if (const auto& testo = valori[Indice(Opzione::Data)])
         mutuo.erogazione = DataDi(Opzione::Data, *testo);
     if (incognita)
@@ -207,7 +173,7 @@ void LeggiUscite(const Valori& valori, OpzioniCli& opzioni)
 {
     for (const auto& [opzione, destinazione] :
          {std::pair{Opzione::Pdf, &opzioni.pdf}, std::pair{Opzione::Csv, &opzioni.csv},
-          std::pair{Opzione::Stampante, &opzioni.stampante}}) {
+          std::pair{Opzione::Salva, &opzioni.salva}, std::pair{Opzione::Stampante, &opzioni.stampante}}) {
         if (const auto& valore = valori[Indice(opzione)]) {
             if (valore->empty())
                 Rifiuta(opzione,
@@ -230,8 +196,9 @@ void LeggiUscite(const Valori& valori, OpzioniCli& opzioni)
     facoltativo(Opzione::SpeseRata, LimiteSpeseRata, costi, "--taeg o --detrazione", opzioni.costi.speseRata);
     facoltativo(Opzione::Quota, LimiteQuota, opzioni.detrazione, "--detrazione", opzioni.regole.quota);
     facoltativo(Opzione::Limite, LimiteDetraibile, opzioni.detrazione, "--detrazione", opzioni.regole.limite);
-    facoltativo(Opzione::Penale, LimitePenale, valori[Indice(Opzione::Estinzione)].has_value(), "--estinzione",
-                opzioni.scenario.penale);
+    const bool estinzioni = std::ranges::any_of(
+        opzioni.scenario.eventi, [](const Evento& evento) { return std::holds_alternative<Estinzione>(evento); });
+    facoltativo(Opzione::Penale, LimitePenale, estinzioni, "--estinzione", opzioni.scenario.penale);
     opzioni.stampa = opzioni.stampa || !opzioni.stampante.empty();
 }
 
@@ -249,11 +216,15 @@ void LeggiFiscali(const Valori& valori, OpzioniCli& opzioni)
         return valore ? std::optional(Numero(opzione, *valore, limite)) : std::nullopt;
     };
     DatiFiscali& fiscali = opzioni.regole.fiscali;
-    fiscali.costoAcquisto = cifra(Opzione::CostoAcquisto, LimiteCostoAcquisto);
-    fiscali.reddito = cifra(Opzione::Reddito, LimiteReddito);
+    for (const auto& [opzione, limite, destinazione] :
+         {std::tuple{Opzione::CostoAcquisto, LimiteCostoAcquisto, &fiscali.costoAcquisto},
+          std::tuple{Opzione::Reddito, LimiteReddito, &fiscali.reddito},
+          std::tuple{Opzione::AltriOneri, LimiteAltriOneri, &fiscali.altriOneri}}) {
+        if (const auto valore = cifra(opzione, limite))
+            *destinazione = valore;
+    }
     if (const auto figli = cifra(Opzione::Figli, LimiteFigli))
         fiscali.figli = static_cast<int>(*figli);
-    fiscali.altriOneri = cifra(Opzione::AltriOneri, LimiteAltriOneri);
     if (const auto data = dato(Opzione::DataContratto))
         fiscali.dataContratto = DataDi(Opzione::DataContratto, *data);
 }
@@ -272,12 +243,37 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
             (argomenti[i] == "--version" ? aiuto.versione : aiuto.aiuto) = true;
             return aiuto;
         }
-        i = LeggiArgomento(argomenti, i, opzioni, valori);
+        if (argomenti[i] == "--confronta")
+            i = LeggiConfronta(argomenti, i, opzioni.confronta);
+        else if (!argomenti[i].starts_with("--"))
+            LeggiFileMutuo(argomenti[i], opzioni.fileMutuo);
+        else
+            i = LeggiArgomento(argomenti, i, opzioni, valori);
     }
-    opzioni.mutuo = LeggiMutuo(valori, oggi, opzioni.incognita);
+    if (!opzioni.confronta.empty()) {
+        SoloConfronto(valori, opzioni);
+        LeggiUscite(valori, opzioni);
+        return opzioni;
+    }
+    Offerta base;
+    base.mutuo.erogazione = oggi;
+    if (!opzioni.fileMutuo.empty())
+        base = LeggiFileOfferta(opzioni.fileMutuo);
+    opzioni.nome = base.nome;
+    opzioni.costi = base.costi;
+    opzioni.regole = base.regole;
+    opzioni.scenario.penale = base.scenario.penale;
+    opzioni.scenario.eventi.insert(opzioni.scenario.eventi.begin(), base.scenario.eventi.begin(),
+                                   base.scenario.eventi.end());
+    opzioni.mutuo = LeggiMutuo(valori, base, !opzioni.fileMutuo.empty(), opzioni.incognita);
     LeggiUscite(valori, opzioni);
     LeggiFiscali(valori, opzioni);
     return opzioni;
+}
+
+Offerta OffertaDi(const OpzioniCli& opzioni)
+{
+    return {opzioni.nome, opzioni.mutuo, opzioni.costi, opzioni.regole, opzioni.scenario};
 }
 
 }  // namespace pianoamm

@@ -4,6 +4,7 @@
 #include "engine/data.h"
 #include "engine/detrazione.h"
 #include "engine/inverso.h"
+#include "engine/offerta.h"
 #include "engine/piano.h"
 #include "engine/simulazione.h"
 
@@ -11,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pianoamm {
 
@@ -39,7 +41,18 @@ struct OpzioniCli {
     // per-year table are then the simulated plan's (the TAEG and the
     // deduction stay the plan's).
     Scenario scenario;
+    // The loan file the values start from (those given here replace its
+    // own, events add to its), and the file to save the loan to; the offer's
+    // name is the file's.
+    std::string fileMutuo;
+    std::string salva;
+    std::string nome;
+    // Files of offers to compare, in place of every other output but --csv.
+    std::vector<std::string> confronta;
 };
+
+// The loan as given, to be saved.
+Offerta OffertaDi(const OpzioniCli& opzioni);
 
 // The frequencies' words, separated by ", ", the last one by ultimo.
 std::string ParoleCadenze(std::string_view ultimo);

@@ -25,6 +25,7 @@ enum class Opzione {
     Preammortamento,
     Pdf,
     Csv,
+    Salva,
     Stampante,
     SpeseIniziali,
     Imposta,
@@ -48,7 +49,7 @@ struct DatiOpzione {
     bool ripetibile = false;
 };
 
-constexpr std::array<DatiOpzione, 29> Opzioni{{
+constexpr std::array<DatiOpzione, 30> Opzioni{{
     {"--importo", true},
     {"--numero-rate", true},
     {"--tasso", true},
@@ -63,6 +64,7 @@ constexpr std::array<DatiOpzione, 29> Opzioni{{
     {"--preammortamento", false},
     {"--pdf", false},
     {"--csv", false},
+    {"--salva", false},
     {"--stampante", false},
     {"--spese-iniziali", false},
     {"--imposta-sostitutiva", false},

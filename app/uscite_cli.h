@@ -12,9 +12,11 @@ namespace pianoamm {
 struct UsciteCli {
     std::optional<Destinazione> csv;
     std::optional<Destinazione> pdf;
+    std::optional<Destinazione> salva;
 };
 
-// The listing is shown only when no other output takes its place.
+// The listing is shown only when no other output takes its place; saving
+// the loan is not one.
 bool MostraListato(const OpzioniCli& opzioni);
 
 // Throws ErrorePiano when a file cannot be reached: its folder is missing,

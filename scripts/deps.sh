@@ -6,8 +6,10 @@ set -euo pipefail
 
 # libcups2-dev: the printout goes to the print service through libcups;
 # qt6-charts-dev: the charts of the plan and of its simulations (its CMake
-# files need libqt6opengl6-dev, which it does not depend on).
-pacchetti=(cmake make g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libcups2-dev qt6-translations-l10n fonts-liberation2)
+# files need libqt6opengl6-dev, which it does not depend on); nlohmann-json3-dev:
+# the loan files.
+pacchetti=(cmake make g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libcups2-dev nlohmann-json3-dev
+           qt6-translations-l10n fonts-liberation2)
 for scopo in "$@"; do
     case "$scopo" in
         run) ;;
@@ -15,9 +17,12 @@ for scopo in "$@"; do
         # the printouts are read back with poppler's tools.
         # clang-format and clang-tidy check the sources; dpkg-dev builds the
         # Debian package, which lintian, desktop-file-validate and appstreamcli
-        # check.
+        # check; its loan files' type is read by xmllint (libxml2-utils), put
+        # in a database by shared-mime-info and looked up by gio
+        # (libglib2.0-bin).
         test) pacchetti+=(libgtest-dev libbenchmark-dev cups poppler-utils
-                          clang-format clang-tidy dpkg-dev lintian desktop-file-utils appstream) ;;
+                          clang-format clang-tidy dpkg-dev lintian desktop-file-utils appstream
+                          libxml2-utils shared-mime-info libglib2.0-bin) ;;
         *) echo "deps.sh: scopo sconosciuto: $scopo" >&2; exit 2 ;;
     esac
 done

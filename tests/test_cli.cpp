@@ -18,6 +18,7 @@ namespace {
 TEST(OpzioniCli, LeggeORifiuta)
 {
     const std::string r = "--importo 100 --numero-rate 10 --tasso 5 ", b = r + "--cadenza annuale ";
+    const std::string e = PIANOAMM_DATI "/../../docs/esempio.pianoamm ";
     const std::pair<std::string, std::string> casi[] = {
         {"--importo 999999999 --numero-rate 12 --tasso 3.25 --cadenza trimestrale", "999999999 12 3.25 01/02/2026 3 "},
         {"--cadenza=mensile --data=6/4/06 --tasso=0 --numero-rate=999 --importo=9", "9 999 0 06/04/2006 1 "},
@@ -104,6 +105,22 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--estinzione 2:5:presto", "«2:5:presto» non è nella forma"},
         {b + "--variazione 2:100", "--variazione: Il tasso annuo deve essere compreso tra 0 e 99."},
         {b + "--estinzione 2:1000000000", "--estinzione: L'importo del rimborso anticipato deve essere compreso tra 0"},
+        // A loan file: its values, those given here in their place, its
+        // events and those given here.
+        {e + "--tasso 3 --cadenza trimestrale", "200000 240 3 15/01/2027 3 pdf= csv="},
+        {e, "costi=00 1500 0.25 2.5 100 4000 condizioni= eventi=2 0; Estinzione di 20.000,00 dopo la rata 24"},
+        {e + "--estinzione 30:tutto --penale 1", "eventi=3 1;"},
+        {e + "--spese-rata 2", "--spese-rata: vale solo con --taeg o --detrazione."},
+        {e + "--rata 1000", "--rata: tutti i valori sono dati"},
+        {e + e, "Si può dare un solo file di mutuo"},
+        {"mancante.pianoamm", "Impossibile aprire il file «mancante.pianoamm»: il file non esiste."},
+        {"--confronta " + e, "--confronta: servono da 2 a 4 file di mutuo da confrontare."},
+        {"--confronta " + e + e + e + e + e, "--confronta: servono da 2 a 4 file"},
+        {"--confronta " + e + e + "--importo 5", "--confronta: non si può usare con --importo."},
+        {"--confronta " + e + e + "--taeg", "--confronta: non si può usare con --taeg."},
+        {"--confronta " + e + "--importo 5 " + e, "--confronta: servono da 2 a 4"},
+        {e + "--confronta " + e + e, "--confronta: non si può usare con un altro file di mutuo"},
+        {"--confronta " + e + e + "--csv x.csv", " pdf= csv=x.csv "},
     };
     // The words split at blanks ("--csv=" for an empty value), read on 01/02/2026.
     for (const auto& [riga, atteso] : casi) {

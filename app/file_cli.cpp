@@ -1,0 +1,60 @@
+#include "app/file_cli.h"
+#include "app/lettura_cli.h"
+
+#include "engine/errore.h"
+
+#include <utility>
+
+namespace pianoamm::cli {
+
+// Any argument that is not an option names the loan file.
+void LeggiFileMutuo(std::string_view argomento, std::string& file)
+{
+    if (!file.empty()) {
+        throw ErrorePiano("Si può dare un solo file di mutuo: " + Citato(file) + " e " + Citato(argomento)
+                          + ". Per confrontarli si usi --confronta.");
+    }
+    if (argomento.empty())
+        throw ErrorePiano("Il nome del file di mutuo è vuoto.");
+    file = argomento;
+}
+
+// "--confronta A B [C D]": the file names that follow, two to four. Gives
+// the index of the last one.
+std::size_t LeggiConfronta(std::span<const std::string_view> argomenti, std::size_t i, std::vector<std::string>& file)
+{
+    constexpr std::string_view Quanti = "--confronta: servono da 2 a 4 file di mutuo da confrontare.";
+    if (!file.empty())
+        throw ErrorePiano("--confronta: l'opzione è ripetuta.");
+    for (; i + 1 < argomenti.size() && !argomenti[i + 1].starts_with("--"); ++i) {
+        if (file.size() == 4 || argomenti[i + 1].empty())
+            throw ErrorePiano(std::string(Quanti));
+        file.emplace_back(argomenti[i + 1]);
+    }
+    if (file.size() < 2)
+        throw ErrorePiano(std::string(Quanti));
+    return i;
+}
+
+// The comparison takes the files' loans as they are, and writes its table
+// alone: as text, or as CSV.
+void SoloConfronto(const Valori& valori, const OpzioniCli& opzioni)
+{
+    const auto rifiuta = [](std::string_view altro) {
+        throw ErrorePiano("--confronta: non si può usare con " + std::string(altro) + ".");
+    };
+    if (!opzioni.fileMutuo.empty())
+        rifiuta("un altro file di mutuo (" + Citato(opzioni.fileMutuo) + "): lo si aggiunga ai file da confrontare");
+    for (std::size_t k = 0; k < valori.size(); ++k) {
+        if (valori[k] && static_cast<Opzione>(k) != Opzione::Csv)
+            rifiuta(Opzioni[k].nome);
+    }
+    for (const auto& [interruttore, nome] :
+         {std::pair{opzioni.perAnno, "--per-anno"}, std::pair{opzioni.stampa, "--stampa"},
+          std::pair{opzioni.taeg, "--taeg"}, std::pair{opzioni.detrazione, "--detrazione"}}) {
+        if (interruttore)
+            rifiuta(nome);
+    }
+}
+
+}  // namespace pianoamm::cli

@@ -1,0 +1,108 @@
+#pragma once
+
+// The values of a loan file, each read as its key's type and limit require,
+// refused with «the key's path» and the reason.
+
+#include "engine/data.h"
+#include "engine/limiti.h"
+#include "file/json_rigoroso.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace pianoamm::campi {
+
+[[noreturn]] void Rifiuta(const std::string& percorso, std::string_view motivo);
+void Tipo(const ValoreJson& valore, const std::string& percorso, ValoreJson::Tipo tipo, std::string_view nome);
+// A number within the limit, written with at most its decimals.
+double NumeroDi(const ValoreJson& valore, const std::string& percorso, const Limite& limite);
+const std::string& TestoDi(const ValoreJson& valore, const std::string& percorso);
+// "AAAA-MM-GG", as the file writes it.
+Data DataDi(const ValoreJson& valore, const std::string& percorso);
+
+template <typename Valore>
+Valore SceltaDi(const ValoreJson& valore, const std::string& percorso,
+                std::initializer_list<std::pair<std::string_view, Valore>> scelte)
+{
+    const std::string& testo = TestoDi(valore, percorso);
+    std::string elenco;
+    for (const auto& [parola, scelta] : scelte) {
+        if (testo == parola)
+            return scelta;
+        elenco += (elenco.empty() ? "" : ", ") + std::string(parola);
+    }
+    Rifiuta(percorso, "«" + testo + "» non è un valore valido (" + elenco + ").");
+}
+
+// An object of the document, its keys looked up by name.
+class Oggetto {
+public:
+    Oggetto(const ValoreJson& oggetto, std::string dove) : valore(oggetto), percorso(std::move(dove))
+    {
+        Tipo(valore, percorso.empty() ? "documento" : percorso, ValoreJson::Tipo::Oggetto, "un oggetto tra graffe");
+    }
+
+    std::string Percorso(std::string_view chiave) const
+    {
+        return percorso.empty() ? std::string(chiave) : percorso + "." + std::string(chiave);
+    }
+
+    // Refuses a key this version does not write.
+    void Ammesse(std::initializer_list<std::string_view> chiavi) const
+    {
+        for (const std::string& chiave : valore.chiavi) {
+            if (std::ranges::find(chiavi, chiave) == chiavi.end())
+                Rifiuta(Percorso(chiave), "chiave sconosciuta.");
+        }
+    }
+
+    const ValoreJson* Cerca(std::string_view chiave) const
+    {
+        const auto trovata = std::ranges::find(valore.chiavi, chiave);
+        return trovata == valore.chiavi.end()
+                   ? nullptr
+                   : &valore.figli[static_cast<std::size_t>(trovata - valore.chiavi.begin())];
+    }
+
+    const ValoreJson& Obbligatoria(std::string_view chiave) const
+    {
+        const ValoreJson* trovata = Cerca(chiave);
+        if (trovata == nullptr)
+            Rifiuta(Percorso(chiave), "manca, ed è obbligatoria.");
+        return *trovata;
+    }
+
+    double Numero(std::string_view chiave, const Limite& limite) const
+    {
+        return NumeroDi(Obbligatoria(chiave), Percorso(chiave), limite);
+    }
+
+    // The value if given, else altrimenti.
+    double Numero(std::string_view chiave, const Limite& limite, double altrimenti) const
+    {
+        const ValoreJson* trovata = Cerca(chiave);
+        return trovata == nullptr ? altrimenti : NumeroDi(*trovata, Percorso(chiave), limite);
+    }
+
+    std::optional<double> Facoltativo(std::string_view chiave, const Limite& limite) const
+    {
+        const ValoreJson* trovata = Cerca(chiave);
+        return trovata == nullptr ? std::nullopt : std::optional(NumeroDi(*trovata, Percorso(chiave), limite));
+    }
+
+    template <typename Valore>
+    Valore Scelta(std::string_view chiave, std::initializer_list<std::pair<std::string_view, Valore>> scelte) const
+    {
+        const ValoreJson* trovata = Cerca(chiave);
+        return trovata == nullptr ? scelte.begin()->second : SceltaDi(*trovata, Percorso(chiave), scelte);
+    }
+
+    const ValoreJson& valore;
+    std::string percorso;
+};
+
+}  // namespace pianoamm::campi

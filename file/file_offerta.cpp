@@ -1,0 +1,160 @@
+#include "file/file_offerta.h"
+
+#include "engine/cadenza.h"
+#include "engine/errore.h"
+#include "engine/formato.h"
+#include "engine/numeri.h"
+#include "file/file_sicuro.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <nlohmann/json.hpp>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <variant>
+
+namespace pianoamm {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// A number with no more decimals than the command line takes for it: the
+// nearest double to that text, which JSON writes back as the same text.
+Json Numero(double valore, int decimali)
+{
+    std::string testo = FormatoDecimali(valore, decimali, false);
+    const auto virgola = testo.find(',');
+    if (virgola == std::string::npos || testo.find_first_not_of('0', virgola + 1) == std::string::npos)
+        return std::strtoll(testo.c_str(), nullptr, 10);
+    testo[virgola] = '.';
+    return std::strtod(testo.c_str(), nullptr);
+}
+
+std::string TestoData(const Data& data)
+{
+    std::array<char, 16> testo{};
+    std::snprintf(testo.data(), testo.size(), "%04d-%02d-%02d", data.anno, data.mese, data.giorno);
+    return testo.data();
+}
+
+Json JsonEvento(const Evento& evento)
+{
+    return std::visit(
+        [](const auto& e) -> Json {
+            using Tipo = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<Tipo, Estinzione>) {
+                return {{"tipo", "estinzione"},
+                        {"dopo_rata", e.dopoRata},
+                        {"importo", e.importo ? Numero(*e.importo, LimiteRimborso.decimali) : Json("tutto")},
+                        {"riduce", e.riduzione == Riduzione::Durata ? "durata" : "rata"}};
+            } else if constexpr (std::is_same_v<Tipo, Variazione>) {
+                return {{"tipo", "variazione"}, {"dopo_rata", e.dopoRata}, {"tasso", Numero(e.tassoAnnuo, 4)}};
+            } else {
+                return {{"tipo", "sospensione"},
+                        {"dopo_rata", e.dopoRata},
+                        {"rate", e.rate},
+                        {"sospende", e.tipo == TipoSospensione::Rata ? "rata" : "capitale"}};
+            }
+        },
+        evento);
+}
+
+Json JsonDetrazione(const RegoleDetrazione& regole)
+{
+    Json detrazione = {{"quota", Numero(regole.quota, LimiteQuota.decimali)},
+                       {"limite", Numero(regole.limite, LimiteDetraibile.decimali)}};
+    const DatiFiscali& fiscali = regole.fiscali;
+    if (fiscali.costoAcquisto)
+        detrazione["costo_acquisto"] = Numero(*fiscali.costoAcquisto, LimiteCostoAcquisto.decimali);
+    if (fiscali.reddito)
+        detrazione["reddito"] = Numero(*fiscali.reddito, LimiteReddito.decimali);
+    if (fiscali.figli)
+        detrazione["figli"] = *fiscali.figli;
+    if (fiscali.altriOneri)
+        detrazione["altri_oneri"] = Numero(*fiscali.altriOneri, LimiteAltriOneri.decimali);
+    if (fiscali.dataContratto)
+        detrazione["data_contratto"] = TestoData(*fiscali.dataContratto);
+    return detrazione;
+}
+
+Json JsonMutuo(const Mutuo& mutuo)
+{
+    return {{"importo", Numero(mutuo.importo, LimiteImporto.decimali)},
+            {"numero_rate", mutuo.numeroRate},
+            {"tasso", Numero(mutuo.tassoAnnuo, 4)},
+            {"data_erogazione", TestoData(mutuo.erogazione)},
+            {"cadenza", DatiDi(mutuo.cadenza).parola}};
+}
+
+Json JsonCondizioni(const Condizioni& condizioni)
+{
+    return {{"arrotondamento", condizioni.arrotondamento == Arrotondamento::Centesimi ? "centesimi" : "unita"},
+            {"tasso_periodo", condizioni.tassoPeriodo == TassoPeriodo::Equivalente ? "equivalente" : "proporzionale"},
+            {"metodo", condizioni.metodo == Metodo::Italiano ? "italiano" : "francese"},
+            {"preammortamento", condizioni.preammortamento},
+            {"maxi_rata", Numero(condizioni.maxiRata, LimiteMaxiRata.decimali)}};
+}
+
+}  // namespace
+
+std::string TestoOfferta(const Offerta& offerta)
+{
+    Json documento = {{"formato", "pianoamm"}, {"versione", VersioneFileOfferta}};
+    if (!offerta.nome.empty())
+        documento["nome"] = offerta.nome;
+    documento["mutuo"] = JsonMutuo(offerta.mutuo);
+    documento["condizioni"] = JsonCondizioni(offerta.mutuo.condizioni);
+    const Costi& costi = offerta.costi;
+    documento["costi"] = {{"spese_iniziali", Numero(costi.speseIniziali, LimiteSpeseIniziali.decimali)},
+                          {"imposta_sostitutiva", Numero(costi.impostaSostitutiva, LimiteImposta.decimali)},
+                          {"spese_rata", Numero(costi.speseRata, LimiteSpeseRata.decimali)}};
+    documento["detrazione"] = JsonDetrazione(offerta.regole);
+    documento["penale"] = Numero(offerta.scenario.penale, LimitePenale.decimali);
+    documento["eventi"] = Json::array();
+    for (const Evento& evento : offerta.scenario.eventi)
+        documento["eventi"].push_back(JsonEvento(evento));
+    // A name is the user's text: one that is not UTF-8 is mended, not refused.
+    return documento.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+Offerta LeggiFileOfferta(const std::string& nome)
+{
+    const int descrittore = ::open(nome.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descrittore < 0)
+        throw ErrorePiano("Impossibile aprire il file «" + nome
+                          + "»: " + (errno == ENOENT ? "il file non esiste" : MotivoErrore(errno)) + ".");
+    std::string testo;
+    std::array<char, 65536> blocco{};
+    for (;;) {
+        const ssize_t letti = ::read(descrittore, blocco.data(), blocco.size());
+        if (letti < 0 && errno == EINTR)
+            continue;
+        if (letti < 0) {
+            const int errore = errno;
+            ::close(descrittore);
+            throw ErrorePiano("Impossibile leggere il file «" + nome + "»: " + MotivoErrore(errore) + ".");
+        }
+        testo.append(blocco.data(), static_cast<std::size_t>(letti));
+        if (letti == 0 || testo.size() > DimensioneMassimaFileOfferta)
+            break;
+    }
+    ::close(descrittore);
+    if (testo.size() > DimensioneMassimaFileOfferta)
+        throw ErrorePiano("Il file «" + nome + "» supera 1 MiB: non è un mutuo salvato da questo programma.");
+    try {
+        return LeggiTestoOfferta(testo);
+    } catch (const ErrorePiano& errore) {
+        throw ErrorePiano("Il file «" + nome + "» non si può aprire: " + errore.what());
+    }
+}
+
+void ScriviFileOfferta(const std::string& nome, const Offerta& offerta)
+{
+    ScriviFileSicuro(nome, TestoOfferta(offerta));
+}
+
+}  // namespace pianoamm

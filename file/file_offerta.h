@@ -1,0 +1,35 @@
+#pragma once
+
+// The loan file (.pianoamm): a JSON document with everything entered about a
+// loan, read strictly and written whole or not at all.
+
+#include "engine/offerta.h"
+
+#include <string>
+#include <string_view>
+
+namespace pianoamm {
+
+inline constexpr int VersioneFileOfferta = 1;
+// A file larger than this, or with more events, is refused unread.
+inline constexpr std::size_t DimensioneMassimaFileOfferta = 1024 * 1024;
+inline constexpr std::size_t EventiMassimiFileOfferta = 999;
+
+// The document's text, UTF-8, ended by a newline; every number with the
+// decimals the command line accepts for it.
+std::string TestoOfferta(const Offerta& offerta);
+
+// Reads a document's text. Throws ErrorePiano with the reason in Italian,
+// «the key at fault» first where there is one ("«eventi[2].importo»: ..."),
+// for anything that is not a whole and valid offer of this program, its
+// events included: nothing is ever half read.
+Offerta LeggiTestoOfferta(std::string_view testo);
+
+// The same from a file, whose name the reasons begin with ("Il file
+// «mutuo.pianoamm» ..."); a file over the size limit is refused unread.
+Offerta LeggiFileOfferta(const std::string& nome);
+
+// Writes the document through ScriviFileSicuro: whole or not at all.
+void ScriviFileOfferta(const std::string& nome, const Offerta& offerta);
+
+}  // namespace pianoamm

@@ -1,0 +1,187 @@
+// The loan file: written and read back with the same outputs, a hostile or
+// mistaken file refused with the key at fault, and nothing half read.
+
+#include "engine/costi.h"
+#include "engine/detrazione.h"
+#include "engine/errore.h"
+#include "engine/esporta.h"
+#include "engine/listato.h"
+#include "file/file_offerta.h"
+#include "file/file_sicuro.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+using namespace pianoamm;
+
+namespace {
+
+const std::string Esempio = PIANOAMM_DATI "/../../docs/esempio.pianoamm";
+
+std::string Leggi(const std::string& nome)
+{
+    std::ifstream file(nome, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The message refusing a text, or "" for a text taken.
+std::string Rifiuto(const std::string& testo)
+{
+    try {
+        LeggiTestoOfferta(testo);
+    } catch (const ErrorePiano& errore) {
+        return errore.what();
+    }
+    return {};
+}
+
+// A valid document with its loan's keys as given.
+std::string Documento(const std::string& mutuo, const std::string& resto = "")
+{
+    return R"({"formato": "pianoamm", "versione": 1, "mutuo": {)" + mutuo + "}" + resto + "}";
+}
+
+const std::string Mutuo =
+    R"("importo": 10000, "numero_rate": 12, "tasso": 5, "data_erogazione": "2026-03-31", "cadenza": "mensile")";
+
+// Every term, cost, fiscal figure and kind of event: the file read back
+// gives every output as the loan it was written from.
+TEST(FileOfferta, RilettoDaGliStessiRisultati)
+{
+    Offerta offerta;
+    offerta.nome = "Banca «Città» ; \"prima\"";
+    offerta.mutuo = {123456.78, 120, 3.1234, {2026, 1, 31}, Cadenza::Mensile, {}};
+    offerta.mutuo.condizioni = {Arrotondamento::Centesimi, TassoPeriodo::Equivalente, Metodo::Francese, 20000.5, 6};
+    offerta.costi = {1500.5, 0.25, 2.75};
+    offerta.regole = {50, 2582.28, {150000.01, 42000, 2, 350.5, Data{2025, 12, 1}}};
+    offerta.scenario = {{Estinzione{24, 10000.25, Riduzione::Durata}, Variazione{36, 4.0001},
+                         Sospensione{48, 6, TipoSospensione::Rata}, Estinzione{100, std::nullopt, Riduzione::Rata}},
+                        1.5};
+    const Offerta riletta = LeggiTestoOfferta(TestoOfferta(offerta));
+    const auto uscite = [](const Offerta& o) {
+        const Piano piano = PianoAmm(o.mutuo);
+        const Simulazione simulazione = Simula(piano, o.scenario);
+        return ComponiListato(simulazione).Testo() + EsportaCsv(simulazione)
+               + TestoCostoCredito(CostoDelCredito(piano, o.costi))
+               + TabellaDetrazione(DetrazionePerAnno(piano, o.costi, o.regole));
+    };
+    EXPECT_EQ(uscite(riletta), uscite(offerta));
+    EXPECT_EQ(riletta.nome, offerta.nome);
+    EXPECT_EQ(riletta.regole.fiscali, offerta.regole.fiscali);
+    EXPECT_EQ(TestoOfferta(riletta), TestoOfferta(offerta));
+}
+
+// The example in the documentation is a file as the program writes it.
+TEST(FileOfferta, EsempioDellaDocumentazione)
+{
+    const Offerta esempio = LeggiFileOfferta(Esempio);
+    EXPECT_EQ(esempio.nome, "Banca Esempio");
+    EXPECT_EQ(esempio.scenario.eventi.size(), 2U);
+    EXPECT_EQ(TestoOfferta(esempio), Leggi(Esempio));
+}
+
+// Each mistake with its message: «the key at fault» where there is one.
+TEST(FileOfferta, RifiutaDicendoPerche)
+{
+    const std::pair<std::string, std::string> casi[] = {
+        {"{\"formato\": \"pianoamm\",\n  \"versione\": 1,,}",
+         "non è un documento JSON valido: errore alla riga 2, colonna 17."},
+        {"{\"nome\":\"città\",x}", "riga 1, colonna 17."},
+        {"{\"nome\": \"\xff\"}", "non è un documento JSON valido"},
+        {"", "non è un documento JSON valido: errore alla riga 1, colonna 1."},
+        {R"({"formato": "altro", "versione": 1})", "«formato»: non è un mutuo salvato da questo programma."},
+        {R"({"versione": 1})", "«formato»: manca, ed è obbligatoria."},
+        {R"({"formato": "pianoamm", "versione": 2, "futuro": 1})",
+         "«versione»: il file è stato creato da una versione più recente"},
+        {R"({"formato": "pianoamm", "versione": 1.5})", "«versione»: deve essere un numero intero da 1 in su."},
+        {R"([1, 2])", "«documento»: deve essere un oggetto tra graffe."},
+        {Documento(Mutuo, R"(, "colore": "blu")"), "«colore»: chiave sconosciuta."},
+        {Documento(Mutuo + R"(, "importo": 5)"), "«mutuo.importo»: la chiave è ripetuta."},
+        {Documento(R"("importo": 10000, "numero_rate": 12)"), "«mutuo.tasso»: manca, ed è obbligatoria."},
+        {Documento(
+             R"("importo": 1000000000, "numero_rate": 12, "tasso": 5, "data_erogazione": "2026-03-31", "cadenza": "mensile")"),
+         "«mutuo.importo»: L'importo del finanziamento deve essere compreso tra 0 e 999.999.999."},
+        {Documento(R"("importo": 100.123, "numero_rate": 12)"),
+         "«mutuo.importo»: «100.123» non è un numero valido (cifre, con il punto prima di al massimo due decimali)."},
+        {Documento(R"("importo": 2e5)"), "«mutuo.importo»: «2e5» non è un numero valido"},
+        {Documento(R"("importo": -5)"), "«mutuo.importo»: «-5» non è un numero valido"},
+        {Documento(R"("importo": 1e400)"), "non è un documento JSON valido"},
+        {Documento(R"("importo": 10000, "numero_rate": "12")"), "«mutuo.numero_rate»: deve essere un numero."},
+        {Documento(R"("importo": 10000, "numero_rate": 12.5)"),
+         "«mutuo.numero_rate»: «12.5» non è un numero intero valido."},
+        {Documento(R"("importo": 10000, "numero_rate": 12, "tasso": 5.12345)"),
+         "«mutuo.tasso»: «5.12345» non è un numero valido (cifre, con il punto prima di al massimo quattro decimali)."},
+        {Documento(R"("importo": 10000, "numero_rate": 12, "tasso": 5, "data_erogazione": "2026-02-29")"),
+         "«mutuo.data_erogazione»: «2026-02-29» non è una data valida (AAAA-MM-GG)."},
+        {Documento(R"("importo": 10000, "numero_rate": 12, "tasso": 5, "data_erogazione": "31/03/2026")"),
+         "non è una data valida"},
+        {Documento(
+             R"("importo": 1, "numero_rate": 12, "tasso": 5, "data_erogazione": "2026-03-31", "cadenza": "ogni tanto")"),
+         "«mutuo.cadenza»: «ogni tanto» non è una cadenza valida."},
+        {Documento(Mutuo, R"(, "condizioni": {"metodo": "tedesco"})"),
+         "«condizioni.metodo»: «tedesco» non è un valore valido (francese, italiano)."},
+        {Documento(Mutuo, R"(, "condizioni": {"maxi_rata": 10000})"), "maxi-rata"},
+        {Documento(Mutuo, R"(, "costi": {"spese_rata": 1000000000})"),
+         "«costi.spese_rata»: L'importo delle spese per rata deve"},
+        {Documento(Mutuo, R"(, "detrazione": {"figli": 4})"),
+         "«detrazione.figli»: Il numero dei figli a carico deve essere compreso tra 0 e 3."},
+        {Documento(Mutuo, R"(, "eventi": {})"), "«eventi»: deve essere una lista tra quadre."},
+        {Documento(
+             Mutuo,
+             R"(, "eventi": [{"tipo": "variazione", "dopo_rata": 2, "tasso": 6}, {"tipo": "rinvio", "dopo_rata": 3}])"),
+         "«eventi[2].tipo»: «rinvio» non è un evento valido (estinzione, variazione, sospensione)."},
+        {Documento(Mutuo, R"(, "eventi": [{"tipo": "estinzione", "dopo_rata": 3, "importi": 5}])"),
+         "«eventi[1].importi»: chiave sconosciuta."},
+        {Documento(Mutuo, R"(, "eventi": [{"tipo": "estinzione", "dopo_rata": 3}])"),
+         "«eventi[1].importo»: manca, ed è obbligatoria."},
+        {Documento(Mutuo, R"(, "eventi": [{"tipo": "estinzione", "dopo_rata": 3, "importo": 9000}])"),
+         "«eventi»: L'estinzione dopo la rata 3"},
+        {Documento(Mutuo, R"(, "eventi": [{"tipo": "sospensione", "dopo_rata": 0, "rate": 2}])"),
+         "«eventi[1].dopo_rata»: La rata dopo cui cade l'evento deve essere compreso tra 1 e 999."},
+        {Documento(Mutuo, R"(, "eventi": [[[]]])"), "«eventi[1][1]»: è annidato troppo in profondità."},
+        {Documento(Mutuo, R"(, "nome": ")" + std::string(101, 'x') + "\""), "«nome»: è più lungo di 100 caratteri."},
+    };
+    for (const auto& [testo, atteso] : casi) {
+        const std::string motivo = Rifiuto(testo);
+        EXPECT_NE(motivo.find(atteso), std::string::npos) << testo << "\n→ " << motivo;
+    }
+    EXPECT_EQ(Rifiuto(Documento(Mutuo, R"(, "eventi": [{"tipo": "estinzione", "dopo_rata": 3, "importo": "tutto"}])")),
+              "");
+}
+
+// What an attacker would send: refused whole, no crash, no file read past
+// its limit.
+TEST(FileOfferta, FileOstili)
+{
+    std::string eventi;
+    for (int i = 0; i < 10000; ++i)
+        eventi += std::string(i == 0 ? "" : ",") + R"({"tipo": "variazione", "dopo_rata": 1, "tasso": 1})";
+    const std::pair<std::string, std::string> casi[] = {
+        {std::string(100000, '['), "«[1][1][1]»: è annidato troppo in profondità."},
+        {Documento(Mutuo, ", \"eventi\": [" + eventi + "]"), "«eventi»: ha più di 999 elementi."},
+        {Documento(R"("importo": 99999999999999999999999999)"), "non è un numero valido"},
+        {"{" + std::string(200, ' ')
+             + "\"a\":1,\"b\":2,\"c\":3,\"d\":4,\"e\":5,\"f\":6,\"g\":7,\"h\":8,\"i\":9,\"j\":1,"
+               "\"k\":1,\"l\":1,\"m\":1,\"n\":1,\"o\":1,\"p\":1,\"q\":1}",
+         "«documento»: ha più di 16 chiavi."},
+    };
+    for (const auto& [testo, atteso] : casi) {
+        const std::string motivo = Rifiuto(testo);
+        EXPECT_NE(motivo.find(atteso), std::string::npos) << testo.substr(0, 80) << "\n→ " << motivo;
+    }
+    const std::string nome = ::testing::TempDir() + "spazi.pianoamm";
+    ScriviFileSicuro(nome, std::string(10 * 1024 * 1024, ' ') + Leggi(Esempio));
+    try {
+        LeggiFileOfferta(nome);
+        ADD_FAILURE() << "10 MB letti";
+    } catch (const ErrorePiano& errore) {
+        EXPECT_STREQ(errore.what(),
+                     ("Il file «" + nome + "» supera 1 MiB: non è un mutuo salvato da questo programma.").c_str());
+    }
+    std::remove(nome.c_str());
+}
+
+}  // namespace
