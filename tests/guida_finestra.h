@@ -4,6 +4,7 @@
 
 #include "print/impaginazione.h"
 #include "print/stampa.h"
+#include "ui/azioni/documento.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/link_sito.h"
 #include "ui/finestre/frm_main.h"
@@ -56,6 +57,8 @@ protected:
             attese << [this, risposta](QWidget* w) {
                 if (auto* box = qobject_cast<QMessageBox*>(w)) {
                     visti << QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()) + (": " + box->text());
+                    if (risposta.typeId() == QMetaType::QString)  // a button of its own, by its text
+                        return Bottone(box, risposta.toString())->click();
                     const auto bottone = QMessageBox::StandardButton(risposta.toInt());
                     return bottone ? box->button(bottone)->click() : QTest::keyClick(box, Qt::Key_Return);
                 }
@@ -131,6 +134,9 @@ public slots:
 private slots:
     void initTestCase()
     {
+        // The recent files in a configuration of the tests' own.
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/pianoamm.conf");
         qApp->installEventFilter(this);
         QDesktopServices::setUrlHandler("http", this, "Apri");
     }

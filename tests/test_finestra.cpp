@@ -3,6 +3,7 @@
 
 #include "guida_finestra.h"
 #include "ui/finestre/dlg_simulazione.h"
+#include "ui/pagine/pagina_dati.h"
 
 // Typed (-1), or pasted over "12,00" or "12" by paste(), Ctrl+V, Shift+Insert or the
 // field's menu, then the field left: its text, its value (for the date: whether
@@ -119,18 +120,82 @@ private slots:
         Premi("cmdSito");   // the maker's site, by its button and by the link
         QTest::mouseClick(frm->findChild<pianoamm::LinkSito*>(), Qt::LeftButton);
         QCOMPARE(siti, 2);
-        // Closing asks, No keeps all; Escape asks too (given the activation a window manager would).
-        Rispondi({QMessageBox::No});
+        // Closing asks, No keeps all; Escape asks too (given the activation a window manager would);
+        // first, the data typed and not saved.
+        Rispondi({"&Non salvare", QMessageBox::No});
         Premi("cmdChiudi", true);
         QVERIFY(frm->isVisible() && pagina() == 2 && c<QLineEdit>("txtData")->text() == "01/01/9500");
         frm->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
-        Rispondi({QMessageBox::Yes});
+        Rispondi({"&Non salvare", QMessageBox::Yes});
         QTest::keyClick(lista(), Qt::Key_Escape);
         QVERIFY(!frm->isVisible());
-        QCOMPARE(visti.mid(1), QStringList(2, "Question: Chiudere il programma?"));
+        const QStringList domande{"Question: Salvare le modifiche?", "Question: Chiudere il programma?"};
+        QCOMPARE(visti.mid(1), domande + domande);
         frm->show();
-        QVERIFY(frm->close());  // the title bar's cross asks nothing
+        Rispondi({"&Non salvare"});
+        QVERIFY(frm->close());  // the title bar's cross asks only about the changes
+    }
+
+    // The loan as a file: saved with all that was entered, the title marked while it differs, asked about
+    // before it is lost, opened back on the results page; a file refused changes nothing.
+    void fileDelMutuo()
+    {
+        const QString titolo = "Calcolo del piano di ammortamento a rata fissa (metodo francese)[*]";
+        QVERIFY(frm->windowTitle() == titolo && !frm->isWindowModified());
+        AiRisultati();
+        QTRY_VERIFY(frm->isWindowModified());
+        QTemporaryDir cartella;
+        const QString nome = cartella.filePath("mutuo.pianoamm");
+        Rispondi({cartella.filePath("mutuo")});  // the extension added
+        QTest::keyClick(frm.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QFile file(nome);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray salvato = file.readAll();
+        QVERIFY2(salvato.contains("\"importo\": 100000,") && salvato.contains("\"cadenza\": \"annuale\""), salvato);
+        QVERIFY(frm->windowTitle() == "mutuo.pianoamm - " + titolo && !frm->isWindowModified());
+        // Changed: Annulla keeps it, Non salvare lets the file take its place.
+        c("cmdIndietro")->click();
+        c("cmdIndietro")->click();
+        Scrivi(c<QLineEdit>("txtTasso"), "6");
+        QTRY_VERIFY(frm->isWindowModified());
+        // As a window manager would, once a dialog has gone.
+        const auto riattiva = [this] {
+            frm->activateWindow();
+            return QTest::qWaitForWindowActive(frm.get());
+        };
+        QVERIFY(riattiva());
+        Rispondi({"Annulla"});
+        QTest::keyClick(c<QLineEdit>("txtTasso"), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(pagina() == 0 && c<pianoamm::CampoNumerico>("txtTasso")->Valore() == 6 && visti.size() == 1);
+        QVERIFY(riattiva());
+        Rispondi({"&Non salvare", nome});
+        QTest::keyClick(c<QLineEdit>("txtTasso"), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(pagina() == 2 && c<QLineEdit>("txtTasso")->text() == "5,00" && !frm->isWindowModified());
+        QCOMPARE(lista()->item(20)->text(), UltimaRiga);
+        QCOMPARE(visti, QStringList(2, "Question: Salvare le modifiche?"));
+        // A file refused: said, with the key at fault, and nothing changes.
+        QFile guasto(cartella.filePath("guasto.pianoamm"));
+        QVERIFY(guasto.open(QIODevice::WriteOnly) && guasto.write(salvato.replace("100000", "100000.123")) > 0);
+        guasto.close();
+        Rispondi({QMessageBox::Ok});
+        QVERIFY(!frm->ApriFile(guasto.fileName()));
+        QVERIFY2(visti.last().contains("«mutuo.importo»: «100000.123» non è un numero valido"),
+                 qPrintable(visti.last()));
+        QVERIFY(frm->windowTitle().startsWith("mutuo.pianoamm - ")
+                && c<QLineEdit>("txtImporto")->text() == "100.000,00");
+        QCOMPARE(frm->File()->Recenti(), QStringList(nome));
+        // From the data page's menu too; a plan that cannot be computed is not saved.
+        c("cmdIndietro")->click();
+        c("cmdIndietro")->click();
+        Scrivi(c<QLineEdit>("txtData"), "01/01/9995");
+        Rispondi({"&Salva", QMessageBox::Ok});
+        auto* dati = frm->findChild<pianoamm::PaginaDati*>();
+        QContextMenuEvent evento(QContextMenuEvent::Mouse, {5, 5}, dati->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(dati, &evento);
+        QVERIFY2(visti.last().startsWith("Warning: Il mutuo non è stato salvato.\n\nUna scadenza"),
+                 qPrintable(visti.last()));
+        QVERIFY(file.seek(0) && file.readAll() == salvato.replace("100000.123", "100000"));
     }
 
     void menuDelListato_data() { Casi(std::array{"tasto destro", "tasto Menu"}); }

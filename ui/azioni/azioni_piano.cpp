@@ -50,10 +50,10 @@ void Salva(QWidget* finestra, const std::function<void()>& scrittura)
     }
 }
 
-void SalvaPdfCome(QWidget* finestra, const QString& titolo, const QList<QStringList>& pagine)
+void SalvaPdfCome(QWidget* finestra, const QString& titolo, const QList<QStringList>& pagine,
+                  const QString& nome = QStringLiteral("piano.pdf"))
 {
-    const std::string percorso =
-        ChiediFile(finestra, titolo, QStringLiteral("piano.pdf"), QStringLiteral("Documenti PDF (*.pdf)"));
+    const std::string percorso = ChiediFile(finestra, titolo, nome, QStringLiteral("Documenti PDF (*.pdf)"));
     if (!percorso.empty())
         Salva(finestra, [&] { ScriviPdf(percorso, pagine); });
 }
@@ -81,6 +81,11 @@ void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine)
 void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato)
 {
     SalvaPdfCome(finestra, QStringLiteral("Salva come PDF"), PagineDelListato(listato));
+}
+
+void SalvaPaginePdf(QWidget* finestra, const QString& nome, const QList<QStringList>& pagine)
+{
+    SalvaPdfCome(finestra, QStringLiteral("Salva come PDF"), pagine, nome);
 }
 
 void SalvaCsv(QWidget* finestra, const QString& nome, const std::string& csv)

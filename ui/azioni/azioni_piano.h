@@ -25,6 +25,10 @@ void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine);
 // The printout's pages, to a PDF file the user chooses.
 void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato);
 
+// Pages of plain lines, as Impagina gives them, to a PDF file the user
+// chooses, first offered as nome.
+void SalvaPaginePdf(QWidget* finestra, const QString& nome, const QList<QStringList>& pagine);
+
 // A CSV text, to a file the user chooses, first offered as nome.
 void SalvaCsv(QWidget* finestra, const QString& nome, const std::string& csv);
 

@@ -1,5 +1,6 @@
 #include "ui/finestre/frm_main.h"
 
+#include "ui/azioni/documento.h"
 #include "ui/comune/aspetto.h"
 #include "ui/comune/twips.h"
 #include "ui/controlli/invio_bottoni.h"
@@ -16,19 +17,21 @@
 #include <QShortcut>
 #include <QStackedWidget>
 
+#include <QCloseEvent>
+
 namespace pianoamm {
 
 FrmMain::FrmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Calcolo del piano di ammortamento a rata fissa (metodo francese)"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/oro.ico")));
     setFont(CarattereDialogo(8.25));
     const Twips tw(logicalDpiX());
     setFixedSize(tw(9675), tw(6255));
     CreaPagine(tw);
     CreaBottoni(tw);
+    CreaDocumento();
     InvioCliccaIBottoni(this);
     AggiornaBottoni();
     if (const QScreen* schermo = screen())
@@ -113,11 +116,22 @@ void FrmMain::AggiornaBottoni()
 
 void FrmMain::Chiudi()
 {
+    if (!documento->ConfermaPerdita())
+        return;
     const auto risposta =
         QMessageBox::question(this, QGuiApplication::applicationDisplayName(), QStringLiteral("Chiudere il programma?"),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (risposta == QMessageBox::Yes)
+    if (risposta == QMessageBox::Yes) {
+        chiusuraConfermata = true;
         close();
+        chiusuraConfermata = false;
+    }
+}
+
+void FrmMain::closeEvent(QCloseEvent* evento)
+{
+    if (!chiusuraConfermata && !documento->ConfermaPerdita())
+        evento->ignore();
 }
 
 }  // namespace pianoamm

@@ -91,6 +91,14 @@ pianoamm::Mutuo PaginaDati::LeggiMutuo(pianoamm::Cadenza cadenza, const Condizio
             condizioni};
 }
 
+void PaginaDati::Imposta(const pianoamm::Mutuo& mutuo)
+{
+    txtImporto->ImpostaValore(mutuo.importo);
+    txtNumRate->ImpostaValore(mutuo.numeroRate);
+    txtTasso->ImpostaValore(mutuo.tassoAnnuo);
+    txtData->setText(QString::fromStdString(pianoamm::FormatoData(mutuo.erogazione)));
+}
+
 void PaginaDati::ControllaData()
 {
     // Besides the forward button, the field itself says what is wrong.

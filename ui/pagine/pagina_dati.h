@@ -28,6 +28,8 @@ public:
     // The loan as entered, due at the given frequency on the given terms;
     // only while the date is valid.
     pianoamm::Mutuo LeggiMutuo(pianoamm::Cadenza cadenza, const Condizioni& condizioni) const;
+    // Shows the loan's amount, installments, rate and date.
+    void Imposta(const pianoamm::Mutuo& mutuo);
     // Where the values worked back from an installment learn the frequency
     // and terms of the next page, and give back the frequency chosen.
     void ImpostaCadenza(std::function<pianoamm::Mutuo(const pianoamm::Mutuo&)> completa,

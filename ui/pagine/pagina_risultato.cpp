@@ -115,9 +115,17 @@ void PaginaRisultato::StampaPiano()
 
 void PaginaRisultato::MenuContestuale(const QPoint& punto)
 {
-    if (!piano)
-        return;
     QMenu menu(this);
+    if (piano) {
+        VociPiano(menu);
+        menu.addSeparator();
+    }
+    vociFile(&menu);
+    menu.exec(lstPiano->viewport()->mapToGlobal(punto));
+}
+
+void PaginaRisultato::VociPiano(QMenu& menu)
+{
     menu.addAction(QStringLiteral("Copia"), this, [this] {
         QList<int> righe;
         for (const QListWidgetItem* voce : lstPiano->selectedItems())
@@ -138,7 +146,6 @@ void PaginaRisultato::MenuContestuale(const QPoint& punto)
                        [this, evento] { Simula(evento); });
     }
     menu.addAction(QStringLiteral("Grafico del piano…"), this, [this] { MostraGrafico(this, *piano); });
-    menu.exec(lstPiano->viewport()->mapToGlobal(punto));
 }
 
 void PaginaRisultato::CambiaCondizioni()
@@ -149,10 +156,7 @@ void PaginaRisultato::CambiaCondizioni()
     Mutuo mutuo = piano->mutuo;
     mutuo.condizioni = dialogo.Scelte();
     // The costs and the simulation were about the plan before.
-    for (QDialog* aperto : std::initializer_list<QDialog*>{dlgCosti, dlgSimulazione}) {
-        if (aperto)
-            aperto->close();
-    }
+    ChiudiDialoghi();
     const Mutuo prima = piano->mutuo;
     ElaboraPiano(mutuo);
     // Terms the loan cannot take are not kept: its plan comes back.
@@ -189,12 +193,24 @@ void PaginaRisultato::Simula(Evento evento)
     dlgSimulazione->Aggiungi(evento);
 }
 
-void PaginaRisultato::hideEvent(QHideEvent* evento)
+void PaginaRisultato::ImpostaValori(const DlgCosti::Valori& costi, const DlgSimulazione::Valori& simulazione)
+{
+    ChiudiDialoghi();
+    valoriCosti = costi;
+    valoriSimulazione = simulazione;
+}
+
+void PaginaRisultato::ChiudiDialoghi()
 {
     for (QDialog* dialogo : std::initializer_list<QDialog*>{dlgCosti, dlgSimulazione}) {
         if (dialogo)
             dialogo->close();
     }
+}
+
+void PaginaRisultato::hideEvent(QHideEvent* evento)
+{
+    ChiudiDialoghi();
     QWidget::hideEvent(evento);
 }
 

@@ -8,9 +8,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QListWidget;
+class QMenu;
 
 namespace pianoamm {
 
@@ -28,6 +30,13 @@ public:
     // Computes the plan anew and lists it. Where the engine refuses the loan
     // the user is told why, and the list stays empty.
     void ElaboraPiano(const pianoamm::Mutuo& mutuo);
+    // What the costs' and the simulation's windows hold, saved with the
+    // loan; new ones close those windows.
+    const DlgCosti::Valori& ValoriCosti() const { return valoriCosti; }
+    const DlgSimulazione::Valori& ValoriSimulazione() const { return valoriSimulazione; }
+    void ImpostaValori(const DlgCosti::Valori& costi, const DlgSimulazione::Valori& simulazione);
+    // What the window adds to the listing's menu: its files.
+    void ImpostaVociFile(std::function<void(QMenu*)> voci) { vociFile = std::move(voci); }
 
 signals:
     // The plan's terms, changed from the listing's menu.
@@ -40,7 +49,9 @@ protected:
 
 private:
     void StampaPiano();
+    void ChiudiDialoghi();
     void MenuContestuale(const QPoint& punto);
+    void VociPiano(QMenu& menu);
     void MostraCosti();
     void CambiaCondizioni();
     // Opens the simulation, with a new event of evento's kind after the
@@ -57,6 +68,7 @@ private:
     DlgSimulazione::Valori valoriSimulazione;
     QPointer<DlgCosti> dlgCosti;
     QPointer<DlgSimulazione> dlgSimulazione;
+    std::function<void(QMenu*)> vociFile = [](QMenu*) {};
 };
 
 }  // namespace pianoamm

@@ -1,0 +1,108 @@
+// The offers' comparison window, driven as a user would: a loan beside one
+// read from its file. The loans are the ones of the engine's comparison,
+// whose figures are worked by hand: 18.000 at no interest over 18 months
+// with 120 of fees (owed 18.120, deduction 22,80), and 10.000 at 5 % in one
+// yearly installment with a fee of 10 (installment 10.500, owed 10.510,
+// deduction 96,90).
+
+#include "file/file_offerta.h"
+#include "ui/finestre/dlg_confronto.h"
+
+#include <QtCharts>
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace pianoamm;
+
+class TestConfrontoFinestra : public QObject {
+    Q_OBJECT
+
+    static bool Grassetto(const QTableWidget* tabella, int riga, int colonna)
+    {
+        return tabella->item(riga, colonna)->font().bold();
+    }
+
+private slots:
+    void confrontaDueOfferte()
+    {
+        QTemporaryDir cartella;
+        QVERIFY(cartella.isValid());
+        const QString beta = cartella.filePath("beta.pianoamm");
+        const QString rotto = cartella.filePath("rotto.pianoamm");
+        ScriviFileOfferta(QFile::encodeName(beta).toStdString(),
+                          {"", {10000, 1, 5, {2020, 1, 15}, Cadenza::Annuale, {}}, {0, 0, 10}, {}, {}});
+        QFile file(rotto);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{ \"versione\": ");
+        file.close();
+
+        QWidget principale;
+        principale.setGeometry(40, 40, 300, 200);
+        principale.show();
+        const Offerta alfa{"Banca Alfa", {18000, 18, 0, {2020, 1, 15}, Cadenza::Mensile, {}}, {120, 0, 0}, {}, {}};
+        QPointer<DlgConfronto> dialogo = new DlgConfronto(alfa, "mutuo.pianoamm", &principale);
+        dialogo->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialogo));
+        auto* tabella = dialogo->findChild<QTableWidget*>("grdConfronto");
+        auto* motivo = dialogo->findChild<QLabel*>("lblMotivo");
+        QVERIFY(!dialogo->findChild<QPushButton*>("cmdCsv")->isEnabled());
+
+        dialogo->Aggiungi(beta);
+        QCOMPARE(tabella->columnCount(), 2);
+        QCOMPARE(tabella->horizontalHeaderItem(1)->text(), QString("beta.pianoamm"));
+        // RATA, NUMERO RATE, IMPORTO TOTALE DOVUTO, DETRAZIONE TOTALE: the
+        // lower installment, no best, the lower amount owed, the higher
+        // deduction.
+        const std::tuple<int, const char*, bool, bool> righe[] = {{0, "1.000,00", true, false},
+                                                                  {1, "18", false, false},
+                                                                  {8, "18.120,00", false, true},
+                                                                  {9, "22,80", false, true}};
+        for (const auto& [riga, valore, alfaMigliore, betaMigliore] : righe) {
+            QCOMPARE(tabella->item(riga, 0)->text(), QString(valore));
+            QCOMPARE(Grassetto(tabella, riga, 0), alfaMigliore);
+            QCOMPARE(Grassetto(tabella, riga, 1), betaMigliore);
+        }
+
+        dialogo->Aggiungi(rotto);
+        QVERIFY(motivo->text().contains("rotto.pianoamm"));
+        QCOMPARE(tabella->columnCount(), 2);
+
+        const QList<QAbstractSeries*> serie = dialogo->findChild<QChartView*>("grfDebito")->chart()->series();
+        QCOMPARE(serie.size(), 2);
+        QCOMPARE(serie[0]->name(), QString("Banca Alfa"));
+        QCOMPARE(serie[1]->name(), QString("beta.pianoamm"));
+
+        tabella->setFocus();
+        QTest::keyClick(tabella, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().endsWith(
+            "\nTAEG PIÙ BASSO: Banca Alfa\nIMPORTO TOTALE DOVUTO PIÙ BASSO: beta.pianoamm\n"));
+
+        // Every button named and its letter its own; the window on the screen.
+        QSet<QChar> lettere;
+        for (const QPushButton* bottone : dialogo->findChildren<QPushButton*>()) {
+            QVERIFY(!bottone->accessibleName().isEmpty());
+            const qsizetype e = bottone->text().indexOf('&');
+            if (e >= 0) {
+                const QChar lettera = bottone->text()[e + 1].toLower();
+                QVERIFY2(!lettere.contains(lettera), qPrintable(bottone->text()));
+                lettere.insert(lettera);
+            }
+        }
+        QVERIFY(dialogo->screen()->availableGeometry().contains(dialogo->frameGeometry().topLeft()));
+
+        // The current loan stays; an added offer goes.
+        tabella->setCurrentCell(0, 0);
+        QVERIFY(!dialogo->findChild<QPushButton*>("cmdTogli")->isEnabled());
+        tabella->setCurrentCell(0, 1);
+        QTest::mouseClick(dialogo->findChild<QPushButton*>("cmdTogli"), Qt::LeftButton);
+        QCOMPARE(tabella->columnCount(), 1);
+        QCOMPARE(tabella->horizontalHeaderItem(0)->text(), QString("Banca Alfa"));
+        QVERIFY(!Grassetto(tabella, 0, 0));
+        QVERIFY(!dialogo->findChild<QPushButton*>("cmdCsv")->isEnabled());
+        dialogo->close();
+        QTRY_VERIFY(dialogo.isNull());
+    }
+};
+
+QTEST_MAIN(TestConfrontoFinestra)
+#include "test_confronto_finestra.moc"

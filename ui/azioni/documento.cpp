@@ -1,0 +1,195 @@
+#include "ui/azioni/documento.h"
+
+#include "engine/errore.h"
+#include "file/file_offerta.h"
+#include "ui/comune/aspetto.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace pianoamm {
+
+namespace {
+
+constexpr int RecentiMassimi = 5;
+const char* const FiltroFile = "Mutui di Piano d'ammortamento (*.pianoamm)";
+
+// In the user's configuration folder, where QStandardPaths puts it (a
+// folder of their own while the tests run).
+QString FileImpostazioni()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/pianoamm.conf");
+}
+
+std::string NomeDiSistema(const QString& percorso)
+{
+    return QFile::encodeName(percorso).toStdString();
+}
+
+void Avvisa(QWidget* finestra, const QString& testo)
+{
+    QMessageBox::warning(finestra, QGuiApplication::applicationDisplayName(), testo);
+}
+
+}  // namespace
+
+Documento::Documento(QWidget* padre, std::function<Offerta()> lettura, std::function<void(const Offerta&)> scrittura)
+    : QObject(padre), finestra(padre), leggi(std::move(lettura)), imposta(std::move(scrittura))
+{}
+
+std::string Documento::Testo() const
+{
+    try {
+        Offerta offerta = leggi();
+        offerta.nome = aperta.nome;
+        return TestoOfferta(offerta);
+    } catch (const ErrorePiano&) {
+        return {};
+    }
+}
+
+void Documento::Azzera()
+{
+    salvato = Testo();
+    emit StatoCambiato();
+}
+
+bool Documento::Modificato() const
+{
+    return Testo() != salvato;
+}
+
+bool Documento::ConfermaPerdita()
+{
+    if (!Modificato())
+        return true;
+    QMessageBox domanda(QMessageBox::Question, QGuiApplication::applicationDisplayName(),
+                        QStringLiteral("Salvare le modifiche?"), QMessageBox::NoButton, finestra);
+    domanda.setInformativeText(percorso.isEmpty()
+                                   ? QStringLiteral("I dati del mutuo non sono stati salvati.")
+                                   : QStringLiteral("I dati del mutuo sono cambiati da quando «%1» è stato salvato.")
+                                         .arg(QFileInfo(percorso).fileName()));
+    auto* salva = domanda.addButton(QStringLiteral("&Salva"), QMessageBox::AcceptRole);
+    auto* nonSalvare = domanda.addButton(QStringLiteral("&Non salvare"), QMessageBox::DestructiveRole);
+    domanda.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    domanda.setDefaultButton(salva);
+    domanda.exec();
+    if (domanda.clickedButton() == salva)
+        return Salva();
+    return domanda.clickedButton() == nonSalvare;
+}
+
+void Documento::Apri()
+{
+    if (!ConfermaPerdita())
+        return;
+    const QString scelto = QFileDialog::getOpenFileName(
+        finestra, QStringLiteral("Apri un mutuo"), percorso.isEmpty() ? QDir::homePath() : QFileInfo(percorso).path(),
+        QString::fromUtf8(FiltroFile));
+    if (!scelto.isEmpty())
+        Apri(scelto);
+}
+
+bool Documento::Apri(const QString& file)
+{
+    Offerta offerta;
+    try {
+        offerta = LeggiFileOfferta(NomeDiSistema(file));
+    } catch (const ErrorePiano& errore) {
+        Avvisa(finestra, QString::fromUtf8(errore.what()));
+        return false;
+    }
+    imposta(offerta);
+    percorso = QFileInfo(file).absoluteFilePath();
+    aperta = std::move(offerta);
+    Ricorda(percorso);
+    Azzera();
+    return true;
+}
+
+bool Documento::Salva()
+{
+    return percorso.isEmpty() ? SalvaConNome() : SalvaIn(percorso);
+}
+
+bool Documento::SalvaConNome()
+{
+    const QString iniziale = percorso.isEmpty() ? QDir::home().filePath(QStringLiteral("mutuo.pianoamm")) : percorso;
+    QString scelto = QFileDialog::getSaveFileName(finestra, QStringLiteral("Salva il mutuo"), iniziale,
+                                                  QString::fromUtf8(FiltroFile));
+    if (scelto.isEmpty())
+        return false;
+    if (QFileInfo(scelto).suffix().isEmpty())
+        scelto += QStringLiteral(".pianoamm");
+    return SalvaIn(scelto);
+}
+
+bool Documento::SalvaIn(const QString& file)
+{
+    try {
+        Offerta offerta = leggi();
+        offerta.nome = aperta.nome;
+        // What the file could not give back is not written: the plan and
+        // every event must be computable.
+        Simula(PianoAmm(offerta.mutuo), offerta.scenario);
+        ScriviFileOfferta(NomeDiSistema(file), offerta);
+        aperta = std::move(offerta);
+    } catch (const ErrorePiano& errore) {
+        Avvisa(finestra, QStringLiteral("Il mutuo non è stato salvato.\n\n") + QString::fromUtf8(errore.what()));
+        return false;
+    }
+    percorso = QFileInfo(file).absoluteFilePath();
+    Ricorda(percorso);
+    Azzera();
+    return true;
+}
+
+QStringList Documento::Recenti() const
+{
+    const QSettings impostazioni(FileImpostazioni(), QSettings::IniFormat);
+    return impostazioni.value(QStringLiteral("recenti")).toStringList().mid(0, RecentiMassimi);
+}
+
+void Documento::Ricorda(const QString& file)
+{
+    QStringList recenti = Recenti();
+    recenti.removeAll(file);
+    recenti.prepend(file);
+    QSettings impostazioni(FileImpostazioni(), QSettings::IniFormat);
+    impostazioni.setValue(QStringLiteral("recenti"), recenti.mid(0, RecentiMassimi));
+}
+
+void Documento::AggiungiVoci(QMenu* menu)
+{
+    // The shortcuts work on every page (the window has them); here they
+    // are shown.
+    const auto voce = [&](const QString& testo, const QKeySequence& tasti, const std::function<void()>& azione) {
+        QAction* nuova = menu->addAction(testo);
+        nuova->setShortcut(tasti);
+        connect(nuova, &QAction::triggered, this, azione);
+    };
+    voce(QStringLiteral("&Apri…"), QKeySequence::Open, [this] { Apri(); });
+    voce(QStringLiteral("&Salva"), QKeySequence::Save, [this] { Salva(); });
+    voce(QStringLiteral("Salva con &nome…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { SalvaConNome(); });
+    QMenu* recenti = menu->addMenu(QStringLiteral("&Recenti"));
+    const QStringList file = Recenti();
+    recenti->setEnabled(!file.isEmpty());
+    for (int i = 0; i < file.size(); ++i) {
+        QAction* azione = recenti->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file[i]).fileName()));
+        azione->setToolTip(file[i]);
+        connect(azione, &QAction::triggered, this, [this, scelto = file[i]] {
+            if (ConfermaPerdita())
+                Apri(scelto);
+        });
+    }
+}
+
+}  // namespace pianoamm

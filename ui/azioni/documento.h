@@ -1,0 +1,70 @@
+#pragma once
+
+// The loan as a file: which file the window shows, whether what is entered
+// differs from what was last opened or saved, the files opened of late, and
+// the question before anything entered could be lost. Every failure is told
+// over the window; nothing is thrown.
+
+#include "engine/offerta.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <string>
+
+class QMenu;
+class QWidget;
+
+namespace pianoamm {
+
+class Documento : public QObject {
+    Q_OBJECT
+
+public:
+    // leggi gives the loan as entered, or throws ErrorePiano with the reason
+    // it cannot be saved; imposta puts a loan into the window's fields.
+    Documento(QWidget* finestra, std::function<Offerta()> leggi, std::function<void(const Offerta&)> imposta);
+
+    // Asks for the file, after the question on what would be lost.
+    void Apri();
+    // False, with the reason told, for a file refused: the window's data
+    // stay as they were.
+    bool Apri(const QString& percorso);
+    // False when not saved: cancelled, refused or failed (the reason told).
+    bool Salva();
+    bool SalvaConNome();
+    bool SalvaIn(const QString& percorso);
+
+    bool Modificato() const;
+    // Before what is entered would be lost: "Salvare le modifiche?" when
+    // it differs from its file. True to go on.
+    bool ConfermaPerdita();
+    // Takes the entered data as the saved state, once the window is made.
+    void Azzera();
+
+    QString Percorso() const { return percorso; }
+    // The last five files opened or saved, the latest first.
+    QStringList Recenti() const;
+    // Apri…, Salva, Salva con nome… and the Recenti submenu.
+    void AggiungiVoci(QMenu* menu);
+
+signals:
+    // The file or its modified state may have changed: the title follows.
+    void StatoCambiato();
+
+private:
+    // The loan as its file would hold it; empty where it cannot be saved.
+    std::string Testo() const;
+    void Ricorda(const QString& file);
+
+    QWidget* finestra;
+    std::function<Offerta()> leggi;
+    std::function<void(const Offerta&)> imposta;
+    QString percorso;
+    Offerta aperta;       // as opened or saved: the name it keeps
+    std::string salvato;  // its text
+};
+
+}  // namespace pianoamm

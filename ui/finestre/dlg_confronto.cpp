@@ -1,0 +1,275 @@
+#include "ui/finestre/dlg_confronto.h"
+
+#include "engine/errore.h"
+#include "file/file_offerta.h"
+#include "print/impaginazione.h"
+#include "print/testo_qt.h"
+#include "ui/azioni/azioni_piano.h"
+#include "ui/comune/posizione.h"
+#include "ui/controlli/invio_bottoni.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace pianoamm {
+
+namespace {
+
+// The debt before the first installment and after each one, as steps:
+// it stays until the due date and drops there, which a line across a
+// year would hide. About 250 steps at most: more than the chart has
+// pixels for only slows it.
+QList<QPointF> Punti(const std::vector<pianoamm::PuntoDebito>& debito)
+{
+    QList<QPointF> punti{{0, debito.front().debito}};
+    const std::size_t passo = std::max<std::size_t>(1, debito.size() / 250);
+    for (std::size_t k = 1; k < debito.size(); ++k) {
+        if (k % passo == 0 || k + 1 == debito.size()) {
+            const auto mesi = static_cast<double>(debito[k].mesi);
+            punti.append({mesi, punti.back().y()});
+            punti.append({mesi, debito[k].debito});
+        }
+    }
+    return punti;
+}
+
+QValueAxis* Asse(QChart* grafico, const QString& titolo, Qt::Alignment lato)
+{
+    auto* asse = new QValueAxis;
+    asse->setTitleText(titolo);
+    asse->setLabelFormat(QStringLiteral("%.0f"));
+    grafico->addAxis(asse, lato);
+    return asse;
+}
+
+}  // namespace
+
+DlgConfronto::DlgConfronto(const pianoamm::Offerta& corrente, const QString& nomeCorrente, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("DlgConfronto"));
+    setWindowTitle(QStringLiteral("Confronta offerte"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    offerte.push_back(pianoamm::ValoriDi(corrente, nomeCorrente.toStdString()));
+
+    grdConfronto = new QTableWidget(static_cast<int>(pianoamm::RigheConfronto.size()), 0, this);
+    grdConfronto->setObjectName(QStringLiteral("grdConfronto"));
+    grdConfronto->setAccessibleName(QStringLiteral("Confronto delle offerte"));
+    grdConfronto->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdConfronto->setSelectionBehavior(QAbstractItemView::SelectColumns);
+    grdConfronto->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdConfronto->horizontalHeader()->setTextElideMode(Qt::ElideRight);
+    grdConfronto->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grdConfronto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QStringList etichette;
+    for (const pianoamm::DatiRigaConfronto& riga : pianoamm::RigheConfronto)
+        etichette << TestoQt(riga.etichetta);
+    grdConfronto->setVerticalHeaderLabels(etichette);
+    CreaGrafico();
+
+    auto* impaginazione = new QVBoxLayout(this);
+    impaginazione->addLayout(CreaComandi());
+    impaginazione->addWidget(grdConfronto);
+    impaginazione->addWidget(grfDebito, 1);
+    impaginazione->addWidget(CreaBottoni());
+    // The whole comparison, where the table's own copy would take one cell.
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &DlgConfronto::Copia);
+    InvioCliccaIBottoni(this);
+    Aggiorna();
+    resize(760, 780);
+    PosizionaAccanto(this, parent);
+}
+
+QLayout* DlgConfronto::CreaComandi()
+{
+    cmdAggiungi = new QPushButton(QStringLiteral("&Aggiungi file…"), this);
+    cmdAggiungi->setObjectName(QStringLiteral("cmdAggiungi"));
+    cmdAggiungi->setAccessibleName(QStringLiteral("Aggiungi file"));
+    connect(cmdAggiungi, &QPushButton::clicked, this, &DlgConfronto::ScegliFile);
+    cmdTogli = new QPushButton(QStringLiteral("&Togli"), this);
+    cmdTogli->setObjectName(QStringLiteral("cmdTogli"));
+    cmdTogli->setAccessibleName(QStringLiteral("Togli l'offerta scelta"));
+    connect(cmdTogli, &QPushButton::clicked, this, &DlgConfronto::Togli);
+    connect(grdConfronto, &QTableWidget::itemSelectionChanged, this,
+            [this] { cmdTogli->setEnabled(grdConfronto->currentColumn() > 0); });
+    lblMotivo = new QLabel(this);
+    lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
+    lblMotivo->setAccessibleName(QStringLiteral("Motivo"));
+    lblMotivo->setWordWrap(true);
+    lblMotivo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto* comandi = new QHBoxLayout;
+    comandi->addWidget(cmdAggiungi);
+    comandi->addWidget(cmdTogli);
+    comandi->addWidget(lblMotivo, 1);
+    return comandi;
+}
+
+QDialogButtonBox* DlgConfronto::CreaBottoni()
+{
+    auto* bottoni = new QDialogButtonBox(this);
+    const auto bottone = [&](const QString& testo, const char* nome, auto azione) {
+        cmdEsportazioni.push_back(bottoni->addButton(testo, QDialogButtonBox::ActionRole));
+        cmdEsportazioni.back()->setObjectName(QString::fromLatin1(nome));
+        cmdEsportazioni.back()->setAccessibleName(QString(testo).remove(QLatin1Char('&')).remove(QChar(0x2026)));
+        connect(cmdEsportazioni.back(), &QPushButton::clicked, this, azione);
+    };
+    bottone(QStringLiteral("C&opia"), "cmdCopia", [this] { Copia(); });
+    bottone(QStringLiteral("&Stampa…"), "cmdStampa", [this] { StampaPagine(this, Impagina(Righe(), {})); });
+    bottone(QStringLiteral("Salva come PD&F…"), "cmdPdf",
+            [this] { SalvaPaginePdf(this, QStringLiteral("confronto.pdf"), Impagina(Righe(), {})); });
+    bottone(QStringLiteral("Esporta &CSV…"), "cmdCsv",
+            [this] { SalvaCsv(this, QStringLiteral("confronto.csv"), pianoamm::CsvConfronto(offerte)); });
+    QPushButton* chiudi = bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
+    chiudi->setAccessibleName(QStringLiteral("Chiudi"));
+    connect(bottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return bottoni;
+}
+
+void DlgConfronto::CreaGrafico()
+{
+    auto* grafico = new QChart;
+    grafico->setTitle(QStringLiteral("Debito residuo"));
+    grafico->legend()->setAlignment(Qt::AlignBottom);
+    Asse(grafico, QStringLiteral("Mesi dall'erogazione"), Qt::AlignBottom);
+    Asse(grafico, QStringLiteral("Debito"), Qt::AlignLeft);
+    grfDebito = new QChartView(grafico, this);
+    grfDebito->setObjectName(QStringLiteral("grfDebito"));
+    grfDebito->setAccessibleName(QStringLiteral("Debito residuo di ogni offerta"));
+    grfDebito->setRenderHint(QPainter::Antialiasing);
+    grfDebito->setMinimumSize(320, 240);
+}
+
+void DlgConfronto::ScegliFile()
+{
+    const QString percorso = QFileDialog::getOpenFileName(this, QStringLiteral("Aggiungi un'offerta"), QString(),
+                                                          QStringLiteral("Mutui (*.pianoamm)"));
+    if (!percorso.isEmpty())
+        Aggiungi(percorso);
+}
+
+void DlgConfronto::Aggiungi(const QString& percorso)
+{
+    if (offerte.size() >= pianoamm::OfferteMassime)
+        return;
+    try {
+        const pianoamm::Offerta offerta = pianoamm::LeggiFileOfferta(QFile::encodeName(percorso).toStdString());
+        offerte.push_back(pianoamm::ValoriDi(offerta, QFileInfo(percorso).fileName().toStdString()));
+        lblMotivo->clear();
+    } catch (const pianoamm::ErrorePiano& errore) {
+        lblMotivo->setText(QString::fromUtf8(errore.what()));
+        return;
+    }
+    Aggiorna();
+}
+
+void DlgConfronto::Togli()
+{
+    const int colonna = grdConfronto->currentColumn();
+    if (colonna <= 0 || colonna >= static_cast<int>(offerte.size()))
+        return;
+    offerte.erase(offerte.begin() + colonna);
+    lblMotivo->clear();
+    Aggiorna();
+}
+
+void DlgConfronto::Aggiorna()
+{
+    RiempiTabella();
+    RiempiGrafico();
+    const bool confronto = offerte.size() >= pianoamm::OfferteMinime;
+    for (QPushButton* bottone : cmdEsportazioni)
+        bottone->setEnabled(confronto);
+    cmdAggiungi->setEnabled(offerte.size() < pianoamm::OfferteMassime);
+    cmdTogli->setEnabled(grdConfronto->currentColumn() > 0);
+    if (!confronto && lblMotivo->text().isEmpty())
+        lblMotivo->setText(QStringLiteral("Aggiungere il file di almeno un'altra offerta da confrontare."));
+}
+
+// The best value of a row in bold, where some offer falls short of it.
+void DlgConfronto::RiempiTabella()
+{
+    const int colonne = static_cast<int>(offerte.size());
+    grdConfronto->clearContents();
+    grdConfronto->setColumnCount(colonne);
+    QStringList nomi;
+    for (const pianoamm::ValoriOfferta& offerta : offerte)
+        nomi << TestoQt(offerta.nome);
+    grdConfronto->setHorizontalHeaderLabels(nomi);
+    for (int r = 0; r < static_cast<int>(pianoamm::RigheConfronto.size()); ++r) {
+        const pianoamm::RigaConfronto riga = pianoamm::RigheConfronto.at(static_cast<std::size_t>(r)).voce;
+        const std::vector<std::size_t> migliori = pianoamm::Migliori(offerte, riga);
+        for (int c = 0; c < colonne; ++c) {
+            auto* cella =
+                new QTableWidgetItem(TestoQt(pianoamm::TestoVoce(offerte[static_cast<std::size_t>(c)], riga, true)));
+            cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            const bool migliore = std::ranges::count(migliori, static_cast<std::size_t>(c)) > 0;
+            if (colonne > 1 && migliori.size() < offerte.size() && migliore) {
+                QFont grassetto = cella->font();
+                grassetto.setBold(true);
+                cella->setFont(grassetto);
+                cella->setData(Qt::AccessibleDescriptionRole, QStringLiteral("il migliore"));
+            }
+            grdConfronto->setItem(r, c, cella);
+        }
+    }
+    // Every row in sight: the table is short, the chart takes the rest.
+    grdConfronto->setFixedHeight(grdConfronto->horizontalHeader()->sizeHint().height()
+                                 + grdConfronto->verticalHeader()->length() + 2 * grdConfronto->frameWidth());
+}
+
+void DlgConfronto::RiempiGrafico()
+{
+    QChart* grafico = grfDebito->chart();
+    grafico->removeAllSeries();
+    double mesi = 1;
+    double debito = 1;
+    for (const pianoamm::ValoriOfferta& offerta : offerte) {
+        auto* serie = new QLineSeries;
+        serie->setName(TestoQt(offerta.nome));
+        serie->append(Punti(offerta.debito));
+        grafico->addSeries(serie);
+        for (QAbstractAxis* asse : grafico->axes())
+            serie->attachAxis(asse);
+        mesi = std::max(mesi, static_cast<double>(offerta.mesi));
+        for (const pianoamm::PuntoDebito& punto : offerta.debito)
+            debito = std::max(debito, punto.debito);
+    }
+    auto* asseMesi = qobject_cast<QValueAxis*>(grafico->axes(Qt::Horizontal).value(0));
+    auto* asseDebito = qobject_cast<QValueAxis*>(grafico->axes(Qt::Vertical).value(0));
+    asseMesi->setRange(0, mesi);
+    asseMesi->applyNiceNumbers();
+    asseDebito->setRange(0, debito);
+    asseDebito->applyNiceNumbers();
+}
+
+QStringList DlgConfronto::Righe() const
+{
+    QString testo = TestoQt(pianoamm::TestoConfronto(offerte));
+    testo.chop(1);  // the last line's end
+    return testo.split(QLatin1Char('\n'));
+}
+
+void DlgConfronto::Copia() const
+{
+    if (offerte.size() >= pianoamm::OfferteMinime)
+        QGuiApplication::clipboard()->setText(TestoQt(pianoamm::TestoConfronto(offerte)));
+}
+
+}  // namespace pianoamm
