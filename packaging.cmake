@@ -7,7 +7,13 @@ foreach(lato 16 32 48 64 128 256)
     install(FILES assets/icone/pianoamm-${lato}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${lato}x${lato}/apps
             RENAME pianoamm.png)
+    install(FILES assets/icone/application-x-pianoamm-${lato}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${lato}x${lato}/mimetypes
+            RENAME application-x-pianoamm.png)
 endforeach()
+# The loan files' type, which shared-mime-info's own trigger adds to the
+# database: the package needs no script of its own for it.
+install(FILES assets/pianoamm.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
 # The manual pages, the changelog, the copyright and the software centre's
 # entry. Pages and changelog go compressed, as Debian keeps them.

@@ -34,3 +34,12 @@ rsvg-convert sorgenti/splash.svg -o "$tmp/splash.png"
 for lato in 16 32 48 64 128 256; do
     rsvg-convert -w $lato -h $lato sorgenti/oro.svg -o icone/pianoamm-$lato.png
 done
+
+# The icon of the program's loan files (.pianoamm), in the same sizes: a sheet
+# with the program's drawing on it. rsvg does not carry gradients across
+# files, so the drawing is copied into the sheet's document first.
+{ sed '$d' sorgenti/documento.svg; echo '<defs><g id="disegno">'; sed '1d;$d' sorgenti/oro.svg; echo '</g></defs></svg>'; } \
+    >"$tmp/documento.svg"
+for lato in 16 32 48 64 128 256; do
+    rsvg-convert -w $lato -h $lato "$tmp/documento.svg" -o icone/application-x-pianoamm-$lato.png
+done
