@@ -2,6 +2,7 @@
 #include "app/lettura_cli.h"
 
 #include "engine/errore.h"
+#include "engine/formato.h"
 
 #include <utility>
 
@@ -34,6 +35,19 @@ std::size_t LeggiConfronta(std::span<const std::string_view> argomenti, std::siz
     if (file.size() < 2)
         throw ErrorePiano(std::string(Quanti));
     return i;
+}
+
+void LeggiNome(const std::optional<std::string_view>& nome, OpzioniCli& opzioni)
+{
+    if (!nome)
+        return;
+    if (opzioni.salva.empty())
+        Rifiuta(Opzione::Nome, "vale solo con --salva.");
+    if (CaratteriUtf8(*nome) > NomeMassimoOfferta) {
+        Rifiuta(Opzione::Nome,
+                "il nome dell'offerta è più lungo di " + std::to_string(NomeMassimoOfferta) + " caratteri.");
+    }
+    opzioni.nome = *nome;
 }
 
 // The comparison takes the files' loans as they are, and writes its table

@@ -20,6 +20,9 @@ void LeggiFileMutuo(std::string_view argomento, std::string& file);
 // Gives the index of the last one.
 std::size_t LeggiConfronta(std::span<const std::string_view> argomenti, std::size_t i, std::vector<std::string>& file);
 
+// The offer's name for --salva, in place of the file's.
+void LeggiNome(const std::optional<std::string_view>& nome, OpzioniCli& opzioni);
+
 // Throws ErrorePiano for anything given with --confronta but --csv.
 void SoloConfronto(const Valori& valori, const OpzioniCli& opzioni);
 

@@ -268,6 +268,7 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
     opzioni.mutuo = LeggiMutuo(valori, base, !opzioni.fileMutuo.empty(), opzioni.incognita);
     LeggiUscite(valori, opzioni);
     LeggiFiscali(valori, opzioni);
+    LeggiNome(valori[Indice(Opzione::Nome)], opzioni);
     return opzioni;
 }
 

@@ -26,6 +26,7 @@ enum class Opzione {
     Pdf,
     Csv,
     Salva,
+    Nome,
     Stampante,
     SpeseIniziali,
     Imposta,
@@ -49,7 +50,7 @@ struct DatiOpzione {
     bool ripetibile = false;
 };
 
-constexpr std::array<DatiOpzione, 30> Opzioni{{
+constexpr std::array<DatiOpzione, 31> Opzioni{{
     {"--importo", true},
     {"--numero-rate", true},
     {"--tasso", true},
@@ -65,6 +66,7 @@ constexpr std::array<DatiOpzione, 30> Opzioni{{
     {"--pdf", false},
     {"--csv", false},
     {"--salva", false},
+    {"--nome", false},
     {"--stampante", false},
     {"--spese-iniziali", false},
     {"--imposta-sostitutiva", false},

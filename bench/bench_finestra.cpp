@@ -1,8 +1,10 @@
 // The results page with the largest listing: the forward step from the
-// frequency page, listing filled and painted; and a simulation on it.
+// frequency page, listing filled and painted; the same from a loan file;
+// and a simulation on it.
 
 #include "bench/mutuo_lungo.h"
 #include "engine/listato.h"
+#include "file/file_offerta.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/finestre/dlg_simulazione.h"
 #include "ui/finestre/frm_main.h"
@@ -11,7 +13,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -44,6 +48,28 @@ void AvantiAiRisultatiCon999RateMensili(benchmark::State& state)
     }
 }
 BENCHMARK(AvantiAiRisultatiCon999RateMensili)->Unit(benchmark::kMillisecond);
+
+// Target: under 50 ms from a file with the largest plan, a repayment and a
+// rate change to its listing painted, the recent files updated.
+void ApriFileDi999RateMensili(benchmark::State& state)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir cartella;
+    const QString nome = cartella.filePath(QStringLiteral("lungo.pianoamm"));
+    pianoamm::Offerta offerta;
+    offerta.mutuo = MutuoLungo;
+    offerta.scenario.eventi = {pianoamm::Estinzione{120, 20000.0}, pianoamm::Variazione{240, 6.5}};
+    pianoamm::ScriviFileOfferta(nome.toStdString(), offerta);
+    pianoamm::FrmMain frm;
+    frm.show();
+    auto* lista = frm.findChild<QListWidget*>(QStringLiteral("lstPiano"));
+    for (auto _ : state) {
+        if (!frm.ApriFile(nome))
+            state.SkipWithError("file refused");
+        lista->repaint();
+    }
+}
+BENCHMARK(ApriFileDi999RateMensili)->Unit(benchmark::kMillisecond);
 
 // Target: 50 ms for a repayment and a rate change on the largest plan,
 // worked out, listed, compared and charted, the chart in view painted.

@@ -31,8 +31,7 @@ bool Continuazione(char byte)
 
 std::size_t Larghezza(std::string_view testo)
 {
-    return static_cast<std::size_t>(
-        std::count_if(testo.begin(), testo.end(), [](char c) { return !Continuazione(c); }));
+    return CaratteriUtf8(testo);
 }
 
 // The first quanti characters, whole.

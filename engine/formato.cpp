@@ -163,6 +163,12 @@ std::string Maiuscole(std::string_view testo)
     return maiuscole;
 }
 
+std::size_t CaratteriUtf8(std::string_view testo)
+{
+    return static_cast<std::size_t>(
+        std::ranges::count_if(testo, [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }));
+}
+
 std::string FormatoImporto(double valore)
 {
     const Intero intero = Arrotonda(valore);

@@ -60,6 +60,9 @@ private:
 // The text with its letters in capitals: labels are plain ASCII.
 std::string Maiuscole(std::string_view testo);
 
+// The characters of a UTF-8 text: its bytes but those that continue one.
+std::size_t CaratteriUtf8(std::string_view testo);
+
 // "#,#": whole units, halves away from zero, "." every three digits; a value
 // that rounds to zero is the empty text, whatever its sign.
 std::string FormatoImporto(double valore);

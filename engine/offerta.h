@@ -12,6 +12,9 @@
 
 namespace pianoamm {
 
+// The longest name an offer takes, in characters.
+inline constexpr std::size_t NomeMassimoOfferta = 100;
+
 struct Offerta {
     std::string nome;  // the offer's name (a bank's, say); may be empty
     Mutuo mutuo;

@@ -1,6 +1,7 @@
 #include "file/json_rigoroso.h"
 
 #include "engine/errore.h"
+#include "engine/formato.h"
 
 #include <nlohmann/json.hpp>
 
@@ -139,9 +140,7 @@ std::pair<std::size_t, std::size_t> RigaEColonna(std::string_view testo, std::si
     const std::size_t riga = static_cast<std::size_t>(std::ranges::count(prima, '\n')) + 1;
     const std::size_t inizio = prima.rfind('\n') == std::string_view::npos ? 0 : prima.rfind('\n') + 1;
     const std::string_view linea = prima.substr(inizio);
-    const auto continuazioni =
-        std::ranges::count_if(linea, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; });
-    return {riga, linea.size() - static_cast<std::size_t>(continuazioni) + 1};
+    return {riga, CaratteriUtf8(linea) + 1};
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "engine/cadenza.h"
 #include "engine/errore.h"
+#include "engine/formato.h"
 #include "engine/numeri.h"
 #include "file/campi_offerta.h"
 #include "file/file_offerta.h"
@@ -21,7 +22,6 @@ using namespace campi;
 
 // The root object, the lists of events inside it, an event.
 constexpr LimitiJson Limiti{3, EventiMassimiFileOfferta, 16};
-constexpr std::size_t NomeMassimo = 100;
 constexpr Limite LimiteTassoFile{LimiteTasso.minimo, LimiteTasso.massimo, 4, LimiteTasso.oggetto};
 constexpr Limite LimiteDopoRata{1, 999, 0, "la rata dopo cui cade l'evento"};
 
@@ -150,10 +150,8 @@ Offerta LeggiTestoOfferta(std::string_view testo)
     Offerta offerta;
     if (const ValoreJson* nome = documento.Cerca("nome")) {
         offerta.nome = TestoDi(*nome, "nome");
-        const auto caratteri =
-            std::ranges::count_if(offerta.nome, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-        if (static_cast<std::size_t>(caratteri) > NomeMassimo)
-            Rifiuta("nome", "è più lungo di " + std::to_string(NomeMassimo) + " caratteri.");
+        if (CaratteriUtf8(offerta.nome) > NomeMassimoOfferta)
+            Rifiuta("nome", "è più lungo di " + std::to_string(NomeMassimoOfferta) + " caratteri.");
     }
     offerta.mutuo = LeggiMutuo(documento);
     if (const ValoreJson* condizioni = documento.Cerca("condizioni"))

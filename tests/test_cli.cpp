@@ -111,6 +111,8 @@ TEST(OpzioniCli, LeggeORifiuta)
         {e, "costi=00 1500 0.25 2.5 100 4000 condizioni= eventi=2 0; Estinzione di 20.000,00 dopo la rata 24"},
         {e + "--estinzione 30:tutto --penale 1", "eventi=3 1;"},
         {e + "--spese-rata 2", "--spese-rata: vale solo con --taeg o --detrazione."},
+        {e + "--nome Banca", "--nome: vale solo con --salva."},
+        {e + "--salva x --nome " + std::string(101, 'x'), "--nome: il nome dell'offerta è più lungo di 100 caratteri."},
         {e + "--rata 1000", "--rata: tutti i valori sono dati"},
         {e + e, "Si può dare un solo file di mutuo"},
         {"mancante.pianoamm", "Impossibile aprire il file «mancante.pianoamm»: il file non esiste."},

@@ -1,6 +1,7 @@
 // The loan file: written and read back with the same outputs, a hostile or
 // mistaken file refused with the key at fault, and nothing half read.
 
+#include "app/opzioni_cli.h"
 #include "engine/costi.h"
 #include "engine/detrazione.h"
 #include "engine/errore.h"
@@ -72,6 +73,20 @@ TEST(FileOfferta, RilettoDaGliStessiRisultati)
     EXPECT_EQ(riletta.nome, offerta.nome);
     EXPECT_EQ(riletta.regole.fiscali, offerta.regole.fiscali);
     EXPECT_EQ(TestoOfferta(riletta), TestoOfferta(offerta));
+}
+
+// The command line saves the file's loan with what it was given besides.
+TEST(FileOfferta, RigaDiComandoSalvaIlMutuoDato)
+{
+    const std::vector<std::string_view> argomenti{Esempio,   "--tasso",    "3,1",    "--estinzione", "100:5000:durata",
+                                                  "--salva", "b.pianoamm", "--nome", "Banca «B»"};
+    const Offerta salvata = LeggiTestoOfferta(TestoOfferta(OffertaDi(LeggiOpzioniCli(argomenti, {2026, 2, 1}))));
+    EXPECT_EQ(salvata.nome, "Banca «B»");
+    EXPECT_EQ(salvata.mutuo.tassoAnnuo, 3.1);
+    EXPECT_EQ(salvata.mutuo.importo, 200000);
+    EXPECT_EQ(salvata.costi.speseIniziali, 1500);
+    ASSERT_EQ(salvata.scenario.eventi.size(), 3U);
+    EXPECT_EQ(Descrizione(salvata.scenario.eventi[2]), "Estinzione di 5.000,00 dopo la rata 100, riduce la durata");
 }
 
 // The example in the documentation is a file as the program writes it.
