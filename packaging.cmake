@@ -30,7 +30,8 @@ endforeach()
 add_custom_target(pianoamm-compressi ALL DEPENDS ${compressi})
 install(FILES ${CMAKE_BINARY_DIR}/compressi/pianoamm.1.gz ${CMAKE_BINARY_DIR}/compressi/pianoamm-cli.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${CMAKE_BINARY_DIR}/compressi/changelog.gz packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_BINARY_DIR}/compressi/changelog.gz packaging/copyright docs/esempio.pianoamm
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES packaging/it.pianoamm.PianoAmm.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_GENERATOR DEB)

@@ -54,7 +54,9 @@ constexpr const char* Sintassi =
     "                    [--data-contratto GG/MM/AAAA]]\n"
     "                    [--spese-iniziali X] [--imposta-sostitutiva P] [--spese-rata X]\n"
     "                    [--estinzione N:IMPORTO[:rata|:durata]]... [--penale P]\n"
-    "                    [--variazione N:TASSO]... [--sospensione N:K[:capitale|:rata]]...\n";
+    "                    [--variazione N:TASSO]... [--sospensione N:K[:capitale|:rata]]...\n"
+    "       pianoamm-cli FILE.pianoamm [opzioni] [--salva FILE [--nome NOME]]\n"
+    "       pianoamm-cli --confronta FILE FILE [FILE [FILE]] [--csv FILE]\n";
 
 // The options after the loan's first four, whose ranges come from the limits.
 constexpr const char* AltreOpzioni =
@@ -111,6 +113,12 @@ constexpr const char* AltreOpzioni =
     "                       sospende K rate (da 1 a 36) dopo la rata N: si paga solo\n"
     "                       la quota interessi (capitale, predefinito) o nulla, e gli\n"
     "                       interessi si aggiungono al debito (rata)\n"
+    "  FILE.pianoamm        il mutuo salvato nel file: le opzioni date ne sostituiscono\n"
+    "                       i valori, gli eventi si aggiungono ai suoi\n"
+    "  --salva FILE         salva il mutuo con tutti i suoi dati nel file indicato\n"
+    "  --nome NOME          nome dell'offerta salvata (per esempio la banca)\n"
+    "  --confronta FILE...  confronta da 2 a 4 mutui salvati: rata, durata, TAN, TAEG,\n"
+    "                       interessi, spese, costo totale, importo dovuto, detrazione\n"
     "  --help               mostra questo aiuto\n"
     "  --version            mostra la versione\n"
     "\n";

@@ -14,7 +14,7 @@ lavoro=$(mktemp -d) && trap 'rm -rf "$lavoro"' EXIT
 deb=$(ls "$lavoro"/pacchetti/pianoamm_*.deb)
 elenco=$(dpkg-deb -c "$deb" | awk '{print $6}') dipendenze=$(dpkg-deb -f "$deb" Depends)
 for voce in ./usr/bin/pianoamm ./usr/bin/pianoamm-cli ./usr/libexec/pianoamm/pianoamm-{stampa,pdf} \
-    ./usr/share/doc/pianoamm/{copyright,changelog.gz} ./usr/share/man/man1/pianoamm{,-cli}.1.gz \
+    ./usr/share/doc/pianoamm/{copyright,changelog.gz,esempio.pianoamm} ./usr/share/man/man1/pianoamm{,-cli}.1.gz \
     ./usr/share/applications/pianoamm.desktop ./usr/share/icons/hicolor/{16x16,48x48,256x256}/apps/pianoamm.png \
     ./usr/share/mime/packages/pianoamm.xml \
     libqt6widgets6 libqt6printsupport6 libcups2 qt6-qpa-plugins fonts-liberation2; do
