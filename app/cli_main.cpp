@@ -132,16 +132,21 @@ std::vector<pianoamm::ValoriOfferta> ConfrontaFile(const std::vector<std::string
     return pianoamm::Confronta(offerte, nomi);
 }
 
+// The comparison alone: as CSV to its file, or as text.
+int EseguiConfronto(const std::vector<pianoamm::ValoriOfferta>& confronto, const pianoamm::UsciteCli& uscite)
+{
+    if (uscite.csv)
+        pianoamm::ScriviFileSicuro(*uscite.csv, pianoamm::CsvConfronto(confronto));
+    else
+        ScriviUscita(pianoamm::TestoConfronto(confronto));
+    ChiudiUscita();
+    return 0;
+}
+
 int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pianoamm::UsciteCli& uscite)
 {
-    if (!calcolo.confronto.empty()) {
-        if (uscite.csv)
-            pianoamm::ScriviFileSicuro(*uscite.csv, pianoamm::CsvConfronto(calcolo.confronto));
-        else
-            ScriviUscita(pianoamm::TestoConfronto(calcolo.confronto));
-        ChiudiUscita();
-        return 0;
-    }
+    if (!calcolo.confronto.empty())
+        return EseguiConfronto(calcolo.confronto, uscite);
     const pianoamm::Piano& piano = calcolo.piano;
     const auto detrazione = [&] { return pianoamm::DetrazionePerAnno(piano, opzioni.costi, opzioni.regole); };
     if (uscite.csv) {

@@ -45,7 +45,7 @@ foto pagina-risultato
 # The costs' window, from the listing's context menu, with
 # the example of the README typed in.
 xdotool mousemove --window "$finestra" 300 200 click 1
-xdotool key Menu Up Up Up Up Up Up Return
+xdotool key Menu Up Up Up Up Up Up Up Up Up Up Up Return
 costi=$(xdotool search --sync --onlyvisible --name "Costi, TAEG" | head -1)
 xdotool windowactivate --sync "$costi"
 xdotool type --delay 40 "1500"
@@ -60,7 +60,7 @@ xdotool key Escape
 # The simulation: 20.000 repaid after the fifth installment, then its chart.
 xdotool windowactivate --sync "$finestra"
 xdotool mousemove --window "$finestra" 300 257 click 1
-xdotool key Menu Up Up Up Up Return
+xdotool key Menu Up Up Up Up Up Up Up Up Up Return
 evento=$(xdotool search --sync --onlyvisible --name "Estinzione anticipata" | head -1)
 xdotool windowactivate --sync "$evento"
 xdotool type --delay 40 "20000"
@@ -80,6 +80,29 @@ sleep 0.4
 import -frame -window "$sospensione" docs/sospensione.png
 xdotool key Return
 kill $programma
+
+# Two offers compared: the example file opened from the command line, and
+# the same loan at another bank's rate and fees added from the window.
+build/app/pianoamm-cli docs/esempio.pianoamm --tasso 3,2 --spese-iniziali 900 --salva /tmp/banca-due.pianoamm \
+    --nome "Banca Due" >/dev/null
+build/app/pianoamm docs/esempio.pianoamm >/dev/null 2>&1 &
+programma=$!
+finestra=$(xdotool search --sync --onlyvisible --name "esempio.pianoamm" | head -1)
+sleep 0.5
+xdotool windowactivate --sync "$finestra"
+xdotool mousemove --window "$finestra" 300 200 click 1
+xdotool key Menu Up Return
+confronto=$(xdotool search --sync --onlyvisible --name "Confronta offerte" | head -1)
+xdotool windowactivate --sync "$confronto"
+xdotool key alt+a
+scelta=$(xdotool search --sync --onlyvisible --name "Aggiungi un'offerta" | head -1)
+xdotool windowactivate --sync "$scelta"
+xdotool type --delay 20 "/tmp/banca-due.pianoamm"
+xdotool key Return
+sleep 0.8
+import -frame -window "$confronto" docs/confronto.png
+kill $programma
+rm -f /tmp/banca-due.pianoamm
 
 build/app/pianoamm-cli --importo 100000 --numero-rate 120 --tasso 5 --cadenza mensile --data 31/01/2008 \
     --pdf /tmp/pianoamm-schermate.pdf

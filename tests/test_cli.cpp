@@ -212,6 +212,11 @@ prova 0 '' '$CLI --importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale -
 # The cost blocks in their order, a blank line between them, and no listing.
 prova 0 '' '$CLI $CORTA --per-anno --detrazione --taeg --spese-rata 1 >o' "awk 'NF == 0 {b++} /^TAN /{t = NR} /ONERI ACCESSORI/{d = NR} /TOTALE PAGATO/{p = NR} /SCADENZA/{exit 1} END {exit !(t == 1 && t < d && d < p && b == 2)}' o"
 prova 0 '' '$CLI $CORTA --detrazione --csv d.csv >o' 'grep -q "Anno;Interessi;Oneri accessori" d.csv && grep -q "^TOTALE " o'
+# A loan file: saved whole with everything given, read back to the same outputs; compared with another.
+prova 0 '' '$CLI $CORTA --estinzione 3:1000 --per-anno --salva m.pianoamm >a && $CLI m.pianoamm --per-anno >b' 'cmp a b && grep -q "\"importo\": 1000," m.pianoamm'
+prova 1 '«/dev/full»: spazio esaurito' '$CLI $CORTA --salva /dev/full' '[ -c /dev/full ]'
+prova 2 'Il file «x.pianoamm» non si può aprire: non è un documento JSON valido: errore alla riga 2, colonna 1.' 'echo "{" >x.pianoamm && $CLI x.pianoamm --csv c.csv' '[ ! -e c.csv ]'
+prova 0 '' '$CLI $CORTA --salva a.pianoamm --nome A >/dev/null && $CLI a.pianoamm --tasso 4 --salva b.pianoamm --nome B >/dev/null && $CLI --confronta a.pianoamm b.pianoamm --csv c.csv && $CLI --confronta a.pianoamm b.pianoamm >t' 'grep -q "^INTERESSI TOTALI;29504,57;" c.csv && grep -q "^TAN;5,00;4,00" c.csv && [ "$(tail -1 t)" = "IMPORTO TOTALE DOVUTO PIÙ BASSO: B" ]'
 # A simulated plan: its listing, its rows in the files, its years.
 prova 0 '' '$CLI $CORTA --estinzione 5:20000:durata --csv s.csv --per-anno >o' 'grep -q "^5;06/04/2011;.*;20000,00;5,000" s.csv && grep -q "^TOTALE      9 " o'
 # 65 lines a page: 54 rows fill the first, 62 each later one.

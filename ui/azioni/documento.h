@@ -45,6 +45,8 @@ public:
     void Azzera();
 
     QString Percorso() const { return percorso; }
+    // The offer's name, as its file has it.
+    const std::string& Nome() const { return aperta.nome; }
     // The last five files opened or saved, the latest first.
     QStringList Recenti() const;
     // Apri…, Salva, Salva con nome… and the Recenti submenu.

@@ -88,6 +88,7 @@ void FrmMain::ConfrontaOfferte()
     Offerta corrente;
     try {
         corrente = OffertaInserita();
+        corrente.nome = documento->Nome();
         PianoAmm(corrente.mutuo);
     } catch (const ErrorePiano& errore) {
         QMessageBox::warning(this, QGuiApplication::applicationDisplayName(),
