@@ -12,7 +12,7 @@ namespace pianoamm {
 
 inline constexpr int VersioneFileOfferta = 1;
 // A file larger than this, or with more events, is refused unread.
-inline constexpr std::size_t DimensioneMassimaFileOfferta = 1024 * 1024;
+inline constexpr std::size_t DimensioneMassimaFileOfferta = std::size_t{1024} * 1024;
 inline constexpr std::size_t EventiMassimiFileOfferta = 999;
 
 // The document's text, UTF-8, ended by a newline; every number with the

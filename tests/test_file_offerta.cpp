@@ -188,7 +188,7 @@ TEST(FileOfferta, FileOstili)
         EXPECT_NE(motivo.find(atteso), std::string::npos) << testo.substr(0, 80) << "\n→ " << motivo;
     }
     const std::string nome = ::testing::TempDir() + "spazi.pianoamm";
-    ScriviFileSicuro(nome, std::string(10 * 1024 * 1024, ' ') + Leggi(Esempio));
+    ScriviFileSicuro(nome, std::string(std::size_t{10} * 1024 * 1024, ' ') + Leggi(Esempio));
     try {
         LeggiFileOfferta(nome);
         ADD_FAILURE() << "10 MB letti";

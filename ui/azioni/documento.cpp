@@ -34,6 +34,21 @@ std::string NomeDiSistema(const QString& percorso)
     return QFile::encodeName(percorso).toStdString();
 }
 
+QStringList LeggiRecenti()
+{
+    const QSettings impostazioni(FileImpostazioni(), QSettings::IniFormat);
+    return impostazioni.value(QStringLiteral("recenti")).toStringList().mid(0, RecentiMassimi);
+}
+
+void RicordaRecente(const QString& file)
+{
+    QStringList recenti = LeggiRecenti();
+    recenti.removeAll(file);
+    recenti.prepend(file);
+    QSettings impostazioni(FileImpostazioni(), QSettings::IniFormat);
+    impostazioni.setValue(QStringLiteral("recenti"), recenti.mid(0, RecentiMassimi));
+}
+
 void Avvisa(QWidget* finestra, const QString& testo)
 {
     QMessageBox::warning(finestra, QGuiApplication::applicationDisplayName(), testo);
@@ -110,7 +125,7 @@ bool Documento::Apri(const QString& file)
     imposta(offerta);
     percorso = QFileInfo(file).absoluteFilePath();
     aperta = std::move(offerta);
-    Ricorda(percorso);
+    RicordaRecente(percorso);
     Azzera();
     return true;
 }
@@ -147,24 +162,14 @@ bool Documento::SalvaIn(const QString& file)
         return false;
     }
     percorso = QFileInfo(file).absoluteFilePath();
-    Ricorda(percorso);
+    RicordaRecente(percorso);
     Azzera();
     return true;
 }
 
 QStringList Documento::Recenti() const
 {
-    const QSettings impostazioni(FileImpostazioni(), QSettings::IniFormat);
-    return impostazioni.value(QStringLiteral("recenti")).toStringList().mid(0, RecentiMassimi);
-}
-
-void Documento::Ricorda(const QString& file)
-{
-    QStringList recenti = Recenti();
-    recenti.removeAll(file);
-    recenti.prepend(file);
-    QSettings impostazioni(FileImpostazioni(), QSettings::IniFormat);
-    impostazioni.setValue(QStringLiteral("recenti"), recenti.mid(0, RecentiMassimi));
+    return LeggiRecenti();
 }
 
 void Documento::AggiungiVoci(QMenu* menu)

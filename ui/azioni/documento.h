@@ -23,19 +23,20 @@ class Documento : public QObject {
     Q_OBJECT
 
 public:
-    // leggi gives the loan as entered, or throws ErrorePiano with the reason
-    // it cannot be saved; imposta puts a loan into the window's fields.
-    Documento(QWidget* finestra, std::function<Offerta()> leggi, std::function<void(const Offerta&)> imposta);
+    // lettura gives the loan as entered, or throws ErrorePiano with the
+    // reason it cannot be saved; scrittura puts a loan into the window's
+    // fields.
+    Documento(QWidget* padre, std::function<Offerta()> lettura, std::function<void(const Offerta&)> scrittura);
 
     // Asks for the file, after the question on what would be lost.
     void Apri();
     // False, with the reason told, for a file refused: the window's data
     // stay as they were.
-    bool Apri(const QString& percorso);
+    bool Apri(const QString& file);
     // False when not saved: cancelled, refused or failed (the reason told).
     bool Salva();
     bool SalvaConNome();
-    bool SalvaIn(const QString& percorso);
+    bool SalvaIn(const QString& file);
 
     bool Modificato() const;
     // Before what is entered would be lost: "Salvare le modifiche?" when
@@ -59,7 +60,6 @@ signals:
 private:
     // The loan as its file would hold it; empty where it cannot be saved.
     std::string Testo() const;
-    void Ricorda(const QString& file);
 
     QWidget* finestra;
     std::function<Offerta()> leggi;
