@@ -189,26 +189,30 @@ void LeggiUscite(const Valori& valori, OpzioniCli& opzioni)
             destinazione = Numero(opzione, *valore, limite);
         }
     };
-    const bool costi = opzioni.taeg || opzioni.detrazione;
-    facoltativo(Opzione::SpeseIniziali, LimiteSpeseIniziali, costi, "--taeg o --detrazione",
-                opzioni.costi.speseIniziali);
-    facoltativo(Opzione::Imposta, LimiteImposta, costi, "--taeg o --detrazione", opzioni.costi.impostaSostitutiva);
-    facoltativo(Opzione::SpeseRata, LimiteSpeseRata, costi, "--taeg o --detrazione", opzioni.costi.speseRata);
-    facoltativo(Opzione::Quota, LimiteQuota, opzioni.detrazione, "--detrazione", opzioni.regole.quota);
-    facoltativo(Opzione::Limite, LimiteDetraibile, opzioni.detrazione, "--detrazione", opzioni.regole.limite);
+    // A saved file keeps them too.
+    const bool salva = !opzioni.salva.empty();
+    const bool costi = opzioni.taeg || opzioni.detrazione || salva;
+    constexpr std::string_view Costi = "--taeg, --detrazione o --salva";
+    facoltativo(Opzione::SpeseIniziali, LimiteSpeseIniziali, costi, Costi, opzioni.costi.speseIniziali);
+    facoltativo(Opzione::Imposta, LimiteImposta, costi, Costi, opzioni.costi.impostaSostitutiva);
+    facoltativo(Opzione::SpeseRata, LimiteSpeseRata, costi, Costi, opzioni.costi.speseRata);
+    const bool regole = opzioni.detrazione || salva;
+    facoltativo(Opzione::Quota, LimiteQuota, regole, "--detrazione o --salva", opzioni.regole.quota);
+    facoltativo(Opzione::Limite, LimiteDetraibile, regole, "--detrazione o --salva", opzioni.regole.limite);
     const bool estinzioni = std::ranges::any_of(
         opzioni.scenario.eventi, [](const Evento& evento) { return std::holds_alternative<Estinzione>(evento); });
     facoltativo(Opzione::Penale, LimitePenale, estinzioni, "--estinzione", opzioni.scenario.penale);
     opzioni.stampa = opzioni.stampa || !opzioni.stampante.empty();
 }
 
-// The borrower's figures for the law's later rules, with --detrazione only.
+// The borrower's figures for the law's later rules, with --detrazione or
+// --salva only.
 void LeggiFiscali(const Valori& valori, OpzioniCli& opzioni)
 {
     const auto dato = [&](Opzione opzione) {
         const auto& valore = valori[Indice(opzione)];
-        if (valore && !opzioni.detrazione)
-            Rifiuta(opzione, "vale solo con --detrazione.");
+        if (valore && !opzioni.detrazione && opzioni.salva.empty())
+            Rifiuta(opzione, "vale solo con --detrazione o --salva.");
         return valore;
     };
     const auto cifra = [&](Opzione opzione, const Limite& limite) -> std::optional<double> {

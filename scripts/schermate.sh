@@ -6,12 +6,25 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/schermo_virtuale.sh :88 1024x768x24
+# No recent files at first, whatever the user's: the menus are counted.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
 openbox >/dev/null 2>&1 &
 sleep 1
 
+# A window found by its title; a window that goes while the search looks at
+# it (the splash) fails the search, which is tried again.
+trova() {
+    local w=
+    until w=$(xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1) && [ -n "$w" ]; do
+        sleep 0.3
+    done
+    echo "$w"
+}
+
 build/app/pianoamm >/dev/null 2>&1 &
 programma=$!
-finestra=$(xdotool search --sync --onlyvisible --name "Calcolo del piano" | head -1)
+finestra=$(trova "Calcolo del piano")
 sleep 0.5
 xdotool windowactivate --sync "$finestra"
 foto() { sleep 0.4; import -frame -window "$finestra" "docs/$1.png"; }
@@ -28,7 +41,7 @@ xdotool type --delay 40 "06/04/2006"
 foto pagina-dati
 # The rate behind 10.500 a month on the same amount over ten months.
 xdotool key alt+r
-rata=$(xdotool search --sync --onlyvisible --name "Calcola dalla rata" | head -1)
+rata=$(trova "Calcola dalla rata")
 xdotool windowactivate --sync "$rata"
 xdotool key alt+r ctrl+a
 xdotool type --delay 40 "10500"
@@ -45,8 +58,8 @@ foto pagina-risultato
 # The costs' window, from the listing's context menu, with
 # the example of the README typed in.
 xdotool mousemove --window "$finestra" 300 200 click 1
-xdotool key Menu Up Up Up Up Up Up Up Up Up Up Up Return
-costi=$(xdotool search --sync --onlyvisible --name "Costi, TAEG" | head -1)
+xdotool key Menu Up Up Up Up Up Up Up Up Up Up Return
+costi=$(trova "Costi, TAEG")
 xdotool windowactivate --sync "$costi"
 xdotool type --delay 40 "1500"
 xdotool key Tab
@@ -60,12 +73,12 @@ xdotool key Escape
 # The simulation: 20.000 repaid after the fifth installment, then its chart.
 xdotool windowactivate --sync "$finestra"
 xdotool mousemove --window "$finestra" 300 257 click 1
-xdotool key Menu Up Up Up Up Up Up Up Up Up Return
-evento=$(xdotool search --sync --onlyvisible --name "Estinzione anticipata" | head -1)
+xdotool key Menu Up Up Up Up Up Up Up Up Return
+evento=$(trova "Estinzione anticipata")
 xdotool windowactivate --sync "$evento"
 xdotool type --delay 40 "20000"
 xdotool key Return
-simulazione=$(xdotool search --sync --onlyvisible --name "^Simulazione$" | head -1)
+simulazione=$(trova "^Simulazione$")
 sleep 0.6
 import -frame -window "$simulazione" docs/simulazione.png
 xdotool key alt+g
@@ -73,7 +86,7 @@ sleep 0.6
 import -frame -window "$simulazione" docs/grafico.png
 # A suspension of whole installments added from the simulation's buttons.
 xdotool key alt+n
-sospensione=$(xdotool search --sync --onlyvisible --name "Sospensione delle rate" | head -1)
+sospensione=$(trova "Sospensione delle rate")
 xdotool windowactivate --sync "$sospensione"
 xdotool key alt+i
 sleep 0.4
@@ -87,15 +100,15 @@ build/app/pianoamm-cli docs/esempio.pianoamm --tasso 3,2 --spese-iniziali 900 --
     --nome "Banca Due" >/dev/null
 build/app/pianoamm docs/esempio.pianoamm >/dev/null 2>&1 &
 programma=$!
-finestra=$(xdotool search --sync --onlyvisible --name "esempio.pianoamm" | head -1)
+finestra=$(trova "esempio.pianoamm")
 sleep 0.5
 xdotool windowactivate --sync "$finestra"
 xdotool mousemove --window "$finestra" 300 200 click 1
 xdotool key Menu Up Return
-confronto=$(xdotool search --sync --onlyvisible --name "Confronta offerte" | head -1)
+confronto=$(trova "Confronta offerte")
 xdotool windowactivate --sync "$confronto"
 xdotool key alt+a
-scelta=$(xdotool search --sync --onlyvisible --name "Aggiungi un'offerta" | head -1)
+scelta=$(trova "Aggiungi un'offerta")
 xdotool windowactivate --sync "$scelta"
 xdotool type --delay 20 "/tmp/banca-due.pianoamm"
 xdotool key Return

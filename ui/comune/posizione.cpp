@@ -1,6 +1,7 @@
 #include "ui/comune/posizione.h"
 
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -14,9 +15,12 @@ void PosizionaAccanto(QWidget* finestra, const QWidget* accanto)
     if (schermo == nullptr)
         return;
     const QRect area = schermo->availableGeometry();
-    // Before it is first shown a window has no frame yet: its size is that
-    // of its contents.
-    const QSize misura = finestra->frameGeometry().size();
+    // Before it is first shown a window has no frame yet: the title bar is
+    // reckoned from the style. A window taller or wider than the screen is
+    // made to fit.
+    const int titolo = finestra->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, finestra);
+    finestra->resize(finestra->size().boundedTo(area.size() - QSize(0, titolo)));
+    const QSize misura = finestra->frameGeometry().size() + QSize(0, finestra->isVisible() ? 0 : titolo);
     QPoint punto = area.topLeft();
     if (vicina != nullptr) {
         const QRect altra = vicina->frameGeometry();

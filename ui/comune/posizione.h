@@ -6,7 +6,8 @@ namespace pianoamm {
 
 // A window that stays open beside another goes to its right, or to its
 // left where the screen has no room, top edges level; never past the
-// screen's free area, so that no part of it is out of reach.
+// screen's free area, and made smaller where it would not fit, so that no
+// part of it is out of reach.
 void PosizionaAccanto(QWidget* finestra, const QWidget* accanto);
 
 }  // namespace pianoamm

@@ -93,7 +93,9 @@ DlgConfronto::DlgConfronto(const pianoamm::Offerta& corrente, const QString& nom
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &DlgConfronto::Copia);
     InvioCliccaIBottoni(this);
     Aggiorna();
-    resize(760, 780);
+    // Room for four columns of figures and a chart that reads, in the
+    // font's measure.
+    resize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 50);
     PosizionaAccanto(this, parent);
 }
 
@@ -146,7 +148,9 @@ void DlgConfronto::CreaGrafico()
 {
     auto* grafico = new QChart;
     grafico->setTitle(QStringLiteral("Debito residuo"));
-    grafico->legend()->setAlignment(Qt::AlignBottom);
+    grafico->legend()->setAlignment(Qt::AlignRight);
+    // The lines take the room, not the frame around them.
+    grafico->setMargins(QMargins(4, 4, 4, 4));
     Asse(grafico, QStringLiteral("Mesi dall'erogazione"), Qt::AlignBottom);
     Asse(grafico, QStringLiteral("Debito"), Qt::AlignLeft);
     grfDebito = new QChartView(grafico, this);
@@ -253,8 +257,18 @@ void DlgConfronto::RiempiGrafico()
     }
     auto* asseMesi = qobject_cast<QValueAxis*>(grafico->axes(Qt::Horizontal).value(0));
     auto* asseDebito = qobject_cast<QValueAxis*>(grafico->axes(Qt::Vertical).value(0));
+    // Months in whole steps (a year, five, ten...), from the disbursement
+    // to the last due date.
+    double passo = 1;
+    for (const double mesiPerPasso : {1.0, 3.0, 6.0, 12.0, 24.0, 60.0, 120.0, 240.0}) {
+        passo = mesiPerPasso;
+        if (mesi / passo <= 8)
+            break;
+    }
     asseMesi->setRange(0, mesi);
-    asseMesi->applyNiceNumbers();
+    asseMesi->setTickType(QValueAxis::TicksDynamic);
+    asseMesi->setTickAnchor(0);
+    asseMesi->setTickInterval(passo);
     asseDebito->setRange(0, debito);
     asseDebito->applyNiceNumbers();
 }
