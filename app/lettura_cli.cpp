@@ -17,18 +17,11 @@ std::string Citato(std::string_view testo)
 
 double Numero(Opzione opzione, std::string_view testo, const Limite& limite)
 {
-    const auto valore = LeggiNumero(testo, limite.decimali);
-    if (!valore) {
-        Rifiuta(opzione, Citato(testo)
-                             + (limite.decimali == 0
-                                    ? " non è un numero intero valido."
-                                    : " non è un numero valido (cifre, con la virgola o il punto "
-                                      "prima di al massimo "
-                                          + std::string(limite.decimali == 4 ? "quattro" : "due") + " decimali)."));
+    try {
+        return NumeroNelLimite(testo, limite, true);
+    } catch (const ErrorePiano& errore) {
+        Rifiuta(opzione, errore.what());
     }
-    if (*valore < limite.minimo || *valore > limite.massimo)
-        Rifiuta(opzione, FuoriLimite(limite));
-    return *valore;
 }
 
 Data DataDi(Opzione opzione, std::string_view testo)

@@ -2,6 +2,7 @@
 
 #include "engine/errore.h"
 #include "engine/formato.h"
+#include "engine/numeri.h"
 
 #include <cmath>
 
@@ -22,6 +23,21 @@ void Controlla(double valore, const Limite& limite)
 {
     if (!(valore >= limite.minimo && valore <= limite.massimo))
         throw ErrorePiano(FuoriLimite(limite));
+}
+
+double NumeroNelLimite(std::string_view testo, const Limite& limite, bool virgola)
+{
+    const auto valore = LeggiNumero(testo, limite.decimali);
+    if (!valore) {
+        throw ErrorePiano("«" + std::string(testo) + "»"
+                          + (limite.decimali == 0
+                                 ? " non è un numero intero valido."
+                                 : std::string(" non è un numero valido (cifre, con ")
+                                       + (virgola ? "la virgola o il punto" : "il punto") + " prima di al massimo "
+                                       + (limite.decimali == 4 ? "quattro" : "due") + " decimali)."));
+    }
+    Controlla(*valore, limite);
+    return *valore;
 }
 
 }  // namespace pianoamm

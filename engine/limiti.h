@@ -25,4 +25,10 @@ std::string FuoriLimite(const Limite& limite);
 // Throws ErrorePiano with the limit's message for a value outside it.
 void Controlla(double valore, const Limite& limite);
 
+// The number testo writes, within the limit and with at most its decimals
+// ("," or "." before them where virgola, "." where not); else throws
+// ErrorePiano: "«testo» non è un numero valido (...)" or the limit's
+// message.
+double NumeroNelLimite(std::string_view testo, const Limite& limite, bool virgola);
+
 }  // namespace pianoamm

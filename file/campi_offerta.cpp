@@ -21,18 +21,11 @@ void Tipo(const ValoreJson& valore, const std::string& percorso, ValoreJson::Tip
 double NumeroDi(const ValoreJson& valore, const std::string& percorso, const Limite& limite)
 {
     Tipo(valore, percorso, ValoreJson::Tipo::Numero, "un numero");
-    const auto numero = LeggiNumero(valore.testo, limite.decimali);
-    if (!numero) {
-        Rifiuta(percorso, "«" + valore.testo + "»"
-                              + (limite.decimali == 0
-                                     ? " non è un numero intero valido."
-                                     : " non è un numero valido (cifre, con il punto prima di al "
-                                       "massimo "
-                                           + std::string(limite.decimali == 4 ? "quattro" : "due") + " decimali)."));
+    try {
+        return NumeroNelLimite(valore.testo, limite, false);
+    } catch (const ErrorePiano& errore) {
+        Rifiuta(percorso, errore.what());
     }
-    if (*numero < limite.minimo || *numero > limite.massimo)
-        Rifiuta(percorso, FuoriLimite(limite));
-    return *numero;
 }
 
 const std::string& TestoDi(const ValoreJson& valore, const std::string& percorso)

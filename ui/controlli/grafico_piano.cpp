@@ -66,15 +66,6 @@ QList<QPointF> Barre(const pianoamm::Piano& piano, double da, double a)
 
 const QString Nomi[] = {QStringLiteral("Piano"), QStringLiteral("Simulazione")};
 
-QValueAxis* Asse(QChart* grafico, const QString& titolo, Qt::Alignment lato)
-{
-    auto* asse = new QValueAxis;
-    asse->setTitleText(titolo);
-    asse->setLabelFormat(QStringLiteral("%.0f"));
-    grafico->addAxis(asse, lato);
-    return asse;
-}
-
 void Aggiungi(QChart* grafico, QAbstractSeries* serie, const QString& nome)
 {
     serie->setName(nome);
@@ -85,6 +76,15 @@ void Aggiungi(QChart* grafico, QAbstractSeries* serie, const QString& nome)
 
 }  // namespace
 
+QValueAxis* AsseNumeri(QChart* grafico, const QString& titolo, Qt::Alignment lato)
+{
+    auto* asse = new QValueAxis;
+    asse->setTitleText(titolo);
+    asse->setLabelFormat(QStringLiteral("%.0f"));
+    grafico->addAxis(asse, lato);
+    return asse;
+}
+
 GraficoPiano::GraficoPiano(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("graficoPiano"));
@@ -92,10 +92,10 @@ GraficoPiano::GraficoPiano(QWidget* parent) : QWidget(parent)
     impaginazione->setContentsMargins(0, 0, 0, 0);
     QChart* graficoDebito = CreaGrafico(QStringLiteral("Debito residuo"), this, impaginazione, true);
     graficoInteressi = CreaGrafico(QStringLiteral("Interessi per anno"), this, impaginazione, false);
-    assi = {Asse(graficoDebito, QStringLiteral("Rata"), Qt::AlignBottom),
-            Asse(graficoDebito, QStringLiteral("Debito"), Qt::AlignLeft),
-            Asse(graficoInteressi, QStringLiteral("Anno"), Qt::AlignBottom),
-            Asse(graficoInteressi, QStringLiteral("Interessi"), Qt::AlignLeft)};
+    assi = {AsseNumeri(graficoDebito, QStringLiteral("Rata"), Qt::AlignBottom),
+            AsseNumeri(graficoDebito, QStringLiteral("Debito"), Qt::AlignLeft),
+            AsseNumeri(graficoInteressi, QStringLiteral("Anno"), Qt::AlignBottom),
+            AsseNumeri(graficoInteressi, QStringLiteral("Interessi"), Qt::AlignLeft)};
     for (std::size_t i = 0; i < 2; ++i) {
         debito[i] = new QLineSeries(this);
         Aggiungi(graficoDebito, debito[i], Nomi[i]);

@@ -13,6 +13,9 @@ class QValueAxis;
 
 namespace pianoamm {
 
+// A scale of whole numbers, titled, on the chart's given side.
+QValueAxis* AsseNumeri(QChart* grafico, const QString& titolo, Qt::Alignment lato);
+
 // The plan as two charts side by side: the debt left after each
 // installment, and the interest paid in each calendar year. A simulation's
 // figures go beside the plan's, in a second colour.

@@ -6,6 +6,7 @@
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
 #include "ui/comune/posizione.h"
+#include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/invio_bottoni.h"
 
 #include <QChart>
@@ -48,15 +49,6 @@ QList<QPointF> Punti(const std::vector<pianoamm::PuntoDebito>& debito)
         }
     }
     return punti;
-}
-
-QValueAxis* Asse(QChart* grafico, const QString& titolo, Qt::Alignment lato)
-{
-    auto* asse = new QValueAxis;
-    asse->setTitleText(titolo);
-    asse->setLabelFormat(QStringLiteral("%.0f"));
-    grafico->addAxis(asse, lato);
-    return asse;
 }
 
 }  // namespace
@@ -151,8 +143,8 @@ void DlgConfronto::CreaGrafico()
     grafico->legend()->setAlignment(Qt::AlignRight);
     // The lines take the room, not the frame around them.
     grafico->setMargins(QMargins(4, 4, 4, 4));
-    Asse(grafico, QStringLiteral("Mesi dall'erogazione"), Qt::AlignBottom);
-    Asse(grafico, QStringLiteral("Debito"), Qt::AlignLeft);
+    AsseNumeri(grafico, QStringLiteral("Mesi dall'erogazione"), Qt::AlignBottom);
+    AsseNumeri(grafico, QStringLiteral("Debito"), Qt::AlignLeft);
     grfDebito = new QChartView(grafico, this);
     grfDebito->setObjectName(QStringLiteral("grfDebito"));
     grfDebito->setAccessibleName(QStringLiteral("Debito residuo di ogni offerta"));
