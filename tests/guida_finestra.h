@@ -66,10 +66,22 @@ protected:
                     file->selectFile(risposta.toString());
                     return void(QMetaObject::invokeMethod(file, "accept"));
                 }
-                w->close();  // a menu, its entry chosen once it has gone
-                for (QAction* azione : w->actions())
-                    azione->text() == risposta.toString() ? azione->trigger() : void();
+                w->close();                           // a menu, its entry chosen once it has gone
+                for (QAction* azione : w->actions())  // by its text, whatever its letter
+                    azione->text().remove('&') == risposta.toString().remove('&') ? azione->trigger() : void();
             };
+    }
+
+    // The access keys of these texts, and whether one is missing or repeated.
+    static QString LettereRipetute(const QStringList& testi)
+    {
+        QString lettere, ripetute;
+        for (const QString& testo : testi) {
+            const qsizetype e = testo.indexOf(QRegularExpression("&[^&]"));
+            const QChar lettera = e < 0 ? QChar('?') : testo.at(e + 1).toLower();
+            (lettere.contains(lettera) || e < 0 ? ripetute : lettere) += lettera;
+        }
+        return ripetute;
     }
 
     template <typename T = QPushButton>

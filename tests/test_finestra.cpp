@@ -137,6 +137,35 @@ private slots:
         QVERIFY(frm->close());  // the title bar's cross asks only about the changes
     }
 
+    // Both context menus: every item with a letter of its own.
+    void lettereDeiMenu()
+    {
+        AiRisultati();
+        QStringList voci;
+        attese << [&voci](QWidget* menu) {
+            for (const QAction* azione : menu->actions())
+                if (!azione->isSeparator())
+                    voci << azione->text();
+            menu->close();
+        };
+        ApriMenu(false, {});
+        QCOMPARE(voci.size(), 15);
+        QVERIFY2(LettereRipetute(voci).isEmpty(), qPrintable(voci.join('|')));
+        c("cmdIndietro")->click();
+        c("cmdIndietro")->click();
+        QStringList dati;
+        attese << [&dati](QWidget* menu) {
+            for (const QAction* azione : menu->actions())
+                if (!azione->isSeparator())
+                    dati << azione->text();
+            menu->close();
+        };
+        auto* pagina = frm->findChild<pianoamm::PaginaDati*>();
+        QContextMenuEvent evento(QContextMenuEvent::Keyboard, {5, 5}, pagina->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(pagina, &evento);
+        QVERIFY2(dati.size() == 5 && LettereRipetute(dati).isEmpty(), qPrintable(dati.join('|')));
+    }
+
     // The loan as a file: saved with all that was entered, the title marked while it differs, asked about
     // before it is lost, opened back on the results page; a file refused changes nothing.
     void fileDelMutuo()

@@ -183,7 +183,7 @@ void Documento::AggiungiVoci(QMenu* menu)
     };
     voce(QStringLiteral("&Apri…"), QKeySequence::Open, [this] { Apri(); });
     voce(QStringLiteral("&Salva"), QKeySequence::Save, [this] { Salva(); });
-    voce(QStringLiteral("Salva con &nome…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { SalvaConNome(); });
+    voce(QStringLiteral("Salva con n&ome…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { SalvaConNome(); });
     QMenu* recenti = menu->addMenu(QStringLiteral("&Recenti"));
     const QStringList file = Recenti();
     recenti->setEnabled(!file.isEmpty());

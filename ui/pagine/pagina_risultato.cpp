@@ -126,26 +126,31 @@ void PaginaRisultato::MenuContestuale(const QPoint& punto)
 
 void PaginaRisultato::VociPiano(QMenu& menu)
 {
-    menu.addAction(QStringLiteral("Copia"), this, [this] {
+    // Each item has a letter of its own, the file items' included.
+    menu.addAction(QStringLiteral("&Copia"), this, [this] {
         QList<int> righe;
         for (const QListWidgetItem* voce : lstPiano->selectedItems())
             righe.append(lstPiano->row(voce));
         CopiaRighe(listato, righe);
     });
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Salva come PDF…"), this, [this] { SalvaListatoPdf(this, listato); });
-    menu.addAction(QStringLiteral("Esporta CSV…"), this,
+    menu.addAction(QStringLiteral("Salva come P&DF…"), this, [this] { SalvaListatoPdf(this, listato); });
+    menu.addAction(QStringLiteral("Es&porta CSV…"), this,
                    [this] { SalvaCsv(this, QStringLiteral("piano.csv"), pianoamm::EsportaCsv(*piano)); });
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Interessi per anno…"), this, [this] { MostraInteressiPerAnno(this, *piano); });
-    menu.addAction(QStringLiteral("Costi, TAEG e detrazione…"), this, &PaginaRisultato::MostraCosti);
-    menu.addAction(QStringLiteral("Condizioni del piano…"), this, &PaginaRisultato::CambiaCondizioni);
+    menu.addAction(QStringLiteral("&Interessi per anno…"), this, [this] { MostraInteressiPerAnno(this, *piano); });
+    menu.addAction(QStringLiteral("Costi, &TAEG e detrazione…"), this, &PaginaRisultato::MostraCosti);
+    menu.addAction(QStringLiteral("Condi&zioni del piano…"), this, &PaginaRisultato::CambiaCondizioni);
     menu.addSeparator();
     for (const Evento& evento : EventiPredefiniti(piano->mutuo)) {
-        menu.addAction(QStringLiteral("Simula ") + TestoQt(NomiDi(evento).nome) + QStringLiteral("…"), this,
+        // The event's own letter, as its button in the simulation has it.
+        const NomiEvento& nomi = NomiDi(evento);
+        QString nome = TestoQt(nomi.nome);
+        nome.insert(TestoQt(nomi.breve).indexOf(QLatin1Char('&')), QLatin1Char('&'));
+        menu.addAction(QStringLiteral("Simula ") + nome + QStringLiteral("…"), this,
                        [this, evento] { Simula(evento); });
     }
-    menu.addAction(QStringLiteral("Grafico del piano…"), this, [this] { MostraGrafico(this, *piano); });
+    menu.addAction(QStringLiteral("&Grafico del piano…"), this, [this] { MostraGrafico(this, *piano); });
 }
 
 void PaginaRisultato::CambiaCondizioni()
