@@ -3,7 +3,11 @@
 #include "print/testo_qt.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
+
+#include <algorithm>
 
 namespace pianoamm {
 
@@ -39,6 +43,21 @@ void RiempiTabellaAnni(QTableWidget* tabella, const pianoamm::Celle& celle)
             tabella->setItem(r, c, cella);
         }
     }
+}
+
+QSize MisuraTabellaAnni(const QTableWidget* tabella)
+{
+    // The columns are stretched to equal widths, so each takes the widest
+    // one's, the bold totals and the heading included. Before the table is
+    // shown its measure takes every row.
+    const QAbstractItemView* vista = tabella;
+    int colonna = 0;
+    for (int c = 0; c < tabella->columnCount(); ++c)
+        colonna = std::max({colonna, vista->sizeHintForColumn(c), tabella->horizontalHeader()->sectionSizeHint(c)});
+    const int cornice = 2 * tabella->frameWidth();
+    const int barra = tabella->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tabella->verticalScrollBar());
+    return {colonna * tabella->columnCount() + cornice + barra,
+            tabella->horizontalHeader()->sizeHint().height() + tabella->verticalHeader()->length() + cornice};
 }
 
 }  // namespace pianoamm

@@ -1,0 +1,98 @@
+// The interest per calendar year, from the results page's menu, driven as a
+// user would on the offscreen screen, 800×600, smaller than the 1024×768 the
+// window is meant to fit. The worked example (100.000 at 5 % in ten yearly
+// installments from 06/04/2006) falls due from 2007 to 2016, one a year:
+// ten years and the totals, 29.504,57 of interest, 5.000,00 of interest and
+// 7.950,46 of capital in 2007. 600 monthly installments fall due from 2006
+// to 2056: 52 rows, more than the screen holds.
+
+#include "engine/anni.h"
+#include "guida_finestra.h"
+#include "print/testo_qt.h"
+
+using namespace pianoamm;
+
+// The button pressed (none: Ctrl+C on the table), the file it writes, the
+// number of installments and their frequency, what the window lacks.
+const std::tuple<QString, QString, QString, QString, QStringList> Uscite[] = {
+    {"", "", "10", "Annuale", {}},
+    {"cmdCopia", "", "10", "Annuale", {}},
+    {"cmdCsv", "anni.csv", "10", "Annuale", {}},
+    {"cmdPdf", "anni.pdf", "10", "Annuale", {}},
+    {"cmdStampa", "", "10", "Annuale", {}},
+    {"cmdChiudi", "", "600", "Mensile", {"righe nascoste"}}};
+
+class TestInteressiAnno : public GuidaFinestra {
+    Q_OBJECT
+
+    // Every row in sight, the modal window on the screen, every control that
+    // takes the focus named, no letter used twice.
+    static QStringList Difetti(QDialog* dialogo)
+    {
+        QStringList difetti;
+        if (dialogo->findChild<QTableWidget*>("grdAnni")->verticalScrollBar()->isVisible())
+            difetti << "righe nascoste";
+        if (!dialogo->screen()->availableGeometry().contains(dialogo->frameGeometry()) || !dialogo->isModal())
+            difetti << "fuori dallo schermo";
+        QString lettere;
+        for (const QWidget* w : dialogo->findChildren<QWidget*>()) {
+            if (w->focusPolicy() != Qt::NoFocus && w->isVisible() && w->accessibleName().isEmpty())
+                difetti << w->metaObject()->className();
+            const QString testo = w->property("text").toString();
+            const QChar lettera = testo.contains('&') ? testo[testo.indexOf('&') + 1].toLower() : QChar();
+            if (!lettera.isNull() && lettere.contains(lettera))
+                difetti << testo;
+            lettere += lettera;
+        }
+        return difetti;
+    }
+
+private slots:
+    void uscite_data() { Casi(Uscite); }
+    void uscite()
+    {
+        const auto& [comando, file, rate, cadenza, attesi] = Uscite[Caso()];
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(file);
+        QGuiApplication::clipboard()->clear();
+        AiRisultati({"100000", rate, "5", "06/04/2006"}, cadenza);
+        QStringList difetti;
+        Rispondi({"Interessi per anno…"});
+        attese << [&, comando = comando, file = file](QWidget* w) {
+            auto* dialogo = qobject_cast<QDialog*>(w);
+            QVERIFY(QTest::qWaitForWindowExposed(dialogo));
+            difetti = Difetti(dialogo);
+            Rispondi(!file.isEmpty() ? QVariantList{percorso} : QVariantList());
+            Rispondi(comando == "cmdStampa" ? QVariantList{QMessageBox::No} : QVariantList());
+            dialogo->findChild<QTableWidget*>("grdAnni")->setFocus();
+            comando.isEmpty() ? QTest::keyClick(dialogo->focusWidget(), Qt::Key_C, Qt::ControlModifier)
+                              : dialogo->findChild<QPushButton*>(comando)->click();
+            dialogo->close();
+        };
+        ApriMenu(false, {});
+        QCOMPARE(difetti, attesi);
+
+        const auto anni = InteressiPerAnno(PianoAmm({100000, 10, 5, {2006, 4, 6}, Cadenza::Annuale, {}}));
+        const QString testo = TestoQt(TabellaPerAnno(anni));
+        const QStringList righe = testo.split('\n');  // heading, rule, ten years, rule, totals
+        QCOMPARE(righe.size(), 15);
+        QCOMPARE(righe[2].simplified(), "2007 1 5.000,00 7.950,46 12.950,46");
+        QCOMPARE(righe[13].simplified(), "TOTALE 10 29.504,57 100.000,00 129.504,57");
+        const bool copia = comando.isEmpty() || comando == "cmdCopia";
+        QCOMPARE(QGuiApplication::clipboard()->text(), copia ? testo : QString());
+        QCOMPARE(visti, comando == "cmdStampa" ? QStringList("Question: Avviare la stampa?.") : QStringList());
+        QFile uscita(percorso);
+        if (file.endsWith(".csv") && uscita.open(QIODevice::ReadOnly)) {
+            const QByteArray csv = uscita.readAll();
+            QCOMPARE(csv.toStdString(), CsvDi(CellePerAnno(anni, false)));
+            QVERIFY(csv.contains("\r\n2007;1;5000,00;7950,46;12950,46\r\n"));
+            QVERIFY(csv.endsWith("\r\nTotale;10;29504,57;100000,00;129504,57\r\n"));
+        }
+        if (file.endsWith(".pdf"))
+            QVERIFY(Pagine(percorso) == 1 && Esegui("pdftotext", {percorso, "-"})[1].contains("29.504,57"));
+        QCOMPARE(QFileInfo(percorso).isFile(), !file.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestInteressiAnno)
+#include "test_interessi_anno.moc"
