@@ -35,7 +35,8 @@ class GuidaFinestra : public QObject {
 
 protected:
     QList<std::function<void(QWidget*)>> attese;
-    QStringList visti;  // the message boxes answered: icon and text
+    QStringList visti;         // the message boxes answered: icon and text
+    bool titoliInteri = true;  // each box wider than its title
     std::unique_ptr<pianoamm::FrmMain> frm;
     int siti = 0;
 
@@ -57,6 +58,11 @@ protected:
             attese << [this, risposta](QWidget* w) {
                 if (auto* box = qobject_cast<QMessageBox*>(w)) {
                     visti << QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()) + (": " + box->text());
+                    QFont grassetto = box->font();  // as title bars write it, beside the icon and three buttons
+                    grassetto.setBold(true);
+                    titoliInteri = titoliInteri
+                                   && box->width() > QFontMetrics(grassetto).horizontalAdvance(box->windowTitle())
+                                                         + 4 * box->style()->pixelMetric(QStyle::PM_TitleBarButtonSize);
                     if (risposta.typeId() == QMetaType::QString)  // a button of its own, by its text
                         return Bottone(box, risposta.toString())->click();
                     const auto bottone = QMessageBox::StandardButton(risposta.toInt());
@@ -146,6 +152,7 @@ public slots:
 private slots:
     void initTestCase()
     {
+        QApplication::setApplicationName("Piano d'ammortamento");  // the titles of the message boxes
         // The recent files in a configuration of the tests' own.
         QStandardPaths::setTestModeEnabled(true);
         QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/pianoamm.conf");

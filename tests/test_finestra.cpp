@@ -131,6 +131,7 @@ private slots:
         QTest::keyClick(lista(), Qt::Key_Escape);
         QVERIFY(!frm->isVisible());
         const QStringList domande{"Question: Salvare le modifiche?", "Question: Chiudere il programma?"};
+        QVERIFY2(titoliInteri, "un messaggio è più stretto del suo titolo");
         QCOMPARE(visti.mid(1), domande + domande);
         frm->show();
         Rispondi({"&Non salvare"});
@@ -164,6 +165,22 @@ private slots:
         QContextMenuEvent evento(QContextMenuEvent::Keyboard, {5, 5}, pagina->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(pagina, &evento);
         QVERIFY2(dati.size() == 5 && LettereRipetute(dati).isEmpty(), qPrintable(dati.join('|')));
+    }
+
+    // A plan of one installment has no room for an event: its items are there, disabled.
+    void menuConUnaRata()
+    {
+        AiRisultati({"1000", "1", "5", "06/04/2006"});
+        QStringList simulazioni;
+        attese << [&simulazioni](QWidget* menu) {
+            for (const QAction* azione : menu->actions())
+                if (azione->text().startsWith("Simula"))
+                    simulazioni << azione->text() + (azione->isEnabled() ? " attiva" : "");
+            menu->close();
+        };
+        ApriMenu(true, {});
+        QCOMPARE(simulazioni, QStringList({"Simula &estinzione anticipata…", "Simula &variazione di tasso…",
+                                           "Simula sospe&nsione delle rate…"}));
     }
 
     // The loan as a file: saved with all that was entered, the title marked while it differs, asked about

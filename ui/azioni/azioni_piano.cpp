@@ -130,12 +130,14 @@ void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano)
     auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Close, &dialogo);
     bottoni->button(QDialogButtonBox::Close)->setText(QStringLiteral("Chiudi"));
     QObject::connect(bottoni->addButton(QStringLiteral("Salva &immagine…"), QDialogButtonBox::ActionRole),
-                     &QPushButton::clicked, &dialogo, [&] { SalvaImmagine(&dialogo, grafico->grab()); });
+                     &QPushButton::clicked, &dialogo,
+                     [&] { SalvaImmagine(&dialogo, QPixmap::fromImage(grafico->Immagine(DimensioneStampa))); });
     QObject::connect(bottoni, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
     auto* impaginazione = new QVBoxLayout(&dialogo);
     impaginazione->addWidget(grafico, 1);
     impaginazione->addWidget(bottoni);
-    dialogo.resize(820, 420);
+    // Wide enough for both charts' titles, which name the loan.
+    dialogo.resize(960, 440);
     dialogo.exec();
 }
 

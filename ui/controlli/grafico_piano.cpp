@@ -1,70 +1,75 @@
 #include "ui/controlli/grafico_piano.h"
 
 #include "engine/anni.h"
+#include "ui/controlli/assi_grafico.h"
 
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCursor>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QValueAxis>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace pianoamm {
 
 namespace {
 
-QChart* CreaGrafico(const QString& titolo, QWidget* parent, QLayout* impaginazione, bool curve)
+const QString Titoli[] = {QStringLiteral("Debito residuo"), QStringLiteral("Interessi per anno")};
+const QString Nomi[] = {QStringLiteral("Piano"), QStringLiteral("Simulazione")};
+
+// A bar's half width: a fifth of the year's room is left between bars.
+constexpr double MezzaBarra = 0.4;
+
+QChartView* CreaGrafico(const QString& titolo, QWidget* parent, QLayout* impaginazione, bool curve)
 {
     auto* grafico = new QChart;
     grafico->setTitle(titolo);
     grafico->legend()->setAlignment(Qt::AlignBottom);
     auto* vista = new QChartView(grafico, parent);
+    vista->setAccessibleName(QStringLiteral("Grafico: ") + titolo);
     // Bars are upright rectangles: smoothing them only slows the drawing.
     vista->setRenderHint(QPainter::Antialiasing, curve);
     vista->setMinimumSize(320, 240);
     impaginazione->addWidget(vista);
-    return grafico;
+    return vista;
 }
 
-// The debt before the first installment, after each one, and after each
-// early repayment: a repayment is a drop at its installment. About 250
+// The debt at disbursement, after each installment and after each early
+// repayment, by date: a repayment is a drop on its due date. About 250
 // points at most: more than a chart has pixels for only slows the drawing,
 // and the curve is smooth between the drops.
 QList<QPointF> Debito(const pianoamm::Piano& piano, const pianoamm::Simulazione* simulazione)
 {
-    QList<QPointF> punti{{0, piano.mutuo.importo}};
+    QList<QPointF> punti{{AnnoDi(piano.mutuo.erogazione), piano.mutuo.importo}};
     const std::size_t passo = std::max<std::size_t>(1, piano.righe.size() / 250);
     for (const pianoamm::RigaPiano& riga : piano.righe) {
         const auto numero = static_cast<std::size_t>(riga.numero);
         const double rimborso = simulazione != nullptr ? pianoamm::RimborsoDopo(*simulazione, riga.numero) : 0;
+        const double quando = AnnoDi(riga.scadenza);
         if (numero % passo == 0 || numero == piano.righe.size() || rimborso != 0)
-            punti.append({static_cast<double>(riga.numero), riga.debitoResiduo});
+            punti.append({quando, riga.debitoResiduo});
         if (rimborso != 0)
-            punti.append({static_cast<double>(riga.numero), riga.debitoResiduo - rimborso});
+            punti.append({quando, riga.debitoResiduo - rimborso});
     }
     return punti;
 }
 
-// Each year's interest as a bar from da to a about the year, on the years'
-// value axis: all of them one outline.
-QList<QPointF> Barre(const pianoamm::Piano& piano, double da, double a)
+std::map<int, double> Annui(const std::vector<pianoamm::AnnoPiano>& anni)
 {
-    QList<QPointF> punti;
-    for (const pianoamm::AnnoPiano& anno : pianoamm::InteressiPerAnno(piano)) {
-        if (anno.anno == 0)
-            continue;
-        const double interessi = std::max(anno.interessi, 0.0);
-        punti << QPointF(anno.anno + da, 0) << QPointF(anno.anno + da, interessi) << QPointF(anno.anno + a, interessi)
-              << QPointF(anno.anno + a, 0);
-    }
-    return punti;
+    std::map<int, double> annui;
+    for (const pianoamm::AnnoPiano& anno : anni)
+        if (anno.anno != 0)
+            annui[anno.anno] = std::max(anno.interessi, 0.0);
+    return annui;
 }
-
-const QString Nomi[] = {QStringLiteral("Piano"), QStringLiteral("Simulazione")};
 
 void Aggiungi(QChart* grafico, QAbstractSeries* serie, const QString& nome)
 {
@@ -72,6 +77,27 @@ void Aggiungi(QChart* grafico, QAbstractSeries* serie, const QString& nome)
     grafico->addSeries(serie);
     for (QAbstractAxis* asse : grafico->axes())
         serie->attachAxis(asse);
+}
+
+// "da 150.000 € a 0 € tra il 2026 e il 2051": where the line starts and ends.
+QString Andamento(const QList<QPointF>& punti)
+{
+    return QStringLiteral("da %1 a %2 tra il %3 e il %4")
+        .arg(Euro(punti.front().y()), Euro(punti.back().y()), QString::number(std::floor(punti.front().x())),
+             QString::number(std::floor(punti.back().x())));
+}
+
+// "massimo 5.087 € nel 2027, in tutto 63.440 € tra il 2026 e il 2051".
+QString Somma(const std::map<int, double>& annui)
+{
+    const auto massimo = std::max_element(annui.begin(), annui.end(),
+                                          [](const auto& uno, const auto& altro) { return uno.second < altro.second; });
+    double tutto = 0;
+    for (const auto& anno : annui)
+        tutto += anno.second;
+    return QStringLiteral("massimo %1 nel %2, in tutto %3 tra il %4 e il %5")
+        .arg(Euro(massimo->second), QString::number(massimo->first), Euro(tutto), QString::number(annui.begin()->first),
+             QString::number(annui.rbegin()->first));
 }
 
 }  // namespace
@@ -90,67 +116,162 @@ GraficoPiano::GraficoPiano(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("graficoPiano"));
     auto* impaginazione = new QHBoxLayout(this);
     impaginazione->setContentsMargins(0, 0, 0, 0);
-    QChart* graficoDebito = CreaGrafico(QStringLiteral("Debito residuo"), this, impaginazione, true);
-    graficoInteressi = CreaGrafico(QStringLiteral("Interessi per anno"), this, impaginazione, false);
-    assi = {AsseNumeri(graficoDebito, QStringLiteral("Rata"), Qt::AlignBottom),
-            AsseNumeri(graficoDebito, QStringLiteral("Debito"), Qt::AlignLeft),
-            AsseNumeri(graficoInteressi, QStringLiteral("Anno"), Qt::AlignBottom),
-            AsseNumeri(graficoInteressi, QStringLiteral("Interessi"), Qt::AlignLeft)};
+    viste = {CreaGrafico(Titoli[0], this, impaginazione, true), CreaGrafico(Titoli[1], this, impaginazione, false)};
+    assi = {AsseEtichette(viste[0]->chart(), QStringLiteral("Scadenza"), Qt::AlignBottom),
+            AsseEtichette(viste[0]->chart(), QStringLiteral("Debito"), Qt::AlignLeft),
+            AsseEtichette(viste[1]->chart(), QStringLiteral("Anno"), Qt::AlignBottom),
+            AsseEtichette(viste[1]->chart(), QStringLiteral("Interessi"), Qt::AlignLeft)};
     for (std::size_t i = 0; i < 2; ++i) {
         debito[i] = new QLineSeries(this);
-        Aggiungi(graficoDebito, debito[i], Nomi[i]);
+        Aggiungi(viste[0]->chart(), debito[i], Nomi[i]);
+        connect(debito[i], &QLineSeries::hovered, this,
+                [this, i](const QPointF& punto, bool sopra) { SuggerisciDebito(i, punto, sopra); });
     }
 }
 
 void GraficoPiano::Mostra(const pianoamm::Piano* piano, const pianoamm::Simulazione* simulato)
 {
-    if (piano) {
-        importo = std::max(piano->mutuo.importo, 1.0);
-        primoAnno = piano->righe.front().scadenza.anno;
-    }
-    const Estremi delPiano = Serie(0, piano, nullptr);
-    const Estremi simulazione = Serie(1, simulato ? &simulato->piano : nullptr, simulato);
-    assi[0]->setRange(0, std::max(delPiano.rate, simulazione.rate));
-    assi[1]->setRange(0, importo);
-    assi[2]->setRange(primoAnno - 0.5, std::max(delPiano.ultimoAnno, simulazione.ultimoAnno) + 0.5);
-    assi[3]->setRange(0, std::max(delPiano.interessi, simulazione.interessi));
-    assi[1]->applyNiceNumbers();
-    assi[3]->applyNiceNumbers();
+    const bool affiancate = piano && simulato;
+    const Estremi delPiano = Serie(0, piano, nullptr, affiancate);
+    const Estremi simulazione = Serie(1, simulato ? &simulato->piano : nullptr, simulato, affiancate);
+    const Estremi& uno = piano ? delPiano : simulazione;
+    const Estremi& altro = simulato ? simulazione : delPiano;
+    ScalaAnni(assi[0], std::floor(std::min(uno.da, altro.da)), std::ceil(std::max(uno.a, altro.a)));
+    ScalaEuro(assi[1], std::max(uno.debito, altro.debito));
+    ScalaAnni(assi[2], std::min(uno.primoAnno, altro.primoAnno) - 0.5,
+              std::max(uno.ultimoAnno, altro.ultimoAnno) + 0.5);
+    ScalaEuro(assi[3], std::max(uno.interessi, altro.interessi));
     // With no figures the charts are blank, not scales about nothing.
-    for (QValueAxis* asse : assi)
+    for (QCategoryAxis* asse : assi)
         asse->setVisible(piano || simulato);
+    Descrivi(piano, simulato);
 }
 
 GraficoPiano::Estremi GraficoPiano::Serie(std::size_t i, const pianoamm::Piano* piano,
-                                          const pianoamm::Simulazione* simulazione)
+                                          const pianoamm::Simulazione* simulazione, bool affiancate)
 {
     if (interessi[i]) {
-        graficoInteressi->removeSeries(interessi[i]);
+        viste[1]->chart()->removeSeries(interessi[i]);
         delete std::exchange(interessi[i], nullptr);
     }
-    Estremi estremi{1, primoAnno, 1};
+    interessiAnnui[i].clear();
     // With no figures the line leaves the legend too.
     debito[i]->setVisible(piano != nullptr);
-    for (QLegendMarker* voce : debito[i]->chart()->legend()->markers(debito[i]))
+    for (QLegendMarker* voce : viste[0]->chart()->legend()->markers(debito[i]))
         voce->setVisible(piano != nullptr);
     if (!piano)
-        return estremi;
-    debito[i]->replace(Debito(*piano, simulazione));
-    // The plan's bar left of the year, the simulation's right of it.
-    const QList<QPointF> barre = Barre(*piano, i == 0 ? -0.4 : 0, i == 0 ? 0 : 0.4);
+        return {};
+    const QList<QPointF> punti = Debito(*piano, simulazione);
+    debito[i]->replace(punti);
+    interessiAnnui[i] = Annui(simulazione ? InteressiPerAnno(*simulazione) : InteressiPerAnno(*piano));
+    Barre(i, affiancate);
+    Estremi estremi{punti.front().x(),
+                    punti.back().x(),
+                    piano->righe.front().scadenza.anno,
+                    piano->righe.back().scadenza.anno,
+                    0,
+                    0};
+    for (const QPointF& punto : punti)
+        estremi.debito = std::max(estremi.debito, punto.y());
+    for (const auto& anno : interessiAnnui[i])
+        estremi.interessi = std::max(estremi.interessi, anno.second);
+    return estremi;
+}
+
+void GraficoPiano::Barre(std::size_t i, bool affiancate)
+{
+    // Alone, the bar stands on its year; beside the simulation's, the
+    // plan's is left of the year and the simulation's right of it.
+    const double da = !affiancate ? -MezzaBarra : i == 0 ? -MezzaBarra : 0;
+    const double a = !affiancate ? MezzaBarra : i == 0 ? 0 : MezzaBarra;
+    // All of a series' bars are one outline: a single area draws faster
+    // than a bar set of hundreds of years.
     auto* contorno = new QLineSeries;
-    contorno->replace(barre);
+    for (const auto& [anno, somma] : interessiAnnui[i])
+        *contorno << QPointF(anno + da, 0) << QPointF(anno + da, somma) << QPointF(anno + a, somma)
+                  << QPointF(anno + a, 0);
     interessi[i] = new QAreaSeries(contorno);
     contorno->setParent(interessi[i]);
-    Aggiungi(graficoInteressi, interessi[i], Nomi[i]);
+    Aggiungi(viste[1]->chart(), interessi[i], Nomi[i]);
     interessi[i]->setColor(debito[i]->color());
     interessi[i]->setBorderColor(debito[i]->color());
-    estremi.rate = static_cast<double>(piano->righe.size());
-    for (const QPointF& punto : barre) {
-        estremi.interessi = std::max(estremi.interessi, punto.y());
-        estremi.ultimoAnno = std::max(estremi.ultimoAnno, std::floor(punto.x() + 0.5));
+    connect(interessi[i], &QAreaSeries::hovered, this,
+            [this, i](const QPointF& punto, bool sopra) { SuggerisciInteressi(i, punto, sopra); });
+}
+
+void GraficoPiano::Descrivi(const pianoamm::Piano* piano, const pianoamm::Simulazione* simulato)
+{
+    const pianoamm::Piano* mostrato = piano ? piano : simulato ? &simulato->piano : nullptr;
+    const std::size_t primo = piano ? 0 : 1;
+    for (std::size_t v = 0; v < viste.size(); ++v) {
+        QString titolo = Titoli[v];
+        QString descrizione;
+        if (mostrato) {
+            titolo += QStringLiteral(" – ") + DescrizioneMutuo(mostrato->mutuo);
+            descrizione = v == 0 ? Andamento(debito[primo]->points()) : Somma(interessiAnnui[primo]);
+            if (piano && simulato)
+                descrizione += QStringLiteral("; con le variazioni ")
+                               + (v == 0 ? Andamento(debito[1]->points()) : Somma(interessiAnnui[1]));
+        }
+        viste[v]->chart()->setTitle(titolo);
+        viste[v]->setAccessibleDescription(descrizione.isEmpty() ? titolo
+                                                                 : titolo + QStringLiteral(": ") + descrizione);
     }
-    return estremi;
+}
+
+void GraficoPiano::SuggerisciDebito(std::size_t i, QPointF punto, bool sopra) const
+{
+    const QList<QPointF> punti = debito[i]->points();
+    if (!sopra || punti.isEmpty()) {
+        QToolTip::hideText();
+        return;
+    }
+    // Nearest on the chart, each scale counted in its own length: at a
+    // repayment two points share a date.
+    const double larghezza = std::max(assi[0]->max() - assi[0]->min(), 1.0);
+    const double altezza = std::max(assi[1]->max(), 1.0);
+    const auto distanza = [&](const QPointF& p) {
+        return std::hypot((p.x() - punto.x()) / larghezza, (p.y() - punto.y()) / altezza);
+    };
+    const QPointF vicino = *std::min_element(punti.begin(), punti.end(), [&](const QPointF& uno, const QPointF& altro) {
+        return distanza(uno) < distanza(altro);
+    });
+    QToolTip::showText(QCursor::pos(), MeseDi(vicino.x()) + QStringLiteral(": ") + Euro(vicino.y()), viste[0]);
+}
+
+void GraficoPiano::SuggerisciInteressi(std::size_t i, QPointF punto, bool sopra) const
+{
+    const auto anno = interessiAnnui[i].find(static_cast<int>(std::lround(punto.x())));
+    if (!sopra || anno == interessiAnnui[i].end()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(QCursor::pos(), QStringLiteral("%1: %2").arg(QString::number(anno->first), Euro(anno->second)),
+                       viste[1]);
+}
+
+QImage GraficoPiano::Immagine(QSize dimensione) const
+{
+    QImage immagine(dimensione, QImage::Format_ARGB32_Premultiplied);
+    immagine.fill(Qt::white);
+    QPainter pittore(&immagine);
+    pittore.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    // Laid out on about a screen's width, then scaled: the text keeps its
+    // proportion to the chart at any resolution.
+    const double scala = std::max(1.0, dimensione.width() / 960.0);
+    const double meta = dimensione.width() / 2.0;
+    const QSizeF pagina(meta / scala, dimensione.height() / scala);
+    for (std::size_t v = 0; v < viste.size(); ++v) {
+        QChart* grafico = viste[v]->chart();
+        const QSizeF prima = grafico->size();
+        grafico->resize(pagina);
+        grafico->layout()->activate();
+        viste[v]->scene()->render(&pittore, QRectF(static_cast<double>(v) * meta, 0, meta, dimensione.height()),
+                                  QRectF(grafico->pos(), pagina));
+        grafico->resize(prima);
+        grafico->layout()->activate();
+    }
+    return immagine;
 }
 
 }  // namespace pianoamm

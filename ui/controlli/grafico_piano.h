@@ -2,23 +2,31 @@
 
 #include "engine/simulazione.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <array>
+#include <map>
 
 class QAreaSeries;
+class QCategoryAxis;
 class QChart;
+class QChartView;
 class QLineSeries;
 class QValueAxis;
 
 namespace pianoamm {
 
+// A picture for print: 16 × 9 cm at 300 dots per inch.
+inline constexpr QSize DimensioneStampa{1890, 1063};
+
 // A scale of whole numbers, titled, on the chart's given side.
 QValueAxis* AsseNumeri(QChart* grafico, const QString& titolo, Qt::Alignment lato);
 
 // The plan as two charts side by side: the debt left after each
-// installment, and the interest paid in each calendar year. A simulation's
-// figures go beside the plan's, in a second colour.
+// installment, by due date, and the interest paid in each calendar year. A
+// simulation's figures go beside the plan's, in a second colour. Each title
+// names the loan; a point or a bar under the mouse tells its value.
 class GraficoPiano : public QWidget {
     Q_OBJECT
 
@@ -29,25 +37,41 @@ public:
     // leaves its figures out.
     void Mostra(const pianoamm::Piano* piano, const pianoamm::Simulazione* simulato);
 
+    // Both charts side by side, drawn afresh for a picture of dimensione
+    // pixels: as sharp as print, whatever the window's size on screen.
+    QImage Immagine(QSize dimensione) const;
+
 private:
-    // How far a plan's figures go: installments, last year, most interest.
+    // How far a plan's figures go: its dates on the scale of years, its
+    // first and last year of due dates, the most debt and interest.
     struct Estremi {
-        double rate;
-        double ultimoAnno;
+        double da;
+        double a;
+        int primoAnno;
+        int ultimoAnno;
+        double debito;
         double interessi;
     };
-    // Draws piano as series i, or none; gives how far it goes.
-    // The rows of a series; the simulation, when it is one, for its repayments.
-    Estremi Serie(std::size_t i, const pianoamm::Piano* piano, const pianoamm::Simulazione* simulazione);
+    // Draws piano as series i, or none; gives how far it goes. The
+    // simulation, when it is one, for its repayments and its years; its bars
+    // beside the plan's when affiancate.
+    Estremi Serie(std::size_t i, const pianoamm::Piano* piano, const pianoamm::Simulazione* simulazione,
+                  bool affiancate);
+    // The bars of series i, from the years' interest.
+    void Barre(std::size_t i, bool affiancate);
+    // The titles, and for a screen reader what each chart shows.
+    void Descrivi(const pianoamm::Piano* piano, const pianoamm::Simulazione* simulato);
+    // The value of the point of series i nearest punto, in a tooltip.
+    void SuggerisciDebito(std::size_t i, QPointF punto, bool sopra) const;
+    void SuggerisciInteressi(std::size_t i, QPointF punto, bool sopra) const;
 
     // The plan's, then the simulation's. The lines are made once; the bars
     // are made anew, which is quicker than replacing the points of an area.
     std::array<QLineSeries*, 2> debito{};
     std::array<QAreaSeries*, 2> interessi{};
-    QChart* graficoInteressi;
-    double importo = 1;
-    double primoAnno = 0;
-    std::array<QValueAxis*, 4> assi{};  // rows, debt, years, interest
+    std::array<std::map<int, double>, 2> interessiAnnui;
+    std::array<QChartView*, 2> viste{};    // debt, interest
+    std::array<QCategoryAxis*, 4> assi{};  // due dates, debt, years, interest
 };
 
 }  // namespace pianoamm

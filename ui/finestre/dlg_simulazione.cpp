@@ -130,7 +130,8 @@ QDialogButtonBox* DlgSimulazione::CreaBottoni()
         connect(cmdEsportazioni.back(), &QPushButton::clicked, this, azione);
     };
     bottone(QStringLiteral("S&tampa…"), [this] { StampaPagine(this, PagineDelListato(listato)); });
-    bottone(QStringLiteral("Salva come PD&F…"), [this] { SalvaListatoPdf(this, listato); });
+    bottone(QStringLiteral("Salva come PD&F…"),
+            [this] { SalvaPaginePdf(this, QStringLiteral("simulazione.pdf"), PagineDelListato(listato)); });
     bottone(QStringLiteral("Esporta &CSV…"),
             [this] { SalvaCsv(this, QStringLiteral("simulazione.csv"), pianoamm::EsportaCsv(giudizio.simulato)); });
     bottone(QStringLiteral("C&opia"), [this] {
@@ -139,7 +140,8 @@ QDialogButtonBox* DlgSimulazione::CreaBottoni()
             righe.append(lstSimulata->row(voce));
         CopiaRighe(listato, righe);
     });
-    bottone(QStringLiteral("Salva &immagine…"), [this] { SalvaImmagine(this, grfSimulazione->grab()); });
+    bottone(QStringLiteral("Salva &immagine…"),
+            [this] { SalvaImmagine(this, QPixmap::fromImage(grfSimulazione->Immagine(DimensioneStampa))); });
     bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
     connect(bottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
     return bottoni;

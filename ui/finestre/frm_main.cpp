@@ -2,6 +2,7 @@
 
 #include "ui/azioni/documento.h"
 #include "ui/comune/aspetto.h"
+#include "ui/comune/messaggi.h"
 #include "ui/comune/twips.h"
 #include "ui/controlli/invio_bottoni.h"
 #include "ui/controlli/link_sito.h"
@@ -32,6 +33,7 @@ FrmMain::FrmMain(QWidget* parent)
     CreaPagine(tw);
     CreaBottoni(tw);
     CreaDocumento();
+    AllargaMessaggi();
     InvioCliccaIBottoni(this);
     AggiornaBottoni();
     if (const QScreen* schermo = screen())

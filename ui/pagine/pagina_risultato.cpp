@@ -147,8 +147,10 @@ void PaginaRisultato::VociPiano(QMenu& menu)
         const NomiEvento& nomi = NomiDi(evento);
         QString nome = TestoQt(nomi.nome);
         nome.insert(TestoQt(nomi.breve).indexOf(QLatin1Char('&')), QLatin1Char('&'));
-        menu.addAction(QStringLiteral("Simula ") + nome + QStringLiteral("…"), this,
-                       [this, evento] { Simula(evento); });
+        // An event follows an installment and precedes another: a plan of one
+        // has no room for any.
+        menu.addAction(QStringLiteral("Simula ") + nome + QStringLiteral("…"), this, [this, evento] { Simula(evento); })
+            ->setEnabled(piano->righe.size() > 1);
     }
     menu.addAction(QStringLiteral("&Grafico del piano…"), this, [this] { MostraGrafico(this, *piano); });
 }
