@@ -113,9 +113,9 @@ private slots:
         QTest::addColumn<int>("ultimo");
         QTest::addColumn<QString>("etichette");
         QTest::newRow("un anno") << 2026 << 2026 << "2026";
-        QTest::newRow("dieci anni") << 2026 << 2035 << "2026 2027 2028 2029 2030 2031 2032 2033 2034 2035";
+        QTest::newRow("dieci anni") << 2026 << 2035 << "2026 2028 2030 2032 2034";
         QTest::newRow("undici anni") << 2026 << 2036 << "2026 2028 2030 2032 2034 2036";
-        QTest::newRow("ottantatré anni") << 1950 << 2032 << "1950 1960 1970 1980 1990 2000 2010 2020 2030";
+        QTest::newRow("ottantatré anni") << 1950 << 2032 << "1960 1980 2000 2020";
     }
     void passi()
     {

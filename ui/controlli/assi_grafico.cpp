@@ -60,7 +60,7 @@ double PassoValori(double massimo)
 int PassoAnni(int primo, int ultimo)
 {
     return static_cast<int>(PrimoPasso(
-        [primo, ultimo](double passo) { return std::floor(ultimo / passo) - std::ceil(primo / passo) + 1 <= 10; }));
+        [primo, ultimo](double passo) { return std::floor(ultimo / passo) - std::ceil(primo / passo) + 1 <= 6; }));
 }
 
 QString Euro(double valore)

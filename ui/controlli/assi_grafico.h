@@ -19,7 +19,8 @@ namespace pianoamm {
 double PassoValori(double massimo);
 
 // The years between two ticks, 1, 2 or 5 times a power of ten, that puts at
-// most 10 ticks on the years from primo to ultimo.
+// most 6 ticks on the years from primo to ultimo: their labels fit beside
+// each other on the narrower chart of the simulation.
 int PassoAnni(int primo, int ultimo);
 
 // "150.000 €": whole units, "." every three digits.
