@@ -3,6 +3,7 @@
 #include "engine/formato.h"
 
 #include <algorithm>
+#include <cmath>
 #include <charconv>
 #include <span>
 
@@ -48,12 +49,13 @@ std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione)
 {
     const double interessi = simulazione.piano.totaleInteressi;
     const double differenza = simulazione.interessiOriginali - interessi;
+    const double netto = differenza - simulazione.penale;
     return {{
         {EtichetteConfronto[0], simulazione.interessiOriginali},
         {EtichetteConfronto[1], interessi},
         {EtichetteConfronto[2], differenza},
         {EtichetteConfronto[3], simulazione.penale},
-        {EtichetteConfronto[4], differenza - simulazione.penale},
+        {netto < 0 ? MaggiorCosto : EtichetteConfronto[4], std::fabs(netto)},
     }};
 }
 

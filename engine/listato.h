@@ -56,9 +56,12 @@ Listato ComponiListato(const Piano& piano);
 Listato ComponiListato(const Simulazione& simulazione);
 
 // A simulation against the plan itself, each figure with its label as a
-// window shows it; the listing writes the labels in capitals.
+// window shows it; the listing writes the labels in capitals. The last is
+// what the events save, net of the penalty, or what they cost beyond the
+// plan (MaggiorCosto, the amount then positive).
 inline constexpr std::array<std::string_view, 5> EtichetteConfronto{
     "Interessi piano originale", "Interessi con le variazioni", "Differenza interessi", "Penale", "Risparmio netto"};
+inline constexpr std::string_view MaggiorCosto = "Maggior costo";
 
 struct VoceConfronto {
     std::string_view etichetta;

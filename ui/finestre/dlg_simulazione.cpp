@@ -226,6 +226,10 @@ void DlgSimulazione::MostraRisultati()
     listato = valido ? pianoamm::ComponiListato(giudizio.simulato) : pianoamm::Listato{};
     MostraNellaLista(lstSimulata, listato);
     const auto voci = pianoamm::Confronto(giudizio.simulato);
+    // A saving, or a cost beyond the plan's, under its own name.
+    const auto* modulo = qobject_cast<QFormLayout*>(lblConfronto[4]->parentWidget()->layout());
+    if (auto* etichetta = qobject_cast<QLabel*>(modulo->labelForField(lblConfronto[4])))
+        etichetta->setText(TestoQt(voci[4].etichetta) + QLatin1Char(':'));
     for (std::size_t i = 0; i < voci.size(); ++i)
         lblConfronto[i]->setText(valido ? DueDecimali(voci[i].valore) : QString());
     grfSimulazione->Mostra(valido ? &piano : nullptr, valido && !valori.eventi.empty() ? &giudizio.simulato : nullptr);
