@@ -345,7 +345,16 @@ private slots:
         QVERIFY(d && d->isVisible() && !d->isModal());
         QCOMPARE(d->findChild<QListWidget*>("lstSimulata")->item(16)->text(),
                  "      ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 5: NUOVA RATA 8.331");
-        QCOMPARE(d->findChild<QLabel*>("lblRisparmio")->text(), "3.098,62");
+        auto* risparmio = d->findChild<QLabel*>("lblRisparmio");
+        const auto nome = [risparmio] {
+            const auto* modulo = qobject_cast<QFormLayout*>(risparmio->parentWidget()->layout());
+            return qobject_cast<QLabel*>(modulo->labelForField(risparmio))->text() + ' ' + risparmio->text();
+        };
+        QCOMPARE(nome(), "Risparmio netto: 3.098,62");
+        // A penalty of 20 % on 20.000 is 4.000: 901,38 more than the plan.
+        Scrivi(d->findChild<QLineEdit*>("txtPenale"), "20");
+        QCOMPARE(nome(), "Maggior costo: 901,38");
+        Scrivi(d->findChild<QLineEdit*>("txtPenale"), "0");
         QCOMPARE(d->findChildren<QChartView*>().size(), 2);
         Rispondi({"Grafico del piano…"});
         attese << [this](QWidget* grafico) {
