@@ -3,8 +3,8 @@
 #include "engine/formato.h"
 
 #include <algorithm>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <span>
 
 namespace pianoamm {

@@ -138,6 +138,58 @@ private slots:
         QVERIFY(frm->close());  // the title bar's cross asks only about the changes
     }
 
+    // Every window the listing's menu opens: within the screen, each access key its own, each control
+    // that takes the focus named for a screen reader.
+    void finestre_data()
+    {
+        Casi(
+            std::array{"Interessi per anno…", "Costi, TAEG e detrazione…", "Grafico del piano…", "Confronta offerte…"});
+    }
+    void finestre()
+    {
+        const QString voce = std::array{"Interessi per anno…", "Costi, TAEG e detrazione…", "Grafico del piano…",
+                                        "Confronta offerte…"}[Caso()];
+        AiRisultati();
+        QStringList difetti;
+        const auto esamina = [&difetti](QWidget* finestra) {
+            if (!finestra->screen()->availableGeometry().contains(finestra->frameGeometry()))
+                difetti << "fuori dallo schermo: " + QString::number(finestra->frameGeometry().width()) + 'x'
+                               + QString::number(finestra->frameGeometry().height()) + " min "
+                               + QString::number(finestra->minimumSizeHint().width()) + 'x'
+                               + QString::number(finestra->minimumSizeHint().height());
+            QStringList testi;
+            for (const auto* bottone : finestra->findChildren<QAbstractButton*>())
+                if (bottone->isVisible() && bottone->text().contains('&'))
+                    testi << bottone->text();
+            for (const auto* etichetta : finestra->findChildren<QLabel*>())
+                if (etichetta->isVisible() && etichetta->buddy() && etichetta->text().contains('&'))
+                    testi << etichetta->text();
+            if (!LettereRipetute(testi).isEmpty())
+                difetti << "lettere ripetute: " + testi.join('|');
+            for (QWidget* w : finestra->findChildren<QWidget*>())  // a view's viewport is the view's
+                if (w->isVisible() && w->focusPolicy() != Qt::NoFocus
+                    && !(qobject_cast<QAbstractScrollArea*>(w->parentWidget())
+                         && qobject_cast<QAbstractScrollArea*>(w->parentWidget())->viewport() == w)
+                    && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed().isEmpty())
+                    difetti << "senza nome: " + QString(w->metaObject()->className()) + ' ' + w->objectName();
+            finestra->close();
+        };
+        Rispondi({voce});
+        const bool modale = Caso() == 0 || Caso() == 2;
+        if (modale)
+            attese << esamina;
+        ApriMenu(false, {});
+        if (!modale) {
+            QWidget* finestra = QApplication::activeWindow() != frm.get() ? QApplication::activeWindow() : nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w != frm.get() && w->isVisible() && qobject_cast<QDialog*>(w))
+                    finestra = w;
+            QVERIFY(finestra);
+            esamina(finestra);
+        }
+        QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
+    }
+
     // Both context menus: every item with a letter of its own.
     void lettereDeiMenu()
     {

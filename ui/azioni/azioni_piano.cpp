@@ -7,6 +7,7 @@
 #include "print/stampa.h"
 #include "print/stampa_cups.h"
 #include "print/testo_qt.h"
+#include "ui/comune/posizione.h"
 #include "ui/controlli/grafico_piano.h"
 #include "ui/finestre/dlg_interessi_anno.h"
 
@@ -138,6 +139,7 @@ void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano)
     impaginazione->addWidget(bottoni);
     // Wide enough for both charts' titles, which name the loan.
     dialogo.resize(960, 440);
+    PosizionaAccanto(&dialogo, finestra);
     dialogo.exec();
 }
 

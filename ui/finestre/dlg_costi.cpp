@@ -5,6 +5,7 @@
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
+#include "ui/comune/posizione.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/gruppo_fiscale.h"
 #include "ui/controlli/invio_bottoni.h"
@@ -74,6 +75,7 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidge
     // clipboard through a default button.
     InvioCliccaIBottoni(this);
     resize(760, 640);
+    PosizionaAccanto(this, parent);
     // Typing straight away replaces the first value.
     txtSpeseIniziali->selectAll();
     Aggiorna();
@@ -88,6 +90,9 @@ void DlgCosti::CreaLimite(QFormLayout* modulo)
     cboLimite->setInsertPolicy(QComboBox::NoInsert);
     txtLimite = new CampoNumerico(pianoamm::LimiteDetraibile, true, cboLimite);
     txtLimite->setObjectName(QStringLiteral("txtLimite"));
+    // Named for what it is, not for the value it shows.
+    cboLimite->setAccessibleName(QStringLiteral("Limite annuo detraibile"));
+    txtLimite->setAccessibleName(cboLimite->accessibleName());
     cboLimite->setLineEdit(txtLimite);
     for (const auto& [limite, uso] :
          {std::pair{pianoamm::LimiteAbitazione, "acquisto dell'abitazione principale"},

@@ -5,6 +5,7 @@
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
 #include "ui/comune/aspetto.h"
+#include "ui/comune/posizione.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/invio_bottoni.h"
@@ -67,6 +68,7 @@ DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, Valori& valoriSess
     // the clipboard through a default button.
     InvioCliccaIBottoni(this);
     resize(900, 640);
+    PosizionaAccanto(this, parent);
     Aggiorna();
 }
 
