@@ -42,6 +42,10 @@ const std::tuple<const char*, const char*, const char*, const char*> Invii[] = {
     {"Costi, TAEG e detrazione…", "DlgCosti", "txtSpeseIniziali", "1.500,00"},
     {"Simula variazione di tasso…", "DlgSimulazione", "txtPenale", "15,00"}};
 
+// The windows the listing's menu opens, by their items.
+constexpr std::array Finestre{"Interessi per anno…", "Costi, TAEG e detrazione…", "Grafico del piano…",
+                              "Confronta offerte…"};
+
 class TestFinestra : public GuidaFinestra {
     Q_OBJECT
 
@@ -140,15 +144,10 @@ private slots:
 
     // Every window the listing's menu opens: within the screen, each access key its own, each control
     // that takes the focus named for a screen reader.
-    void finestre_data()
-    {
-        Casi(
-            std::array{"Interessi per anno…", "Costi, TAEG e detrazione…", "Grafico del piano…", "Confronta offerte…"});
-    }
+    void finestre_data() { Casi(Finestre); }
     void finestre()
     {
-        const QString voce = std::array{"Interessi per anno…", "Costi, TAEG e detrazione…", "Grafico del piano…",
-                                        "Confronta offerte…"}[Caso()];
+        const QString voce = Finestre.at(static_cast<std::size_t>(Caso()));
         AiRisultati();
         QStringList difetti;
         const auto esamina = [&difetti](QWidget* finestra) {
