@@ -384,8 +384,16 @@ private slots:
         attese << [this](QWidget* editor) {
             auto* importo = editor->findChild<QLineEdit*>("txtValore");
             auto* ok = editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            // The whole debt repaid: no amount, nothing left to reduce.
+            auto* tutto = editor->findChild<QCheckBox*>();
+            tutto->setChecked(true);
+            bool bloccati = !importo->isEnabled();
+            for (const QRadioButton* riduzione : editor->findChildren<QRadioButton*>())
+                bloccati = bloccati && !riduzione->isEnabled();
+            tutto->setChecked(false);
             Scrivi(importo, "200000");
-            visti << editor->findChild<QLabel*>("lblMotivo")->text() + (ok->isEnabled() ? " sì" : " no");
+            visti << editor->findChild<QLabel*>("lblMotivo")->text() + (ok->isEnabled() ? " sì" : " no")
+                         + (bloccati ? "" : ", con tutto il debito l'importo o la riduzione attivi");
             Scrivi(importo, "20000");
             ok->click();
         };

@@ -58,8 +58,11 @@ std::function<Evento()> Campi(const Estinzione& estinzione, const Modulo& modulo
     const auto [optRata, optDurata] =
         Scelta(modulo, QStringLiteral("Poi:"), QStringLiteral("Riduci la r&ata"), QStringLiteral("Riduci la &durata"),
                estinzione.riduzione == Riduzione::Durata);
-    txtValore->setDisabled(chkTutto->isChecked());
-    QObject::connect(chkTutto, &QCheckBox::toggled, txtValore, &QWidget::setDisabled);
+    // The whole debt repaid ends the plan: nothing is left to reduce.
+    for (QWidget* dipende : std::initializer_list<QWidget*>{txtValore, optRata, optDurata}) {
+        dipende->setDisabled(chkTutto->isChecked());
+        QObject::connect(chkTutto, &QCheckBox::toggled, dipende, &QWidget::setDisabled);
+    }
     modulo.Segui(txtValore, &CampoNumerico::ValoreCambiato);
     modulo.Segui(chkTutto, &QCheckBox::toggled);
     txtValore->selectAll();
