@@ -77,19 +77,6 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->text().endsWith(
             "\nTAEG PIÙ BASSO: Banca Alfa\nIMPORTO TOTALE DOVUTO PIÙ BASSO: beta.pianoamm\n"));
 
-        // Every button named and its letter its own; the window on the screen.
-        QSet<QChar> lettere;
-        for (const QPushButton* bottone : dialogo->findChildren<QPushButton*>()) {
-            QVERIFY(!bottone->accessibleName().isEmpty());
-            const qsizetype e = bottone->text().indexOf('&');
-            if (e >= 0) {
-                const QChar lettera = bottone->text()[e + 1].toLower();
-                QVERIFY2(!lettere.contains(lettera), qPrintable(bottone->text()));
-                lettere.insert(lettera);
-            }
-        }
-        QVERIFY(dialogo->screen()->availableGeometry().contains(dialogo->frameGeometry().topLeft()));
-
         // The current loan stays; an added offer goes.
         tabella->setCurrentCell(0, 0);
         QVERIFY(!dialogo->findChild<QPushButton*>("cmdTogli")->isEnabled());
