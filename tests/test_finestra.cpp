@@ -193,25 +193,24 @@ private slots:
     void lettereDeiMenu()
     {
         AiRisultati();
-        QStringList voci;
-        attese << [&voci](QWidget* menu) {
-            for (const QAction* azione : menu->actions())
-                if (!azione->isSeparator())
-                    voci << azione->text();
-            menu->close();
+        // The next menu's items, read and the menu closed.
+        const auto leggi = [](QStringList& testi) {
+            return [&testi](QWidget* menu) {
+                for (const QAction* azione : menu->actions())
+                    if (!azione->isSeparator())
+                        testi << azione->text();
+                menu->close();
+            };
         };
+        QStringList voci;
+        attese << leggi(voci);
         ApriMenu(false, {});
         QCOMPARE(voci.size(), 15);
         QVERIFY2(LettereRipetute(voci).isEmpty(), qPrintable(voci.join('|')));
         c("cmdIndietro")->click();
         c("cmdIndietro")->click();
         QStringList dati;
-        attese << [&dati](QWidget* menu) {
-            for (const QAction* azione : menu->actions())
-                if (!azione->isSeparator())
-                    dati << azione->text();
-            menu->close();
-        };
+        attese << leggi(dati);
         auto* pagina = frm->findChild<pianoamm::PaginaDati*>();
         QContextMenuEvent evento(QContextMenuEvent::Keyboard, {5, 5}, pagina->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(pagina, &evento);
