@@ -59,6 +59,21 @@ std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione)
     }};
 }
 
+ConfrontoFini ConfrontaFini(const Simulazione& simulazione)
+{
+    ConfrontoFini fini{simulazione.fineOriginale, FineDi(simulazione), std::nullopt};
+    const auto mesi = [](const Data& data) { return data.anno * 12 + data.mese; };
+    if (const int risparmiati = mesi(fini.piano.ultimaScadenza) - mesi(fini.simulazione.ultimaScadenza);
+        risparmiati > 0)
+        fini.mesiRisparmiati = risparmiati;
+    return fini;
+}
+
+std::string_view EtichettaRata(const Condizioni& condizioni)
+{
+    return condizioni.metodo == Metodo::Italiano ? EtichettaQuotaCapitale : EtichetteFini[2];
+}
+
 namespace {
 
 // Money as the plan's terms show it: whole units, or cents in fields three
@@ -79,8 +94,13 @@ struct Soldi {
     int piu;  // added to every money field's width
 };
 
+// The title, centred where the plan's is, and its rule.
+constexpr std::string_view TitoloPiano = "PIANO D'AMMORTAMENTO";
+constexpr std::string_view TitoloSimulazione = "SIMULAZIONE";
+constexpr std::size_t RientroTitoloPiano = 35;
+
 // The title, the summary and the column heading.
-Listato Intestazione(const Piano& piano)
+Listato Intestazione(const Piano& piano, std::string_view titolo = TitoloPiano)
 {
     const Mutuo& mutuo = piano.mutuo;
     const Soldi soldi(mutuo.condizioni);
@@ -88,8 +108,11 @@ Listato Intestazione(const Piano& piano)
     Listato listato;
     listato.Riserva(RigheIntestazione + piano.righe.size());
     listato.Accoda(" ");
-    listato.Accoda("                                   PIANO D'AMMORTAMENTO");
-    listato.Accoda("                                   ====================");
+    // Centred on the plan's title, half a character to the right for an
+    // odd difference.
+    const std::size_t rientro = RientroTitoloPiano + (TitoloPiano.size() - titolo.size() + 1) / 2;
+    listato.Accoda(std::string(rientro, ' ').append(titolo));
+    listato.Accoda(std::string(rientro, ' ').append(titolo.size(), '='));
     listato.Accoda(" ");
     listato.Accoda(Linea()
                        .Scrivi("IMPORTO MUTUO          : ")
@@ -155,6 +178,37 @@ void AccodaRighe(Listato& listato, const Piano& piano, std::span<const EventoPia
     }
 }
 
+// The two ends in columns, PIANO under the figures above, SIMULAZIONE
+// beside it; the months saved, when there are, in the simulation's.
+void AccodaFini(Listato& listato, const Simulazione& simulazione, std::size_t etichette)
+{
+    const Soldi soldi(simulazione.piano.mutuo.condizioni);
+    const int campo = 15 + soldi.piu;
+    // An empty text takes a character fewer than its field: the plan's
+    // side of the months saved is blanks.
+    const auto riga = [&](std::string_view etichetta, std::string_view piano, std::string_view simulato) {
+        Linea linea;
+        linea.Scrivi(Maiuscole(etichetta)).Spazi(etichette - etichetta.size()).Scrivi(" : ");
+        piano.empty() ? linea.Spazi(static_cast<std::size_t>(campo) + 1) : linea.Tabulasin(piano, campo);
+        listato.Accoda(linea.Tabulasin(simulato, campo + 1).Testo());
+    };
+    const auto rata = [&soldi](const FinePiano& fine) {
+        return fine.rata ? ImportoOZero(*fine.rata, soldi.decimali) : std::string("-");
+    };
+    const ConfrontoFini fini = ConfrontaFini(simulazione);
+    listato.Accoda(" ");
+    listato.Accoda(Linea()
+                       .Spazi(etichette + 3)
+                       .Tabulasin(Maiuscole(ColonneFini[0]), campo)
+                       .Tabulasin(Maiuscole(ColonneFini[1]), campo + 1)
+                       .Testo());
+    riga(EtichetteFini[0], FormatoData(fini.piano.ultimaScadenza), FormatoData(fini.simulazione.ultimaScadenza));
+    riga(EtichetteFini[1], std::to_string(fini.piano.numeroRate), std::to_string(fini.simulazione.numeroRate));
+    riga(EtichettaRata(simulazione.piano.mutuo.condizioni), rata(fini.piano), rata(fini.simulazione));
+    if (fini.mesiRisparmiati)
+        riga(EtichetteFini[3], {}, std::to_string(*fini.mesiRisparmiati));
+}
+
 }  // namespace
 
 Listato ComponiListato(const Piano& piano)
@@ -168,7 +222,7 @@ Listato ComponiListato(const Simulazione& simulazione)
 {
     if (simulazione.eventi.empty())
         return ComponiListato(simulazione.piano);
-    Listato listato = Intestazione(simulazione.piano);
+    Listato listato = Intestazione(simulazione.piano, TitoloSimulazione);
     AccodaRighe(listato, simulazione.piano, simulazione.eventi);
     listato.Accoda(" ");
     const auto confronto = Confronto(simulazione);
@@ -181,6 +235,7 @@ Listato ComponiListato(const Simulazione& simulazione)
                            .Tabulasin(ImportoOZero(valore, soldi.decimali), 15 + soldi.piu)
                            .Testo());
     }
+    AccodaFini(listato, simulazione, confronto[1].etichetta.size());
     return listato;
 }
 

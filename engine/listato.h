@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,9 +51,11 @@ private:
 
 Listato ComponiListato(const Piano& piano);
 
-// A simulation's listing has, after a row with an event, its line (behind
-// six spaces), and after the rows a blank line and the
-// comparison with the plan itself; with no events it is the plan's.
+// A simulation's listing is headed SIMULAZIONE, in the lines the plan's
+// heading takes, and has, after a row with an event, its line (behind six
+// spaces), and after the rows a blank line, the comparison with the plan
+// itself, another blank line and the two ends side by side; with no events
+// it is the plan's.
 Listato ComponiListato(const Simulazione& simulazione);
 
 // A simulation against the plan itself, each figure with its label as a
@@ -68,5 +71,23 @@ struct VoceConfronto {
     double valore;
 };
 std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione);
+
+// The plan's end and the simulation's, and the months the simulation saves,
+// from the two last due dates, only when it ends earlier.
+struct ConfrontoFini {
+    FinePiano piano;
+    FinePiano simulazione;
+    std::optional<int> mesiRisparmiati;
+};
+ConfrontoFini ConfrontaFini(const Simulazione& simulazione);
+
+// The rows of the ends' comparison, as a window shows them under its two
+// columns; the listing writes them in capitals. The installment's row is
+// the capital share's with the Italian method.
+inline constexpr std::array<std::string_view, 2> ColonneFini{"Piano", "Simulazione"};
+inline constexpr std::array<std::string_view, 4> EtichetteFini{"Ultima scadenza", "Numero rate", "Rata",
+                                                               "Mesi risparmiati"};
+inline constexpr std::string_view EtichettaQuotaCapitale = "Quota capitale";
+std::string_view EtichettaRata(const Condizioni& condizioni);
 
 }  // namespace pianoamm

@@ -92,6 +92,29 @@ bool SoloInteressi(const Simulazione& simulazione, int numero)
     });
 }
 
+FinePiano FineDi(const Piano& piano)
+{
+    FinePiano fine{piano.righe.back().scadenza, static_cast<int>(piano.righe.size()), piano.rata};
+    // The Italian installment falls: its capital share, the same on every
+    // row but the last, is the one that stays.
+    if (piano.mutuo.condizioni.metodo == Metodo::Italiano) {
+        const auto prima =
+            std::ranges::find_if(piano.righe, [](const RigaPiano& riga) { return riga.quotaCapitale != 0; });
+        fine.rata = prima != piano.righe.end() ? prima->quotaCapitale : 0;
+    }
+    return fine;
+}
+
+FinePiano FineDi(const Simulazione& simulazione)
+{
+    FinePiano fine = FineDi(simulazione.piano);
+    if (simulazione.eventi.empty())
+        return fine;
+    const EventoPiano& ultimo = simulazione.eventi.back();
+    fine.rata = ultimo.effetto.chiude ? std::nullopt : std::optional(ultimo.nuovaRata);
+    return fine;
+}
+
 bool HaSospensioni(const Simulazione& simulazione)
 {
     return std::ranges::any_of(simulazione.eventi, [](const EventoPiano& evento) { return evento.effetto.sospende; });
@@ -102,6 +125,7 @@ Simulazione Simula(const Piano& piano, const Scenario& scenario)
     const std::vector<const Evento*> eventi = InOrdine(scenario);
     Simulazione simulazione = Ammortizza(piano.mutuo, eventi, scenario.penale);
     simulazione.interessiOriginali = piano.totaleInteressi;
+    simulazione.fineOriginale = FineDi(piano);
     return simulazione;
 }
 

@@ -11,6 +11,7 @@
 #include "engine/limiti.h"
 #include "engine/piano.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -46,15 +47,35 @@ struct EventoPiano {
     int rateResidue = 0;
 };
 
+// How a plan ends: its last due date, its count of installments and the
+// installment in force at its end, the Italian method's capital share (the
+// installment falls, the share stays). For a plan, its own; for a
+// simulation, the one its last event left, none after a total repayment,
+// which leaves nothing to pay.
+struct FinePiano {
+    Data ultimaScadenza;
+    int numeroRate = 0;
+    std::optional<double> rata;
+};
+
+// A plan's end: its installment, or with the Italian method the capital
+// share of the first row that pays capital.
+FinePiano FineDi(const Piano& piano);
+
 // A plan with events: its rows as simulated, the events as applied, in
-// row order, the plan's own interest and the penalty paid on early
-// repayments. The simulated interest counts what was added to the debt.
+// row order, the plan's own interest and end, and the penalty paid on
+// early repayments. The simulated interest counts what was added to the
+// debt.
 struct Simulazione {
     Piano piano;
     std::vector<EventoPiano> eventi;
     double interessiOriginali = 0;
+    FinePiano fineOriginale;
     double penale = 0;
 };
+
+// The simulation's end, as its last event left it.
+FinePiano FineDi(const Simulazione& simulazione);
 
 // What the events make of row numero: the capital repaid early on its due
 // date and the interest added to the debt after it (0 for none), the

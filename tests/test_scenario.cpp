@@ -109,14 +109,21 @@ TEST(Scenario, ListatoConEventiEConfronto)
     EXPECT_EQ(listato[RigheIntestazione + 60], "      ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 60: NUOVA RATA 683");
     const std::size_t fine = listato.NumeroRighe();
     std::string confronto;
-    for (std::size_t i = fine - 6; i < fine; ++i)
+    for (std::size_t i = fine - 11; i < fine; ++i)
         confronto.append(listato[i]).append(1, '\n');
+    // The installment of 100.000 at 5 % over 120 months, 1.060,66, and
+    // the new one over the 60 left on 36.204,69, 683,23: the plan's term.
     EXPECT_EQ(confronto, " \n"
                          "INTERESSI PIANO ORIGINALE   :           27.279\n"
                          "INTERESSI CON LE VARIAZIONI :           24.633\n"
                          "DIFFERENZA INTERESSI        :            2.646\n"
                          "PENALE                      :              200\n"
-                         "RISPARMIO NETTO             :            2.446\n");
+                         "RISPARMIO NETTO             :            2.446\n"
+                         " \n"
+                         "                                         PIANO      SIMULAZIONE\n"
+                         "ULTIMA SCADENZA             :       31/01/2018       31/01/2018\n"
+                         "NUMERO RATE                 :              120              120\n"
+                         "RATA                        :            1.061              683\n");
     const std::pair<Scenario, const char*> righe[] = {
         {S({E(60, 20000, Riduzione::Durata)}), "ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 60: RATE RESIDUE 37"},
         {S({E(60, std::nullopt)}), "ESTINZIONE TOTALE DI 56.205 DOPO LA RATA 60"},
@@ -141,6 +148,90 @@ TEST(Scenario, ListatoConEventiEConfronto)
         std::string::npos);
 }
 
+// The title: SIMULAZIONE with its rule, centred on the plan's own, in the
+// same lines; with no events the listing is the plan's, to the byte.
+TEST(Scenario, IntestazioneDellaSimulazione)
+{
+    const Listato piano = ComponiListato(PianoAmm(Cento));
+    EXPECT_EQ(ComponiListato(Simula(Cento, S({}))).Testo(), piano.Testo());
+    EXPECT_EQ(piano[1], std::string(35, ' ') + "PIANO D'AMMORTAMENTO");
+    const Listato simulato = ComponiListato(Simula(Cento, S({E(60, 20000)})));
+    EXPECT_EQ(simulato[1], std::string(40, ' ') + "SIMULAZIONE");
+    EXPECT_EQ(simulato[2], std::string(40, ' ') + "===========");
+    for (const std::size_t riga : {0, 3, 4, 5, 8})
+        EXPECT_EQ(simulato[riga], piano[riga]) << riga;
+    EXPECT_EQ(simulato[RigheIntestazione - 2], TitoliColonne);
+    EXPECT_EQ(simulato[RigheIntestazione - 1], Sottolineatura);
+    EXPECT_EQ(simulato.NumeroRata(RigheIntestazione), 1);
+    EXPECT_EQ(simulato[RigheIntestazione], piano[RigheIntestazione]);
+}
+
+// The two ends, by hand. 12.000 at no interest, 1.000 a month from
+// 31/01/2008: the plan ends on 31/01/2009; 3.000 repaid after the sixth
+// leaves 3.000, three installments of 1.000, the last on 31/10/2008, three
+// months earlier. Three whole installments suspended after the sixth: the
+// same twelve, each due three months later, the last on 30/04/2009 (April
+// has 30 days), nothing saved. Cento (1.060,66 a month to 31/01/2018)
+// repaid in full after the 60th ends on 31/01/2013 with no installment
+// left; at 7 % from the 61st, 1.112,92 over the same term. 24.000 in cents,
+// the Italian method: a capital share of 1.000,00, then 6.000 repaid after
+// the sixth, the share stays and 18 rows are left of the 24.
+TEST(Scenario, ConfrontoDelleFini)
+{
+    Mutuo italiano{24000, 24, 6, {2026, 3, 15}, Cadenza::Mensile, {}};
+    italiano.condizioni = {.arrotondamento = Arrotondamento::Centesimi, .metodo = Metodo::Italiano};
+    struct Caso {
+        Mutuo mutuo;
+        Scenario scenario;
+        FinePiano piano;
+        FinePiano simulazione;
+        std::optional<int> mesi;
+    };
+    const Caso casi[] = {
+        {Zero, S({E(6, 3000, Riduzione::Durata)}), {{2009, 1, 31}, 12, 1000}, {{2008, 10, 31}, 9, 1000}, 3},
+        {Zero, S({}), {{2009, 1, 31}, 12, 1000}, {{2009, 1, 31}, 12, 1000}, std::nullopt},
+        {Zero,
+         T({Sospensione{6, 3, TipoSospensione::Rata}}),
+         {{2009, 1, 31}, 12, 1000},
+         {{2009, 4, 30}, 12, 1000},
+         std::nullopt},
+        {Cento,
+         S({E(60, std::nullopt)}),
+         {{2018, 1, 31}, 120, 1060.6551523907553},
+         {{2013, 1, 31}, 60, std::nullopt},
+         60},
+        {Cento,
+         S({}, {{60, 7}}),
+         {{2018, 1, 31}, 120, 1060.6551523907553},
+         {{2018, 1, 31}, 120, 1112.9202425496044},
+         std::nullopt},
+        {italiano, S({E(6, 6000, Riduzione::Durata)}), {{2028, 3, 15}, 24, 1000}, {{2027, 9, 15}, 18, 1000}, 6},
+    };
+    for (const Caso& c : casi) {
+        const ConfrontoFini fini = ConfrontaFini(Simula(c.mutuo, c.scenario));
+        const auto contesto = testing::Message()
+                              << c.simulazione.numeroRate << ' ' << FormatoData(c.simulazione.ultimaScadenza);
+        for (const auto& [ottenuta, attesa] :
+             {std::pair(fini.piano, c.piano), std::pair(fini.simulazione, c.simulazione)}) {
+            EXPECT_EQ(FormatoData(ottenuta.ultimaScadenza), FormatoData(attesa.ultimaScadenza)) << contesto;
+            EXPECT_EQ(ottenuta.numeroRate, attesa.numeroRate) << contesto;
+            ASSERT_EQ(ottenuta.rata.has_value(), attesa.rata.has_value()) << contesto;
+            EXPECT_NEAR(ottenuta.rata.value_or(-1), attesa.rata.value_or(-1), 1e-9) << contesto;
+        }
+        EXPECT_EQ(fini.mesiRisparmiati, c.mesi) << contesto;
+    }
+    // In the listing: the capital share's row with the Italian method, "-"
+    // for no installment, the months saved under the simulation.
+    const Listato italianoListato = ComponiListato(Simula(italiano, S({E(6, 6000, Riduzione::Durata)})));
+    const std::size_t fine = italianoListato.NumeroRighe();
+    EXPECT_EQ(italianoListato[fine - 2], "QUOTA CAPITALE              :            1.000,00            1.000,00");
+    EXPECT_EQ(italianoListato[fine - 1], "MESI RISPARMIATI            :                                       6");
+    const Listato totale = ComponiListato(Simula(Cento, S({E(60, std::nullopt)})));
+    EXPECT_EQ(totale[totale.NumeroRighe() - 2], "RATA                        :            1.061                -");
+    EXPECT_EQ(EtichettaRata(italiano.condizioni), "Quota capitale");
+    EXPECT_EQ(EtichettaRata(Cento.condizioni), "Rata");
+}
+
 TEST(Scenario, EventiRifiutati)
 {
     const Mutuo dieci{10000, 120, 5, {2008, 1, 31}, Cadenza::Annuale, {}};
@@ -154,6 +245,14 @@ TEST(Scenario, EventiRifiutati)
          "L'evento dopo la rata 70 segue l'estinzione totale dopo la rata 60."},
         {Cento, S({E(60, 1), E(60, 2)}), "Due estinzioni dopo la rata 60: ne è ammessa una."},
         {Cento, S({}, {{60, 99.5}}), "Il tasso annuo deve essere compreso tra 0 e 99."},
+        // The rate in force: the plan's, another event's, one of three
+        // decimals.
+        {Cento, S({}, {{60, 5}}), "Il tasso è già del 5,00 % dopo la rata 60: la variazione non cambierebbe nulla."},
+        {Cento, T({Variazione{10, 3.5}, Variazione{60, 3.5}}),
+         "Il tasso è già del 3,50 % dopo la rata 60: la variazione non cambierebbe nulla."},
+        {{100000, 120, 5.125, {2008, 1, 31}, Cadenza::Mensile, {}},
+         S({}, {{1, 5.125}}),
+         "Il tasso è già del 5,125 % dopo la rata 1: la variazione non cambierebbe nulla."},
         {Cento, S({E(60, 1)}, {}, 100), "Il tasso della penale deve essere compreso tra 0 e 99."},
         {Cento, T({Sospensione{10, 6}, Variazione{15, 3}}),
          "La variazione di tasso dopo la rata 15 cade in una sospensione già in corso: le rate da 11 a 16 pagano solo "
@@ -189,10 +288,12 @@ TEST(Scenario, EventiRifiutati)
         {quarantotto, S({E(2, 1000)}, {{5, 40}}),
          "La variazione di tasso dopo la rata 5 rende il piano instabile: alla rata 48 la quota interessi sarebbe "
          "negativa."},
-        // Row 10's capital, -0,004, takes the debt a cent up, to the cent.
-        {{1776367, 307, 46.54, {2026, 3, 15}, Cadenza::Mensile, {}},
-         S({}, {{1, 46.54}}),
-         "La variazione di tasso dopo la rata 1 rende il piano instabile: alla rata 10 il debito residuo crescerebbe."},
+        // Row 4's capital, -0,0016, takes the debt a cent up, to the cent
+        // (the separate model: 1.776.364,19 after row 3, 1.776.364,20 after
+        // row 4).
+        {{1776367, 307, 46.5, {2026, 3, 15}, Cadenza::Mensile, {}},
+         S({}, {{1, 46.49}}),
+         "La variazione di tasso dopo la rata 1 rende il piano instabile: alla rata 4 il debito residuo crescerebbe."},
     };
     for (const auto& [mutuo, scenario, messaggio] : casi) {
         try {
@@ -225,17 +326,22 @@ TEST(Scenario, EventiRifiutati)
 }
 
 // What a window offers when an event is added: one of each kind, after the
-// first installment, that the plan takes as it stands.
+// first installment, that the plan takes as it stands; the rate a point
+// above the plan's, or below it at the top of the range.
 TEST(Scenario, EventiPredefiniti)
 {
     std::vector<std::string> descrizioni;
-    for (const Evento& evento : EventiPredefiniti(Cento)) {
-        descrizioni.push_back(Descrizione(evento));
-        EXPECT_NO_THROW(Simula(Cento, T({evento}))) << descrizioni.back();
+    for (const Mutuo& mutuo : {Cento, Mutuo{100000, 10, 98.5, {2008, 1, 31}, Cadenza::Annuale, {}}}) {
+        for (const Evento& evento : EventiPredefiniti(mutuo)) {
+            descrizioni.push_back(Descrizione(evento));
+            EXPECT_NO_THROW(Simula(mutuo, T({evento}))) << descrizioni.back();
+        }
     }
-    EXPECT_EQ(descrizioni, (std::vector<std::string>{"Estinzione di 1.000,00 dopo la rata 1, riduce la rata",
-                                                     "Tasso 5,00 % dalla rata 2",
-                                                     "Sospensione della quota capitale di 6 rate dopo la rata 1"}));
+    EXPECT_EQ(descrizioni, (std::vector<std::string>{
+                               "Estinzione di 1.000,00 dopo la rata 1, riduce la rata", "Tasso 6,00 % dalla rata 2",
+                               "Sospensione della quota capitale di 6 rate dopo la rata 1",
+                               "Estinzione di 1.000,00 dopo la rata 1, riduce la rata", "Tasso 97,50 % dalla rata 2",
+                               "Sospensione della quota capitale di 6 rate dopo la rata 1"}));
 }
 
 // Suspensions against the separate model: 150.000 at 3,75 % over 240

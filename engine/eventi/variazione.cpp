@@ -1,8 +1,34 @@
 #include "engine/eventi/variazione.h"
 
+#include "engine/errore.h"
 #include "engine/formato.h"
 
+#include <cmath>
+
 namespace pianoamm {
+
+namespace {
+
+// "3,50", "3,125": two decimals, more only where the rate has them.
+std::string TestoTasso(double tasso)
+{
+    std::string testo = FormatoDecimali(tasso, 4, true);
+    while (testo.back() == '0' && testo[testo.size() - 3] != ',')
+        testo.pop_back();
+    return testo;
+}
+
+}  // namespace
+
+double Variazione::TassoProposto(double tasso)
+{
+    return tasso + 1 <= LimiteTasso.massimo ? tasso + 1 : tasso - 1;
+}
+
+bool Variazione::StessoTasso(double uno, double altro)
+{
+    return std::fabs(uno - altro) < 1e-9;
+}
 
 std::string Variazione::Descrizione() const
 {
@@ -11,6 +37,10 @@ std::string Variazione::Descrizione() const
 
 Effetto Variazione::Applica(Corso& corso) const
 {
+    if (StessoTasso(tassoAnnuo, corso.tassoAnnuo)) {
+        throw ErrorePiano("Il tasso è già del " + TestoTasso(corso.tassoAnnuo) + " % " + DopoLaRata(dopoRata)
+                          + ": la variazione non cambierebbe nulla.");
+    }
     corso.CambiaTasso(tassoAnnuo);
     corso.rata = corso.RataDopo(dopoRata);
     corso.ultimaRidotta = false;
