@@ -149,11 +149,13 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
         return EseguiConfronto(calcolo.confronto, uscite);
     const pianoamm::Piano& piano = calcolo.piano;
     const auto detrazione = [&] { return pianoamm::DetrazionePerAnno(piano, opzioni.costi, opzioni.regole); };
+    // With --detrazione the file is the costs': the loan's data and the
+    // costs entered, the cost's lines with --taeg, the deduction's table.
     if (uscite.csv) {
-        pianoamm::ScriviFileSicuro(*uscite.csv, opzioni.detrazione ? pianoamm::EsportaCsvDetrazione(detrazione())
-                                                                   : calcolo.Mostrato([](const auto& mostrato) {
-                                                                         return pianoamm::EsportaCsv(mostrato);
-                                                                     }));
+        pianoamm::ScriviFileSicuro(
+            *uscite.csv, opzioni.detrazione
+                             ? pianoamm::EsportaCsvCosti(piano, opzioni.costi, opzioni.regole, opzioni.taeg)
+                             : calcolo.Mostrato([](const auto& mostrato) { return pianoamm::EsportaCsv(mostrato); }));
     }
     if (uscite.salva)
         pianoamm::ScriviFileSicuro(*uscite.salva, pianoamm::TestoOfferta(pianoamm::OffertaDi(opzioni)));
@@ -163,6 +165,10 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
         if (chiesto)
             blocchi.append(blocchi.empty() ? "" : "\n").append(testo());
     };
+    // The costs' blocks under the loan's data and the costs entered.
+    blocco(opzioni.taeg || opzioni.detrazione, [&] {
+        return pianoamm::TestoDatiCosti(piano, opzioni.costi, opzioni.detrazione ? &opzioni.regole : nullptr);
+    });
     blocco(opzioni.taeg, [&] { return pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, opzioni.costi)); });
     blocco(opzioni.detrazione, [&] { return pianoamm::TabellaDetrazione(detrazione()); });
     blocco(opzioni.perAnno, [&] {

@@ -4,6 +4,7 @@
 #include "engine/formato.h"
 #include "engine/radice.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pianoamm {
@@ -15,11 +16,14 @@ long long CentesimiInSu(double euro)
 
 // Amount and tax rate have two decimals each: the tax comes out exact in
 // whole numbers.
+long long CentesimiImposta(const Piano& piano, const Costi& costi)
+{
+    return (CentesimiInSu(piano.mutuo.importo) * CentesimiInSu(costi.impostaSostitutiva) + 5000) / 10000;
+}
+
 long long CentesimiIniziali(const Piano& piano, const Costi& costi)
 {
-    const long long imposta =
-        (CentesimiInSu(piano.mutuo.importo) * CentesimiInSu(costi.impostaSostitutiva) + 5000) / 10000;
-    return CentesimiInSu(costi.speseIniziali) + imposta;
+    return CentesimiInSu(costi.speseIniziali) + CentesimiImposta(piano, costi);
 }
 
 namespace {
@@ -67,9 +71,9 @@ std::optional<double> RisolviTaeg(const EquazioneTaeg& equazione, double tan)
     return std::expm1(*y) * 100;
 }
 
-std::string Percentuale(double valore)
+std::string Percentuale(double valore, bool raggruppa)
 {
-    return FormatoDecimali(valore, 2, true) + " %";
+    return FormatoDecimali(valore, 2, raggruppa) + (raggruppa ? " %" : "");
 }
 
 }  // namespace
@@ -85,28 +89,54 @@ CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi)
         CentesimiIniziali(piano, costi) + CentesimiInSu(costi.speseRata) * static_cast<long long>(piano.righe.size());
     costo.costoTotale = piano.totaleInteressi + Euro(spese);
     costo.importoTotaleDovuto = piano.mutuo.importo + costo.costoTotale;
+    costo.imposta = Euro(CentesimiImposta(piano, costi));
+    costo.importoNetto = Euro(CentesimiInSu(piano.mutuo.importo) - CentesimiIniziali(piano, costi));
     return costo;
 }
 
-std::array<VoceCosto, 4> VociCostoCredito(const CostoCredito& costo)
+std::array<VoceCosto, 6> VociCostoCredito(const CostoCredito& costo, bool raggruppa)
 {
+    const auto soldi = [raggruppa](double valore) { return FormatoDecimali(valore, 2, raggruppa); };
     return {{
-        {EtichetteCosto[0], Percentuale(costo.tan)},
-        {EtichetteCosto[1], costo.taeg ? Percentuale(*costo.taeg) : "non calcolabile"},
-        {EtichetteCosto[2], FormatoDecimali(costo.costoTotale, 2, true)},
-        {EtichetteCosto[3], FormatoDecimali(costo.importoTotaleDovuto, 2, true)},
+        {EtichetteCosto[0], Percentuale(costo.tan, raggruppa)},
+        {EtichetteCosto[1], costo.taeg ? Percentuale(*costo.taeg, raggruppa) : "non calcolabile"},
+        {EtichetteCosto[2], soldi(costo.costoTotale)},
+        {EtichetteCosto[3], soldi(costo.importoTotaleDovuto)},
+        {EtichetteCosto[4], soldi(costo.imposta)},
+        {EtichetteCosto[5], soldi(costo.importoNetto)},
     }};
+}
+
+std::string TestoVoci(std::span<const VoceCosto> voci)
+{
+    std::size_t larghezza = 0;
+    for (const VoceCosto& voce : voci)
+        larghezza = std::max(larghezza, voce.etichetta.size());
+    std::string testo;
+    for (const auto& [etichetta, valore] : voci) {
+        testo.append(Maiuscole(etichetta)).append(larghezza - etichetta.size(), ' ');
+        testo.append(" : ").append(valore).append(1, '\n');
+    }
+    return testo;
+}
+
+Celle CelleVoci(std::span<const VoceCosto> voci)
+{
+    Celle righe;
+    righe.reserve(voci.size());
+    for (const auto& [etichetta, valore] : voci)
+        righe.push_back({std::string(etichetta), valore});
+    return righe;
 }
 
 std::string TestoCostoCredito(const CostoCredito& costo)
 {
-    const auto voci = VociCostoCredito(costo);
-    std::string testo;
-    for (const auto& [etichetta, valore] : voci) {
-        testo.append(Maiuscole(etichetta)).append(voci[2].etichetta.size() - etichetta.size(), ' ');
-        testo.append(" : ").append(valore).append(1, '\n');
-    }
-    return testo;
+    return TestoVoci(VociCostoCredito(costo));
+}
+
+Celle CelleCostoCredito(const CostoCredito& costo)
+{
+    return CelleVoci(VociCostoCredito(costo, false));
 }
 
 }  // namespace pianoamm

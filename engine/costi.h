@@ -5,9 +5,11 @@
 
 #include "engine/limiti.h"
 #include "engine/piano.h"
+#include "engine/tabella.h"
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,6 +30,8 @@ struct CostoCredito {
     std::optional<double> taeg;  // percent; nothing where no rate in range solves the equation
     double costoTotale = 0;      // all the interest and all the costs
     double importoTotaleDovuto = 0;
+    double imposta = 0;       // the imposta sostitutiva, to the cent
+    double importoNetto = 0;  // the amount less the fees and the tax paid at disbursement
 };
 
 // The TAEG is the rate X, over -99,99 % to 1.000.000 %, at which the amount
@@ -36,25 +40,46 @@ struct CostoCredito {
 // counting m/12 years.
 CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi);
 
+// Why a TAEG is "non calcolabile", as the window's tip says it.
+inline constexpr std::string_view TaegNonCalcolabile =
+    "Nessun tasso tra -99,99 % e 1.000.000 % rende l'importo prestato uguale al valore attuale di quanto si paga "
+    "(spese iniziali, imposta sostitutiva, rate e spese per rata): per esempio quando le spese iniziali "
+    "arrivano all'importo del finanziamento.";
+
 // What the loan costs, each figure with its label as a window shows it (the
 // text output writes the labels in capitals) and its value as shown: rates
-// as "3,71 %" (or "non calcolabile"), money as "12.345,67".
-inline constexpr std::array<std::string_view, 4> EtichetteCosto{"TAN", "TAEG", "Costo totale del credito",
-                                                                "Importo totale dovuto"};
+// as "3,71 %" (or "non calcolabile"), money as "12.345,67"; not grouped,
+// for a CSV file, rates with no "%" ("3,71") and money as "12345,67".
+inline constexpr std::array<std::string_view, 6> EtichetteCosto{
+    "TAN", "TAEG", "Costo totale del credito", "Importo totale dovuto", "Imposta sostitutiva", "Importo netto erogato"};
 
 struct VoceCosto {
     std::string_view etichetta;
     std::string valore;
 };
-std::array<VoceCosto, 4> VociCostoCredito(const CostoCredito& costo);
+std::array<VoceCosto, 6> VociCostoCredito(const CostoCredito& costo, bool raggruppa = true);
+
+// Labels and values, a line each, "TAN : 3,50 %": the labels (plain ASCII)
+// in capitals, aligned to the longest.
+std::string TestoVoci(std::span<const VoceCosto> voci);
+
+// The same as a table's rows, a label and its value each.
+Celle CelleVoci(std::span<const VoceCosto> voci);
 
 // "TAN : 3,50 %" and the like, a line each, the labels aligned.
 std::string TestoCostoCredito(const CostoCredito& costo);
+
+// The same lines as labels and values, not grouped, for a CSV file.
+Celle CelleCostoCredito(const CostoCredito& costo);
 
 // Whole cents of a non-negative amount, halves up. An amount typed with two
 // decimals is a hair off them as a double; the tolerance keeps an exact
 // half a half.
 long long CentesimiInSu(double euro);
+
+// The imposta sostitutiva, a percentage with two decimals of an amount with
+// two decimals, in whole cents, halves up.
+long long CentesimiImposta(const Piano& piano, const Costi& costi);
 
 // The fees and the tax, both paid at disbursement, in cents.
 long long CentesimiIniziali(const Piano& piano, const Costi& costi);

@@ -40,11 +40,119 @@ TEST(Costi, TaegECostoTotale)
                   std::string::npos)
             << testo;
     }
+    // 0,25 % of 150.000 is 375,00; 150.000 - 1.500 - 375 paid out.
     EXPECT_EQ(TestoCostoCredito(CostoDelCredito(PianoAmm(std::get<0>(casi[0])), std::get<1>(casi[0]))),
               "TAN                      : 3,50 %\n"
               "TAEG                     : 3,71 %\n"
               "COSTO TOTALE DEL CREDITO : 77.905,61\n"
-              "IMPORTO TOTALE DOVUTO    : 227.905,61\n");
+              "IMPORTO TOTALE DOVUTO    : 227.905,61\n"
+              "IMPOSTA SOSTITUTIVA      : 375,00\n"
+              "IMPORTO NETTO EROGATO    : 148.125,00\n");
+    // For a CSV file: not grouped, the rates with no "%".
+    EXPECT_EQ(CelleCostoCredito(CostoDelCredito(PianoAmm(Prestito(10000, 1, 5, Cadenza::Annuale)), {100, 0, 0})),
+              (Celle{{"TAN", "5,00"},
+                     {"TAEG", "6,06"},
+                     {"Costo totale del credito", "600,00"},
+                     {"Importo totale dovuto", "10600,00"},
+                     {"Imposta sostitutiva", "0,00"},
+                     {"Importo netto erogato", "9900,00"}}));
+}
+
+// The tax in euros is the percent of the amount to the cent, halves up, as
+// the costs at disbursement count it; the net amount paid out is the amount
+// less the fees and the tax.
+TEST(Costi, ImpostaENettoErogato)
+{
+    const std::tuple<double, Costi, const char*, const char*> casi[] = {
+        {150000, {1000, 0.25, 0}, "375,00", "148.625,00"},
+        // 12.345,67 x 0,25 % = 30,864175.
+        {12345.67, {0, 0.25, 2.5}, "30,86", "12.314,81"},
+        // 10,00 x 0,05 % = 0,005, half a cent: up.
+        {10, {0, 0.05, 0}, "0,01", "9,99"},
+        // 999.999.999 x 2 % = 19.999.999,98.
+        {999999999, {1500.5, 2, 0}, "19.999.999,98", "979.998.498,52"},
+        // Fees above the amount: nothing paid out, and more owed.
+        {1000, {1200, 2, 0}, "20,00", "-220,00"},
+        {1000, {}, "0,00", "1.000,00"},
+    };
+    for (const auto& [importo, costi, imposta, netto] : casi) {
+        const auto voci =
+            VociCostoCredito(CostoDelCredito(PianoAmm(Prestito(importo, 12, 3, Cadenza::Mensile)), costi));
+        EXPECT_EQ(voci[4].etichetta, "Imposta sostitutiva");
+        EXPECT_EQ(voci[5].etichetta, "Importo netto erogato");
+        EXPECT_EQ(voci[4].valore + " " + voci[5].valore, std::string(imposta) + " " + netto) << importo;
+    }
+}
+
+// The lines that head the costs' outputs: the loan's data, the method when
+// Italian, the costs entered, the deduction's share and limit when asked.
+TEST(Costi, DatiDeiCosti)
+{
+    Mutuo italiano = Prestito(150000, 300, 3.5, Cadenza::Mensile, {2026, 3, 15});
+    italiano.condizioni.metodo = Metodo::Italiano;
+    const RegoleDetrazione regole{.quota = 50, .limite = LimiteCostruzione, .fiscali = {}};
+    EXPECT_EQ(TestoDatiCosti(PianoAmm(italiano), {1500, 0.25, 2.5}, &regole),
+              "IMPORTO DEL FINANZIAMENTO  : 150.000,00\n"
+              "NUMERO RATE                : 300\n"
+              "CADENZA                    : mensile\n"
+              "TASSO ANNUO (%)            : 3,50\n"
+              "DATA DI EROGAZIONE         : 15/03/2026\n"
+              "METODO                     : italiano\n"
+              "SPESE INIZIALI             : 1.500,00\n"
+              "IMPOSTA SOSTITUTIVA (%)    : 0,25\n"
+              "SPESE PER RATA             : 2,50\n"
+              "QUOTA A PROPRIO CARICO (%) : 50,00\n"
+              "LIMITE ANNUO DETRAIBILE    : 2.582,28\n");
+    // Without the deduction, no share and no limit, the labels aligned on
+    // those left; the rate with the decimals it was given, up to four; the
+    // pre-amortisation's rows counted, as the listing counts them.
+    Mutuo conPreammortamento = Prestito(1234567.89, 12, 3.1234, Cadenza::Trimestrale, {2025, 12, 31});
+    conPreammortamento.condizioni.preammortamento = 6;
+    EXPECT_EQ(TestoDatiCosti(PianoAmm(conPreammortamento), {}, nullptr), "IMPORTO DEL FINANZIAMENTO : 1.234.567,89\n"
+                                                                         "NUMERO RATE               : 18\n"
+                                                                         "CADENZA                   : trimestrale\n"
+                                                                         "TASSO ANNUO (%)           : 3,1234\n"
+                                                                         "DATA DI EROGAZIONE        : 31/12/2025\n"
+                                                                         "SPESE INIZIALI            : 0,00\n"
+                                                                         "IMPOSTA SOSTITUTIVA (%)   : 0,00\n"
+                                                                         "SPESE PER RATA            : 0,00\n");
+    for (const auto& [tasso, testo] : {std::pair{4.25, "4,25"}, {3.125, "3,125"}, {0.0, "0,00"}, {99.0, "99,00"}}) {
+        const Celle righe = CelleDatiCosti(PianoAmm(Prestito(1000, 1, tasso, Cadenza::Annuale)), {}, nullptr);
+        EXPECT_EQ(righe.at(3), (std::vector<std::string>{"Tasso annuo (%)", testo}));
+    }
+
+    // The costs' CSV file: those lines not grouped, the costs where asked,
+    // the deduction's table, an empty row between the parts.
+    const Mutuo senzaInteressi = Prestito(12000, 12, 0, Cadenza::Mensile, {2020, 6, 15});
+    const std::string dati = "\xEF\xBB\xBF"
+                             "Importo del finanziamento;12000,00\r\n"
+                             "Numero rate;12\r\n"
+                             "Cadenza;mensile\r\n"
+                             "Tasso annuo (%);0,00\r\n"
+                             "Data di erogazione;15/06/2020\r\n"
+                             "Spese iniziali;1000,00\r\n"
+                             "Imposta sostitutiva (%);0,25\r\n"
+                             "Spese per rata;2,50\r\n"
+                             "Quota a proprio carico (%);50,00\r\n"
+                             "Limite annuo detraibile;2582,28\r\n"
+                             "\r\n";
+    // As DetrazionePerAnno above: half of 1.045 and of 15.
+    const std::string tabella = "Anno;Interessi;Oneri accessori;Importo detraibile;Detrazione\r\n"
+                                "2020;0,00;1045,00;522,50;99,28\r\n"
+                                "2021;0,00;15,00;7,50;1,43\r\n"
+                                "Totale;0,00;1060,00;530,00;100,71\r\n";
+    EXPECT_EQ(EsportaCsvCosti(PianoAmm(senzaInteressi), {1000, 0.25, 2.5}, regole, false), dati + tabella);
+    // No interest and 1.000 + 30 + 12 x 2,50 of costs: 1.060,00; 12.000 -
+    // 1.030 paid out. The TAEG solves 10.970 = 1.002,50 x the sum of v^k.
+    const std::string conCosti = EsportaCsvCosti(PianoAmm(senzaInteressi), {1000, 0.25, 2.5}, regole, true);
+    EXPECT_EQ(conCosti.substr(0, dati.size()), dati);
+    EXPECT_EQ(conCosti.substr(conCosti.size() - tabella.size()), tabella);
+    const std::string costo = conCosti.substr(dati.size(), conCosti.size() - dati.size() - tabella.size());
+    EXPECT_EQ(costo.substr(0, 10), "TAN;0,00\r\n");
+    EXPECT_NE(costo.find("\r\nCosto totale del credito;1060,00\r\nImporto totale dovuto;13060,00\r\n"
+                         "Imposta sostitutiva;30,00\r\nImporto netto erogato;10970,00\r\n\r\n"),
+              std::string::npos)
+        << costo;
 }
 
 // A year's row as the table's words: year, interest, charges, deductible, deduction.
