@@ -50,9 +50,37 @@ QGlyphRun GlifiDellaRiga(const QRawFont& carattere, quint32 bianco, qreal passo,
     return glifi;
 }
 
+// The pictures after the text, the painter's origin at the top-left corner
+// of the printable area: each as large as that area takes it, its
+// proportions kept, centred across; one under another 5 mm apart, a page
+// started for one that does not fit. The first goes on the first page when
+// there is no text.
+bool DisegnaImmagini(QPainter& pittore, QPagedPaintDevice& dispositivo, bool dopoTesto, const QList<QImage>& immagini)
+{
+    pittore.resetTransform();
+    // Lines and lettering: JPEG's blur would only spoil them.
+    pittore.setRenderHints(QPainter::LosslessImageRendering | QPainter::SmoothPixmapTransform);
+    const QSizeF area(dispositivo.width(), dispositivo.height());
+    const qreal spazio = 5 / 25.4 * dispositivo.logicalDpiY();
+    qreal sotto = dopoTesto ? area.height() : 0;  // how far down the page is taken
+    for (const QImage& immagine : immagini) {
+        const QSizeF misura = QSizeF(immagine.size()).scaled(area, Qt::KeepAspectRatio);
+        if (sotto > 0 && sotto + spazio + misura.height() <= area.height()) {
+            sotto += spazio;
+        } else if (sotto > 0) {
+            if (!dispositivo.newPage())
+                return false;
+            sotto = 0;
+        }
+        pittore.drawImage(QRectF(QPointF((area.width() - misura.width()) / 2, sotto), misura), immagine);
+        sotto += misura.height();
+    }
+    return true;
+}
+
 }  // namespace
 
-bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine)
+bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine, const QList<QImage>& immagini)
 {
     QPainter pittore;
     if (!pittore.begin(&dispositivo))
@@ -90,10 +118,14 @@ bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pag
                                  GlifiDellaRiga(carattere, bianco, passo, pagina.at(r)));
         }
     }
+    if (!immagini.isEmpty() && !DisegnaImmagini(pittore, dispositivo, !pagine.isEmpty(), immagini)) {
+        pittore.end();
+        return false;
+    }
     return pittore.end();
 }
 
-QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& formato)
+QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& formato, const QList<QImage>& immagini)
 {
     QByteArray documento;
     QBuffer memoria(&documento);
@@ -103,7 +135,7 @@ QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& for
         pdf.setTitle(QStringLiteral("Piano d'ammortamento"));
         pdf.setCreator(QStringLiteral("Piano d'ammortamento"));
         pdf.setPageLayout(formato);
-        if (!DisegnaPagine(pdf, pagine))
+        if (!DisegnaPagine(pdf, pagine, immagini))
             return {};
     }
     return documento;
@@ -114,17 +146,17 @@ QPageLayout FormatoPdf()
     return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter};
 }
 
-QByteArray DocumentoPdfA4(const QList<QStringList>& pagine)
+QByteArray DocumentoPdfA4(const QList<QStringList>& pagine, const QList<QImage>& immagini)
 {
-    QByteArray documento = DocumentoPdf(pagine, FormatoPdf());
+    QByteArray documento = DocumentoPdf(pagine, FormatoPdf(), immagini);
     if (documento.isEmpty())
         throw pianoamm::ErrorePiano("Impossibile comporre il documento PDF.");
     return documento;
 }
 
-void ScriviPdf(const std::string& percorso, const QList<QStringList>& pagine)
+void ScriviPdf(const std::string& percorso, const QList<QStringList>& pagine, const QList<QImage>& immagini)
 {
-    const QByteArray documento = DocumentoPdfA4(pagine);
+    const QByteArray documento = DocumentoPdfA4(pagine, immagini);
     pianoamm::ScriviFileSicuro(percorso,
                                std::string_view(documento.constData(), static_cast<std::size_t>(documento.size())));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QStringList>
 
@@ -16,22 +17,28 @@ namespace pianoamm {
 // text line; a character the font lacks prints as its empty box, no other
 // font standing in. Should 65 lines not fit the printable height, the line
 // spacing is tightened just enough; should the longest line not fit the
-// width, the whole page is scaled down to fit. False when the device refuses
-// the job or a page.
-bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine);
+// width, the whole page is scaled down to fit. Then the pictures, on pages of
+// their own, one under another in order: each as wide as the printable area,
+// or as high where the page is not high enough, its proportions kept; a
+// picture that does not fit under the one before starts a page. False when
+// the device refuses the job or a page.
+bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine,
+                   const QList<QImage>& immagini = {});
 
-// The pages as a PDF document in memory; empty when they cannot be drawn.
-QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& formato);
+// The pages, then the pictures, as a PDF document in memory; empty when they
+// cannot be drawn.
+QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& formato,
+                        const QList<QImage>& immagini = {});
 
 // A4 paper with the margins of a saved PDF.
 QPageLayout FormatoPdf();
 
-// The pages as a PDF document on A4 paper, as saved. Throws ErrorePiano when
-// they cannot be drawn.
-QByteArray DocumentoPdfA4(const QList<QStringList>& pagine);
+// The pages, then the pictures, as a PDF document on A4 paper, as saved.
+// Throws ErrorePiano when they cannot be drawn.
+QByteArray DocumentoPdfA4(const QList<QStringList>& pagine, const QList<QImage>& immagini = {});
 
-// The pages as a PDF file on A4 paper, written whole or not at all (see
-// FileSicuro). Throws ErrorePiano with the reason.
-void ScriviPdf(const std::string& percorso, const QList<QStringList>& pagine);
+// The pages, then the pictures, as a PDF file on A4 paper, written whole or
+// not at all (see FileSicuro). Throws ErrorePiano with the reason.
+void ScriviPdf(const std::string& percorso, const QList<QStringList>& pagine, const QList<QImage>& immagini = {});
 
 }  // namespace pianoamm

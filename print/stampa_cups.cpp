@@ -83,7 +83,7 @@ bool ServizioRaggiungibile()
 
 }  // namespace
 
-void StampaSuCoda(const QString& coda, const QList<QStringList>& pagine)
+void StampaSuCoda(const QString& coda, const QList<QStringList>& pagine, const QList<QImage>& immagini)
 {
     const QString nome = coda.isEmpty() ? CodaPredefinita() : coda;
     if (nome.isEmpty())
@@ -92,7 +92,7 @@ void StampaSuCoda(const QString& coda, const QList<QStringList>& pagine)
     // The service reads the file while the job is handed over, so the file
     // may go as soon as that returns; QTemporaryFile removes it on any exit.
     // A file cut short by a full disk would print as a broken job.
-    const QByteArray documento = DocumentoPdf(pagine, ImpaginazioneDellaCoda(nome));
+    const QByteArray documento = DocumentoPdf(pagine, ImpaginazioneDellaCoda(nome), immagini);
     QTemporaryFile file(QDir::temp().filePath(QStringLiteral("pianoamm-stampa-XXXXXX.pdf")));
     if (documento.isEmpty() || !file.open() || file.write(documento) != documento.size() || !file.flush())
         throw pianoamm::ErrorePiano("Impossibile preparare la stampa nella cartella temporanea.");
