@@ -19,10 +19,13 @@ for scopo in "$@"; do
         # Debian package, which lintian, desktop-file-validate and appstreamcli
         # check; its loan files' type is read by xmllint (libxml2-utils), put
         # in a database by shared-mime-info and looked up by gio
-        # (libglib2.0-bin).
+        # (libglib2.0-bin). What a screen reader hears is read through AT-SPI
+        # (at-spi2-core, gir1.2-atspi-2.0, python3-gi) on a virtual display
+        # (xvfb, xauth) with a session bus of its own (dbus-daemon).
         test) pacchetti+=(libgtest-dev libbenchmark-dev cups poppler-utils
                           clang-format clang-tidy dpkg-dev lintian desktop-file-utils appstream
-                          libxml2-utils shared-mime-info libglib2.0-bin) ;;
+                          libxml2-utils shared-mime-info libglib2.0-bin
+                          xvfb xauth dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi) ;;
         *) echo "deps.sh: scopo sconosciuto: $scopo" >&2; exit 2 ;;
     esac
 done

@@ -164,6 +164,7 @@ private slots:
     {
         frm = std::make_unique<pianoamm::FrmMain>();
         frm->show();
+        frm->activateWindow();  // on a display with no window manager to do it
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
     }
     void cleanup()

@@ -203,6 +203,8 @@ prova 0 '' '$CLI $CORTA --pdf -platform --csv c$E.csv && $CLI $CORTA --pdf p$E.p
 prova 1 'pianoamm-pdf»: non è installato' 'cp $CLI . && ./pianoamm-cli $CORTA >p.txt && ./pianoamm-cli $CORTA --pdf p.pdf' '[ -s p.txt ] && [ ! -e p.pdf ]'
 prova 1 'Il servizio di stampa non risponde: la stampa su «X» non è partita.' 'CUPS_SERVER=/nessun-servizio/cups.sock $CLI $CORTA --stampante X'
 prova 2 'dopo la rata 2 rende il piano instabile: alla rata 3' '$CLI --importo 10000 --numero-rate 120 --tasso 5 --cadenza annuale --variazione 2:99 --csv s.csv' '[ ! -e s.csv ]'
+# A rate change to the rate in force changes nothing: refused, nothing written.
+prova 2 'Il tasso è già del 4,50 % dopo la rata 6: la variazione non cambierebbe nulla.' '$CLI $CORTA --variazione 3:4,5 --variazione 6:4,5 --csv s.csv' '[ ! -e s.csv ] && [ ! -s out ]'
 # The value found from the installment first, a blank line, then the outputs; on standard error when
 # standard output carries a file; no answer writes nothing.
 prova 0 '' '$CLI --importo 8000 --numero-rate 48 --rata 200 --cadenza mensile >o' '[ "$(sed -n 1p o)" = "TASSO % ANNUALE TROVATO : 9,2418" ] && [ -z "$(sed -n 2p o)" ] && grep -q "TASSO % ANNUALE :    9,242" o'
@@ -210,9 +212,16 @@ prova 0 'IMPORTO TROVATO : 199.999,49' '$CLI --numero-rate 180 --tasso 7,5 --rat
 prova 2 'Nessun tasso tra 0 e 99 % dà questa rata.' '$CLI --importo 8000 --numero-rate 48 --rata 166 --cadenza mensile --csv s.csv' '[ ! -e s.csv ] && [ ! -s out ]'
 # The deduction as the law stands: its cuts' column and the rules' lines; without the figures, today's table.
 prova 0 '' '$CLI --importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 15/03/2023 --detrazione --reddito 250000 >o' 'grep -q "IMPORTO DETRAIBILE            RIDUZIONI" o && grep -qx "Dal 2026: riduzione di 440,00 per un reddito oltre 200.000,00." o && grep -q "^  2024 .* 260,00 " o'
-# The cost blocks in their order, a blank line between them, and no listing.
-prova 0 '' '$CLI $CORTA --per-anno --detrazione --taeg --spese-rata 1 >o' "awk 'NF == 0 {b++} /^TAN /{t = NR} /ONERI ACCESSORI/{d = NR} /TOTALE PAGATO/{p = NR} /SCADENZA/{exit 1} END {exit !(t == 1 && t < d && d < p && b == 2)}' o"
-prova 0 '' '$CLI $CORTA --detrazione --csv d.csv >o' 'grep -q "Anno;Interessi;Oneri accessori" d.csv && grep -q "^TOTALE " o'
+# The cost blocks in their order under the loan's data and the costs entered (ten lines), a blank line
+# between them, and no listing.
+prova 0 '' '$CLI $CORTA --per-anno --detrazione --taeg --spese-rata 1 >o' "awk 'NF == 0 {b++} /^IMPORTO DEL FINANZIAMENTO /{i = NR} /^TAN /{t = NR} /ONERI ACCESSORI/{d = NR} /TOTALE PAGATO/{p = NR} /SCADENZA/{exit 1} END {exit !(i == 1 && t == 12 && t < d && d < p && b == 3)}' o"
+# The costs' CSV: the loan's data and the costs entered, with --taeg the costs, then the deduction's table.
+DATI=$'\xef\xbb\xbfImporto del finanziamento;100000,00\nNumero rate;10\nCadenza;annuale\nTasso annuo (%);5,00\nData di erogazione;06/04/2006\nSpese iniziali;0,00\nImposta sostitutiva (%);0,00\nSpese per rata;0,00\nQuota a proprio carico (%);100,00\nLimite annuo detraibile;4000,00\n'
+TABELLA=$'Anno;Interessi;Oneri accessori;Importo detraibile;Detrazione\n2007;5000,00;0,00;4000,00;760,00'
+COSTO=$'TAN;5,00\nTAEG;5,00\nCosto totale del credito;29504,57\nImporto totale dovuto;129504,57\nImposta sostitutiva;0,00\nImporto netto erogato;100000,00\n'
+prova 0 '' '$CLI $CORTA --detrazione --csv d.csv >o' '[ "$(tr -d "\r" <d.csv | head -13)" = "$DATI"$'"'\n'"'"$TABELLA" ] && [ "$(tail -1 d.csv)" = $'"'Totale;29504,57;0,00;27717,57;5266,34\r'"' ] && grep -q "^TOTALE " o && [ "$(head -1 o)" = "IMPORTO DEL FINANZIAMENTO  : 100.000,00" ]'
+prova 0 '' '$CLI $CORTA --detrazione --taeg --csv d.csv >/dev/null' '[ "$(tr -d "\r" <d.csv | head -20)" = "$DATI"$'"'\n'"'"$COSTO"$'"'\n'"'"$TABELLA" ]'
+prova 0 '' '$CLI $CORTA --taeg >o' '[ "$(head -9 o)" = "$(printf "%s\n" "IMPORTO DEL FINANZIAMENTO : 100.000,00" "NUMERO RATE               : 10" "CADENZA                   : annuale" "TASSO ANNUO (%)           : 5,00" "DATA DI EROGAZIONE        : 06/04/2006" "SPESE INIZIALI            : 0,00" "IMPOSTA SOSTITUTIVA (%)   : 0,00" "SPESE PER RATA            : 0,00" "")" ] && [ "$(sed -n 10p o)" = "TAN                      : 5,00 %" ] && [ "$(tail -2 o | tr "\n" "|")" = "IMPOSTA SOSTITUTIVA      : 0,00|IMPORTO NETTO EROGATO    : 100.000,00|" ]'
 # A loan file: saved whole with everything given, read back to the same outputs; compared with another.
 prova 0 '' '$CLI $CORTA --estinzione 3:1000 --per-anno --salva m.pianoamm >a && $CLI m.pianoamm --per-anno >b' 'cmp a b && grep -q "\"importo\": 1000," m.pianoamm'
 prova 1 '«/dev/full»: spazio esaurito' '$CLI $CORTA --salva /dev/full' '[ -c /dev/full ]'

@@ -2,6 +2,8 @@
 // menu, the splash.
 
 #include "guida_finestra.h"
+#include "lettore_schermo.h"
+#include "ui/controlli/motivo_campo.h"
 #include "ui/finestre/dlg_simulazione.h"
 #include "ui/pagine/pagina_dati.h"
 
@@ -42,9 +44,56 @@ const std::tuple<const char*, const char*, const char*, const char*> Invii[] = {
     {"Costi, TAEG e detrazione…", "DlgCosti", "txtSpeseIniziali", "1.500,00"},
     {"Simula variazione di tasso…", "DlgSimulazione", "txtPenale", "15,00"}};
 
-// The windows the listing's menu opens, by their items.
-constexpr std::array Finestre{"Interessi per anno…", "Costi, TAEG e detrazione…", "Grafico del piano…",
-                              "Confronta offerte…"};
+// Each number field of a window refuses a letter and says why next to it, as an alert a screen
+// reader speaks; each control that takes the focus is heard by a name.
+void EsaminaMotivi(QWidget* finestra, QStringList& difetti)
+{
+    std::optional<LettoreSchermo> lettore;
+    if (LettoreSchermo::Attivo() && !finestra->findChildren<pianoamm::CampoNumerico*>().isEmpty())
+        lettore.emplace();
+    for (auto* campo : finestra->findChildren<pianoamm::CampoNumerico*>()) {
+        if (!campo->isVisible() || !campo->isEnabled())
+            continue;
+        const auto mostrati = [finestra] {
+            QSet<pianoamm::MotivoCampo*> visibili;
+            for (auto* motivo : finestra->findChildren<pianoamm::MotivoCampo*>())
+                if (motivo->isVisible())
+                    visibili << motivo;
+            return visibili;
+        };
+        const auto prima = mostrati();
+        campo->setFocus();
+        campo->selectAll();
+        QTest::keyClick(campo, Qt::Key_X, Qt::NoModifier);
+        // On a display an input method may hand the key on a moment later.
+        (void)QTest::qWaitFor([&] { return mostrati() != prima; }, 2000);
+        const auto nuovi = mostrati() - prima;
+        const auto* motivo = nuovi.size() == 1 ? *nuovi.begin() : nullptr;
+        if (!motivo || !motivo->text().startsWith("Qui si scrivono solo cifre")
+            || QAccessible::queryAccessibleInterface(const_cast<pianoamm::MotivoCampo*>(motivo))->role()
+                   != QAccessible::AlertMessage)
+            difetti << "rifiuto non spiegato: " + campo->objectName();
+        else if (lettore && !lettore->Sentito("alert\t" + motivo->text()))
+            difetti << "rifiuto non annunciato: " + campo->objectName();
+    }
+    if (LettoreSchermo::Attivo())
+        for (const QString& riga : LettoreSchermo::Controlli(finestra->windowTitle()))
+            if (riga.section('\t', 1).trimmed().isEmpty() || riga.startsWith("errore"))
+                difetti << "senza nome per AT-SPI: " + riga;
+}
+
+// The windows the listing's menu opens, by their items: modal, beside the listing, or beside it with
+// the event's editor over it, both looked at.
+enum class Apertura { Modale, Accanto, ConEditore };
+constexpr std::array<std::pair<const char*, Apertura>, 7> Finestre{{
+    {"Interessi per anno…", Apertura::Modale},
+    {"Costi, TAEG e detrazione…", Apertura::Accanto},
+    {"Condizioni del piano…", Apertura::Modale},
+    {"Simula estinzione anticipata…", Apertura::ConEditore},
+    {"Simula sospensione delle rate…", Apertura::ConEditore},
+    {"Grafico del piano…", Apertura::Modale},
+    {"Confronta offerte…", Apertura::Accanto},
+}};
 
 class TestFinestra : public GuidaFinestra {
     Q_OBJECT
@@ -113,6 +162,10 @@ private slots:
                 if (w->isVisible() && w->focusPolicy() != Qt::NoFocus)
                     nomi << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed();
             QVERIFY2(nomi.size() > 3 && !nomi.contains("") && nomi.removeDuplicates() == 0, qPrintable(nomi.join('|')));
+            if (LettoreSchermo::Attivo())
+                for (const QString& riga : LettoreSchermo::Controlli(frm->windowTitle()))
+                    QVERIFY2(!riga.section('\t', 1).trimmed().isEmpty() && !riga.startsWith("errore"),
+                             qPrintable(riga));
         }
         // A plan that cannot be computed: said, and no plan listed.
         Rispondi({QMessageBox::Ok});
@@ -147,7 +200,7 @@ private slots:
     void finestre_data() { Casi(Finestre); }
     void finestre()
     {
-        const QString voce = Finestre.at(static_cast<std::size_t>(Caso()));
+        const auto [voce, apertura] = Finestre.at(static_cast<std::size_t>(Caso()));
         AiRisultati();
         QStringList difetti;
         const auto esamina = [&difetti](QWidget* finestra) {
@@ -165,20 +218,22 @@ private slots:
                     testi << etichetta->text();
             if (!LettereRipetute(testi).isEmpty())
                 difetti << "lettere ripetute: " + testi.join('|');
-            for (QWidget* w : finestra->findChildren<QWidget*>())  // a view's viewport is the view's
+            // A view's viewport is the view's, a spin box's editor the spin box's.
+            for (QWidget* w : finestra->findChildren<QWidget*>())
                 if (w->isVisible() && w->focusPolicy() != Qt::NoFocus
                     && !(qobject_cast<QAbstractScrollArea*>(w->parentWidget())
                          && qobject_cast<QAbstractScrollArea*>(w->parentWidget())->viewport() == w)
+                    && !qobject_cast<QAbstractSpinBox*>(w->parentWidget())
                     && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed().isEmpty())
                     difetti << "senza nome: " + QString(w->metaObject()->className()) + ' ' + w->objectName();
+            EsaminaMotivi(finestra, difetti);
             finestra->close();
         };
         Rispondi({voce});
-        const bool modale = Caso() == 0 || Caso() == 2;
-        if (modale)
+        if (apertura != Apertura::Accanto)
             attese << esamina;
         ApriMenu(false, {});
-        if (!modale) {
+        if (apertura != Apertura::Modale) {
             QWidget* finestra = QApplication::activeWindow() != frm.get() ? QApplication::activeWindow() : nullptr;
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (w != frm.get() && w->isVisible() && qobject_cast<QDialog*>(w))
@@ -335,23 +390,94 @@ private slots:
         auto* d = frm->findChild<QDialog*>("DlgCosti");
         QVERIFY(d && d->isVisible() && !d->isModal());
         const auto testo = [&d](const char* nome) { return d->findChild<QLabel*>(nome)->text(); };
-        QCOMPARE(testo("lblTaeg"), "5,00 %");
+        const auto risultato = [&d](const char* nome) { return d->findChild<QLineEdit*>(nome)->text(); };
+        QCOMPARE(risultato("txtTaeg"), "5,00 %");
         QTest::keyClicks(d->focusWidget(), "1500");
         Scrivi(d->findChild<QLineEdit*>("txtImpostaSostitutiva"), "0,25");
         Scrivi(d->findChild<QLineEdit*>("txtSpeseRata"), "2,5");
-        QCOMPARE(testo("lblTaeg") + ' ' + testo("lblCostoTotale"), "5,37 % 31.279,57");
+        // 0,25 % of 100.000 is 250,00; 100.000 - 1.500 - 250 paid out.
+        QCOMPARE(risultato("txtTaeg") + ' ' + risultato("txtCostoTotale") + ' ' + risultato("txtImpostaInEuro") + ' '
+                     + risultato("txtImportoNetto"),
+                 "5,37 % 31.279,57 250,00 98.250,00");
+        // No rate makes 100.000 lent worth what is paid, when the fees take it all: the tip says why.
+        auto* taeg = d->findChild<QLineEdit*>("txtTaeg");
+        QVERIFY(taeg->toolTip().isEmpty());
+        Scrivi(d->findChild<QLineEdit*>("txtSpeseIniziali"), "100000");
+        QCOMPARE(taeg->text(), "non calcolabile");
+        QVERIFY2(taeg->toolTip().startsWith("Nessun tasso tra -99,99 % e 1.000.000 % rende l'importo prestato uguale "
+                                            "al valore attuale di quanto si paga"),
+                 qPrintable(taeg->toolTip()));
+        Scrivi(d->findChild<QLineEdit*>("txtSpeseIniziali"), "1500");
+        QVERIFY(taeg->text() == "5,37 %" && taeg->toolTip().isEmpty());
+        // The limits say what they are for; each chosen puts its number in the field, which takes any other.
         auto* limite = d->findChild<QComboBox*>("cboLimite");
-        limite->setFocus();
-        QTest::keyClick(limite, Qt::Key_Down);
+        auto* campoLimite = d->findChild<QLineEdit*>("txtLimite");
+        QCOMPARE(QStringList({limite->itemText(0), limite->itemText(1)}),
+                 QStringList({"4.000,00 — acquisto dell'abitazione principale",
+                              "2.582,28 — costruzione dell'abitazione principale"}));
         const auto* t = d->findChild<QTableWidget*>();
+        Scrivi(campoLimite, "3000");
+        QCOMPARE(campoLimite->text() + ' ' + t->item(1, 3)->text(), "3000 3.000,00");
+        attese << [limite](QWidget*) {  // the list, the second chosen in it
+            QTest::keyClick(limite->view(), Qt::Key_Down);
+            QTest::keyClick(limite->view(), Qt::Key_Return);
+        };
+        limite->showPopup();
+        QTRY_COMPARE(campoLimite->text() + ' ' + t->item(1, 3)->text(), "2.582,28 2.582,28");
+        limite->setFocus();
+        QTest::keyClick(limite, Qt::Key_Up);
+        QCOMPARE(campoLimite->text() + ' ' + t->item(1, 3)->text(), "4.000,00 4.000,00");
+        QTest::keyClick(limite, Qt::Key_Down);
+        QCOMPARE(campoLimite->text(), "2.582,28");
         QCOMPARE(t->item(0, 0)->text() + ' ' + t->item(0, 4)->text() + ' ' + t->item(1, 3)->text() + ' '
                      + t->item(1, 4)->text(),
                  "2006 332,50 2.582,28 490,63");
+        // The results: fields reached with Tab after the limit, each named as its label, read-only.
+        QStringList tab;
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+            auto* campo = qobject_cast<QLineEdit*>(d->focusWidget());
+            const QLabel* etichetta = nullptr;
+            for (auto* modulo : d->findChildren<QFormLayout*>())
+                if (campo && modulo->indexOf(campo) >= 0)
+                    etichetta = qobject_cast<QLabel*>(modulo->labelForField(campo));
+            tab << (campo && campo->isReadOnly() && etichetta && etichetta->text() == campo->accessibleName() + ':'
+                        ? campo->accessibleName() + '=' + campo->text()
+                        : "?");
+        }
+        QCOMPARE(tab.join('|'), "TAN=5,00 %|TAEG=5,37 %|Costo totale del credito=31.279,57|Importo totale "
+                                "dovuto=131.279,57|Imposta sostitutiva=250,00|Importo netto erogato=98.250,00");
+        // Copied, saved as PDF and exported: the loan's data and the costs entered, the costs, the deduction.
+        QApplication::clipboard()->clear();
+        Bottone(d, "C&opia")->click();
+        const QString copia = QApplication::clipboard()->text();
+        QVERIFY2(copia.startsWith("IMPORTO DEL FINANZIAMENTO  : 100.000,00\nNUMERO RATE                : 10\n"
+                                  "CADENZA                    : annuale\nTASSO ANNUO (%)            : 5,00\n"
+                                  "DATA DI EROGAZIONE         : 06/04/2006\nSPESE INIZIALI             : 1.500,00\n"
+                                  "IMPOSTA SOSTITUTIVA (%)    : 0,25\nSPESE PER RATA             : 2,50\n"
+                                  "QUOTA A PROPRIO CARICO (%) : 100,00\nLIMITE ANNUO DETRAIBILE    : 2.582,28\n\n"
+                                  "TAN                      : 5,00 %\n")
+                     && copia.contains("\nIMPORTO NETTO EROGATO    : 98.250,00\n\n  ANNO ")
+                     && copia.endsWith("\nTOTALE            29.504,57             1.775,00            23.134,25"
+                                       "             4.395,50\n"),
+                 qPrintable(copia));
         QTemporaryDir cartella;
+        Rispondi({cartella.filePath("costi.pdf")});
+        Bottone(d, "Salva come &PDF…")->click();
+        const QStringList pdf = Esegui("pdftotext", {"-layout", cartella.filePath("costi.pdf"), "-"});
+        QVERIFY2(pdf[1].count('\f') == 1 && pdf[1].contains("LIMITE ANNUO DETRAIBILE    : 2.582,28")
+                     && pdf[1].contains("IMPORTO NETTO EROGATO    : 98.250,00"),
+                 qPrintable(pdf.join('\n')));
         Rispondi({cartella.filePath("d.csv")});
         Bottone(d, "&Esporta CSV…")->click();
         QFile csv(cartella.filePath("d.csv"));
-        QVERIFY(csv.open(QIODevice::ReadOnly) && csv.readAll().contains("\r\n2007;5000,00;2,50;2582,28;490,63\r\n"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QByteArray righe = csv.readAll();
+        QVERIFY2(righe.startsWith("\xEF\xBB\xBFImporto del finanziamento;100000,00\r\nNumero rate;10\r\n")
+                     && righe.contains("\r\nLimite annuo detraibile;2582,28\r\n\r\nTAN;5,00\r\nTAEG;5,37\r\n")
+                     && righe.contains("\r\nImporto netto erogato;98250,00\r\n\r\nAnno;Interessi;")
+                     && righe.contains("\r\n2007;5000,00;2,50;2582,28;490,63\r\n"),
+                 righe.constData());
         // The fiscal figures: a purchase cost below the amount, its line
         // under the table and the cuts' column; off again, today's table.
         auto* fiscale = d->findChild<QGroupBox*>("grpFiscale");
@@ -373,8 +499,14 @@ private slots:
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgCosti"));
     }
 
-    // What if: the event's editor refuses, with the reason, what the plan
-    // cannot take; the simulation follows; the charts open from the menu.
+    // What if: the event's editor tells the due date and the debt after the
+    // installment and refuses, with the reason, what the plan cannot take;
+    // the simulation follows, and its comparison with the plan, each figure
+    // a field reached with Tab; the charts open from the menu. 100.000 at 5 %
+    // in ten yearly installments of 12.950,46: 56.067,71 left after the
+    // fifth, on 06/04/2011, 45.921,26 after the sixth; 20.000 repaid leave
+    // 36.067,71, five installments of 8.330,73 to 06/04/2016. Repaid in
+    // full, the plan ends five years, 60 months, earlier.
     void simulazione()
     {
         AiRisultati();
@@ -383,6 +515,16 @@ private slots:
         attese << [this](QWidget* editor) {
             auto* importo = editor->findChild<QLineEdit*>("txtValore");
             auto* ok = editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            auto* rata = editor->findChild<QSpinBox*>("spnRata");
+            auto* situazione = editor->findChild<QLabel*>("lblSituazione");
+            const auto letta = [situazione] {
+                return situazione->text() + (situazione->focusPolicy() & Qt::TabFocus ? " (Tab) " : " ")
+                       + QAccessible::queryAccessibleInterface(situazione)->text(QAccessible::Name);
+            };
+            visti << letta();
+            rata->setValue(6);
+            visti << situazione->text();
+            rata->setValue(5);
             // The whole debt repaid: no amount, nothing left to reduce.
             auto* tutto = editor->findChild<QCheckBox*>();
             tutto->setChecked(true);
@@ -397,22 +539,48 @@ private slots:
             ok->click();
         };
         ApriMenu(false, {});
+        const QString quinta = "Scadenza 06/04/2011 — debito residuo dopo la rata 5: 56.067,71 €";
         QCOMPARE(visti,
-                 QStringList("L'estinzione dopo la rata 5 (200.000,00) supera il debito residuo (56.067,71). no"));
+                 QStringList({quinta + " (Tab) " + quinta,
+                              "Scadenza 06/04/2012 — debito residuo dopo la rata 6: 45.921,26 €",
+                              "L'estinzione dopo la rata 5 (200.000,00) supera il debito residuo (56.067,71). no"}));
+        visti.clear();
         auto* d = frm->findChild<QDialog*>("DlgSimulazione");
         QVERIFY(d && d->isVisible() && !d->isModal());
         QCOMPARE(d->findChild<QListWidget*>("lstSimulata")->item(16)->text(),
                  "      ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 5: NUOVA RATA 8.331");
-        auto* risparmio = d->findChild<QLabel*>("lblRisparmio");
-        const auto nome = [risparmio] {
-            const auto* modulo = qobject_cast<QFormLayout*>(risparmio->parentWidget()->layout());
-            return qobject_cast<QLabel*>(modulo->labelForField(risparmio))->text() + ' ' + risparmio->text();
+        // Each figure as a screen reader hears it: its name, then its text.
+        const auto nome = [d](const char* campo) {
+            auto* figura = d->findChild<QLineEdit*>(campo);
+            return QAccessible::queryAccessibleInterface(figura)->text(QAccessible::Name) + ' ' + figura->text();
         };
-        QCOMPARE(nome(), "Risparmio netto: 3.098,62");
+        QCOMPARE(nome("txtRisparmio"), "Risparmio netto: 3.098,62");
         // A penalty of 20 % on 20.000 is 4.000: 901,38 more than the plan.
         Scrivi(d->findChild<QLineEdit*>("txtPenale"), "20");
-        QCOMPARE(nome(), "Maggior costo: 901,38");
+        QCOMPARE(nome("txtRisparmio"), "Maggior costo: 901,38");
         Scrivi(d->findChild<QLineEdit*>("txtPenale"), "0");
+        // From the penalty, Tab goes through the figures, read-only, the
+        // ends row by row; no months saved on the same term.
+        QStringList figure;
+        for (QWidget* w = d->findChild<QWidget*>("txtPenale"); figure.size() < 11;) {
+            QTest::keyClick(w, Qt::Key_Tab);
+            w = d->focusWidget();
+            auto* campo = qobject_cast<QLineEdit*>(w);
+            if (!campo || !campo->isReadOnly())
+                break;
+            figure << (w->objectName() == "txtRisparmio" ? nome("txtRisparmio") : campo->text());
+        }
+        QCOMPARE(figure.join('|'), "29.504,57|26.405,95|3.098,62|0,00|Risparmio netto: 3.098,62|06/04/2016|06/04/2016|"
+                                   "10|10|12.950,46|8.330,73");
+        QCOMPARE(nome("txtRataSimulazione"), "Rata (simulazione) 8.330,73");
+        QVERIFY(!d->findChild<QLineEdit*>("txtMesiRisparmiati")->isVisible());
+        static_cast<pianoamm::DlgSimulazione*>(d)->ImpostaEventi({pianoamm::Estinzione{5, std::nullopt}});
+        QCOMPARE(nome("txtScadenzaSimulazione") + '|' + nome("txtNumeroRateSimulazione") + '|'
+                     + nome("txtRataSimulazione") + '|' + nome("txtMesiRisparmiati"),
+                 "Ultima scadenza (simulazione) 06/04/2011|Numero rate (simulazione) 5|Rata (simulazione) "
+                 "nessuna|Mesi risparmiati 60");
+        QVERIFY(d->findChild<QLineEdit*>("txtMesiRisparmiati")->isVisible());
+        static_cast<pianoamm::DlgSimulazione*>(d)->ImpostaEventi({pianoamm::Estinzione{5, 20000.0}});
         QCOMPARE(d->findChildren<QChartView*>().size(), 2);
         Rispondi({"Grafico del piano…"});
         attese << [this](QWidget* grafico) {
@@ -421,7 +589,7 @@ private slots:
             grafico->close();
         };
         ApriMenu(false, {});
-        QCOMPARE(visti.mid(1), QStringList({"Piano sì", "Simulazione no"}));
+        QCOMPARE(visti, QStringList({"Piano sì", "Simulazione no"}));
         c("cmdIndietro")->click();
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgSimulazione"));
     }
@@ -556,7 +724,8 @@ private slots:
                 for (const auto* s : vista->chart()->series())
                     serie += s->isVisible();
             const bool risultati = d->findChild<QListWidget*>("lstSimulata")->count() > 0
-                                   && !d->findChild<QLabel*>("lblRisparmio")->text().isEmpty();
+                                   && !d->findChild<QLineEdit*>("txtRisparmio")->text().isEmpty()
+                                   && !d->findChild<QLineEdit*>("txtScadenzaSimulazione")->text().isEmpty();
             QCOMPARE(QString("%1 %2 %3").arg(attivi).arg(serie).arg(risultati), impossibile ? "0 0 0" : "5 4 1");
             QCOMPARE(Righe(d->findChild<QListWidget*>("lstEventi")).join('|').section(" residuo", 0, 0),
                      "Estinzione di 80.000,00 dopo la rata 200, riduce la rata"
@@ -593,6 +762,66 @@ private slots:
         QCOMPARE(visti, QStringList("100 299"));
         QCOMPARE(Righe(eventi), QStringList("Estinzione totale dopo la rata 100"));
         QVERIFY(prima.size() > 100 && Righe(d->findChild<QListWidget*>("lstSimulata")) == prima);
+    }
+
+    // Events listed by installment whatever the order given, the edited one
+    // still selected where it goes; after a removal the next one, or the
+    // last; a new one after the installment of the simulated listing's
+    // current line, at most the one before the last row, a rate change a
+    // point from the rate then in force (4,50 % from the 101st: 5,50 %).
+    // 150.000 at 3,5 % in 300 monthly installments from 15/03/2026: the
+    // 120th falls due on 15/03/2036; three suspended add three rows.
+    void ordineDegliEventi()
+    {
+        AiRisultati({"150000", "300", "3,5", "15/03/2026"}, "Mensile");
+        auto* d = static_cast<pianoamm::DlgSimulazione*>(Apri("Simula estinzione anticipata…", "DlgSimulazione"));
+        d->ImpostaEventi(
+            {pianoamm::Estinzione{200, 10000.0}, pianoamm::Variazione{100, 4.5}, pianoamm::Sospensione{50, 3}});
+        auto* eventi = d->findChild<QListWidget*>("lstEventi");
+        const auto elenco = [eventi] {
+            return Righe(eventi).join('|').remove(" della quota capitale di 3 rate") + " @"
+                   + QString::number(eventi->currentRow());
+        };
+        const QString tasso = "Tasso 4,50 % dalla rata 101", estinzione = "Estinzione di 10.000,00 dopo la rata 200";
+        QCOMPARE(elenco().section(" @", 0, 0),
+                 "Sospensione dopo la rata 50|" + tasso + '|' + estinzione + ", riduce la rata");
+        attese << [](QWidget* editor) {
+            editor->findChild<QSpinBox*>("spnRata")->setValue(150);
+            editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        };
+        eventi->setCurrentRow(0);
+        Bottone(d, "&Modifica…")->click();
+        QCOMPARE(elenco(), tasso + "|Sospensione dopo la rata 150|" + estinzione + ", riduce la rata @1");
+        auto* simulata = d->findChild<QListWidget*>("lstSimulata");
+        const auto scegli = [simulata](const QString& inizio) {
+            const auto righe = simulata->findItems(inizio, Qt::MatchStartsWith);
+            QCOMPARE(righe.size(), 1);
+            simulata->setCurrentItem(righe[0]);
+        };
+        const auto leggi = [this](bool ok) {
+            attese << [this, ok](QWidget* editor) {
+                visti << QString::number(editor->findChild<QSpinBox*>("spnRata")->value()) + ' '
+                             + editor->findChild<QLabel*>("lblSituazione")->text().section(':', 0, 0) + ' '
+                             + editor->findChild<QLineEdit*>("txtValore")->text();
+                ok ? editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click()
+                   : void(editor->close());
+            };
+        };
+        scegli("303 ");
+        leggi(false);
+        Bottone(d, "Aggiungi &estinzione…")->click();
+        scegli("120 ");
+        leggi(true);
+        Bottone(d, "Aggiungi &variazione…")->click();
+        QCOMPARE(visti, QStringList({"302 Scadenza 15/05/2051 — debito residuo dopo la rata 302 1.000,00",
+                                     "120 Scadenza 15/03/2036 — debito residuo dopo la rata 120 5,50"}));
+        QCOMPARE(elenco(), tasso + "|Tasso 5,50 % dalla rata 121|Sospensione dopo la rata 150|" + estinzione
+                               + ", riduce la rata @1");
+        Bottone(d, "&Rimuovi")->click();
+        QCOMPARE(elenco(), tasso + "|Sospensione dopo la rata 150|" + estinzione + ", riduce la rata @1");
+        eventi->setCurrentRow(2);
+        Bottone(d, "&Rimuovi")->click();
+        QCOMPARE(elenco(), tasso + "|Sospensione dopo la rata 150 @1");
     }
 
     // Return in a field confirms it; it neither copies nor prints.

@@ -2,7 +2,9 @@
 // and the real print, which tests/stampa_cups.sh runs beside a print service
 // of its own.
 
+#include "engine/piano.h"
 #include "guida_finestra.h"
+#include "ui/controlli/grafico_piano.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -64,6 +66,61 @@ private slots:
         QVERIFY2(qAbs(x[1].toDouble() - margine) < 0.5
                      && qAbs((x[5].toDouble() - x[1].toDouble()) / ampiezza - 1) < 0.01,
                  qPrintable(x.join('"')));
+    }
+
+    // The charts from their window, saved as PDF: one page, the two pictures one under the
+    // other. After a listing: one page more, the listing's pages as they were, then the
+    // pictures drawn whole, as wide as the page (19 cm between the margins) and not stretched.
+    void grafico()
+    {
+        AiRisultati({"150000", "300", "3,5", "15/01/2026"}, "Mensile");
+        QTemporaryDir dir;
+        const QString soli = dir.filePath("grafico.pdf"), testo = dir.filePath("testo.pdf"),
+                      tutto = dir.filePath("tutto.pdf");
+        QList<QImage> immagini;
+        Rispondi({"Grafico del piano…"});
+        attese << [&](QWidget* dialogo) {
+            immagini = dialogo->findChild<pianoamm::GraficoPiano*>()->Immagini(pianoamm::DimensioneStampa);
+            Rispondi({soli});
+            Bottone(dialogo, "Salva come P&DF…")->click();
+            dialogo->close();
+        };
+        ApriMenu(false, {});
+        const QList<QStringList> pagine = pianoamm::PagineDelListato(pianoamm::ComponiListato(
+            pianoamm::PianoAmm({150000, 300, 3.5, {2026, 1, 15}, pianoamm::Cadenza::Mensile, {}})));
+        pianoamm::ScriviPdf(QFile::encodeName(testo).toStdString(), pagine);
+        pianoamm::ScriviPdf(QFile::encodeName(tutto).toStdString(), pagine, immagini);
+        QCOMPARE(Pagine(soli), 1);
+        const qsizetype ultima = Pagine(testo) + 1;
+        QCOMPARE(Pagine(tutto), ultima);
+        QCOMPARE(Esegui("pdftotext", {"-l", QString::number(ultima - 1), tutto, "-"})[1],
+                 Esegui("pdftotext", {testo, "-"})[1]);
+        // Each picture whole on the last page, 19 cm wide as the page between its margins
+        // (252 dots an inch), not stretched: pdfimages lists page, number, type, width,
+        // height, ..., the dots an inch across and down in its 13th and 14th columns.
+        for (const auto& [pdf, pagina] : {std::pair(soli, qsizetype(1)), std::pair(tutto, ultima)}) {
+            const QStringList elenco = Esegui("pdfimages", {"-list", pdf})[1].split('\n', Qt::SkipEmptyParts).mid(2);
+            QCOMPARE(elenco.size(), 2);
+            for (const QString& riga : elenco) {
+                const QStringList campi = riga.simplified().split(' ');
+                QVERIFY2(campi.size() > 13 && campi[0] == QString::number(pagina)
+                             && campi.mid(2, 3) == QStringList({"image", "1890", "1063"})
+                             && qAbs(campi[12].toDouble() - 1890 / (190 / 25.4)) < 1 && campi[13] == campi[12],
+                         qPrintable(riga));
+            }
+        }
+        // What they show: lines, labels, titles.
+        QCOMPARE(Esegui("pdfimages", {"-png", "-f", QString::number(ultima), tutto, dir.filePath("grafico")})[0], "0");
+        const QStringList estratte = QDir(dir.path()).entryList({"grafico-*.png"});
+        QCOMPARE(estratte.size(), 2);
+        for (const QString& png : estratte) {
+            const QImage immagine(dir.filePath(png));
+            int scuri = 0;
+            for (int y = 0; y < immagine.height(); y += 3)
+                for (int x = 0; x < immagine.width(); x += 3)
+                    scuri += qGray(immagine.pixel(x, y)) < 128;
+            QVERIFY2(scuri > 1000, qPrintable(png + ' ' + QString::number(scuri)));
+        }
     }
 
     void senzaStampanteOffreIlPdf()

@@ -52,31 +52,37 @@ void Salva(QWidget* finestra, const std::function<void()>& scrittura)
 }
 
 void SalvaPdfCome(QWidget* finestra, const QString& titolo, const QList<QStringList>& pagine,
-                  const QString& nome = QStringLiteral("piano.pdf"))
+                  const QString& nome = QStringLiteral("piano.pdf"), const QList<QImage>& immagini = {})
 {
     const std::string percorso = ChiediFile(finestra, titolo, nome, QStringLiteral("Documenti PDF (*.pdf)"));
     if (!percorso.empty())
-        Salva(finestra, [&] { ScriviPdf(percorso, pagine); });
+        Salva(finestra, [&] { ScriviPdf(percorso, pagine, immagini); });
 }
 
-}  // namespace
-
-void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine)
+// As StampaPagine; the PDF offered instead first named nome.
+void Stampa(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini, const QString& nome)
 {
     const auto risposta = QMessageBox::question(finestra, Titolo(), QStringLiteral("Avviare la stampa?."),
                                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (risposta != QMessageBox::Yes)
         return;
     try {
-        StampaSuCoda(QString(), pagine);
+        StampaSuCoda(QString(), pagine, immagini);
     } catch (const pianoamm::ErrorePiano& errore) {
         const auto offerta = QMessageBox::warning(finestra, Titolo(),
                                                   QString::fromUtf8(errore.what())
                                                       + QStringLiteral("\n\nSalvare la stampa come file PDF?"),
                                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (offerta == QMessageBox::Yes)
-            SalvaPdfCome(finestra, QStringLiteral("Salva la stampa come PDF"), pagine);
+            SalvaPdfCome(finestra, QStringLiteral("Salva la stampa come PDF"), pagine, nome, immagini);
     }
+}
+
+}  // namespace
+
+void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini)
+{
+    Stampa(finestra, pagine, immagini, QStringLiteral("piano.pdf"));
 }
 
 void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato)
@@ -84,9 +90,10 @@ void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato)
     SalvaPdfCome(finestra, QStringLiteral("Salva come PDF"), PagineDelListato(listato));
 }
 
-void SalvaPaginePdf(QWidget* finestra, const QString& nome, const QList<QStringList>& pagine)
+void SalvaPaginePdf(QWidget* finestra, const QString& nome, const QList<QStringList>& pagine,
+                    const QList<QImage>& immagini)
 {
-    SalvaPdfCome(finestra, QStringLiteral("Salva come PDF"), pagine, nome);
+    SalvaPdfCome(finestra, QStringLiteral("Salva come PDF"), pagine, nome, immagini);
 }
 
 void SalvaCsv(QWidget* finestra, const QString& nome, const std::string& csv)
@@ -130,9 +137,21 @@ void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano)
     grafico->Mostra(&piano, nullptr);
     auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Close, &dialogo);
     bottoni->button(QDialogButtonBox::Close)->setText(QStringLiteral("Chiudi"));
-    QObject::connect(bottoni->addButton(QStringLiteral("Salva &immagine…"), QDialogButtonBox::ActionRole),
-                     &QPushButton::clicked, &dialogo,
-                     [&] { SalvaImmagine(&dialogo, QPixmap::fromImage(grafico->Immagine(DimensioneStampa))); });
+    const auto bottone = [&](const QString& testo, const char* nome, const std::function<void()>& azione) {
+        QPushButton* premuto = bottoni->addButton(testo, QDialogButtonBox::ActionRole);
+        premuto->setObjectName(QString::fromLatin1(nome));
+        QObject::connect(premuto, &QPushButton::clicked, &dialogo, azione);
+    };
+    // On paper both charts, one under the other on a page, each as wide as
+    // the page; the picture has them side by side, as on screen.
+    bottone(QStringLiteral("S&tampa…"), "cmdStampa",
+            [&] { Stampa(&dialogo, {}, grafico->Immagini(DimensioneStampa), QStringLiteral("grafico.pdf")); });
+    bottone(QStringLiteral("Salva come P&DF…"), "cmdPdf", [&] {
+        SalvaPdfCome(&dialogo, QStringLiteral("Salva come PDF"), {}, QStringLiteral("grafico.pdf"),
+                     grafico->Immagini(DimensioneStampa));
+    });
+    bottone(QStringLiteral("Salva &immagine…"), "cmdImmagine",
+            [&] { SalvaImmagine(&dialogo, QPixmap::fromImage(grafico->Immagine(DimensioneStampa))); });
     QObject::connect(bottoni, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
     auto* impaginazione = new QVBoxLayout(&dialogo);
     impaginazione->addWidget(grafico, 1);

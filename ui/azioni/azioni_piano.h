@@ -8,6 +8,7 @@
 #include "engine/listato.h"
 #include "engine/piano.h"
 
+#include <QImage>
 #include <QList>
 #include <QStringList>
 
@@ -20,14 +21,17 @@ namespace pianoamm {
 
 // After asking, on the default printer; where there is none, or the print
 // service refuses the job, says why and offers to save the same pages as PDF.
-void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine);
+// The pictures, charts as GraficoPiano::Immagini draws them, are printed
+// after the pages, on pages of their own (see DisegnaPagine).
+void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini = {});
 
 // The printout's pages, to a PDF file the user chooses.
 void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato);
 
-// Pages of plain lines, as Impagina gives them, to a PDF file the user
-// chooses, first offered as nome.
-void SalvaPaginePdf(QWidget* finestra, const QString& nome, const QList<QStringList>& pagine);
+// Pages of plain lines, as Impagina gives them, then the pictures, to a PDF
+// file the user chooses, first offered as nome.
+void SalvaPaginePdf(QWidget* finestra, const QString& nome, const QList<QStringList>& pagine,
+                    const QList<QImage>& immagini = {});
 
 // A CSV text, to a file the user chooses, first offered as nome.
 void SalvaCsv(QWidget* finestra, const QString& nome, const std::string& csv);
@@ -39,7 +43,8 @@ void CopiaRighe(const pianoamm::Listato& listato, QList<int> righe);
 // A picture, to a PNG file the user chooses.
 void SalvaImmagine(QWidget* finestra, const QPixmap& immagine);
 
-// The plan's charts, in a dialog.
+// The plan's charts, in a dialog that prints them, saves them as PDF or
+// saves their picture.
 void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano);
 
 // The interest, capital and total paid in each calendar year, in a dialog.

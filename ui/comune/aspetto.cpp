@@ -3,6 +3,7 @@
 #include "engine/formato.h"
 #include "print/testo_qt.h"
 
+#include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
 
@@ -30,6 +31,16 @@ void SegnaNonValido(QWidget* campo, bool valido, const QString& perche)
     tavolozza.setColor(QPalette::Text, valido ? sotto->palette().color(QPalette::Text) : QColor(0xC0, 0x00, 0x00));
     campo->setPalette(tavolozza);
     campo->setToolTip(valido ? QString() : perche);
+}
+
+QLineEdit* CampoDiLettura(QWidget* genitore, const QString& oggetto, const QString& nome)
+{
+    auto* campo = new QLineEdit(genitore);
+    campo->setObjectName(oggetto);
+    campo->setAccessibleName(nome);
+    campo->setReadOnly(true);
+    campo->setAlignment(Qt::AlignRight);
+    return campo;
 }
 
 QString DueDecimali(double valore)

@@ -1,13 +1,16 @@
 #include "ui/controlli/campo_numerico.h"
 
+#include "engine/formato.h"
 #include "engine/numeri.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QMetaMethod>
 #include <QToolTip>
 
 #include <algorithm>
+#include <cctype>
 #include <limits>
 #include <utility>
 
@@ -101,26 +104,32 @@ QValidator::State CampoNumerico::Valida(QString& testo, int& pos)
                           && QStringView(testo).mid(pos) == prima.mid(ripresa);
     const std::string pezzo = inserito ? testo.mid(inizio, pos - inizio).toStdString() : std::string();
     if (limite.decimali == 0 && (pezzo == "." || pezzo == ",")) {
-        Rifiuta(true);
+        Rifiuta(Rifiuto::Decimali);
         return QValidator::Invalid;
     }
     // One character is typing, also where an input method types it.
-    if (pezzo.size() <= 1)
-        return ValidaTesto(testo);
+    if (pezzo.size() <= 1) {
+        const auto stato = ValidaTesto(testo);
+        if (stato == QValidator::Invalid && testo != testoPrima)
+            Rifiuta(Oltre(testo) ? Rifiuto::Massimo : Rifiuto::Carattere);
+        return stato;
+    }
 
     const auto letto = pianoamm::LeggiPezzoIncollato(pezzo, limite.decimali);
     if (!letto) {
         // The whole-number field (the count of installments) says why when the
         // piece has decimals.
         const auto conDecimali = pianoamm::LeggiPezzoIncollato(pezzo, std::numeric_limits<int>::max());
-        Rifiuta(limite.decimali == 0 && conDecimali && conDecimali->find(',') != std::string::npos);
+        Rifiuta(limite.decimali == 0 && conDecimali && conDecimali->find(',') != std::string::npos
+                    ? Rifiuto::Decimali
+                    : Rifiuto::Carattere);
         return QValidator::Invalid;
     }
     const QString semplice = QString::fromStdString(*letto);
     QString nuovo = testo.left(inizio) + semplice + testo.mid(pos);
     const auto stato = ValidaTesto(nuovo);
     if (stato == QValidator::Invalid) {
-        Rifiuta(false);
+        Rifiuta(Oltre(nuovo) ? Rifiuto::Massimo : Rifiuto::Carattere);
         return stato;
     }
     testo = nuovo;
@@ -128,18 +137,58 @@ QValidator::State CampoNumerico::Valida(QString& testo, int& pos)
     return stato;
 }
 
-void CampoNumerico::Rifiuta(bool decimale)
+void CampoNumerico::Rifiuta(Rifiuto rifiuto)
 {
     QApplication::beep();
-    if (decimale)
-        QToolTip::showText(mapToGlobal(rect().bottomLeft()),
-                           QStringLiteral("Il numero delle rate è un numero intero, senza decimali."), this);
+    std::string oggetto(limite.oggetto);
+    oggetto[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(oggetto[0])));
+    QString perche;
+    switch (rifiuto) {
+    case Rifiuto::Decimali:
+        perche = QString::fromStdString(oggetto) + QStringLiteral(" è un numero intero, senza decimali.");
+        break;
+    case Rifiuto::Massimo:
+        perche = QString::fromStdString(pianoamm::FuoriLimite(limite));
+        break;
+    case Rifiuto::Carattere:
+        perche = limite.decimali == 0
+                     ? QStringLiteral("Qui si scrivono solo cifre.")
+                     : QStringLiteral("Qui si scrivono solo cifre, con la virgola prima di al massimo %1 "
+                                      "decimali.")
+                           .arg(limite.decimali);
+        break;
+    }
+    if (isSignalConnected(QMetaMethod::fromSignal(&CampoNumerico::Motivo)))
+        emit Motivo(perche);
+    else if (rifiuto == Rifiuto::Decimali)
+        QToolTip::showText(mapToGlobal(rect().bottomLeft()), perche, this);
+}
+
+bool CampoNumerico::Oltre(const QString& testo) const
+{
+    const auto letto = pianoamm::LeggiCampoNumerico(testo.toStdString(), limite.decimali, raggruppa);
+    return letto && *letto > limite.massimo;
+}
+
+void CampoNumerico::Conferma()
+{
+    const auto letto = pianoamm::LeggiCampoNumerico(text().toStdString(), limite.decimali, raggruppa);
+    // An emptied field of a least value of nought is simply nought.
+    if ((letto && *letto < limite.minimo) || (!letto && limite.minimo > 0)) {
+        std::string perche = pianoamm::FuoriLimite(limite);
+        perche.back() = ':';
+        emit Motivo(QString::fromStdString(perche) + QStringLiteral(" vale ")
+                    + QString::fromStdString(pianoamm::FormatoDecimali(limite.minimo, limite.decimali, raggruppa))
+                    + QLatin1Char('.'));
+    }
+    ImpostaValore(valore);
 }
 
 void CampoNumerico::LeggiTesto()
 {
     const auto letto = pianoamm::LeggiCampoNumerico(text().toStdString(), limite.decimali, raggruppa);
     const double nuovo = std::clamp(letto.value_or(limite.minimo), limite.minimo, limite.massimo);
+    emit Motivo(QString());
     if (std::exchange(valore, nuovo) != nuovo)
         emit ValoreCambiato();
 }
@@ -153,14 +202,14 @@ void CampoNumerico::keyPressEvent(QKeyEvent* evento)
         // Return confirms the field as leaving it does, then goes on to
         // the window (a dialog's OK).
         if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter)
-            ImpostaValore(valore);
+            Conferma();
         QLineEdit::keyPressEvent(evento);
         return;
     }
     // A decimal mark in a whole number is refused, and so are the decimals
     // typed right after it: "12.5" gives 12, not 125.
     if (limite.decimali == 0 && (MarcaDecimale(testo.at(0)) || (decimaliRifiutati && testo.at(0).isDigit()))) {
-        Rifiuta(true);
+        Rifiuta(Rifiuto::Decimali);
         decimaliRifiutati = true;
         return;
     }
@@ -182,7 +231,7 @@ void CampoNumerico::focusOutEvent(QFocusEvent* evento)
     // The field's own context menu takes the focus for a moment: the text
     // being edited stays as it is then.
     if (evento->reason() != Qt::PopupFocusReason)
-        ImpostaValore(valore);
+        Conferma();
     QLineEdit::focusOutEvent(evento);
 }
 

@@ -15,8 +15,9 @@ namespace pianoamm {
 // field is left or Return is pressed in it. Where the field has decimals a typed "." is the decimal
 // comma. Text put in at once (pasted, dropped) is read as a number written
 // the way people write it, "1.234,56" or "1234.56", or refused whole with a
-// beep. A whole-number field refuses a decimal mark with a beep and a tip
-// saying why.
+// beep. Every refusal, and a value raised to the minimum, says why through
+// Motivo; where nothing listens, as on the wizard's first page, a decimal
+// mark in a whole number says it in a tip.
 class CampoNumerico : public QLineEdit {
     Q_OBJECT
 
@@ -30,6 +31,9 @@ public:
 signals:
     // As typed, or as set: the value, not only the text, is another.
     void ValoreCambiato();
+    // Why the last key, piece or value was refused, or what it became; empty
+    // once a value is taken as typed.
+    void Motivo(const QString& perche);
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
@@ -40,9 +44,14 @@ private:
 
     QValidator::State ValidaTesto(QString& testo) const;
     QValidator::State Valida(QString& testo, int& pos);
-    void Rifiuta(bool decimale);
+    enum class Rifiuto { Decimali, Carattere, Massimo };
+    void Rifiuta(Rifiuto rifiuto);
+    // Whether testo reads as a number beyond the maximum.
+    bool Oltre(const QString& testo) const;
     void Ricorda();
     void LeggiTesto();
+    // As the field is left or Return pressed in it.
+    void Conferma();
 
     pianoamm::Limite limite;
     bool raggruppa;  // "." between groups of three digits

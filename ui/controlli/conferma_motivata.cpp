@@ -1,5 +1,7 @@
 #include "ui/controlli/conferma_motivata.h"
 
+#include "ui/controlli/motivo_campo.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -12,10 +14,7 @@ namespace pianoamm {
 ConfermaMotivata::ConfermaMotivata(QDialog* dialogo, QVBoxLayout* impaginazione, const QString& conferma)
     : finestra(dialogo)
 {
-    lblMotivo = new QLabel(dialogo);
-    lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
-    lblMotivo->setWordWrap(true);
-    lblMotivo->setStyleSheet(QStringLiteral("color: #b00000"));
+    lblMotivo = new MotivoCampo(dialogo);
     auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialogo);
     cmdOk = bottoni->button(QDialogButtonBox::Ok);
     cmdOk->setText(conferma);
@@ -28,8 +27,7 @@ ConfermaMotivata::ConfermaMotivata(QDialog* dialogo, QVBoxLayout* impaginazione,
 
 void ConfermaMotivata::Mostra(const std::optional<QString>& motivo)
 {
-    lblMotivo->setText(motivo.value_or(QString()));
-    lblMotivo->setVisible(motivo.has_value());
+    lblMotivo->Mostra(motivo.value_or(QString()));
     cmdOk->setEnabled(!motivo);
     // Wrapped notes give the layout a height for each width: the dialog
     // asks it for the height at its own.

@@ -5,11 +5,12 @@
 #include <optional>
 
 class QDialog;
-class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
 namespace pianoamm {
+
+class MotivoCampo;
 
 // The foot of a dialog whose values may be refused: the reason, in red,
 // then OK and Annulla; OK is enabled only while there is no reason. A
@@ -24,7 +25,7 @@ public:
 
 private:
     QDialog* finestra;
-    QLabel* lblMotivo;
+    MotivoCampo* lblMotivo;
     QPushButton* cmdOk;
 };
 

@@ -13,6 +13,7 @@ class QCategoryAxis;
 class QChart;
 class QChartView;
 class QLineSeries;
+class QPainter;
 class QValueAxis;
 
 namespace pianoamm {
@@ -41,7 +42,15 @@ public:
     // pixels: as sharp as print, whatever the window's size on screen.
     QImage Immagine(QSize dimensione) const;
 
+    // Each chart alone, the debt's then the interest's, drawn afresh for a
+    // picture of dimensione pixels: for print, one under the other, each
+    // as wide as the page.
+    QList<QImage> Immagini(QSize dimensione) const;
+
 private:
+    // Chart v, laid out on pagina and drawn into dove.
+    void Disegna(QPainter& pittore, std::size_t v, QSizeF pagina, const QRectF& dove) const;
+
     // How far a plan's figures go: its dates on the scale of years, its
     // first and last year of due dates, the most debt and interest.
     struct Estremi {

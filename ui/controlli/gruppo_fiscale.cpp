@@ -2,6 +2,7 @@
 
 #include "ui/comune/aspetto.h"
 #include "ui/controlli/campo_numerico.h"
+#include "ui/controlli/motivo_campo.h"
 
 #include "engine/data.h"
 
@@ -44,13 +45,15 @@ GruppoFiscale::GruppoFiscale(const DatiFiscali& iniziali, QWidget* parent)
     if (iniziali.dataContratto)
         txtDataContratto->setText(QString::fromStdString(FormatoData(*iniziali.dataContratto)));
     modulo->addRow(QStringLiteral("&Data del contratto:"), txtDataContratto);
-    connect(txtDataContratto, &QLineEdit::textChanged, this, [this] {
+    auto* motivoData = RigaMotivo(modulo);
+    connect(txtDataContratto, &QLineEdit::textChanged, this, [this, motivoData] {
         // A date that is not one is said so, and not used.
-        SegnaNonValido(txtDataContratto,
-                       txtDataContratto->text().isEmpty()
-                           || LeggiData(txtDataContratto->text().toStdString()).has_value(),
-                       QStringLiteral("Data non valida: scriverla come GG/MM/AAAA; finché non lo è vale quella di "
-                                      "erogazione."));
+        const bool valida =
+            txtDataContratto->text().isEmpty() || LeggiData(txtDataContratto->text().toStdString()).has_value();
+        const QString perche = QStringLiteral("Data non valida: scriverla come GG/MM/AAAA; finché non lo è vale "
+                                              "quella di erogazione.");
+        SegnaNonValido(txtDataContratto, valida, perche);
+        motivoData->Mostra(valida ? QString() : perche);
         emit Cambiato();
     });
     connect(this, &QGroupBox::toggled, this, &GruppoFiscale::Cambiato);
@@ -62,7 +65,7 @@ CampoNumerico* GruppoFiscale::Campo(const QString& etichetta, const char* nome, 
     campo->setObjectName(QString::fromLatin1(nome));
     campo->ImpostaValore(iniziale);
     connect(campo, &CampoNumerico::ValoreCambiato, this, &GruppoFiscale::Cambiato);
-    static_cast<QFormLayout*>(layout())->addRow(etichetta, campo);
+    RigaConMotivo(static_cast<QFormLayout*>(layout()), etichetta, campo);
     return campo;
 }
 

@@ -16,6 +16,10 @@ void MostraNellaLista(QListWidget* lista, const Listato& listato)
     lista->clear();
     lista->setUniformItemSizes(caratteri <= 80);
     lista->addItems(RigheDelListato(listato));
+    // A screen reader says a line of spaces as nothing at all.
+    for (int riga = 0; riga < lista->count(); ++riga)
+        if (lista->item(riga)->text().trimmed().isEmpty())
+            lista->item(riga)->setData(Qt::AccessibleTextRole, QStringLiteral("riga vuota"));
 }
 
 }  // namespace pianoamm

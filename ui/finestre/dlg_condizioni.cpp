@@ -2,6 +2,7 @@
 
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/conferma_motivata.h"
+#include "ui/controlli/motivo_campo.h"
 
 #include "engine/errore.h"
 
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <type_traits>
 
 namespace pianoamm {
 
@@ -25,7 +28,10 @@ Campo* Termine(QFormLayout* modulo, const QString& etichetta, const char* nome, 
     nota->setWordWrap(true);
     nota->setForegroundRole(QPalette::PlaceholderText);
     campo->setAccessibleDescription(spiegazione);
-    modulo->addRow(etichetta, campo);
+    if constexpr (std::is_base_of_v<CampoNumerico, Campo>)
+        RigaConMotivo(modulo, etichetta, campo);
+    else
+        modulo->addRow(etichetta, campo);
     modulo->addRow(QString(), nota);
     return campo;
 }

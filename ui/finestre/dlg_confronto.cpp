@@ -148,6 +148,8 @@ void DlgConfronto::CreaGrafico()
     grfDebito = new QChartView(grafico, this);
     grfDebito->setObjectName(QStringLiteral("grfDebito"));
     grfDebito->setAccessibleName(QStringLiteral("Debito residuo di ogni offerta"));
+    // The drawing takes the focus itself: a screen reader names it too.
+    grfDebito->viewport()->setAccessibleName(grfDebito->accessibleName());
     grfDebito->setRenderHint(QPainter::Antialiasing);
     grfDebito->setMinimumSize(320, 240);
 }

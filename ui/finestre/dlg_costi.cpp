@@ -1,26 +1,32 @@
 #include "ui/finestre/dlg_costi.h"
 
 #include "engine/errore.h"
-#include "engine/listato.h"
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
+#include "ui/comune/aspetto.h"
 #include "ui/comune/posizione.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/gruppo_fiscale.h"
 #include "ui/controlli/invio_bottoni.h"
+#include "ui/controlli/motivo_campo.h"
 #include "ui/controlli/tabella_anni.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <iterator>
+#include <tuple>
 #include <utility>
 
 namespace pianoamm {
@@ -42,14 +48,7 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidge
                      valori.regole.quota);
     CreaLimite(dati);
 
-    auto* risultati = new QFormLayout;
-    const char* nomi[] = {"lblTan", "lblTaeg", "lblCostoTotale", "lblImportoDovuto"};
-    for (std::size_t i = 0; i < lblCosti.size(); ++i) {
-        lblCosti[i] = new QLabel(this);
-        lblCosti[i]->setObjectName(QString::fromLatin1(nomi[i]));
-        lblCosti[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        risultati->addRow(TestoQt(pianoamm::EtichetteCosto[i]) + QLatin1Char(':'), lblCosti[i]);
-    }
+    QFormLayout* risultati = CreaRisultati();
 
     grpFiscale = new GruppoFiscale(valori.regole.fiscali, this);
     connect(grpFiscale, &GruppoFiscale::Cambiato, this, &DlgCosti::Aggiorna);
@@ -81,57 +80,95 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidge
     Aggiorna();
 }
 
-// The two limits the law sets, or any other the user types.
+// The two limits the law sets, each saying what it is for, or any other the
+// user types in the combo's number field.
 void DlgCosti::CreaLimite(QFormLayout* modulo)
 {
     cboLimite = new QComboBox(this);
     cboLimite->setObjectName(QStringLiteral("cboLimite"));
     cboLimite->setEditable(true);
     cboLimite->setInsertPolicy(QComboBox::NoInsert);
-    txtLimite = new CampoNumerico(pianoamm::LimiteDetraibile, true, cboLimite);
-    txtLimite->setObjectName(QStringLiteral("txtLimite"));
-    // Named for what it is, not for the value it shows.
-    cboLimite->setAccessibleName(QStringLiteral("Limite annuo detraibile"));
-    txtLimite->setAccessibleName(cboLimite->accessibleName());
-    cboLimite->setLineEdit(txtLimite);
-    for (const auto& [limite, uso] :
-         {std::pair{pianoamm::LimiteAbitazione, "acquisto dell'abitazione principale"},
-          std::pair{pianoamm::LimiteCostruzione, "costruzione dell'abitazione principale"}}) {
-        cboLimite->addItem(QLocale(QLocale::Italian, QLocale::Italy).toString(limite, 'f', 2), limite);
-        cboLimite->setItemData(cboLimite->count() - 1, QString::fromUtf8(uso), Qt::ToolTipRole);
-    }
-    txtLimite->ImpostaValore(valori.regole.limite);
+    // The field as wide as a number needs; the list as wide as its captions.
+    cboLimite->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboLimite->setMinimumContentsLength(14);
+    const QLocale italiano(QLocale::Italian, QLocale::Italy);
+    for (const auto& [limite, uso] : {std::pair{pianoamm::LimiteAbitazione, "acquisto dell'abitazione principale"},
+                                      std::pair{pianoamm::LimiteCostruzione, "costruzione dell'abitazione principale"}})
+        cboLimite->addItem(italiano.toString(limite, 'f', 2) + QStringLiteral(" — ") + QString::fromUtf8(uso), limite);
+    cboLimite->view()->setMinimumWidth(cboLimite->view()->sizeHintForColumn(0));
+    if (const int voce = cboLimite->findData(valori.regole.limite); voce >= 0)
+        cboLimite->setCurrentIndex(voce);
+    txtLimite = Campo(modulo, QStringLiteral("&Limite annuo detraibile:"), "txtLimite", pianoamm::LimiteDetraibile,
+                      valori.regole.limite, cboLimite);
+    // Choosing a limit puts its caption in the field, and the number goes
+    // there after it.
     connect(cboLimite, &QComboBox::activated, this,
             [this](int voce) { txtLimite->ImpostaValore(cboLimite->itemData(voce).toDouble()); });
-    connect(txtLimite, &CampoNumerico::ValoreCambiato, this, &DlgCosti::Aggiorna);
-    modulo->addRow(QStringLiteral("&Limite annuo detraibile:"), cboLimite);
-    cboLimite->setAccessibleName(QStringLiteral("Limite annuo detraibile"));
+}
+
+// The results in fields that take the focus, so that Tab reaches them and
+// a screen reader reads each by its label; read-only, their text can be
+// selected and copied.
+QFormLayout* DlgCosti::CreaRisultati()
+{
+    auto* risultati = new QFormLayout;
+    const char* nomi[] = {"txtTan",           "txtTaeg",          "txtCostoTotale",
+                          "txtImportoDovuto", "txtImpostaInEuro", "txtImportoNetto"};
+    static_assert(std::size(nomi) == std::tuple_size_v<decltype(txtCosti)>);
+    for (std::size_t i = 0; i < txtCosti.size(); ++i) {
+        txtCosti[i] = CampoDiLettura(this, QString::fromLatin1(nomi[i]), TestoQt(pianoamm::EtichetteCosto[i]));
+        risultati->addRow(TestoQt(pianoamm::EtichetteCosto[i]) + QLatin1Char(':'), txtCosti[i]);
+    }
+    return risultati;
 }
 
 QDialogButtonBox* DlgCosti::CreaBottoni()
 {
     auto* bottoni = new QDialogButtonBox(this);
-    connect(bottoni->addButton(QStringLiteral("C&opia"), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
-            [this] { QGuiApplication::clipboard()->setText(TestoQt(Testo())); });
-    connect(bottoni->addButton(QStringLiteral("S&tampa…"), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
-            &DlgCosti::Stampa);
-    connect(bottoni->addButton(QStringLiteral("&Esporta CSV…"), QDialogButtonBox::ActionRole), &QPushButton::clicked,
-            this, [this] { SalvaCsv(this, QStringLiteral("detrazione.csv"), pianoamm::EsportaCsvDetrazione(Anni())); });
-    bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
+    const auto bottone = [&](const QString& testo, const char* nome, auto azione) {
+        QPushButton* comando = bottoni->addButton(testo, QDialogButtonBox::ActionRole);
+        comando->setObjectName(QString::fromLatin1(nome));
+        comando->setAccessibleName(QString(testo).remove(QLatin1Char('&')).remove(QChar(0x2026)));
+        connect(comando, &QPushButton::clicked, this, azione);
+    };
+    // Letters clear of the fields' (S, I, R, Q, L; F and A, C, G, N, D in
+    // the fiscal group).
+    bottone(QStringLiteral("C&opia"), "cmdCopia", [this] { QGuiApplication::clipboard()->setText(TestoQt(Testo())); });
+    bottone(QStringLiteral("S&tampa…"), "cmdStampa", [this] { StampaPagine(this, Pagine()); });
+    bottone(QStringLiteral("Salva come &PDF…"), "cmdPdf",
+            [this] { SalvaPaginePdf(this, QStringLiteral("costi.pdf"), Pagine()); });
+    bottone(QStringLiteral("&Esporta CSV…"), "cmdCsv", [this] {
+        SalvaCsv(this, QStringLiteral("detrazione.csv"),
+                 pianoamm::EsportaCsvCosti(piano, valori.costi, valori.regole, true));
+    });
+    QPushButton* chiudi = bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
+    chiudi->setAccessibleName(QStringLiteral("Chiudi"));
     connect(bottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
     return bottoni;
 }
 
+// Every number field of the window is made and put in the form here: on
+// its own, or as the number field of scelte, which then takes its row.
 CampoNumerico* DlgCosti::Campo(QFormLayout* modulo, const QString& etichetta, const char* nome,
-                               const pianoamm::Limite& limite, double iniziale)
+                               const pianoamm::Limite& limite, double iniziale, QComboBox* scelte)
 {
     // Amounts group their digits; percentages are short.
     auto* campo = new CampoNumerico(limite, limite.massimo > 100, this);
     campo->setObjectName(QString::fromLatin1(nome));
-    campo->ImpostaValore(iniziale);
+    // Named for what it is, not for the value it shows.
     campo->setAccessibleName(QString(etichetta).remove(QLatin1Char('&')).chopped(1));
+    QWidget* riga = campo;
+    if (scelte != nullptr) {
+        scelte->setAccessibleName(campo->accessibleName());
+        scelte->setLineEdit(campo);
+        // The captions are no numbers: nothing completes what is typed.
+        scelte->setCompleter(nullptr);
+        riga = scelte;
+    }
+    // After the combo has put its caption in the field.
+    campo->ImpostaValore(iniziale);
     connect(campo, &CampoNumerico::ValoreCambiato, this, &DlgCosti::Aggiorna);
-    modulo->addRow(etichetta, campo);
+    RigaConMotivo(modulo, etichetta, campo, riga);
     return campo;
 }
 
@@ -145,9 +182,14 @@ void DlgCosti::Aggiorna()
     valori.costi = {txtSpeseIniziali->Valore(), txtImposta->Valore(), txtSpeseRata->Valore()};
     valori.regole = {txtQuota->Valore(), txtLimite->Valore(), grpFiscale->Dati()};
     try {
-        const auto voci = pianoamm::VociCostoCredito(pianoamm::CostoDelCredito(piano, valori.costi));
-        for (std::size_t i = 0; i < voci.size(); ++i)
-            lblCosti[i]->setText(TestoQt(voci[i].valore));
+        const pianoamm::CostoCredito costo = pianoamm::CostoDelCredito(piano, valori.costi);
+        const auto voci = pianoamm::VociCostoCredito(costo);
+        for (std::size_t i = 0; i < voci.size(); ++i) {
+            txtCosti[i]->setText(TestoQt(voci[i].valore));
+            txtCosti[i]->setCursorPosition(0);
+        }
+        // A TAEG that cannot be worked out says why.
+        txtCosti[1]->setToolTip(costo.taeg ? QString() : TestoQt(pianoamm::TaegNonCalcolabile));
         const pianoamm::Detrazione detrazione = Anni();
         RiempiTabellaAnni(grdDetrazione, pianoamm::CelleDetrazione(detrazione, true));
         QStringList note;
@@ -156,28 +198,27 @@ void DlgCosti::Aggiorna()
         lblNote->setText(note.join(QLatin1Char('\n')));
         lblNote->setVisible(!note.isEmpty());
     } catch (const pianoamm::ErrorePiano& errore) {
-        lblCosti[1]->setText(QString::fromUtf8(errore.what()));
+        txtCosti[1]->setText(QString::fromUtf8(errore.what()));
+        txtCosti[1]->setCursorPosition(0);
+        txtCosti[1]->setToolTip(QString::fromUtf8(errore.what()));
     }
 }
 
 std::string DlgCosti::Testo() const
 {
-    return pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, valori.costi)) + "\n"
+    return pianoamm::TestoDatiCosti(piano, valori.costi, &valori.regole) + "\n"
+           + pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, valori.costi)) + "\n"
            + pianoamm::TabellaDetrazione(Anni());
 }
 
-// Under the listing's title and summary, so that the sheet says which loan
-// it is about.
-void DlgCosti::Stampa()
+QList<QStringList> DlgCosti::Pagine() const
 {
-    const pianoamm::Listato listato = pianoamm::ComponiListato(piano);
-    QStringList righe;
-    for (std::size_t riga = 0; riga + 2 < pianoamm::RigheIntestazione; ++riga)
-        righe << TestoQt(listato[riga]);
-    QString testo = TestoQt(Testo());
-    testo.chop(1);  // the last line's end
-    righe << testo.split(QLatin1Char('\n'));
-    StampaPagine(this, Impagina(righe, {}));
+    const auto righe = [](const std::string& testo) {
+        QString qt = TestoQt(testo);
+        qt.chop(1);  // the last line's end
+        return qt.split(QLatin1Char('\n'));
+    };
+    return Impagina(righe(Testo()), righe(pianoamm::TabellaDetrazione(Anni())).mid(0, 2));
 }
 
 }  // namespace pianoamm

@@ -5,6 +5,8 @@
 #include "engine/piano.h"
 
 #include <QDialog>
+#include <QList>
+#include <QStringList>
 
 #include <array>
 #include <string>
@@ -14,6 +16,7 @@ class QComboBox;
 class QDialogButtonBox;
 class QFormLayout;
 class QLabel;
+class QLineEdit;
 class QTableWidget;
 
 namespace pianoamm {
@@ -21,10 +24,13 @@ namespace pianoamm {
 class CampoNumerico;
 class GruppoFiscale;
 
-// What the plan costs beyond its interest (TAN, TAEG, the total cost and
-// the total owed) and the tax deduction of each year, worked out again as
-// the user types the costs, the share, the limit and the fiscal figures. Not modal, so that the
-// listing stays at hand; what is typed is kept in valori for the next time.
+// What the plan costs beyond its interest (TAN, TAEG, the total cost, the
+// total owed, the imposta sostitutiva in euros and the net amount paid
+// out) and the tax deduction of each year, worked out again as the user
+// types the costs, the share, the limit and the fiscal figures. Not modal,
+// so that the listing stays at hand; what is typed is kept in valori for
+// the next time. What it copies, prints, saves as PDF and exports as CSV
+// opens with the loan's data and the costs entered.
 class DlgCosti : public QDialog {
     Q_OBJECT
 
@@ -38,14 +44,17 @@ public:
 
 private:
     CampoNumerico* Campo(QFormLayout* modulo, const QString& etichetta, const char* nome,
-                         const pianoamm::Limite& limite, double iniziale);
+                         const pianoamm::Limite& limite, double iniziale, QComboBox* scelte = nullptr);
     void CreaLimite(QFormLayout* modulo);
+    QFormLayout* CreaRisultati();
     QDialogButtonBox* CreaBottoni();
     void Aggiorna();
     pianoamm::Detrazione Anni() const;
-    // The cost lines, a blank line, the deduction's table.
+    // The loan's data and the costs entered, a blank line, the cost lines,
+    // a blank line, the deduction's table.
     std::string Testo() const;
-    void Stampa();
+    // Testo()'s pages, later ones repeating the table's heading.
+    QList<QStringList> Pagine() const;
 
     pianoamm::Piano piano;
     Valori& valori;
@@ -55,8 +64,9 @@ private:
     CampoNumerico* txtQuota;
     CampoNumerico* txtLimite;
     QComboBox* cboLimite;
-    // As the engine lists them: TAN, TAEG, total cost, total owed.
-    std::array<QLabel*, 4> lblCosti{};
+    // As the engine lists them (EtichetteCosto): TAN, TAEG, total cost,
+    // total owed, the tax, the net amount. Read-only, and reached with Tab.
+    std::array<QLineEdit*, pianoamm::EtichetteCosto.size()> txtCosti{};
     QTableWidget* grdDetrazione;
     GruppoFiscale* grpFiscale;
     QLabel* lblNote;  // which rule changed which years

@@ -3,6 +3,7 @@
 #include "ui/comune/aspetto.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/conferma_motivata.h"
+#include "ui/controlli/motivo_campo.h"
 
 #include "engine/cadenza.h"
 #include "engine/errore.h"
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <type_traits>
 
 namespace pianoamm {
 
@@ -50,7 +52,10 @@ template <class Campo>
 Campo* Riga(QFormLayout* modulo, const QString& etichetta, const char* nome, Campo* campo)
 {
     campo->setObjectName(QString::fromLatin1(nome));
-    modulo->addRow(etichetta, campo);
+    if constexpr (std::is_base_of_v<CampoNumerico, Campo>)
+        RigaConMotivo(modulo, etichetta, campo);
+    else
+        modulo->addRow(etichetta, campo);
     return campo;
 }
 

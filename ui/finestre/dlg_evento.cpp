@@ -3,9 +3,11 @@
 #include "print/testo_qt.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/conferma_motivata.h"
+#include "ui/controlli/motivo_campo.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -53,7 +55,7 @@ std::function<Evento()> Campi(const Estinzione& estinzione, const Modulo& modulo
     txtValore->ImpostaValore(estinzione.importo.value_or(0));
     auto* chkTutto = new QCheckBox(QStringLiteral("&Tutto il debito residuo"), modulo.dialogo);
     chkTutto->setChecked(!estinzione.importo);
-    modulo.campi->addRow(QStringLiteral("&Importo:"), txtValore);
+    RigaConMotivo(modulo.campi, QStringLiteral("&Importo:"), txtValore);
     modulo.campi->addRow(QString(), chkTutto);
     const auto [optRata, optDurata] =
         Scelta(modulo, QStringLiteral("Poi:"), QStringLiteral("Riduci la r&ata"), QStringLiteral("Riduci la &durata"),
@@ -79,7 +81,7 @@ std::function<Evento()> Campi(const Variazione& variazione, const Modulo& modulo
     auto* txtValore = new CampoNumerico(LimiteTasso, false, modulo.dialogo);
     txtValore->setObjectName(QStringLiteral("txtValore"));
     txtValore->ImpostaValore(variazione.tassoAnnuo);
-    modulo.campi->addRow(QStringLiteral("Nuovo &tasso annuo (%):"), txtValore);
+    RigaConMotivo(modulo.campi, QStringLiteral("Nuovo &tasso annuo (%):"), txtValore);
     modulo.Segui(txtValore, &CampoNumerico::ValoreCambiato);
     txtValore->selectAll();
     txtValore->setFocus();
@@ -108,7 +110,7 @@ std::function<Evento()> Campi(const Sospensione& sospensione, const Modulo& modu
 
 }  // namespace
 
-DlgEvento::DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, QWidget* parent)
+DlgEvento::DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, Situazione situazione, QWidget* parent)
     : QDialog(parent), verifica(std::move(controllo))
 {
     setObjectName(QStringLiteral("DlgEvento"));
@@ -121,6 +123,19 @@ DlgEvento::DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, Q
     spnRata->setRange(1, std::max({ultimaRata, DopoRata(evento), 1}));
     spnRata->setValue(DopoRata(evento));
     modulo->addRow(QStringLiteral("Dopo la &rata:"), spnRata);
+    // Read by the keyboard too, its text its name: a screen reader reaches
+    // it with Tab and says it.
+    auto* lblSituazione = new QLabel(this);
+    lblSituazione->setObjectName(QStringLiteral("lblSituazione"));
+    lblSituazione->setWordWrap(true);
+    lblSituazione->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblSituazione->setFocusPolicy(Qt::StrongFocus);
+    modulo->addRow(QString(), lblSituazione);
+    const auto mostra = [lblSituazione, situazione = std::move(situazione)](int dopoRata) {
+        lblSituazione->setText(situazione(dopoRata));
+    };
+    mostra(spnRata->value());
+    connect(spnRata, &QSpinBox::valueChanged, this, mostra);
     connect(spnRata, &QSpinBox::valueChanged, this, &DlgEvento::Controlla);
     leggi = std::visit(
         [&](const auto& e) {

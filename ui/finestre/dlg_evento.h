@@ -16,15 +16,18 @@ class ConfermaMotivata;
 
 // One event of a simulation as the user writes it, after an installment up
 // to ultimaRata (or further, where the event given already is: it opens as
-// it is). Each kind has its own fields. OK is enabled only while verifica
-// finds nothing wrong with it; else its reason is shown.
+// it is). Under the installment, what situazione says of it, as it changes:
+// its due date and the debt left after it. Each kind has its own fields.
+// OK is enabled only while verifica finds nothing wrong with it; else its
+// reason is shown.
 class DlgEvento : public QDialog {
     Q_OBJECT
 
 public:
     using Verifica = std::function<std::optional<QString>(const Evento&)>;
+    using Situazione = std::function<QString(int dopoRata)>;
 
-    DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, QWidget* parent);
+    DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, Situazione situazione, QWidget* parent);
     ~DlgEvento() override;
 
     Evento Scelto() const { return leggi(); }

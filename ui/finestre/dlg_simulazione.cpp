@@ -1,15 +1,18 @@
 #include "ui/finestre/dlg_simulazione.h"
 
 #include "engine/esporta.h"
+#include "engine/formato.h"
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
 #include "ui/comune/aspetto.h"
 #include "ui/comune/posizione.h"
 #include "ui/controlli/campo_numerico.h"
+#include "ui/controlli/confronto_simulazione.h"
 #include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/invio_bottoni.h"
 #include "ui/controlli/lista_listato.h"
+#include "ui/controlli/motivo_campo.h"
 #include "ui/finestre/dlg_evento.h"
 
 #include <QDialogButtonBox>
@@ -18,6 +21,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
@@ -25,6 +29,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 namespace pianoamm {
@@ -32,6 +37,13 @@ namespace pianoamm {
 namespace {
 
 const QColor Rosso(0xb0, 0x00, 0x00);
+
+const QString AvvisoPenale = QStringLiteral(
+    "Oltre l'1 %: sui mutui per la casa la legge non ammette penali, sul credito ai consumatori al massimo l'1 %.");
+const QString LeggePenale = QStringLiteral(
+    "Mutui per l'acquisto o la ristrutturazione dell'abitazione: nessuna penale per l'estinzione anticipata "
+    "(art. 120-ter TUB). Credito ai consumatori: al massimo l'1 % dell'importo rimborsato in anticipo, lo 0,5 % "
+    "se manca meno di un anno alla fine (art. 125-sexies TUB).");
 
 }  // namespace
 
@@ -42,13 +54,11 @@ DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, Valori& valoriSess
     setWindowTitle(QStringLiteral("Simulazione"));
     auto* sopra = new QHBoxLayout;
     sopra->addWidget(CreaEventi(), 3);
-    sopra->addWidget(CreaConfronto(), 2);
+    grpConfronto = new ConfrontoSimulazione(piano.mutuo.condizioni, this);
+    sopra->addWidget(grpConfronto, 2);
 
-    lblAvviso =
-        new QLabel(QStringLiteral("Nessun risultato finché le variazioni segnate non sono corrette o rimosse."), this);
+    lblAvviso = new MotivoCampo(this);
     lblAvviso->setObjectName(QStringLiteral("lblAvviso"));
-    lblAvviso->setWordWrap(true);
-    lblAvviso->setStyleSheet(QStringLiteral("color: %1").arg(Rosso.name()));
     lstSimulata = new QListWidget(this);
     lstSimulata->setObjectName(QStringLiteral("lstSimulata"));
     lstSimulata->setAccessibleName(QStringLiteral("Piano simulato"));
@@ -56,6 +66,7 @@ DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, Valori& valoriSess
     lstSimulata->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grfSimulazione = new GraficoPiano(this);
     auto* schede = new QTabWidget(this);
+    schede->setAccessibleName(QStringLiteral("Risultati della simulazione"));
     schede->addTab(lstSimulata, QStringLiteral("Piano &simulato"));
     schede->addTab(grfSimulazione, QStringLiteral("&Grafico"));
 
@@ -69,6 +80,7 @@ DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, Valori& valoriSess
     InvioCliccaIBottoni(this);
     resize(900, 640);
     PosizionaAccanto(this, parent);
+    Ordina(0);
     Aggiorna();
 }
 
@@ -91,7 +103,7 @@ QGroupBox* DlgSimulazione::CreaEventi()
     };
     for (const Evento& evento : EventiPredefiniti(piano.mutuo)) {
         comando(QStringLiteral("Aggiungi ") + TestoQt(NomiDi(evento).breve) + QStringLiteral("…"),
-                [this, evento] { Aggiungi(evento); });
+                [this, evento] { Aggiungi(DopoLaRigaScelta(evento)); });
     }
     comando(QStringLiteral("&Modifica…"), [this] { Modifica(); });
     comando(QStringLiteral("&Rimuovi"), [this] { Rimuovi(); });
@@ -102,25 +114,20 @@ QGroupBox* DlgSimulazione::CreaEventi()
     txtPenale->ImpostaValore(valori.penale);
     connect(txtPenale, &CampoNumerico::ValoreCambiato, this, &DlgSimulazione::Aggiorna);
     auto* penale = new QFormLayout;
-    penale->addRow(QStringLiteral("&Penale sulle estinzioni (%):"), txtPenale);
+    auto* avviso = RigaConMotivo(penale, QStringLiteral("&Penale sulle estinzioni (%):"), txtPenale);
+    txtPenale->setToolTip(LeggePenale);
+    // Above the law's 1 % the penalty is said to be suspect, not refused:
+    // a contract may predate the rule, or the loan be of another kind.
+    const auto avvisa = [this, avviso](const QString& motivo) {
+        avviso->Mostra(!motivo.isEmpty() ? motivo : txtPenale->Valore() > 1 ? AvvisoPenale : QString());
+    };
+    connect(txtPenale, &CampoNumerico::Motivo, avviso, avvisa);
+    connect(txtPenale, &CampoNumerico::ValoreCambiato, avviso, [avvisa] { avvisa(QString()); });
+    avvisa(QString());
     auto* impaginazione = new QGridLayout(gruppo);
     impaginazione->addWidget(lstEventi, 0, 0);
     impaginazione->addLayout(comandi, 0, 1);
     impaginazione->addLayout(penale, 1, 0, 1, 2);
-    return gruppo;
-}
-
-QGroupBox* DlgSimulazione::CreaConfronto()
-{
-    auto* gruppo = new QGroupBox(QStringLiteral("Confronto con il piano"), this);
-    auto* modulo = new QFormLayout(gruppo);
-    for (std::size_t i = 0; i < lblConfronto.size(); ++i) {
-        lblConfronto[i] = new QLabel(gruppo);
-        lblConfronto[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        lblConfronto[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        modulo->addRow(TestoQt(pianoamm::EtichetteConfronto[i]) + QLatin1Char(':'), lblConfronto[i]);
-    }
-    lblConfronto[4]->setObjectName(QStringLiteral("lblRisparmio"));
     return gruppo;
 }
 
@@ -131,9 +138,13 @@ QDialogButtonBox* DlgSimulazione::CreaBottoni()
         cmdEsportazioni.push_back(bottoni->addButton(testo, QDialogButtonBox::ActionRole));
         connect(cmdEsportazioni.back(), &QPushButton::clicked, this, azione);
     };
-    bottone(QStringLiteral("S&tampa…"), [this] { StampaPagine(this, PagineDelListato(listato)); });
-    bottone(QStringLiteral("Salva come PD&F…"),
-            [this] { SalvaPaginePdf(this, QStringLiteral("simulazione.pdf"), PagineDelListato(listato)); });
+    // The listing, then the charts of the plan and of the simulation.
+    bottone(QStringLiteral("S&tampa…"),
+            [this] { StampaPagine(this, PagineDelListato(listato), grfSimulazione->Immagini(DimensioneStampa)); });
+    bottone(QStringLiteral("Salva come PD&F…"), [this] {
+        SalvaPaginePdf(this, QStringLiteral("simulazione.pdf"), PagineDelListato(listato),
+                       grfSimulazione->Immagini(DimensioneStampa));
+    });
     bottone(QStringLiteral("Esporta &CSV…"),
             [this] { SalvaCsv(this, QStringLiteral("simulazione.csv"), pianoamm::EsportaCsv(giudizio.simulato)); });
     bottone(QStringLiteral("C&opia"), [this] {
@@ -151,13 +162,45 @@ QDialogButtonBox* DlgSimulazione::CreaBottoni()
 
 void DlgSimulazione::Aggiungi(const Evento& evento)
 {
-    Chiedi(evento, valori.eventi.size());
+    Evento nuovo = evento;
+    // The rate in force there would be refused: a point from it instead.
+    if (auto* variazione = std::get_if<Variazione>(&nuovo)) {
+        const double inVigore = TassoDellaRata(giudizio.simulato, variazione->dopoRata + 1);
+        if (Variazione::StessoTasso(variazione->tassoAnnuo, inVigore))
+            variazione->tassoAnnuo = Variazione::TassoProposto(inVigore);
+    }
+    Chiedi(nuovo, valori.eventi.size());
 }
 
 void DlgSimulazione::ImpostaEventi(std::vector<Evento> nuovi)
 {
     valori.eventi = std::move(nuovi);
+    Ordina(0);
     Aggiorna();
+}
+
+Evento DlgSimulazione::DopoLaRigaScelta(Evento evento) const
+{
+    const QListWidgetItem* voce = lstSimulata->currentItem();
+    const int rata = voce != nullptr ? voce->data(Qt::UserRole).toInt() : 0;
+    if (rata > 0) {
+        const int ultima = std::max(1, static_cast<int>(giudizio.simulato.piano.righe.size()) - 1);
+        std::visit([dopo = std::clamp(rata, 1, ultima)](auto& e) { e.dopoRata = dopo; }, evento);
+    }
+    return evento;
+}
+
+std::size_t DlgSimulazione::Ordina(std::size_t indice)
+{
+    std::vector<std::size_t> ordine(valori.eventi.size());
+    std::iota(ordine.begin(), ordine.end(), std::size_t{0});
+    std::ranges::stable_sort(ordine, {}, [this](std::size_t i) { return DopoRata(valori.eventi[i]); });
+    std::vector<Evento> ordinati;
+    ordinati.reserve(ordine.size());
+    for (const std::size_t i : ordine)
+        ordinati.push_back(std::move(valori.eventi[i]));
+    valori.eventi = std::move(ordinati);
+    return static_cast<std::size_t>(std::ranges::find(ordine, indice) - ordine.begin());
 }
 
 void DlgSimulazione::Modifica()
@@ -174,6 +217,8 @@ void DlgSimulazione::Rimuovi()
         return;
     valori.eventi.erase(valori.eventi.begin() + riga);
     Aggiorna();
+    // The next event, or the last where the last went.
+    lstEventi->setCurrentRow(std::min(riga, lstEventi->count() - 1));
 }
 
 void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
@@ -183,19 +228,32 @@ void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
     auto altri = valori.eventi;
     if (indice < altri.size())
         altri.erase(altri.begin() + static_cast<std::ptrdiff_t>(indice));
-    const auto righe = Giudica(piano, altri, valori.penale).simulato.piano.righe.size();
+    auto senza = Giudica(piano, altri, valori.penale).simulato.piano.righe;
+    const auto ultima = static_cast<int>(senza.size()) - 1;
     const auto verifica = [this, indice](const Evento& candidato) {
         auto lista = valori.eventi;
         indice < lista.size() ? void(lista[indice] = candidato) : lista.push_back(candidato);
         return Giudica(piano, lista, valori.penale).motivi[indice];
     };
-    DlgEvento dialogo(evento, static_cast<int>(righe) - 1, verifica, this);
+    // Where the event would go, as the plan without it stands.
+    const auto situazione = [righe = std::move(senza)](int dopoRata) {
+        if (dopoRata < 1 || static_cast<std::size_t>(dopoRata) > righe.size())
+            return QStringLiteral("Senza questo evento il piano finisce alla rata %1.").arg(righe.size());
+        const RigaPiano& riga = righe[static_cast<std::size_t>(dopoRata) - 1];
+        return QStringLiteral("Scadenza %1 — debito residuo dopo la rata %2: %3 €")
+            .arg(TestoQt(FormatoData(riga.scadenza)))
+            .arg(dopoRata)
+            .arg(DueDecimali(riga.debitoResiduo));
+    };
+    DlgEvento dialogo(evento, ultima, verifica, situazione, this);
     if (dialogo.exec() != QDialog::Accepted)
         return;
     indice < valori.eventi.size() ? void(valori.eventi[indice] = dialogo.Scelto())
                                   : valori.eventi.push_back(dialogo.Scelto());
+    // Listed by installment: the event keeps the selection where it goes.
+    const std::size_t posto = Ordina(indice);
     Aggiorna();
-    lstEventi->setCurrentRow(static_cast<int>(indice));
+    lstEventi->setCurrentRow(static_cast<int>(posto));
 }
 
 void DlgSimulazione::Aggiorna()
@@ -227,15 +285,18 @@ void DlgSimulazione::MostraRisultati()
     const bool valido = giudizio.Valido();
     listato = valido ? pianoamm::ComponiListato(giudizio.simulato) : pianoamm::Listato{};
     MostraNellaLista(lstSimulata, listato);
-    const auto voci = pianoamm::Confronto(giudizio.simulato);
-    // A saving, or a cost beyond the plan's, under its own name.
-    const auto* modulo = qobject_cast<QFormLayout*>(lblConfronto[4]->parentWidget()->layout());
-    if (auto* etichetta = qobject_cast<QLabel*>(modulo->labelForField(lblConfronto[4])))
-        etichetta->setText(TestoQt(voci[4].etichetta) + QLatin1Char(':'));
-    for (std::size_t i = 0; i < voci.size(); ++i)
-        lblConfronto[i]->setText(valido ? DueDecimali(voci[i].valore) : QString());
+    // Each installment's line knows its number, and so does each event's,
+    // after it: a new event goes after the one selected.
+    int rata = 0;
+    for (std::size_t linea = RigheIntestazione; linea < listato.NumeroRighe() && listato[linea] != " "; ++linea) {
+        rata = std::max(listato.NumeroRata(linea), rata);
+        lstSimulata->item(static_cast<int>(linea))->setData(Qt::UserRole, rata);
+    }
+    grpConfronto->Mostra(valido ? &giudizio.simulato : nullptr);
     grfSimulazione->Mostra(valido ? &piano : nullptr, valido && !valori.eventi.empty() ? &giudizio.simulato : nullptr);
-    lblAvviso->setVisible(!valido);
+    lblAvviso->Mostra(valido ? QString()
+                             : QStringLiteral("Nessun risultato finché le variazioni segnate non sono corrette o "
+                                              "rimosse."));
     for (QPushButton* bottone : cmdEsportazioni)
         bottone->setEnabled(valido);
 }

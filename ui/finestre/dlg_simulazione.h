@@ -12,20 +12,25 @@
 class QDialogButtonBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 
 namespace pianoamm {
 
 class CampoNumerico;
+class ConfrontoSimulazione;
+class MotivoCampo;
 class GraficoPiano;
 
 // What if: the plan with early repayments and rate changes the user adds,
 // changes and removes, worked out again at each change: its listing, how
-// it compares with the plan, and the charts of both. An event the plan
-// cannot take is listed with its reason, and then there are no results,
-// nor anything to print, save, export or copy, until it is mended or
-// removed. Not modal; what is typed is kept in valori for the next time.
+// it compares with the plan (the interest, then the two ends side by side),
+// and the charts of both. The events are listed, and kept, by installment.
+// An event the plan cannot take is listed with its reason, and then there
+// are no results, nor anything to print, save, export or copy, until it is
+// mended or removed. Not modal; what is typed is kept in valori for the
+// next time.
 class DlgSimulazione : public QDialog {
     Q_OBJECT
 
@@ -37,19 +42,26 @@ public:
 
     DlgSimulazione(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidget* parent);
 
-    // Asks for a new event of evento's kind, after its installment.
+    // Asks for a new event of evento's kind, after its installment; a rate
+    // change at the rate then in force offers another.
     void Aggiungi(const Evento& evento);
     // Takes these events in place of those listed, as though typed.
     void ImpostaEventi(std::vector<Evento> nuovi);
 
 private:
     QGroupBox* CreaEventi();
-    QGroupBox* CreaConfronto();
     QDialogButtonBox* CreaBottoni();
     void Modifica();
     void Rimuovi();
+    // The kind's event after the installment of the simulated listing's
+    // current line, as far as the simulated plan goes; where that line has
+    // none, as it is.
+    Evento DopoLaRigaScelta(Evento evento) const;
     // The editor for one event: the one at indice, or a new one.
     void Chiedi(const Evento& evento, std::size_t indice);
+    // The events by installment, in their order at one installment; gives
+    // where the one at indice went.
+    std::size_t Ordina(std::size_t indice);
     void Aggiorna();
     void MostraEventi();
     void MostraRisultati();
@@ -60,8 +72,8 @@ private:
     pianoamm::Listato listato;
     QListWidget* lstEventi = nullptr;
     CampoNumerico* txtPenale = nullptr;
-    QLabel* lblAvviso = nullptr;
-    std::array<QLabel*, 5> lblConfronto{};
+    MotivoCampo* lblAvviso = nullptr;
+    ConfrontoSimulazione* grpConfronto = nullptr;
     QListWidget* lstSimulata = nullptr;
     GraficoPiano* grfSimulazione = nullptr;
     // Print, PDF, CSV, copy, picture: only while there are results.

@@ -24,6 +24,8 @@ FrmSplash::FrmSplash(QWidget* parent)
       timer(new QTimer(this))
 {
     setModal(true);
+    // A screen reader names the picture by the program it opens.
+    setAccessibleName(QGuiApplication::applicationDisplayName());
     const Twips tw(logicalDpiX());
     setFixedSize(tw(5985), tw(4485));
 
