@@ -19,6 +19,7 @@
 #include "engine/anni.h"
 #include "engine/confronto.h"
 #include "engine/costi.h"
+#include "engine/dati_costi.h"
 #include "engine/detrazione.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"
@@ -143,12 +144,35 @@ int EseguiConfronto(const std::vector<pianoamm::ValoriOfferta>& confronto, const
     return 0;
 }
 
+// The blocks asked for, in this order, a blank line between them; the
+// costs' under the loan's data and the costs entered.
+std::string Blocchi(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo)
+{
+    const pianoamm::Piano& piano = calcolo.piano;
+    std::string blocchi;
+    const auto blocco = [&blocchi](bool chiesto, const auto& testo) {
+        if (chiesto)
+            blocchi.append(blocchi.empty() ? "" : "\n").append(testo());
+    };
+    blocco(opzioni.taeg || opzioni.detrazione, [&] {
+        return pianoamm::TestoDatiCosti(piano, opzioni.costi, opzioni.detrazione ? &opzioni.regole : nullptr);
+    });
+    blocco(opzioni.taeg, [&] { return pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, opzioni.costi)); });
+    blocco(opzioni.detrazione, [&] {
+        return pianoamm::TabellaDetrazione(pianoamm::DetrazionePerAnno(piano, opzioni.costi, opzioni.regole));
+    });
+    blocco(opzioni.perAnno, [&] {
+        return pianoamm::TabellaPerAnno(
+            calcolo.Mostrato([](const auto& mostrato) { return pianoamm::InteressiPerAnno(mostrato); }));
+    });
+    return blocchi;
+}
+
 int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pianoamm::UsciteCli& uscite)
 {
     if (!calcolo.confronto.empty())
         return EseguiConfronto(calcolo.confronto, uscite);
     const pianoamm::Piano& piano = calcolo.piano;
-    const auto detrazione = [&] { return pianoamm::DetrazionePerAnno(piano, opzioni.costi, opzioni.regole); };
     // With --detrazione the file is the costs': the loan's data and the
     // costs entered, the cost's lines with --taeg, the deduction's table.
     if (uscite.csv) {
@@ -159,22 +183,7 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
     }
     if (uscite.salva)
         pianoamm::ScriviFileSicuro(*uscite.salva, pianoamm::TestoOfferta(pianoamm::OffertaDi(opzioni)));
-    // The blocks asked for, in this order, a blank line between them.
-    std::string blocchi;
-    const auto blocco = [&blocchi](bool chiesto, const auto& testo) {
-        if (chiesto)
-            blocchi.append(blocchi.empty() ? "" : "\n").append(testo());
-    };
-    // The costs' blocks under the loan's data and the costs entered.
-    blocco(opzioni.taeg || opzioni.detrazione, [&] {
-        return pianoamm::TestoDatiCosti(piano, opzioni.costi, opzioni.detrazione ? &opzioni.regole : nullptr);
-    });
-    blocco(opzioni.taeg, [&] { return pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, opzioni.costi)); });
-    blocco(opzioni.detrazione, [&] { return pianoamm::TabellaDetrazione(detrazione()); });
-    blocco(opzioni.perAnno, [&] {
-        return pianoamm::TabellaPerAnno(
-            calcolo.Mostrato([](const auto& mostrato) { return pianoamm::InteressiPerAnno(mostrato); }));
-    });
+    const std::string blocchi = Blocchi(opzioni, calcolo);
 
     // The value worked out from the installment comes first, or on standard
     // error when standard output carries a file.

@@ -93,25 +93,4 @@ std::string TabellaDetrazione(const Detrazione& detrazione);
 // The same as CSV, in the form of the plan's export; no notes.
 std::string EsportaCsvDetrazione(const Detrazione& detrazione);
 
-// The lines that head the costs' outputs, so that a sheet or a file says
-// which loan and which costs it is about: the loan's data (amount, number
-// of installments, frequency, annual rate, disbursement, the method where
-// it is not the French one) and the costs entered; with regole, the
-// deduction's share and limit too. Percentages are plain numbers, their
-// labels ending in "(%)"; amounts are grouped where raggruppa.
-std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole,
-                                     bool raggruppa);
-
-// Those lines as text, "IMPORTO DEL FINANZIAMENTO  : 150.000,00" and the
-// like, as TestoVoci lays them out.
-std::string TestoDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole);
-
-// Those lines as rows of a CSV file, a label and its value each.
-Celle CelleDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole);
-
-// The costs' CSV file: the lines above, then, where costo, the cost's lines
-// (CelleCostoCredito), then the deduction's table, an empty row between
-// the parts.
-std::string EsportaCsvCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione& regole, bool costo);
-
 }  // namespace pianoamm

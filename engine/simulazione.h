@@ -36,6 +36,15 @@ struct Scenario {
 };
 
 inline constexpr Limite LimitePenale{0, 99, 2, "il tasso della penale"};
+// Above the law's cap a penalty is suspect, though a contract may predate
+// the rule or the loan be of another kind: said, not refused.
+inline constexpr double PenaleMassimaDiLegge = 1;
+inline constexpr std::string_view AvvisoPenale =
+    "Oltre l'1 %: sui mutui per la casa la legge non ammette penali, sul credito ai consumatori al massimo l'1 %.";
+inline constexpr std::string_view LeggePenale =
+    "Mutui per l'acquisto o la ristrutturazione dell'abitazione: nessuna penale per l'estinzione anticipata "
+    "(art. 120-ter TUB). Credito ai consumatori: al massimo l'1 % dell'importo rimborsato in anticipo, lo 0,5 % "
+    "se manca meno di un anno alla fine (art. 125-sexies TUB).";
 
 // An event as applied, with the course it left: the annual rate, the
 // installment and the count of installments from the next row on.

@@ -4,6 +4,7 @@
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <array>
@@ -127,6 +128,15 @@ void ScalaAnni(QCategoryAxis* asse, double da, double a)
     for (int anno = primo + (passo - primo % passo) % passo; anno <= ultimo; anno += passo)
         asse->append(QString::number(anno), anno);
     asse->setRange(da, a);
+}
+
+QValueAxis* AsseNumeri(QChart* grafico, const QString& titolo, Qt::Alignment lato)
+{
+    auto* asse = new QValueAxis;
+    asse->setTitleText(titolo);
+    asse->setLabelFormat(QStringLiteral("%.0f"));
+    grafico->addAxis(asse, lato);
+    return asse;
 }
 
 }  // namespace pianoamm

@@ -11,6 +11,7 @@
 
 class QCategoryAxis;
 class QChart;
+class QValueAxis;
 
 namespace pianoamm {
 
@@ -34,6 +35,9 @@ QString MeseDi(double anno);
 
 // "150.000 € al 3,50 % in 300 rate mensili".
 QString DescrizioneMutuo(const Mutuo& mutuo);
+
+// A scale of whole numbers, titled, on the chart's given side.
+QValueAxis* AsseNumeri(QChart* grafico, const QString& titolo, Qt::Alignment lato);
 
 // An axis of our own labels, titled, on the chart's given side.
 QCategoryAxis* AsseEtichette(QChart* grafico, const QString& titolo, Qt::Alignment lato);

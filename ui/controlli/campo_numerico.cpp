@@ -155,7 +155,7 @@ void CampoNumerico::Rifiuta(Rifiuto rifiuto)
                      ? QStringLiteral("Qui si scrivono solo cifre.")
                      : QStringLiteral("Qui si scrivono solo cifre, con la virgola prima di al massimo %1 "
                                       "decimali.")
-                           .arg(limite.decimali);
+                           .arg(limite.decimali == 2 ? QStringLiteral("due") : QString::number(limite.decimali));
         break;
     }
     if (isSignalConnected(QMetaMethod::fromSignal(&CampoNumerico::Motivo)))

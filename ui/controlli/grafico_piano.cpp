@@ -119,15 +119,6 @@ double Scala(QSize dimensione, double larghezza)
 
 }  // namespace
 
-QValueAxis* AsseNumeri(QChart* grafico, const QString& titolo, Qt::Alignment lato)
-{
-    auto* asse = new QValueAxis;
-    asse->setTitleText(titolo);
-    asse->setLabelFormat(QStringLiteral("%.0f"));
-    grafico->addAxis(asse, lato);
-    return asse;
-}
-
 GraficoPiano::GraficoPiano(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("graficoPiano"));

@@ -14,15 +14,11 @@ class QChart;
 class QChartView;
 class QLineSeries;
 class QPainter;
-class QValueAxis;
 
 namespace pianoamm {
 
 // A picture for print: 16 × 9 cm at 300 dots per inch.
 inline constexpr QSize DimensioneStampa{1890, 1063};
-
-// A scale of whole numbers, titled, on the chart's given side.
-QValueAxis* AsseNumeri(QChart* grafico, const QString& titolo, Qt::Alignment lato);
 
 // The plan as two charts side by side: the debt left after each
 // installment, by due date, and the interest paid in each calendar year. A

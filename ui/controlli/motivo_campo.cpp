@@ -37,11 +37,10 @@ QAccessibleInterface* Accessibile(const QString& classe, QObject* oggetto)
 MotivoCampo::MotivoCampo(QWidget* parent, QFormLayout* modulo) : QLabel(parent), riga(modulo)
 {
     // Once for the program: the factory outlives every label.
-    static const bool registrato = [] {
+    [[maybe_unused]] static const bool Registrato = [] {
         QAccessible::installFactory(Accessibile);
         return true;
     }();
-    Q_UNUSED(registrato);
     setObjectName(QStringLiteral("lblMotivo"));
     setWordWrap(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -79,7 +78,7 @@ MotivoCampo* RigaConMotivo(QFormLayout* modulo, const QString& etichetta, CampoN
     // Named after its field: txtQuota's is lblMotivoQuota.
     QString nome = campo->objectName();
     motivo->setObjectName(nome.startsWith(QLatin1String("txt")) ? nome.replace(0, 3, QStringLiteral("lblMotivo"))
-                                                                 : QStringLiteral("lblMotivo") + nome);
+                                                                : QStringLiteral("lblMotivo") + nome);
     QObject::connect(campo, &CampoNumerico::Motivo, motivo, &MotivoCampo::Mostra);
     return motivo;
 }

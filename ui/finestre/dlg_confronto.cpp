@@ -6,6 +6,7 @@
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
 #include "ui/comune/posizione.h"
+#include "ui/controlli/assi_grafico.h"
 #include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/invio_bottoni.h"
 

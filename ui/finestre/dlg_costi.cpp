@@ -1,5 +1,6 @@
 #include "ui/finestre/dlg_costi.h"
 
+#include "engine/dati_costi.h"
 #include "engine/errore.h"
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"

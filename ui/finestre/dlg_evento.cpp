@@ -146,6 +146,12 @@ DlgEvento::DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, S
     auto* impaginazione = new QVBoxLayout(this);
     impaginazione->addLayout(modulo);
     conferma = std::make_unique<ConfermaMotivata>(this, impaginazione);
+    // The due date and the debt read on one line at any scale, the margins
+    // and the label column beside them.
+    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Dopo la rata: "))
+                    + lblSituazione->fontMetrics().horizontalAdvance(
+                        QStringLiteral("Scadenza 15/06/2027 — debito residuo dopo la rata 999: 999.999.999,99 €"))
+                    + 60);
     Controlla();
 }
 

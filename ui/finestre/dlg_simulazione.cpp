@@ -38,13 +38,6 @@ namespace {
 
 const QColor Rosso(0xb0, 0x00, 0x00);
 
-const QString AvvisoPenale = QStringLiteral(
-    "Oltre l'1 %: sui mutui per la casa la legge non ammette penali, sul credito ai consumatori al massimo l'1 %.");
-const QString LeggePenale = QStringLiteral(
-    "Mutui per l'acquisto o la ristrutturazione dell'abitazione: nessuna penale per l'estinzione anticipata "
-    "(art. 120-ter TUB). Credito ai consumatori: al massimo l'1 % dell'importo rimborsato in anticipo, lo 0,5 % "
-    "se manca meno di un anno alla fine (art. 125-sexies TUB).");
-
 }  // namespace
 
 DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidget* parent)
@@ -115,11 +108,11 @@ QGroupBox* DlgSimulazione::CreaEventi()
     connect(txtPenale, &CampoNumerico::ValoreCambiato, this, &DlgSimulazione::Aggiorna);
     auto* penale = new QFormLayout;
     auto* avviso = RigaConMotivo(penale, QStringLiteral("&Penale sulle estinzioni (%):"), txtPenale);
-    txtPenale->setToolTip(LeggePenale);
-    // Above the law's 1 % the penalty is said to be suspect, not refused:
-    // a contract may predate the rule, or the loan be of another kind.
+    txtPenale->setToolTip(TestoQt(pianoamm::LeggePenale));
     const auto avvisa = [this, avviso](const QString& motivo) {
-        avviso->Mostra(!motivo.isEmpty() ? motivo : txtPenale->Valore() > 1 ? AvvisoPenale : QString());
+        avviso->Mostra(!motivo.isEmpty()                                      ? motivo
+                       : txtPenale->Valore() > pianoamm::PenaleMassimaDiLegge ? TestoQt(pianoamm::AvvisoPenale)
+                                                                              : QString());
     };
     connect(txtPenale, &CampoNumerico::Motivo, avviso, avvisa);
     connect(txtPenale, &CampoNumerico::ValoreCambiato, avviso, [avvisa] { avvisa(QString()); });
@@ -198,7 +191,7 @@ std::size_t DlgSimulazione::Ordina(std::size_t indice)
     std::vector<Evento> ordinati;
     ordinati.reserve(ordine.size());
     for (const std::size_t i : ordine)
-        ordinati.push_back(std::move(valori.eventi[i]));
+        ordinati.push_back(valori.eventi[i]);
     valori.eventi = std::move(ordinati);
     return static_cast<std::size_t>(std::ranges::find(ordine, indice) - ordine.begin());
 }

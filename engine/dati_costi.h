@@ -1,0 +1,36 @@
+#pragma once
+
+// What heads the costs' outputs: the loan and the costs they are about.
+
+#include "engine/costi.h"
+#include "engine/detrazione.h"
+#include "engine/piano.h"
+#include "engine/tabella.h"
+
+#include <string>
+#include <vector>
+
+namespace pianoamm {
+
+// The lines that head the costs' outputs, so that a sheet or a file says
+// which loan and which costs it is about: the loan's data (amount, number
+// of installments, frequency, annual rate, disbursement, the method where
+// it is not the French one) and the costs entered; with regole, the
+// deduction's share and limit too. Percentages are plain numbers, their
+// labels ending in "(%)"; amounts are grouped where raggruppa.
+std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole,
+                                     bool raggruppa);
+
+// Those lines as text, "IMPORTO DEL FINANZIAMENTO  : 150.000,00" and the
+// like, as TestoVoci lays them out.
+std::string TestoDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole);
+
+// Those lines as rows of a CSV file, a label and its value each.
+Celle CelleDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole);
+
+// The costs' CSV file: the lines above, then, where costo, the cost's lines
+// (CelleCostoCredito), then the deduction's table, an empty row between
+// the parts.
+std::string EsportaCsvCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione& regole, bool costo);
+
+}  // namespace pianoamm
