@@ -19,7 +19,7 @@ public:
         lettore.start("/usr/bin/python3", {Script(), "albero", Pid(), titolo});
         if (!QTest::qWaitFor([&lettore] { return lettore.state() == QProcess::NotRunning; }, 30000))
             return {"errore\tnessuna risposta"};
-        const QStringList righe = QString(lettore.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QStringList righe = QString(lettore.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         // Every window has something to focus: nothing heard is a failure.
         if (lettore.exitStatus() != QProcess::NormalExit || lettore.exitCode() != 0 || righe.isEmpty())
             return {"errore\t" + lettore.readAllStandardError()};

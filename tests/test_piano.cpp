@@ -48,6 +48,17 @@ Mutuo M(double importo, int rate, double tasso, Cadenza cadenza, const char* dat
     return {importo, rate, tasso, *LeggiData(data), cadenza, {}};
 }
 
+// The message refusing a loan, or "" for a loan taken.
+std::string Motivo(const Mutuo& mutuo)
+{
+    try {
+        (void)PianoAmm(mutuo);
+    } catch (const ErrorePiano& errore) {
+        return errore.what();
+    }
+    return {};
+}
+
 std::string Righe(const Piano& piano, std::size_t da, std::size_t a)
 {
     const Listato listato = ComponiListato(piano);
@@ -148,14 +159,8 @@ TEST(Piano, DatiFuoriDaiLimitiSonoErrori)
         {M(1000, 10, 99.01, Cadenza::Annuale, "06/04/2006"), "Il tasso annuo deve essere compreso tra 0 e 99."},
         {M(1000, 10, -0.5, Cadenza::Annuale, "06/04/2006"), "Il tasso annuo deve essere compreso tra 0 e 99."},
     };
-    for (const auto& [mutuo, messaggio] : casi) {
-        try {
-            (void)PianoAmm(mutuo);
-            ADD_FAILURE() << "accettato: " << messaggio;
-        } catch (const ErrorePiano& errore) {
-            EXPECT_NE(std::string(errore.what()).find(messaggio), std::string::npos) << errore.what();
-        }
-    }
+    for (const auto& [mutuo, messaggio] : casi)
+        EXPECT_NE(Motivo(mutuo).find(messaggio), std::string::npos) << messaggio;
 }
 
 // Every frequency and count over the fields' ranges: what must hold for
@@ -248,17 +253,7 @@ TEST(Piano, MaxiRataFinale)
     EXPECT_EQ(Pagato(senzaInteressi.righe.back()), 3750);
     for (const double maxiRata : {12000.0, 12000.5}) {
         zero.condizioni.maxiRata = maxiRata;
-        EXPECT_THROW(
-            {
-                try {
-                    (void)PianoAmm(zero);
-                } catch (const ErrorePiano& errore) {
-                    EXPECT_STREQ(errore.what(),
-                                 "La maxi-rata finale deve essere inferiore all'importo del finanziamento.");
-                    throw;
-                }
-            },
-            ErrorePiano);
+        EXPECT_EQ(Motivo(zero), "La maxi-rata finale deve essere inferiore all'importo del finanziamento.");
     }
 }
 
@@ -314,20 +309,15 @@ TEST(Piano, Preammortamento)
     }
     mutuo.numeroRate = 940;
     mutuo.condizioni.preammortamento = 60;
-    EXPECT_THROW((void)PianoAmm(mutuo), ErrorePiano);
+    EXPECT_NE(Motivo(mutuo), "");
     // At 39,85 % a year over 330 years the cut interest outweighs the
     // capital: the document's plan shows it, a plan on other terms is
     // refused, at the first row whose share is negative to the cent (the
     // separate model finds -0,34 at the fifth).
     Mutuo ripido = M(63896.26, 330, 39.85, Cadenza::Annuale, "23/04/2030");
     ripido.condizioni.preammortamento = 3;
-    try {
-        (void)PianoAmm(ripido);
-        ADD_FAILURE() << "accettato";
-    } catch (const ErrorePiano& errore) {
-        EXPECT_STREQ(errore.what(),
-                     "Con queste condizioni il piano è instabile: alla rata 5 la quota capitale sarebbe negativa.");
-    }
+    EXPECT_EQ(Motivo(ripido),
+              "Con queste condizioni il piano è instabile: alla rata 5 la quota capitale sarebbe negativa.");
 }
 
 }  // namespace
@@ -338,7 +328,8 @@ TEST(Piano, Preammortamento)
 // wider. An exact half cent rounds up: 1.234,50 at 0,25 % a month is 3,09.
 // The Italian method on 180.000 at 4,25 % over 360 months: a capital share
 // of 500,00, 35.115,65 of interest over the first 60 rows, 150.000,00 owed
-// after them (public calculators' figures); it takes no balloon.
+// after them (public calculators' figures); it takes no balloon. The
+// heading's line of terms and the columns in cents are tests/dati/*centesimi.txt's.
 TEST(Piano, CentesimiEMetodoItaliano)
 {
     EXPECT_EQ(TassoInCentesimi(3, 12, TassoPeriodo::Proporzionale).Interessi(123450), 309);
@@ -348,8 +339,6 @@ TEST(Piano, CentesimiEMetodoItaliano)
     const Listato listato = ComponiListato(PianoAmm(mutuo));
     EXPECT_EQ(listato[4], "IMPORTO MUTUO          :          200.000,00   NUMERO RATE   :  180");
     EXPECT_EQ(listato[5], "RATA FISSA             :            1.854,02   TASSO % ANNUALE :    7,500");
-    EXPECT_EQ(listato[8], "ARROTONDAMENTO AI CENTESIMI");
-    EXPECT_EQ(listato[9], TitoliColonneCentesimi);
     EXPECT_EQ(listato[RigheIntestazione],
               "  1    15/04/2026          1.250,00           604,02         1.854,02        199.395,98");
 
@@ -363,9 +352,7 @@ TEST(Piano, CentesimiEMetodoItaliano)
     }
     EXPECT_NEAR(interessi, 35115.65, 1e-6);
     EXPECT_NEAR(piano.righe[59].debitoResiduo, 150000, 1e-6);
-    const Listato decrescente = ComponiListato(piano);
-    EXPECT_EQ(decrescente[5].substr(0, 44), "PRIMA RATA             :            1.137,50");
-    EXPECT_EQ(decrescente[8], "ARROTONDAMENTO AI CENTESIMI - METODO ITALIANO");
+    EXPECT_EQ(ComponiListato(piano)[5].substr(0, 44), "PRIMA RATA             :            1.137,50");
     // Interest cut to units: the Italian last row pays every fraction still
     // carried, those of a pre-amortisation too (0,083 a month here).
     Mutuo piccolo = M(1000, 12, 0.1, Cadenza::Mensile, "15/03/2026");
@@ -381,11 +368,6 @@ TEST(Piano, CentesimiEMetodoItaliano)
     EXPECT_EQ(senzaCapitale.righe[0].quotaCapitale, 0);
     EXPECT_EQ(senzaCapitale.righe.back().quotaCapitale, 1000);
     italiano.condizioni.maxiRata = 1000;
-    try {
-        (void)PianoAmm(italiano);
-        ADD_FAILURE() << "accettato";
-    } catch (const ErrorePiano& errore) {
-        EXPECT_STREQ(errore.what(), "La maxi-rata finale vale solo con il metodo francese: con il metodo italiano la "
-                                    "quota capitale è costante fino all'ultima rata.");
-    }
+    EXPECT_EQ(Motivo(italiano), "La maxi-rata finale vale solo con il metodo francese: con il metodo italiano la "
+                                "quota capitale è costante fino all'ultima rata.");
 }
