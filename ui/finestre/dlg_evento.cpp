@@ -127,7 +127,7 @@ DlgEvento::DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, S
     // it with Tab and says it.
     auto* lblSituazione = new QLabel(this);
     lblSituazione->setObjectName(QStringLiteral("lblSituazione"));
-    lblSituazione->setWordWrap(true);
+    lblSituazione->setWordWrap(false);  // the dialog is made wide enough for it
     lblSituazione->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     lblSituazione->setFocusPolicy(Qt::StrongFocus);
     modulo->addRow(QString(), lblSituazione);
