@@ -85,11 +85,12 @@ void EsaminaMotivi(QWidget* finestra, QStringList& difetti)
 // The windows the listing's menu opens, by their items: modal, beside the listing, or beside it with
 // the event's editor over it, both looked at.
 enum class Apertura { Modale, Accanto, ConEditore };
-constexpr std::array<std::pair<const char*, Apertura>, 7> Finestre{{
+constexpr std::array<std::pair<const char*, Apertura>, 8> Finestre{{
     {"Interessi per anno…", Apertura::Modale},
     {"Costi, TAEG e detrazione…", Apertura::Accanto},
     {"Condizioni del piano…", Apertura::Modale},
     {"Simula estinzione anticipata…", Apertura::ConEditore},
+    {"Simula variazione di tasso…", Apertura::ConEditore},
     {"Simula sospensione delle rate…", Apertura::ConEditore},
     {"Grafico del piano…", Apertura::Modale},
     {"Confronta offerte…", Apertura::Accanto},
@@ -417,6 +418,7 @@ private slots:
         };
         limite->showPopup();
         QTRY_COMPARE(campoLimite->text() + ' ' + t->item(1, 3)->text(), "2.582,28 2.582,28");
+        QVERIFY(!d->findChild<QLabel*>("lblMotivoLimite")->isVisible());  // the caption is no refused key
         limite->setFocus();
         QTest::keyClick(limite, Qt::Key_Up);
         QCOMPARE(campoLimite->text() + ' ' + t->item(1, 3)->text(), "4.000,00 4.000,00");
@@ -800,6 +802,7 @@ private slots:
         Bottone(d, "Aggiungi &variazione…")->click();
         QCOMPARE(visti, QStringList({"302 Scadenza 15/05/2051 — debito residuo dopo la rata 302 1.000,00",
                                      "120 Scadenza 15/03/2036 — debito residuo dopo la rata 120 5,50"}));
+        QVERIFY(simulata->currentItem() && simulata->currentItem()->data(Qt::UserRole) == 120);  // kept when redone
         QCOMPARE(elenco(), tasso + "|Tasso 5,50 % dalla rata 121|Sospensione dopo la rata 150|" + estinzione
                                + ", riduce la rata @1");
         Bottone(d, "&Rimuovi")->click();

@@ -80,9 +80,10 @@ void Stampa(QWidget* finestra, const QList<QStringList>& pagine, const QList<QIm
 
 }  // namespace
 
-void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini)
+void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini,
+                  const QString& nome)
 {
-    Stampa(finestra, pagine, immagini, QStringLiteral("piano.pdf"));
+    Stampa(finestra, pagine, immagini, nome);
 }
 
 void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato)

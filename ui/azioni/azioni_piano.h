@@ -22,8 +22,10 @@ namespace pianoamm {
 // After asking, on the default printer; where there is none, or the print
 // service refuses the job, says why and offers to save the same pages as PDF.
 // The pictures, charts as GraficoPiano::Immagini draws them, are printed
-// after the pages, on pages of their own (see DisegnaPagine).
-void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini = {});
+// after the pages, on pages of their own (see DisegnaPagine). The PDF
+// offered instead is first named nome.
+void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini = {},
+                  const QString& nome = QStringLiteral("piano.pdf"));
 
 // The printout's pages, to a PDF file the user chooses.
 void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato);

@@ -61,8 +61,11 @@ void CampoNumerico::ImpostaValore(double nuovo)
     if (!raggruppa)
         italiano.setNumberOptions(QLocale::OmitGroupSeparator);
     setText(italiano.toString(valore, 'f', limite.decimali));
-    if (cambiato)
+    if (cambiato) {
+        // Another value, as a combo's list gives it: the last refusal is past.
+        emit Motivo(QString());
         emit ValoreCambiato();
+    }
 }
 
 // Accepts the texts that read as a number of the field within its maximum;
@@ -110,7 +113,8 @@ QValidator::State CampoNumerico::Valida(QString& testo, int& pos)
     // One character is typing, also where an input method types it.
     if (pezzo.size() <= 1) {
         const auto stato = ValidaTesto(testo);
-        if (stato == QValidator::Invalid && testo != testoPrima)
+        // A text the program or a combo's list puts in is no key refused.
+        if (stato == QValidator::Invalid && testo != testoPrima && isUndoAvailable())
             Rifiuta(Oltre(testo) ? Rifiuto::Massimo : Rifiuto::Carattere);
         return stato;
     }

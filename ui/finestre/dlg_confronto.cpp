@@ -126,7 +126,8 @@ QDialogButtonBox* DlgConfronto::CreaBottoni()
         connect(cmdEsportazioni.back(), &QPushButton::clicked, this, azione);
     };
     bottone(QStringLiteral("C&opia"), "cmdCopia", [this] { Copia(); });
-    bottone(QStringLiteral("&Stampa…"), "cmdStampa", [this] { StampaPagine(this, Impagina(Righe(), {})); });
+    bottone(QStringLiteral("&Stampa…"), "cmdStampa",
+            [this] { StampaPagine(this, Impagina(Righe(), {}), {}, QStringLiteral("confronto.pdf")); });
     bottone(QStringLiteral("Salva come PD&F…"), "cmdPdf",
             [this] { SalvaPaginePdf(this, QStringLiteral("confronto.pdf"), Impagina(Righe(), {})); });
     bottone(QStringLiteral("Esporta &CSV…"), "cmdCsv",

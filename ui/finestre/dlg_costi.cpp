@@ -135,7 +135,8 @@ QDialogButtonBox* DlgCosti::CreaBottoni()
     // Letters clear of the fields' (S, I, R, Q, L; F and A, C, G, N, D in
     // the fiscal group).
     bottone(QStringLiteral("C&opia"), "cmdCopia", [this] { QGuiApplication::clipboard()->setText(TestoQt(Testo())); });
-    bottone(QStringLiteral("S&tampa…"), "cmdStampa", [this] { StampaPagine(this, Pagine()); });
+    bottone(QStringLiteral("S&tampa…"), "cmdStampa",
+            [this] { StampaPagine(this, Pagine(), {}, QStringLiteral("costi.pdf")); });
     bottone(QStringLiteral("Salva come &PDF…"), "cmdPdf",
             [this] { SalvaPaginePdf(this, QStringLiteral("costi.pdf"), Pagine()); });
     bottone(QStringLiteral("&Esporta CSV…"), "cmdCsv", [this] {

@@ -51,7 +51,8 @@ QDialogButtonBox* DlgInteressiAnno::CreaBottoni()
     // Later pages repeat the heading and its rule, the table's first lines.
     const auto pagine = [this] { return Impagina(Righe(), Righe().mid(0, 2)); };
     bottone(QStringLiteral("C&opia"), "cmdCopia", [this] { Copia(); });
-    bottone(QStringLiteral("&Stampa…"), "cmdStampa", [this, pagine] { StampaPagine(this, pagine()); });
+    bottone(QStringLiteral("&Stampa…"), "cmdStampa",
+            [this, pagine] { StampaPagine(this, pagine(), {}, QStringLiteral("interessi-per-anno.pdf")); });
     bottone(QStringLiteral("Salva come PD&F…"), "cmdPdf",
             [this, pagine] { SalvaPaginePdf(this, QStringLiteral("interessi-per-anno.pdf"), pagine()); });
     bottone(QStringLiteral("Esporta &CSV…"), "cmdCsv", [this] {

@@ -132,8 +132,10 @@ QDialogButtonBox* DlgSimulazione::CreaBottoni()
         connect(cmdEsportazioni.back(), &QPushButton::clicked, this, azione);
     };
     // The listing, then the charts of the plan and of the simulation.
-    bottone(QStringLiteral("S&tampa…"),
-            [this] { StampaPagine(this, PagineDelListato(listato), grfSimulazione->Immagini(DimensioneStampa)); });
+    bottone(QStringLiteral("S&tampa…"), [this] {
+        StampaPagine(this, PagineDelListato(listato), grfSimulazione->Immagini(DimensioneStampa),
+                     QStringLiteral("simulazione.pdf"));
+    });
     bottone(QStringLiteral("Salva come PD&F…"), [this] {
         SalvaPaginePdf(this, QStringLiteral("simulazione.pdf"), PagineDelListato(listato),
                        grfSimulazione->Immagini(DimensioneStampa));
@@ -277,6 +279,9 @@ void DlgSimulazione::MostraRisultati()
 {
     const bool valido = giudizio.Valido();
     listato = valido ? pianoamm::ComponiListato(giudizio.simulato) : pianoamm::Listato{};
+    // The installment selected stays selected as the listing is made again.
+    const QListWidgetItem* scelta = lstSimulata->currentItem();
+    const int rataScelta = scelta != nullptr ? scelta->data(Qt::UserRole).toInt() : 0;
     MostraNellaLista(lstSimulata, listato);
     // Each installment's line knows its number, and so does each event's,
     // after it: a new event goes after the one selected.
@@ -284,6 +289,8 @@ void DlgSimulazione::MostraRisultati()
     for (std::size_t linea = RigheIntestazione; linea < listato.NumeroRighe() && listato[linea] != " "; ++linea) {
         rata = std::max(listato.NumeroRata(linea), rata);
         lstSimulata->item(static_cast<int>(linea))->setData(Qt::UserRole, rata);
+        if (rataScelta > 0 && listato.NumeroRata(linea) == rataScelta)
+            lstSimulata->setCurrentRow(static_cast<int>(linea));
     }
     grpConfronto->Mostra(valido ? &giudizio.simulato : nullptr);
     grfSimulazione->Mostra(valido ? &piano : nullptr, valido && !valori.eventi.empty() ? &giudizio.simulato : nullptr);
