@@ -12,15 +12,20 @@ bool Giudizio::Valido() const
     return std::none_of(motivi.begin(), motivi.end(), [](const auto& motivo) { return motivo.has_value(); });
 }
 
-Giudizio Giudica(const pianoamm::Piano& piano, const std::vector<Evento>& eventi, double penale)
+std::vector<std::size_t> OrdineDelPiano(const std::vector<Evento>& eventi)
 {
-    // The engine's order: by installment, at one installment the repayment
-    // first. A later event cannot change what an earlier one finds.
     std::vector<std::size_t> ordine(eventi.size());
     std::iota(ordine.begin(), ordine.end(), std::size_t{0});
     std::stable_sort(ordine.begin(), ordine.end(), [&eventi](std::size_t a, std::size_t b) {
         return std::pair(DopoRata(eventi[a]), eventi[a].index()) < std::pair(DopoRata(eventi[b]), eventi[b].index());
     });
+    return ordine;
+}
+
+Giudizio Giudica(const pianoamm::Piano& piano, const std::vector<Evento>& eventi, double penale)
+{
+    // A later event cannot change what an earlier one finds.
+    const std::vector<std::size_t> ordine = OrdineDelPiano(eventi);
     Giudizio giudizio{std::vector<std::optional<QString>>(eventi.size()), pianoamm::Simula(piano, {{}, penale})};
     std::vector<Evento> presi;
     for (const std::size_t i : ordine) {

@@ -23,6 +23,10 @@ struct Giudizio {
     bool Valido() const;
 };
 
+// The events' indexes in the engine's order: by installment, at one
+// installment the repayment first, then as listed.
+std::vector<std::size_t> OrdineDelPiano(const std::vector<Evento>& eventi);
+
 Giudizio Giudica(const pianoamm::Piano& piano, const std::vector<Evento>& eventi, double penale);
 
 }  // namespace pianoamm

@@ -20,8 +20,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
@@ -29,7 +27,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <numeric>
 #include <utility>
 
 namespace pianoamm {
@@ -187,9 +184,7 @@ Evento DlgSimulazione::DopoLaRigaScelta(Evento evento) const
 
 std::size_t DlgSimulazione::Ordina(std::size_t indice)
 {
-    std::vector<std::size_t> ordine(valori.eventi.size());
-    std::iota(ordine.begin(), ordine.end(), std::size_t{0});
-    std::ranges::stable_sort(ordine, {}, [this](std::size_t i) { return DopoRata(valori.eventi[i]); });
+    const std::vector<std::size_t> ordine = OrdineDelPiano(valori.eventi);
     std::vector<Evento> ordinati;
     ordinati.reserve(ordine.size());
     for (const std::size_t i : ordine)

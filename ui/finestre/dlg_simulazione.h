@@ -11,8 +11,6 @@
 
 class QDialogButtonBox;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPushButton;
 
@@ -59,8 +57,8 @@ private:
     Evento DopoLaRigaScelta(Evento evento) const;
     // The editor for one event: the one at indice, or a new one.
     void Chiedi(const Evento& evento, std::size_t indice);
-    // The events by installment, in their order at one installment; gives
-    // where the one at indice went.
+    // The events in the engine's order (OrdineDelPiano); gives where the
+    // one at indice went.
     std::size_t Ordina(std::size_t indice);
     void Aggiorna();
     void MostraEventi();
