@@ -1,5 +1,6 @@
 #include "engine/ammortamento.h"
 
+#include "engine/andamento.h"
 #include "engine/errore.h"
 
 #include <algorithm>
@@ -123,15 +124,17 @@ private:
                 return {interessi + std::exchange(frazioni, 0), debito};
             return {interessi, std::min(corso.rata, debito)};
         }
+        // A shortened plan's last row, like the plan's own, settles every
+        // fraction still carried.
         if (ultima && corso.ultimaRidotta)
-            return {interessi, debito};
+            return {interessi + std::exchange(frazioni, 0), debito};
         // The last installment, with the balloon if any, settles the rest.
         const double rata = corso.rata + (ultima ? corso.mutuo.condizioni.maxiRata : 0);
         if (ultima)
             interessi = rata - debito;
         double capitale = rata - interessi;
-        // An installment larger than the debt left pays it off; the rest
-        // counts as interest.
+        // An installment larger than the debt left pays it off before the
+        // last row, which the plan's check then refuses.
         if (debito < capitale) {
             interessi += capitale - debito;
             capitale = rata - interessi;
@@ -192,54 +195,44 @@ private:
     long long rataInCentesimi = 0;
 };
 
-// The rows as shown to the cent, from the first event's on, or from the
-// first when interest cut to units runs on terms other than the defaults
-// (the default plan keeps its own rules at any rate; a plan in cents
-// carries nothing, and its installment, never below the first row's
-// interest, never falls below a later one's): no share below zero, no debt above the
-// row before's and the interest added to it since (NaN fails every
-// comparison). The reason names the event before the row, where there is
-// one.
-void ControllaAndamento(const Simulazione& sim)
+// What carries a plan that does not close on its last row: rounding to
+// the cent, or fewer installments. The count offered is one that closes,
+// found by halving, not necessarily the largest.
+std::string Rimedio(const Mutuo& mutuo)
 {
-    const Condizioni& termini = sim.piano.mutuo.condizioni;
-    const bool condizioni = termini.arrotondamento == Arrotondamento::Unita && termini != Condizioni{};
-    if (sim.eventi.empty() && !condizioni)
-        return;
-    // Below -0,5 cents a share shows a negative cent: the comparison spares
-    // the rounding, and NaN fails it too.
-    const auto negativa = [](double euro) { return !(euro * 100 > -0.5); };
-    // A debt grown to the cent; NaN, or one past any plan's, counts as grown.
-    const auto cresciuto = [](double dopo, double prima) {
-        return !(std::fabs(dopo) < 1e15 && std::fabs(prima) < 1e15) || Centesimi(dopo) > Centesimi(prima);
-    };
-    const auto& righe = sim.piano.righe;
-    auto evento = sim.eventi.begin();
-    const auto primo = condizioni ? 0 : DopoRata(evento->evento);
-    for (auto riga = righe.begin() + primo; riga != righe.end(); ++riga) {
-        const double prima = riga == righe.begin()
-                                 ? sim.piano.mutuo.importo
-                                 : std::prev(riga)->debitoResiduo
-                                       + (sim.eventi.empty() ? 0 : CapitalizzatiDopo(sim, std::prev(riga)->numero));
-        const char* difetto = nullptr;
-        if (negativa(riga->quotaInteressi))
-            difetto = "la quota interessi sarebbe negativa";
-        else if (negativa(riga->quotaCapitale))
-            difetto = "la quota capitale sarebbe negativa";
-        else if (cresciuto(riga->debitoResiduo, prima))
-            difetto = "il debito residuo crescerebbe";
-        while (evento != sim.eventi.end() && std::next(evento) != sim.eventi.end()
-               && DopoRata(std::next(evento)->evento) < riga->numero)
-            ++evento;
-        if (difetto == nullptr)
-            continue;
-        const std::string dove = "alla rata " + std::to_string(riga->numero) + " " + difetto + ".";
-        if (evento != sim.eventi.end() && DopoRata(evento->evento) < riga->numero) {
-            throw ErrorePiano(std::string(NomiDi(evento->evento).soggetto) + " " + DopoLaRata(DopoRata(evento->evento))
-                              + " rende il piano instabile: " + dove);
+    const auto chiude = [](const Mutuo& prova) { return !PrimoDifetto(Ammortamento(prova, 0).Calcola({})); };
+    std::string rimedio;
+    Mutuo prova = mutuo;
+    prova.condizioni.arrotondamento = Arrotondamento::Centesimi;
+    if (mutuo.condizioni.arrotondamento == Arrotondamento::Unita && chiude(prova))
+        rimedio = "arrotondando al centesimo";
+    prova = mutuo;
+    int chiudeCon = 0;
+    for (int sotto = 1, sopra = mutuo.numeroRate; sotto < sopra;) {
+        prova.numeroRate = (sotto + sopra) / 2;
+        if (chiude(prova)) {
+            chiudeCon = prova.numeroRate;
+            sotto = prova.numeroRate + 1;
+        } else {
+            sopra = prova.numeroRate;
         }
-        throw ErrorePiano("Con queste condizioni il piano è instabile: " + dove);
     }
+    if (chiudeCon > 0)
+        rimedio +=
+            (rimedio.empty() ? "con " : " o con ") + std::to_string(chiudeCon) + (chiudeCon == 1 ? " rata" : " rate");
+    return rimedio.empty() ? "" : " Il piano si chiude " + rimedio + ".";
+}
+
+[[noreturn]] void Rifiuta(const Difetto& difetto, const Mutuo& mutuo)
+{
+    const std::string dove = "alla rata " + std::to_string(difetto.riga) + " " + difetto.motivo + ".";
+    if (difetto.evento != nullptr) {
+        throw ErrorePiano(std::string(NomiDi(*difetto.evento).soggetto) + " " + DopoLaRata(DopoRata(*difetto.evento))
+                          + " rende il piano instabile: " + dove);
+    }
+    if (!difetto.chiusura)
+        throw ErrorePiano("Con queste condizioni il piano è instabile: " + dove);
+    throw ErrorePiano("Il piano non si chiude all'ultima rata: " + dove + Rimedio(mutuo));
 }
 
 }  // namespace
@@ -247,7 +240,8 @@ void ControllaAndamento(const Simulazione& sim)
 Simulazione Ammortizza(const Mutuo& mutuo, std::span<const Evento* const> eventi, double penale)
 {
     Simulazione simulazione = Ammortamento(mutuo, penale).Calcola(eventi);
-    ControllaAndamento(simulazione);
+    if (const auto difetto = PrimoDifetto(simulazione))
+        Rifiuta(*difetto, mutuo);
     return simulazione;
 }
 

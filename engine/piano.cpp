@@ -10,8 +10,10 @@ double RataMutuo(double importo, int numeroRate, double tassoPeriodo, double max
 {
     if (tassoPeriodo == 0)
         return (importo - maxiRata) / numeroRate;
-    const double sconto = std::pow(1 + tassoPeriodo, -static_cast<double>(numeroRate));
-    return ((importo - maxiRata * sconto) * tassoPeriodo) / (1 - sconto);
+    // The interest and, apart, what pays the capital: 1 - v^n would round
+    // to 1 at a steep rate over many rows and swallow the capital's part.
+    const double crescita = std::pow(1 + tassoPeriodo, numeroRate) - 1;
+    return importo * tassoPeriodo + (importo - maxiRata) * tassoPeriodo / crescita;
 }
 
 Piano PianoAmm(const Mutuo& mutuo)

@@ -48,9 +48,9 @@ struct Piano {
 };
 
 // The French formula, with a final balloon (maxiRata, paid with the last
-// installment) if any: (importo - maxiRata v^n) i / (1 - v^n), v = 1 / (1 +
-// i); a zero periodic rate gives (importo - maxiRata) / numeroRate, the
-// formula's limit.
+// installment) if any: importo i + (importo - maxiRata) i / ((1 + i)^n - 1),
+// the interest and what pays the capital; a zero periodic rate gives
+// (importo - maxiRata) / numeroRate, the formula's limit.
 double RataMutuo(double importo, int numeroRate, double tassoPeriodo, double maxiRata = 0);
 
 // The whole plan: each row's interest is cut to whole units, the cut
@@ -58,9 +58,9 @@ double RataMutuo(double importo, int numeroRate, double tassoPeriodo, double max
 // rest so that the debt ends at zero; the last of a run of rows of interest
 // only pays the fraction carried, a unit. Throws ErrorePiano for data outside
 // the limits (limiti.h), for terms the loan cannot take (a balloon not below
-// the amount, more than 999 rows), for a plan on other terms whose rows, to
-// the cent, would show a negative share or a growing debt, or for a due date
-// past 9999.
+// the amount, more than 999 rows), for a plan that breaks the rules of
+// andamento.h (the reason names the row and what would carry the plan), or
+// for a due date past 9999.
 Piano PianoAmm(const Mutuo& mutuo);
 
 }  // namespace pianoamm

@@ -230,8 +230,8 @@ prova 0 '' '$CLI $CORTA --salva a.pianoamm --nome A >/dev/null && $CLI a.pianoam
 # A simulated plan: its listing, its rows in the files, its years.
 prova 0 '' '$CLI $CORTA --estinzione 5:20000:durata --csv s.csv --per-anno >o' 'grep -q "^5;06/04/2011;.*;20000,00;5,000" s.csv && grep -q "^TOTALE      9 " o'
 # 65 lines a page: 54 rows fill the first, 62 each later one.
-prova 0 '' 'pdf 1 --importo 1 --numero-rate 54 --tasso 5 --cadenza mensile'
-prova 0 '' 'pdf 3 --importo 1 --numero-rate 120 --tasso 5 --cadenza mensile'
+prova 0 '' 'pdf 1 --importo 1000 --numero-rate 54 --tasso 5 --cadenza mensile'
+prova 0 '' 'pdf 3 --importo 1000 --numero-rate 120 --tasso 5 --cadenza mensile'
 prova 0 '' 'pdf 17 $LUNGA'
 exit $falliti
 )sh",

@@ -30,7 +30,11 @@ TEST(Costi, TaegECostoTotale)
         // No costs: the monthly rate compounded, 1,0825^12 - 1.
         {Prestito(1000, 12, 99, Cadenza::Mensile), {}, "158,90 %", "613,03"},
         {Prestito(1000, 1, 99, Cadenza::Mensile), {0, 0, 1}, "161,79 %", "83,50"},
-        {Prestito(100000, 999, 99, Cadenza::Annuale), {}, "99,00 %", "98.801.000,00"},
+        // To the cent every row pays 99.000 of interest: 999 x 99.000.
+        {{100000, 999, 99, {2020, 1, 15}, Cadenza::Annuale, {Arrotondamento::Centesimi}},
+         {},
+         "99,00 %",
+         "98.901.000,00"},
         {Prestito(0, 10, 5, Cadenza::Annuale), {}, "non calcolabile", "0,00"},
         {Prestito(10000, 10, 0, Cadenza::Annuale), {10000, 0, 0}, "non calcolabile", "10.000,00"},
     };

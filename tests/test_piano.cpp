@@ -101,29 +101,23 @@ TEST(Piano, RataPerCadenzaEMesiDiScadenza)
 
 TEST(Piano, FrazioniCheArrivanoEsattamenteAUno)
 {
-    // 2,50 at 50 % yearly over 100 years: the installment is exactly 1,25 and
-    // every fraction is a binary one: 0,25; 0,125; 0; 0,875 (a unit, 0,25
-    // left); 0,75 (exactly 1: no unit); 0,125 (1,125: a unit).
-    const auto piano = PianoAmm(M(2.5, 100, 50, Cadenza::Annuale, "06/04/2006"));
-    EXPECT_EQ(piano.rata, 1.25);
-    const double interessi[] = {1, 1, 1, 1, 0, 1};
-    const double residuo[] = {2.25, 2, 1.75, 1.5, 0.25, 0};
-    for (std::size_t i = 0; i < 6; ++i) {
+    // 2,50 at 50 % yearly, six rows of interest only, then one installment:
+    // 1,25 a row, every fraction a binary one: 0,25; 0,5; 0,75; exactly 1 (no
+    // unit); 1,25 (a unit, 0,25 left); 0,5, and the last of the six pays a
+    // unit of it. The installment, 3,75, pays the debt and its interest.
+    Mutuo mutuo = M(2.5, 1, 50, Cadenza::Annuale, "06/04/2006");
+    mutuo.condizioni.preammortamento = 6;
+    const auto piano = PianoAmm(mutuo);
+    const double interessi[] = {1, 1, 1, 1, 2, 2, 1.25};
+    ASSERT_EQ(piano.righe.size(), 7U);
+    for (std::size_t i = 0; i < 7; ++i)
         EXPECT_EQ(piano.righe[i].quotaInteressi, interessi[i]) << i + 1;
-        EXPECT_EQ(piano.righe[i].debitoResiduo, residuo[i]) << i + 1;
-    }
+    EXPECT_EQ(piano.righe[6].quotaCapitale, 2.5);
 }
 
 TEST(Piano, CasiLimiteNelListato)
 {
     const std::tuple<Mutuo, std::size_t, std::size_t, std::string> casi[] = {
-        // The installment pays off the debt at row 39; the rest is interest.
-        {M(10000, 80, 30, Cadenza::Annuale, "06/04/2006"), 6, 7,
-         "TOTALE QUOTA INTERESSI :          230.000\nTOTALE GENERALE        :          240.000\n"},
-        {M(10000, 80, 30, Cadenza::Annuale, "06/04/2006"), 48, 50,
-         " 38    06/04/2044          1.156         1.844         3.000          2.007\n"
-         " 39    06/04/2045            993         2.007         3.000              \n"
-         " 40    06/04/2046          3.000                      3.000              \n"},
         {M(100000, 1, 5, Cadenza::Annuale, "06/04/2006"), 5, 5,
          "RATA FISSA             :           105000   TASSO % ANNUALE :    5,000\n"},
         {M(0, 3, 5, Cadenza::Mensile, "15/06/2006"), 4, 6,
@@ -137,8 +131,9 @@ TEST(Piano, CasiLimiteNelListato)
          "  3    30/04/2008                      33.333        33.333              \n"},
         {M(5, 10, 3, Cadenza::Mensile, "06/04/06"), 5, 5,
          "RATA FISSA             : 0,50690074880684   TASSO % ANNUALE :    3,000\n"},
-        {M(0.01, 999, 0.01, Cadenza::Mensile, "06/04/2006"), 5, 5,
-         "RATA FISSA             :  0,0000100517762   TASSO % ANNUALE :    0,010\n"},
+        // 0,01 / 999, fourteen decimals.
+        {M(0.01, 999, 0, Cadenza::Mensile, "06/04/2006"), 5, 5,
+         "RATA FISSA             : 0,00001001001001   TASSO % ANNUALE :    0,000\n"},
         {M(1000, 12, 5, Cadenza::Mensile, "31/12/9998"), 22, 22,
          " 12    31/12/9999              1            84            86              \n"},
     };
@@ -165,6 +160,21 @@ TEST(Piano, DatiFuoriDaiLimitiSonoErrori)
 
 // Every frequency and count over the fields' ranges: what must hold for
 // every plan, whatever the numbers.
+// What every plan keeps, seen from its rows alone: no interest share below
+// zero to the cent, a debt that is paid on the last row and not before.
+::testing::AssertionResult SiChiude(const Piano& piano)
+{
+    const auto& righe = piano.righe;
+    for (std::size_t k = 0; k < righe.size(); ++k) {
+        const bool ultima = k + 1 == righe.size();
+        if (righe[k].quotaInteressi * 100 <= -0.5)
+            return ::testing::AssertionFailure() << "rata " << k + 1 << ": interessi negativi";
+        if (piano.mutuo.importo > 0 && (std::fabs(righe[k].debitoResiduo) < 1e-6) != ultima)
+            return ::testing::AssertionFailure() << "rata " << k + 1 << ": debito " << righe[k].debitoResiduo;
+    }
+    return ::testing::AssertionSuccess();
+}
+
 TEST(Piano, OgniPianoECompletoECoerente)
 {
     constexpr double Importi[] = {0, 0.01, 1, 999.99, 100000, 123456.78, 50000000.5, 999999999};
@@ -174,10 +184,19 @@ TEST(Piano, OgniPianoECompletoECoerente)
     for (const auto& cadenza : Cadenze) {
         for (int n = 1; n <= 999; ++n, ++caso) {
             const Mutuo mutuo = M(Importi[caso % 8], n, Tassi[(caso / 8) % 8], cadenza.cadenza, Date[caso % 5]);
-            const auto piano = PianoAmm(mutuo);
-            const Listato listato = ComponiListato(piano);
             const auto contesto = testing::Message() << mutuo.importo << " " << n << " " << mutuo.tassoAnnuo << " "
                                                      << cadenza.parola << " " << Date[caso % 5];
+            Piano piano;
+            try {
+                piano = PianoAmm(mutuo);
+            } catch (const ErrorePiano& errore) {
+                ASSERT_NE(std::string(errore.what()).find("non si chiude all'ultima rata: alla rata "),
+                          std::string::npos)
+                    << contesto;
+                continue;
+            }
+            ASSERT_TRUE(SiChiude(piano)) << contesto;
+            const Listato listato = ComponiListato(piano);
             ASSERT_EQ(listato.NumeroRighe(), RigheIntestazione + static_cast<std::size_t>(n)) << contesto;
             ASSERT_EQ(listato[9], TitoliColonne) << contesto;
             ASSERT_EQ(listato[10], Sottolineatura) << contesto;
@@ -206,6 +225,50 @@ TEST(Piano, OgniPianoECompletoECoerente)
             ASSERT_GT(conSpese.value_or(effettivo + 1), effettivo) << contesto;
         }
     }
+}
+
+// The plans that cannot close on their last row, refused with the first row
+// concerned and what would carry them.
+TEST(Piano, PianiCheNonSiChiudono)
+{
+    const auto centesimi = [](Mutuo mutuo) {
+        mutuo.condizioni.arrotondamento = Arrotondamento::Centesimi;
+        return mutuo;
+    };
+    const std::pair<Mutuo, std::string> casi[] = {
+        // Paid at row 327 by an installment of 270,08; rows 328-332 would
+        // charge it all as interest on nothing.
+        {M(10800.26, 332, 5, Cadenza::Semestrale, "29/11/2017"),
+         "alla rata 327 il debito sarebbe già estinto, 5 rate prima della fine. Il piano si chiude arrotondando "
+         "al centesimo o con "},
+        // 509.000 x 12 % is the whole installment: the capital's part, below
+        // a double's precision beside it, is lost and the debt never falls.
+        {M(509000, 358, 12, Cadenza::Annuale, "10/08/2019"), "alla rata 358 la quota interessi sarebbe negativa."},
+        {M(150000, 999, 7.5, Cadenza::Annuale, "31/01/2026"), "alla rata 999 la quota interessi sarebbe negativa."},
+        // 10.000 at 30 % over 80 years: paid off at row 39.
+        {M(10000, 80, 30, Cadenza::Annuale, "06/04/2006"), "alla rata 39 il debito sarebbe già estinto, 41 rate"},
+        // To the cent the rounded installment overpays until row 193.
+        {centesimi(M(404815, 194, 7.98, Cadenza::Annuale, "17/10/2024")),
+         "alla rata 193 il debito sarebbe già estinto, 1 rata prima della fine. Il piano si chiude con "},
+    };
+    for (const auto& [mutuo, motivo] : casi) {
+        try {
+            PianoAmm(mutuo);
+            ADD_FAILURE() << motivo;
+        } catch (const ErrorePiano& errore) {
+            const std::string testo = errore.what();
+            EXPECT_EQ(testo.rfind("Il piano non si chiude all'ultima rata: " + motivo, 0), 0U) << testo;
+            // The count offered does close.
+            const auto con = testo.rfind(" con ");
+            if (con == std::string::npos)
+                continue;
+            Mutuo proposto = mutuo;
+            proposto.numeroRate = std::stoi(testo.substr(con + 5));
+            EXPECT_TRUE(SiChiude(PianoAmm(proposto))) << testo;
+        }
+    }
+    // Rounding to the cent carries the first: its last row pays the debt left.
+    EXPECT_TRUE(SiChiude(PianoAmm(centesimi(casi[0].first))));
 }
 
 // 90.000 at 14 % over 360 months: 1.007,88 with the equivalent monthly

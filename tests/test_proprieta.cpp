@@ -299,13 +299,13 @@ TEST(Proprieta, DallaRataAiDati)
         if (parole[0] != "0")
             continue;
         const Mutuo mutuo = LeggiOpzioniCli(std::vector<std::string_view>(parole.begin() + 1, parole.end()), {}).mutuo;
-        const double rata = PianoAmm(mutuo).rata;
+        const double periodo = TassoPeriodale(mutuo.tassoAnnuo, 12 / DatiDi(mutuo.cadenza).mesi, {});
+        const double rata = RataMutuo(mutuo.importo, mutuo.numeroRate, periodo);
         if (!(rata >= LimiteRata.minimo && rata <= LimiteRata.massimo))
             continue;
         ++piani;
         EXPECT_NEAR(Risolvi(mutuo, rata, Incognita::Tasso).tassoAnnuo, mutuo.tassoAnnuo, 5e-5) << linea;
         EXPECT_NEAR(Risolvi(mutuo, rata, Incognita::Importo).importo, mutuo.importo, 0.005) << linea;
-        const double periodo = TassoPeriodale(mutuo.tassoAnnuo, 12 / DatiDi(mutuo.cadenza).mesi, {});
         if (mutuo.numeroRate > 1 && RataMutuo(mutuo.importo, mutuo.numeroRate - 1, periodo) > rata * (1 + 1e-9)) {
             EXPECT_EQ(Risolvi(mutuo, rata, Incognita::NumeroRate).numeroRate, mutuo.numeroRate) << linea;
         }

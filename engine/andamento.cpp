@@ -1,0 +1,74 @@
+#include "engine/andamento.h"
+
+#include <cmath>
+#include <iterator>
+
+namespace pianoamm {
+
+namespace {
+
+// Below -0,5 cents a share shows a negative cent: the comparison spares
+// the rounding, and NaN fails it too.
+bool Negativa(double euro)
+{
+    return !(euro * 100 > -0.5);
+}
+
+// A debt grown to the cent; NaN, or one past any plan's, counts as grown.
+bool Cresciuto(double dopo, double prima)
+{
+    return !(std::fabs(dopo) < 1e15 && std::fabs(prima) < 1e15) || Centesimi(dopo) > Centesimi(prima);
+}
+
+// Paid off: whole cents in a plan in cents, and in units a debt that the
+// installment outgrew, set to what was left, but for a double's noise. A
+// units plan of a few cents over many rows still owes its millionths.
+bool Estinto(double debito)
+{
+    return std::fabs(debito) < 1e-6;
+}
+
+}  // namespace
+
+// The steadiness checks run from the first event's row on, or from the
+// first row when interest cut to units runs on terms other than the
+// defaults (a plan in cents carries nothing, and its installment, never
+// below the first row's interest, never falls below a later one's).
+std::optional<Difetto> PrimoDifetto(const Simulazione& sim)
+{
+    const Condizioni& termini = sim.piano.mutuo.condizioni;
+    const auto& righe = sim.piano.righe;
+    const bool condizioni = termini.arrotondamento == Arrotondamento::Unita && termini != Condizioni{};
+    const int stabileFino = condizioni ? 0 : sim.eventi.empty() ? righe.back().numero : DopoRata(sim.eventi[0].evento);
+    auto evento = sim.eventi.begin();
+    for (auto riga = righe.begin(); riga != righe.end(); ++riga) {
+        while (evento != sim.eventi.end() && std::next(evento) != sim.eventi.end()
+               && DopoRata(std::next(evento)->evento) < riga->numero)
+            ++evento;
+        const auto restanti = std::distance(riga, righe.end()) - 1;
+        Difetto difetto{riga->numero, {}, true, nullptr};
+        if (Negativa(riga->quotaInteressi)) {
+            difetto.motivo = "la quota interessi sarebbe negativa";
+        } else if (restanti > 0 && sim.piano.mutuo.importo > 0 && Estinto(riga->debitoResiduo)) {
+            difetto.motivo = "il debito sarebbe già estinto, " + std::to_string(restanti)
+                             + (restanti == 1 ? " rata prima della fine" : " rate prima della fine");
+        } else if (riga->numero > stabileFino) {
+            const double prima = riga == righe.begin()
+                                     ? sim.piano.mutuo.importo
+                                     : std::prev(riga)->debitoResiduo + CapitalizzatiDopo(sim, std::prev(riga)->numero);
+            difetto.chiusura = false;
+            if (Negativa(riga->quotaCapitale))
+                difetto.motivo = "la quota capitale sarebbe negativa";
+            else if (Cresciuto(riga->debitoResiduo, prima))
+                difetto.motivo = "il debito residuo crescerebbe";
+        }
+        if (difetto.motivo.empty())
+            continue;
+        if (evento != sim.eventi.end() && DopoRata(evento->evento) < riga->numero)
+            difetto.evento = &evento->evento;
+        return difetto;
+    }
+    return std::nullopt;
+}
+
+}  // namespace pianoamm
