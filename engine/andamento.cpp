@@ -20,6 +20,15 @@ bool Cresciuto(double dopo, double prima)
     return !(std::fabs(dopo) < 1e15 && std::fabs(prima) < 1e15) || Centesimi(dopo) > Centesimi(prima);
 }
 
+// Past a million billion no listing has room for a figure, and NaN is no
+// figure at all.
+bool Rappresentabile(const RigaPiano& riga)
+{
+    constexpr double Massimo = 1e15;
+    return std::fabs(riga.quotaInteressi) < Massimo && std::fabs(riga.quotaCapitale) < Massimo
+           && std::fabs(riga.debitoResiduo) < Massimo;
+}
+
 // Paid off: whole cents in a plan in cents, and in units a debt that the
 // installment outgrew, set to what was left, but for a double's noise. A
 // units plan of a few cents over many rows still owes its millionths.
@@ -47,7 +56,9 @@ std::optional<Difetto> PrimoDifetto(const Simulazione& sim)
             ++evento;
         const auto restanti = std::distance(riga, righe.end()) - 1;
         Difetto difetto{riga->numero, {}, true, nullptr};
-        if (Negativa(riga->quotaInteressi)) {
+        if (!Rappresentabile(*riga)) {
+            difetto.motivo = "gli importi supererebbero ogni valore rappresentabile";
+        } else if (Negativa(riga->quotaInteressi)) {
             difetto.motivo = "la quota interessi sarebbe negativa";
         } else if (restanti > 0 && sim.piano.mutuo.importo > 0 && Estinto(riga->debitoResiduo)) {
             difetto.motivo = "il debito sarebbe già estinto, " + std::to_string(restanti)

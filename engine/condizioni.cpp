@@ -8,9 +8,20 @@
 
 namespace pianoamm {
 
+namespace {
+
+// One installment a year has the annual rate whichever the rule: worked as
+// the proportional one, exactly, so that equal rates give equal rows.
+bool Composto(int ratePerAnno, TassoPeriodo regola)
+{
+    return regola == TassoPeriodo::Equivalente && ratePerAnno > 1;
+}
+
+}  // namespace
+
 double TassoPeriodale(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola)
 {
-    if (regola == TassoPeriodo::Equivalente)
+    if (Composto(ratePerAnno, regola))
         return std::pow(1 + tassoAnnuo / 100, 1.0 / ratePerAnno) - 1;
     return tassoAnnuo / 100 / ratePerAnno;
 }
@@ -18,7 +29,7 @@ double TassoPeriodale(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola)
 TassoInCentesimi::TassoInCentesimi(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola)
     : periodo(TassoPeriodale(tassoAnnuo, ratePerAnno, regola))
 {
-    if (regola == TassoPeriodo::Proporzionale) {
+    if (!Composto(ratePerAnno, regola)) {
         decimillesimi = Centesimi(tassoAnnuo * 100);
         denominatore = 1000000LL * ratePerAnno;
     }
@@ -79,7 +90,8 @@ std::string DescrizioneCondizioni(const Condizioni& condizioni)
     if (condizioni.metodo == Metodo::Italiano)
         aggiungi("METODO ITALIANO");
     if (condizioni.preammortamento > 0)
-        aggiungi(std::to_string(condizioni.preammortamento) + " RATE DI PREAMMORTAMENTO");
+        aggiungi(std::to_string(condizioni.preammortamento)
+                 + (condizioni.preammortamento == 1 ? " RATA DI PREAMMORTAMENTO" : " RATE DI PREAMMORTAMENTO"));
     if (condizioni.maxiRata > 0)
         aggiungi("MAXI-RATA FINALE " + ImportoOZero(condizioni.maxiRata, Decimali(condizioni)));
     return testo;

@@ -1,5 +1,7 @@
 #include "engine/confronto.h"
 
+#include "engine/centesimi.h"
+
 #include "engine/detrazione.h"
 #include "engine/errore.h"
 #include "engine/formato.h"
@@ -68,6 +70,8 @@ std::optional<double> Valore(const ValoriOfferta& valori, RigaConfronto voce)
     switch (voce) {
     case RigaConfronto::Rata:
         return valori.rata;
+    case RigaConfronto::MaxiRata:
+        return valori.maxiRata;
     case RigaConfronto::NumeroRate:
         return valori.numeroRate;
     case RigaConfronto::Durata:
@@ -124,7 +128,11 @@ ValoriOfferta ValoriDi(const Offerta& offerta, const std::string& nomeRiserva)
     const int mesiRata = DatiDi(offerta.mutuo.cadenza).mesi;
     ValoriOfferta valori;
     valori.nome = offerta.nome.empty() ? nomeRiserva : offerta.nome;
-    valori.rata = piano.rata;
+    // As the CSV shows it; a balloon stays apart, on its own row.
+    const std::vector<RigaCentesimi> righe = RigheInCentesimi(piano);
+    const auto capitale = std::ranges::find_if(righe, [](const RigaCentesimi& r) { return r.capitale > 0; });
+    valori.rata = Euro(capitale != righe.end() ? capitale->rata : righe.front().rata);
+    valori.maxiRata = offerta.mutuo.condizioni.maxiRata;
     valori.numeroRate = static_cast<int>(piano.righe.size());
     valori.mesi = valori.numeroRate * mesiRata;
     valori.costo = CostoDelCredito(piano, offerta.costi);
@@ -205,6 +213,12 @@ std::vector<std::size_t> Migliori(std::span<const ValoriOfferta> valori, RigaCon
     return migliori;
 }
 
+bool HaRiga(std::span<const ValoriOfferta> valori, RigaConfronto voce)
+{
+    return voce != RigaConfronto::MaxiRata
+           || std::ranges::any_of(valori, [](const ValoriOfferta& offerta) { return offerta.maxiRata > 0; });
+}
+
 Celle CelleConfronto(std::span<const ValoriOfferta> valori, bool raggruppa)
 {
     ControllaNumero(valori.size());
@@ -212,6 +226,8 @@ Celle CelleConfronto(std::span<const ValoriOfferta> valori, bool raggruppa)
     for (const ValoriOfferta& offerta : valori)
         righe[0].push_back(offerta.nome);
     for (const DatiRigaConfronto& dati : RigheConfronto) {
+        if (!HaRiga(valori, dati.voce))
+            continue;
         righe.push_back({std::string(dati.etichetta)});
         for (const ValoriOfferta& offerta : valori)
             righe.back().push_back(TestoVoce(offerta, dati.voce, raggruppa));

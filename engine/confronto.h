@@ -24,6 +24,7 @@ inline constexpr std::size_t OfferteMassime = 4;
 // The table's rows, in their order.
 enum class RigaConfronto {
     Rata,
+    MaxiRata,
     NumeroRate,
     Durata,
     Tan,
@@ -44,8 +45,9 @@ struct DatiRigaConfronto {
     Verso verso;
 };
 
-inline constexpr std::array<DatiRigaConfronto, 10> RigheConfronto{{
+inline constexpr std::array<DatiRigaConfronto, 11> RigheConfronto{{
     {RigaConfronto::Rata, "RATA", Verso::Minimo},
+    {RigaConfronto::MaxiRata, "MAXI-RATA FINALE", Verso::Nessuno},
     {RigaConfronto::NumeroRate, "NUMERO RATE", Verso::Nessuno},
     {RigaConfronto::Durata, "DURATA", Verso::Nessuno},
     {RigaConfronto::Tan, "TAN", Verso::Minimo},
@@ -66,7 +68,8 @@ struct PuntoDebito {
 // One offer's figures, unrounded; each shows to the cent.
 struct ValoriOfferta {
     std::string nome;
-    double rata = 0;     // the first installment that pays capital
+    double rata = 0;     // what the first row that pays capital pays, to the cent
+    double maxiRata = 0;
     int numeroRate = 0;  // the plan's rows, pre-amortisation included
     int mesi = 0;        // the plan's span
     CostoCredito costo;
@@ -97,6 +100,9 @@ std::string TestoVoce(const ValoriOfferta& valori, RigaConfronto voce, bool ragg
 // the shown precision; none on a row with no best or with nothing to
 // compare (a TAEG "non calcolabile" never wins).
 std::vector<std::size_t> Migliori(std::span<const ValoriOfferta> valori, RigaConfronto voce);
+
+// Whether the table has the row: the balloon's only where an offer has one.
+bool HaRiga(std::span<const ValoriOfferta> valori, RigaConfronto voce);
 
 // The heading (an empty cell, then the names), then the rows in their order.
 Celle CelleConfronto(std::span<const ValoriOfferta> valori, bool raggruppa);

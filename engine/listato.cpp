@@ -45,7 +45,7 @@ void Listato::Accoda(std::string_view riga)
     testo.append(riga).append(1, '\n');
 }
 
-std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione)
+std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione, int decimali)
 {
     const double interessi = simulazione.piano.totaleInteressi;
     const double differenza = simulazione.interessiOriginali - interessi;
@@ -55,7 +55,9 @@ std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione)
         {EtichetteConfronto[1], interessi},
         {EtichetteConfronto[2], differenza},
         {EtichetteConfronto[3], simulazione.penale},
-        {netto < 0 ? MaggiorCosto : EtichetteConfronto[4], std::fabs(netto)},
+        // Compared as shown, halves away from zero: what shows as nothing
+        // is no cost.
+        {std::round(netto * std::pow(10, decimali)) < 0 ? MaggiorCosto : EtichetteConfronto[4], std::fabs(netto)},
     }};
 }
 
@@ -143,13 +145,17 @@ Listato Intestazione(const Piano& piano, std::string_view titolo = TitoloPiano)
 }
 
 // "FINE PREAMMORTAMENTO: DALLA RATA 13 RATA 966": the installment of the
-// first row that pays capital (a suspension may follow at once).
+// first row that pays capital (a suspension may follow at once); the next
+// row's when none before the last does, as an installment that only
+// covers the interest leaves the whole debt to the last.
 std::string FinePreammortamento(const Piano& piano)
 {
     const auto inizio = piano.righe.begin() + piano.mutuo.condizioni.preammortamento;
-    const auto prima = std::find_if(inizio, piano.righe.end(), [](const RigaPiano& r) { return r.quotaCapitale != 0; });
+    const auto ultima = std::prev(piano.righe.end());
+    const auto capitale = std::find_if(inizio, ultima, [](const RigaPiano& r) { return r.quotaCapitale != 0; });
+    const auto prima = capitale != ultima ? capitale : inizio;
     return "      FINE PREAMMORTAMENTO: DALLA RATA " + std::to_string(inizio->numero) + " RATA "
-           + ImportoOZero(prima != piano.righe.end() ? Pagato(*prima) : piano.rata, Decimali(piano.mutuo.condizioni));
+           + ImportoOZero(Pagato(*prima), Decimali(piano.mutuo.condizioni));
 }
 
 // The rows, each event's line after the row it follows.
@@ -225,8 +231,8 @@ Listato ComponiListato(const Simulazione& simulazione)
     Listato listato = Intestazione(simulazione.piano, TitoloSimulazione);
     AccodaRighe(listato, simulazione.piano, simulazione.eventi);
     listato.Accoda(" ");
-    const auto confronto = Confronto(simulazione);
     const Soldi soldi(simulazione.piano.mutuo.condizioni);
+    const auto confronto = Confronto(simulazione, soldi.decimali);
     for (const auto& [etichetta, valore] : confronto) {
         listato.Accoda(Linea()
                            .Scrivi(Maiuscole(etichetta))

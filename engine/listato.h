@@ -70,7 +70,8 @@ struct VoceConfronto {
     std::string_view etichetta;
     double valore;
 };
-std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione);
+// The last figure is a cost when it shows below zero at decimali.
+std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione, int decimali);
 
 // The plan's end and the simulation's, and the months the simulation saves,
 // from the two last due dates, only when it ends earlier.

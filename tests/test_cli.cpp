@@ -229,6 +229,14 @@ prova 2 'Il file «x.pianoamm» non si può aprire: non è un documento JSON val
 prova 0 '' '$CLI $CORTA --salva a.pianoamm --nome A >/dev/null && $CLI a.pianoamm --tasso 4 --salva b.pianoamm --nome B >/dev/null && $CLI --confronta a.pianoamm b.pianoamm --csv c.csv && $CLI --confronta a.pianoamm b.pianoamm >t' 'grep -q "^INTERESSI TOTALI;29504,57;" c.csv && grep -q "^TAN;5,00;4,00" c.csv && [ "$(tail -1 t)" = "IMPORTO TOTALE DOVUTO PIÙ BASSO: B" ]'
 # A simulated plan: its listing, its rows in the files, its years.
 prova 0 '' '$CLI $CORTA --estinzione 5:20000:durata --csv s.csv --per-anno >o' 'grep -q "^5;06/04/2011;.*;20000,00;5,000" s.csv && grep -q "^TOTALE      9 " o'
+# A shortened plan's last row settles the carried fractions; one installment a year has the annual rate
+# whichever the rule (12,50 x 13 % = 1,625: up); row 51 pays 5.300 x 26,415 % = 1.400 of interest and no capital.
+prova 0 '' '$CLI --importo 10000 --numero-rate 12 --tasso 5 --cadenza mensile --data 01/01/2026 --estinzione 3:1000:durata --csv -' 'grep -q "^11;01/12/2026;3,50;671,25;674,75;0,00;" out'
+prova 0 '' '$CLI --importo 12,50 --numero-rate 2 --tasso 13 --cadenza annuale --data 01/01/2026 --arrotondamento centesimi --tasso-periodo equivalente --csv -' 'grep -q "^1;01/01/2027;1,63;5,86;7,49;6,64" out'
+prova 0 '' '$CLI --importo 5300 --numero-rate 178 --tasso 52,83 --cadenza semestrale --data 01/08/2015 --arrotondamento centesimi --preammortamento 50' 'grep -q "FINE PREAMMORTAMENTO: DALLA RATA 51 RATA 1.400,00$" out'
+prova 0 '' '$CLI $CORTA --preammortamento 1' 'grep -q "^1 RATA DI PREAMMORTAMENTO$" out'
+# A plan that would not close on its last row: the row, and what carries it.
+prova 2 'alla rata 999 la quota interessi sarebbe negativa. Il piano si chiude arrotondando al centesimo o con 216 rate.' '$CLI --importo 100000 --numero-rate 999 --tasso 4,25 --cadenza annuale --data 29/02/2024 --tasso-periodo equivalente --variazione 25:99 --estinzione 48:0,01 --per-anno' '[ ! -s out ]'
 # 65 lines a page: 54 rows fill the first, 62 each later one.
 prova 0 '' 'pdf 1 --importo 1000 --numero-rate 54 --tasso 5 --cadenza mensile'
 prova 0 '' 'pdf 3 --importo 1000 --numero-rate 120 --tasso 5 --cadenza mensile'

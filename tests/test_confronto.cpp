@@ -57,16 +57,30 @@ TEST(Confronto, PianoDiOgniOfferta)
     italiano.condizioni.metodo = Metodo::Italiano;
     Mutuo preammortamento{12000, 12, 0, {2020, 1, 15}, Cadenza::Mensile, {}};
     preammortamento.condizioni.preammortamento = 6;
-    // Capital 1.000 a row, plus 1 % of 12.000; six rows of interest first;
-    // 41 half-years.
+    Mutuo unita{4000, 314, 1, {2015, 1, 30}, Cadenza::Mensile, {}};
+    unita.condizioni.metodo = Metodo::Italiano;
+    Mutuo balloon{100000, 120, 3, {2020, 1, 15}, Cadenza::Mensile, {}};
+    balloon.condizioni.maxiRata = 30000;
+    // Capital 1.000 a row, plus 1 % of 12.000; in units 4.000 / 314 =
+    // 12,74 plus 3 of the 3,33 interest; 250 of interest and 70.000 x
+    // 0,0025 / (1,0025^120 - 1) = 500,93 of capital, the balloon apart; six
+    // rows of interest first; 41 half-years.
     const std::tuple<Mutuo, RigaConfronto, const char*> casi[] = {
         {italiano, RigaConfronto::Rata, "1.120,00"},
+        {unita, RigaConfronto::Rata, "15,74"},
+        {balloon, RigaConfronto::Rata, "750,93"},
+        {balloon, RigaConfronto::MaxiRata, "30.000,00"},
         {preammortamento, RigaConfronto::NumeroRate, "18"},
         {preammortamento, RigaConfronto::Durata, "1 anno e 6 mesi"},
         {{41000, 41, 0, {2020, 1, 15}, Cadenza::Semestrale, {}}, RigaConfronto::Durata, "20 anni e 6 mesi"},
     };
     for (const auto& [mutuo, voce, atteso] : casi)
         EXPECT_EQ(TestoVoce(ValoriDi(Nuova("", mutuo, {}), "riserva"), voce, true), atteso);
+    // The balloon's row only where an offer has one, right after RATA.
+    const std::vector<ValoriOfferta> conMaxi = Confronta(std::vector{Nuova("", italiano, {}), Nuova("", balloon, {})});
+    EXPECT_EQ(CelleConfronto(conMaxi, true)[2], (std::vector<std::string>{"MAXI-RATA FINALE", "0,00", "30.000,00"}));
+    EXPECT_EQ(CelleConfronto(Confronta(std::vector{Nuova("", italiano, {}), Nuova("", unita, {})}), true)[2][0],
+              "NUMERO RATE");
     const ValoriOfferta valori = ValoriDi(Nuova("", preammortamento, {}), "mutuo.pianoamm");
     EXPECT_EQ(valori.nome, "mutuo.pianoamm");
     ASSERT_EQ(valori.debito.size(), 19U);

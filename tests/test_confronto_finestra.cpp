@@ -52,11 +52,12 @@ private slots:
         QCOMPARE(tabella->horizontalHeaderItem(1)->text(), QString("beta.pianoamm"));
         // RATA, NUMERO RATE, IMPORTO TOTALE DOVUTO, DETRAZIONE TOTALE: the
         // lower installment, no best, the lower amount owed, the higher
-        // deduction.
+        // deduction; no balloon, no row for it.
+        QVERIFY(tabella->isRowHidden(1));
         const std::tuple<int, const char*, bool, bool> righe[] = {{0, "1.000,00", true, false},
-                                                                  {1, "18", false, false},
-                                                                  {8, "18.120,00", false, true},
-                                                                  {9, "22,80", false, true}};
+                                                                  {2, "18", false, false},
+                                                                  {9, "18.120,00", false, true},
+                                                                  {10, "22,80", false, true}};
         for (const auto& [riga, valore, alfaMigliore, betaMigliore] : righe) {
             QCOMPARE(tabella->item(riga, 0)->text(), QString(valore));
             QCOMPARE(Grassetto(tabella, riga, 0), alfaMigliore);

@@ -71,7 +71,7 @@ void ConfrontoSimulazione::CreaFini(const pianoamm::Condizioni& condizioni)
 void ConfrontoSimulazione::Mostra(const pianoamm::Simulazione* simulazione)
 {
     if (simulazione != nullptr) {
-        const auto voci = pianoamm::Confronto(*simulazione);
+        const auto voci = pianoamm::Confronto(*simulazione, 2);
         // A saving, or a cost beyond the plan's, under its own name.
         lblRisparmio->setText(TestoQt(voci[4].etichetta) + QLatin1Char(':'));
         for (std::size_t i = 0; i < voci.size(); ++i)

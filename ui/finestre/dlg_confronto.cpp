@@ -214,6 +214,7 @@ void DlgConfronto::RiempiTabella()
     grdConfronto->setHorizontalHeaderLabels(nomi);
     for (int r = 0; r < static_cast<int>(pianoamm::RigheConfronto.size()); ++r) {
         const pianoamm::RigaConfronto riga = pianoamm::RigheConfronto.at(static_cast<std::size_t>(r)).voce;
+        grdConfronto->setRowHidden(r, !pianoamm::HaRiga(offerte, riga));
         const std::vector<std::size_t> migliori = pianoamm::Migliori(offerte, riga);
         for (int c = 0; c < colonne; ++c) {
             auto* cella =
