@@ -1,5 +1,6 @@
 #include "engine/andamento.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -30,11 +31,12 @@ bool Rappresentabile(const RigaPiano& riga)
 }
 
 // Paid off: whole cents in a plan in cents, and in units a debt that the
-// installment outgrew, set to what was left, but for a double's noise. A
-// units plan of a few cents over many rows still owes its millionths.
-bool Estinto(double debito)
+// installment outgrew, set to what was left, but for a double's noise on
+// the amount. A units plan of a few cents over many rows still owes its
+// millionths, far above that noise.
+bool Estinto(double debito, double importo)
 {
-    return std::fabs(debito) < 1e-6;
+    return std::fabs(debito) < 1e-12 * std::max(1.0, importo);
 }
 
 }  // namespace
@@ -47,6 +49,7 @@ std::optional<Difetto> PrimoDifetto(const Simulazione& sim)
 {
     const Condizioni& termini = sim.piano.mutuo.condizioni;
     const auto& righe = sim.piano.righe;
+    const double importo = sim.piano.mutuo.importo;
     const bool condizioni = termini.arrotondamento == Arrotondamento::Unita && termini != Condizioni{};
     const int stabileFino = condizioni ? 0 : sim.eventi.empty() ? righe.back().numero : DopoRata(sim.eventi[0].evento);
     auto evento = sim.eventi.begin();
@@ -60,7 +63,7 @@ std::optional<Difetto> PrimoDifetto(const Simulazione& sim)
             difetto.motivo = "gli importi supererebbero ogni valore rappresentabile";
         } else if (Negativa(riga->quotaInteressi)) {
             difetto.motivo = "la quota interessi sarebbe negativa";
-        } else if (restanti > 0 && sim.piano.mutuo.importo > 0 && Estinto(riga->debitoResiduo)) {
+        } else if (restanti > 0 && importo > 0 && Estinto(riga->debitoResiduo, importo)) {
             difetto.motivo = "il debito sarebbe già estinto, " + std::to_string(restanti)
                              + (restanti == 1 ? " rata prima della fine" : " rate prima della fine");
         } else if (riga->numero > stabileFino) {

@@ -10,6 +10,7 @@
 #include "engine/formato.h"
 #include "engine/limiti.h"
 #include "engine/listato.h"
+#include "tests/regola_chiusura.h"
 
 #include <gtest/gtest.h>
 
@@ -160,21 +161,6 @@ TEST(Piano, DatiFuoriDaiLimitiSonoErrori)
 
 // Every frequency and count over the fields' ranges: what must hold for
 // every plan, whatever the numbers.
-// What every plan keeps, seen from its rows alone: no interest share below
-// zero to the cent, a debt that is paid on the last row and not before.
-::testing::AssertionResult SiChiude(const Piano& piano)
-{
-    const auto& righe = piano.righe;
-    for (std::size_t k = 0; k < righe.size(); ++k) {
-        const bool ultima = k + 1 == righe.size();
-        if (righe[k].quotaInteressi * 100 <= -0.5)
-            return ::testing::AssertionFailure() << "rata " << k + 1 << ": interessi negativi";
-        if (piano.mutuo.importo > 0 && (std::fabs(righe[k].debitoResiduo) < 1e-6) != ultima)
-            return ::testing::AssertionFailure() << "rata " << k + 1 << ": debito " << righe[k].debitoResiduo;
-    }
-    return ::testing::AssertionSuccess();
-}
-
 TEST(Piano, OgniPianoECompletoECoerente)
 {
     constexpr double Importi[] = {0, 0.01, 1, 999.99, 100000, 123456.78, 50000000.5, 999999999};
