@@ -751,6 +751,35 @@ private slots:
         QVERIFY(prima.size() > 100 && Righe(d->findChild<QListWidget*>("lstSimulata")) == prima);
     }
 
+    // Modified only by a value that differs from the file's: the costs' window opened on a file the command line
+    // saved, its fiscal figures not given shown as 0, changes nothing; a value changed marks the title, changed
+    // back it clears; closing then asks nothing.
+    void modificatoDaiValori()
+    {
+        QTemporaryDir cartella;
+        const QString nome = cartella.filePath("fiscale.pianoamm");
+        QCOMPARE(Esegui(PIANOAMM_CLI, {"--importo", "150000", "--numero-rate", "300", "--tasso", "3,5", "--cadenza",
+                                       "mensile", "--data", "15/03/2026", "--spese-rata", "2,5", "--detrazione",
+                                       "--reddito", "80000", "--salva", nome})[0],
+                 "0");
+        QVERIFY(frm->ApriFile(nome) && !frm->isWindowModified());
+        auto* d = Apri("Costi, TAEG e detrazione…", "DlgCosti");
+        QVERIFY(d && d->findChild<QGroupBox*>("grpFiscale")->isChecked());
+        QTest::mouseClick(d, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(!frm->File()->Modificato() && !frm->isWindowModified());
+        for (const auto& [campo, testo, modificato] : {std::tuple{"txtAltriOneri", "1", true},
+                                                       {"txtAltriOneri", "0", false},
+                                                       {"txtReddito", "80001", true},
+                                                       {"txtReddito", "80000", false},
+                                                       {"txtSpeseRata", "3", true},
+                                                       {"txtSpeseRata", "2,5", false}}) {
+            Scrivi(d->findChild<QLineEdit*>(campo), testo);
+            QTRY_COMPARE(frm->isWindowModified(), modificato);
+        }
+        QVERIFY(frm->close());
+    }
+
     // Events listed by installment whatever the order given, the edited one
     // still selected where it goes; after a removal the next one, or the
     // last; a new one after the installment of the simulated listing's
