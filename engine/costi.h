@@ -19,6 +19,8 @@ struct Costi {
     double speseIniziali = 0;       // fees paid at disbursement
     double impostaSostitutiva = 0;  // percent of the amount, paid at disbursement
     double speseRata = 0;           // paid with every installment
+
+    bool operator==(const Costi&) const = default;
 };
 
 inline constexpr Limite LimiteSpeseIniziali{0, 999999999, 2, "l'importo delle spese iniziali"};

@@ -55,6 +55,8 @@ struct RegoleDetrazione {
     double quota = 100;                // the borrower's share, percent
     double limite = LimiteAbitazione;  // a year's cap on interest and charges
     DatiFiscali fiscali;
+
+    bool operator==(const RegoleDetrazione&) const = default;
 };
 
 inline constexpr Limite LimiteQuota{0.01, 100, 2, "il valore della quota"};

@@ -21,6 +21,9 @@ struct Offerta {
     Costi costi;
     RegoleDetrazione regole;
     Scenario scenario;
+
+    // Value by value: what tells a loan changed from its file.
+    bool operator==(const Offerta&) const = default;
 };
 
 }  // namespace pianoamm

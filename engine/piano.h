@@ -21,6 +21,8 @@ struct Mutuo {
     Data erogazione;        // disbursement date
     Cadenza cadenza = Cadenza::Mensile;
     Condizioni condizioni;
+
+    bool operator==(const Mutuo&) const = default;
 };
 
 // One installment before any rounding for display: the interest share is

@@ -33,6 +33,8 @@ std::vector<Evento> EventiPredefiniti(const Mutuo& mutuo);
 struct Scenario {
     std::vector<Evento> eventi;  // in any order
     double penale = 0;           // percent of each early repayment
+
+    bool operator==(const Scenario&) const = default;
 };
 
 inline constexpr Limite LimitePenale{0, 99, 2, "il tasso della penale"};

@@ -18,6 +18,8 @@ struct Estinzione {
     std::optional<double> importo;
     Riduzione riduzione = Riduzione::Rata;
 
+    bool operator==(const Estinzione&) const = default;
+
     static constexpr NomiEvento Nomi{"estinzione anticipata", "&estinzione", "L'estinzione", "Due estinzioni"};
     // What a window offers to fill in when one is added.
     static Estinzione Predefinita(const Mutuo& /*mutuo*/) { return {1, 1000.0}; }

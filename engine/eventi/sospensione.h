@@ -18,6 +18,8 @@ struct Sospensione {
     int rate = 6;
     TipoSospensione tipo = TipoSospensione::Capitale;
 
+    bool operator==(const Sospensione&) const = default;
+
     static constexpr NomiEvento Nomi{"sospensione delle rate", "sospe&nsione", "La sospensione", "Due sospensioni"};
     static Sospensione Predefinita(const Mutuo& /*mutuo*/) { return {}; }
 

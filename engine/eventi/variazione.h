@@ -12,6 +12,8 @@ struct Variazione {
     int dopoRata = 1;
     double tassoAnnuo = 0;
 
+    bool operator==(const Variazione&) const = default;
+
     static constexpr NomiEvento Nomi{"variazione di tasso", "&variazione", "La variazione di tasso",
                                      "Due variazioni di tasso"};
     // A point from the plan's rate, as TassoProposto: its own would be

@@ -60,26 +60,35 @@ Documento::Documento(QWidget* padre, std::function<Offerta()> lettura, std::func
     : QObject(padre), finestra(padre), leggi(std::move(lettura)), imposta(std::move(scrittura))
 {}
 
-std::string Documento::Testo() const
+std::optional<Offerta> Documento::Inserita() const
 {
     try {
         Offerta offerta = leggi();
         offerta.nome = aperta.nome;
-        return TestoOfferta(offerta);
+        return offerta;
     } catch (const ErrorePiano&) {
-        return {};
+        return std::nullopt;
     }
 }
 
 void Documento::Azzera()
 {
-    salvato = Testo();
+    if (auto inserita = Inserita())
+        aperta = std::move(*inserita);
+    emit StatoCambiato();
+}
+
+void Documento::Tieni(Offerta offerta, const QString& file)
+{
+    aperta = std::move(offerta);
+    percorso = QFileInfo(file).absoluteFilePath();
+    RicordaRecente(percorso);
     emit StatoCambiato();
 }
 
 bool Documento::Modificato() const
 {
-    return Testo() != salvato;
+    return Inserita() != aperta;
 }
 
 bool Documento::ConfermaPerdita()
@@ -123,10 +132,9 @@ bool Documento::Apri(const QString& file)
         return false;
     }
     imposta(offerta);
-    percorso = QFileInfo(file).absoluteFilePath();
-    aperta = std::move(offerta);
-    RicordaRecente(percorso);
-    Azzera();
+    // The file's values, not the window's reading of them: a field that
+    // could not hold one shows as a change.
+    Tieni(std::move(offerta), file);
     return true;
 }
 
@@ -149,21 +157,19 @@ bool Documento::SalvaConNome()
 
 bool Documento::SalvaIn(const QString& file)
 {
+    Offerta offerta;
     try {
-        Offerta offerta = leggi();
+        offerta = leggi();
         offerta.nome = aperta.nome;
-        // What the file could not give back is not written: the plan and
-        // every event must be computable.
-        Simula(PianoAmm(offerta.mutuo), offerta.scenario);
+        // What the file could not give back is not written: reading it
+        // must accept it.
+        LeggiTestoOfferta(TestoOfferta(offerta));
         ScriviFileOfferta(NomeDiSistema(file), offerta);
-        aperta = std::move(offerta);
     } catch (const ErrorePiano& errore) {
         Avvisa(finestra, QStringLiteral("Il mutuo non è stato salvato.\n\n") + QString::fromUtf8(errore.what()));
         return false;
     }
-    percorso = QFileInfo(file).absoluteFilePath();
-    RicordaRecente(percorso);
-    Azzera();
+    Tieni(std::move(offerta), file);
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QMenu;
@@ -38,6 +39,8 @@ public:
     bool SalvaConNome();
     bool SalvaIn(const QString& file);
 
+    // Whether a value entered differs from the file's: opening a window or
+    // showing a default changes nothing.
     bool Modificato() const;
     // Before what is entered would be lost: "Salvare le modifiche?" when
     // it differs from its file. True to go on.
@@ -58,15 +61,17 @@ signals:
     void StatoCambiato();
 
 private:
-    // The loan as its file would hold it; empty where it cannot be saved.
-    std::string Testo() const;
+    // The loan as entered, under its file's name; none where it cannot be
+    // saved.
+    std::optional<Offerta> Inserita() const;
+    // Takes offerta, as opened or saved, for the file at percorso.
+    void Tieni(Offerta offerta, const QString& file);
 
     QWidget* finestra;
     std::function<Offerta()> leggi;
     std::function<void(const Offerta&)> imposta;
     QString percorso;
-    Offerta aperta;       // as opened or saved: the name it keeps
-    std::string salvato;  // its text
+    Offerta aperta;  // as opened or saved: the name it keeps
 };
 
 }  // namespace pianoamm

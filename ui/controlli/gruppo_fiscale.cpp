@@ -20,7 +20,7 @@ constexpr Limite LimiteCostoFacoltativo{0, LimiteCostoAcquisto.massimo, 2, Limit
 }  // namespace
 
 GruppoFiscale::GruppoFiscale(const DatiFiscali& iniziali, QWidget* parent)
-    : QGroupBox(QStringLiteral("Dati &fiscali (regole dal 2024)"), parent)
+    : QGroupBox(QStringLiteral("Dati &fiscali (regole dal 2024)"), parent), dati(iniziali)
 {
     setObjectName(QStringLiteral("grpFiscale"));
     setCheckable(true);
@@ -73,9 +73,15 @@ DatiFiscali GruppoFiscale::Dati() const
 {
     if (!isChecked())
         return {};
+    // The 0 a field shows for a figure not given is no figure given: the
+    // loan stays as it was.
+    const auto dato = [](auto valore, const auto& prima) {
+        return !prima && valore == 0 ? std::nullopt : std::optional(valore);
+    };
     const double costo = txtCostoAcquisto->Valore();
-    return {costo > 0 ? std::optional(costo) : std::nullopt, txtReddito->Valore(), cboFigli->currentIndex(),
-            txtAltriOneri->Valore(), LeggiData(txtDataContratto->text().toStdString())};
+    return {costo > 0 ? std::optional(costo) : std::nullopt, dato(txtReddito->Valore(), dati.reddito),
+            dato(cboFigli->currentIndex(), dati.figli), dato(txtAltriOneri->Valore(), dati.altriOneri),
+            LeggiData(txtDataContratto->text().toStdString())};
 }
 
 }  // namespace pianoamm

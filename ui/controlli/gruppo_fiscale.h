@@ -14,7 +14,8 @@ class CampoNumerico;
 // The borrower's figures the deduction's later rules depend on, in a group
 // that is off until ticked: off, the deduction is the plain 19 %. A purchase
 // cost of 0 and an empty signing date are not given (the date is then the
-// disbursement's).
+// disbursement's); a figure not given at first stays so while its field
+// shows the 0 it stands for.
 class GruppoFiscale : public QGroupBox {
     Q_OBJECT
 
@@ -34,6 +35,7 @@ private:
     QComboBox* cboFigli;
     CampoNumerico* txtAltriOneri;
     QLineEdit* txtDataContratto;
+    DatiFiscali dati;  // as given at first
 };
 
 }  // namespace pianoamm

@@ -63,7 +63,26 @@ PaginaRisultato::PaginaRisultato(QWidget* parent) : QWidget(parent)
     lstPiano->setFont(FontListato());
     lstPiano->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstPiano->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(lstPiano, &QListWidget::customContextMenuRequested, this, &PaginaRisultato::MenuContestuale);
+    connect(lstPiano, &QListWidget::customContextMenuRequested, this,
+            [this](const QPoint& punto) { MenuContestuale(lstPiano->viewport()->mapToGlobal(punto)); });
+    // In the listing's place while the loan has no plan: plain text, to be
+    // read, selected and copied with the keyboard too.
+    lblMotivo = new QLabel(this);
+    lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
+    lblMotivo->setAccessibleName(QStringLiteral("Motivo per cui il piano non si può calcolare"));
+    lblMotivo->setGeometry(lstPiano->geometry());
+    lblMotivo->setTextFormat(Qt::PlainText);
+    lblMotivo->setWordWrap(true);
+    lblMotivo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblMotivo->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    lblMotivo->setMargin(tw(120));
+    lblMotivo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selectable text takes the focus only by a click: Tab must reach it too.
+    lblMotivo->setFocusPolicy(Qt::StrongFocus);
+    lblMotivo->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lblMotivo, &QLabel::customContextMenuRequested, this,
+            [this](const QPoint& punto) { MenuContestuale(lblMotivo->mapToGlobal(punto)); });
+    lblMotivo->hide();
 
     // The buttons show only a picture: their tip is also their name for
     // screen readers.
@@ -77,27 +96,37 @@ PaginaRisultato::PaginaRisultato(QWidget* parent) : QWidget(parent)
         b->setGeometry(tw(sinistra, 435, 735, 645));
         return b;
     };
-    auto* cmdPrint = bottone("cmdPrint", ":/assets/stampante.ico", QStringLiteral("Stampa il piano"), 8685);
+    cmdPrint = bottone("cmdPrint", ":/assets/stampante.ico", QStringLiteral("Stampa il piano"), 8685);
     auto* cmdSito = bottone("cmdSito", ":/assets/globo.ico",
                             QStringLiteral("Visita il sito ") + QString::fromLatin1(IndirizzoSito), 120);
     connect(cmdPrint, &QToolButton::clicked, this, &PaginaRisultato::StampaPiano);
     connect(cmdSito, &QToolButton::clicked, this, &ApriSito);
 }
 
-void PaginaRisultato::ElaboraPiano(const pianoamm::Mutuo& mutuo)
+void PaginaRisultato::ElaboraPiano(const pianoamm::Mutuo& dati)
 {
+    mutuo = dati;
     lstPiano->clear();
     piano.reset();
     listato = {};
+    QString motivo;
     try {
         auto nuovo = pianoamm::PianoAmm(mutuo);
         listato = pianoamm::ComponiListato(nuovo);
         piano = std::move(nuovo);
     } catch (const pianoamm::ErrorePiano& errore) {
-        QMessageBox::warning(this, QGuiApplication::applicationDisplayName(),
-                             QStringLiteral("Impossibile calcolare il piano.\n\n") + QString::fromUtf8(errore.what()));
-        return;
+        motivo = QStringLiteral("Impossibile calcolare il piano.\n\n%1\n\nPer cambiare i dati, tornare indietro "
+                                "con «< Indietro»; le condizioni del piano si cambiano anche da questo menu "
+                                "(tasto destro).")
+                     .arg(QString::fromUtf8(errore.what()));
     }
+    lblMotivo->setText(motivo);
+    lblMotivo->setAccessibleDescription(motivo);
+    lblMotivo->setVisible(!piano);
+    lstPiano->setVisible(piano.has_value());
+    cmdPrint->setEnabled(piano.has_value());
+    if (!piano)
+        return;
     MostraNellaLista(lstPiano, listato);
     // Each installment's line knows its number: what the user selects is
     // read from it, not from where the line stands.
@@ -113,64 +142,76 @@ void PaginaRisultato::StampaPiano()
         StampaPagine(this, PagineDelListato(listato));
 }
 
-void PaginaRisultato::MenuContestuale(const QPoint& punto)
+void PaginaRisultato::MenuContestuale(const QPoint& globale)
 {
     QMenu menu(this);
-    if (piano) {
-        VociPiano(menu);
-        menu.addSeparator();
-    }
+    VociPiano(menu);
+    menu.addSeparator();
     vociFile(&menu);
-    menu.exec(lstPiano->viewport()->mapToGlobal(punto));
+    menu.exec(globale);
 }
 
 void PaginaRisultato::VociPiano(QMenu& menu)
 {
+    // What needs a plan is there, disabled, while the loan has none; its
+    // terms may still be changed, as what can carry it.
+    const auto conPiano = [&](const QString& testo, auto azione) {
+        QAction* nuova = menu.addAction(testo, this, azione);
+        nuova->setEnabled(piano.has_value());
+        return nuova;
+    };
     // Each item has a letter of its own, the file items' included.
-    menu.addAction(QStringLiteral("&Copia"), this, [this] {
+    conPiano(QStringLiteral("&Copia"), [this] {
         QList<int> righe;
         for (const QListWidgetItem* voce : lstPiano->selectedItems())
             righe.append(lstPiano->row(voce));
         CopiaRighe(listato, righe);
     });
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Salva come P&DF…"), this, [this] { SalvaListatoPdf(this, listato); });
-    menu.addAction(QStringLiteral("Es&porta CSV…"), this,
-                   [this] { SalvaCsv(this, QStringLiteral("piano.csv"), pianoamm::EsportaCsv(*piano)); });
+    conPiano(QStringLiteral("Salva come P&DF…"), [this] { SalvaListatoPdf(this, listato); });
+    conPiano(QStringLiteral("Es&porta CSV…"),
+             [this] { SalvaCsv(this, QStringLiteral("piano.csv"), pianoamm::EsportaCsv(*piano)); });
     menu.addSeparator();
-    menu.addAction(QStringLiteral("&Interessi per anno…"), this, [this] { MostraInteressiPerAnno(this, *piano); });
-    menu.addAction(QStringLiteral("Costi, &TAEG e detrazione…"), this, &PaginaRisultato::MostraCosti);
+    conPiano(QStringLiteral("&Interessi per anno…"), [this] { MostraInteressiPerAnno(this, *piano); });
+    conPiano(QStringLiteral("Costi, &TAEG e detrazione…"), [this] { MostraCosti(); });
     menu.addAction(QStringLiteral("Condi&zioni del piano…"), this, &PaginaRisultato::CambiaCondizioni);
     menu.addSeparator();
-    for (const Evento& evento : EventiPredefiniti(piano->mutuo)) {
+    for (const Evento& evento : EventiPredefiniti(mutuo)) {
         // The event's own letter, as its button in the simulation has it.
         const NomiEvento& nomi = NomiDi(evento);
         QString nome = TestoQt(nomi.nome);
         nome.insert(TestoQt(nomi.breve).indexOf(QLatin1Char('&')), QLatin1Char('&'));
         // An event follows an installment and precedes another: a plan of one
         // has no room for any.
-        menu.addAction(QStringLiteral("Simula ") + nome + QStringLiteral("…"), this, [this, evento] { Simula(evento); })
-            ->setEnabled(piano->righe.size() > 1);
+        conPiano(QStringLiteral("Simula ") + nome + QStringLiteral("…"), [this, evento] {
+            Simula(evento);
+        })->setEnabled(piano && piano->righe.size() > 1);
     }
-    menu.addAction(QStringLiteral("&Grafico del piano…"), this, [this] { MostraGrafico(this, *piano); });
+    conPiano(QStringLiteral("&Grafico del piano…"), [this] { MostraGrafico(this, *piano); });
 }
 
 void PaginaRisultato::CambiaCondizioni()
 {
-    DlgCondizioni dialogo(piano->mutuo.condizioni, piano->mutuo.importo, this);
+    DlgCondizioni dialogo(mutuo.condizioni, mutuo.importo, this);
     if (dialogo.exec() != QDialog::Accepted)
         return;
-    Mutuo mutuo = piano->mutuo;
-    mutuo.condizioni = dialogo.Scelte();
+    Mutuo nuovo = mutuo;
+    nuovo.condizioni = dialogo.Scelte();
+    // A plan shown is not given up for terms that cannot carry it; a loan
+    // with none takes them, and shows why they do not carry it either.
+    try {
+        if (piano)
+            pianoamm::PianoAmm(nuovo);
+    } catch (const pianoamm::ErrorePiano& errore) {
+        QMessageBox::warning(this, QGuiApplication::applicationDisplayName(),
+                             QStringLiteral("Impossibile calcolare il piano con queste condizioni.\n\n")
+                                 + QString::fromUtf8(errore.what()));
+        return;
+    }
     // The costs and the simulation were about the plan before.
     ChiudiDialoghi();
-    const Mutuo prima = piano->mutuo;
-    ElaboraPiano(mutuo);
-    // Terms the loan cannot take are not kept: its plan comes back.
-    if (piano)
-        emit CondizioniCambiate(mutuo.condizioni);
-    else
-        ElaboraPiano(prima);
+    ElaboraPiano(nuovo);
+    emit CondizioniCambiate(nuovo.condizioni);
 }
 
 void PaginaRisultato::MostraCosti()

@@ -11,8 +11,10 @@
 #include <functional>
 #include <optional>
 
+class QLabel;
 class QListWidget;
 class QMenu;
+class QToolButton;
 
 namespace pianoamm {
 
@@ -20,16 +22,17 @@ namespace pianoamm {
 // and to visit the maker's site, and a context menu to copy, save, export
 // and sum it by year, to work out its costs, to chart it and to simulate
 // early repayments and rate changes. Everything it does reads
-// the plan it computed last.
+// the plan it computed last. A plan the engine refuses shows its reason in
+// place of the listing, and nothing that needs a plan is offered.
 class PaginaRisultato : public QWidget {
     Q_OBJECT
 
 public:
     explicit PaginaRisultato(QWidget* parent);
 
-    // Computes the plan anew and lists it. Where the engine refuses the loan
-    // the user is told why, and the list stays empty.
-    void ElaboraPiano(const pianoamm::Mutuo& mutuo);
+    // Computes the plan anew and lists it; where the engine refuses the
+    // loan, the reason takes the listing's place.
+    void ElaboraPiano(const pianoamm::Mutuo& dati);
     // What the costs' and the simulation's windows hold, saved with the
     // loan; new ones close those windows.
     const DlgCosti::Valori& ValoriCosti() const { return valoriCosti; }
@@ -50,7 +53,7 @@ protected:
 private:
     void StampaPiano();
     void ChiudiDialoghi();
-    void MenuContestuale(const QPoint& punto);
+    void MenuContestuale(const QPoint& globale);
     void VociPiano(QMenu& menu);
     void MostraCosti();
     void CambiaCondizioni();
@@ -59,6 +62,10 @@ private:
     void Simula(Evento evento);
 
     QListWidget* lstPiano;
+    QLabel* lblMotivo;  // why there is no plan, where the listing would be
+    QToolButton* cmdPrint;
+    // The loan last given, whether or not it has a plan.
+    pianoamm::Mutuo mutuo;
     // None while the list is empty.
     std::optional<pianoamm::Piano> piano;
     pianoamm::Listato listato;
