@@ -47,9 +47,13 @@ const std::tuple<const char*, const char*, const char*, const char*> Invii[] = {
 // Loans the engine gives no plan, yearly, with their rows of interest only first, and the
 // reason shown; then mended by the date on the first page, or by the terms from the menu.
 const std::tuple<const char*, int, const char*, bool> Rifiutati[] = {
-    {"100000 999 5 01/01/9500", 0, "Una scadenza", false},
+    {"100000 10 5 01/01/9995", 0, "Una scadenza", false},
     {"63896,26 330 39,85 23/04/2030", 3,
-     "Con queste condizioni il piano è instabile: alla rata 5 la quota capitale sarebbe negativa.", true}};
+     "Con queste condizioni il piano è instabile: alla rata 5 la quota capitale sarebbe negativa.", false},
+    {"10000 80 30 06/04/2006", 0,
+     "Il piano non si chiude all'ultima rata: alla rata 39 il debito sarebbe già estinto, 41 rate prima della fine. "
+     "Il piano si chiude arrotondando al centesimo o con 34 rate.",
+     true}};
 
 // Each number field of a window refuses a letter and says why next to it, as an alert a screen
 // reader speaks; each control that takes the focus is heard by a name.
@@ -363,9 +367,10 @@ private slots:
     void pianoRifiutato()
     {
         const auto [dati, preammortamento, motivo, dalMenu] = Rifiutati[Caso()];
-        const auto condizioni = [this](int rate) {
-            attese << [rate](QWidget* dialogo) {
+        const auto condizioni = [this](int rate, int arrotondamento = 0) {
+            attese << [rate, arrotondamento](QWidget* dialogo) {
                 dialogo->findChild<QSpinBox*>("spnPreammortamento")->setValue(rate);
+                dialogo->findChild<QComboBox*>("cboArrotondamento")->setCurrentIndex(arrotondamento);
                 dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
             };
         };
@@ -397,11 +402,12 @@ private slots:
                                       "Con&fronta offerte…"}));
         if (dalMenu) {
             Rispondi({"Condizioni del piano…"});
-            condizioni(0);
+            condizioni(0, 1);
             menu();
         } else {
             c("cmdIndietro")->click();
             c("cmdIndietro")->click();
+            Scrivi(c<QLineEdit>("txtNumRate"), "10");
             Scrivi(c<QLineEdit>("txtData"), "01/01/2026");
             c("cmdAvanti")->click();
             c("cmdAvanti")->click();
