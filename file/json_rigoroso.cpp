@@ -63,6 +63,7 @@ public:
     bool parse_error(std::size_t posizione, const std::string& /*ultimo*/, const nlohmann::detail::exception& /*e*/)
     {
         byteErrato = posizione;
+        dopoLaFine = radice.has_value();
         return false;
     }
     // NOLINTEND(readability-identifier-naming)
@@ -70,6 +71,7 @@ public:
     std::optional<ValoreJson> radice;
     std::string errore;        // a limit passed or a key repeated
     std::size_t byteErrato{};  // where the text stops being JSON, counted from 1
+    bool dopoLaFine = false;   // there, after the whole document
 
 private:
     struct Aperto {
@@ -143,18 +145,28 @@ std::pair<std::size_t, std::size_t> RigaEColonna(std::string_view testo, std::si
     return {riga, CaratteriUtf8(linea) + 1};
 }
 
+[[noreturn]] void NonJson(std::string_view testo, std::size_t byte, std::string_view motivo)
+{
+    const auto [riga, colonna] = RigaEColonna(testo, byte);
+    throw ErrorePiano("non è un documento JSON valido: " + std::string(motivo) + " alla riga " + std::to_string(riga)
+                      + ", colonna " + std::to_string(colonna) + ".");
+}
+
 }  // namespace
 
 ValoreJson LeggiJson(std::string_view testo, const LimitiJson& limiti)
 {
+    // The parser takes a NUL byte for the end of the text, and would read
+    // what comes before it as if it were all.
+    if (const auto nullo = testo.find('\0'); nullo != std::string_view::npos)
+        NonJson(testo, nullo + 1, "un byte nullo");
     Costruttore costruttore(limiti);
     if (Json::sax_parse(testo.begin(), testo.end(), &costruttore) && costruttore.radice)
         return std::move(*costruttore.radice);
     if (!costruttore.errore.empty())
         throw ErrorePiano(costruttore.errore);
-    const auto [riga, colonna] = RigaEColonna(testo, costruttore.byteErrato);
-    throw ErrorePiano("non è un documento JSON valido: errore alla riga " + std::to_string(riga) + ", colonna "
-                      + std::to_string(colonna) + ".");
+    NonJson(testo, costruttore.byteErrato,
+            costruttore.dopoLaFine ? "altro testo dopo la fine del documento," : "errore");
 }
 
 }  // namespace pianoamm
