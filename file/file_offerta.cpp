@@ -1,6 +1,7 @@
 #include "file/file_offerta.h"
 
 #include "engine/cadenza.h"
+#include "engine/data.h"
 #include "engine/errore.h"
 #include "engine/formato.h"
 #include "engine/numeri.h"
@@ -12,9 +13,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
+#include <cmath>
 #include <variant>
 
 namespace pianoamm {
@@ -24,22 +25,22 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // A number with no more decimals than the command line takes for it: the
-// nearest double to that text, which JSON writes back as the same text.
+// nearest double to that text, which JSON writes back as the same text;
+// whole, an integer. Read as the command line reads it, whatever the
+// process's locale: the window's follows the desktop's.
 Json Numero(double valore, int decimali)
 {
-    std::string testo = FormatoDecimali(valore, decimali, false);
-    const auto virgola = testo.find(',');
-    if (virgola == std::string::npos || testo.find_first_not_of('0', virgola + 1) == std::string::npos)
-        return std::strtoll(testo.c_str(), nullptr, 10);
-    testo[virgola] = '.';
-    return std::strtod(testo.c_str(), nullptr);
+    const double numero = LeggiNumero(FormatoDecimali(valore, decimali, false), decimali).value();
+    if (numero == std::trunc(numero))
+        return static_cast<long long>(numero);
+    return numero;
 }
 
+// "AAAA-MM-GG" from "GG/MM/AAAA".
 std::string TestoData(const Data& data)
 {
-    std::array<char, 16> testo{};
-    std::snprintf(testo.data(), testo.size(), "%04d-%02d-%02d", data.anno, data.mese, data.giorno);
-    return testo.data();
+    const std::string testo = FormatoData(data);
+    return testo.substr(6, 4) + "-" + testo.substr(3, 2) + "-" + testo.substr(0, 2);
 }
 
 Json JsonEvento(const Evento& evento)

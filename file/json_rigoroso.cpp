@@ -20,6 +20,17 @@ std::string Citato(std::string_view percorso)
     return "«" + std::string(percorso) + "»";
 }
 
+// A number's text as the file has it. The parser hands it over with the
+// process's decimal mark in place of the point, as it reads it with strtod:
+// a comma on an Italian desktop.
+std::string ComeScritto(std::string numero)
+{
+    const auto marca = numero.find_first_not_of("-0123456789");
+    if (marca != std::string::npos && numero[marca] != 'e' && numero[marca] != 'E')
+        numero[marca] = '.';
+    return numero;
+}
+
 // Builds the tree from the parser's events. A callback that returns false
 // stops the parser there: the reason is kept for the message.
 class Costruttore {
@@ -40,7 +51,7 @@ public:
     }
     bool number_float(Json::number_float_t /*valore*/, const std::string& testo)
     {
-        return Valore({ValoreJson::Tipo::Numero, testo, {}, {}});
+        return Valore({ValoreJson::Tipo::Numero, ComeScritto(testo), {}, {}});
     }
     bool string(std::string& testo) { return Valore({ValoreJson::Tipo::Testo, std::move(testo), {}, {}}); }
     bool binary(Json::binary_t& /*dati*/) { return Ferma(PercorsoProssimo(), "contiene dati binari."); }

@@ -30,6 +30,19 @@ namespace {
 
 const std::string Esempio = PIANOAMM_DATI "/../../docs/esempio.pianoamm";
 
+// The process in the locale its environment names, as the window's is: the
+// locale runs put it in one whose decimal mark is a comma, which must change
+// nothing; one they name that cannot be had fails them.
+class LocaleDellAmbiente : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        const char* nome = std::getenv("LC_ALL");
+        ASSERT_TRUE(std::setlocale(LC_ALL, "") != nullptr || nome == nullptr) << "LC_ALL=" << nome;
+    }
+};
+[[maybe_unused]] ::testing::Environment* const Ambiente = ::testing::AddGlobalTestEnvironment(new LocaleDellAmbiente);
+
 std::string Leggi(const std::string& nome)
 {
     std::ifstream file(nome, std::ios::binary);
