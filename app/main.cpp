@@ -20,6 +20,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -45,7 +46,7 @@ int Rispondi(std::string_view testo)
     if (pianoamm::ScriviTutto(STDOUT_FILENO, testo) && (::close(STDOUT_FILENO) == 0 || errno == EINTR))
         return 0;
     const std::string motivo = pianoamm::MotivoErrore(errno);
-    std::fprintf(stderr, "pianoamm: impossibile scrivere sullo standard output: %s.\n", motivo.c_str());
+    std::fputs(("pianoamm: impossibile scrivere sullo standard output: " + motivo + ".\n").c_str(), stderr);
     return 1;
 }
 
@@ -88,7 +89,8 @@ int main(int argc, char* argv[])
         } else if (file == nullptr && !argomento.empty() && !argomento.starts_with('-')) {
             file = argv[i];
         } else {
-            std::fprintf(stderr, "pianoamm: argomento non riconosciuto: «%s».\n\n%s", argv[i], Uso.data());
+            std::fputs(("pianoamm: argomento non riconosciuto: «" + std::string(argomento) + "».\n\n").c_str(), stderr);
+            std::fputs(Uso.data(), stderr);
             return 2;
         }
     }
@@ -109,7 +111,7 @@ int main(int argc, char* argv[])
     QApplication app(argcQt, argv);
     qInstallMessageHandler(precedente);
     for (const QString& messaggio : std::as_const(messaggi))
-        std::fprintf(stderr, "%s\n", qPrintable(messaggio));
+        std::fputs(qPrintable(messaggio + QLatin1Char('\n')), stderr);
     QApplication::setApplicationName(QStringLiteral("Piano d'ammortamento"));
     // The program speaks Italian whatever the desktop's language: Qt's own
     // buttons and dialogs ("Sì", "No", the file dialog) too, where Qt's

@@ -2,10 +2,12 @@
 
 #include "engine/errore.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <iterator>
 #include <utility>
+#include <vector>
 
 namespace pianoamm {
 
@@ -14,6 +16,56 @@ namespace {
 Destinazione Trova(const std::string& nome)
 {
     return nome == "-" ? DestinazioneDescrittore(STDOUT_FILENO, nome) : TrovaDestinazione(nome);
+}
+
+// The loan files read, as they stand now: one gone since is spoiled by no
+// output.
+std::vector<Destinazione> Lette(const OpzioniCli& opzioni)
+{
+    std::vector<std::string> nomi = opzioni.confronta;
+    if (!opzioni.fileMutuo.empty())
+        nomi.push_back(opzioni.fileMutuo);
+    std::vector<Destinazione> lette;
+    for (const std::string& nome : nomi) {
+        Destinazione letta;
+        letta.tipo = Destinazione::Tipo::Regolare;
+        letta.nome = nome;
+        if (::stat(nome.c_str(), &letta.info) == 0)
+            lette.push_back(std::move(letta));
+    }
+    return lette;
+}
+
+// What writes on standard output besides the files: the text blocks, the
+// listing, the comparison's table; nothing when it carries none of them.
+const char* TestoSulloStandardOutput(const OpzioniCli& opzioni)
+{
+    if (opzioni.taeg || opzioni.detrazione || opzioni.perAnno)
+        return "il testo di --taeg, --detrazione o --per-anno";
+    if (MostraListato(opzioni))
+        return "il listato";
+    return !opzioni.confronta.empty() && opzioni.csv.empty() ? "il confronto" : nullptr;
+}
+
+// An output over a loan file read would lose it: only the loan saved back
+// over its own file, which is how a file is changed, may reach one.
+void ControllaLette(const UsciteCli& uscite, const OpzioniCli& opzioni)
+{
+    const std::optional<Destinazione> uscita =
+        TestoSulloStandardOutput(opzioni) != nullptr
+            ? std::optional(DestinazioneDescrittore(STDOUT_FILENO, "standard output"))
+            : std::nullopt;
+    const std::pair<const char*, const std::optional<Destinazione>*> scritte[] = {
+        {"--csv", &uscite.csv}, {"--pdf", &uscite.pdf}, {nullptr, &uscita}};
+    for (const Destinazione& letta : Lette(opzioni)) {
+        for (const auto& [opzione, destinazione] : scritte) {
+            if (!*destinazione || !StessaDestinazione(**destinazione, letta))
+                continue;
+            const std::string chi = opzione == nullptr ? std::string("Lo standard output")
+                                                       : opzione + (": «" + (*destinazione)->nome + "»");
+            throw ErrorePiano(chi + " porta al file di mutuo letto «" + letta.nome + "»: lo rovinerebbe.");
+        }
+    }
 }
 
 }  // namespace
@@ -39,7 +91,7 @@ UsciteCli TrovaUscite(const OpzioniCli& opzioni)
 void ControllaUscite(const UsciteCli& uscite, const OpzioniCli& opzioni)
 {
     // As compressors do: binary data would only garble the screen.
-    if (uscite.pdf && uscite.pdf->tipo == Destinazione::Tipo::Descrittore && ::isatty(uscite.pdf->descrittore) != 0)
+    if (uscite.pdf && Terminale(*uscite.pdf))
         throw ErrorePiano("--pdf: «" + uscite.pdf->nome + "» è un terminale, che non può mostrare un PDF.");
     const std::pair<const char*, const std::optional<Destinazione>*> file[] = {
         {"--csv", &uscite.csv}, {"--pdf", &uscite.pdf}, {"--salva", &uscite.salva}};
@@ -51,16 +103,15 @@ void ControllaUscite(const UsciteCli& uscite, const OpzioniCli& opzioni)
             }
         }
     }
-    // What else writes on standard output: the text blocks, or the listing.
-    const bool blocchi = opzioni.taeg || opzioni.detrazione || opzioni.perAnno;
-    if (!blocchi && !MostraListato(opzioni))
+    ControllaLette(uscite, opzioni);
+    const char* testo = TestoSulloStandardOutput(opzioni);
+    if (testo == nullptr)
         return;
     const Destinazione uscita = DestinazioneDescrittore(STDOUT_FILENO, "standard output");
     for (const auto& [opzione, destinazione] : file) {
         if (*destinazione && StessaDestinazione(**destinazione, uscita)) {
             throw ErrorePiano(std::string(opzione) + ": «" + (*destinazione)->nome
-                              + "» è lo stesso file dello standard output, che riceve "
-                              + (blocchi ? "il testo di --taeg, --detrazione o --per-anno." : "il listato."));
+                              + "» è lo stesso file dello standard output, che riceve " + testo + ".");
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "engine/formato.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace pianoamm {
 
@@ -103,7 +104,9 @@ std::optional<long long> Chiave(const ValoriOfferta& valori, RigaConfronto voce)
         return std::nullopt;
     std::string cifre = FormatoDecimali(*valore, 2, false);
     std::erase(cifre, ',');
-    return std::stoll(cifre);
+    long long centesimi = 0;
+    std::from_chars(cifre.data(), cifre.data() + cifre.size(), centesimi);
+    return centesimi;
 }
 
 const DatiRigaConfronto& DatiRiga(RigaConfronto voce)

@@ -2,6 +2,7 @@
 
 #include "file/file_sicuro.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <array>
@@ -107,6 +108,20 @@ Destinazione DestinazioneDescrittore(int descrittore, const std::string& nome)
     if (::fstat(descrittore, &destinazione.info) != 0)
         ImpossibileScrivere(nome, errno);
     return destinazione;
+}
+
+bool Terminale(const Destinazione& destinazione)
+{
+    if (destinazione.tipo == Destinazione::Tipo::Descrittore)
+        return ::isatty(destinazione.descrittore) != 0;
+    if (destinazione.tipo != Destinazione::Tipo::Dispositivo || !S_ISCHR(destinazione.info.st_mode))
+        return false;
+    const int dispositivo = ::open(destinazione.percorso.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (dispositivo < 0)
+        return false;
+    const bool terminale = ::isatty(dispositivo) != 0;
+    ::close(dispositivo);
+    return terminale;
 }
 
 bool StessaDestinazione(const Destinazione& prima, const Destinazione& seconda)

@@ -30,6 +30,11 @@ Destinazione TrovaDestinazione(const std::string& nome);
 // One of the program's descriptors, under the name the user gave it.
 Destinazione DestinazioneDescrittore(int descrittore, const std::string& nome);
 
+// Whether it is a terminal: a descriptor, or a device by any of its names
+// (/dev/tty, /dev/pts/N), looked at without waiting for it and without its
+// becoming the program's terminal.
+bool Terminale(const Destinazione& destinazione);
+
 // Whether what one writes would spoil what the other wrote: the same
 // descriptor, the same file, the same name not yet taken. A character device
 // (a terminal, /dev/null) loses nothing when written twice.

@@ -1,19 +1,21 @@
 #include "file/file_offerta.h"
 
 #include "engine/cadenza.h"
+#include "engine/data.h"
 #include "engine/errore.h"
 #include "engine/formato.h"
 #include "engine/numeri.h"
 #include "file/file_sicuro.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
+#include <cmath>
 #include <variant>
 
 namespace pianoamm {
@@ -23,22 +25,22 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // A number with no more decimals than the command line takes for it: the
-// nearest double to that text, which JSON writes back as the same text.
+// nearest double to that text, which JSON writes back as the same text;
+// whole, an integer. Read as the command line reads it, whatever the
+// process's locale: the window's follows the desktop's.
 Json Numero(double valore, int decimali)
 {
-    std::string testo = FormatoDecimali(valore, decimali, false);
-    const auto virgola = testo.find(',');
-    if (virgola == std::string::npos || testo.find_first_not_of('0', virgola + 1) == std::string::npos)
-        return std::strtoll(testo.c_str(), nullptr, 10);
-    testo[virgola] = '.';
-    return std::strtod(testo.c_str(), nullptr);
+    const double numero = LeggiNumero(FormatoDecimali(valore, decimali, false), decimali).value();
+    if (numero == std::trunc(numero))
+        return static_cast<long long>(numero);
+    return numero;
 }
 
+// "AAAA-MM-GG" from "GG/MM/AAAA".
 std::string TestoData(const Data& data)
 {
-    std::array<char, 16> testo{};
-    std::snprintf(testo.data(), testo.size(), "%04d-%02d-%02d", data.anno, data.mese, data.giorno);
-    return testo.data();
+    const std::string testo = FormatoData(data);
+    return testo.substr(6, 4) + "-" + testo.substr(3, 2) + "-" + testo.substr(0, 2);
 }
 
 Json JsonEvento(const Evento& evento)
@@ -99,6 +101,51 @@ Json JsonCondizioni(const Condizioni& condizioni)
             {"maxi_rata", Numero(condizioni.maxiRata, LimiteMaxiRata.decimali)}};
 }
 
+// What a name leads to that is no file to read, as the end of a sentence.
+std::string Natura(mode_t modo)
+{
+    if (S_ISDIR(modo))
+        return "è una cartella";
+    if (S_ISFIFO(modo))
+        return "è una pipe con nome";
+    if (S_ISSOCK(modo))
+        return "è un socket";
+    if (S_ISCHR(modo) || S_ISBLK(modo))
+        return "è un dispositivo";
+    return "non è un file regolare";
+}
+
+[[noreturn]] void NonUnFile(const std::string& nome, mode_t modo)
+{
+    throw ErrorePiano("«" + nome + "» non è un file: " + Natura(modo) + ".");
+}
+
+// Opened without waiting, then looked at: a pipe with no one writing, or a
+// device, would hold the program, and the window, for as long as it likes.
+// Only a regular file is read, and then as usual, waiting for its data.
+int ApriFileDaLeggere(const std::string& nome)
+{
+    struct stat info {};
+    const int descrittore = ::open(nome.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (descrittore < 0) {
+        const int errore = errno;
+        // A socket cannot be opened at all.
+        if (::stat(nome.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+            NonUnFile(nome, info.st_mode);
+        throw ErrorePiano("Impossibile aprire il file «" + nome
+                          + "»: " + (errore == ENOENT ? "il file non esiste" : MotivoErrore(errore)) + ".");
+    }
+    const bool regolare = ::fstat(descrittore, &info) == 0 && S_ISREG(info.st_mode);
+    const int stato = regolare ? ::fcntl(descrittore, F_GETFL) : -1;
+    if (stato >= 0 && ::fcntl(descrittore, F_SETFL, stato & ~O_NONBLOCK) == 0)
+        return descrittore;
+    const int errore = errno;
+    ::close(descrittore);
+    if (!regolare && info.st_mode != 0)
+        NonUnFile(nome, info.st_mode);
+    throw ErrorePiano("Impossibile leggere il file «" + nome + "»: " + MotivoErrore(errore) + ".");
+}
+
 }  // namespace
 
 std::string TestoOfferta(const Offerta& offerta)
@@ -123,10 +170,7 @@ std::string TestoOfferta(const Offerta& offerta)
 
 Offerta LeggiFileOfferta(const std::string& nome)
 {
-    const int descrittore = ::open(nome.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descrittore < 0)
-        throw ErrorePiano("Impossibile aprire il file «" + nome
-                          + "»: " + (errno == ENOENT ? "il file non esiste" : MotivoErrore(errno)) + ".");
+    const int descrittore = ApriFileDaLeggere(nome);
     std::string testo;
     std::array<char, 65536> blocco{};
     for (;;) {

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -54,8 +55,21 @@ bool Protetto(const Destinazione& destinazione)
     return ::geteuid() == 0 && (destinazione.info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
+// Waits for the file to be this program's alone; false, with errno set,
+// when the system refuses.
+bool Blocca(int file)
+{
+    while (::flock(file, LOCK_EX) != 0) {
+        if (errno != EINTR)
+            return false;
+    }
+    return true;
+}
+
 // Opened and written where it is; a regular file is cut to the new length,
-// and synced, since it has no other copy.
+// and synced, since it has no other copy. Another save of the same file
+// waits from the first byte to the cut: two copies of different lengths
+// written at once would leave the longer one's tail, or a gap of zeros.
 void ScriviSulPosto(const Destinazione& destinazione, std::string_view contenuto)
 {
     const int file = ::open(destinazione.percorso.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
@@ -63,7 +77,7 @@ void ScriviSulPosto(const Destinazione& destinazione, std::string_view contenuto
         ImpossibileScrivere(destinazione.nome, errno);
     const bool regolare = destinazione.tipo == Tipo::Regolare;
     const bool scritto =
-        ScriviTutto(file, contenuto)
+        (!regolare || Blocca(file)) && ScriviTutto(file, contenuto)
         && (!regolare || (::ftruncate(file, static_cast<off_t>(contenuto.size())) == 0 && ::fsync(file) == 0));
     const int errore = errno;
     // Some file systems report a failed write only when the file is closed.

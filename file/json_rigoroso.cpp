@@ -20,6 +20,17 @@ std::string Citato(std::string_view percorso)
     return "«" + std::string(percorso) + "»";
 }
 
+// A number's text as the file has it. The parser hands it over with the
+// process's decimal mark in place of the point, as it reads it with strtod:
+// a comma on an Italian desktop.
+std::string ComeScritto(std::string numero)
+{
+    const auto marca = numero.find_first_not_of("-0123456789");
+    if (marca != std::string::npos && numero[marca] != 'e' && numero[marca] != 'E')
+        numero[marca] = '.';
+    return numero;
+}
+
 // Builds the tree from the parser's events. A callback that returns false
 // stops the parser there: the reason is kept for the message.
 class Costruttore {
@@ -40,7 +51,7 @@ public:
     }
     bool number_float(Json::number_float_t /*valore*/, const std::string& testo)
     {
-        return Valore({ValoreJson::Tipo::Numero, testo, {}, {}});
+        return Valore({ValoreJson::Tipo::Numero, ComeScritto(testo), {}, {}});
     }
     bool string(std::string& testo) { return Valore({ValoreJson::Tipo::Testo, std::move(testo), {}, {}}); }
     bool binary(Json::binary_t& /*dati*/) { return Ferma(PercorsoProssimo(), "contiene dati binari."); }
@@ -63,6 +74,7 @@ public:
     bool parse_error(std::size_t posizione, const std::string& /*ultimo*/, const nlohmann::detail::exception& /*e*/)
     {
         byteErrato = posizione;
+        dopoLaFine = radice.has_value();
         return false;
     }
     // NOLINTEND(readability-identifier-naming)
@@ -70,6 +82,7 @@ public:
     std::optional<ValoreJson> radice;
     std::string errore;        // a limit passed or a key repeated
     std::size_t byteErrato{};  // where the text stops being JSON, counted from 1
+    bool dopoLaFine = false;   // there, after the whole document
 
 private:
     struct Aperto {
@@ -143,18 +156,28 @@ std::pair<std::size_t, std::size_t> RigaEColonna(std::string_view testo, std::si
     return {riga, CaratteriUtf8(linea) + 1};
 }
 
+[[noreturn]] void NonJson(std::string_view testo, std::size_t byte, std::string_view motivo)
+{
+    const auto [riga, colonna] = RigaEColonna(testo, byte);
+    throw ErrorePiano("non è un documento JSON valido: " + std::string(motivo) + " alla riga " + std::to_string(riga)
+                      + ", colonna " + std::to_string(colonna) + ".");
+}
+
 }  // namespace
 
 ValoreJson LeggiJson(std::string_view testo, const LimitiJson& limiti)
 {
+    // The parser takes a NUL byte for the end of the text, and would read
+    // what comes before it as if it were all.
+    if (const auto nullo = testo.find('\0'); nullo != std::string_view::npos)
+        NonJson(testo, nullo + 1, "un byte nullo");
     Costruttore costruttore(limiti);
     if (Json::sax_parse(testo.begin(), testo.end(), &costruttore) && costruttore.radice)
         return std::move(*costruttore.radice);
     if (!costruttore.errore.empty())
         throw ErrorePiano(costruttore.errore);
-    const auto [riga, colonna] = RigaEColonna(testo, costruttore.byteErrato);
-    throw ErrorePiano("non è un documento JSON valido: errore alla riga " + std::to_string(riga) + ", colonna "
-                      + std::to_string(colonna) + ".");
+    NonJson(testo, costruttore.byteErrato,
+            costruttore.dopoLaFine ? "altro testo dopo la fine del documento," : "errore");
 }
 
 }  // namespace pianoamm

@@ -26,7 +26,8 @@ struct LimitiJson {
     std::size_t chiavi;    // in one object
 };
 
-// Throws ErrorePiano: for text that is not JSON, "non è un documento JSON
+// Throws ErrorePiano: for text that is not JSON, a NUL byte anywhere or
+// anything but blanks after the document among it, "non è un documento JSON
 // valido" with the line and column (counted in characters from 1); for a
 // repeated key or a limit passed, «the path» and the reason. Paths read as
 // "eventi[2].importo", list elements counted from 1.

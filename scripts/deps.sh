@@ -21,8 +21,10 @@ for scopo in "$@"; do
         # in a database by shared-mime-info and looked up by gio
         # (libglib2.0-bin). What a screen reader hears is read through AT-SPI
         # (at-spi2-core, gir1.2-atspi-2.0, python3-gi) on a virtual display
-        # (xvfb, xauth) with a session bus of its own (dbus-daemon).
-        test) pacchetti+=(libgtest-dev libbenchmark-dev cups poppler-utils
+        # (xvfb, xauth) with a session bus of its own (dbus-daemon). The
+        # locale runs make their Italian and German locales from the
+        # definitions in locales.
+        test) pacchetti+=(libgtest-dev libbenchmark-dev cups poppler-utils locales
                           clang-format clang-tidy dpkg-dev lintian desktop-file-utils appstream
                           libxml2-utils shared-mime-info libglib2.0-bin
                           xvfb xauth dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi) ;;

@@ -73,7 +73,10 @@ TEST(InputCasuali, DateNumeriEArgomenti)
         const auto semplice = LeggiNumero(numero, decimali);
         ASSERT_EQ(semplice.has_value(), std::regex_match(numero, numeri[decimali])) << numero << ' ' << decimali;
         if (semplice) {
-            ASSERT_NEAR(*semplice, std::stod(std::regex_replace(numero, std::regex(","), ".")), *semplice * 1e-15);
+            // A stream reads in its own locale, the classic one, whatever the process's.
+            double atteso = -1;
+            std::istringstream(std::regex_replace(numero, std::regex(","), ".")) >> atteso;
+            ASSERT_NEAR(*semplice, atteso, *semplice * 1e-15);
             const auto pezzo = LeggiPezzoIncollato(numero, decimali);
             ASSERT_TRUE(pezzo && LeggiCampoNumerico(*pezzo, decimali, false) == semplice) << numero;
         }

@@ -183,6 +183,8 @@ prova 1 '«manca/p.pdf»: la cartella non esiste' '$CLI $CORTA --pdf manca/p.pdf
 prova 0 '' 'ln -s /proc/self/fd/1 o && echo keep >log && { echo tieni; $CLI $CORTA --csv o; } >>log' '[ -L o ] && [ "$(head -2 log | tr "\n" " ")" = "keep tieni " ] && [ $(wc -l <log) = 13 ]'
 prova 0 '' '$CLI $CORTA --csv - >c' 'head -1 c | grep -q Scadenza && [ $(wc -l <c) = 11 ]'
 ! command -v script >/dev/null || prova 2 '«-» è un terminale' 'script -qec "$CLI $CORTA --pdf -" /dev/null >&2' '! grep -q %PDF err'
+! command -v script >/dev/null || prova 2 '«/dev/tty» è un terminale' 'script -qec "$CLI $CORTA --pdf /dev/tty" /dev/null >&2' '! grep -q %PDF err'
+! command -v script >/dev/null || prova 2 '«/dev/pts/' 'script -qec "$CLI $CORTA --pdf \$(tty)" /dev/null >&2' 'grep -q "» è un terminale" err && ! grep -q %PDF err'
 [ $(id -u) != 0 ] || ! unshare -m true 2>/dev/null || prova 0 '' 'unshare -m sh -c "mount -t tmpfs none /dev && ln -s /proc/self/fd/1 /dev/stdout && { exec 3<x; rm x; $CLI $CORTA --csv /dev/stdout; } >x && [ -L /dev/stdout ] && [ \"\$(ls -A /dev)\" = stdout ] && [ \$(wc -l <&3) = 11 ]"'
 # Links are followed from their folder and stay links; a dangling one gets its file where its folder exists.
 prova 0 '' 'mkdir d && echo v >d/t.csv && ln -s t.csv d/l && ln -s n.pdf d/m && $CLI $CORTA --csv d/l --pdf d/m' '[ -L d/l ] && [ -L d/m ] && [ $(wc -l <d/t.csv) = 11 ] && [ -s d/n.pdf ]'
@@ -199,6 +201,16 @@ prova 2 '--csv: «-» è lo stesso file dello standard output' '$CLI $CORTA --cs
 prova 2 '--csv: «p.csv» è lo stesso file dello standard output' 'echo v >p.csv && $CLI $CORTA --csv p.csv --taeg >>p.csv' '[ "$(cat p.csv)" = v ]'
 # Names are bytes, and never options of the toolkit that draws the printout.
 prova 0 '' '$CLI $CORTA --pdf -platform --csv c$E.csv && $CLI $CORTA --pdf p$E.pdf' '[ -s ./-platform ] && [ -s c$E.csv ] && [ -s p$E.pdf ]'
+# A loan file read is never an output's but the loan's own, saved back; one that is no file is refused at once.
+A='$CLI $CORTA --salva a.pianoamm >/dev/null && cp a.pianoamm b.pianoamm'
+prova 2 '--pdf: «a.pianoamm» porta al file di mutuo letto «a.pianoamm»: lo rovinerebbe.' "$A"' && $CLI a.pianoamm --pdf a.pianoamm' 'cmp a.pianoamm b.pianoamm'
+prova 2 '--csv: «l» porta al file di mutuo letto «b.pianoamm»' "$A"' && ln -s b.pianoamm l && $CLI --confronta a.pianoamm b.pianoamm --csv l' 'cmp a.pianoamm b.pianoamm'
+prova 2 'Lo standard output porta al file di mutuo letto «a.pianoamm»' "$A"' && $CLI a.pianoamm >>a.pianoamm' 'cmp a.pianoamm b.pianoamm'
+prova 0 '' "$A"' && $CLI a.pianoamm --tasso 4 --salva a.pianoamm --csv c.csv' 'grep -q "\"tasso\": 4," a.pianoamm'
+prova 2 '«f» non è un file: è una pipe con nome.' "$A"' && mkfifo f && $CLI --confronta a.pianoamm f' '[ -p f ]'
+prova 2 '«f» non è un file: è una pipe con nome.' 'mkfifo f && $CLI f --csv c.csv' '[ ! -e c.csv ]'
+prova 2 '«/dev/zero» non è un file: è un dispositivo.' '$CLI /dev/zero'
+prova 2 '«s» non è un file: è un socket.' 'python3 -c "import socket as s; s.socket(s.AF_UNIX).bind(\"s\")" && $CLI s'
 # The text outputs need no printout; the printout needs its helper.
 prova 1 'pianoamm-pdf»: non è installato' 'cp $CLI . && ./pianoamm-cli $CORTA >p.txt && ./pianoamm-cli $CORTA --pdf p.pdf' '[ -s p.txt ] && [ ! -e p.pdf ]'
 prova 1 'Il servizio di stampa non risponde: la stampa su «X» non è partita.' 'CUPS_SERVER=/nessun-servizio/cups.sock $CLI $CORTA --stampante X'

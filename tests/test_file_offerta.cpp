@@ -12,9 +12,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
+#include <thread>
 
 using namespace pianoamm;
 
@@ -22,10 +30,31 @@ namespace {
 
 const std::string Esempio = PIANOAMM_DATI "/../../docs/esempio.pianoamm";
 
+// The process in the locale its environment names, as the window's is: the
+// locale runs put it in one whose decimal mark is a comma, which must change
+// nothing; one they name that cannot be had fails them.
+class LocaleDellAmbiente : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        const char* nome = std::getenv("LC_ALL");
+        ASSERT_TRUE(std::setlocale(LC_ALL, "") != nullptr || nome == nullptr) << "LC_ALL=" << nome;
+    }
+};
+[[maybe_unused]] ::testing::Environment* const Ambiente = ::testing::AddGlobalTestEnvironment(new LocaleDellAmbiente);
+
 std::string Leggi(const std::string& nome)
 {
     std::ifstream file(nome, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// A folder of the test's own: the same tests may run at once under another
+// locale.
+std::string Cartella()
+{
+    std::string cartella = ::testing::TempDir() + "file_offerta.XXXXXX";
+    return ::mkdtemp(cartella.data()) != nullptr ? cartella : throw std::runtime_error("mkdtemp: " + cartella);
 }
 
 // The message refusing a text, or "" for a text taken.
@@ -158,6 +187,11 @@ TEST(FileOfferta, RifiutaDicendoPerche)
          "«eventi[1].dopo_rata»: La rata dopo cui cade l'evento deve essere compreso tra 1 e 999."},
         {Documento(Mutuo, R"(, "eventi": [[[]]])"), "«eventi[1][1]»: è annidato troppo in profondità."},
         {Documento(Mutuo, R"(, "nome": ")" + std::string(101, 'x') + "\""), "«nome»: è più lungo di 100 caratteri."},
+        {Documento(Mutuo) + "\n" + std::string(1, '\0') + "{}",
+         "non è un documento JSON valido: un byte nullo alla riga 2, colonna 1."},
+        {R"({"nome": "a)" + std::string(1, '\0') + "b\"}", "un byte nullo alla riga 1, colonna 12."},
+        {Documento(Mutuo) + "\n {}",
+         "non è un documento JSON valido: altro testo dopo la fine del documento, alla riga 2, colonna 2."},
     };
     for (const auto& [testo, atteso] : casi) {
         const std::string motivo = Rifiuto(testo);
@@ -165,6 +199,7 @@ TEST(FileOfferta, RifiutaDicendoPerche)
     }
     EXPECT_EQ(Rifiuto(Documento(Mutuo, R"(, "eventi": [{"tipo": "estinzione", "dopo_rata": 3, "importo": "tutto"}])")),
               "");
+    EXPECT_EQ(Rifiuto(Documento(Mutuo) + " \r\n\t\n"), "");
 }
 
 // What an attacker would send: refused whole, no crash, no file read past
@@ -187,16 +222,49 @@ TEST(FileOfferta, FileOstili)
         const std::string motivo = Rifiuto(testo);
         EXPECT_NE(motivo.find(atteso), std::string::npos) << testo.substr(0, 80) << "\n→ " << motivo;
     }
-    const std::string nome = ::testing::TempDir() + "spazi.pianoamm";
-    ScriviFileSicuro(nome, std::string(std::size_t{10} * 1024 * 1024, ' ') + Leggi(Esempio));
-    try {
-        LeggiFileOfferta(nome);
-        ADD_FAILURE() << "10 MB letti";
-    } catch (const ErrorePiano& errore) {
-        EXPECT_STREQ(errore.what(),
-                     ("Il file «" + nome + "» supera 1 MiB: non è un mutuo salvato da questo programma.").c_str());
+    // Files refused unread: too large, or no files at all, which are never
+    // waited on.
+    const std::string cartella = Cartella();
+    const std::string spazi = cartella + "/spazi.pianoamm", pipe = cartella + "/pipe.pianoamm";
+    ScriviFileSicuro(spazi, std::string(std::size_t{10} * 1024 * 1024, ' ') + Leggi(Esempio));
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> file[] = {
+        {spazi, "Il file «" + spazi + "» supera 1 MiB: non è un mutuo salvato da questo programma."},
+        {pipe, "«" + pipe + "» non è un file: è una pipe con nome."},
+        {"/dev/zero", "«/dev/zero» non è un file: è un dispositivo."},
+        {cartella, "«" + cartella + "» non è un file: è una cartella."},
+    };
+    for (const auto& [nome, atteso] : file) {
+        try {
+            LeggiFileOfferta(nome);
+            ADD_FAILURE() << nome << " letto";
+        } catch (const ErrorePiano& errore) {
+            EXPECT_EQ(errore.what(), atteso);
+        }
     }
-    std::remove(nome.c_str());
+    std::filesystem::remove_all(cartella);
+}
+
+// Two saves of a file with two names at once, one through each: the second
+// waits for the first, so the file is always one whole version of the two.
+TEST(FileOfferta, SalvataggiInsieme)
+{
+    const std::string cartella = Cartella();
+    const std::string nome = cartella + "/insieme.pianoamm", altro = cartella + "/collegato.pianoamm";
+    Offerta lunga = LeggiFileOfferta(Esempio), corta = lunga;
+    corta.scenario.eventi.clear();
+    const std::string versioni[] = {TestoOfferta(lunga), TestoOfferta(corta)};
+    ScriviFileOfferta(nome, corta);
+    ASSERT_EQ(::link(nome.c_str(), altro.c_str()), 0);
+    const auto fine = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    for (int giro = 0; giro < 600 && std::chrono::steady_clock::now() < fine; ++giro) {
+        std::thread primo([&] { ScriviFileOfferta(nome, lunga); });
+        ScriviFileOfferta(altro, corta);
+        primo.join();
+        const std::string letto = Leggi(nome);
+        ASSERT_TRUE(letto == versioni[0] || letto == versioni[1]) << "giro " << giro << ":\n" << letto;
+    }
+    std::filesystem::remove_all(cartella);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "ui/finestre/dlg_simulazione.h"
 #include "ui/pagine/pagina_dati.h"
 
+#include <sys/stat.h>
+
 // Typed (-1), or pasted over "12,00" or "12" by paste(), Ctrl+V, Shift+Insert or the
 // field's menu, then the field left: its text, its value (for the date: whether
 // the wizard may go on), whether the tip that the installments are whole shows.
@@ -414,6 +416,28 @@ private slots:
         }
         QVERIFY(lista()->isVisible() && lista()->count() > 0 && !lblMotivo->isVisible()
                 && c<QWidget>("cmdPrint")->isEnabled());
+    }
+
+    // Whatever the desktop's locale, a file saved here is the one the command line saves; a file that is no
+    // file is refused at once, never waited on.
+    void fileComeLaRigaDiComando()
+    {
+        QTemporaryDir cartella;
+        const QString pipe = cartella.filePath("pipe.pianoamm");
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        Rispondi({QMessageBox::Ok});
+        QVERIFY(!frm->ApriFile(pipe));
+        QCOMPARE(visti.last(), "Warning: «" + pipe + "» non è un file: è una pipe con nome.");
+        QVERIFY(frm->ApriFile(PIANOAMM_ESEMPIO));
+        Rispondi({cartella.filePath("finestra.pianoamm")});
+        QVERIFY(frm->File()->SalvaConNome());
+        QCOMPARE(Esegui(PIANOAMM_CLI, {PIANOAMM_ESEMPIO, "--salva", cartella.filePath("riga.pianoamm")})[0], "0");
+        const auto leggi = [&cartella](const QString& nome) {
+            QFile file(cartella.filePath(nome));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QVERIFY(leggi("finestra.pianoamm").contains("\"tasso\": 3.5,"));
+        QCOMPARE(leggi("finestra.pianoamm"), leggi("riga.pianoamm"));
     }
 
     void menuDelListato_data() { Casi(std::array{"tasto destro", "tasto Menu"}); }
