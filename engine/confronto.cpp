@@ -127,10 +127,18 @@ std::string Nomi(std::span<const ValoriOfferta> valori, const std::vector<std::s
 
 ValoriOfferta ValoriDi(const Offerta& offerta, const std::string& nomeRiserva)
 {
-    const Piano piano = PianoAmm(offerta.mutuo);
-    const int mesiRata = DatiDi(offerta.mutuo.cadenza).mesi;
     ValoriOfferta valori;
     valori.nome = offerta.nome.empty() ? nomeRiserva : offerta.nome;
+    // An offer read from a file may hold a plan its terms cannot carry: the
+    // reason says which offer.
+    const Piano piano = [&offerta, &valori] {
+        try {
+            return PianoAmm(offerta.mutuo);
+        } catch (const ErrorePiano& errore) {
+            throw ErrorePiano("Il piano di «" + valori.nome + "» non si può calcolare: " + errore.what());
+        }
+    }();
+    const int mesiRata = DatiDi(offerta.mutuo.cadenza).mesi;
     // As the CSV shows it; a balloon stays apart, on its own row.
     const std::vector<RigaCentesimi> righe = RigheInCentesimi(piano);
     const auto capitale = std::ranges::find_if(righe, [](const RigaCentesimi& r) { return r.capitale > 0; });

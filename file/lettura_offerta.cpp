@@ -161,14 +161,8 @@ Offerta LeggiTestoOfferta(std::string_view testo)
     if (const ValoreJson* regole = documento.Cerca("detrazione"))
         offerta.regole = LeggiRegole(*regole);
     offerta.scenario = LeggiScenario(documento);
-    // The plan and its events as the program would compute them: a file it
-    // could not show is refused whole.
-    const Piano piano = PianoAmm(offerta.mutuo);
-    try {
-        Simula(piano, offerta.scenario);
-    } catch (const ErrorePiano& errore) {
-        Rifiuta("eventi", errore.what());
-    }
+    // A plan its terms or events cannot carry is still the user's data: the
+    // file opens, and whoever computes the plan says why it cannot.
     return offerta;
 }
 

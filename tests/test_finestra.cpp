@@ -350,17 +350,22 @@ private slots:
         QVERIFY(frm->windowTitle().startsWith("mutuo.pianoamm - ")
                 && c<QLineEdit>("txtImporto")->text() == "100.000,00");
         QCOMPARE(frm->File()->Recenti(), QStringList(nome));
-        // From the data page's menu too; a plan that cannot be computed is not saved.
+        // From the data page's menu too; a plan that cannot be computed is the user's data all the same.
         c("cmdIndietro")->click();
         c("cmdIndietro")->click();
         Scrivi(c<QLineEdit>("txtData"), "01/01/9995");
-        Rispondi({"&Salva", QMessageBox::Ok});
+        Rispondi({"&Salva"});
         auto* dati = frm->findChild<pianoamm::PaginaDati*>();
         QContextMenuEvent evento(QContextMenuEvent::Mouse, {5, 5}, dati->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(dati, &evento);
-        QVERIFY2(visti.last().startsWith("Warning: Il mutuo non è stato salvato.\n\nUna scadenza"),
-                 qPrintable(visti.last()));
-        QVERIFY(file.seek(0) && file.readAll() == salvato.replace("100000.123", "100000"));
+        QFile nuovo(nome);
+        QVERIFY(nuovo.open(QIODevice::ReadOnly));
+        QCOMPARE(nuovo.readAll(), salvato.replace("100000.123", "100000").replace("2006-04-06", "9995-01-01"));
+        // Opened again, on the results page, with the reason where the listing was.
+        QVERIFY(frm->ApriFile(nome));
+        QVERIFY(pagina() == 2 && c<QLabel>("lblMotivo")->isVisible()
+                && c<QLabel>("lblMotivo")->text().contains("Una scadenza cadrebbe oltre il 31/12/9999"));
+        QCOMPARE(c<QLineEdit>("txtData")->text(), "01/01/9995");
     }
 
     // A loan with no plan: the reason in the listing's place, plain text wrapped, named, reached with Tab; of
