@@ -10,6 +10,7 @@
 #include "engine/formato.h"
 #include "engine/limiti.h"
 #include "engine/listato.h"
+#include "engine/numeri.h"
 #include "tests/regola_chiusura.h"
 
 #include <gtest/gtest.h>
@@ -211,6 +212,37 @@ TEST(Piano, OgniPianoECompletoECoerente)
             ASSERT_GT(conSpese.value_or(effettivo + 1), effettivo) << contesto;
         }
     }
+}
+
+// Where the default terms stop closing, as a separate model of the rows
+// finds it (dati/soglie_chiusura.py): the first rate refused, the one below
+// it taken; the rate from which every one is refused, the one below it
+// taken.
+TEST(Piano, SoglieDiChiusura)
+{
+    std::ifstream dati(PIANOAMM_DATI "/soglie_chiusura.txt");
+    int casi = 0;
+    for (std::string linea; std::getline(dati, linea);) {
+        if (linea.starts_with('#'))
+            continue;
+        std::istringstream campi(linea);
+        double importo = 0;
+        int rate = 0;
+        std::string parola;
+        std::string primo;
+        std::string tutti;
+        campi >> importo >> rate >> parola >> primo >> tutti;
+        const auto cadenza = std::ranges::find(Cadenze, parola, &DatiCadenza::parola)->cadenza;
+        const auto tasso = [](const std::string& testo) { return LeggiNumero(testo, 2).value(); };
+        const auto chiude = [&](double t) { return Motivo(M(importo, rate, t, cadenza, "15/03/2026")).empty(); };
+        for (const double soglia : {tasso(primo), tasso(tutti)}) {
+            EXPECT_FALSE(chiude(soglia)) << linea;
+            EXPECT_TRUE(chiude((std::round(soglia * 100) - 1) / 100)) << linea;
+        }
+        EXPECT_FALSE(chiude(99)) << linea;
+        ++casi;
+    }
+    EXPECT_EQ(casi, 9);
 }
 
 // The plans that cannot close on their last row, refused with the first row
