@@ -70,6 +70,9 @@ public:
         return std::move(sim);
     }
 
+    // The rows and events as far as they went.
+    const Simulazione& Finora() const { return sim; }
+
 private:
     // Row k: its interest, its capital share, and the debt after it.
     void Paga(int k)
@@ -239,7 +242,17 @@ std::string Rimedio(const Mutuo& mutuo)
 
 Simulazione Ammortizza(const Mutuo& mutuo, std::span<const Evento* const> eventi, double penale)
 {
-    Simulazione simulazione = Ammortamento(mutuo, penale).Calcola(eventi);
+    Ammortamento calcolo(mutuo, penale);
+    Simulazione simulazione;
+    try {
+        simulazione = calcolo.Calcola(eventi);
+    } catch (const ErrorePiano&) {
+        // A figure past any listing in an event's line: the rows so far say
+        // where the plan went wrong, and which event took it there.
+        if (const auto difetto = PrimoDifetto(calcolo.Finora()))
+            Rifiuta(*difetto, mutuo);
+        throw;
+    }
     if (const auto difetto = PrimoDifetto(simulazione))
         Rifiuta(*difetto, mutuo);
     return simulazione;

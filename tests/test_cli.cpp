@@ -249,6 +249,7 @@ prova 0 '' '$CLI --importo 5300 --numero-rate 178 --tasso 52,83 --cadenza semest
 prova 0 '' '$CLI $CORTA --preammortamento 1' 'grep -q "^1 RATA DI PREAMMORTAMENTO$" out'
 # A plan that would not close on its last row: the row, and what carries it.
 prova 2 'alla rata 999 la quota interessi sarebbe negativa. Il piano si chiude arrotondando al centesimo o con 216 rate.' '$CLI --importo 100000 --numero-rate 999 --tasso 4,25 --cadenza annuale --data 29/02/2024 --tasso-periodo equivalente --variazione 25:99 --estinzione 48:0,01 --per-anno' '[ ! -s out ]'
+prova 2 'La variazione di tasso dopo la rata 263 rende il piano instabile: alla rata 264 la quota capitale sarebbe negativa.' '$CLI --importo 999999999 --numero-rate 999 --tasso 0,01 --cadenza annuale --data 29/02/2024 --variazione 263:99 --sospensione 681:4:rata'
 # 65 lines a page: 54 rows fill the first, 62 each later one.
 prova 0 '' 'pdf 1 --importo 1000 --numero-rate 54 --tasso 5 --cadenza mensile'
 prova 0 '' 'pdf 3 --importo 1000 --numero-rate 120 --tasso 5 --cadenza mensile'
