@@ -2,6 +2,7 @@
 
 #include "engine/errore.h"
 #include "engine/listato.h"
+#include "engine/visibile.h"
 #include "file/file_sicuro.h"
 #include "print/impaginazione.h"
 
@@ -54,7 +55,7 @@ int LavoraSulListato(char* programma, const std::function<void(const QList<QStri
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& messaggio) {
             if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
-                std::cerr << messaggio.toStdString() << '\n';
+                std::cerr << pianoamm::Visibile(messaggio.toStdString()) << '\n';
         });
         int argcQt = 1;
         const QGuiApplication applicazione(argcQt, &programma);

@@ -4,6 +4,7 @@
 // (the one argument that is not an option) opens on the results page; any
 // other argument is refused (exit status 2), and no display is exit status 1.
 
+#include "engine/visibile.h"
 #include "file/file_sicuro.h"
 #include "ui/finestre/frm_main.h"
 #include "ui/finestre/frm_splash.h"
@@ -89,7 +90,8 @@ int main(int argc, char* argv[])
         } else if (file == nullptr && !argomento.empty() && !argomento.starts_with('-')) {
             file = argv[i];
         } else {
-            std::fputs(("pianoamm: argomento non riconosciuto: «" + std::string(argomento) + "».\n\n").c_str(), stderr);
+            std::fputs(("pianoamm: argomento non riconosciuto: «" + pianoamm::Visibile(argomento) + "».\n\n").c_str(),
+                       stderr);
             std::fputs(Uso.data(), stderr);
             return 2;
         }

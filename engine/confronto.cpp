@@ -5,6 +5,7 @@
 #include "engine/detrazione.h"
 #include "engine/errore.h"
 #include "engine/formato.h"
+#include "engine/visibile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -119,7 +120,7 @@ std::string Nomi(std::span<const ValoriOfferta> valori, const std::vector<std::s
 {
     std::string nomi;
     for (const std::size_t posto : posti)
-        nomi.append(nomi.empty() ? "" : " e ").append(valori[posto].nome);
+        nomi.append(nomi.empty() ? "" : " e ").append(Visibile(valori[posto].nome));
     return nomi;
 }
 
@@ -248,7 +249,10 @@ Celle CelleConfronto(std::span<const ValoriOfferta> valori, bool raggruppa)
 
 std::string TestoConfronto(std::span<const ValoriOfferta> valori)
 {
-    const Celle celle = CelleConfronto(valori, true);
+    Celle celle = CelleConfronto(valori, true);
+    // The names as a terminal may show them, each escape counted as the
+    // characters it is written with.
+    std::ranges::transform(celle[0], celle[0].begin(), Visibile);
     // Each column as wide as its widest value; the heading's names are cut
     // to it.
     std::vector<std::size_t> larghezze(celle[0].size(), 0);
@@ -279,7 +283,9 @@ std::string TestoConfronto(std::span<const ValoriOfferta> valori)
 
 std::string CsvConfronto(std::span<const ValoriOfferta> valori)
 {
-    return CsvDi(CelleConfronto(valori, false));
+    Celle celle = CelleConfronto(valori, false);
+    std::ranges::transform(celle[0], celle[0].begin(), TestoCsv);
+    return CsvDi(celle);
 }
 
 }  // namespace pianoamm

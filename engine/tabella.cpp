@@ -24,6 +24,13 @@ void AccodaCampo(std::string& csv, const std::string& campo)
 
 }  // namespace
 
+std::string TestoCsv(std::string testo)
+{
+    if (!testo.empty() && std::string_view("=+-@\t\r").find(testo.front()) != std::string_view::npos)
+        testo.insert(0, 1, '\'');
+    return testo;
+}
+
 std::string CsvDi(const Celle& righe)
 {
     std::string csv = "\xEF\xBB\xBF";

@@ -32,6 +32,12 @@ std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe)
 // a field holding ";", a quote or a line break is quoted, its quotes doubled.
 std::string CsvDi(const Celle& righe);
 
+// A cell of text from outside the program (an offer's name, a file name) as
+// a CSV must hold it: one beginning with "=", "+", "-", "@", TAB or CR gets a
+// leading apostrophe, so that a spreadsheet shows it as text and never runs
+// it as a formula. Figures never go through it: "-1234,56" stays a number.
+std::string TestoCsv(std::string testo);
+
 // A table by calendar year: the heading, then one row a year, the totals'
 // row (year 0) as "Totale"; each row's year is followed by the cells that
 // valori appends for it.

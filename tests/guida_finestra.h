@@ -57,7 +57,13 @@ protected:
         for (const QVariant& risposta : risposte)
             attese << [this, risposta](QWidget* w) {
                 if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                    visti << QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()) + (": " + box->text());
+                    // A text that could be read as HTML, or is cut, is marked as such.
+                    const auto* testo = box->findChild<QLabel*>("qt_msgbox_label");
+                    const bool intero = testo->wordWrap() ? testo->heightForWidth(testo->width()) <= testo->height()
+                                                          : testo->sizeHint().width() <= testo->width();
+                    visti << (box->textFormat() == Qt::PlainText && intero ? "" : "IN HTML O TAGLIATO ")
+                                 + (QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon())
+                                    + (": " + box->text()));
                     QFont grassetto = box->font();  // as title bars write it, beside the icon and three buttons
                     grassetto.setBold(true);
                     titoliInteri = titoliInteri

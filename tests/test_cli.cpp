@@ -3,10 +3,18 @@
 
 #include "app/opzioni_cli.h"
 #include "engine/errore.h"
+#include "file/file_offerta.h"
+#include "testi_ostili.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <iomanip>
 #include <sstream>
 
@@ -233,6 +241,8 @@ TABELLA=$'Anno;Interessi;Oneri accessori;Importo detraibile;Detrazione\n2007;500
 COSTO=$'TAN;5,00\nTAEG;5,00\nCosto totale del credito;29504,57\nImporto totale dovuto;129504,57\nImposta sostitutiva;0,00\nImporto netto erogato;100000,00\n'
 prova 0 '' '$CLI $CORTA --detrazione --csv d.csv >o' '[ "$(tr -d "\r" <d.csv | head -13)" = "$DATI"$'"'\n'"'"$TABELLA" ] && [ "$(tail -1 d.csv)" = $'"'Totale;29504,57;0,00;27717,57;5266,34\r'"' ] && grep -q "^TOTALE " o && [ "$(head -1 o)" = "IMPORTO DEL FINANZIAMENTO  : 100.000,00" ]'
 prova 0 '' '$CLI $CORTA --detrazione --taeg --csv d.csv >/dev/null' '[ "$(tr -d "\r" <d.csv | head -20)" = "$DATI"$'"'\n'"'"$COSTO"$'"'\n'"'"$TABELLA" ]'
+# A figure is never taken for a formula's text: a negative one stays a number.
+prova 0 '' '$CLI $CORTA --detrazione --taeg --spese-iniziali 100000 --imposta-sostitutiva 2 --csv d.csv >o' 'grep -q "^Importo netto erogato;-2000,00" d.csv'
 prova 0 '' '$CLI $CORTA --taeg >o' '[ "$(head -9 o)" = "$(printf "%s\n" "IMPORTO DEL FINANZIAMENTO : 100.000,00" "NUMERO RATE               : 10" "CADENZA                   : annuale" "TASSO ANNUO (%)           : 5,00" "DATA DI EROGAZIONE        : 06/04/2006" "SPESE INIZIALI            : 0,00" "IMPOSTA SOSTITUTIVA (%)   : 0,00" "SPESE PER RATA            : 0,00" "")" ] && [ "$(sed -n 10p o)" = "TAN                      : 5,00 %" ] && [ "$(tail -2 o | tr "\n" "|")" = "IMPOSTA SOSTITUTIVA      : 0,00|IMPORTO NETTO EROGATO    : 100.000,00|" ]'
 # A loan file: saved whole with everything given, read back to the same outputs; compared with another.
 prova 0 '' '$CLI $CORTA --estinzione 3:1000 --per-anno --salva m.pianoamm >a && $CLI m.pianoamm --per-anno >b' 'cmp a b && grep -q "\"importo\": 1000," m.pianoamm'
@@ -258,6 +268,61 @@ exit $falliti
 )sh",
                bash);
     EXPECT_EQ(::pclose(bash), 0);
+}
+
+// The command line run with these arguments: its standard output and error.
+std::pair<std::string, std::string> Lancia(std::vector<std::string> argomenti)
+{
+    argomenti.insert(argomenti.begin(), PIANOAMM_CLI);
+    std::vector<char*> argv;
+    argv.reserve(argomenti.size() + 1);
+    for (std::string& argomento : argomenti)
+        argv.push_back(argomento.data());
+    argv.push_back(nullptr);
+    const std::string uscite[] = {::testing::TempDir() + "uscita", ::testing::TempDir() + "errore"};
+    posix_spawn_file_actions_t azioni;
+    posix_spawn_file_actions_init(&azioni);
+    for (int i = 0; i < 2; ++i)
+        posix_spawn_file_actions_addopen(&azioni, i + 1, uscite[i].c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t figlio = 0;
+    int stato = 0;
+    EXPECT_EQ(posix_spawn(&figlio, PIANOAMM_CLI, &azioni, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&azioni);
+    ::waitpid(figlio, &stato, 0);
+    std::ifstream uscita(uscite[0], std::ios::binary), errore(uscite[1], std::ios::binary);
+    return {{std::istreambuf_iterator<char>(uscita), {}}, {std::istreambuf_iterator<char>(errore), {}}};
+}
+
+// A name or a file name never acts on the terminal: the comparison and the
+// messages show it escaped, whole, in its column; a CSV holds it as it is,
+// never as a formula.
+TEST(ProgrammaCli, TestiOstili)
+{
+    const std::string cartella = ::testing::TempDir(), a = cartella + "a.pianoamm", b = cartella + "b.pianoamm";
+    const std::string rotto = cartella + "rotto.pianoamm";
+    ScriviFileOfferta(b, {"B", {1000, 10, 5, {2020, 1, 1}, Cadenza::Annuale, {}}, {}, {}, {}});
+    const auto caratteri = [](std::string_view riga) {
+        return std::ranges::count_if(riga, [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; });
+    };
+    for (const auto& [testo, visibile, csv] : TestiOstili) {
+        ScriviFileOfferta(a, {testo, {1000, 10, 4, {2020, 1, 1}, Cadenza::Annuale, {}}, {}, {}, {}});
+        const std::string confronto = Lancia({"--confronta", a, b}).first;
+        const std::string migliori =
+            std::string("\n\nTAEG PIÙ BASSO: ").append(visibile).append("\nIMPORTO TOTALE DOVUTO PIÙ BASSO: ");
+        EXPECT_TRUE(confronto.ends_with(migliori + visibile + "\n")) << confronto;
+        const std::size_t intestazione = confronto.find('\n'), regola = confronto.find('\n', intestazione + 1);
+        EXPECT_EQ(caratteri(confronto.substr(0, intestazione)), regola - intestazione - 1) << confronto;
+        const std::string tabella = Lancia({"--confronta", a, b, "--csv", "-"}).first;
+        EXPECT_EQ(tabella.substr(0, tabella.find(";B\r\n")), std::string("\xEF\xBB\xBF;").append(csv));
+        std::ofstream(rotto, std::ios::binary) << MutuoConCadenza(testo);
+        const std::string motivo = "pianoamm-cli: Il file «" + rotto + "» non si può aprire: «mutuo.cadenza»: «";
+        EXPECT_EQ(Lancia({rotto}).second, motivo + visibile + "» non è una cadenza valida.\n");
+        if (testo.find('\0') == std::string::npos) {  // no file name holds one
+            const std::string nome = cartella + visibile;
+            EXPECT_EQ(Lancia({cartella + testo}).second,
+                      "pianoamm-cli: Impossibile aprire il file «" + nome + "»: il file non esiste.\n");
+        }
+    }
 }
 
 }  // namespace

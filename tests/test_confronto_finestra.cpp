@@ -6,6 +6,7 @@
 // deduction 96,90).
 
 #include "file/file_offerta.h"
+#include "testi_ostili.h"
 #include "ui/finestre/dlg_confronto.h"
 
 #include <QtCharts>
@@ -89,6 +90,42 @@ private slots:
         QVERIFY(!dialogo->findChild<QPushButton*>("cmdCsv")->isEnabled());
         dialogo->close();
         QTRY_VERIFY(dialogo.isNull());
+    }
+
+    // An offer's name, and a reason quoting a file, shown as plain text with
+    // its controls escaped: in the heading, the chart's legend (which reads
+    // HTML) and the reason beside the buttons.
+    void testiOstili_data()
+    {
+        QTest::addColumn<int>("caso");
+        for (int i = 0; i < static_cast<int>(std::size(TestiOstili)); ++i)
+            QTest::addRow("%d", i) << i;
+    }
+    void testiOstili()
+    {
+        QFETCH(int, caso);
+        const TestoOstile& ostile = TestiOstili[caso];
+        const QString visibile = QString::fromStdString(ostile.visibile);
+        QTemporaryDir cartella;
+        const QString offerta = cartella.filePath("offerta.pianoamm"), rotto = cartella.filePath("rotto.pianoamm");
+        ScriviFileOfferta(QFile::encodeName(offerta).toStdString(),
+                          {ostile.testo, {10000, 1, 5, {2020, 1, 15}, Cadenza::Annuale, {}}, {}, {}, {}});
+        QFile file(rotto);
+        QVERIFY(file.open(QIODevice::WriteOnly)
+                && file.write(QByteArray::fromStdString(MutuoConCadenza(ostile.testo))) > 0);
+        file.close();
+        QWidget principale;
+        const Offerta alfa{"A", {18000, 18, 0, {2020, 1, 15}, Cadenza::Mensile, {}}, {}, {}, {}};
+        QPointer<DlgConfronto> dialogo = new DlgConfronto(alfa, "mutuo.pianoamm", &principale);
+        dialogo->Aggiungi(offerta);
+        QCOMPARE(dialogo->findChild<QTableWidget*>("grdConfronto")->horizontalHeaderItem(1)->text(), visibile);
+        const QList<QAbstractSeries*> serie = dialogo->findChild<QChartView*>("grfDebito")->chart()->series();
+        QCOMPARE(serie.value(1)->name(), visibile.toHtmlEscaped());
+        dialogo->Aggiungi(rotto);
+        const auto* motivo = dialogo->findChild<QLabel*>("lblMotivo");
+        QCOMPARE(motivo->textFormat(), Qt::PlainText);
+        QVERIFY2(motivo->text().endsWith("«" + visibile + "» non è una cadenza valida."), qPrintable(motivo->text()));
+        delete dialogo;
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "guida_finestra.h"
 #include "lettore_schermo.h"
+#include "testi_ostili.h"
 #include "ui/controlli/motivo_campo.h"
 #include "ui/finestre/dlg_simulazione.h"
 #include "ui/pagine/pagina_dati.h"
@@ -347,6 +348,18 @@ private slots:
         QVERIFY(!frm->ApriFile(guasto.fileName()));
         QVERIFY2(visti.last().contains("«mutuo.importo»: «100000.123» non è un numero valido"),
                  qPrintable(visti.last()));
+        // A reason quoting what a file holds to act on the screen: as plain text, escaped, whole.
+        for (const TestoOstile& ostile : TestiOstili) {
+            QVERIFY(guasto.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                    && guasto.write(QByteArray::fromStdString(MutuoConCadenza(ostile.testo))) > 0);
+            guasto.close();
+            Rispondi({QMessageBox::Ok});
+            QVERIFY(!frm->ApriFile(guasto.fileName()));
+            QVERIFY2(visti.last().startsWith("Warning: ")
+                         && visti.last().endsWith("«" + QString::fromStdString(ostile.visibile)
+                                                  + "» non è una cadenza valida."),
+                     qPrintable(visti.last()));
+        }
         QVERIFY(frm->windowTitle().startsWith("mutuo.pianoamm - ")
                 && c<QLineEdit>("txtImporto")->text() == "100.000,00");
         QCOMPARE(frm->File()->Recenti(), QStringList(nome));

@@ -108,6 +108,7 @@ QLayout* DlgConfronto::CreaComandi()
     lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
     lblMotivo->setAccessibleName(QStringLiteral("Motivo"));
     lblMotivo->setWordWrap(true);
+    lblMotivo->setTextFormat(Qt::PlainText);  // a reason may quote the file
     lblMotivo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* comandi = new QHBoxLayout;
     comandi->addWidget(cmdAggiungi);
@@ -210,7 +211,7 @@ void DlgConfronto::RiempiTabella()
     grdConfronto->setColumnCount(colonne);
     QStringList nomi;
     for (const pianoamm::ValoriOfferta& offerta : offerte)
-        nomi << TestoQt(offerta.nome);
+        nomi << TestoVisibile(TestoQt(offerta.nome));
     grdConfronto->setHorizontalHeaderLabels(nomi);
     for (int r = 0; r < static_cast<int>(pianoamm::RigheConfronto.size()); ++r) {
         const pianoamm::RigaConfronto riga = pianoamm::RigheConfronto.at(static_cast<std::size_t>(r)).voce;
@@ -243,7 +244,8 @@ void DlgConfronto::RiempiGrafico()
     double debito = 1;
     for (const pianoamm::ValoriOfferta& offerta : offerte) {
         auto* serie = new QLineSeries;
-        serie->setName(TestoQt(offerta.nome));
+        // The legend reads its text as HTML: a name is shown as written.
+        serie->setName(TestoVisibile(TestoQt(offerta.nome)).toHtmlEscaped());
         serie->append(Punti(offerta.debito));
         grafico->addSeries(serie);
         for (QAbstractAxis* asse : grafico->axes())

@@ -33,7 +33,7 @@ FrmMain::FrmMain(QWidget* parent)
     CreaPagine(tw);
     CreaBottoni(tw);
     CreaDocumento();
-    AllargaMessaggi();
+    PreparaMessaggi();
     InvioCliccaIBottoni(this);
     AggiornaBottoni();
     if (const QScreen* schermo = screen())

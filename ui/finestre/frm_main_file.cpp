@@ -1,6 +1,7 @@
 // The main window's loan files: what is entered as an offer, and back.
 
 #include "engine/errore.h"
+#include "print/testo_qt.h"
 #include "ui/azioni/documento.h"
 #include "ui/finestre/dlg_confronto.h"
 #include "ui/finestre/frm_main.h"
@@ -106,7 +107,7 @@ void FrmMain::ConfrontaOfferte()
 void FrmMain::AggiornaTitolo()
 {
     const QString file = documento->Percorso();
-    setWindowTitle((file.isEmpty() ? QString() : QFileInfo(file).fileName() + QStringLiteral(" - "))
+    setWindowTitle((file.isEmpty() ? QString() : TestoVisibile(QFileInfo(file).fileName()) + QStringLiteral(" - "))
                    + QString::fromUtf8(Titolo) + QStringLiteral("[*]"));
     setWindowModified(documento->Modificato());
 }
