@@ -2,6 +2,7 @@
 
 #include "engine/errore.h"
 #include "file/file_offerta.h"
+#include "print/testo_qt.h"
 #include "ui/comune/aspetto.h"
 
 #include <QDir>
@@ -100,7 +101,7 @@ bool Documento::ConfermaPerdita()
     domanda.setInformativeText(percorso.isEmpty()
                                    ? QStringLiteral("I dati del mutuo non sono stati salvati.")
                                    : QStringLiteral("I dati del mutuo sono cambiati da quando «%1» è stato salvato.")
-                                         .arg(QFileInfo(percorso).fileName()));
+                                         .arg(TestoVisibile(QFileInfo(percorso).fileName())));
     auto* salva = domanda.addButton(QStringLiteral("&Salva"), QMessageBox::AcceptRole);
     auto* nonSalvare = domanda.addButton(QStringLiteral("&Non salvare"), QMessageBox::DestructiveRole);
     domanda.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
@@ -194,8 +195,14 @@ void Documento::AggiungiVoci(QMenu* menu)
     const QStringList file = Recenti();
     recenti->setEnabled(!file.isEmpty());
     for (int i = 0; i < file.size(); ++i) {
-        QAction* azione = recenti->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file[i]).fileName()));
-        azione->setToolTip(file[i]);
+        // A name's "&" would take the item's letter.
+        const QString nome =
+            TestoVisibile(QFileInfo(file[i]).fileName()).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* azione = recenti->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(nome));
+        // As rich text that holds only the path, escaped: a path that looked
+        // like markup would otherwise be read as such.
+        azione->setToolTip(
+            QStringLiteral("<p style='white-space:pre'>%1</p>").arg(TestoVisibile(file[i]).toHtmlEscaped()));
         connect(azione, &QAction::triggered, this, [this, scelto = file[i]] {
             if (ConfermaPerdita())
                 Apri(scelto);
