@@ -68,7 +68,7 @@ struct PuntoDebito {
 // One offer's figures, unrounded; each shows to the cent.
 struct ValoriOfferta {
     std::string nome;
-    double rata = 0;     // what the first row that pays capital pays, to the cent
+    double rata = 0;  // what the first row that pays capital pays, to the cent
     double maxiRata = 0;
     int numeroRate = 0;  // the plan's rows, pre-amortisation included
     int mesi = 0;        // the plan's span
