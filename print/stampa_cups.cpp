@@ -69,16 +69,20 @@ bool ServizioRaggiungibile()
     return connessione != nullptr;
 }
 
-// The message, then why, in the service's words, on a line of its own.
+// The message, then why, in the service's words, on the same line: a
+// message's line breaks are escaped like any other control.
 [[noreturn]] void Rifiutata(const QString& coda)
 {
-    const auto motivo = [] { return QString::fromUtf8(cupsLastErrorString()).trimmed(); };
-    QString messaggio = QStringLiteral("La stampante «%1» non ha accettato la stampa.\n%2").arg(coda, motivo());
+    const auto motivo = [] {
+        return QStringLiteral(" Il servizio di stampa dice: %1")
+            .arg(QString::fromUtf8(cupsLastErrorString()).trimmed());
+    };
+    QString messaggio = QStringLiteral("La stampante «%1» non ha accettato la stampa.").arg(coda) + motivo();
     if (!ServizioRaggiungibile())
         messaggio = QStringLiteral("Il servizio di stampa non risponde: la stampa su «%1» non è partita.").arg(coda);
     else if (CodaSconosciuta(coda))
-        messaggio = QStringLiteral("La stampante «%1» non esiste.\n%2").arg(coda, motivo());
-    throw pianoamm::ErrorePiano(messaggio.trimmed().toStdString());
+        messaggio = QStringLiteral("La stampante «%1» non esiste.").arg(coda) + motivo();
+    throw pianoamm::ErrorePiano(messaggio.toStdString());
 }
 
 }  // namespace
