@@ -203,7 +203,13 @@ private:
 // found by halving, not necessarily the largest.
 std::string Rimedio(const Mutuo& mutuo)
 {
-    const auto chiude = [](const Mutuo& prova) { return !PrimoDifetto(Ammortamento(prova, 0).Calcola({})); };
+    const auto chiude = [](const Mutuo& prova) {
+        try {
+            return !PrimoDifetto(Ammortamento(prova, 0).Calcola({}));
+        } catch (const ErrorePiano&) {
+            return false;
+        }
+    };
     std::string rimedio;
     Mutuo prova = mutuo;
     prova.condizioni.arrotondamento = Arrotondamento::Centesimi;

@@ -15,17 +15,18 @@ bool Negativa(double euro)
     return !(euro * 100 > -0.5);
 }
 
+// Past a million billion no listing has room for a figure, and NaN is no
+// figure at all.
+constexpr double Massimo = 1e15;
+
 // A debt grown to the cent; NaN, or one past any plan's, counts as grown.
 bool Cresciuto(double dopo, double prima)
 {
-    return !(std::fabs(dopo) < 1e15 && std::fabs(prima) < 1e15) || Centesimi(dopo) > Centesimi(prima);
+    return !(std::fabs(dopo) < Massimo && std::fabs(prima) < Massimo) || Centesimi(dopo) > Centesimi(prima);
 }
 
-// Past a million billion no listing has room for a figure, and NaN is no
-// figure at all.
 bool Rappresentabile(const RigaPiano& riga)
 {
-    constexpr double Massimo = 1e15;
     return std::fabs(riga.quotaInteressi) < Massimo && std::fabs(riga.quotaCapitale) < Massimo
            && std::fabs(riga.debitoResiduo) < Massimo;
 }
@@ -49,6 +50,8 @@ std::optional<Difetto> PrimoDifetto(const Simulazione& sim)
 {
     const Condizioni& termini = sim.piano.mutuo.condizioni;
     const auto& righe = sim.piano.righe;
+    if (righe.empty())
+        return std::nullopt;
     const double importo = sim.piano.mutuo.importo;
     const bool condizioni = termini.arrotondamento == Arrotondamento::Unita && termini != Condizioni{};
     const int stabileFino = condizioni ? 0 : sim.eventi.empty() ? righe.back().numero : DopoRata(sim.eventi[0].evento);

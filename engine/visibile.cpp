@@ -23,10 +23,11 @@ Controllo ControlloIniziale(std::string_view testo)
     // C1 controls are two bytes, C2 80 to C2 9F.
     if (byte(0) == 0xC2U && byte(1) >= 0x80U && byte(1) <= 0x9FU)
         return {byte(1), 2};
-    // The bidi controls are three, E2 80 AA to E2 81 A9.
+    // The marks, separators and bidi controls are three, E2 80 8E to E2 81 A9.
     if (byte(0) == 0xE2U && (byte(1) & 0xFEU) == 0x80U && (byte(2) & 0xC0U) == 0x80U) {
         const char32_t punto = 0x2000U | ((byte(1) & 0x3FU) << 6U) | (byte(2) & 0x3FU);
-        if ((punto >= 0x202AU && punto <= 0x202EU) || (punto >= 0x2066U && punto <= 0x2069U))
+        if (punto == 0x200EU || punto == 0x200FU || (punto >= 0x2028U && punto <= 0x202EU)
+            || (punto >= 0x2066U && punto <= 0x2069U))
             return {punto, 3};
     }
     return {};

@@ -24,8 +24,9 @@ echo "clang-tidy: nessuna segnalazione"
 
 cmake -S . -B build-sanitizer -DCMAKE_BUILD_TYPE=Debug -DPIANOAMM_WERROR=ON -DPIANOAMM_SANITIZE=ON >/dev/null
 cmake --build build-sanitizer -j"$lavori"
+suppressioni="$(pwd)/tests/lsan.supp"
 (cd build-sanitizer && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --output-on-failure -j"$lavori")
+    LSAN_OPTIONS=suppressions="$suppressioni" ctest --output-on-failure -j"$lavori")
 
 build/bench/pianoamm-bench --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
     --benchmark_report_aggregates_only=true

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
@@ -260,6 +261,7 @@ prova 0 '' '$CLI $CORTA --preammortamento 1' 'grep -q "^1 RATA DI PREAMMORTAMENT
 # A plan that would not close on its last row: the row, and what carries it.
 prova 2 'alla rata 999 la quota interessi sarebbe negativa. Il piano si chiude arrotondando al centesimo o con 216 rate.' '$CLI --importo 100000 --numero-rate 999 --tasso 4,25 --cadenza annuale --data 29/02/2024 --tasso-periodo equivalente --variazione 25:99 --estinzione 48:0,01 --per-anno' '[ ! -s out ]'
 prova 2 'La variazione di tasso dopo la rata 263 rende il piano instabile: alla rata 264 la quota capitale sarebbe negativa.' '$CLI --importo 999999999 --numero-rate 999 --tasso 0,01 --cadenza annuale --data 29/02/2024 --variazione 263:99 --sospensione 681:4:rata'
+prova 2 'Una scadenza cadrebbe oltre il 31/12/9999' '$CLI --importo 1000 --numero-rate 1 --tasso 5 --cadenza annuale --data 31/12/9999'
 # 65 lines a page: 54 rows fill the first, 62 each later one.
 prova 0 '' 'pdf 1 --importo 1000 --numero-rate 54 --tasso 5 --cadenza mensile'
 prova 0 '' 'pdf 3 --importo 1000 --numero-rate 120 --tasso 5 --cadenza mensile'
@@ -270,8 +272,9 @@ exit $falliti
     EXPECT_EQ(::pclose(bash), 0);
 }
 
-// The command line run with these arguments: its standard output and error.
-std::pair<std::string, std::string> Lancia(std::vector<std::string> argomenti)
+// The command line run with these arguments: its standard output and error,
+// kept in cartella.
+std::pair<std::string, std::string> Lancia(const std::string& cartella, std::vector<std::string> argomenti)
 {
     argomenti.insert(argomenti.begin(), PIANOAMM_CLI);
     std::vector<char*> argv;
@@ -279,7 +282,7 @@ std::pair<std::string, std::string> Lancia(std::vector<std::string> argomenti)
     for (std::string& argomento : argomenti)
         argv.push_back(argomento.data());
     argv.push_back(nullptr);
-    const std::string uscite[] = {::testing::TempDir() + "uscita", ::testing::TempDir() + "errore"};
+    const std::string uscite[] = {cartella + "uscita", cartella + "errore"};
     posix_spawn_file_actions_t azioni;
     posix_spawn_file_actions_init(&azioni);
     for (int i = 0; i < 2; ++i)
@@ -298,31 +301,35 @@ std::pair<std::string, std::string> Lancia(std::vector<std::string> argomenti)
 // never as a formula.
 TEST(ProgrammaCli, TestiOstili)
 {
-    const std::string cartella = ::testing::TempDir(), a = cartella + "a.pianoamm", b = cartella + "b.pianoamm";
-    const std::string rotto = cartella + "rotto.pianoamm";
+    // A folder of its own: the same test runs again beside it in Italian.
+    std::string cartella = ::testing::TempDir() + "ostiliXXXXXX";
+    ASSERT_NE(::mkdtemp(cartella.data()), nullptr);
+    cartella += '/';
+    const std::string a = cartella + "a.pianoamm", b = cartella + "b.pianoamm", rotto = cartella + "rotto.pianoamm";
     ScriviFileOfferta(b, {"B", {1000, 10, 5, {2020, 1, 1}, Cadenza::Annuale, {}}, {}, {}, {}});
     const auto caratteri = [](std::string_view riga) {
         return std::ranges::count_if(riga, [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; });
     };
     for (const auto& [testo, visibile, csv] : TestiOstili) {
         ScriviFileOfferta(a, {testo, {1000, 10, 4, {2020, 1, 1}, Cadenza::Annuale, {}}, {}, {}, {}});
-        const std::string confronto = Lancia({"--confronta", a, b}).first;
+        const std::string confronto = Lancia(cartella, {"--confronta", a, b}).first;
         const std::string migliori =
             std::string("\n\nTAEG PIÙ BASSO: ").append(visibile).append("\nIMPORTO TOTALE DOVUTO PIÙ BASSO: ");
         EXPECT_TRUE(confronto.ends_with(migliori + visibile + "\n")) << confronto;
         const std::size_t intestazione = confronto.find('\n'), regola = confronto.find('\n', intestazione + 1);
         EXPECT_EQ(caratteri(confronto.substr(0, intestazione)), regola - intestazione - 1) << confronto;
-        const std::string tabella = Lancia({"--confronta", a, b, "--csv", "-"}).first;
+        const std::string tabella = Lancia(cartella, {"--confronta", a, b, "--csv", "-"}).first;
         EXPECT_EQ(tabella.substr(0, tabella.find(";B\r\n")), std::string("\xEF\xBB\xBF;").append(csv));
         std::ofstream(rotto, std::ios::binary) << MutuoConCadenza(testo);
         const std::string motivo = "pianoamm-cli: Il file «" + rotto + "» non si può aprire: «mutuo.cadenza»: «";
-        EXPECT_EQ(Lancia({rotto}).second, motivo + visibile + "» non è una cadenza valida.\n");
+        EXPECT_EQ(Lancia(cartella, {rotto}).second, motivo + visibile + "» non è una cadenza valida.\n");
         if (testo.find('\0') == std::string::npos) {  // no file name holds one
             const std::string nome = cartella + visibile;
-            EXPECT_EQ(Lancia({cartella + testo}).second,
+            EXPECT_EQ(Lancia(cartella, {cartella + testo}).second,
                       "pianoamm-cli: Impossibile aprire il file «" + nome + "»: il file non esiste.\n");
         }
     }
+    std::filesystem::remove_all(cartella);
 }
 
 }  // namespace

@@ -866,11 +866,17 @@ private slots:
     {
         QTemporaryDir cartella;
         const QString nome = cartella.filePath("fiscale.pianoamm");
-        QCOMPARE(Esegui(PIANOAMM_CLI, {"--importo", "150000", "--numero-rate", "300", "--tasso", "3,5", "--cadenza",
-                                       "mensile", "--data", "15/03/2026", "--spese-rata", "2,5", "--detrazione",
-                                       "--reddito", "80000", "--salva", nome})[0],
-                 "0");
+        QCOMPARE(
+            Esegui(
+                PIANOAMM_CLI,
+                {"--importo", "150000",       "--numero-rate", "300",          "--tasso", "3,5",          "--cadenza",
+                 "mensile",   "--data",       "15/03/2026",    "--spese-rata", "2,5",     "--detrazione", "--reddito",
+                 "80000",     "--estinzione", "60:1000",       "--variazione", "30:4",    "--salva",      nome})[0],
+            "0");
         QVERIFY(frm->ApriFile(nome) && !frm->isWindowModified());
+        // The simulation lists the events in the plan's order: no change.
+        QVERIFY(Apri("Simula estinzione anticipata…", "DlgSimulazione"));
+        QVERIFY(!frm->File()->Modificato());
         auto* d = Apri("Costi, TAEG e detrazione…", "DlgCosti");
         QVERIFY(d && d->findChild<QGroupBox*>("grpFiscale")->isChecked());
         QTest::mouseClick(d, Qt::LeftButton);

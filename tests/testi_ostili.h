@@ -16,7 +16,8 @@ struct TestoOstile {
 inline const TestoOstile TestiOstili[] = {
     {"\x1b[31mROSSO\x1b]0;T\x07", R"(\u001B[31mROSSO\u001B]0;T\u0007)", "\"\x1b[31mROSSO\x1b]0;T\x07\""},
     {"A\r\nTAEG PIÙ BASSO: B", R"(A\u000D\u000ATAEG PIÙ BASSO: B)", "\"A\r\nTAEG PIÙ BASSO: B\""},
-    {"\xE2\x80\xAEtxt.exe\xE2\x81\xA6!", R"(\u202Etxt.exe\u2066!)", "\xE2\x80\xAEtxt.exe\xE2\x81\xA6!"},
+    {"\xE2\x80\xAEtxt.exe\xE2\x81\xA6!\xE2\x80\xA8\xE2\x80\x8F", R"(\u202Etxt.exe\u2066!\u2028\u200F)",
+     "\xE2\x80\xAEtxt.exe\xE2\x81\xA6!\xE2\x80\xA8\xE2\x80\x8F"},
     {"X\x7FY\tZ", R"(X\u007FY\u0009Z)", "X\x7FY\tZ"},
     {"C1\xC2\x9B[2J\xC2\x85", R"(C1\u009B[2J\u0085)", "C1\xC2\x9B[2J\xC2\x85"},
     {std::string("N\0UL", 4), R"(N\u0000UL)", std::string("N\0UL", 4)},

@@ -3,6 +3,7 @@
 #include "engine/errore.h"
 #include "file/file_offerta.h"
 #include "print/testo_qt.h"
+#include "ui/azioni/eventi_simulati.h"
 #include "ui/comune/aspetto.h"
 
 #include <QDir>
@@ -87,9 +88,25 @@ void Documento::Tieni(Offerta offerta, const QString& file)
     emit StatoCambiato();
 }
 
+namespace {
+
+// The events as the plan applies them: the simulation lists them so, and an
+// order changed is no change of the loan.
+Offerta InOrdine(Offerta offerta)
+{
+    std::vector<Evento> eventi;
+    for (const std::size_t i : OrdineDelPiano(offerta.scenario.eventi))
+        eventi.push_back(offerta.scenario.eventi[i]);
+    offerta.scenario.eventi = std::move(eventi);
+    return offerta;
+}
+
+}  // namespace
+
 bool Documento::Modificato() const
 {
-    return Inserita() != aperta;
+    const std::optional<Offerta> inserita = Inserita();
+    return !inserita || InOrdine(*inserita) != InOrdine(aperta);
 }
 
 bool Documento::ConfermaPerdita()
