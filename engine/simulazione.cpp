@@ -20,7 +20,7 @@ std::vector<const Evento*> InOrdine(const Scenario& scenario)
     eventi.reserve(scenario.eventi.size());
     for (const Evento& evento : scenario.eventi)
         eventi.push_back(&evento);
-    const auto ordine = [](const Evento* evento) { return std::tuple(DopoRata(*evento), evento->index()); };
+    const auto ordine = [](const Evento* evento) { return std::tuple(DopoRata(*evento), Priorita(*evento)); };
     std::ranges::stable_sort(eventi, {}, ordine);
     const auto doppio = std::ranges::adjacent_find(eventi, {}, ordine);
     if (doppio != eventi.end()) {
@@ -41,6 +41,11 @@ double Somma(const Simulazione& simulazione, int numero, Valore valore)
 }
 
 }  // namespace
+
+int Priorita(const Evento& evento)
+{
+    return std::visit([](const auto& e) { return std::decay_t<decltype(e)>::Priorita; }, evento);
+}
 
 int DopoRata(const Evento& evento)
 {

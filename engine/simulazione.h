@@ -19,8 +19,11 @@
 
 namespace pianoamm {
 
-// At one row the events apply in this order.
 using Evento = std::variant<Estinzione, Variazione, Sospensione>;
+
+// At one row the events apply by their kinds' priority, the lowest first:
+// a repayment, then a rate change, then a suspension.
+int Priorita(const Evento& evento);
 
 // The installment the event follows.
 int DopoRata(const Evento& evento);

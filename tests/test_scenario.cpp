@@ -7,6 +7,7 @@
 #include "engine/centesimi.h"
 #include "engine/errore.h"
 #include "engine/formato.h"
+#include "engine/giudizio.h"
 #include "engine/listato.h"
 #include "engine/piano.h"
 
@@ -286,6 +287,24 @@ TEST(Scenario, EventiRifiutati)
         EXPECT_EQ(simulazione.piano.righe.back().debitoResiduo, 0);
         EXPECT_NEAR(simulazione.piano.righe.back().quotaCapitale, 0.03, 1e-9);
     }
+}
+
+// A list in any order: taken in the plan's, by installment, at one the
+// repayment, the rate change, the suspension; one the loan cannot take is
+// named with its reason and holds no other back.
+TEST(Scenario, GiudizioDegliEventi)
+{
+    const std::vector<Evento> eventi{Sospensione{5, 2}, Estinzione{5, 1000.0}, Variazione{3, 4}, Estinzione{200, 1.0},
+                                     Variazione{5, 6}};
+    EXPECT_EQ(OrdineDelPiano(eventi), (std::vector<std::size_t>{2, 1, 4, 0, 3}));
+    const Giudizio giudizio = Giudica(PianoAmm(Cento), eventi, 0);
+    EXPECT_FALSE(giudizio.Valido());
+    for (std::size_t i = 0; i < eventi.size(); ++i)
+        EXPECT_EQ(giudizio.motivi[i].has_value(), i == 3) << i;
+    EXPECT_EQ(giudizio.motivi[3].value_or(""), "Un evento dopo la rata 200 deve seguire una rata da 1 a 121.");
+    // The four taken, as the plan applies them: two suspended rows added.
+    EXPECT_EQ(giudizio.simulato.eventi.size(), 4U);
+    EXPECT_EQ(giudizio.simulato.piano.righe.size(), 122U);
 }
 
 // What a window offers when an event is added: one of each kind, after the

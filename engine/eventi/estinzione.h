@@ -14,6 +14,9 @@ enum class Riduzione { Rata, Durata };
 // Capital repaid on an installment's due date, after it: all of the debt
 // left when the amount is nothing.
 struct Estinzione {
+    // Its place among the events after one row (simulazione.h).
+    static constexpr int Priorita = 0;
+
     int dopoRata = 1;
     std::optional<double> importo;
     Riduzione riduzione = Riduzione::Rata;

@@ -14,6 +14,9 @@ enum class TipoSospensione { Capitale, Rata };
 
 // rate installments suspended after dopoRata.
 struct Sospensione {
+    // Its place among the events after one row (simulazione.h).
+    static constexpr int Priorita = 2;
+
     int dopoRata = 1;
     int rate = 6;
     TipoSospensione tipo = TipoSospensione::Capitale;

@@ -9,6 +9,9 @@ namespace pianoamm {
 // A new annual rate from the installment after dopoRata on, the
 // installment worked out anew over those left.
 struct Variazione {
+    // Its place among the events after one row (simulazione.h).
+    static constexpr int Priorita = 1;
+
     int dopoRata = 1;
     double tassoAnnuo = 0;
 

@@ -3,7 +3,7 @@
 #include "engine/errore.h"
 #include "file/file_offerta.h"
 #include "print/testo_qt.h"
-#include "ui/azioni/eventi_simulati.h"
+#include "engine/giudizio.h"
 #include "ui/comune/aspetto.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/azioni/eventi_simulati.h"
+#include "engine/simulazione.h"
 
 #include <QDialog>
 

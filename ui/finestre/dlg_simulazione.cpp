@@ -223,7 +223,8 @@ void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
     const auto verifica = [this, indice](const Evento& candidato) {
         auto lista = valori.eventi;
         indice < lista.size() ? void(lista[indice] = candidato) : lista.push_back(candidato);
-        return Giudica(piano, lista, valori.penale).motivi[indice];
+        const auto motivo = Giudica(piano, lista, valori.penale).motivi[indice];
+        return motivo ? std::optional(TestoQt(*motivo)) : std::nullopt;
     };
     // Where the event would go, as the plan without it stands.
     const auto situazione = [righe = std::move(senza)](int dopoRata) {
@@ -262,7 +263,7 @@ void DlgSimulazione::MostraEventi()
         auto* voce = new QListWidgetItem(TestoQt(Descrizione(valori.eventi[i])), lstEventi);
         if (const auto& motivo = giudizio.motivi[i]) {
             // In the item's text, so that a screen reader says it too.
-            voce->setText(voce->text() + QStringLiteral("\nNon applicabile: ") + *motivo);
+            voce->setText(voce->text() + QStringLiteral("\nNon applicabile: ") + TestoQt(*motivo));
             voce->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
             voce->setForeground(Rosso);
         }

@@ -2,7 +2,7 @@
 
 #include "engine/listato.h"
 #include "engine/piano.h"
-#include "ui/azioni/eventi_simulati.h"
+#include "engine/giudizio.h"
 
 #include <QDialog>
 
