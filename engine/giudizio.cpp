@@ -12,9 +12,8 @@ std::vector<std::size_t> OrdineDelPiano(const std::vector<Evento>& eventi)
 {
     std::vector<std::size_t> ordine(eventi.size());
     std::iota(ordine.begin(), ordine.end(), std::size_t{0});
-    std::ranges::stable_sort(ordine, {}, [&eventi](std::size_t i) {
-        return std::pair(DopoRata(eventi[i]), Priorita(eventi[i]));
-    });
+    std::ranges::stable_sort(ordine, {},
+                             [&eventi](std::size_t i) { return std::pair(DopoRata(eventi[i]), Priorita(eventi[i])); });
     return ordine;
 }
 

@@ -1,9 +1,9 @@
 #include "ui/azioni/documento.h"
 
 #include "engine/errore.h"
+#include "engine/giudizio.h"
 #include "file/file_offerta.h"
 #include "print/testo_qt.h"
-#include "engine/giudizio.h"
 #include "ui/comune/aspetto.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/giudizio.h"
 #include "engine/listato.h"
 #include "engine/piano.h"
-#include "engine/giudizio.h"
 
 #include <QDialog>
 
