@@ -2,6 +2,7 @@
 
 #include "engine/andamento.h"
 #include "engine/errore.h"
+#include "engine/soldi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -100,23 +101,15 @@ private:
     // settles the rest.
     Quote QuoteInUnita(int k, double debito)
     {
-        const double esatti = debito * corso.tassoPeriodo;
-        double interessi = std::floor(esatti);
-        frazioni += esatti - interessi;
-        if (frazioni > 1) {
-            frazioni -= 1;
-            interessi += 1;
-        }
+        double interessi = riporto.Taglia(debito * corso.tassoPeriodo);
         if (SoloInteressi(k)) {
             // The French installments after rows of interest only were
             // worked out on the debt alone: the last of them pays the
             // fraction carried, a unit, and the rows after start from the
             // rest. The Italian last row pays every fraction still carried.
-            if ((k == corso.mutuo.condizioni.preammortamento || k == corso.soloInteressiA) && frazioni > 1e-6
-                && corso.mutuo.condizioni.metodo == Metodo::Francese) {
-                frazioni -= 1;
-                interessi += 1;
-            }
+            if ((k == corso.mutuo.condizioni.preammortamento || k == corso.soloInteressiA) && riporto.Resto()
+                && corso.mutuo.condizioni.metodo == Metodo::Francese)
+                interessi += riporto.Anticipa();
             return {interessi, 0};
         }
         const bool ultima = k == corso.numeroRate;
@@ -124,13 +117,13 @@ private:
             // The last row pays the debt left and every fraction still
             // carried.
             if (ultima)
-                return {interessi + std::exchange(frazioni, 0), debito};
+                return {interessi + riporto.Salda(), debito};
             return {interessi, std::min(corso.rata, debito)};
         }
         // A shortened plan's last row, like the plan's own, settles every
         // fraction still carried.
         if (ultima && corso.ultimaRidotta)
-            return {interessi + std::exchange(frazioni, 0), debito};
+            return {interessi + riporto.Salda(), debito};
         // The last installment, with the balloon if any, settles the rest.
         const double rata = corso.rata + (ultima ? corso.mutuo.condizioni.maxiRata : 0);
         if (ultima)
@@ -191,7 +184,7 @@ private:
     Corso corso;
     Simulazione sim;
     bool centesimi;
-    double frazioni = 0;  // cut-off interest fractions not yet paid back
+    Riporto riporto;  // cut-off interest fractions not yet paid back
     // A plan in cents: its interest so far, its debt and its installment.
     long long interessiInCentesimi = 0;
     long long debitoInCentesimi = 0;
