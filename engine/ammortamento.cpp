@@ -2,6 +2,7 @@
 
 #include "engine/andamento.h"
 #include "engine/errore.h"
+#include "engine/soldi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,10 +22,21 @@ void ControllaRighe(const Mutuo& mutuo)
     }
 }
 
+// How the rows are worked, taken once from the plan's terms: the rows ask
+// it, never the terms.
+struct Politica {
+    explicit Politica(const Condizioni& condizioni)
+        : centesimi(condizioni.arrotondamento == Arrotondamento::Centesimi),
+          italiano(condizioni.metodo == Metodo::Italiano)
+    {}
+
+    bool centesimi;  // every share to the cent; else the interest cut to units
+    bool italiano;   // a fixed capital share; else a fixed installment
+};
+
 class Ammortamento {
 public:
-    Ammortamento(const Mutuo& mutuo, double penale)
-        : centesimi(mutuo.condizioni.arrotondamento == Arrotondamento::Centesimi)
+    Ammortamento(const Mutuo& mutuo, double penale) : politica(mutuo.condizioni)
     {
         Controlla(mutuo.importo, LimiteImporto);
         Controlla(mutuo.numeroRate, LimiteNumeroRate);
@@ -40,7 +52,7 @@ public:
         sim.piano.rata = corso.rata;
         // The Italian installment falls: the listing gives the first that
         // pays capital, before any rounding but the cents'.
-        if (mutuo.condizioni.metodo == Metodo::Italiano)
+        if (politica.italiano)
             sim.piano.rata += corso.Interessi(mutuo.importo);
         InCentesimi();
     }
@@ -65,7 +77,7 @@ public:
         sim.penale = corso.penalePagata;
         // Whole cents add up exactly in integers, as a double's sum of the
         // largest plans would not.
-        if (centesimi)
+        if (politica.centesimi)
             sim.piano.totaleInteressi = Euro(interessiInCentesimi);
         return std::move(sim);
     }
@@ -77,7 +89,7 @@ private:
     // Row k: its interest, its capital share, and the debt after it.
     void Paga(int k)
     {
-        const Quote quote = centesimi ? QuoteInCentesimi(k) : QuoteInUnita(k, corso.Debito());
+        const Quote quote = politica.centesimi ? QuoteInCentesimi(k) : QuoteInUnita(k, corso.Debito());
         sim.piano.totaleInteressi += quote.interessi;
         const Mutuo& mutuo = corso.mutuo;
         sim.piano.righe.push_back(
@@ -100,37 +112,29 @@ private:
     // settles the rest.
     Quote QuoteInUnita(int k, double debito)
     {
-        const double esatti = debito * corso.tassoPeriodo;
-        double interessi = std::floor(esatti);
-        frazioni += esatti - interessi;
-        if (frazioni > 1) {
-            frazioni -= 1;
-            interessi += 1;
-        }
+        double interessi = riporto.Taglia(debito * corso.tassoPeriodo);
         if (SoloInteressi(k)) {
             // The French installments after rows of interest only were
             // worked out on the debt alone: the last of them pays the
             // fraction carried, a unit, and the rows after start from the
             // rest. The Italian last row pays every fraction still carried.
-            if ((k == corso.mutuo.condizioni.preammortamento || k == corso.soloInteressiA) && frazioni > 1e-6
-                && corso.mutuo.condizioni.metodo == Metodo::Francese) {
-                frazioni -= 1;
-                interessi += 1;
-            }
+            if ((k == corso.mutuo.condizioni.preammortamento || k == corso.soloInteressiA) && riporto.Resto()
+                && !politica.italiano)
+                interessi += riporto.Anticipa();
             return {interessi, 0};
         }
         const bool ultima = k == corso.numeroRate;
-        if (corso.mutuo.condizioni.metodo == Metodo::Italiano) {
+        if (politica.italiano) {
             // The last row pays the debt left and every fraction still
             // carried.
             if (ultima)
-                return {interessi + std::exchange(frazioni, 0), debito};
+                return {interessi + riporto.Salda(), debito};
             return {interessi, std::min(corso.rata, debito)};
         }
         // A shortened plan's last row, like the plan's own, settles every
         // fraction still carried.
         if (ultima && corso.ultimaRidotta)
-            return {interessi + std::exchange(frazioni, 0), debito};
+            return {interessi + riporto.Salda(), debito};
         // The last installment, with the balloon if any, settles the rest.
         const double rata = corso.rata + (ultima ? corso.mutuo.condizioni.maxiRata : 0);
         if (ultima)
@@ -154,9 +158,7 @@ private:
         if (SoloInteressi(k))
             capitale = 0;
         else if (k != corso.numeroRate) {
-            capitale = std::min(corso.mutuo.condizioni.metodo == Metodo::Italiano ? rataInCentesimi
-                                                                                  : rataInCentesimi - interessi,
-                                debitoInCentesimi);
+            capitale = std::min(politica.italiano ? rataInCentesimi : rataInCentesimi - interessi, debitoInCentesimi);
         }
         debitoInCentesimi -= capitale;
         interessiInCentesimi += interessi;
@@ -182,7 +184,7 @@ private:
         Effetto effetto = std::visit([this](const auto& e) { return e.Applica(corso); }, evento);
         sim.piano.totaleInteressi += effetto.capitalizzati;
         sim.eventi.push_back({evento, std::move(effetto), corso.tassoAnnuo, corso.rata, corso.numeroRate - k});
-        if (centesimi) {
+        if (politica.centesimi) {
             interessiInCentesimi += Centesimi(sim.eventi.back().effetto.capitalizzati);
             InCentesimi();
         }
@@ -190,8 +192,8 @@ private:
 
     Corso corso;
     Simulazione sim;
-    bool centesimi;
-    double frazioni = 0;  // cut-off interest fractions not yet paid back
+    Politica politica;
+    Riporto riporto;  // cut-off interest fractions not yet paid back
     // A plan in cents: its interest so far, its debt and its installment.
     long long interessiInCentesimi = 0;
     long long debitoInCentesimi = 0;

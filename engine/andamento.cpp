@@ -1,5 +1,7 @@
 #include "engine/andamento.h"
 
+#include "engine/soldi.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -7,13 +9,6 @@
 namespace pianoamm {
 
 namespace {
-
-// Below -0,5 cents a share shows a negative cent: the comparison spares
-// the rounding, and NaN fails it too.
-bool Negativa(double euro)
-{
-    return !(euro * 100 > -0.5);
-}
 
 // Past a million billion no listing has room for a figure, and NaN is no
 // figure at all.
@@ -29,15 +24,6 @@ bool Rappresentabile(const RigaPiano& riga)
 {
     return std::fabs(riga.quotaInteressi) < Massimo && std::fabs(riga.quotaCapitale) < Massimo
            && std::fabs(riga.debitoResiduo) < Massimo;
-}
-
-// Paid off: whole cents in a plan in cents, and in units a debt that the
-// installment outgrew, set to what was left, but for a double's noise on
-// the amount. A units plan of a few cents over many rows still owes its
-// millionths, far above that noise.
-bool Estinto(double debito, double importo)
-{
-    return std::fabs(debito) < 1e-12 * std::max(1.0, importo);
 }
 
 }  // namespace
@@ -64,9 +50,13 @@ std::optional<Difetto> PrimoDifetto(const Simulazione& sim)
         Difetto difetto{riga->numero, {}, true, nullptr};
         if (!Rappresentabile(*riga)) {
             difetto.motivo = "gli importi supererebbero ogni valore rappresentabile";
-        } else if (Negativa(riga->quotaInteressi)) {
+        } else if (CentesimoNegativo(riga->quotaInteressi)) {
             difetto.motivo = "la quota interessi sarebbe negativa";
-        } else if (restanti > 0 && importo > 0 && Estinto(riga->debitoResiduo, importo)) {
+        } else if (restanti > 0 && importo > 0 && NullaSalvoRumore(riga->debitoResiduo, importo)) {
+            // Paid off: whole cents in a plan in cents, and in units a debt
+            // that the installment outgrew, set to what was left. A units
+            // plan of a few cents over many rows still owes its millionths,
+            // far above that noise.
             difetto.motivo = "il debito sarebbe già estinto, " + std::to_string(restanti)
                              + (restanti == 1 ? " rata prima della fine" : " rate prima della fine");
         } else if (riga->numero > stabileFino) {
@@ -74,7 +64,7 @@ std::optional<Difetto> PrimoDifetto(const Simulazione& sim)
                                      ? sim.piano.mutuo.importo
                                      : std::prev(riga)->debitoResiduo + CapitalizzatiDopo(sim, std::prev(riga)->numero);
             difetto.chiusura = false;
-            if (Negativa(riga->quotaCapitale))
+            if (CentesimoNegativo(riga->quotaCapitale))
                 difetto.motivo = "la quota capitale sarebbe negativa";
             else if (Cresciuto(riga->debitoResiduo, prima))
                 difetto.motivo = "il debito residuo crescerebbe";

@@ -1,6 +1,7 @@
 #include "engine/anni.h"
 
 #include "engine/centesimi.h"
+#include "engine/soldi.h"
 
 namespace pianoamm {
 

@@ -1,6 +1,6 @@
 #include "engine/centesimi.h"
 
-#include <cmath>
+#include "engine/soldi.h"
 
 namespace pianoamm {
 
@@ -10,7 +10,6 @@ namespace {
 // come from its events.
 std::vector<RigaCentesimi> Righe(const Piano& piano, const Simulazione* simulazione)
 {
-    const auto centesimi = [](double euro) { return std::llround(euro * 100); };
     std::vector<RigaCentesimi> righe;
     righe.reserve(piano.righe.size());
     const bool inCentesimi = piano.mutuo.condizioni.arrotondamento == Arrotondamento::Centesimi;
@@ -18,7 +17,7 @@ std::vector<RigaCentesimi> Righe(const Piano& piano, const Simulazione* simulazi
     double dovuto = piano.mutuo.importo;  // the amount and the interest added to it so far
     long long interessiPrima = 0;
     long long pagatoPrima = 0;
-    long long dovutoPrima = centesimi(dovuto);
+    long long dovutoPrima = CentesimiVicini(dovuto);
     for (const RigaPiano& riga : piano.righe) {
         interessi += riga.quotaInteressi;
         const double rimborso = simulazione != nullptr ? RimborsoDopo(*simulazione, riga.numero) : 0;
@@ -26,9 +25,9 @@ std::vector<RigaCentesimi> Righe(const Piano& piano, const Simulazione* simulazi
         // A plan in cents has whole cents in every row: their sum, past a
         // double's precision for the largest plans, is kept in integers.
         const long long interessiOra =
-            inCentesimi ? interessiPrima + Centesimi(riga.quotaInteressi) : centesimi(interessi);
-        const long long pagato = centesimi(dovuto - riga.debitoResiduo);
-        const long long rimborsato = centesimi(dovuto - riga.debitoResiduo + rimborso);
+            inCentesimi ? interessiPrima + Centesimi(riga.quotaInteressi) : CentesimiVicini(interessi);
+        const long long pagato = CentesimiVicini(dovuto - riga.debitoResiduo);
+        const long long rimborsato = CentesimiVicini(dovuto - riga.debitoResiduo + rimborso);
         RigaCentesimi& r = righe.emplace_back();
         r.interessi = interessiOra - interessiPrima;
         r.capitale = pagato - pagatoPrima;
@@ -40,7 +39,7 @@ std::vector<RigaCentesimi> Righe(const Piano& piano, const Simulazione* simulazi
         pagatoPrima = rimborsato;
         if (capitalizzati != 0) {
             dovuto += capitalizzati;
-            r.capitalizzati = centesimi(dovuto) - dovutoPrima;
+            r.capitalizzati = CentesimiVicini(dovuto) - dovutoPrima;
             dovutoPrima += r.capitalizzati;
         }
     }

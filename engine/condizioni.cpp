@@ -2,6 +2,7 @@
 
 #include "engine/errore.h"
 #include "engine/formato.h"
+#include "engine/soldi.h"
 
 #include <cmath>
 #include <limits>
@@ -44,7 +45,7 @@ long long TassoInCentesimi::Interessi(long long debito) const
     const double esatto = static_cast<double>(debito) * periodo;
     if (!(std::fabs(esatto) < 9e18))
         throw ErrorePiano("Il calcolo ha prodotto un valore non rappresentabile.");
-    const auto prodotto = static_cast<long long>(esatto + (esatto < 0 ? -0.5 : 0.5));
+    const long long prodotto = InteroVicino(esatto);
     long long doppio = 0;
     if (denominatore == 0 || debito < 0 || __builtin_mul_overflow(debito, 2 * decimillesimi, &doppio)
         || doppio > std::numeric_limits<long long>::max() / 2 - denominatore)
@@ -55,11 +56,6 @@ long long TassoInCentesimi::Interessi(long long debito) const
     if (passo * prodotto > doppio)
         return prodotto - 1;
     return passo * (prodotto + 1) <= doppio ? prodotto + 1 : prodotto;
-}
-
-long long DivisioneMetaInSu(long long a, long long b)
-{
-    return (2 * a + b) / (2 * b);
 }
 
 int Decimali(const Condizioni& condizioni)

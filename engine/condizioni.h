@@ -59,22 +59,6 @@ private:
     long long denominatore = 0;
 };
 
-// a / b to the nearest whole, halves up, for a >= 0 and b > 0.
-long long DivisioneMetaInSu(long long a, long long b);
-
-// Cents from a value in currency units that is whole cents but for a
-// double's noise, halves away from zero; inline, as the rows of a plan in
-// cents go through it a few times each.
-inline long long Centesimi(double euro)
-{
-    return static_cast<long long>(euro * 100 + (euro < 0 ? -0.5 : 0.5));
-}
-// Cents as the nearest double, which every formatting rounds back exactly.
-inline double Euro(long long centesimi)
-{
-    return static_cast<double>(centesimi) / 100;
-}
-
 // The decimals every money figure of the plan shows: 0 or 2.
 int Decimali(const Condizioni& condizioni);
 

@@ -1,10 +1,10 @@
 #include "engine/confronto.h"
 
 #include "engine/centesimi.h"
-
 #include "engine/detrazione.h"
 #include "engine/errore.h"
 #include "engine/formato.h"
+#include "engine/soldi.h"
 #include "engine/visibile.h"
 
 #include <algorithm>

@@ -3,27 +3,24 @@
 #include "engine/centesimi.h"
 #include "engine/formato.h"
 #include "engine/radice.h"
+#include "engine/soldi.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace pianoamm {
 
-long long CentesimiInSu(double euro)
-{
-    return static_cast<long long>(std::floor(euro * 100 + 0.5 + 1e-6));
-}
-
 // Amount and tax rate have two decimals each: the tax comes out exact in
 // whole numbers.
 long long CentesimiImposta(const Piano& piano, const Costi& costi)
 {
-    return (CentesimiInSu(piano.mutuo.importo) * CentesimiInSu(costi.impostaSostitutiva) + 5000) / 10000;
+    return DivisioneMetaInSu(CentesimiMetaInSu(piano.mutuo.importo) * CentesimiMetaInSu(costi.impostaSostitutiva),
+                             10000);
 }
 
 long long CentesimiIniziali(const Piano& piano, const Costi& costi)
 {
-    return CentesimiInSu(costi.speseIniziali) + CentesimiImposta(piano, costi);
+    return CentesimiMetaInSu(costi.speseIniziali) + CentesimiImposta(piano, costi);
 }
 
 namespace {
@@ -85,12 +82,12 @@ CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi)
     if (piano.mutuo.importo > 0)
         costo.taeg = RisolviTaeg(EquazioneTaeg(piano, costi), piano.mutuo.tassoAnnuo);
     // Every row is an installment with its fee, the pre-amortisation's too.
-    const long long spese =
-        CentesimiIniziali(piano, costi) + CentesimiInSu(costi.speseRata) * static_cast<long long>(piano.righe.size());
+    const long long spese = CentesimiIniziali(piano, costi)
+                            + CentesimiMetaInSu(costi.speseRata) * static_cast<long long>(piano.righe.size());
     costo.costoTotale = piano.totaleInteressi + Euro(spese);
     costo.importoTotaleDovuto = piano.mutuo.importo + costo.costoTotale;
     costo.imposta = Euro(CentesimiImposta(piano, costi));
-    costo.importoNetto = Euro(CentesimiInSu(piano.mutuo.importo) - CentesimiIniziali(piano, costi));
+    costo.importoNetto = Euro(CentesimiMetaInSu(piano.mutuo.importo) - CentesimiIniziali(piano, costi));
     return costo;
 }
 

@@ -74,11 +74,6 @@ std::string TestoCostoCredito(const CostoCredito& costo);
 // The same lines as labels and values, not grouped, for a CSV file.
 Celle CelleCostoCredito(const CostoCredito& costo);
 
-// Whole cents of a non-negative amount, halves up. An amount typed with two
-// decimals is a hair off them as a double; the tolerance keeps an exact
-// half a half.
-long long CentesimiInSu(double euro);
-
 // The imposta sostitutiva, a percentage with two decimals of an amount with
 // two decimals, in whole cents, halves up.
 long long CentesimiImposta(const Piano& piano, const Costi& costi);

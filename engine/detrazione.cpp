@@ -2,10 +2,10 @@
 
 #include "engine/anni.h"
 #include "engine/formato.h"
+#include "engine/soldi.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <iterator>
 #include <span>
 #include <tuple>
@@ -48,7 +48,7 @@ const Legge* LeggeDellAnno(int anno)
 
 long long Diciannove(long long centesimi)
 {
-    return (centesimi * 19 + 50) / 100;
+    return DivisioneMetaInSu(centesimi * 19, 100);
 }
 
 bool Prima(const Data& a, const Data& b)
@@ -68,13 +68,13 @@ std::vector<Anno> AnniDelPiano(const Piano& piano, const Costi& costi)
     std::vector<Anno> anni;
     if (const long long iniziali = CentesimiIniziali(piano, costi); iniziali > 0)
         anni.push_back({piano.mutuo.erogazione.anno, 0, iniziali});
-    const long long perRata = CentesimiInSu(costi.speseRata);
+    const long long perRata = CentesimiMetaInSu(costi.speseRata);
     for (const AnnoPiano& anno : InteressiPerAnno(piano)) {
         if (anno.anno == 0)
             break;
         if (anni.empty() || anni.back().anno != anno.anno)
             anni.push_back({anno.anno, 0, 0});
-        anni.back().interessi += std::llround(anno.interessi * 100);
+        anni.back().interessi += CentesimiVicini(anno.interessi);
         anni.back().oneri += perRata * anno.rate;
     }
     return anni;
@@ -84,10 +84,10 @@ std::vector<Anno> AnniDelPiano(const Piano& piano, const Costi& costi)
 class Regole {
 public:
     Regole(const Piano& piano, const RegoleDetrazione& regole)
-        : limite(CentesimiInSu(regole.limite)), quota(CentesimiInSu(regole.quota)), dati(regole.fiscali),
-          importo(CentesimiInSu(piano.mutuo.importo)),
-          costo(dati.costoAcquisto ? CentesimiInSu(*dati.costoAcquisto) : 0),
-          altri(CentesimiInSu(dati.altriOneri.value_or(0))),
+        : limite(CentesimiMetaInSu(regole.limite)), quota(CentesimiMetaInSu(regole.quota)), dati(regole.fiscali),
+          importo(CentesimiMetaInSu(piano.mutuo.importo)),
+          costo(dati.costoAcquisto ? CentesimiMetaInSu(*dati.costoAcquisto) : 0),
+          altri(CentesimiMetaInSu(dati.altriOneri.value_or(0))),
           nelTetto(!Prima(dati.dataContratto.value_or(piano.mutuo.erogazione), PrimoContrattoNelTetto))
     {}
 
@@ -113,18 +113,17 @@ long long Regole::Tetto() const
 {
     const double reddito = dati.reddito.value_or(0);
     const double base = reddito > SogliaBaseBassa ? BaseBassa : BaseAlta;
-    return CentesimiInSu(base) * PercentualeFigli.at(static_cast<std::size_t>(dati.figli.value_or(0))) / 100;
+    return CentesimiMetaInSu(base) * PercentualeFigli.at(static_cast<std::size_t>(dati.figli.value_or(0))) / 100;
 }
 
 AnnoDetrazione Regole::Calcola(const Anno& anno)
 {
     long long spesa = anno.interessi + anno.oneri;
     if (costo > 0 && importo > costo) {
-        spesa = static_cast<long long>(
-            std::floor(static_cast<long double>(spesa) * static_cast<long double>(costo) / importo + 0.5L));
+        spesa = ProporzioneMetaInSu(spesa, costo, importo);
         proporzione = true;
     }
-    const long long detraibile = (std::clamp(spesa, 0LL, limite) * quota + 5000) / 10000;
+    const long long detraibile = DivisioneMetaInSu(std::clamp(spesa, 0LL, limite) * quota, 10000);
     const long long lorda = Diciannove(detraibile);
     long long netta = lorda;
     const Legge* legge = LeggeDellAnno(anno.anno);
@@ -137,7 +136,7 @@ AnnoDetrazione Regole::Calcola(const Anno& anno)
     if (legge != nullptr && legge->taglio > 0 && dati.reddito && reddito > legge->sogliaTaglio) {
         // The other expenses' deduction takes the cut first.
         const long long altriDetratti = Diciannove(tettoDellAnno ? std::min(altri, Tetto()) : altri);
-        const long long taglio = std::min(std::max(0LL, CentesimiInSu(legge->taglio) - altriDetratti), netta);
+        const long long taglio = std::min(std::max(0LL, CentesimiMetaInSu(legge->taglio) - altriDetratti), netta);
         netta -= taglio;
         bool& preso = tagli.at(static_cast<std::size_t>(legge - Leggi.data()));
         preso = preso || taglio > 0;

@@ -2,6 +2,7 @@
 
 #include "engine/centesimi.h"
 #include "engine/formato.h"
+#include "engine/soldi.h"
 #include "engine/tabella.h"
 
 namespace pianoamm {

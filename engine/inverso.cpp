@@ -4,6 +4,7 @@
 #include "engine/errore.h"
 #include "engine/formato.h"
 #include "engine/radice.h"
+#include "engine/soldi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,11 +27,6 @@ double TassoAnnuo(double i, const Mutuo& mutuo)
     return i * perAnno * 100;
 }
 
-double ArrotondaA(double valore, double scala)
-{
-    return std::floor(valore * scala + 0.5) / scala;
-}
-
 // The installment grows with the rate: from the amount over the count at
 // zero to the 99 % one's. Newton on the periodic rate, the slope taken
 // from a nearby point.
@@ -48,7 +44,7 @@ double RisolviTasso(const Mutuo& noto, double rata)
         throw ErrorePiano("Nessun tasso tra 0 e " + FormatoDecimali(LimiteTasso.massimo, 0, false)
                           + " % dà questa rata.");
     }
-    return std::min(ArrotondaA(TassoAnnuo(*i, noto), 10000), LimiteTasso.massimo);
+    return std::min(Arrotondato(TassoAnnuo(*i, noto), 10000), LimiteTasso.massimo);
 }
 
 // n = ln((R - X i) / (R - A i)) / ln(1 + i), the balloon X paid at the end
@@ -83,7 +79,7 @@ double RisolviImporto(const Mutuo& noto, double rata)
     const double n = noto.numeroRate;
     const double maxiRata = noto.condizioni.maxiRata;
     const double sconto = std::pow(1 + i, -n);
-    const double importo = ArrotondaA(i > 0 ? rata * (1 - sconto) / i + maxiRata * sconto : rata * n + maxiRata, 100);
+    const double importo = Arrotondato(i > 0 ? rata * (1 - sconto) / i + maxiRata * sconto : rata * n + maxiRata, 100);
     if (importo > LimiteImporto.massimo) {
         throw ErrorePiano("Con questa rata l'importo sarebbe " + FormatoDecimali(importo, 2, true) + ": al massimo "
                           + FormatoDecimali(LimiteImporto.massimo, 0, true) + ".");

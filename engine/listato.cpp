@@ -1,6 +1,7 @@
 #include "engine/listato.h"
 
 #include "engine/formato.h"
+#include "engine/soldi.h"
 
 #include <algorithm>
 #include <charconv>
@@ -57,7 +58,7 @@ std::array<VoceConfronto, 5> Confronto(const Simulazione& simulazione, int decim
         {EtichetteConfronto[3], simulazione.penale},
         // Compared as shown, halves away from zero: what shows as nothing
         // is no cost.
-        {std::round(netto * std::pow(10, decimali)) < 0 ? MaggiorCosto : EtichetteConfronto[4], std::fabs(netto)},
+        {NegativoComeMostrato(netto, decimali) ? MaggiorCosto : EtichetteConfronto[4], std::fabs(netto)},
     }};
 }
 

@@ -11,6 +11,7 @@
 #include "engine/limiti.h"
 #include "engine/listato.h"
 #include "engine/numeri.h"
+#include "engine/soldi.h"
 #include "tests/regola_chiusura.h"
 
 #include <gtest/gtest.h>
@@ -403,6 +404,52 @@ TEST(Piano, Preammortamento)
 
 }  // namespace
 
+// Every rounding of an amount, worked by hand: 0,125 is 12,5 cents exactly
+// in binary; 1.234,50 at 0,25 % is 308,625 cents; 1,005 typed is a hair
+// below its half as a double (100,4999… cents); 3 × (10^11 + 1) / 2 is
+// past a long long before the division and ends in an exact half.
+TEST(Piano, ArrotondamentiDegliImporti)
+{
+    const struct {
+        const char* caso;
+        double ottenuto;
+        double atteso;
+    } casi[] = {
+        {"cents, halves away from zero", static_cast<double>(Centesimi(0.125)), 13},
+        {"cents of a negative", static_cast<double>(Centesimi(-0.125)), -13},
+        {"cents of the largest amount", static_cast<double>(Centesimi(999999999.99)), 99999999999},
+        {"cents of a sum", static_cast<double>(CentesimiVicini(-0.125)), -13},
+        {"typed half, halves up", static_cast<double>(CentesimiMetaInSu(1.005)), 101},
+        {"typed, below the half", static_cast<double>(CentesimiMetaInSu(0.0049)), 0},
+        {"nearest whole of a negative half", static_cast<double>(InteroVicino(-2.5)), -3},
+        {"a negative half, halves up", InteroMetaInSu(-2.5), -2},
+        {"to the cent, halves up", Arrotondato(0.125, 100), 0.13},
+        {"to the cent, a negative half up", Arrotondato(-0.125, 100), -0.12},
+        {"rate to two decimals, halves up", DueDecimaliMetaInSu(3.125), 3.13},
+        {"1.234,50 at 0,25 %", static_cast<double>(DivisioneMetaInSu(123450LL * 25, 10000)), 309},
+        {"exact half of a division", static_cast<double>(DivisioneMetaInSu(2, 4)), 1},
+        {"below the half", static_cast<double>(DivisioneMetaInSu(1, 3)), 0},
+        {"proportion past a long long",
+         static_cast<double>(ProporzioneMetaInSu(300000000000, 100000000001, 200000000000)), 150000000002},
+        {"a cent apart less noise", static_cast<double>(MenoDiUnCentesimo(100, 100.0099)), 1},
+        {"a whole cent apart", static_cast<double>(MenoDiUnCentesimo(100, 100.01)), 0},
+        {"half a cent below zero", static_cast<double>(CentesimoNegativo(-0.005)), 1},
+        {"less than half a cent below", static_cast<double>(CentesimoNegativo(-0.0049)), 0},
+        {"NaN is no figure", static_cast<double>(CentesimoNegativo(std::nan(""))), 1},
+        {"shown as -1", static_cast<double>(NegativoComeMostrato(-0.5, 0)), 1},
+        {"shown as 0", static_cast<double>(NegativoComeMostrato(-0.004, 2)), 0},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(c.ottenuto, c.atteso) << c.caso;
+    // 2,75, 0,75 and 0,25 cut: 2, then 1 (1,5 carried, a unit paid), then
+    // 0, and 0,75 left.
+    Riporto riporto;
+    EXPECT_EQ(riporto.Taglia(2.75) + riporto.Taglia(0.75) + riporto.Taglia(0.25), 3);
+    EXPECT_TRUE(riporto.Resto());
+    EXPECT_EQ(riporto.Salda(), 0.75);
+    EXPECT_FALSE(riporto.Resto());
+}
+
 // Cents, as Italian banks round: 200.000 at 7,5 % over 180 months pay
 // 1.854,02, the first row 1.250,00 of interest and 604,02 of capital; the
 // listing's money fields have two decimals and are three characters
@@ -414,7 +461,6 @@ TEST(Piano, Preammortamento)
 TEST(Piano, CentesimiEMetodoItaliano)
 {
     EXPECT_EQ(TassoInCentesimi(3, 12, TassoPeriodo::Proporzionale).Interessi(123450), 309);
-    EXPECT_EQ(DivisioneMetaInSu(5, 2), 3);
     Mutuo mutuo = M(200000, 180, 7.5, Cadenza::Mensile, "15/03/2026");
     mutuo.condizioni.arrotondamento = Arrotondamento::Centesimi;
     const Listato listato = ComponiListato(PianoAmm(mutuo));

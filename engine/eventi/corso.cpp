@@ -2,9 +2,9 @@
 
 #include "engine/errore.h"
 #include "engine/formato.h"
+#include "engine/soldi.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace pianoamm {
 
@@ -41,7 +41,7 @@ double Corso::RataDopo(int k) const
     const double esatta = RataMutuo(static_cast<double>(debito), righe, tassoPeriodo,
                                     static_cast<double>(Centesimi(condizioni.maxiRata)));
     const long long interessi = tassoInCentesimi.Interessi(debito);
-    return Euro(std::max(static_cast<long long>(std::floor(esatta + 0.5)), interessi));
+    return Euro(std::max(static_cast<long long>(InteroMetaInSu(esatta)), interessi));
 }
 
 double Corso::Interessi(double debito) const

@@ -2,6 +2,7 @@
 
 #include "engine/errore.h"
 #include "engine/formato.h"
+#include "engine/soldi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,7 +57,7 @@ Effetto Estinzione::Applica(Corso& corso) const
     const double debito = corso.Debito();
     // Less than a cent left over, or asked for beyond the debt, would
     // leave a plan of fractions of a cent: the repayment is all of it.
-    const bool tutto = !importo || std::fabs(*importo - debito) < 0.01 - 1e-7;
+    const bool tutto = !importo || MenoDiUnCentesimo(*importo, debito);
     // A plan in cents repays whole cents.
     const double rimborso = tutto ? debito
                             : corso.mutuo.condizioni.arrotondamento == Arrotondamento::Centesimi

@@ -8,13 +8,13 @@
 #include "engine/cadenza.h"
 #include "engine/errore.h"
 #include "engine/formato.h"
+#include "engine/soldi.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include <cmath>
 #include <type_traits>
 
 namespace pianoamm {
@@ -28,9 +28,8 @@ QString Risposta(const Mutuo& trovato, Incognita incognita, Mutuo& daUsare)
     daUsare = trovato;
     switch (incognita) {
     case Incognita::Tasso:
-        // Halves up on the four decimals shown, a hair over them for the
-        // double's noise.
-        daUsare.tassoAnnuo = std::floor(trovato.tassoAnnuo * 100 + 0.5 + 1e-9) / 100;
+        // Halves up on the four decimals shown.
+        daUsare.tassoAnnuo = DueDecimaliMetaInSu(trovato.tassoAnnuo);
         return QStringLiteral("Tasso annuo trovato: %1 %. Nel campo del tasso, a due decimali, va %2 %: la rata è "
                               "allora %3.")
             .arg(QString::fromStdString(FormatoDecimali(trovato.tassoAnnuo, 4, false)), DueDecimali(daUsare.tassoAnnuo),
@@ -93,7 +92,7 @@ DlgDallaRata::DlgDallaRata(const Mutuo& noto, QWidget* parent) : QDialog(parent)
     txtNumRateNoto->ImpostaValore(noto.numeroRate);
     txtTassoNoto->ImpostaValore(noto.tassoAnnuo);
     try {
-        txtRata->ImpostaValore(std::floor(PianoAmm(noto).rata * 100 + 0.5) / 100);
+        txtRata->ImpostaValore(Arrotondato(PianoAmm(noto).rata, 100));
     } catch (const ErrorePiano&) {
         // A loan with no plan yet: the installment is typed.
     }
