@@ -5,20 +5,16 @@ namespace pianoamm::cli {
 
 namespace {
 
-// One of two words ("unita|centesimi"), altrimenti when not given.
-template <typename Valore>
-Valore Scelta(const Valori& valori, Opzione opzione, std::array<std::pair<std::string_view, Valore>, 2> scelte,
-              Valore altrimenti)
+// The word given, one of the table's; altrimenti when not given.
+template <class Valore, std::size_t N>
+Valore Scelta(const Valori& valori, Opzione opzione, const std::array<Voce<Valore>, N>& voci, Valore altrimenti)
 {
     const auto& parola = valori[Indice(opzione)];
     if (!parola)
         return altrimenti;
-    for (const auto& [nome, valore] : scelte) {
-        if (*parola == nome)
-            return valore;
-    }
-    Rifiuta(opzione, Citato(*parola) + " non è un valore valido (" + std::string(scelte[0].first) + " o "
-                         + std::string(scelte[1].first) + ").");
+    if (const auto* voce = VoceDaParola(voci, *parola))
+        return voce->valore;
+    Rifiuta(opzione, Citato(*parola) + " non è un valore valido (" + Parole(voci, ", ", " o ") + ").");
 }
 
 }  // namespace
@@ -26,16 +22,9 @@ Valore Scelta(const Valori& valori, Opzione opzione, std::array<std::pair<std::s
 Condizioni LeggiCondizioni(const Valori& valori, const Condizioni& altrimenti)
 {
     Condizioni condizioni = altrimenti;
-    condizioni.arrotondamento = Scelta<Arrotondamento>(
-        valori, Opzione::Arrotondamento, {{{"unita", Arrotondamento::Unita}, {"centesimi", Arrotondamento::Centesimi}}},
-        altrimenti.arrotondamento);
-    condizioni.tassoPeriodo = Scelta<pianoamm::TassoPeriodo>(valori, Opzione::TassoPeriodo,
-                                                             {{{"proporzionale", pianoamm::TassoPeriodo::Proporzionale},
-                                                               {"equivalente", pianoamm::TassoPeriodo::Equivalente}}},
-                                                             altrimenti.tassoPeriodo);
-    condizioni.metodo = Scelta<pianoamm::Metodo>(
-        valori, Opzione::Metodo, {{{"francese", pianoamm::Metodo::Francese}, {"italiano", pianoamm::Metodo::Italiano}}},
-        altrimenti.metodo);
+    condizioni.arrotondamento = Scelta(valori, Opzione::Arrotondamento, Arrotondamenti, altrimenti.arrotondamento);
+    condizioni.tassoPeriodo = Scelta(valori, Opzione::TassoPeriodo, RegoleTassoPeriodo, altrimenti.tassoPeriodo);
+    condizioni.metodo = Scelta(valori, Opzione::Metodo, Metodi, altrimenti.metodo);
     if (const auto& maxiRata = valori[Indice(Opzione::MaxiRata)])
         condizioni.maxiRata = Numero(Opzione::MaxiRata, *maxiRata, LimiteMaxiRata);
     if (const auto& preammortamento = valori[Indice(Opzione::Preammortamento)]) {

@@ -7,13 +7,6 @@
 
 namespace pianoamm {
 
-namespace {
-
-// The words --trova takes, in the order of Incognita.
-constexpr std::array<std::string_view, 3> Parole{"tasso", "numero-rate", "importo"};
-
-}  // namespace
-
 std::optional<Incognita> LeggiIncognita(bool rata, std::optional<std::string_view> trova, std::array<bool, 3> dati)
 {
     if (!rata) {
@@ -21,26 +14,23 @@ std::optional<Incognita> LeggiIncognita(bool rata, std::optional<std::string_vie
             throw ErrorePiano("--trova: vale solo con --rata.");
         return std::nullopt;
     }
-    std::size_t incognita = 0;
     if (trova) {
-        const auto parola = std::ranges::find(Parole, *trova);
-        if (parola == Parole.end()) {
-            throw ErrorePiano("--trova: «" + std::string(*trova)
-                              + "» non è un valore valido (tasso, numero-rate o importo).");
+        const auto* voce = VoceDaParola(Incognite, *trova);
+        if (voce == nullptr) {
+            throw ErrorePiano("--trova: «" + std::string(*trova) + "» non è un valore valido ("
+                              + Parole(Incognite, ", ", " o ") + ").");
         }
-        incognita = static_cast<std::size_t>(parola - Parole.begin());
-    } else {
-        const auto mancanti = std::ranges::count(dati, false);
-        if (mancanti != 1) {
-            throw ErrorePiano(std::string("--rata: ")
-                              + (mancanti == 0 ? "tutti i valori sono dati: si lasci fuori quello da trovare "
-                                                 "(--importo, --numero-rate o --tasso) o lo si nomini con --trova."
-                                               : "si può trovare un solo valore: manca più di uno tra --importo, "
-                                                 "--numero-rate e --tasso."));
-        }
-        incognita = static_cast<std::size_t>(std::ranges::find(dati, false) - dati.begin());
+        return voce->valore;
     }
-    return static_cast<Incognita>(incognita);
+    const auto mancanti = std::ranges::count(dati, false);
+    if (mancanti != 1) {
+        throw ErrorePiano(std::string("--rata: ")
+                          + (mancanti == 0 ? "tutti i valori sono dati: si lasci fuori quello da trovare "
+                                             "(--importo, --numero-rate o --tasso) o lo si nomini con --trova."
+                                           : "si può trovare un solo valore: manca più di uno tra --importo, "
+                                             "--numero-rate e --tasso."));
+    }
+    return Incognite.at(static_cast<std::size_t>(std::ranges::find(dati, false) - dati.begin())).valore;
 }
 
 }  // namespace pianoamm

@@ -33,28 +33,29 @@ std::pair<int, std::string_view> DopoRata(Opzione opzione, std::string_view test
     return {static_cast<int>(*rata), testo.substr(duepunti + 1)};
 }
 
-// "VALORE[:PRIMO|:SECONDO]" after an event's row: the value, and whether
-// the second word was given (the first one is the default).
-std::pair<std::string_view, bool> Modo(Opzione opzione, std::string_view testo, std::string_view resto,
-                                       std::string_view forma, std::array<std::string_view, 2> parole)
+// "VALORE[:PAROLA]" after an event's row: the value, and the table's value
+// of the word (the first one when none is given).
+template <class Valore, std::size_t N>
+std::pair<std::string_view, Valore> Modo(Opzione opzione, std::string_view testo, std::string_view resto,
+                                         const std::array<Voce<Valore>, N>& voci, std::string_view forma)
 {
     const auto duepunti = resto.find(':');
     if (duepunti == std::string_view::npos)
-        return {resto, false};
-    const std::string_view modo = resto.substr(duepunti + 1);
-    if (modo != parole[0] && modo != parole[1])
+        return {resto, voci.front().valore};
+    const auto* voce = VoceDaParola(voci, resto.substr(duepunti + 1));
+    if (voce == nullptr)
         Rifiuta(opzione, Citato(testo) + " non è nella forma " + std::string(forma) + ".");
-    return {resto.substr(0, duepunti), modo == parole[1]};
+    return {resto.substr(0, duepunti), voce->valore};
 }
 
 Estinzione LeggiEstinzione(std::string_view testo)
 {
-    constexpr std::string_view Forma = "N:IMPORTO o N:tutto, seguita da :rata o :durata se si vuole";
-    const auto [rata, resto] = DopoRata(Opzione::Estinzione, testo, Forma);
-    const auto [importo, durata] = Modo(Opzione::Estinzione, testo, resto, Forma, {"rata", "durata"});
+    const std::string forma = "N:IMPORTO o N:tutto, seguita da :" + Parole(Riduzioni, " o :") + " se si vuole";
+    const auto [rata, resto] = DopoRata(Opzione::Estinzione, testo, forma);
+    const auto [importo, riduzione] = Modo(Opzione::Estinzione, testo, resto, Riduzioni, forma);
     return {rata,
             importo == "tutto" ? std::nullopt : std::optional(Numero(Opzione::Estinzione, importo, LimiteRimborso)),
-            durata ? Riduzione::Durata : Riduzione::Rata};
+            riduzione};
 }
 
 Variazione LeggiVariazione(std::string_view testo)
@@ -65,11 +66,10 @@ Variazione LeggiVariazione(std::string_view testo)
 
 Sospensione LeggiSospensione(std::string_view testo)
 {
-    constexpr std::string_view Forma = "N:K, seguita da :capitale o :rata se si vuole";
-    const auto [rata, resto] = DopoRata(Opzione::Sospensione, testo, Forma);
-    const auto [numero, intera] = Modo(Opzione::Sospensione, testo, resto, Forma, {"capitale", "rata"});
-    return {rata, static_cast<int>(Numero(Opzione::Sospensione, numero, LimiteRateSospese)),
-            intera ? TipoSospensione::Rata : TipoSospensione::Capitale};
+    const std::string forma = "N:K, seguita da :" + Parole(TipiSospensione, " o :") + " se si vuole";
+    const auto [rata, resto] = DopoRata(Opzione::Sospensione, testo, forma);
+    const auto [numero, tipo] = Modo(Opzione::Sospensione, testo, resto, TipiSospensione, forma);
+    return {rata, static_cast<int>(Numero(Opzione::Sospensione, numero, LimiteRateSospese)), tipo};
 }
 
 // Each event's option and how its value reads.
@@ -154,10 +154,10 @@ Mutuo LeggiMutuo(const Valori& valori, const Offerta& base, bool file, std::opti
     mutuo.tassoAnnuo = numero(Opzione::Tasso, LimiteTassoCli, mutuo.tassoAnnuo);
 
     if (const auto& parola = valori[Indice(Opzione::Cadenza)]) {
-        const auto cadenza = std::ranges::find(Cadenze, *parola, &DatiCadenza::parola);
-        if (cadenza == Cadenze.end())
-            Rifiuta(Opzione::Cadenza, Citato(*parola) + " non è una cadenza valida (" + ParoleCadenze(", ") + ").");
-        mutuo.cadenza = cadenza->cadenza;
+        const auto* cadenza = VoceDaParola(Cadenze, *parola);
+        if (cadenza == nullptr)
+            Rifiuta(Opzione::Cadenza, Citato(*parola) + " non è una cadenza valida (" + Parole(Cadenze, ", ") + ").");
+        mutuo.cadenza = cadenza->valore;
     }
     mutuo.condizioni = LeggiCondizioni(valori, base.mutuo.condizioni);
     if (const auto& testo = valori[Indice(Opzione::Data)])

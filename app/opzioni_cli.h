@@ -54,9 +54,6 @@ struct OpzioniCli {
 // The loan as given, to be saved.
 Offerta OffertaDi(const OpzioniCli& opzioni);
 
-// The frequencies' words, separated by ", ", the last one by ultimo.
-std::string ParoleCadenze(std::string_view ultimo);
-
 // Reads the arguments after the program's name; oggi is the disbursement
 // date when --data is not given. Throws ErrorePiano with a message for the
 // user.

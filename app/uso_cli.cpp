@@ -3,7 +3,12 @@
 #include "app/opzioni_cli.h"
 
 #include "engine/cadenza.h"
+#include "engine/condizioni.h"
+#include "engine/eventi/estinzione.h"
+#include "engine/eventi/sospensione.h"
+#include "engine/inverso.h"
 #include "engine/limiti.h"
+#include "engine/voce.h"
 
 namespace pianoamm {
 
@@ -15,105 +20,90 @@ std::string Intervallo(const Limite& limite)
            + std::to_string(static_cast<long long>(limite.massimo));
 }
 
-}  // namespace
-
-std::string ParoleCadenze(std::string_view ultimo)
-{
-    std::string elenco;
-    for (const auto& cadenza : Cadenze) {
-        if (!elenco.empty())
-            elenco += &cadenza == &Cadenze.back() ? ultimo : ", ";
-        elenco += cadenza.parola;
-    }
-    return elenco;
-}
-
-namespace {
-
 // The frequencies' words from the descriptions' column, going on to a second
 // line rather than past the 80th.
 std::string CadenzeInColonna()
 {
     constexpr std::size_t Rientro = 23;
-    std::string cadenze = ParoleCadenze(" o ");
+    std::string cadenze = Parole(Cadenze, ", ", " o ");
     if (Rientro + cadenze.size() > 79)
         cadenze.replace(cadenze.rfind(", ", 79 - Rientro), 2, ",\n" + std::string(Rientro, ' '));
     return cadenze;
 }
 
-constexpr const char* Sintassi =
-    "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
-    "[--data GG/MM/AAAA]\n"
-    "                    [--rata R [--trova tasso|numero-rate|importo]]\n"
-    "                    [--arrotondamento unita|centesimi] [--metodo francese|italiano]\n"
-    "                    [--tasso-periodo proporzionale|equivalente] [--maxi-rata X]\n"
-    "                    [--preammortamento K]\n"
-    "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
-    "                    [--taeg] [--detrazione [--quota P] [--limite X] [--costo-acquisto C]\n"
-    "                    [--reddito R] [--figli 0|1|2|3] [--altri-oneri O]\n"
-    "                    [--data-contratto GG/MM/AAAA]]\n"
-    "                    [--spese-iniziali X] [--imposta-sostitutiva P] [--spese-rata X]\n"
-    "                    [--estinzione N:IMPORTO[:rata|:durata]]... [--penale P]\n"
-    "                    [--variazione N:TASSO]... [--sospensione N:K[:capitale|:rata]]...\n"
-    "       pianoamm-cli FILE.pianoamm [opzioni] [--salva FILE [--nome NOME]]\n"
-    "       pianoamm-cli --confronta FILE FILE [FILE [FILE]] [--csv FILE]\n";
+// The options whose values are words of a closed set, as the syntax and
+// the list of options write them.
+struct Scelte {
+    std::string trova = "--trova " + Parole(Incognite, "|");
+    std::string arrotondamento = "--arrotondamento " + Parole(Arrotondamenti, "|");
+    std::string metodo = "--metodo " + Parole(Metodi, "|");
+    std::string tassoPeriodo = "--tasso-periodo " + Parole(RegoleTassoPeriodo, "|");
+    std::string estinzione = "--estinzione N:IMPORTO[:" + Parole(Riduzioni, "|:") + "]";
+    std::string sospensione = "--sospensione N:K[:" + Parole(TipiSospensione, "|:") + "]";
+};
 
-// The options after the loan's first four, whose ranges come from the limits.
-constexpr const char* AltreOpzioni =
-    "  --data GG/MM/AAAA    data di erogazione (predefinita: oggi)\n"
-    "  --rata R             ricava dalla rata R il valore lasciato fuori tra --importo,\n"
-    "                       --numero-rate e --tasso (o quello nominato da --trova) e\n"
-    "                       lo scrive nella prima riga; metodo francese\n"
-    "  --trova tasso|numero-rate|importo\n"
-    "                       il valore da ricavare con --rata quando sono dati tutti\n"
-    "  --arrotondamento unita|centesimi\n"
-    "                       interessi troncati all'unità, le frazioni rese un'unità\n"
-    "                       alla volta (unita, predefinito), o rata e interessi\n"
-    "                       arrotondati al centesimo come fanno le banche (centesimi)\n"
-    "  --metodo francese|italiano\n"
-    "                       rata costante (francese, predefinito) o quota capitale\n"
-    "                       costante e rata decrescente (italiano)\n"
-    "  --tasso-periodo proporzionale|equivalente\n"
-    "                       tasso della rata: il tasso annuo per la frazione d'anno\n"
-    "                       (proporzionale, predefinito) o il tasso che composto\n"
-    "                       nell'anno dà il tasso annuo (equivalente)\n"
-    "  --maxi-rata X        maxi-rata finale, pagata con l'ultima rata, inferiore\n"
-    "                       all'importo, solo con il metodo francese (0)\n"
-    "  --preammortamento K  K rate di soli interessi (da 0 a 60) prima delle rate\n"
-    "                       del piano\n"
-    "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
-    "  --csv FILE           scrive il piano nel file CSV indicato (per i fogli di calcolo)\n"
-    "  --stampa             stampa il piano sulla stampante predefinita\n"
-    "  --stampante NOME     stampa il piano sulla stampante NOME\n"
-    "  --per-anno           mostra gli interessi pagati in ogni anno solare\n"
-    "  --taeg               mostra TAN, TAEG, costo totale, importo dovuto, imposta\n"
-    "                       sostitutiva in euro e importo netto erogato\n"
-    "  --detrazione         mostra, per ogni anno solare, la detrazione del 19% degli\n"
-    "                       interessi e degli oneri accessori (mutuo per l'abitazione\n"
-    "                       principale); con --csv la scrive nel file al posto del piano\n"
-    "  --quota P            quota del mutuo a proprio carico, in percentuale (100)\n"
-    "  --limite X           limite annuo detraibile (4000; 2582,28 per la costruzione)\n"
-    "  --costo-acquisto C   con un mutuo oltre C si detrae la parte C/mutuo\n"
-    "                       (Circ. 15/E/2005)\n"
-    "  --reddito R          reddito complessivo: riduzioni dal 2024 (d.lgs. 216/2023,\n"
-    "                       legge 199/2025) e tetto dal 2025 (art. 16-ter TUIR)\n"
-    "  --figli N            figli a carico per il tetto (3: tre o più, o disabili)\n"
-    "  --altri-oneri O      altri oneri al 19 % nel tetto, considerati per primi (0)\n"
-    "  --data-contratto GG/MM/AAAA\n"
-    "                       stipula del mutuo: dal 2025 nel tetto (predefinita: --data)\n"
-    "  --spese-iniziali X   spese pagate all'erogazione (istruttoria, perizia, ...)\n"
-    "  --imposta-sostitutiva P\n"
-    "                       imposta sostitutiva in percentuale dell'importo (0,25 o 2)\n"
-    "  --spese-rata X       spese pagate con ogni rata (incasso rata)\n"
-    "  --estinzione N:IMPORTO[:rata|:durata]\n"
-    "                       rimborso anticipato di IMPORTO (o tutto) dopo la rata N;\n"
-    "                       poi la rata si riduce (rata, predefinito) o la durata\n"
-    "  --penale P           penale sui rimborsi anticipati, in percentuale (0)\n"
-    "  --variazione N:TASSO dalla rata N+1 il tasso annuo è TASSO\n"
-    "  --sospensione N:K[:capitale|:rata]\n"
-    "                       sospende K rate (da 1 a 36) dopo la rata N: si paga solo\n"
-    "                       la quota interessi (capitale, predefinito) o nulla, e gli\n"
-    "                       interessi si aggiungono al debito (rata)\n"
+std::string Sintassi(const Scelte& scelte)
+{
+    return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
+           "[--data GG/MM/AAAA]\n"
+           "                    [--rata R ["
+           + scelte.trova
+           + "]]\n"
+             "                    ["
+           + scelte.arrotondamento + "] [" + scelte.metodo
+           + "]\n"
+             "                    ["
+           + scelte.tassoPeriodo
+           + "] [--maxi-rata X]\n"
+             "                    [--preammortamento K]\n"
+             "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
+             "                    [--taeg] [--detrazione [--quota P] [--limite X] [--costo-acquisto C]\n"
+             "                    [--reddito R] [--figli 0|1|2|3] [--altri-oneri O]\n"
+             "                    [--data-contratto GG/MM/AAAA]]\n"
+             "                    [--spese-iniziali X] [--imposta-sostitutiva P] [--spese-rata X]\n"
+             "                    ["
+           + scelte.estinzione
+           + "]... [--penale P]\n"
+             "                    [--variazione N:TASSO]... ["
+           + scelte.sospensione
+           + "]...\n"
+             "       pianoamm-cli FILE.pianoamm [opzioni] [--salva FILE [--nome NOME]]\n"
+             "       pianoamm-cli --confronta FILE FILE [FILE [FILE]] [--csv FILE]\n";
+}
+
+// The options between the terms' and the events': the balloon, the
+// pre-amortisation, the outputs, the costs and the deduction.
+constexpr const char* Uscite = "  --maxi-rata X        maxi-rata finale, pagata con l'ultima rata, inferiore\n"
+                               "                       all'importo, solo con il metodo francese (0)\n"
+                               "  --preammortamento K  K rate di soli interessi (da 0 a 60) prima delle rate\n"
+                               "                       del piano\n"
+                               "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
+                               "  --csv FILE           scrive il piano nel file CSV indicato (per i fogli di calcolo)\n"
+                               "  --stampa             stampa il piano sulla stampante predefinita\n"
+                               "  --stampante NOME     stampa il piano sulla stampante NOME\n"
+                               "  --per-anno           mostra gli interessi pagati in ogni anno solare\n"
+                               "  --taeg               mostra TAN, TAEG, costo totale, importo dovuto, imposta\n"
+                               "                       sostitutiva in euro e importo netto erogato\n"
+                               "  --detrazione         mostra, per ogni anno solare, la detrazione del 19% degli\n"
+                               "                       interessi e degli oneri accessori (mutuo per l'abitazione\n"
+                               "                       principale); con --csv la scrive nel file al posto del piano\n"
+                               "  --quota P            quota del mutuo a proprio carico, in percentuale (100)\n"
+                               "  --limite X           limite annuo detraibile (4000; 2582,28 per la costruzione)\n"
+                               "  --costo-acquisto C   con un mutuo oltre C si detrae la parte C/mutuo\n"
+                               "                       (Circ. 15/E/2005)\n"
+                               "  --reddito R          reddito complessivo: riduzioni dal 2024 (d.lgs. 216/2023,\n"
+                               "                       legge 199/2025) e tetto dal 2025 (art. 16-ter TUIR)\n"
+                               "  --figli N            figli a carico per il tetto (3: tre o più, o disabili)\n"
+                               "  --altri-oneri O      altri oneri al 19 % nel tetto, considerati per primi (0)\n"
+                               "  --data-contratto GG/MM/AAAA\n"
+                               "                       stipula del mutuo: dal 2025 nel tetto (predefinita: --data)\n"
+                               "  --spese-iniziali X   spese pagate all'erogazione (istruttoria, perizia, ...)\n"
+                               "  --imposta-sostitutiva P\n"
+                               "                       imposta sostitutiva in percentuale dell'importo (0,25 o 2)\n"
+                               "  --spese-rata X       spese pagate con ogni rata (incasso rata)\n";
+
+// The loan file, the comparison, help and version, after the events.
+constexpr const char* FileEAiuto =
     "  FILE.pianoamm        il mutuo salvato nel file: le opzioni date ne sostituiscono\n"
     "                       i valori, gli eventi si aggiungono ai suoi\n"
     "  --salva FILE         salva il mutuo con tutti i suoi dati nel file indicato\n"
@@ -123,6 +113,48 @@ constexpr const char* AltreOpzioni =
     "  --help               mostra questo aiuto\n"
     "  --version            mostra la versione\n"
     "\n";
+
+// The options after the loan's first four, whose ranges come from the limits.
+std::string AltreOpzioni(const Scelte& scelte)
+{
+    return std::string("  --data GG/MM/AAAA    data di erogazione (predefinita: oggi)\n"
+                       "  --rata R             ricava dalla rata R il valore lasciato fuori tra --importo,\n"
+                       "                       --numero-rate e --tasso (o quello nominato da --trova) e\n"
+                       "                       lo scrive nella prima riga; metodo francese\n")
+           + "  " + scelte.trova
+           + "\n"
+             "                       il valore da ricavare con --rata quando sono dati tutti\n"
+             "  "
+           + scelte.arrotondamento
+           + "\n"
+             "                       interessi troncati all'unità, le frazioni rese un'unità\n"
+             "                       alla volta (unita, predefinito), o rata e interessi\n"
+             "                       arrotondati al centesimo come fanno le banche (centesimi)\n"
+             "  "
+           + scelte.metodo
+           + "\n"
+             "                       rata costante (francese, predefinito) o quota capitale\n"
+             "                       costante e rata decrescente (italiano)\n"
+             "  "
+           + scelte.tassoPeriodo
+           + "\n"
+             "                       tasso della rata: il tasso annuo per la frazione d'anno\n"
+             "                       (proporzionale, predefinito) o il tasso che composto\n"
+             "                       nell'anno dà il tasso annuo (equivalente)\n"
+           + Uscite + "  " + scelte.estinzione
+           + "\n"
+             "                       rimborso anticipato di IMPORTO (o tutto) dopo la rata N;\n"
+             "                       poi la rata si riduce (rata, predefinito) o la durata\n"
+             "  --penale P           penale sui rimborsi anticipati, in percentuale (0)\n"
+             "  --variazione N:TASSO dalla rata N+1 il tasso annuo è TASSO\n"
+             "  "
+           + scelte.sospensione
+           + "\n"
+             "                       sospende K rate (da 1 a 36) dopo la rata N: si paga solo\n"
+             "                       la quota interessi (capitale, predefinito) o nulla, e gli\n"
+             "                       interessi si aggiungono al debito (rata)\n"
+           + FileEAiuto;
+}
 
 // What the options do together, examples and the exit codes.
 constexpr const char* Note = "Con --pdf, --csv, --stampa, --per-anno, --taeg o --detrazione il piano non viene\n"
@@ -155,7 +187,8 @@ constexpr const char* Note = "Con --pdf, --csv, --stampa, --per-anno, --taeg o -
 std::string UsoCli()
 {
     const std::string cadenze = CadenzeInColonna();
-    return std::string(Sintassi)
+    const Scelte scelte;
+    return Sintassi(scelte)
            + "\n"
              "Stampa il piano d'ammortamento a rata fissa (metodo francese) o a quota capitale\n"
              "costante (metodo italiano).\n"
@@ -163,7 +196,7 @@ std::string UsoCli()
              "  --importo IMPORTO    importo del finanziamento, "
            + Intervallo(LimiteImporto) + "\n  --numero-rate N      numero delle rate, intero "
            + Intervallo(LimiteNumeroRate) + "\n  --tasso TASSO        tasso annuo in percentuale, "
-           + Intervallo(LimiteTasso) + "\n  --cadenza CADENZA    " + cadenze + "\n" + AltreOpzioni + Note;
+           + Intervallo(LimiteTasso) + "\n  --cadenza CADENZA    " + cadenze + "\n" + AltreOpzioni(scelte) + Note;
 }
 
 }  // namespace pianoamm

@@ -4,7 +4,9 @@
 // differ: the defaults are this program's own rules.
 
 #include "engine/limiti.h"
+#include "engine/voce.h"
 
+#include <array>
 #include <string>
 
 namespace pianoamm {
@@ -14,14 +16,31 @@ namespace pianoamm {
 // rounded to the cent, halves up.
 enum class Arrotondamento { Unita, Centesimi };
 
+inline constexpr std::array<Voce<Arrotondamento>, 2> Arrotondamenti{{
+    {Arrotondamento::Unita, "unita", "All'unità", "interessi troncati, le frazioni rese un'unità alla volta"},
+    {Arrotondamento::Centesimi, "centesimi", "Al centesimo",
+     "rata e interessi arrotondati al centesimo, come nei piani delle banche"},
+}};
+
 // How the annual rate gives the period's: the annual rate times the
 // period's share of the year, or the rate that, compounded over the
 // year's periods, makes the annual one.
 enum class TassoPeriodo { Proporzionale, Equivalente };
 
+inline constexpr std::array<Voce<TassoPeriodo>, 2> RegoleTassoPeriodo{{
+    {TassoPeriodo::Proporzionale, "proporzionale", "Proporzionale", "il tasso annuo diviso per le rate dell'anno"},
+    {TassoPeriodo::Equivalente, "equivalente", "Equivalente",
+     "il tasso che, composto sulle rate dell'anno, dà il tasso annuo (rata più bassa)"},
+}};
+
 // A fixed installment (French), or a fixed capital share, the debt left
 // over the installments left, and an installment that falls (Italian).
 enum class Metodo { Francese, Italiano };
+
+inline constexpr std::array<Voce<Metodo>, 2> Metodi{{
+    {Metodo::Francese, "francese", "Francese", "rata costante"},
+    {Metodo::Italiano, "italiano", "Italiano", "quota capitale costante, rata decrescente (senza maxi-rata)"},
+}};
 
 struct Condizioni {
     Arrotondamento arrotondamento = Arrotondamento::Unita;

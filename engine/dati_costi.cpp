@@ -35,7 +35,7 @@ std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, con
     voci.push_back({"Tasso annuo (%)", Tasso(mutuo.tassoAnnuo)});
     voci.push_back({"Data di erogazione", FormatoData(mutuo.erogazione)});
     if (mutuo.condizioni.metodo == Metodo::Italiano)
-        voci.push_back({"Metodo", "italiano"});
+        voci.push_back({"Metodo", std::string(VoceDi(Metodi, Metodo::Italiano).parola)});
     voci.push_back({"Spese iniziali", soldi(costi.speseIniziali)});
     voci.push_back({"Imposta sostitutiva (%)", percentuale(costi.impostaSostitutiva)});
     voci.push_back({"Spese per rata", soldi(costi.speseRata)});

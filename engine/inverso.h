@@ -5,13 +5,22 @@
 
 #include "engine/limiti.h"
 #include "engine/piano.h"
+#include "engine/voce.h"
 
+#include <array>
 #include <string>
 
 namespace pianoamm {
 
 // The value of the loan that is not known.
 enum class Incognita { Tasso, NumeroRate, Importo };
+
+inline constexpr std::array<Voce<Incognita>, 3> Incognite{{
+    {Incognita::Tasso, "tasso", "Tasso annuo", "il tasso annuo che dà la rata"},
+    {Incognita::NumeroRate, "numero-rate", "Numero di rate",
+     "il numero di rate più basso con una rata non oltre quella data"},
+    {Incognita::Importo, "importo", "Importo", "l'importo che la rata rimborsa"},
+}};
 
 inline constexpr Limite LimiteRata{0.01, 999999999, 2, "l'importo della rata"};
 

@@ -5,6 +5,7 @@
 
 #include "engine/data.h"
 #include "engine/limiti.h"
+#include "engine/voce.h"
 #include "file/json_rigoroso.h"
 
 #include <algorithm>
@@ -24,18 +25,14 @@ const std::string& TestoDi(const ValoreJson& valore, const std::string& percorso
 // "AAAA-MM-GG", as the file writes it.
 Data DataDi(const ValoreJson& valore, const std::string& percorso);
 
-template <typename Valore>
-Valore SceltaDi(const ValoreJson& valore, const std::string& percorso,
-                std::initializer_list<std::pair<std::string_view, Valore>> scelte)
+// One of the table's words.
+template <class Tabella>
+auto SceltaDi(const ValoreJson& valore, const std::string& percorso, const Tabella& voci)
 {
     const std::string& testo = TestoDi(valore, percorso);
-    std::string elenco;
-    for (const auto& [parola, scelta] : scelte) {
-        if (testo == parola)
-            return scelta;
-        elenco += (elenco.empty() ? "" : ", ") + std::string(parola);
-    }
-    Rifiuta(percorso, "«" + testo + "» non è un valore valido (" + elenco + ").");
+    if (const auto* voce = VoceDaParola(voci, testo))
+        return voce->valore;
+    Rifiuta(percorso, "«" + testo + "» non è un valore valido (" + Parole(voci, ", ") + ").");
 }
 
 // An object of the document, its keys looked up by name.
@@ -94,11 +91,12 @@ public:
         return trovata == nullptr ? std::nullopt : std::optional(NumeroDi(*trovata, Percorso(chiave), limite));
     }
 
-    template <typename Valore>
-    Valore Scelta(std::string_view chiave, std::initializer_list<std::pair<std::string_view, Valore>> scelte) const
+    // The table's first value when not given.
+    template <class Tabella>
+    auto Scelta(std::string_view chiave, const Tabella& voci) const
     {
         const ValoreJson* trovata = Cerca(chiave);
-        return trovata == nullptr ? scelte.begin()->second : SceltaDi(*trovata, Percorso(chiave), scelte);
+        return trovata == nullptr ? voci.front().valore : SceltaDi(*trovata, Percorso(chiave), voci);
     }
 
     const ValoreJson& valore;

@@ -52,14 +52,14 @@ Json JsonEvento(const Evento& evento)
                 return {{"tipo", "estinzione"},
                         {"dopo_rata", e.dopoRata},
                         {"importo", e.importo ? Numero(*e.importo, LimiteRimborso.decimali) : Json("tutto")},
-                        {"riduce", e.riduzione == Riduzione::Durata ? "durata" : "rata"}};
+                        {"riduce", VoceDi(Riduzioni, e.riduzione).parola}};
             } else if constexpr (std::is_same_v<Tipo, Variazione>) {
                 return {{"tipo", "variazione"}, {"dopo_rata", e.dopoRata}, {"tasso", Numero(e.tassoAnnuo, 4)}};
             } else {
                 return {{"tipo", "sospensione"},
                         {"dopo_rata", e.dopoRata},
                         {"rate", e.rate},
-                        {"sospende", e.tipo == TipoSospensione::Rata ? "rata" : "capitale"}};
+                        {"sospende", VoceDi(TipiSospensione, e.tipo).parola}};
             }
         },
         evento);
@@ -94,9 +94,9 @@ Json JsonMutuo(const Mutuo& mutuo)
 
 Json JsonCondizioni(const Condizioni& condizioni)
 {
-    return {{"arrotondamento", condizioni.arrotondamento == Arrotondamento::Centesimi ? "centesimi" : "unita"},
-            {"tasso_periodo", condizioni.tassoPeriodo == TassoPeriodo::Equivalente ? "equivalente" : "proporzionale"},
-            {"metodo", condizioni.metodo == Metodo::Italiano ? "italiano" : "francese"},
+    return {{"arrotondamento", VoceDi(Arrotondamenti, condizioni.arrotondamento).parola},
+            {"tasso_periodo", VoceDi(RegoleTassoPeriodo, condizioni.tassoPeriodo).parola},
+            {"metodo", VoceDi(Metodi, condizioni.metodo).parola},
             {"preammortamento", condizioni.preammortamento},
             {"maxi_rata", Numero(condizioni.maxiRata, LimiteMaxiRata.decimali)}};
 }

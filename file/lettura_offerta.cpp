@@ -52,10 +52,10 @@ Mutuo LeggiMutuo(const Oggetto& documento)
     mutuo.tassoAnnuo = dati.Numero("tasso", LimiteTassoFile);
     mutuo.erogazione = DataDi(dati.Obbligatoria("data_erogazione"), dati.Percorso("data_erogazione"));
     const std::string& parola = TestoDi(dati.Obbligatoria("cadenza"), dati.Percorso("cadenza"));
-    const auto cadenza = std::ranges::find(Cadenze, parola, &DatiCadenza::parola);
-    if (cadenza == Cadenze.end())
+    const auto* cadenza = VoceDaParola(Cadenze, parola);
+    if (cadenza == nullptr)
         Rifiuta(dati.Percorso("cadenza"), "«" + parola + "» non è una cadenza valida.");
-    mutuo.cadenza = cadenza->cadenza;
+    mutuo.cadenza = cadenza->valore;
     return mutuo;
 }
 
@@ -64,11 +64,9 @@ Condizioni LeggiCondizioni(const ValoreJson& valore)
     const Oggetto dati(valore, "condizioni");
     dati.Ammesse({"arrotondamento", "tasso_periodo", "metodo", "preammortamento", "maxi_rata"});
     Condizioni condizioni;
-    condizioni.arrotondamento = dati.Scelta<Arrotondamento>(
-        "arrotondamento", {{"unita", Arrotondamento::Unita}, {"centesimi", Arrotondamento::Centesimi}});
-    condizioni.tassoPeriodo = dati.Scelta<TassoPeriodo>(
-        "tasso_periodo", {{"proporzionale", TassoPeriodo::Proporzionale}, {"equivalente", TassoPeriodo::Equivalente}});
-    condizioni.metodo = dati.Scelta<Metodo>("metodo", {{"francese", Metodo::Francese}, {"italiano", Metodo::Italiano}});
+    condizioni.arrotondamento = dati.Scelta("arrotondamento", Arrotondamenti);
+    condizioni.tassoPeriodo = dati.Scelta("tasso_periodo", RegoleTassoPeriodo);
+    condizioni.metodo = dati.Scelta("metodo", Metodi);
     condizioni.preammortamento = static_cast<int>(dati.Numero("preammortamento", LimitePreammortamento, 0));
     condizioni.maxiRata = dati.Numero("maxi_rata", LimiteMaxiRata, 0);
     return condizioni;
@@ -111,7 +109,7 @@ Evento LeggiEvento(const ValoreJson& valore, const std::string& percorso)
         const bool tutto = importo.tipo == ValoreJson::Tipo::Testo && importo.testo == "tutto";
         return Estinzione{
             dopoRata, tutto ? std::nullopt : std::optional(NumeroDi(importo, dati.Percorso("importo"), LimiteRimborso)),
-            dati.Scelta<Riduzione>("riduce", {{"rata", Riduzione::Rata}, {"durata", Riduzione::Durata}})};
+            dati.Scelta("riduce", Riduzioni)};
     }
     if (tipo == "variazione") {
         dati.Ammesse({"tipo", "dopo_rata", "tasso"});
@@ -120,8 +118,7 @@ Evento LeggiEvento(const ValoreJson& valore, const std::string& percorso)
     if (tipo == "sospensione") {
         dati.Ammesse({"tipo", "dopo_rata", "rate", "sospende"});
         return Sospensione{dopoRata, static_cast<int>(dati.Numero("rate", LimiteRateSospese)),
-                           dati.Scelta<TipoSospensione>(
-                               "sospende", {{"capitale", TipoSospensione::Capitale}, {"rata", TipoSospensione::Rata}})};
+                           dati.Scelta("sospende", TipiSospensione)};
     }
     Rifiuta(dati.Percorso("tipo"), "«" + tipo + "» non è un evento valido (estinzione, variazione, sospensione).");
 }

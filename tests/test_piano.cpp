@@ -7,7 +7,10 @@
 #include "engine/costi.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"
+#include "engine/eventi/estinzione.h"
+#include "engine/eventi/sospensione.h"
 #include "engine/formato.h"
+#include "engine/inverso.h"
 #include "engine/limiti.h"
 #include "engine/listato.h"
 #include "engine/numeri.h"
@@ -171,7 +174,7 @@ TEST(Piano, OgniPianoECompletoECoerente)
     std::size_t caso = 0;
     for (const auto& cadenza : Cadenze) {
         for (int n = 1; n <= 999; ++n, ++caso) {
-            const Mutuo mutuo = M(Importi[caso % 8], n, Tassi[(caso / 8) % 8], cadenza.cadenza, Date[caso % 5]);
+            const Mutuo mutuo = M(Importi[caso % 8], n, Tassi[(caso / 8) % 8], cadenza.valore, Date[caso % 5]);
             const auto contesto = testing::Message() << mutuo.importo << " " << n << " " << mutuo.tassoAnnuo << " "
                                                      << cadenza.parola << " " << Date[caso % 5];
             Piano piano;
@@ -233,7 +236,7 @@ TEST(Piano, SoglieDiChiusura)
         std::string primo;
         std::string tutti;
         campi >> importo >> rate >> parola >> primo >> tutti;
-        const auto cadenza = std::ranges::find(Cadenze, parola, &DatiCadenza::parola)->cadenza;
+        const auto cadenza = std::ranges::find(Cadenze, parola, &DatiCadenza::parola)->valore;
         const auto tasso = [](const std::string& testo) { return LeggiNumero(testo, 2).value(); };
         const auto chiude = [&](double t) { return Motivo(M(importo, rate, t, cadenza, "15/03/2026")).empty(); };
         for (const double soglia : {tasso(primo), tasso(tutti)}) {
@@ -497,4 +500,37 @@ TEST(Piano, CentesimiEMetodoItaliano)
     italiano.condizioni.maxiRata = 1000;
     EXPECT_EQ(Motivo(italiano), "La maxi-rata finale vale solo con il metodo francese: con il metodo italiano la "
                                 "quota capitale è costante fino all'ultima rata.");
+}
+
+namespace {
+
+// A closed set's table: each value once, its word leading back to it, the
+// first entry the default that a file without the key means, and the words
+// that the files already written and the scripts use.
+template <class Tabella, class Valore>
+void Insieme(const Tabella& voci, Valore predefinito, std::string_view parole)
+{
+    SCOPED_TRACE(std::string(parole));
+    EXPECT_EQ(Parole(voci, "|"), parole);
+    EXPECT_EQ(voci.front().valore, predefinito);
+    for (const auto& voce : voci) {
+        EXPECT_EQ(&VoceDi(voci, voce.valore), &voce) << voce.parola;
+        EXPECT_EQ(VoceDaParola(voci, voce.parola), &voce) << voce.parola;
+        EXPECT_EQ(std::ranges::count(voci, voce.etichetta, &Tabella::value_type::etichetta), 1) << voce.parola;
+        EXPECT_FALSE(voce.aiuto.empty()) << voce.parola;
+    }
+    EXPECT_EQ(VoceDaParola(voci, ""), nullptr);
+}
+
+}  // namespace
+
+TEST(Piano, OgniInsiemeChiusoHaUnaTabella)
+{
+    Insieme(Arrotondamenti, Condizioni{}.arrotondamento, "unita|centesimi");
+    Insieme(RegoleTassoPeriodo, Condizioni{}.tassoPeriodo, "proporzionale|equivalente");
+    Insieme(Metodi, Condizioni{}.metodo, "francese|italiano");
+    Insieme(Riduzioni, Estinzione{}.riduzione, "rata|durata");
+    Insieme(TipiSospensione, Sospensione{}.tipo, "capitale|rata");
+    Insieme(Incognite, Incognita::Tasso, "tasso|numero-rate|importo");
+    Insieme(Cadenze, Mutuo{}.cadenza, "mensile|bimestrale|trimestrale|quadrimestrale|semestrale|annuale");
 }

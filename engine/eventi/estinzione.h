@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/eventi/corso.h"
+#include "engine/voce.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -10,6 +12,11 @@ namespace pianoamm {
 // What an early repayment lowers after it: the installment, over the same
 // count, or the count, at the same installment.
 enum class Riduzione { Rata, Durata };
+
+inline constexpr std::array<Voce<Riduzione>, 2> Riduzioni{{
+    {Riduzione::Rata, "rata", "Riduci la r&ata", "le rate restano quante erano, ciascuna più bassa"},
+    {Riduzione::Durata, "durata", "Riduci la &durata", "la rata resta quella, il piano finisce prima"},
+}};
 
 // Capital repaid on an installment's due date, after it: all of the debt
 // left when the amount is nothing.

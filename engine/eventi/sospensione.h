@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/eventi/corso.h"
+#include "engine/voce.h"
 
+#include <array>
 #include <string>
 
 namespace pianoamm {
@@ -11,6 +13,12 @@ namespace pianoamm {
 // installment (the interest of the periods skipped joins the debt, and the
 // installment is worked out anew over the installments left).
 enum class TipoSospensione { Capitale, Rata };
+
+inline constexpr std::array<Voce<TipoSospensione>, 2> TipiSospensione{{
+    {TipoSospensione::Capitale, "capitale", "la &quota capitale",
+     "si pagano i soli interessi, e il piano finisce più tardi"},
+    {TipoSospensione::Rata, "rata", "l'&intera rata", "non si paga nulla, e gli interessi si aggiungono al debito"},
+}};
 
 // rate installments suspended after dopoRata.
 struct Sospensione {

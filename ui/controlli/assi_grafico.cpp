@@ -86,7 +86,7 @@ QString MeseDi(double anno)
 QString DescrizioneMutuo(const Mutuo& mutuo)
 {
     // Every frequency's word ends in -e, and its plural in -i.
-    QString cadenza = QString::fromUtf8(DatiDi(mutuo.cadenza).didascalia).toLower();
+    QString cadenza = QString::fromUtf8(DatiDi(mutuo.cadenza).etichetta).toLower();
     if (mutuo.numeroRate != 1)
         cadenza.back() = QLatin1Char('i');
     const bool centesimi = mutuo.importo != std::floor(mutuo.importo);

@@ -1,5 +1,6 @@
 #include "ui/finestre/dlg_condizioni.h"
 
+#include "ui/comune/scelte.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/conferma_motivata.h"
 #include "ui/controlli/motivo_campo.h"
@@ -45,23 +46,15 @@ DlgCondizioni::DlgCondizioni(const Condizioni& condizioni, double importoMutuo, 
     setWindowTitle(QStringLiteral("Condizioni del piano"));
     auto* pannello = new QWidget(this);
     auto* modulo = new QFormLayout(pannello);
-    cboArrotondamento = Termine(
-        modulo, QStringLiteral("Arrot&ondamento:"), "cboArrotondamento", new QComboBox(pannello),
-        QStringLiteral("All'unità: interessi troncati, le frazioni rese un'unità alla volta. Al centesimo: rata e "
-                       "interessi arrotondati al centesimo, come nei piani delle banche."));
-    cboArrotondamento->addItems({QStringLiteral("All'unità"), QStringLiteral("Al centesimo")});
-    cboArrotondamento->setCurrentIndex(condizioni.arrotondamento == Arrotondamento::Centesimi ? 1 : 0);
-    cboTassoPeriodo =
-        Termine(modulo, QStringLiteral("&Tasso periodale:"), "cboTassoPeriodo", new QComboBox(pannello),
-                QStringLiteral("Proporzionale: il tasso annuo diviso per le rate dell'anno. Equivalente: il tasso "
-                               "che, composto sulle rate dell'anno, dà il tasso annuo (rata più bassa)."));
-    cboTassoPeriodo->addItems({QStringLiteral("Proporzionale"), QStringLiteral("Equivalente")});
-    cboTassoPeriodo->setCurrentIndex(condizioni.tassoPeriodo == TassoPeriodo::Equivalente ? 1 : 0);
-    cboMetodo = Termine(modulo, QStringLiteral("M&etodo:"), "cboMetodo", new QComboBox(pannello),
-                        QStringLiteral("Francese: rata costante. Italiano: quota capitale costante, rata "
-                                       "decrescente (senza maxi-rata)."));
-    cboMetodo->addItems({QStringLiteral("Francese"), QStringLiteral("Italiano")});
-    cboMetodo->setCurrentIndex(condizioni.metodo == Metodo::Italiano ? 1 : 0);
+    cboArrotondamento = Termine(modulo, QStringLiteral("Arrot&ondamento:"), "cboArrotondamento",
+                                new QComboBox(pannello), SpiegazioneVoci(Arrotondamenti));
+    RiempiScelte(cboArrotondamento, Arrotondamenti, condizioni.arrotondamento);
+    cboTassoPeriodo = Termine(modulo, QStringLiteral("&Tasso periodale:"), "cboTassoPeriodo", new QComboBox(pannello),
+                              SpiegazioneVoci(RegoleTassoPeriodo));
+    RiempiScelte(cboTassoPeriodo, RegoleTassoPeriodo, condizioni.tassoPeriodo);
+    cboMetodo =
+        Termine(modulo, QStringLiteral("M&etodo:"), "cboMetodo", new QComboBox(pannello), SpiegazioneVoci(Metodi));
+    RiempiScelte(cboMetodo, Metodi, condizioni.metodo);
     txtMaxiRata = Termine(modulo, QStringLiteral("&Maxi-rata finale:"), "txtMaxiRata",
                           new CampoNumerico(LimiteMaxiRata, true, pannello),
                           QStringLiteral("Pagata con l'ultima rata, oltre a essa; le rate pagano il resto del debito "
@@ -98,10 +91,9 @@ void DlgCondizioni::Controlla()
 Condizioni DlgCondizioni::Scelte() const
 {
     Condizioni scelte;
-    scelte.arrotondamento = cboArrotondamento->currentIndex() == 1 ? Arrotondamento::Centesimi : Arrotondamento::Unita;
-    scelte.metodo = cboMetodo->currentIndex() == 1 ? Metodo::Italiano : Metodo::Francese;
-    scelte.tassoPeriodo =
-        cboTassoPeriodo->currentIndex() == 1 ? TassoPeriodo::Equivalente : TassoPeriodo::Proporzionale;
+    scelte.arrotondamento = ValoreScelto<Arrotondamento>(cboArrotondamento);
+    scelte.metodo = ValoreScelto<Metodo>(cboMetodo);
+    scelte.tassoPeriodo = ValoreScelto<TassoPeriodo>(cboTassoPeriodo);
     scelte.maxiRata = txtMaxiRata->Valore();
     scelte.preammortamento = spnPreammortamento->value();
     return scelte;

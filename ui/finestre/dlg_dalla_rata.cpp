@@ -1,6 +1,7 @@
 #include "ui/finestre/dlg_dalla_rata.h"
 
 #include "ui/comune/aspetto.h"
+#include "ui/comune/scelte.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/conferma_motivata.h"
 #include "ui/controlli/motivo_campo.h"
@@ -68,8 +69,7 @@ DlgDallaRata::DlgDallaRata(const Mutuo& noto, QWidget* parent) : QDialog(parent)
     auto* modulo = new QFormLayout(pannello);
     txtRata = Riga(modulo, QStringLiteral("&Rata:"), "txtRata", new CampoNumerico(LimiteRata, true, pannello));
     cboIncognita = Riga(modulo, QStringLiteral("&Da trovare:"), "cboIncognita", new QComboBox(pannello));
-    cboIncognita->addItems(
-        {QStringLiteral("Tasso annuo"), QStringLiteral("Numero di rate"), QStringLiteral("Importo")});
+    RiempiScelte(cboIncognita, Incognite, Incognita::Tasso);
     txtImportoNoto =
         Riga(modulo, QStringLiteral("&Importo:"), "txtImportoNoto", new CampoNumerico(LimiteImporto, true, pannello));
     txtNumRateNoto = Riga(modulo, QStringLiteral("&Numero di rate:"), "txtNumRateNoto",
@@ -77,12 +77,7 @@ DlgDallaRata::DlgDallaRata(const Mutuo& noto, QWidget* parent) : QDialog(parent)
     txtTassoNoto = Riga(modulo, QStringLiteral("&Tasso annuo %:"), "txtTassoNoto",
                         new CampoNumerico(LimiteTasso, false, pannello));
     cboCadenza = Riga(modulo, QStringLiteral("&Cadenza:"), "cboCadenza", new QComboBox(pannello));
-    for (const DatiCadenza& cadenza : Cadenze) {
-        cboCadenza->addItem(
-            QString::fromUtf8(cadenza.didascalia.data(), static_cast<qsizetype>(cadenza.didascalia.size())));
-        if (cadenza.cadenza == noto.cadenza)
-            cboCadenza->setCurrentIndex(cboCadenza->count() - 1);
-    }
+    RiempiScelte(cboCadenza, Cadenze, noto.cadenza);
     const std::string termini = DescrizioneCondizioni(noto.condizioni);
     modulo->addRow(
         QStringLiteral("Condizioni:"),
@@ -117,7 +112,7 @@ DlgDallaRata::~DlgDallaRata() = default;
 
 Incognita DlgDallaRata::Cercata() const
 {
-    return static_cast<Incognita>(cboIncognita->currentIndex());
+    return ValoreScelto<Incognita>(cboIncognita);
 }
 
 void DlgDallaRata::Calcola()
@@ -130,7 +125,7 @@ void DlgDallaRata::Calcola()
     noto.importo = txtImportoNoto->Valore();
     noto.numeroRate = static_cast<int>(txtNumRateNoto->Valore());
     noto.tassoAnnuo = txtTassoNoto->Valore();
-    noto.cadenza = Cadenze.at(static_cast<std::size_t>(cboCadenza->currentIndex())).cadenza;
+    noto.cadenza = ValoreScelto<Cadenza>(cboCadenza);
     try {
         lblRisposta->setText(Risposta(Risolvi(noto, txtRata->Valore(), incognita), incognita, trovato));
         conferma->Mostra(std::nullopt);

@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace pianoamm {
 
@@ -34,17 +36,32 @@ struct Modulo {
     }
 };
 
-// Two choices, the first one checked unless secondo.
-std::pair<QRadioButton*, QRadioButton*> Scelta(const Modulo& modulo, const QString& etichetta, const QString& uno,
-                                               const QString& due, bool secondo)
+// The table's values as options under etichetta, the one of corrente
+// checked, each one's help as its tip.
+template <class Valore, std::size_t N>
+std::array<QRadioButton*, N> Scelta(const Modulo& modulo, const QString& etichetta,
+                                    const std::array<Voce<Valore>, N>& voci, Valore corrente)
 {
-    auto* primo = new QRadioButton(uno, modulo.dialogo);
-    auto* altro = new QRadioButton(due, modulo.dialogo);
-    (secondo ? altro : primo)->setChecked(true);
-    modulo.campi->addRow(etichetta, primo);
-    modulo.campi->addRow(QString(), altro);
-    modulo.Segui(altro, &QRadioButton::toggled);
-    return {primo, altro};
+    std::array<QRadioButton*, N> opzioni{};
+    for (std::size_t i = 0; i < N; ++i) {
+        opzioni[i] = new QRadioButton(TestoQt(voci[i].etichetta), modulo.dialogo);
+        opzioni[i]->setToolTip(TestoQt(voci[i].aiuto));
+        opzioni[i]->setChecked(voci[i].valore == corrente);
+        modulo.campi->addRow(i == 0 ? etichetta : QString(), opzioni[i]);
+        // The first option never changes alone: another one's toggle comes
+        // with it.
+        if (i > 0)
+            modulo.Segui(opzioni[i], &QRadioButton::toggled);
+    }
+    return opzioni;
+}
+
+// The value of the option checked, as Scelta made them.
+template <class Valore, std::size_t N>
+Valore Scelto(const std::array<QRadioButton*, N>& opzioni, const std::array<Voce<Valore>, N>& voci)
+{
+    const auto scelta = std::ranges::find_if(opzioni, &QRadioButton::isChecked);
+    return voci.at(static_cast<std::size_t>(scelta - opzioni.begin())).valore;
 }
 
 // Each kind's fields: they give how the event reads from them.
@@ -57,11 +74,11 @@ std::function<Evento()> Campi(const Estinzione& estinzione, const Modulo& modulo
     chkTutto->setChecked(!estinzione.importo);
     RigaConMotivo(modulo.campi, QStringLiteral("&Importo:"), txtValore);
     modulo.campi->addRow(QString(), chkTutto);
-    const auto [optRata, optDurata] =
-        Scelta(modulo, QStringLiteral("Poi:"), QStringLiteral("Riduci la r&ata"), QStringLiteral("Riduci la &durata"),
-               estinzione.riduzione == Riduzione::Durata);
+    const auto optRiduzione = Scelta(modulo, QStringLiteral("Poi:"), Riduzioni, estinzione.riduzione);
     // The whole debt repaid ends the plan: nothing is left to reduce.
-    for (QWidget* dipende : std::initializer_list<QWidget*>{txtValore, optRata, optDurata}) {
+    std::vector<QWidget*> dipendenti(optRiduzione.begin(), optRiduzione.end());
+    dipendenti.push_back(txtValore);
+    for (QWidget* dipende : dipendenti) {
         dipende->setDisabled(chkTutto->isChecked());
         QObject::connect(chkTutto, &QCheckBox::toggled, dipende, &QWidget::setDisabled);
     }
@@ -69,10 +86,10 @@ std::function<Evento()> Campi(const Estinzione& estinzione, const Modulo& modulo
     modulo.Segui(chkTutto, &QCheckBox::toggled);
     txtValore->selectAll();
     txtValore->setFocus();
-    return [spnRata = modulo.spnRata, txtValore, chkTutto, optDurata = optDurata] {
+    return [spnRata = modulo.spnRata, txtValore, chkTutto, optRiduzione] {
         return Evento(Estinzione{spnRata->value(),
                                  chkTutto->isChecked() ? std::nullopt : std::optional(txtValore->Valore()),
-                                 optDurata->isChecked() ? Riduzione::Durata : Riduzione::Rata});
+                                 Scelto(optRiduzione, Riduzioni)});
     };
 }
 
@@ -95,16 +112,14 @@ std::function<Evento()> Campi(const Sospensione& sospensione, const Modulo& modu
     spnSospese->setRange(static_cast<int>(LimiteRateSospese.minimo), static_cast<int>(LimiteRateSospese.massimo));
     spnSospese->setValue(sospensione.rate);
     modulo.campi->addRow(QStringLiteral("&Numero di rate sospese:"), spnSospese);
-    const auto [optCapitale, optRata] =
-        Scelta(modulo, QStringLiteral("Si sospende:"), QStringLiteral("la &quota capitale"),
-               QStringLiteral("l'&intera rata"), sospensione.tipo == TipoSospensione::Rata);
-    optRata->setObjectName(QStringLiteral("optRataIntera"));
+    const auto optTipo = Scelta(modulo, QStringLiteral("Si sospende:"), TipiSospensione, sospensione.tipo);
+    // The whole installment's, last in the table.
+    optTipo.back()->setObjectName(QStringLiteral("optRataIntera"));
     modulo.Segui(spnSospese, &QSpinBox::valueChanged);
     spnSospese->selectAll();
     spnSospese->setFocus();
-    return [spnRata = modulo.spnRata, spnSospese, optRata = optRata] {
-        return Evento(Sospensione{spnRata->value(), spnSospese->value(),
-                                  optRata->isChecked() ? TipoSospensione::Rata : TipoSospensione::Capitale});
+    return [spnRata = modulo.spnRata, spnSospese, optTipo] {
+        return Evento(Sospensione{spnRata->value(), spnSospese->value(), Scelto(optTipo, TipiSospensione)});
     };
 }
 

@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
-
 namespace pianoamm {
 
 namespace {
@@ -36,8 +34,8 @@ PaginaCadenza::PaginaCadenza(QWidget* parent) : QWidget(parent)
                                       QStringLiteral(":/assets/orologio.ico"), 8665, this);
     opzioniCadenza = new QButtonGroup(this);
     for (std::size_t i = 0; i < pianoamm::Cadenze.size(); ++i) {
-        const auto didascalia = pianoamm::Cadenze[i].didascalia;
-        auto* opzione = new QRadioButton(TestoQt(didascalia), cornice);
+        auto* opzione = new QRadioButton(TestoQt(pianoamm::Cadenze[i].etichetta), cornice);
+        opzione->setToolTip(TestoQt(pianoamm::Cadenze[i].aiuto));
         opzione->setObjectName(QStringLiteral("opzione") + opzione->text());
         opzione->setGeometry(tw(120, Posizioni[i].first, Posizioni[i].second, 255));
         opzioniCadenza->addButton(opzione, static_cast<int>(i));
@@ -65,13 +63,13 @@ void PaginaCadenza::ScegliCondizioni()
 
 pianoamm::Cadenza PaginaCadenza::Scelta() const
 {
-    return pianoamm::Cadenze.at(static_cast<std::size_t>(opzioniCadenza->checkedId())).cadenza;
+    return pianoamm::Cadenze.at(static_cast<std::size_t>(opzioniCadenza->checkedId())).valore;
 }
 
 void PaginaCadenza::Scegli(pianoamm::Cadenza cadenza)
 {
-    const auto scelta = std::ranges::find(pianoamm::Cadenze, cadenza, &pianoamm::DatiCadenza::cadenza);
-    opzioniCadenza->button(static_cast<int>(scelta - pianoamm::Cadenze.begin()))->setChecked(true);
+    const auto& scelta = pianoamm::VoceDi(pianoamm::Cadenze, cadenza);
+    opzioniCadenza->button(static_cast<int>(&scelta - pianoamm::Cadenze.data()))->setChecked(true);
 }
 
 }  // namespace pianoamm
