@@ -2,7 +2,6 @@
 
 #include "engine/soldi.h"
 
-#include <algorithm>
 #include <cmath>
 #include <iterator>
 

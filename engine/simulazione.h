@@ -106,10 +106,10 @@ bool HaSospensioni(const Simulazione& simulazione);
 // The plan with the scenario's events, in row order. Rows before an event
 // are the plan's; after it the plan's rules go on, the fractions of
 // interest carried across. Throws ErrorePiano, with the reason, for an
-// event the plan cannot take, and for a scenario whose rows, to the cent,
-// would show a negative share or a debt that grows beyond the interest
-// added to it: at a steep rate over many installments the carried
-// fractions outweigh the capital.
+// event the plan cannot take, and for a scenario whose rows break what
+// every plan keeps (andamento.h): no negative share to the cent, no debt
+// that grows beyond the interest added to it or is paid before the last
+// row, as the carried fractions do at a steep rate over many installments.
 Simulazione Simula(const Piano& piano, const Scenario& scenario);
 // The same from the loan, when its plan is not at hand.
 Simulazione Simula(const Mutuo& mutuo, const Scenario& scenario);
