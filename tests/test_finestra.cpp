@@ -4,6 +4,7 @@
 #include "guida_finestra.h"
 #include "lettore_schermo.h"
 #include "testi_ostili.h"
+#include "ui/azioni/modello_offerta.h"
 #include "ui/controlli/motivo_campo.h"
 #include "ui/finestre/dlg_simulazione.h"
 #include "ui/pagine/pagina_dati.h"
@@ -303,14 +304,15 @@ private slots:
                                            "Simula sospe&nsione delle rate…"}));
     }
 
-    // The loan as a file: saved with all that was entered, the title marked while it differs, asked about
-    // before it is lost, opened back on the results page; a file refused changes nothing.
+    // The loan as a file: saved with all that was entered, the title marked as soon as it differs, asked about
+    // before it is lost, opened back on the results page; a date half typed is never saved as the one before;
+    // a file refused changes nothing.
     void fileDelMutuo()
     {
         const QString titolo = "Calcolo del piano di ammortamento a rata fissa (metodo francese)[*]";
         QVERIFY(frm->windowTitle() == titolo && !frm->isWindowModified());
         AiRisultati();
-        QTRY_VERIFY(frm->isWindowModified());
+        QVERIFY(frm->isWindowModified());
         QTemporaryDir cartella;
         const QString nome = cartella.filePath("mutuo.pianoamm");
         Rispondi({cartella.filePath("mutuo")});  // the extension added
@@ -323,8 +325,16 @@ private slots:
         // Changed: Annulla keeps it, Non salvare lets the file take its place.
         c("cmdIndietro")->click();
         c("cmdIndietro")->click();
+        Scrivi(c<QLineEdit>("txtData"), "06/04/");
+        Rispondi({QMessageBox::Ok});
+        QVERIFY(!frm->File()->Salva() && visti.size() == 1);
+        QCOMPARE(visti.takeLast(), "Warning: Il mutuo non è stato salvato.\n\nLa data di erogazione non è valida: "
+                                   "scriverla come GG/MM/AAAA.");
+        QVERIFY(frm->isWindowModified());
+        QTest::keyClicks(c<QLineEdit>("txtData"), "2006");
+        QVERIFY(!frm->isWindowModified());
         Scrivi(c<QLineEdit>("txtTasso"), "6");
-        QTRY_VERIFY(frm->isWindowModified());
+        QVERIFY(frm->isWindowModified());
         // As a window manager would, once a dialog has gone.
         const auto riattiva = [this] {
             frm->activateWindow();
@@ -861,7 +871,8 @@ private slots:
 
     // Modified only by a value that differs from the file's: the costs' window opened on a file the command line
     // saved, its fiscal figures not given shown as 0, changes nothing; a value changed marks the title, changed
-    // back it clears; closing then asks nothing.
+    // back it clears; closing then asks nothing. The terms, costs and events of the loan before give way to the
+    // file's.
     void modificatoDaiValori()
     {
         QTemporaryDir cartella;
@@ -873,14 +884,24 @@ private slots:
                  "mensile",   "--data",       "15/03/2026",    "--spese-rata", "2,5",     "--detrazione", "--reddito",
                  "80000",     "--estinzione", "60:1000",       "--variazione", "30:4",    "--salva",      nome})[0],
             "0");
+        QVERIFY(frm->ApriFile(PIANOAMM_ESEMPIO));
+        attese << [](QWidget* dialogo) {
+            dialogo->findChild<QSpinBox*>("spnPreammortamento")->setValue(2);
+            dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        };
+        c("cmdCondizioni")->click();
+        QVERIFY(frm->isWindowModified());
         QVERIFY(frm->ApriFile(nome) && !frm->isWindowModified());
+        const auto& aperta = frm->findChild<pianoamm::ModelloOfferta*>()->Corrente();
+        QVERIFY(aperta.mutuo.condizioni == pianoamm::Condizioni{} && aperta.costi == (pianoamm::Costi{0, 0, 2.5}));
+        QCOMPARE(aperta.scenario.eventi.size(), 2u);
+        QVERIFY(pianoamm::DopoRata(aperta.scenario.eventi[0]) == 30
+                && pianoamm::DopoRata(aperta.scenario.eventi[1]) == 60);
         // The simulation lists the events in the plan's order: no change.
         QVERIFY(Apri("Simula estinzione anticipata…", "DlgSimulazione"));
         QVERIFY(!frm->File()->Modificato());
         auto* d = Apri("Costi, TAEG e detrazione…", "DlgCosti");
         QVERIFY(d && d->findChild<QGroupBox*>("grpFiscale")->isChecked());
-        QTest::mouseClick(d, Qt::LeftButton);
-        QCoreApplication::processEvents();
         QVERIFY(!frm->File()->Modificato() && !frm->isWindowModified());
         for (const auto& [campo, testo, modificato] : {std::tuple{"txtAltriOneri", "1", true},
                                                        {"txtAltriOneri", "0", false},
@@ -889,7 +910,7 @@ private slots:
                                                        {"txtSpeseRata", "3", true},
                                                        {"txtSpeseRata", "2,5", false}}) {
             Scrivi(d->findChild<QLineEdit*>(campo), testo);
-            QTRY_COMPARE(frm->isWindowModified(), modificato);
+            QCOMPARE(frm->isWindowModified(), modificato);
         }
         QVERIFY(frm->close());
     }

@@ -1,9 +1,9 @@
 #include "ui/azioni/documento.h"
 
 #include "engine/errore.h"
-#include "engine/giudizio.h"
 #include "file/file_offerta.h"
 #include "print/testo_qt.h"
+#include "ui/azioni/modello_offerta.h"
 #include "ui/comune/aspetto.h"
 
 #include <QDir>
@@ -58,55 +58,23 @@ void Avvisa(QWidget* finestra, const QString& testo)
 
 }  // namespace
 
-Documento::Documento(QWidget* padre, std::function<Offerta()> lettura, std::function<void(const Offerta&)> scrittura)
-    : QObject(padre), finestra(padre), leggi(std::move(lettura)), imposta(std::move(scrittura))
-{}
+Documento::Documento(QWidget* padre, ModelloOfferta* modello) : QObject(padre), finestra(padre), offerta(modello) {}
 
-std::optional<Offerta> Documento::Inserita() const
+void Documento::Tieni(const QString& file)
 {
-    try {
-        Offerta offerta = leggi();
-        offerta.nome = aperta.nome;
-        return offerta;
-    } catch (const ErrorePiano&) {
-        return std::nullopt;
-    }
-}
-
-void Documento::Azzera()
-{
-    if (auto inserita = Inserita())
-        aperta = std::move(*inserita);
-    emit StatoCambiato();
-}
-
-void Documento::Tieni(Offerta offerta, const QString& file)
-{
-    aperta = std::move(offerta);
     percorso = QFileInfo(file).absoluteFilePath();
     RicordaRecente(percorso);
     emit StatoCambiato();
 }
 
-namespace {
-
-// The events as the plan applies them: the simulation lists them so, and an
-// order changed is no change of the loan.
-Offerta InOrdine(Offerta offerta)
-{
-    std::vector<Evento> eventi;
-    for (const std::size_t i : OrdineDelPiano(offerta.scenario.eventi))
-        eventi.push_back(offerta.scenario.eventi[i]);
-    offerta.scenario.eventi = std::move(eventi);
-    return offerta;
-}
-
-}  // namespace
-
 bool Documento::Modificato() const
 {
-    const std::optional<Offerta> inserita = Inserita();
-    return !inserita || InOrdine(*inserita) != InOrdine(aperta);
+    return offerta->Modificato();
+}
+
+const std::string& Documento::Nome() const
+{
+    return offerta->Corrente().nome;
 }
 
 bool Documento::ConfermaPerdita()
@@ -142,17 +110,16 @@ void Documento::Apri()
 
 bool Documento::Apri(const QString& file)
 {
-    Offerta offerta;
+    Offerta aperta;
     try {
-        offerta = LeggiFileOfferta(NomeDiSistema(file));
+        aperta = LeggiFileOfferta(NomeDiSistema(file));
     } catch (const ErrorePiano& errore) {
         Avvisa(finestra, QString::fromUtf8(errore.what()));
         return false;
     }
-    imposta(offerta);
-    // The file's values, not the window's reading of them: a field that
-    // could not hold one shows as a change.
-    Tieni(std::move(offerta), file);
+    offerta->Sostituisci(std::move(aperta));
+    Tieni(file);
+    emit Aperto();
     return true;
 }
 
@@ -175,19 +142,20 @@ bool Documento::SalvaConNome()
 
 bool Documento::SalvaIn(const QString& file)
 {
-    Offerta offerta;
     try {
-        offerta = leggi();
-        offerta.nome = aperta.nome;
+        // A field with no value is never saved as the value it last had.
+        if (const QString motivo = offerta->Motivo(); !motivo.isEmpty())
+            throw ErrorePiano(motivo.toStdString());
         // What the file could not give back is not written: reading it
         // must accept it.
-        LeggiTestoOfferta(TestoOfferta(offerta));
-        ScriviFileOfferta(NomeDiSistema(file), offerta);
+        LeggiTestoOfferta(TestoOfferta(offerta->Corrente()));
+        ScriviFileOfferta(NomeDiSistema(file), offerta->Corrente());
     } catch (const ErrorePiano& errore) {
         Avvisa(finestra, QStringLiteral("Il mutuo non è stato salvato.\n\n") + QString::fromUtf8(errore.what()));
         return false;
     }
-    Tieni(std::move(offerta), file);
+    offerta->Salvata();
+    Tieni(file);
     return true;
 }
 

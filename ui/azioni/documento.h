@@ -1,18 +1,14 @@
 #pragma once
 
-// The loan as a file: which file the window shows, whether what is entered
-// differs from what was last opened or saved, the files opened of late, and
-// the question before anything entered could be lost. Every failure is told
-// over the window; nothing is thrown.
-
-#include "engine/offerta.h"
+// The loan as a file: which file the window shows, the files opened of late,
+// and the question before anything entered could be lost. Every failure is
+// told over the window; nothing is thrown.
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-#include <optional>
 #include <string>
 
 class QMenu;
@@ -20,14 +16,14 @@ class QWidget;
 
 namespace pianoamm {
 
+class ModelloOfferta;
+
 class Documento : public QObject {
     Q_OBJECT
 
 public:
-    // lettura gives the loan as entered, or throws ErrorePiano with the
-    // reason it cannot be saved; scrittura puts a loan into the window's
-    // fields.
-    Documento(QWidget* padre, std::function<Offerta()> lettura, std::function<void(const Offerta&)> scrittura);
+    // Opens into modello and saves what it holds.
+    Documento(QWidget* padre, ModelloOfferta* modello);
 
     // Asks for the file, after the question on what would be lost.
     void Apri();
@@ -45,33 +41,28 @@ public:
     // Before what is entered would be lost: "Salvare le modifiche?" when
     // it differs from its file. True to go on.
     bool ConfermaPerdita();
-    // Takes the entered data as the saved state, once the window is made.
-    void Azzera();
 
     QString Percorso() const { return percorso; }
     // The offer's name, as its file has it.
-    const std::string& Nome() const { return aperta.nome; }
+    const std::string& Nome() const;
     // The last five files opened or saved, the latest first.
     QStringList Recenti() const;
     // Apri…, Salva, Salva con nome… and the Recenti submenu.
     void AggiungiVoci(QMenu* menu);
 
 signals:
-    // The file or its modified state may have changed: the title follows.
+    // Another file is the window's: the title follows.
     void StatoCambiato();
+    // A file's loan has taken the place of what was entered.
+    void Aperto();
 
 private:
-    // The loan as entered, under its file's name; none where it cannot be
-    // saved.
-    std::optional<Offerta> Inserita() const;
-    // Takes offerta, as opened or saved, for the file at percorso.
-    void Tieni(Offerta offerta, const QString& file);
+    // Takes file as the one the window shows.
+    void Tieni(const QString& file);
 
     QWidget* finestra;
-    std::function<Offerta()> leggi;
-    std::function<void(const Offerta&)> imposta;
+    ModelloOfferta* offerta;
     QString percorso;
-    Offerta aperta;  // as opened or saved: the name it keeps
 };
 
 }  // namespace pianoamm

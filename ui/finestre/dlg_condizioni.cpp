@@ -39,9 +39,9 @@ Campo* Termine(QFormLayout* modulo, const QString& etichetta, const char* nome, 
 
 }  // namespace
 
-DlgCondizioni::DlgCondizioni(const Condizioni& condizioni, double importoMutuo, QWidget* parent)
-    : QDialog(parent), importo(importoMutuo)
+DlgCondizioni::DlgCondizioni(const Mutuo& mutuo, QWidget* parent) : QDialog(parent), importo(mutuo.importo)
 {
+    const Condizioni& condizioni = mutuo.condizioni;
     setObjectName(QStringLiteral("DlgCondizioni"));
     setWindowTitle(QStringLiteral("Condizioni del piano"));
     auto* pannello = new QWidget(this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/condizioni.h"
+#include "engine/piano.h"
 
 #include <QDialog>
 
@@ -15,13 +15,14 @@ class CampoNumerico;
 class ConfermaMotivata;
 
 // The plan's terms where banks differ, each with a line saying what it
-// does; the defaults are the program's own rules. OK is enabled only while
-// the terms fit a loan of importo; else the engine's reason is shown.
+// does; the defaults are the program's own rules. Shows the loan's terms;
+// OK is enabled only while the terms chosen fit the loan; else the engine's
+// reason is shown.
 class DlgCondizioni : public QDialog {
     Q_OBJECT
 
 public:
-    DlgCondizioni(const Condizioni& condizioni, double importoMutuo, QWidget* parent);
+    DlgCondizioni(const Mutuo& mutuo, QWidget* parent);
     ~DlgCondizioni() override;
 
     Condizioni Scelte() const;

@@ -5,6 +5,7 @@
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
+#include "ui/azioni/modello_offerta.h"
 #include "ui/comune/aspetto.h"
 #include "ui/comune/posizione.h"
 #include "ui/controlli/campo_numerico.h"
@@ -32,26 +33,26 @@
 
 namespace pianoamm {
 
-DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidget* parent)
-    : QDialog(parent), piano(std::move(pianoMostrato)), valori(valoriSessione)
+DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, ModelloOfferta& modello, QWidget* parent)
+    : QDialog(parent), piano(std::move(pianoMostrato)), offerta(modello)
 {
     setObjectName(QStringLiteral("DlgCosti"));
     setWindowTitle(QStringLiteral("Costi, TAEG e detrazione"));
 
     auto* dati = new QFormLayout;
     txtSpeseIniziali = Campo(dati, QStringLiteral("&Spese iniziali:"), "txtSpeseIniziali",
-                             pianoamm::LimiteSpeseIniziali, valori.costi.speseIniziali);
+                             pianoamm::LimiteSpeseIniziali, offerta.Corrente().costi.speseIniziali);
     txtImposta = Campo(dati, QStringLiteral("&Imposta sostitutiva (%):"), "txtImpostaSostitutiva",
-                       pianoamm::LimiteImposta, valori.costi.impostaSostitutiva);
+                       pianoamm::LimiteImposta, offerta.Corrente().costi.impostaSostitutiva);
     txtSpeseRata = Campo(dati, QStringLiteral("Spese per &rata:"), "txtSpeseRata", pianoamm::LimiteSpeseRata,
-                         valori.costi.speseRata);
+                         offerta.Corrente().costi.speseRata);
     txtQuota = Campo(dati, QStringLiteral("&Quota a proprio carico (%):"), "txtQuota", pianoamm::LimiteQuota,
-                     valori.regole.quota);
+                     offerta.Corrente().regole.quota);
     CreaLimite(dati);
 
     QFormLayout* risultati = CreaRisultati();
 
-    grpFiscale = new GruppoFiscale(valori.regole.fiscali, this);
+    grpFiscale = new GruppoFiscale(offerta.Corrente().regole.fiscali, this);
     connect(grpFiscale, &GruppoFiscale::Cambiato, this, &DlgCosti::Aggiorna);
     grdDetrazione = CreaTabellaAnni(pianoamm::CelleDetrazione(pianoamm::Detrazione{}, true), this);
     grdDetrazione->setAccessibleName(QStringLiteral("Detrazione per anno"));
@@ -97,10 +98,10 @@ void DlgCosti::CreaLimite(QFormLayout* modulo)
                                       std::pair{pianoamm::LimiteCostruzione, "costruzione dell'abitazione principale"}})
         cboLimite->addItem(italiano.toString(limite, 'f', 2) + QStringLiteral(" — ") + QString::fromUtf8(uso), limite);
     cboLimite->view()->setMinimumWidth(cboLimite->view()->sizeHintForColumn(0));
-    if (const int voce = cboLimite->findData(valori.regole.limite); voce >= 0)
+    if (const int voce = cboLimite->findData(offerta.Corrente().regole.limite); voce >= 0)
         cboLimite->setCurrentIndex(voce);
     txtLimite = Campo(modulo, QStringLiteral("&Limite annuo detraibile:"), "txtLimite", pianoamm::LimiteDetraibile,
-                      valori.regole.limite, cboLimite);
+                      offerta.Corrente().regole.limite, cboLimite);
     // Choosing a limit puts its caption in the field, and the number goes
     // there after it.
     connect(cboLimite, &QComboBox::activated, this,
@@ -141,7 +142,7 @@ QDialogButtonBox* DlgCosti::CreaBottoni()
             [this] { SalvaPaginePdf(this, QStringLiteral("costi.pdf"), Pagine()); });
     bottone(QStringLiteral("&Esporta CSV…"), "cmdCsv", [this] {
         SalvaCsv(this, QStringLiteral("detrazione.csv"),
-                 pianoamm::EsportaCsvCosti(piano, valori.costi, valori.regole, true));
+                 pianoamm::EsportaCsvCosti(piano, offerta.Corrente().costi, offerta.Corrente().regole, true));
     });
     QPushButton* chiudi = bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
     chiudi->setAccessibleName(QStringLiteral("Chiudi"));
@@ -176,15 +177,15 @@ CampoNumerico* DlgCosti::Campo(QFormLayout* modulo, const QString& etichetta, co
 
 pianoamm::Detrazione DlgCosti::Anni() const
 {
-    return pianoamm::DetrazionePerAnno(piano, valori.costi, valori.regole);
+    return pianoamm::DetrazionePerAnno(piano, offerta.Corrente().costi, offerta.Corrente().regole);
 }
 
 void DlgCosti::Aggiorna()
 {
-    valori.costi = {txtSpeseIniziali->Valore(), txtImposta->Valore(), txtSpeseRata->Valore()};
-    valori.regole = {txtQuota->Valore(), txtLimite->Valore(), grpFiscale->Dati()};
+    offerta.ImpostaCosti({txtSpeseIniziali->Valore(), txtImposta->Valore(), txtSpeseRata->Valore()},
+                         {txtQuota->Valore(), txtLimite->Valore(), grpFiscale->Dati()});
     try {
-        const pianoamm::CostoCredito costo = pianoamm::CostoDelCredito(piano, valori.costi);
+        const pianoamm::CostoCredito costo = pianoamm::CostoDelCredito(piano, offerta.Corrente().costi);
         const auto voci = pianoamm::VociCostoCredito(costo);
         for (std::size_t i = 0; i < voci.size(); ++i) {
             txtCosti[i]->setText(TestoQt(voci[i].valore));
@@ -208,8 +209,8 @@ void DlgCosti::Aggiorna()
 
 std::string DlgCosti::Testo() const
 {
-    return pianoamm::TestoDatiCosti(piano, valori.costi, &valori.regole) + "\n"
-           + pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, valori.costi)) + "\n"
+    return pianoamm::TestoDatiCosti(piano, offerta.Corrente().costi, &offerta.Corrente().regole) + "\n"
+           + pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, offerta.Corrente().costi)) + "\n"
            + pianoamm::TabellaDetrazione(Anni());
 }
 

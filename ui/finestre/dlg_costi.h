@@ -23,24 +23,21 @@ namespace pianoamm {
 
 class CampoNumerico;
 class GruppoFiscale;
+class ModelloOfferta;
 
 // What the plan costs beyond its interest (TAN, TAEG, the total cost, the
 // total owed, the imposta sostitutiva in euros and the net amount paid
 // out) and the tax deduction of each year, worked out again as the user
 // types the costs, the share, the limit and the fiscal figures. Not modal,
-// so that the listing stays at hand; what is typed is kept in valori for
-// the next time. What it copies, prints, saves as PDF and exports as CSV
-// opens with the loan's data and the costs entered.
+// so that the listing stays at hand; what is typed goes to the loan. What
+// it copies, prints, saves as PDF and exports as CSV opens with the loan's
+// data and the costs entered.
 class DlgCosti : public QDialog {
     Q_OBJECT
 
 public:
-    struct Valori {
-        pianoamm::Costi costi;
-        pianoamm::RegoleDetrazione regole;
-    };
-
-    DlgCosti(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidget* parent);
+    // Shows the costs and rules of modello, whose plan is pianoMostrato.
+    DlgCosti(pianoamm::Piano pianoMostrato, ModelloOfferta& modello, QWidget* parent);
 
 private:
     CampoNumerico* Campo(QFormLayout* modulo, const QString& etichetta, const char* nome,
@@ -57,7 +54,7 @@ private:
     QList<QStringList> Pagine() const;
 
     pianoamm::Piano piano;
-    Valori& valori;
+    ModelloOfferta& offerta;
     CampoNumerico* txtSpeseIniziali;
     CampoNumerico* txtImposta;
     CampoNumerico* txtSpeseRata;

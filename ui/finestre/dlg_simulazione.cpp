@@ -5,6 +5,7 @@
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
+#include "ui/azioni/modello_offerta.h"
 #include "ui/comune/aspetto.h"
 #include "ui/comune/posizione.h"
 #include "ui/controlli/campo_numerico.h"
@@ -37,8 +38,8 @@ const QColor Rosso(0xb0, 0x00, 0x00);
 
 }  // namespace
 
-DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidget* parent)
-    : QDialog(parent), piano(std::move(pianoMostrato)), valori(valoriSessione)
+DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, ModelloOfferta& modello, QWidget* parent)
+    : QDialog(parent), piano(std::move(pianoMostrato)), offerta(modello), scenario(modello.Corrente().scenario)
 {
     setObjectName(QStringLiteral("DlgSimulazione"));
     setWindowTitle(QStringLiteral("Simulazione"));
@@ -101,7 +102,7 @@ QGroupBox* DlgSimulazione::CreaEventi()
     txtPenale = new CampoNumerico(pianoamm::LimitePenale, false, gruppo);
     txtPenale->setObjectName(QStringLiteral("txtPenale"));
     txtPenale->setAccessibleName(QStringLiteral("Penale sulle estinzioni (%)"));
-    txtPenale->ImpostaValore(valori.penale);
+    txtPenale->ImpostaValore(scenario.penale);
     connect(txtPenale, &CampoNumerico::ValoreCambiato, this, &DlgSimulazione::Aggiorna);
     auto* penale = new QFormLayout;
     auto* avviso = RigaConMotivo(penale, QStringLiteral("&Penale sulle estinzioni (%):"), txtPenale);
@@ -161,12 +162,12 @@ void DlgSimulazione::Aggiungi(const Evento& evento)
         if (Variazione::StessoTasso(variazione->tassoAnnuo, inVigore))
             variazione->tassoAnnuo = Variazione::TassoProposto(inVigore);
     }
-    Chiedi(nuovo, valori.eventi.size());
+    Chiedi(nuovo, scenario.eventi.size());
 }
 
 void DlgSimulazione::ImpostaEventi(std::vector<Evento> nuovi)
 {
-    valori.eventi = std::move(nuovi);
+    scenario.eventi = std::move(nuovi);
     Ordina(0);
     Aggiorna();
 }
@@ -184,12 +185,12 @@ Evento DlgSimulazione::DopoLaRigaScelta(Evento evento) const
 
 std::size_t DlgSimulazione::Ordina(std::size_t indice)
 {
-    const std::vector<std::size_t> ordine = OrdineDelPiano(valori.eventi);
+    const std::vector<std::size_t> ordine = OrdineDelPiano(scenario.eventi);
     std::vector<Evento> ordinati;
     ordinati.reserve(ordine.size());
     for (const std::size_t i : ordine)
-        ordinati.push_back(valori.eventi[i]);
-    valori.eventi = std::move(ordinati);
+        ordinati.push_back(scenario.eventi[i]);
+    scenario.eventi = std::move(ordinati);
     return static_cast<std::size_t>(std::ranges::find(ordine, indice) - ordine.begin());
 }
 
@@ -197,7 +198,7 @@ void DlgSimulazione::Modifica()
 {
     const int riga = lstEventi->currentRow();
     if (riga >= 0)
-        Chiedi(valori.eventi[static_cast<std::size_t>(riga)], static_cast<std::size_t>(riga));
+        Chiedi(scenario.eventi[static_cast<std::size_t>(riga)], static_cast<std::size_t>(riga));
 }
 
 void DlgSimulazione::Rimuovi()
@@ -205,7 +206,7 @@ void DlgSimulazione::Rimuovi()
     const int riga = lstEventi->currentRow();
     if (riga < 0)
         return;
-    valori.eventi.erase(valori.eventi.begin() + riga);
+    scenario.eventi.erase(scenario.eventi.begin() + riga);
     Aggiorna();
     // The next event, or the last where the last went.
     lstEventi->setCurrentRow(std::min(riga, lstEventi->count() - 1));
@@ -215,15 +216,15 @@ void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
 {
     // The event may go as far as the plan goes without it; with it in
     // place it is judged as the list will judge it.
-    auto altri = valori.eventi;
+    auto altri = scenario.eventi;
     if (indice < altri.size())
         altri.erase(altri.begin() + static_cast<std::ptrdiff_t>(indice));
-    auto senza = Giudica(piano, altri, valori.penale).simulato.piano.righe;
+    auto senza = Giudica(piano, altri, scenario.penale).simulato.piano.righe;
     const auto ultima = static_cast<int>(senza.size()) - 1;
     const auto verifica = [this, indice](const Evento& candidato) {
-        auto lista = valori.eventi;
+        auto lista = scenario.eventi;
         indice < lista.size() ? void(lista[indice] = candidato) : lista.push_back(candidato);
-        const auto motivo = Giudica(piano, lista, valori.penale).motivi[indice];
+        const auto motivo = Giudica(piano, lista, scenario.penale).motivi[indice];
         return motivo ? std::optional(TestoQt(*motivo)) : std::nullopt;
     };
     // Where the event would go, as the plan without it stands.
@@ -239,8 +240,8 @@ void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
     DlgEvento dialogo(evento, ultima, verifica, situazione, this);
     if (dialogo.exec() != QDialog::Accepted)
         return;
-    indice < valori.eventi.size() ? void(valori.eventi[indice] = dialogo.Scelto())
-                                  : valori.eventi.push_back(dialogo.Scelto());
+    indice < scenario.eventi.size() ? void(scenario.eventi[indice] = dialogo.Scelto())
+                                    : scenario.eventi.push_back(dialogo.Scelto());
     // Listed by installment: the event keeps the selection where it goes.
     const std::size_t posto = Ordina(indice);
     Aggiorna();
@@ -249,8 +250,9 @@ void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
 
 void DlgSimulazione::Aggiorna()
 {
-    valori.penale = txtPenale->Valore();
-    giudizio = Giudica(piano, valori.eventi, valori.penale);
+    scenario.penale = txtPenale->Valore();
+    offerta.ImpostaScenario(scenario);
+    giudizio = Giudica(piano, scenario.eventi, scenario.penale);
     MostraEventi();
     MostraRisultati();
 }
@@ -259,8 +261,8 @@ void DlgSimulazione::MostraEventi()
 {
     const int corrente = lstEventi->currentRow();
     lstEventi->clear();
-    for (std::size_t i = 0; i < valori.eventi.size(); ++i) {
-        auto* voce = new QListWidgetItem(TestoQt(Descrizione(valori.eventi[i])), lstEventi);
+    for (std::size_t i = 0; i < scenario.eventi.size(); ++i) {
+        auto* voce = new QListWidgetItem(TestoQt(Descrizione(scenario.eventi[i])), lstEventi);
         if (const auto& motivo = giudizio.motivi[i]) {
             // In the item's text, so that a screen reader says it too.
             voce->setText(voce->text() + QStringLiteral("\nNon applicabile: ") + TestoQt(*motivo));
@@ -289,7 +291,8 @@ void DlgSimulazione::MostraRisultati()
             lstSimulata->setCurrentRow(static_cast<int>(linea));
     }
     grpConfronto->Mostra(valido ? &giudizio.simulato : nullptr);
-    grfSimulazione->Mostra(valido ? &piano : nullptr, valido && !valori.eventi.empty() ? &giudizio.simulato : nullptr);
+    grfSimulazione->Mostra(valido ? &piano : nullptr,
+                           valido && !scenario.eventi.empty() ? &giudizio.simulato : nullptr);
     lblAvviso->Mostra(valido ? QString()
                              : QStringLiteral("Nessun risultato finché le variazioni segnate non sono corrette o "
                                               "rimosse."));

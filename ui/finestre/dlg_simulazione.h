@@ -20,6 +20,7 @@ class CampoNumerico;
 class ConfrontoSimulazione;
 class MotivoCampo;
 class GraficoPiano;
+class ModelloOfferta;
 
 // What if: the plan with early repayments and rate changes the user adds,
 // changes and removes, worked out again at each change: its listing, how
@@ -27,18 +28,13 @@ class GraficoPiano;
 // and the charts of both. The events are listed, and kept, by installment.
 // An event the plan cannot take is listed with its reason, and then there
 // are no results, nor anything to print, save, export or copy, until it is
-// mended or removed. Not modal; what is typed is kept in valori for the
-// next time.
+// mended or removed. Not modal; what is typed goes to the loan.
 class DlgSimulazione : public QDialog {
     Q_OBJECT
 
 public:
-    struct Valori {
-        std::vector<Evento> eventi;
-        double penale = 0;
-    };
-
-    DlgSimulazione(pianoamm::Piano pianoMostrato, Valori& valoriSessione, QWidget* parent);
+    // Shows the events and penalty of modello, whose plan is pianoMostrato.
+    DlgSimulazione(pianoamm::Piano pianoMostrato, ModelloOfferta& modello, QWidget* parent);
 
     // Asks for a new event of evento's kind, after its installment; a rate
     // change at the rate then in force offers another.
@@ -65,7 +61,9 @@ private:
     void MostraRisultati();
 
     pianoamm::Piano piano;
-    Valori& valori;
+    ModelloOfferta& offerta;
+    // The events as listed: in the plan's order once a change is made.
+    Scenario scenario;
     Giudizio giudizio;
     pianoamm::Listato listato;
     QListWidget* lstEventi = nullptr;

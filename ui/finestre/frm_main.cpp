@@ -1,6 +1,7 @@
 #include "ui/finestre/frm_main.h"
 
 #include "ui/azioni/documento.h"
+#include "ui/azioni/modello_offerta.h"
 #include "ui/comune/aspetto.h"
 #include "ui/comune/messaggi.h"
 #include "ui/comune/twips.h"
@@ -24,7 +25,8 @@ namespace pianoamm {
 
 FrmMain::FrmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+                          | Qt::WindowCloseButtonHint),
+      offerta(new ModelloOfferta(this))
 {
     setWindowIcon(QIcon(QStringLiteral(":/assets/oro.ico")));
     setFont(CarattereDialogo(8.25));
@@ -50,23 +52,13 @@ void FrmMain::CreaPagine(const Twips& tw)
     stkPagine->setAccessibleName(QStringLiteral("Pagine della procedura"));
     stkPagine->setGeometry(tw(30, -330, 9600, 5955));
     stkPagine->setFocusPolicy(Qt::TabFocus);
-    pagDati = new PaginaDati(stkPagine);
-    pagCadenza = new PaginaCadenza(stkPagine);
-    pagRisultato = new PaginaRisultato(stkPagine);
+    pagDati = new PaginaDati(*offerta, stkPagine);
+    pagCadenza = new PaginaCadenza(*offerta, stkPagine);
+    pagRisultato = new PaginaRisultato(*offerta, stkPagine);
     for (QWidget* pagina : std::initializer_list<QWidget*>{pagDati, pagCadenza, pagRisultato})
         stkPagine->addWidget(pagina);
     stkPagine->setFocus();
     connect(pagDati, &PaginaDati::DataCambiata, this, &FrmMain::AggiornaBottoni);
-    pagCadenza->ImpostaImporto([this] { return pagDati->Importo(); });
-    pagDati->ImpostaCadenza(
-        [this](Mutuo mutuo) {
-            mutuo.cadenza = pagCadenza->Scelta();
-            mutuo.condizioni = pagCadenza->CondizioniScelte();
-            return mutuo;
-        },
-        [this](Cadenza cadenza) { pagCadenza->Scegli(cadenza); });
-    // Terms changed from the listing hold for the next plan too.
-    connect(pagRisultato, &PaginaRisultato::CondizioniCambiate, pagCadenza, &PaginaCadenza::ImpostaCondizioni);
 }
 
 void FrmMain::CreaBottoni(const Twips& tw)
@@ -100,7 +92,7 @@ void FrmMain::Avanti()
     stkPagine->setCurrentIndex(stkPagine->currentIndex() + 1);
     AggiornaBottoni();
     if (stkPagine->currentWidget() == pagRisultato)
-        pagRisultato->ElaboraPiano(pagDati->LeggiMutuo(pagCadenza->Scelta(), pagCadenza->CondizioniScelte()));
+        pagRisultato->ElaboraPiano(offerta->Corrente().mutuo);
 }
 
 void FrmMain::Indietro()

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/offerta.h"
-
 #include <QWidget>
 
 class QMenu;
@@ -11,6 +9,7 @@ class QStackedWidget;
 namespace pianoamm {
 
 class Documento;
+class ModelloOfferta;
 class PaginaCadenza;
 class PaginaDati;
 class PaginaRisultato;
@@ -34,7 +33,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
-    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     void CreaPagine(const Twips& tw);
@@ -44,8 +42,8 @@ private:
     void Chiudi();
     void AggiornaBottoni();
     void CreaDocumento();
-    Offerta OffertaInserita() const;
-    void MostraOfferta(const Offerta& offerta);
+    // A file's loan, on the results page.
+    void MostraAperto();
     void VociFile(QMenu* menu);
     void ConfrontaOfferte();
     void AggiornaTitolo();
@@ -57,6 +55,7 @@ private:
     QPushButton* cmdChiudi;
     QPushButton* cmdAvanti;
     QPushButton* cmdIndietro;
+    ModelloOfferta* offerta;
     Documento* documento = nullptr;
     // Chiudi asked already: the close that follows asks nothing more.
     bool chiusuraConfermata = false;

@@ -1,23 +1,21 @@
-// The main window's loan files: what is entered as an offer, and back.
+// The main window's loan files: the title that shows the file and whether
+// the loan differs from it, the files' menus, and the comparison of offers.
 
 #include "engine/errore.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/documento.h"
+#include "ui/azioni/modello_offerta.h"
 #include "ui/finestre/dlg_confronto.h"
 #include "ui/finestre/frm_main.h"
-#include "ui/pagine/pagina_cadenza.h"
 #include "ui/pagine/pagina_dati.h"
 #include "ui/pagine/pagina_risultato.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QShortcut>
 #include <QStackedWidget>
-#include <QTimer>
 
 namespace pianoamm {
 
@@ -29,10 +27,11 @@ const char* const Titolo = "Calcolo del piano di ammortamento a rata fissa (meto
 
 void FrmMain::CreaDocumento()
 {
-    documento = new Documento(
-        this, [this] { return OffertaInserita(); }, [this](const Offerta& offerta) { MostraOfferta(offerta); });
+    documento = new Documento(this, offerta);
     connect(documento, &Documento::StatoCambiato, this, &FrmMain::AggiornaTitolo);
-    documento->Azzera();
+    connect(offerta, &ModelloOfferta::Cambiata, this, &FrmMain::AggiornaTitolo);
+    connect(documento, &Documento::Aperto, this, &FrmMain::MostraAperto);
+    AggiornaTitolo();
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, documento, qOverload<>(&Documento::Apri));
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, documento, &Documento::Salva);
     connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")), this), &QShortcut::activated, documento,
@@ -44,32 +43,15 @@ void FrmMain::CreaDocumento()
         VociFile(&menu);
         menu.exec(pagDati->mapToGlobal(punto));
     });
-    // Whatever the user changes comes through a key or a click: the title's
-    // mark follows after each.
-    QCoreApplication::instance()->installEventFilter(this);
 }
 
-Offerta FrmMain::OffertaInserita() const
+void FrmMain::MostraAperto()
 {
-    if (!pagDati->DataValida())
-        throw ErrorePiano("La data di erogazione non è valida: scriverla come GG/MM/AAAA.");
-    Offerta offerta;
-    offerta.mutuo = pagDati->LeggiMutuo(pagCadenza->Scelta(), pagCadenza->CondizioniScelte());
-    offerta.costi = pagRisultato->ValoriCosti().costi;
-    offerta.regole = pagRisultato->ValoriCosti().regole;
-    offerta.scenario = {pagRisultato->ValoriSimulazione().eventi, pagRisultato->ValoriSimulazione().penale};
-    return offerta;
-}
-
-void FrmMain::MostraOfferta(const Offerta& offerta)
-{
-    pagDati->Imposta(offerta.mutuo);
-    pagCadenza->Scegli(offerta.mutuo.cadenza);
-    pagCadenza->ImpostaCondizioni(offerta.mutuo.condizioni);
-    pagRisultato->ImpostaValori({offerta.costi, offerta.regole}, {offerta.scenario.eventi, offerta.scenario.penale});
+    // The costs and the simulation were about the plan before.
+    pagRisultato->ChiudiDialoghi();
     stkPagine->setCurrentWidget(pagRisultato);
     AggiornaBottoni();
-    pagRisultato->ElaboraPiano(offerta.mutuo);
+    pagRisultato->ElaboraPiano(offerta->Corrente().mutuo);
 }
 
 bool FrmMain::ApriFile(const QString& percorso)
@@ -86,10 +68,10 @@ void FrmMain::VociFile(QMenu* menu)
 
 void FrmMain::ConfrontaOfferte()
 {
-    Offerta corrente;
+    const Offerta& corrente = offerta->Corrente();
     try {
-        corrente = OffertaInserita();
-        corrente.nome = documento->Nome();
+        if (const QString motivo = offerta->Motivo(); !motivo.isEmpty())
+            throw ErrorePiano(motivo.toStdString());
         PianoAmm(corrente.mutuo);
     } catch (const ErrorePiano& errore) {
         QMessageBox::warning(this, QGuiApplication::applicationDisplayName(),
@@ -110,13 +92,6 @@ void FrmMain::AggiornaTitolo()
     setWindowTitle((file.isEmpty() ? QString() : TestoVisibile(QFileInfo(file).fileName()) + QStringLiteral(" - "))
                    + QString::fromUtf8(Titolo) + QStringLiteral("[*]"));
     setWindowModified(documento->Modificato());
-}
-
-bool FrmMain::eventFilter(QObject* oggetto, QEvent* evento)
-{
-    if (evento->type() == QEvent::KeyRelease || evento->type() == QEvent::MouseButtonRelease)
-        QTimer::singleShot(0, this, &FrmMain::AggiornaTitolo);
-    return QWidget::eventFilter(oggetto, evento);
 }
 
 }  // namespace pianoamm

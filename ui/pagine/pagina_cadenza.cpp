@@ -2,6 +2,7 @@
 
 #include "print/testo_qt.h"
 
+#include "ui/azioni/modello_offerta.h"
 #include "ui/comune/twips.h"
 #include "ui/finestre/dlg_condizioni.h"
 #include "ui/pagine/cornice_pagina.h"
@@ -27,7 +28,7 @@ static_assert(std::size(Posizioni) == pianoamm::Cadenze.size());
 
 }  // namespace
 
-PaginaCadenza::PaginaCadenza(QWidget* parent) : QWidget(parent)
+PaginaCadenza::PaginaCadenza(ModelloOfferta& modello, QWidget* parent) : QWidget(parent), offerta(modello)
 {
     const Twips tw(logicalDpiX());
     auto* cornice = new CornicePagina(QStringLiteral("Cadenza Pagamenti"), QString::fromUtf8(Spiegazione),
@@ -45,7 +46,12 @@ PaginaCadenza::PaginaCadenza(QWidget* parent) : QWidget(parent)
         connect(opzione, &QRadioButton::toggled, opzione,
                 [opzione](bool scelta) { opzione->setFocusPolicy(scelta ? Qt::StrongFocus : Qt::ClickFocus); });
     }
-    opzioniCadenza->button(0)->setChecked(true);
+    Mostra();
+    connect(opzioniCadenza, &QButtonGroup::idToggled, this, [this](int id, bool scelta) {
+        if (scelta)
+            offerta.ImpostaCadenza(pianoamm::Cadenze.at(static_cast<std::size_t>(id)).valore);
+    });
+    connect(&offerta, &ModelloOfferta::Cambiata, this, &PaginaCadenza::Mostra);
     // In the frame's empty right half: the document's controls stay where
     // they are.
     cmdCondizioni = new QPushButton(QStringLiteral("C&ondizioni del piano…"), cornice);
@@ -56,19 +62,14 @@ PaginaCadenza::PaginaCadenza(QWidget* parent) : QWidget(parent)
 
 void PaginaCadenza::ScegliCondizioni()
 {
-    DlgCondizioni dialogo(condizioni, importo(), this);
+    DlgCondizioni dialogo(offerta.Corrente().mutuo, this);
     if (dialogo.exec() == QDialog::Accepted)
-        condizioni = dialogo.Scelte();
+        offerta.ImpostaCondizioni(dialogo.Scelte());
 }
 
-pianoamm::Cadenza PaginaCadenza::Scelta() const
+void PaginaCadenza::Mostra()
 {
-    return pianoamm::Cadenze.at(static_cast<std::size_t>(opzioniCadenza->checkedId())).valore;
-}
-
-void PaginaCadenza::Scegli(pianoamm::Cadenza cadenza)
-{
-    const auto& scelta = pianoamm::VoceDi(pianoamm::Cadenze, cadenza);
+    const auto& scelta = pianoamm::VoceDi(pianoamm::Cadenze, offerta.Corrente().mutuo.cadenza);
     opzioniCadenza->button(static_cast<int>(&scelta - pianoamm::Cadenze.data()))->setChecked(true);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/pagine/pagina_dati.h"
 
+#include "ui/azioni/modello_offerta.h"
 #include "ui/comune/aspetto.h"
 #include "ui/comune/twips.h"
 #include "ui/controlli/campo_numerico.h"
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <utility>
 
 namespace pianoamm {
 
@@ -20,7 +23,7 @@ const char* const Spiegazione =
 
 }  // namespace
 
-PaginaDati::PaginaDati(QWidget* parent) : QWidget(parent)
+PaginaDati::PaginaDati(ModelloOfferta& modello, QWidget* parent) : QWidget(parent), offerta(modello)
 {
     const Twips tw(logicalDpiX());
     auto* cornice =
@@ -47,8 +50,11 @@ PaginaDati::PaginaDati(QWidget* parent) : QWidget(parent)
     colloca(txtTasso, "txtTasso", tw(2430, 1815, 1005, 285), "Tasso Annuo %", 1875);
     txtData = new QLineEdit(cornice);
     colloca(txtData, "txtData", tw(2430, 2415, 1275, 285), "Data Erogazione", 2475);
+    for (CampoNumerico* campo : {txtImporto, txtNumRate, txtTasso})
+        connect(campo, &CampoNumerico::ValoreCambiato, this, &PaginaDati::Leggi);
     connect(txtData, &QLineEdit::textChanged, this, &PaginaDati::ControllaData);
-    txtData->setText(QString::fromStdString(pianoamm::FormatoData(pianoamm::Oggi())));
+    connect(&offerta, &ModelloOfferta::Cambiata, this, &PaginaDati::Mostra);
+    Mostra();
     // Where the next page has its terms' button, clear of the fields.
     cmdDallaRata = new QPushButton(QStringLiteral("Calcola dalla &rata…"), cornice);
     cmdDallaRata->setObjectName(QStringLiteral("cmdDallaRata"));
@@ -58,17 +64,19 @@ PaginaDati::PaginaDati(QWidget* parent) : QWidget(parent)
 
 void PaginaDati::DallaRata()
 {
-    pianoamm::Mutuo noto = completaMutuo(LeggiMutuo(pianoamm::Cadenza::Mensile, {}));
+    pianoamm::Mutuo noto = offerta.Corrente().mutuo;
     if (!DataValida())
         noto.erogazione = pianoamm::Oggi();
     DlgDallaRata dialogo(noto, this);
     if (dialogo.exec() != QDialog::Accepted)
         return;
     const pianoamm::Mutuo& trovato = dialogo.Trovato();
-    txtImporto->ImpostaValore(trovato.importo);
-    txtNumRate->ImpostaValore(trovato.numeroRate);
-    txtTasso->ImpostaValore(trovato.tassoAnnuo);
-    scegliCadenza(trovato.cadenza);
+    pianoamm::Mutuo mutuo = offerta.Corrente().mutuo;
+    mutuo.importo = trovato.importo;
+    mutuo.numeroRate = trovato.numeroRate;
+    mutuo.tassoAnnuo = trovato.tassoAnnuo;
+    mutuo.cadenza = trovato.cadenza;
+    offerta.ImpostaMutuo(mutuo);
 }
 
 bool PaginaDati::DataValida() const
@@ -76,27 +84,39 @@ bool PaginaDati::DataValida() const
     return pianoamm::LeggiData(txtData->text().toStdString()).has_value();
 }
 
-double PaginaDati::Importo() const
+void PaginaDati::Leggi()
 {
-    return txtImporto->Valore();
+    if (mostrando)
+        return;
+    pianoamm::Mutuo mutuo = offerta.Corrente().mutuo;
+    mutuo.importo = txtImporto->Valore();
+    mutuo.numeroRate = static_cast<int>(txtNumRate->Valore());
+    mutuo.tassoAnnuo = txtTasso->Valore();
+    const auto letta = pianoamm::LeggiData(txtData->text().toStdString());
+    mutuo.erogazione = letta.value_or(mutuo.erogazione);
+    // The loan before the mark: a date that has just become valid is
+    // taken while its field is still marked, so its text stays as typed.
+    offerta.ImpostaMutuo(mutuo);
+    offerta.SegnaCampo(QStringLiteral("data"),
+                       letta ? QString()
+                             : QStringLiteral("La data di erogazione non è valida: scriverla come GG/MM/AAAA."));
 }
 
-pianoamm::Mutuo PaginaDati::LeggiMutuo(pianoamm::Cadenza cadenza, const Condizioni& condizioni) const
+void PaginaDati::Mostra()
 {
-    return {txtImporto->Valore(),
-            static_cast<int>(txtNumRate->Valore()),
-            txtTasso->Valore(),
-            pianoamm::LeggiData(txtData->text().toStdString()).value_or(pianoamm::Data{}),
-            cadenza,
-            condizioni};
-}
-
-void PaginaDati::Imposta(const pianoamm::Mutuo& mutuo)
-{
-    txtImporto->ImpostaValore(mutuo.importo);
-    txtNumRate->ImpostaValore(mutuo.numeroRate);
-    txtTasso->ImpostaValore(mutuo.tassoAnnuo);
-    txtData->setText(QString::fromStdString(pianoamm::FormatoData(mutuo.erogazione)));
+    const pianoamm::Mutuo& mutuo = offerta.Corrente().mutuo;
+    mostrando = true;
+    // A field being typed in keeps its text while its value is the loan's.
+    for (const auto& [campo, valore] : {std::pair{txtImporto, mutuo.importo},
+                                        {txtNumRate, static_cast<double>(mutuo.numeroRate)},
+                                        {txtTasso, mutuo.tassoAnnuo}}) {
+        if (campo->Valore() != valore)
+            campo->ImpostaValore(valore);
+    }
+    const auto letta = pianoamm::LeggiData(txtData->text().toStdString());
+    if (!offerta.NonValido(QStringLiteral("data")) && letta != mutuo.erogazione)
+        txtData->setText(QString::fromStdString(pianoamm::FormatoData(mutuo.erogazione)));
+    mostrando = false;
 }
 
 void PaginaDati::ControllaData()
@@ -105,6 +125,7 @@ void PaginaDati::ControllaData()
     SegnaNonValido(txtData, DataValida(),
                    QStringLiteral("Data non valida: scriverla come GG/MM/AAAA, per esempio 06/04/2006."));
     emit DataCambiata();
+    Leggi();
 }
 
 }  // namespace pianoamm

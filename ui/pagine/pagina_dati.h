@@ -4,46 +4,36 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QLineEdit;
 class QPushButton;
 
 namespace pianoamm {
 
 class CampoNumerico;
+class ModelloOfferta;
 
 // The wizard's first page: the loan's amount, number of installments, annual
 // rate and disbursement date, which starts as today. The date is checked at
-// every change, and the field shows in red, with a tip, while it is not one.
-// "Calcola dalla rata…" works one of the first three out of an installment.
+// every change, and the field shows in red, with a tip, while it is not one;
+// the loan keeps the last date it was. "Calcola dalla rata…" works one of
+// the first three out of an installment.
 class PaginaDati : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PaginaDati(QWidget* parent);
+    PaginaDati(ModelloOfferta& modello, QWidget* parent);
 
     bool DataValida() const;
-    double Importo() const;
-    // The loan as entered, due at the given frequency on the given terms;
-    // only while the date is valid.
-    pianoamm::Mutuo LeggiMutuo(pianoamm::Cadenza cadenza, const Condizioni& condizioni) const;
-    // Shows the loan's amount, installments, rate and date.
-    void Imposta(const pianoamm::Mutuo& mutuo);
-    // Where the values worked back from an installment learn the frequency
-    // and terms of the next page, and give back the frequency chosen.
-    void ImpostaCadenza(std::function<pianoamm::Mutuo(const pianoamm::Mutuo&)> completa,
-                        std::function<void(pianoamm::Cadenza)> scegli)
-    {
-        completaMutuo = std::move(completa);
-        scegliCadenza = std::move(scegli);
-    }
 
 signals:
     void DataCambiata();
 
 private:
     void ControllaData();
+    // What is typed, to the loan.
+    void Leggi();
+    // The loan's figures, where a field shows another value.
+    void Mostra();
     void DallaRata();
 
     CampoNumerico* txtImporto;
@@ -51,8 +41,9 @@ private:
     CampoNumerico* txtTasso;
     QLineEdit* txtData;
     QPushButton* cmdDallaRata;
-    std::function<pianoamm::Mutuo(const pianoamm::Mutuo&)> completaMutuo = [](const pianoamm::Mutuo& m) { return m; };
-    std::function<void(pianoamm::Cadenza)> scegliCadenza = [](pianoamm::Cadenza) {};
+    ModelloOfferta& offerta;
+    // While the fields show the loan, what they tell is no new value.
+    bool mostrando = false;
 };
 
 }  // namespace pianoamm

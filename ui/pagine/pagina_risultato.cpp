@@ -5,6 +5,7 @@
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
+#include "ui/azioni/modello_offerta.h"
 #include "ui/comune/aspetto.h"
 #include "ui/comune/twips.h"
 #include "ui/controlli/link_sito.h"
@@ -45,7 +46,7 @@ QFont FontListato()
 
 }  // namespace
 
-PaginaRisultato::PaginaRisultato(QWidget* parent) : QWidget(parent)
+PaginaRisultato::PaginaRisultato(ModelloOfferta& modello, QWidget* parent) : QWidget(parent), offerta(modello)
 {
     const Twips tw(logicalDpiX());
     auto* titolo = new QLabel(QStringLiteral("Risultato piano d'ammortamento in base alle scelte effettuate"), this);
@@ -192,7 +193,7 @@ void PaginaRisultato::VociPiano(QMenu& menu)
 
 void PaginaRisultato::CambiaCondizioni()
 {
-    DlgCondizioni dialogo(mutuo.condizioni, mutuo.importo, this);
+    DlgCondizioni dialogo(mutuo, this);
     if (dialogo.exec() != QDialog::Accepted)
         return;
     Mutuo nuovo = mutuo;
@@ -210,14 +211,14 @@ void PaginaRisultato::CambiaCondizioni()
     }
     // The costs and the simulation were about the plan before.
     ChiudiDialoghi();
-    ElaboraPiano(nuovo);
-    emit CondizioniCambiate(nuovo.condizioni);
+    offerta.ImpostaCondizioni(nuovo.condizioni);
+    ElaboraPiano(offerta.Corrente().mutuo);
 }
 
 void PaginaRisultato::MostraCosti()
 {
     if (!dlgCosti) {
-        dlgCosti = new DlgCosti(*piano, valoriCosti, this);
+        dlgCosti = new DlgCosti(*piano, offerta, this);
         dlgCosti->setAttribute(Qt::WA_DeleteOnClose);
     }
     dlgCosti->show();
@@ -233,19 +234,12 @@ void PaginaRisultato::Simula(Evento evento)
     const int dopoRata = std::clamp(riga, 1, std::max(1, static_cast<int>(piano->righe.size()) - 1));
     std::visit([dopoRata](auto& e) { e.dopoRata = dopoRata; }, evento);
     if (!dlgSimulazione) {
-        dlgSimulazione = new DlgSimulazione(*piano, valoriSimulazione, this);
+        dlgSimulazione = new DlgSimulazione(*piano, offerta, this);
         dlgSimulazione->setAttribute(Qt::WA_DeleteOnClose);
     }
     dlgSimulazione->show();
     dlgSimulazione->raise();
     dlgSimulazione->Aggiungi(evento);
-}
-
-void PaginaRisultato::ImpostaValori(const DlgCosti::Valori& costi, const DlgSimulazione::Valori& simulazione)
-{
-    ChiudiDialoghi();
-    valoriCosti = costi;
-    valoriSimulazione = simulazione;
 }
 
 void PaginaRisultato::ChiudiDialoghi()

@@ -18,6 +18,8 @@ class QToolButton;
 
 namespace pianoamm {
 
+class ModelloOfferta;
+
 // The wizard's last page: the plan's listing, with the buttons to print it
 // and to visit the maker's site, and a context menu to copy, save, export
 // and sum it by year, to work out its costs, to chart it and to simulate
@@ -28,22 +30,15 @@ class PaginaRisultato : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PaginaRisultato(QWidget* parent);
+    PaginaRisultato(ModelloOfferta& modello, QWidget* parent);
 
     // Computes the plan anew and lists it; where the engine refuses the
     // loan, the reason takes the listing's place.
     void ElaboraPiano(const pianoamm::Mutuo& dati);
-    // What the costs' and the simulation's windows hold, saved with the
-    // loan; new ones close those windows.
-    const DlgCosti::Valori& ValoriCosti() const { return valoriCosti; }
-    const DlgSimulazione::Valori& ValoriSimulazione() const { return valoriSimulazione; }
-    void ImpostaValori(const DlgCosti::Valori& costi, const DlgSimulazione::Valori& simulazione);
     // What the window adds to the listing's menu: its files.
     void ImpostaVociFile(std::function<void(QMenu*)> voci) { vociFile = std::move(voci); }
-
-signals:
-    // The plan's terms, changed from the listing's menu.
-    void CondizioniCambiate(const pianoamm::Condizioni& condizioni);
+    // The costs' and the simulation's windows, about the plan shown.
+    void ChiudiDialoghi();
 
 protected:
     // Leaving the page closes the costs' and the simulation's windows: they
@@ -52,7 +47,6 @@ protected:
 
 private:
     void StampaPiano();
-    void ChiudiDialoghi();
     void MenuContestuale(const QPoint& globale);
     void VociPiano(QMenu& menu);
     void MostraCosti();
@@ -69,10 +63,7 @@ private:
     // None while the list is empty.
     std::optional<pianoamm::Piano> piano;
     pianoamm::Listato listato;
-    // Typed in the costs' and the simulation's windows, kept for the
-    // session, whatever the plan.
-    DlgCosti::Valori valoriCosti;
-    DlgSimulazione::Valori valoriSimulazione;
+    ModelloOfferta& offerta;
     QPointer<DlgCosti> dlgCosti;
     QPointer<DlgSimulazione> dlgSimulazione;
     std::function<void(QMenu*)> vociFile = [](QMenu*) {};
