@@ -5,6 +5,7 @@
 #include "bench/mutuo_lungo.h"
 #include "engine/listato.h"
 #include "file/file_offerta.h"
+#include "ui/azioni/modello_offerta.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/finestre/dlg_simulazione.h"
 #include "ui/finestre/frm_main.h"
@@ -75,8 +76,8 @@ BENCHMARK(ApriFileDi999RateMensili)->Unit(benchmark::kMillisecond);
 // worked out, listed, compared and charted, the chart in view painted.
 void SimulazioneDi999RateMensili(benchmark::State& state)
 {
-    pianoamm::DlgSimulazione::Valori valori;
-    pianoamm::DlgSimulazione dialogo(pianoamm::PianoAmm(MutuoLungo), valori, nullptr);
+    pianoamm::ModelloOfferta modello(nullptr);
+    pianoamm::DlgSimulazione dialogo(pianoamm::PianoAmm(MutuoLungo), modello, nullptr);
     dialogo.show();
     dialogo.findChild<QTabWidget*>()->setCurrentIndex(1);
     for (auto _ : state) {
