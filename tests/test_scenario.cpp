@@ -43,8 +43,15 @@ Scenario T(std::vector<Evento> eventi)
 
 TEST(Scenario, EventiERegoleDelPiano)
 {
-    // The last event's new installment and installments left.
-    const std::tuple<Mutuo, Scenario, std::size_t, double, int, double> casi[] = {
+    struct Esito {
+        Mutuo mutuo;
+        Scenario scenario;
+        std::size_t righe;
+        double rata;  // the last event's new installment
+        int residue;  // and the installments left after it
+        double interessi;
+    };
+    const Esito casi[] = {
         {Zero, S({E(6, 3000)}), 12, 500, 6, 0},
         {Zero, S({E(6, 3000, Riduzione::Durata)}), 9, 1000, 3, 0},
         {Zero, S({}, {{6, 12}}), 12, 1035.290200265288, 6, 211.74120159172867},
