@@ -313,7 +313,7 @@ TEST(Piano, TassoPeriodaleEquivalente)
 // A final balloon of 30.000 on 100.000 at 3 % over 120 months: the
 // installment (100.000 - 30.000 v^120) 0,25 % / (1 - v^120) = 750,93, the
 // last row pays it and the balloon, its capital the debt left, its interest
-// the rest (the figures from a separate model of the rules). The cash flows
+// the rest (the figures from dati/modello_eventi.py). The cash flows
 // are the installments and the balloon: without costs the TAEG is the
 // monthly rate compounded, 3,0416 %. At a zero rate 12.000 less 3.000 over
 // 12 is 750, and the last row pays 3.750.
@@ -345,7 +345,7 @@ TEST(Piano, MaxiRataFinale)
 // Twelve months of interest only on 100.000 at 3 %: 250 each, then the
 // French plan of 120 installments (965,61); a new rate or a repayment that
 // lowers the installment during them starts the plan from the new rate or
-// debt (the figures from a separate model of the rules); shortening the
+// debt (the figures from dati/modello_eventi.py); shortening the
 // plan or suspending installments there is refused.
 TEST(Piano, Preammortamento)
 {
@@ -397,8 +397,8 @@ TEST(Piano, Preammortamento)
     EXPECT_NE(Motivo(mutuo), "");
     // At 39,85 % a year over 330 years the cut interest outweighs the
     // capital: the document's plan shows it, a plan on other terms is
-    // refused, at the first row whose share is negative to the cent (the
-    // separate model finds -0,34 at the fifth).
+    // refused, at the first row whose share is negative to the cent
+    // (dati/modello_eventi.py finds -0,34 at the fifth).
     Mutuo ripido = M(63896.26, 330, 39.85, Cadenza::Annuale, "23/04/2030");
     ripido.condizioni.preammortamento = 3;
     EXPECT_EQ(Motivo(ripido),
