@@ -123,7 +123,11 @@ TEST(Piano, FrazioniCheArrivanoEsattamenteAUno)
 
 TEST(Piano, CasiLimiteNelListato)
 {
-    const std::tuple<Mutuo, std::size_t, std::size_t, std::string> casi[] = {
+    const struct {
+        Mutuo mutuo;
+        std::size_t da, a;  // the listing's lines
+        std::string righe;
+    } casi[] = {
         {M(100000, 1, 5, Cadenza::Annuale, "06/04/2006"), 5, 5,
          "RATA FISSA             :           105000   TASSO % ANNUALE :    5,000\n"},
         {M(0, 3, 5, Cadenza::Mensile, "15/06/2006"), 4, 6,
@@ -366,7 +370,11 @@ TEST(Piano, Preammortamento)
     EXPECT_EQ(listato.NumeroRata(RigheIntestazione + 13), 13);
     EXPECT_EQ(listato.NumeroRata(RigheIntestazione - 1), 0);
     EXPECT_EQ(listato.NumeroRata(listato.NumeroRighe() - 1), 132);
-    const std::tuple<Scenario, double, double, const char*> casi[] = {
+    const struct {
+        Scenario scenario;
+        double rata, interessi;  // the plan's new installment, its interest
+        const char* motivo;      // refused
+    } casi[] = {
         {{{Variazione{6, 4}}, 0}, 1012.4513816487959, 24994.165797855196, ""},
         {{{Estinzione{6, 10000}}, 0}, 869.0467022855217, 17135.60427426244, ""},
         {{{Estinzione{6, 10000, Riduzione::Durata}}, 0},
