@@ -48,15 +48,6 @@ public:
         return percorso.empty() ? std::string(chiave) : percorso + "." + std::string(chiave);
     }
 
-    // Refuses a key this version does not write.
-    void Ammesse(std::initializer_list<std::string_view> chiavi) const
-    {
-        for (const std::string& chiave : valore.chiavi) {
-            if (std::ranges::find(chiavi, chiave) == chiavi.end())
-                Rifiuta(Percorso(chiave), "chiave sconosciuta.");
-        }
-    }
-
     const ValoreJson* Cerca(std::string_view chiave) const
     {
         const auto trovata = std::ranges::find(valore.chiavi, chiave);
@@ -71,32 +62,6 @@ public:
         if (trovata == nullptr)
             Rifiuta(Percorso(chiave), "manca, ed è obbligatoria.");
         return *trovata;
-    }
-
-    double Numero(std::string_view chiave, const Limite& limite) const
-    {
-        return NumeroDi(Obbligatoria(chiave), Percorso(chiave), limite);
-    }
-
-    // The value if given, else altrimenti.
-    double Numero(std::string_view chiave, const Limite& limite, double altrimenti) const
-    {
-        const ValoreJson* trovata = Cerca(chiave);
-        return trovata == nullptr ? altrimenti : NumeroDi(*trovata, Percorso(chiave), limite);
-    }
-
-    std::optional<double> Facoltativo(std::string_view chiave, const Limite& limite) const
-    {
-        const ValoreJson* trovata = Cerca(chiave);
-        return trovata == nullptr ? std::nullopt : std::optional(NumeroDi(*trovata, Percorso(chiave), limite));
-    }
-
-    // The table's first value when not given.
-    template <class Tabella>
-    auto Scelta(std::string_view chiave, const Tabella& voci) const
-    {
-        const ValoreJson* trovata = Cerca(chiave);
-        return trovata == nullptr ? voci.front().valore : SceltaDi(*trovata, Percorso(chiave), voci);
     }
 
     const ValoreJson& valore;

@@ -21,7 +21,12 @@ Mutuo Prestito(double importo, int rate, double tasso, Cadenza cadenza, Data ero
 
 TEST(Costi, TaegECostoTotale)
 {
-    const std::tuple<Mutuo, Costi, const char*, const char*> casi[] = {
+    const struct {
+        Mutuo mutuo;
+        Costi costi;
+        const char* taeg;
+        const char* costoTotale;
+    } casi[] = {
         {Prestito(150000, 300, 3.5, Cadenza::Mensile), {1500, 0.25, 2.5}, "3,71 %", "77.905,61"},
         {Prestito(12000, 12, 0, Cadenza::Mensile), {}, "0,00 %", "0,00"},
         {Prestito(12000, 12, 0, Cadenza::Mensile), {100, 0, 0}, "1,56 %", "100,00"},
@@ -170,7 +175,12 @@ TEST(Costi, DetrazionePerAnno)
     const Costi costi{1000, 0.25, 2.5};
     // One yearly installment: 500 of interest, due the year after.
     const Mutuo annuale = Prestito(10000, 1, 5, Cadenza::Annuale, {2020, 3, 10});
-    const std::tuple<Mutuo, Costi, RegoleDetrazione, const char*> casi[] = {
+    const struct {
+        Mutuo mutuo;
+        Costi costi;
+        RegoleDetrazione regole;
+        const char* anni;  // year, interest, charges, deductible, deduction; ...
+    } casi[] = {
         {senzaInteressi, costi, {}, "2020 0 1045 1045 198.55;2021 0 15 15 2.85;0 0 1060 1060 201.4;"},
         // Halves go up: 522,50 x 19 % = 99,275.
         {senzaInteressi,
@@ -220,7 +230,12 @@ TEST(Costi, DetrazioneSecondoLaLegge)
     const auto dati = [](Cifra costo, Cifra reddito, std::optional<int> figli, Cifra altri, std::optional<Data> firma) {
         return DatiFiscali{costo, reddito, figli, altri, firma};
     };
-    const std::tuple<double, int, DatiFiscali, double, double> casi[] = {
+    const struct {
+        double spesa;  // the year's interest and charges
+        int anno;
+        DatiFiscali fiscali;
+        double detrazione, riduzioni;
+    } casi[] = {
         // 4.000 x 187.000 / 220.000 = 3.400: 646,00 (M 220.000 below).
         {4000, 2023, dati(187000, {}, {}, {}, {}), 646, 0},
         // An income over 50.000 loses 260 in 2024 only.

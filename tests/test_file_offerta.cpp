@@ -9,6 +9,7 @@
 #include "engine/listato.h"
 #include "file/file_offerta.h"
 #include "file/file_sicuro.h"
+#include "file/schema.h"
 
 #include <gtest/gtest.h>
 
@@ -77,9 +78,9 @@ std::string Documento(const std::string& mutuo, const std::string& resto = "")
 const std::string Mutuo =
     R"("importo": 10000, "numero_rate": 12, "tasso": 5, "data_erogazione": "2026-03-31", "cadenza": "mensile")";
 
-// Every term, cost, fiscal figure and kind of event: the file read back
-// gives every output as the loan it was written from.
-TEST(FileOfferta, RilettoDaGliStessiRisultati)
+// Every term, cost, fiscal figure and kind of event, none at its default:
+// what tests/dati/offerta_v1.pianoamm, written by the first release, holds.
+Offerta OffertaCompleta()
 {
     Offerta offerta;
     offerta.nome = "Banca «Città» ; \"prima\"";
@@ -90,6 +91,13 @@ TEST(FileOfferta, RilettoDaGliStessiRisultati)
     offerta.scenario = {{Estinzione{24, 10000.25, Riduzione::Durata}, Variazione{36, 4.0001},
                          Sospensione{48, 6, TipoSospensione::Rata}, Estinzione{100, std::nullopt, Riduzione::Rata}},
                         1.5};
+    return offerta;
+}
+
+// The file read back gives every output as the loan it was written from.
+TEST(FileOfferta, RilettoDaGliStessiRisultati)
+{
+    const Offerta offerta = OffertaCompleta();
     const Offerta riletta = LeggiTestoOfferta(TestoOfferta(offerta));
     const auto uscite = [](const Offerta& o) {
         const Piano piano = PianoAmm(o.mutuo);
@@ -118,13 +126,61 @@ TEST(FileOfferta, RigaDiComandoSalvaIlMutuoDato)
     EXPECT_EQ(Descrizione(salvata.scenario.eventi[2]), "Estinzione di 5.000,00 dopo la rata 100, riduce la durata");
 }
 
-// The example in the documentation is a file as the program writes it.
-TEST(FileOfferta, EsempioDellaDocumentazione)
+// A file of the first release, every key written, defaults too, opens
+// unchanged in meaning, and is written back without the defaults
+// (Francese, a repayment that lowers the installment) in the same version.
+TEST(FileOfferta, FileDellaPrimaVersione)
 {
+    const Offerta completa = LeggiFileOfferta(PIANOAMM_DATI "/offerta_v1.pianoamm");
+    EXPECT_EQ(completa, OffertaCompleta());
+    const std::string testo = TestoOfferta(completa);
+    EXPECT_NE(testo.find("\"versione\": 1,"), std::string::npos);
+    EXPECT_EQ(testo.find("metodo"), std::string::npos);
+    EXPECT_EQ(testo.find("\"riduce\": \"rata\""), std::string::npos);
     const Offerta esempio = LeggiFileOfferta(Esempio);
     EXPECT_EQ(esempio.nome, "Banca Esempio");
     EXPECT_EQ(esempio.scenario.eventi.size(), 2U);
-    EXPECT_EQ(TestoOfferta(esempio), Leggi(Esempio));
+    EXPECT_EQ(LeggiTestoOfferta(TestoOfferta(esempio)), esempio);
+    // Nothing but the loan: the defaults are all left out.
+    Offerta solo;
+    solo.mutuo = completa.mutuo;
+    solo.mutuo.condizioni = {};
+    EXPECT_EQ(TestoOfferta(solo), Leggi(PIANOAMM_DATI "/offerta_minima.pianoamm"));
+}
+
+// A key of a later version than the first: written only away from its
+// default, and then in a file of its version; refused in an older file.
+struct Prova {
+    double importo = 0;
+    std::optional<Data> giorno;
+    bool operator==(const Prova&) const = default;
+};
+
+TEST(FileOfferta, VersioneMinimaCheTieneIDati)
+{
+    using namespace campi;
+    const Campi<Prova> campi{Riga<Prova>("importo", &Prova::importo, Numero{LimiteImporto}, Presenza::Obbligatoria),
+                             Riga<Prova>("giorno", &Prova::giorno, Giorno{}, Presenza::Facoltativa, 2)};
+    const auto scritto = [&campi](const Prova& prova) {
+        int versione = 1;
+        const std::string testo = ScriviCampi(campi, prova, versione).dump();
+        return testo + " v" + std::to_string(versione);
+    };
+    EXPECT_EQ(scritto({5.5, {}}), R"({"importo":5.5} v1)");
+    EXPECT_EQ(scritto({5, Data{2026, 4, 30}}), R"({"importo":5,"giorno":"2026-04-30"} v2)");
+    const auto letto = [&campi](int versione) {
+        const ValoreJson json = LeggiJson(R"({"importo": 5, "giorno": "2026-04-30"})", {1, 1, 2});
+        Prova prova;
+        LeggiCampi(campi, Oggetto(json, "x"), versione, prova);
+        return prova;
+    };
+    EXPECT_EQ(letto(2), (Prova{5, Data{2026, 4, 30}}));
+    try {
+        letto(1);
+        ADD_FAILURE() << "letta in un file della versione 1";
+    } catch (const ErrorePiano& errore) {
+        EXPECT_STREQ(errore.what(), "«x.giorno»: chiave della versione 2 del formato, in un file della versione 1.");
+    }
 }
 
 // Each mistake with its message: «the key at fault» where there is one.

@@ -11,46 +11,65 @@
 
 #include <sys/stat.h>
 
-// Typed (-1), or pasted over "12,00" or "12" by paste(), Ctrl+V, Shift+Insert or the
-// field's menu, then the field left: its text, its value (for the date: whether
-// the wizard may go on), whether the tip that the installments are whole shows.
-const std::tuple<const char*, int, const char*, const char*, double, bool> Campi[] = {
-    {"txtImporto", -1, "1234.5", "1.234,50", 1234.5, false},
-    {"txtImporto", -1, "9999999999", "999.999.999,00", 999999999, false},
-    {"txtImporto", -1, "", "0,00", 0, false},
-    {"txtTasso", -1, "99,5", "99,00", 99, false},
-    {"txtNumRate", -1, "1.5", "1", 1, true},
-    {"txtNumRate", -1, "0", "1", 1, false},
-    {"txtData", -1, "6/4/06", "6/4/06", 1, false},
-    {"txtData", -1, "31/02/2006", "31/02/2006", 0, false},
-    {"txtImporto", 0, "1.234,56", "1.234,56", 1234.56, false},
-    {"txtImporto", 1, "dieci euro", "12,00", 12, false},
-    {"txtImporto", 2, "1.000.000.000", "12,00", 12, false},
-    {"txtTasso", 3, "4.25", "4,25", 4.25, false},
-    {"txtTasso", 0, ".", "0,00", 0, false},  // a "." alone is the decimal mark, as typed
-    {"txtNumRate", 0, "120", "120", 120, false},
-    {"txtNumRate", 1, "12,5", "12", 12, true}};
+// A field given a text, then left.
+const struct {
+    const char* nome;
+    int modo;  // typed (-1), or pasted over "12,00" or "12" by paste(), Ctrl+V, Shift+Insert or the menu
+    const char* dato;
+    const char* testo;  // then shown
+    double valore;      // for the date: whether the wizard may go on
+    bool avvisato;      // the tip that the installments are whole shows
+} Campi[] = {{"txtImporto", -1, "1234.5", "1.234,50", 1234.5, false},
+             {"txtImporto", -1, "9999999999", "999.999.999,00", 999999999, false},
+             {"txtImporto", -1, "", "0,00", 0, false},
+             {"txtTasso", -1, "99,5", "99,00", 99, false},
+             {"txtNumRate", -1, "1.5", "1", 1, true},
+             {"txtNumRate", -1, "0", "1", 1, false},
+             {"txtData", -1, "6/4/06", "6/4/06", 1, false},
+             {"txtData", -1, "31/02/2006", "31/02/2006", 0, false},
+             {"txtImporto", 0, "1.234,56", "1.234,56", 1234.56, false},
+             {"txtImporto", 1, "dieci euro", "12,00", 12, false},
+             {"txtImporto", 2, "1.000.000.000", "12,00", 12, false},
+             {"txtTasso", 3, "4.25", "4,25", 4.25, false},
+             {"txtTasso", 0, ".", "0,00", 0, false},  // a "." alone is the decimal mark, as typed
+             {"txtNumRate", 0, "120", "120", 120, false},
+             {"txtNumRate", 1, "12,5", "12", 12, true}};
 
 // A key with its text (Delete's "\x7f" types nothing), a mouse button with the keys held,
-// or the time running out: whether it closes the picture, whether it shows the tag text.
-const std::tuple<Qt::Key, const char*, Qt::MouseButton, Qt::KeyboardModifiers, bool, bool> Gesti[] = {
-    {Qt::Key_A, "a", {}, {}, true, false},
-    {Qt::Key_Escape, "\x1b", {}, {}, true, false},
-    {Qt::Key_Delete, "\x7f", {}, {}, false, false},
-    {Qt::Key_Left, "", {}, {}, false, false},
-    {{}, "", Qt::LeftButton, {}, true, false},
-    {{}, "", Qt::RightButton, Qt::ShiftModifier, false, true},
-    {{}, "", Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, false, false},
-    {{}, "", {}, {}, true, false}};
+// or the time running out.
+const struct {
+    Qt::Key tasto;
+    const char* testo;
+    Qt::MouseButton bottone;
+    Qt::KeyboardModifiers modificatori;
+    bool chiude;     // the picture
+    bool etichetta;  // shows the tag text
+} Gesti[] = {{Qt::Key_A, "a", {}, {}, true, false},
+             {Qt::Key_Escape, "\x1b", {}, {}, true, false},
+             {Qt::Key_Delete, "\x7f", {}, {}, false, false},
+             {Qt::Key_Left, "", {}, {}, false, false},
+             {{}, "", Qt::LeftButton, {}, true, false},
+             {{}, "", Qt::RightButton, Qt::ShiftModifier, false, true},
+             {{}, "", Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, false, false},
+             {{}, "", {}, {}, true, false}};
 
-// Typed in a field of a window from the listing's menu, then Return: the field as shown.
-const std::tuple<const char*, const char*, const char*, const char*> Invii[] = {
-    {"Costi, TAEG e detrazione…", "DlgCosti", "txtSpeseIniziali", "1.500,00"},
-    {"Simula variazione di tasso…", "DlgSimulazione", "txtPenale", "15,00"}};
+// Typed in a field of a window from the listing's menu, then Return.
+const struct {
+    const char* voce;
+    const char* finestra;
+    const char* campo;
+    const char* mostrato;  // the field, as shown
+} Invii[] = {{"Costi, TAEG e detrazione…", "DlgCosti", "txtSpeseIniziali", "1.500,00"},
+             {"Simula variazione di tasso…", "DlgSimulazione", "txtPenale", "15,00"}};
 
-// Loans the engine gives no plan, yearly, with their rows of interest only first, and the
-// reason shown; then mended by the date on the first page, or by the terms from the menu.
-const std::tuple<const char*, int, const char*, bool> Rifiutati[] = {
+// Loans the engine gives no plan, yearly: then mended by the date on the first page, or by
+// the terms from the menu.
+const struct {
+    const char* dati;
+    int preammortamento;  // rows of interest only first
+    const char* motivo;   // shown
+    bool dalMenu;
+} Rifiutati[] = {
     {"100000 10 5 01/01/9995", 0, "Una scadenza", false},
     {"63896,26 330 39,85 23/04/2030", 3,
      "Con queste condizioni il piano è instabile: alla rata 5 la quota capitale sarebbe negativa.", false},

@@ -26,35 +26,42 @@ Mutuo Balloon(double importo, int numeroRate, double tasso)
     return mutuo;
 }
 
-// Each row: the loan (the unknown's value ignored), the installment, the
-// unknown, the value found, the line the command line prints.
+// A loan worked back from its installment.
+struct Caso {
+    Mutuo noto;  // the unknown's value ignored
+    double rata;
+    Incognita incognita;
+    const char* testo;  // the line the command line prints, or the reason refused
+    double trovato = 0;
+};
+
 TEST(Inverso, RisposteNote)
 {
-    const std::tuple<Mutuo, double, Incognita, double, const char*> casi[] = {
+    const Caso casi[] = {
         // RATE(48; -200; 8000) = 0,770147 % a month, 9,2418 % a year.
-        {Mensile(8000, 48, 0), 200, Incognita::Tasso, 9.2418, "TASSO % ANNUALE TROVATO : 9,2418"},
+        {Mensile(8000, 48, 0), 200, Incognita::Tasso, "TASSO % ANNUALE TROVATO : 9,2418", 9.2418},
         // NPER(7 %/12; -150; 8000) = 64,07: 65 installments of 148,24.
-        {Mensile(8000, 1, 7), 150, Incognita::NumeroRate, 65, "NUMERO RATE TROVATO : 65 (RATA 148,24)"},
+        {Mensile(8000, 1, 7), 150, Incognita::NumeroRate, "NUMERO RATE TROVATO : 65 (RATA 148,24)", 65},
         // NPER(13,25 %/12; -1125,75; 100000) = 360,10.
-        {Mensile(100000, 1, 13.25), 1125.75, Incognita::NumeroRate, 361, nullptr},
+        {Mensile(100000, 1, 13.25), 1125.75, Incognita::NumeroRate, nullptr, 361},
         // PV(7,5 %/12; 180; -1854,02) = 199.999,49.
-        {Mensile(0, 180, 7.5), 1854.02, Incognita::Importo, 199999.49, "IMPORTO TROVATO : 199.999,49"},
+        {Mensile(0, 180, 7.5), 1854.02, Incognita::Importo, "IMPORTO TROVATO : 199.999,49", 199999.49},
         // The balloon's installment of the plan's own tests, 750,925...
         // on 100.000 at 3 % over 120 months with 30.000 at the end.
-        {Balloon(0, 120, 3), 750.9252128887391, Incognita::Importo, 100000, nullptr},
-        {Balloon(100000, 120, 0), 750.9252128887391, Incognita::Tasso, 3, nullptr},
+        {Balloon(0, 120, 3), 750.9252128887391, Incognita::Importo, nullptr, 100000},
+        {Balloon(100000, 120, 0), 750.9252128887391, Incognita::Tasso, nullptr, 3},
         // At a zero rate the amount over the count: 12.000 / 400 = 30.
-        {Mensile(12000, 1, 0), 400, Incognita::NumeroRate, 30, nullptr},
-        {Mensile(12000, 30, 0), 400, Incognita::Tasso, 0, nullptr},
+        {Mensile(12000, 1, 0), 400, Incognita::NumeroRate, nullptr, 30},
+        {Mensile(12000, 30, 0), 400, Incognita::Tasso, nullptr, 0},
     };
-    for (const auto& [noto, rata, incognita, atteso, riga] : casi) {
-        const Mutuo trovato = Risolvi(noto, rata, incognita);
-        const double valore = incognita == Incognita::Tasso        ? trovato.tassoAnnuo
-                              : incognita == Incognita::NumeroRate ? trovato.numeroRate
-                                                                   : trovato.importo;
-        EXPECT_NEAR(valore, atteso, 1e-9) << riga;
-        if (riga != nullptr) {
-            EXPECT_EQ(RigaTrovata(PianoAmm(trovato), incognita), riga);
+    for (const Caso& caso : casi) {
+        const Mutuo trovato = Risolvi(caso.noto, caso.rata, caso.incognita);
+        const double valore = caso.incognita == Incognita::Tasso        ? trovato.tassoAnnuo
+                              : caso.incognita == Incognita::NumeroRate ? trovato.numeroRate
+                                                                        : trovato.importo;
+        EXPECT_NEAR(valore, caso.trovato, 1e-9) << caso.rata;
+        if (caso.testo != nullptr) {
+            EXPECT_EQ(RigaTrovata(PianoAmm(trovato), caso.incognita), caso.testo);
         }
     }
     // Forward: 25.000 at 5,5 % over 60 months pay 477,53.
@@ -65,7 +72,7 @@ TEST(Inverso, SenzaRisposta)
 {
     Mutuo italiano = Mensile(8000, 48, 5);
     italiano.condizioni.metodo = Metodo::Italiano;
-    const std::tuple<Mutuo, double, Incognita, const char*> casi[] = {
+    const Caso casi[] = {
         {Mensile(8000, 48, 0), 166, Incognita::Tasso, "Nessun tasso tra 0 e 99 % dà questa rata."},
         {Mensile(8000, 48, 0), 8000, Incognita::Tasso, "Nessun tasso tra 0 e 99 % dà questa rata."},
         {Mensile(8000, 1, 12), 80, Incognita::NumeroRate, "La rata non copre gli interessi del primo periodo (80,00)."},
@@ -83,12 +90,12 @@ TEST(Inverso, SenzaRisposta)
         {Mensile(8000, 48, 0), 0, Incognita::Tasso,
          "L'importo della rata deve essere compreso tra 0,01 e 999.999.999."},
     };
-    for (const auto& [noto, rata, incognita, motivo] : casi) {
+    for (const Caso& caso : casi) {
         try {
-            (void)Risolvi(noto, rata, incognita);
-            ADD_FAILURE() << motivo;
+            (void)Risolvi(caso.noto, caso.rata, caso.incognita);
+            ADD_FAILURE() << caso.testo;
         } catch (const ErrorePiano& errore) {
-            EXPECT_STREQ(errore.what(), motivo);
+            EXPECT_STREQ(errore.what(), caso.testo);
         }
     }
 }

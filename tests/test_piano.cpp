@@ -123,7 +123,11 @@ TEST(Piano, FrazioniCheArrivanoEsattamenteAUno)
 
 TEST(Piano, CasiLimiteNelListato)
 {
-    const std::tuple<Mutuo, std::size_t, std::size_t, std::string> casi[] = {
+    const struct {
+        Mutuo mutuo;
+        std::size_t da, a;  // the listing's lines
+        std::string righe;
+    } casi[] = {
         {M(100000, 1, 5, Cadenza::Annuale, "06/04/2006"), 5, 5,
          "RATA FISSA             :           105000   TASSO % ANNUALE :    5,000\n"},
         {M(0, 3, 5, Cadenza::Mensile, "15/06/2006"), 4, 6,
@@ -313,7 +317,7 @@ TEST(Piano, TassoPeriodaleEquivalente)
 // A final balloon of 30.000 on 100.000 at 3 % over 120 months: the
 // installment (100.000 - 30.000 v^120) 0,25 % / (1 - v^120) = 750,93, the
 // last row pays it and the balloon, its capital the debt left, its interest
-// the rest (the figures from a separate model of the rules). The cash flows
+// the rest (the figures from dati/modello_eventi.py). The cash flows
 // are the installments and the balloon: without costs the TAEG is the
 // monthly rate compounded, 3,0416 %. At a zero rate 12.000 less 3.000 over
 // 12 is 750, and the last row pays 3.750.
@@ -345,7 +349,7 @@ TEST(Piano, MaxiRataFinale)
 // Twelve months of interest only on 100.000 at 3 %: 250 each, then the
 // French plan of 120 installments (965,61); a new rate or a repayment that
 // lowers the installment during them starts the plan from the new rate or
-// debt (the figures from a separate model of the rules); shortening the
+// debt (the figures from dati/modello_eventi.py); shortening the
 // plan or suspending installments there is refused.
 TEST(Piano, Preammortamento)
 {
@@ -366,7 +370,11 @@ TEST(Piano, Preammortamento)
     EXPECT_EQ(listato.NumeroRata(RigheIntestazione + 13), 13);
     EXPECT_EQ(listato.NumeroRata(RigheIntestazione - 1), 0);
     EXPECT_EQ(listato.NumeroRata(listato.NumeroRighe() - 1), 132);
-    const std::tuple<Scenario, double, double, const char*> casi[] = {
+    const struct {
+        Scenario scenario;
+        double rata, interessi;  // the plan's new installment, its interest
+        const char* motivo;      // refused
+    } casi[] = {
         {{{Variazione{6, 4}}, 0}, 1012.4513816487959, 24994.165797855196, ""},
         {{{Estinzione{6, 10000}}, 0}, 869.0467022855217, 17135.60427426244, ""},
         {{{Estinzione{6, 10000, Riduzione::Durata}}, 0},
@@ -397,8 +405,8 @@ TEST(Piano, Preammortamento)
     EXPECT_NE(Motivo(mutuo), "");
     // At 39,85 % a year over 330 years the cut interest outweighs the
     // capital: the document's plan shows it, a plan on other terms is
-    // refused, at the first row whose share is negative to the cent (the
-    // separate model finds -0,34 at the fifth).
+    // refused, at the first row whose share is negative to the cent
+    // (dati/modello_eventi.py finds -0,34 at the fifth).
     Mutuo ripido = M(63896.26, 330, 39.85, Cadenza::Annuale, "23/04/2030");
     ripido.condizioni.preammortamento = 3;
     EXPECT_EQ(Motivo(ripido),

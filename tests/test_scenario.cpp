@@ -1,7 +1,8 @@
 // What-if scenarios. Expected figures come from a separate model of the
-// rules (Python, floating point) and, for the zero-rate loan, by hand: 3.000
-// repaid on 6.000 left leaves 500 a month, or three installments of 1.000;
-// 6.000 at 1 % a month over six is 6000 * 0,01 / (1 - 1,01^-6) = 1.035,29.
+// rules (dati/modello_eventi.py, in exact fractions) and, for the zero-rate
+// loan, by hand: 3.000 repaid on 6.000 left leaves 500 a month, or three
+// installments of 1.000; 6.000 at 1 % a month over six is
+// 6000 * 0,01 / (1 - 1,01^-6) = 1.035,29.
 
 #include "engine/anni.h"
 #include "engine/centesimi.h"
@@ -43,14 +44,21 @@ Scenario T(std::vector<Evento> eventi)
 
 TEST(Scenario, EventiERegoleDelPiano)
 {
-    // The last event's new installment and installments left.
-    const std::tuple<Mutuo, Scenario, std::size_t, double, int, double> casi[] = {
+    struct Esito {
+        Mutuo mutuo;
+        Scenario scenario;
+        std::size_t righe;
+        double rata;  // the last event's new installment
+        int residue;  // and the installments left after it
+        double interessi;
+    };
+    const Esito casi[] = {
         {Zero, S({E(6, 3000)}), 12, 500, 6, 0},
         {Zero, S({E(6, 3000, Riduzione::Durata)}), 9, 1000, 3, 0},
         {Zero, S({}, {{6, 12}}), 12, 1035.290200265288, 6, 211.74120159172867},
         {Cento, S({E(60, 20000)}, {}, 1), 120, 683.2271801632322, 60, 24632.939953239125},
         // A shortened plan's last row settles the fractions still carried
-        // (interest by dati/modello_accorciato.py, in exact fractions).
+        // (also by dati/modello_accorciato.py).
         {Cento, S({E(60, 20000, Riduzione::Durata)}), 97, 1060.6551523907553, 37, 22773.619210286073},
         {Cento, S({E(60, std::nullopt)}), 60, 1060.6551523907553, 0, 19844},
         {Cento, S({}, {{60, 7}}), 120, 1112.9202425496044, 60, 30414.523696421544},
@@ -241,8 +249,8 @@ TEST(Scenario, EventiRifiutati)
          T({Sospensione{5, 9}, Sospensione{20, 1}}),
          "La sospensione dopo la rata 20 porterebbe il piano a 1000 rate: al massimo 999."},
         // Interest cut to whole units at a steep rate: the carried fractions
-        // outgrow the capital share (a separate model of the rules finds the
-        // same rows).
+        // outgrow the capital share (dati/modello_eventi.py finds the same
+        // rows).
         {dieci, S({}, {{2, 99}}),
          "La variazione di tasso dopo la rata 2 rende il piano instabile: alla rata 3 la quota capitale sarebbe "
          "negativa."},
@@ -253,8 +261,8 @@ TEST(Scenario, EventiRifiutati)
          "La variazione di tasso dopo la rata 5 rende il piano instabile: alla rata 48 la quota interessi sarebbe "
          "negativa."},
         // Row 4's capital, -0,0016, takes the debt a cent up, to the cent
-        // (the separate model: 1.776.364,19 after row 3, 1.776.364,20 after
-        // row 4).
+        // (dati/modello_eventi.py: 1.776.364,19 after row 3, 1.776.364,20
+        // after row 4).
         {{1776367, 307, 46.5, {2026, 3, 15}, Cadenza::Mensile, {}},
          S({}, {{1, 46.49}}),
          "La variazione di tasso dopo la rata 1 rende il piano instabile: alla rata 4 il debito residuo crescerebbe."},
@@ -326,7 +334,7 @@ TEST(Scenario, EventiPredefiniti)
                                "Sospensione della quota capitale di 6 rate dopo la rata 1"}));
 }
 
-// Suspensions against the separate model: 150.000 at 3,75 % over 240
+// Suspensions against dati/modello_eventi.py: 150.000 at 3,75 % over 240
 // months, six installments after the 24th. Capital only: six rows of
 // interest alone (436 five times, then 438: the carried fractions, and the
 // unit that settles what is left of them), six more rows. Whole installments: 2.636,79 of interest added to the
