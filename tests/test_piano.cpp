@@ -14,6 +14,7 @@
 #include "engine/limiti.h"
 #include "engine/listato.h"
 #include "engine/numeri.h"
+#include "engine/prima_scadenza.h"
 #include "engine/soldi.h"
 #include "tests/regola_chiusura.h"
 
@@ -470,11 +471,25 @@ TEST(Piano, PrimaScadenza)
     EXPECT_EQ(Motivo(Spezzato("15/03/2026", "10/04/2026")),
               "La prima scadenza (10/04/2026) non può cadere prima del 15/04/2026, una rata dopo l'erogazione del "
               "15/03/2026.");
-    EXPECT_EQ(Motivo(Spezzato("15/03/2026", "16/05/2026")),
-              "La prima scadenza (16/05/2026) lascerebbe dall'erogazione del 15/03/2026 al 16/04/2026 un "
+    EXPECT_EQ(Motivo(Spezzato("15/03/2026", "15/05/2026")),
+              "La prima scadenza (15/05/2026) lascerebbe dall'erogazione del 15/03/2026 al 15/04/2026 un "
               "preammortamento tecnico di una rata o più: deve cadere prima.");
+    // 31/03 a month back is the disbursement, 28/02: no day before the
+    // first period, no row 0, and the month's end kept from 31/03.
+    const Mutuo fineMese = Spezzato("28/02/2026", "31/03/2026");
+    const Piano righeFineMese = PianoAmm(fineMese);
+    EXPECT_EQ(DescrizioneTermini(fineMese), "PRIMA SCADENZA 31/03/2026");
+    EXPECT_EQ(righeFineMese.righe[0].numero, 1);
+    EXPECT_EQ(FormatoData(righeFineMese.righe[1].scadenza), "30/04/2026");
+    EXPECT_EQ(FormatoData(righeFineMese.righe[2].scadenza), "31/05/2026");
     // The first due date a period on, a month's end shortened too, is the
-    // plan without it, byte for byte.
+    // plan without it, byte for byte, and asks no steadiness of a plan that
+    // closes too early on the default terms.
+    Mutuo ripido = M(63896.26, 330, 39.85, Cadenza::Annuale, "23/04/2030");
+    const std::string motivo = Motivo(ripido);
+    ripido.condizioni.primaScadenza = LeggiData("23/04/2031");
+    ripido.condizioni.baseGiorni = BaseGiorni::Commerciale;
+    EXPECT_EQ(Motivo(ripido), motivo);
     for (const auto& [erogazione, prima, cadenza] : {std::tuple{"15/03/2026", "15/04/2026", Cadenza::Mensile},
                                                      {"31/01/2026", "28/02/2026", Cadenza::Mensile},
                                                      {"31/01/2028", "29/02/2028", Cadenza::Mensile},
