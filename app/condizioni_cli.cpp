@@ -31,6 +31,9 @@ Condizioni LeggiCondizioni(const Valori& valori, const Condizioni& altrimenti)
         condizioni.preammortamento =
             static_cast<int>(Numero(Opzione::Preammortamento, *preammortamento, LimitePreammortamento));
     }
+    if (const auto& prima = valori[Indice(Opzione::PrimaScadenza)])
+        condizioni.primaScadenza = DataDi(Opzione::PrimaScadenza, *prima);
+    condizioni.baseGiorni = Scelta(valori, Opzione::BaseGiorni, BasiGiorni, altrimenti.baseGiorni);
     return condizioni;
 }
 

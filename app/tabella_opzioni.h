@@ -23,6 +23,8 @@ enum class Opzione {
     Metodo,
     MaxiRata,
     Preammortamento,
+    PrimaScadenza,
+    BaseGiorni,
     Pdf,
     Csv,
     Salva,
@@ -50,7 +52,7 @@ struct DatiOpzione {
     bool ripetibile = false;
 };
 
-constexpr std::array<DatiOpzione, 31> Opzioni{{
+constexpr std::array<DatiOpzione, 33> Opzioni{{
     {"--importo", true},
     {"--numero-rate", true},
     {"--tasso", true},
@@ -63,6 +65,8 @@ constexpr std::array<DatiOpzione, 31> Opzioni{{
     {"--metodo", false},
     {"--maxi-rata", false},
     {"--preammortamento", false},
+    {"--prima-scadenza", false},
+    {"--base-giorni", false},
     {"--pdf", false},
     {"--csv", false},
     {"--salva", false},

@@ -40,6 +40,7 @@ struct Scelte {
     std::string tassoPeriodo = "--tasso-periodo " + Parole(RegoleTassoPeriodo, "|");
     std::string estinzione = "--estinzione N:IMPORTO[:" + Parole(Riduzioni, "|:") + "]";
     std::string sospensione = "--sospensione N:K[:" + Parole(TipiSospensione, "|:") + "]";
+    std::string baseGiorni = "--base-giorni " + Parole(BasiGiorni, "|");
 };
 
 std::string Sintassi(const Scelte& scelte)
@@ -55,7 +56,10 @@ std::string Sintassi(const Scelte& scelte)
              "                    ["
            + scelte.tassoPeriodo
            + "] [--maxi-rata X]\n"
-             "                    [--preammortamento K]\n"
+             "                    [--preammortamento K] [--prima-scadenza GG/MM/AAAA\n"
+             "                    ["
+           + scelte.baseGiorni
+           + "]]\n"
              "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
              "                    [--taeg] [--detrazione [--quota P] [--limite X] [--costo-acquisto C]\n"
              "                    [--reddito R] [--figli 0|1|2|3] [--altri-oneri O]\n"
@@ -141,6 +145,16 @@ std::string AltreOpzioni(const Scelte& scelte)
              "                       tasso della rata: il tasso annuo per la frazione d'anno\n"
              "                       (proporzionale, predefinito) o il tasso che composto\n"
              "                       nell'anno dà il tasso annuo (equivalente)\n"
+             "  --prima-scadenza GG/MM/AAAA\n"
+             "                       scadenza della prima rata, le altre a una rata l'una\n"
+             "                       dall'altra (predefinita: una rata dopo --data); i giorni\n"
+             "                       dall'erogazione all'inizio del suo periodo pagano i loro\n"
+             "                       interessi nella rata 0 (preammortamento tecnico)\n"
+             "  "
+           + scelte.baseGiorni
+           + "\n"
+             "                       anno di quegli interessi: civile (365, predefinito) o\n"
+             "                       commerciale (360)\n"
            + Uscite + "  " + scelte.estinzione
            + "\n"
              "                       rimborso anticipato di IMPORTO (o tutto) dopo la rata N;\n"
@@ -178,6 +192,8 @@ constexpr const char* Note = "Con --pdf, --csv, --stampa, --per-anno, --taeg o -
                              "  90.000 al 14 % in 360 rate, --tasso-periodo equivalente: rata 1.007,88\n"
                              "  100.000 al 3 % in 120 rate, --maxi-rata 30000: rata 750,93\n"
                              "  100.000 al 3 % in 120 rate, --preammortamento 12: 12 rate di 250, poi 965,61\n"
+                             "  150.000 al 3,5 % in 300 rate, --data 15/03/2026 --prima-scadenza 30/04/2026:\n"
+                             "  rata 0 il 30/03/2026 di 215 (15 giorni; 215,75 al centesimo, 218,75 su 360)\n"
                              "\n"
                              "Uscita: 0 se tutto è stato scritto (o la stampa accettata), 1 se un file,\n"
                              "lo standard output o la stampa non sono riusciti, 2 se i dati sono rifiutati.\n";

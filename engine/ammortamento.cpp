@@ -2,6 +2,7 @@
 
 #include "engine/andamento.h"
 #include "engine/errore.h"
+#include "engine/prima_scadenza.h"
 #include "engine/soldi.h"
 
 #include <algorithm>
@@ -41,6 +42,7 @@ public:
         Controlla(mutuo.importo, LimiteImporto);
         Controlla(mutuo.numeroRate, LimiteNumeroRate);
         ControllaRighe(mutuo);
+        primoPeriodo = PrimoPeriodoDi(mutuo);
         corso.mutuo = mutuo;
         corso.ratePerAnno = 12 / DatiDi(mutuo.cadenza).mesi;
         corso.CambiaTasso(mutuo.tassoAnnuo);
@@ -60,7 +62,13 @@ public:
     Simulazione Calcola(std::span<const Evento* const> eventi)
     {
         auto evento = eventi.begin();
-        sim.piano.righe.reserve(static_cast<std::size_t>(corso.numeroRate));
+        sim.piano.righe.reserve(static_cast<std::size_t>(corso.numeroRate) + 1);
+        if (primoPeriodo && primoPeriodo->giorni > 0) {
+            const RigaPiano& riga =
+                sim.piano.righe.emplace_back(RigaSpezzata(corso.mutuo, *primoPeriodo, politica.centesimi, riporto));
+            sim.piano.totaleInteressi += riga.quotaInteressi;
+            interessiInCentesimi += politica.centesimi ? Centesimi(riga.quotaInteressi) : 0;
+        }
         for (int k = 1; k <= corso.numeroRate; ++k) {
             Paga(k);
             for (; evento != eventi.end() && DopoRata(**evento) == k && k != corso.numeroRate; ++evento)
@@ -92,9 +100,9 @@ private:
         const Quote quote = politica.centesimi ? QuoteInCentesimi(k) : QuoteInUnita(k, corso.Debito());
         sim.piano.totaleInteressi += quote.interessi;
         const Mutuo& mutuo = corso.mutuo;
-        sim.piano.righe.push_back(
-            {k, AggiungiMese(mutuo.erogazione, 12 / corso.ratePerAnno * (k + corso.periodiSaltati)), quote.interessi,
-             quote.capitale, mutuo.importo + corso.capitalizzati - (corso.capitaleRimborsato + quote.capitale)});
+        sim.piano.righe.push_back({k, Scadenza(mutuo, primoPeriodo, k + corso.periodiSaltati), quote.interessi,
+                                   quote.capitale,
+                                   mutuo.importo + corso.capitalizzati - (corso.capitaleRimborsato + quote.capitale)});
         corso.capitaleRimborsato += quote.capitale;
     }
 
@@ -193,6 +201,7 @@ private:
     Corso corso;
     Simulazione sim;
     Politica politica;
+    std::optional<PrimoPeriodo> primoPeriodo;
     Riporto riporto;  // cut-off interest fractions not yet paid back
     // A plan in cents: its interest so far, its debt and its installment.
     long long interessiInCentesimi = 0;

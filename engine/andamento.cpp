@@ -38,7 +38,12 @@ std::optional<Difetto> PrimoDifetto(const Simulazione& sim)
     if (righe.empty())
         return std::nullopt;
     const double importo = sim.piano.mutuo.importo;
-    const bool condizioni = termini.arrotondamento == Arrotondamento::Unita && termini != Condizioni{};
+    // The first due date moves the dates and adds row 0 of interest only,
+    // not the shares of the rows after: alone it asks for no steadiness.
+    Condizioni quote = termini;
+    quote.primaScadenza.reset();
+    quote.baseGiorni = Condizioni{}.baseGiorni;
+    const bool condizioni = termini.arrotondamento == Arrotondamento::Unita && quote != Condizioni{};
     const int stabileFino = condizioni ? 0 : sim.eventi.empty() ? righe.back().numero : DopoRata(sim.eventi[0].evento);
     auto evento = sim.eventi.begin();
     for (auto riga = righe.begin(); riga != righe.end(); ++riga) {

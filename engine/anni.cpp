@@ -22,7 +22,7 @@ std::vector<AnnoPiano> Anni(const Piano& piano, const std::vector<RigaCentesimi>
         if (anni.empty() || anni.back().anno != anno)
             anni.push_back({anno, 0, 0, 0});
         for (Somme* somme : {&anni.back(), &totali}) {
-            somme->rate += 1;
+            somme->rate += piano.righe[k].numero > 0 ? 1 : 0;
             somme->interessi += centesimi[k].interessi;
             somme->capitale += centesimi[k].capitale + centesimi[k].rimborso;
         }

@@ -3,10 +3,12 @@
 // The terms of a plan beyond amount, count, rate and frequency, where banks
 // differ: the defaults are this program's own rules.
 
+#include "engine/data.h"
 #include "engine/limiti.h"
 #include "engine/voce.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace pianoamm {
@@ -42,6 +44,15 @@ inline constexpr std::array<Voce<Metodo>, 2> Metodi{{
     {Metodo::Italiano, "italiano", "Italiano", "quota capitale costante, rata decrescente (senza maxi-rata)"},
 }};
 
+// The days of a year in the interest of a broken first period: the civil
+// year, or the banks' commercial one of twelve months of 30 days.
+enum class BaseGiorni { Civile = 365, Commerciale = 360 };
+
+inline constexpr std::array<Voce<BaseGiorni>, 2> BasiGiorni{{
+    {BaseGiorni::Civile, "365", "365 (anno civile)", "gli interessi dei giorni divisi per 365"},
+    {BaseGiorni::Commerciale, "360", "360 (anno commerciale)", "gli interessi dei giorni divisi per 360"},
+}};
+
 struct Condizioni {
     Arrotondamento arrotondamento = Arrotondamento::Unita;
     TassoPeriodo tassoPeriodo = TassoPeriodo::Proporzionale;
@@ -52,6 +63,10 @@ struct Condizioni {
     // Rows of interest only before the plan's installments, numbered
     // before them.
     int preammortamento = 0;
+    // The first installment's due date, when the borrower chose it: the
+    // days before its period pay interest of their own (prima_scadenza.h).
+    std::optional<Data> primaScadenza = std::nullopt;
+    BaseGiorni baseGiorni = BaseGiorni::Civile;
 
     bool operator==(const Condizioni&) const = default;
 };

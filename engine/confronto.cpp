@@ -145,7 +145,7 @@ ValoriOfferta ValoriDi(const Offerta& offerta, const std::string& nomeRiserva)
     const auto capitale = std::ranges::find_if(righe, [](const RigaCentesimi& r) { return r.capitale > 0; });
     valori.rata = Euro(capitale != righe.end() ? capitale->rata : righe.front().rata);
     valori.maxiRata = offerta.mutuo.condizioni.maxiRata;
-    valori.numeroRate = static_cast<int>(piano.righe.size());
+    valori.numeroRate = piano.righe.back().numero;
     valori.mesi = valori.numeroRate * mesiRata;
     valori.costo = CostoDelCredito(piano, offerta.costi);
     valori.interessi = piano.totaleInteressi;
@@ -153,8 +153,8 @@ ValoriOfferta ValoriDi(const Offerta& offerta, const std::string& nomeRiserva)
     valori.detrazione = DetrazionePerAnno(piano, offerta.costi, offerta.regole).anni.back().detrazione;
     valori.debito.reserve(piano.righe.size() + 1);
     valori.debito.push_back({0, offerta.mutuo.importo});
-    for (std::size_t k = 0; k < piano.righe.size(); ++k)
-        valori.debito.push_back({static_cast<int>(k + 1) * mesiRata, piano.righe[k].debitoResiduo});
+    for (const RigaPiano& riga : piano.righe)
+        valori.debito.push_back({riga.numero * mesiRata, riga.debitoResiduo});
     return valori;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/centesimi.h"
 #include "engine/formato.h"
+#include "engine/prima_scadenza.h"
 #include "engine/radice.h"
 #include "engine/soldi.h"
 
@@ -26,29 +27,35 @@ long long CentesimiIniziali(const Piano& piano, const Costi& costi)
 namespace {
 
 // What the borrower pays at the rate e^y - 1, in present value, less the
-// amount lent: it falls as y grows, so a root is one crossing of zero.
+// amount lent: it falls as y grows, so a root is one crossing of zero. Row k
+// is paid k periods of equal months after the first period's start, which a
+// broken period puts its days after the disbursement; row 0, the broken
+// period's interest, on that start.
 class EquazioneTaeg {
 public:
     EquazioneTaeg(const Piano& piano, const Costi& costi)
         : iniziale(Euro(CentesimiIniziali(piano, costi)) - piano.mutuo.importo),
           anniPerRata(DatiDi(piano.mutuo.cadenza).mesi / 12.0)
     {
-        pagamenti.reserve(piano.righe.size());
+        const auto periodo = PrimoPeriodoDi(piano.mutuo);
+        anniInizio = periodo ? AnniSpezzati(piano.mutuo, periodo->giorni) : 0;
+        pagamenti.resize(static_cast<std::size_t>(piano.righe.back().numero) + 1);
         for (const RigaPiano& riga : piano.righe)
-            pagamenti.push_back(riga.quotaInteressi + riga.quotaCapitale + costi.speseRata);
+            pagamenti[static_cast<std::size_t>(riga.numero)] =
+                riga.quotaInteressi + riga.quotaCapitale + (riga.numero > 0 ? costi.speseRata : 0);
     }
 
     // One pass, the discount of each due date from the last one's.
     ValoreEDerivata operator()(double y) const
     {
         const double sconto = std::exp(-y * anniPerRata);
-        double fattore = 1;
+        double fattore = std::exp(-y * anniInizio);
         ValoreEDerivata risultato{iniziale, 0};
         for (std::size_t k = 0; k < pagamenti.size(); ++k) {
-            fattore *= sconto;
             const double attuale = pagamenti[k] * fattore;
             risultato.valore += attuale;
-            risultato.derivata -= attuale * anniPerRata * static_cast<double>(k + 1);
+            risultato.derivata -= attuale * anniPerRata * static_cast<double>(k) + attuale * anniInizio;
+            fattore *= sconto;
         }
         return risultato;
     }
@@ -56,7 +63,8 @@ public:
 private:
     double iniziale;
     double anniPerRata;
-    std::vector<double> pagamenti;
+    double anniInizio = 0;          // from the disbursement to the first period's start
+    std::vector<double> pagamenti;  // by row, from row 0, none without a broken period
 };
 
 // The root in y = ln(1 + X), from the TAN's.
@@ -81,9 +89,10 @@ CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi)
     costo.tan = piano.mutuo.tassoAnnuo;
     if (piano.mutuo.importo > 0)
         costo.taeg = RisolviTaeg(EquazioneTaeg(piano, costi), piano.mutuo.tassoAnnuo);
-    // Every row is an installment with its fee, the pre-amortisation's too.
+    // Every row is an installment with its fee, the pre-amortisation's too,
+    // but the broken period's interest.
     const long long spese = CentesimiIniziali(piano, costi)
-                            + CentesimiMetaInSu(costi.speseRata) * static_cast<long long>(piano.righe.size());
+                            + CentesimiMetaInSu(costi.speseRata) * static_cast<long long>(piano.righe.back().numero);
     costo.costoTotale = piano.totaleInteressi + Euro(spese);
     costo.importoTotaleDovuto = piano.mutuo.importo + costo.costoTotale;
     costo.imposta = Euro(CentesimiImposta(piano, costi));

@@ -30,7 +30,7 @@ std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, con
     const auto percentuale = [](double valore) { return FormatoDecimali(valore, 2, false); };
     std::vector<VoceCosto> voci;
     voci.push_back({"Importo del finanziamento", soldi(mutuo.importo)});
-    voci.push_back({"Numero rate", std::to_string(piano.righe.size())});
+    voci.push_back({"Numero rate", std::to_string(piano.righe.back().numero)});
     voci.push_back({"Cadenza", std::string(DatiDi(mutuo.cadenza).parola)});
     voci.push_back({"Tasso annuo (%)", Tasso(mutuo.tassoAnnuo)});
     voci.push_back({"Data di erogazione", FormatoData(mutuo.erogazione)});

@@ -1,6 +1,7 @@
 #include "engine/listato.h"
 
 #include "engine/formato.h"
+#include "engine/prima_scadenza.h"
 #include "engine/soldi.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ std::string_view Listato::operator[](std::size_t riga) const
 
 int Listato::NumeroRata(std::size_t riga) const
 {
-    if (riga < RigheIntestazione || riga >= NumeroRighe())
+    if (riga < intestazione || riga >= NumeroRighe())
         return 0;
     // An installment's line starts with its number, right-aligned in three
     // characters; the others with blanks or letters.
@@ -102,6 +103,27 @@ constexpr std::string_view TitoloPiano = "PIANO D'AMMORTAMENTO";
 constexpr std::string_view TitoloSimulazione = "SIMULAZIONE";
 constexpr std::size_t RientroTitoloPiano = 35;
 
+// The plan's terms, in as many lines as the listing's width asks, each
+// term whole; a blank line for the defaults.
+void AccodaTermini(Listato& listato, const Mutuo& mutuo, std::size_t larghezza)
+{
+    const std::string termini = DescrizioneTermini(mutuo);
+    constexpr std::string_view Separatore = " - ";
+    std::size_t inizio = 0;
+    while (termini.size() - inizio > larghezza) {
+        // The line ends with the dash of the last separator within the
+        // width, or of the first for a term alone wider than it.
+        std::size_t taglio = termini.rfind(Separatore, inizio + larghezza - 2);
+        if (taglio == std::string::npos || taglio < inizio)
+            taglio = termini.find(Separatore, inizio);
+        if (taglio == std::string::npos)
+            break;
+        listato.Accoda(std::string_view(termini).substr(inizio, taglio + 2 - inizio));
+        inizio = taglio + Separatore.size();
+    }
+    listato.Accoda(termini.empty() ? " " : std::string_view(termini).substr(inizio));
+}
+
 // The title, the summary and the column heading.
 Listato Intestazione(const Piano& piano, std::string_view titolo = TitoloPiano)
 {
@@ -121,7 +143,7 @@ Listato Intestazione(const Piano& piano, std::string_view titolo = TitoloPiano)
                        .Scrivi("IMPORTO MUTUO          : ")
                        .Importo(mutuo.importo, 15 + soldi.piu, soldi.decimali)
                        .Scrivi("   NUMERO RATE   : ")
-                       .Tabulasin(std::to_string(piano.righe.size()), 3)
+                       .Tabulasin(std::to_string(piano.righe.back().numero), 3)
                        .Testo());
     listato.Accoda(
         Linea()
@@ -138,10 +160,11 @@ Listato Intestazione(const Piano& piano, std::string_view titolo = TitoloPiano)
     listato.Accoda(
         Linea().Scrivi("TOTALE GENERALE        : ").Importo(generale, soldi.Totale(generale), soldi.decimali).Testo());
     // Terms other than the defaults are named where the listing has a blank.
-    const std::string condizioni = DescrizioneCondizioni(mutuo.condizioni);
-    listato.Accoda(condizioni.empty() ? " " : condizioni);
+    const std::string_view sottolineatura = soldi.decimali == 0 ? Sottolineatura : SottolineaturaCentesimi;
+    AccodaTermini(listato, mutuo, sottolineatura.size());
     listato.Accoda(soldi.decimali == 0 ? TitoliColonne : TitoliColonneCentesimi);
-    listato.Accoda(soldi.decimali == 0 ? Sottolineatura : SottolineaturaCentesimi);
+    listato.Accoda(sottolineatura);
+    listato.FineIntestazione();
     return listato;
 }
 
@@ -151,7 +174,7 @@ Listato Intestazione(const Piano& piano, std::string_view titolo = TitoloPiano)
 // covers the interest leaves the whole debt to the last.
 std::string FinePreammortamento(const Piano& piano)
 {
-    const auto inizio = piano.righe.begin() + piano.mutuo.condizioni.preammortamento;
+    const auto inizio = std::ranges::find(piano.righe, piano.mutuo.condizioni.preammortamento + 1, &RigaPiano::numero);
     const auto ultima = std::prev(piano.righe.end());
     const auto capitale = std::find_if(inizio, ultima, [](const RigaPiano& r) { return r.quotaCapitale != 0; });
     const auto prima = capitale != ultima ? capitale : inizio;
@@ -178,7 +201,7 @@ void AccodaRighe(Listato& listato, const Piano& piano, std::span<const EventoPia
                            .Spazi(1)
                            .Importo(r.debitoResiduo, 13 + soldi.piu, soldi.decimali)
                            .Testo());
-        if (r.numero == piano.mutuo.condizioni.preammortamento)
+        if (r.numero > 0 && r.numero == piano.mutuo.condizioni.preammortamento)
             listato.Accoda(FinePreammortamento(piano));
         for (; evento != eventi.end() && DopoRata(evento->evento) == r.numero; ++evento)
             listato.Accoda("      " + evento->effetto.testo);

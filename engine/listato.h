@@ -27,8 +27,8 @@ inline constexpr std::string_view TitoliColonneCentesimi =
 inline constexpr std::string_view SottolineaturaCentesimi =
     "---    ----------   ----------------   ---------------   ---------------    ----------------";
 
-// Lines before the first installment's; the last two are the column
-// heading and its rule.
+// Lines before the first row's when the plan's terms fit in one line; the
+// last two are the column heading and its rule.
 inline constexpr std::size_t RigheIntestazione = 11;
 
 // The lines, numbered from 0, in one block of text with a "\n" after each:
@@ -40,13 +40,19 @@ public:
     // The installment whose line is riga; 0 for any other line.
     int NumeroRata(std::size_t riga) const;
     const std::string& Testo() const { return testo; }
+    // Lines before the first row's: RigheIntestazione, and more when the
+    // plan's terms go on over further lines.
+    std::size_t Intestazione() const { return intestazione; }
 
     void Riserva(std::size_t righe);
     void Accoda(std::string_view riga);
+    // The lines so far are the heading.
+    void FineIntestazione() { intestazione = inizi.size(); }
 
 private:
     std::string testo;
     std::vector<std::size_t> inizi;
+    std::size_t intestazione = RigheIntestazione;
 };
 
 Listato ComponiListato(const Piano& piano);

@@ -25,7 +25,7 @@ QList<QStringList> Impagina(const QStringList& righe, const QStringList& intesta
 QList<QStringList> PagineDelListato(const Listato& listato)
 {
     return Impagina(RigheDelListato(listato),
-                    {TestoQt(listato[RigheIntestazione - 2]), TestoQt(listato[RigheIntestazione - 1])});
+                    {TestoQt(listato[listato.Intestazione() - 2]), TestoQt(listato[listato.Intestazione() - 1])});
 }
 
 }  // namespace pianoamm

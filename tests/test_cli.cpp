@@ -3,6 +3,7 @@
 
 #include "app/opzioni_cli.h"
 #include "engine/errore.h"
+#include "engine/prima_scadenza.h"
 #include "file/file_offerta.h"
 #include "testi_ostili.h"
 
@@ -74,6 +75,13 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--arrotondamento centesimi --metodo=italiano --preammortamento 2 --tasso-periodo equivalente",
          "condizioni=ARROTONDAMENTO AI CENTESIMI - TASSO EQUIVALENTE - METODO ITALIANO - 2 RATE DI PREAMMORTAMENTO"},
         {b + "--arrotondamento unita --metodo francese --maxi-rata 10,5", "condizioni=MAXI-RATA FINALE 11 eventi"},
+        {b + "--data 15/01/2026 --prima-scadenza 31/01/2027 --base-giorni 360",
+         "condizioni=PRIMA SCADENZA 31/01/2027 - PREAMMORTAMENTO TECNICO DI 16 GIORNI - BASE 360 GIORNI eventi"},
+        {b + "--prima-scadenza 31/01/2027",
+         "La prima scadenza (31/01/2027) non può cadere prima del 01/02/2027, una rata dopo l'erogazione del "
+         "01/02/2026."},
+        {b + "--prima-scadenza 29/02/2027", "--prima-scadenza: «29/02/2027» non è una data valida (GG/MM/AAAA)."},
+        {b + "--base-giorni 366", "--base-giorni: «366» non è un valore valido (365 o 360)."},
         {"--importo 8000 --tasso 7 --rata 150 --cadenza mensile", "8000 65 7 "},
         {b + "--rata 1000 --trova importo", "7721.73 10 5 "},
         {b + "--rata 1000", "--rata: tutti i valori sono dati: si lasci fuori quello da trovare"},
@@ -146,7 +154,7 @@ TEST(OpzioniCli, LeggeORifiuta)
               << " csv=" << o.csv << " stampa=" << o.stampa << o.stampante << " per-anno=" << o.perAnno
               << " aiuto=" << o.aiuto << " versione=" << o.versione << " costi=" << o.taeg << o.detrazione << ' '
               << o.costi.speseIniziali << ' ' << o.costi.impostaSostitutiva << ' ' << o.costi.speseRata << ' '
-              << o.regole.quota << ' ' << o.regole.limite << " condizioni=" << DescrizioneCondizioni(o.mutuo.condizioni)
+              << o.regole.quota << ' ' << o.regole.limite << " condizioni=" << DescrizioneTermini(o.mutuo)
               << " eventi=" << o.scenario.eventi.size() << ' ' << o.scenario.penale;
             for (const Evento& evento : o.scenario.eventi)
                 t << "; " << Descrizione(evento);
@@ -231,6 +239,10 @@ prova 2 'Il tasso è già del 4,50 % dopo la rata 6: la variazione non cambiereb
 prova 0 '' '$CLI --importo 8000 --numero-rate 48 --rata 200 --cadenza mensile >o' '[ "$(sed -n 1p o)" = "TASSO % ANNUALE TROVATO : 9,2418" ] && [ -z "$(sed -n 2p o)" ] && grep -q "TASSO % ANNUALE :    9,242" o'
 prova 0 'IMPORTO TROVATO : 199.999,49' '$CLI --numero-rate 180 --tasso 7,5 --rata 1854,02 --cadenza mensile --data 15/03/2026 --csv - >c' 'grep -q "^1;15/04/2026;1249,00;605,02;1854,02;199394,47" c'
 prova 2 'Nessun tasso tra 0 e 99 % dà questa rata.' '$CLI --importo 8000 --numero-rate 48 --rata 166 --cadenza mensile --csv s.csv' '[ ! -e s.csv ] && [ ! -s out ]'
+# The known first due date: row 0 of 15 days on 30/03/2026; the default one changes nothing.
+K='--importo 150000 --numero-rate 300 --tasso 3,5 --cadenza mensile --data 15/03/2026'
+prova 0 '' '$CLI $K --prima-scadenza 30/04/2026 --arrotondamento centesimi --base-giorni 360 --csv - >c' 'grep -q "^0;30/03/2026;218,75;0,00;218,75;150000,00" c && grep -q "^1;30/04/2026;437,50;" c'
+prova 0 '' '$CLI $K --per-anno --taeg >a && $CLI $K --per-anno --taeg --prima-scadenza 15/04/2026 >b' 'cmp a b'
 # The deduction as the law stands: its cuts' column and the rules' lines; without the figures, today's table.
 prova 0 '' '$CLI --importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 15/03/2023 --detrazione --reddito 250000 >o' 'grep -q "IMPORTO DETRAIBILE            RIDUZIONI" o && grep -qx "Dal 2026: riduzione di 440,00 per un reddito oltre 200.000,00." o && grep -q "^  2024 .* 260,00 " o'
 # The cost blocks in their order under the loan's data and the costs entered (ten lines), a blank line

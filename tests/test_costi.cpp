@@ -19,6 +19,16 @@ Mutuo Prestito(double importo, int rate, double tasso, Cadenza cadenza, Data ero
     return {importo, rate, tasso, erogazione, cadenza, {}};
 }
 
+// 1.200 at 12 % in one monthly installment, to the cent, due on the 30th
+// of the next month but one.
+Mutuo PrimaScadenza(Data erogazione)
+{
+    Mutuo mutuo = Prestito(1200, 1, 12, Cadenza::Mensile, erogazione);
+    mutuo.condizioni.arrotondamento = Arrotondamento::Centesimi;
+    mutuo.condizioni.primaScadenza = Data{erogazione.anno, 4, 30};
+    return mutuo;
+}
+
 TEST(Costi, TaegECostoTotale)
 {
     const struct {
@@ -40,6 +50,12 @@ TEST(Costi, TaegECostoTotale)
          {},
          "99,00 %",
          "98.901.000,00"},
+        // Paid out 15 days before the first period: 5,92 of interest on its
+        // start, 15 / 365 of a year on (15 / 366 in a leap year), 1.212 a
+        // month later; no fee on the broken period's row.
+        {PrimaScadenza({2026, 3, 15}), {}, "12,70 %", "17,92"},
+        {PrimaScadenza({2026, 3, 15}), {0, 0, 2}, "14,20 %", "19,92"},
+        {PrimaScadenza({2028, 3, 15}), {}, "12,71 %", "17,92"},
         {Prestito(0, 10, 5, Cadenza::Annuale), {}, "non calcolabile", "0,00"},
         {Prestito(10000, 10, 0, Cadenza::Annuale), {10000, 0, 0}, "non calcolabile", "10.000,00"},
     };

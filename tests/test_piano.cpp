@@ -14,6 +14,7 @@
 #include "engine/limiti.h"
 #include "engine/listato.h"
 #include "engine/numeri.h"
+#include "engine/prima_scadenza.h"
 #include "engine/soldi.h"
 #include "tests/regola_chiusura.h"
 
@@ -413,6 +414,108 @@ TEST(Piano, Preammortamento)
               "Con queste condizioni il piano è instabile: alla rata 5 la quota capitale sarebbe negativa.");
 }
 
+// 150.000 at 3,5 % in 300 monthly installments, paid out on erogazione,
+// the first due on prima: the days before the first period pay 150.000 ×
+// 3,5 % × days / the base, on that period's start, as row 0.
+Mutuo Spezzato(const char* erogazione, const char* prima, Arrotondamento arrotondamento = Arrotondamento::Unita,
+               BaseGiorni base = BaseGiorni::Civile)
+{
+    Mutuo mutuo = M(150000, 300, 3.5, Cadenza::Mensile, erogazione);
+    mutuo.condizioni.arrotondamento = arrotondamento;
+    mutuo.condizioni.primaScadenza = LeggiData(prima);
+    mutuo.condizioni.baseGiorni = base;
+    return mutuo;
+}
+
+TEST(Piano, PrimaScadenza)
+{
+    const auto c = Arrotondamento::Centesimi;
+    const std::tuple<Mutuo, std::string, std::string, const char*> casi[] = {
+        // 15 days: 215,7534, cut to 215; row 1 pays 437,50 and the 0,7534
+        // carried makes a unit.
+        {Spezzato("15/03/2026", "30/04/2026"), "PRIMA SCADENZA 30/04/2026 - PREAMMORTAMENTO TECNICO DI 15 GIORNI\n",
+         "  0    30/03/2026            215                        215        150.000\n", "438|30/04 30/05 30/06"},
+        // Past the listing's width the terms go on in the next line.
+        {Spezzato("15/03/2026", "30/04/2026", c),
+         "ARROTONDAMENTO AI CENTESIMI - PRIMA SCADENZA 30/04/2026 -\nPREAMMORTAMENTO TECNICO DI 15 GIORNI\n",
+         "  0    30/03/2026            215,75             0,00           215,75        150.000,00\n",
+         "437.5|30/04 30/05 30/06"},
+        {Spezzato("15/03/2026", "30/04/2026", c, BaseGiorni::Commerciale),
+         "ARROTONDAMENTO AI CENTESIMI - PRIMA SCADENZA 30/04/2026 -\n"
+         "PREAMMORTAMENTO TECNICO DI 15 GIORNI - BASE 360 GIORNI\n",
+         "  0    30/03/2026            218,75             0,00           218,75        150.000,00\n",
+         "437.5|30/04 30/05 30/06"},
+        // 14,38 for a day.
+        {Spezzato("15/03/2026", "16/04/2026"), "PRIMA SCADENZA 16/04/2026 - PREAMMORTAMENTO TECNICO DI 1 GIORNO\n",
+         "  0    16/03/2026             14                         14        150.000\n", "437|16/04 16/05 16/06"},
+        // The month's end kept, from the first due date; 10 days to 30/04.
+        {Spezzato("20/04/2026", "31/05/2026"), "PRIMA SCADENZA 31/05/2026 - PREAMMORTAMENTO TECNICO DI 10 GIORNI\n",
+         "  0    30/04/2026            143                        143        150.000\n", "438|31/05 30/06 31/07"},
+    };
+    for (const auto& [mutuo, termini, riga0, righe] : casi) {
+        const Piano piano = PianoAmm(mutuo);
+        const Listato listato = ComponiListato(piano);
+        const std::size_t intestazione = listato.Intestazione();
+        EXPECT_EQ(Righe(piano, 8, intestazione - 3), termini);
+        EXPECT_EQ(Righe(piano, intestazione, intestazione), riga0);
+        EXPECT_EQ(listato.NumeroRata(intestazione), 0);
+        EXPECT_EQ(listato.NumeroRata(intestazione + 1), 1);
+        std::string date;
+        for (std::size_t k = 1; k <= 3; ++k)
+            date += FormatoData(piano.righe[k].scadenza).substr(0, 5) + (k < 3 ? " " : "");
+        std::ostringstream visto;
+        visto << piano.righe[1].quotaInteressi << '|' << date;
+        EXPECT_EQ(visto.str(), righe);
+        EXPECT_EQ(std::string_view(listato[4]).substr(listato[4].size() - 3), "300");
+    }
+    // To the cent the rows after are the plan's own: the total, the first
+    // year's and the CSV add 215,75, paid in 2026 with 9 installments.
+    const Piano centesimi = PianoAmm(std::get<0>(casi[1]));
+    EXPECT_NEAR(centesimi.totaleInteressi - PianoAmm(Spezzato("15/03/2026", "15/04/2026", c)).totaleInteressi, 215.75,
+                1e-6);
+    const auto anni = InteressiPerAnno(centesimi);
+    EXPECT_EQ(anni[0].rate, 9);
+    EXPECT_NE(EsportaCsv(centesimi).find("\n0;30/03/2026;215,75;0,00;215,75;150000,00\r\n"), std::string::npos);
+    EXPECT_EQ(Motivo(Spezzato("15/03/2026", "10/04/2026")),
+              "La prima scadenza (10/04/2026) non può cadere prima del 15/04/2026, una rata dopo l'erogazione del "
+              "15/03/2026.");
+    EXPECT_EQ(Motivo(Spezzato("15/03/2026", "15/05/2026")),
+              "La prima scadenza (15/05/2026) lascerebbe dall'erogazione del 15/03/2026 al 15/04/2026 un "
+              "preammortamento tecnico di una rata o più: deve cadere prima.");
+    // 31/03 a month back is the disbursement, 28/02: no day before the
+    // first period, no row 0, and the month's end kept from 31/03.
+    const Mutuo fineMese = Spezzato("28/02/2026", "31/03/2026");
+    const Piano righeFineMese = PianoAmm(fineMese);
+    EXPECT_EQ(DescrizioneTermini(fineMese), "PRIMA SCADENZA 31/03/2026");
+    EXPECT_EQ(righeFineMese.righe[0].numero, 1);
+    EXPECT_EQ(FormatoData(righeFineMese.righe[1].scadenza), "30/04/2026");
+    EXPECT_EQ(FormatoData(righeFineMese.righe[2].scadenza), "31/05/2026");
+    // The first due date a period on, a month's end shortened too, is the
+    // plan without it, byte for byte, and asks no steadiness of a plan that
+    // closes too early on the default terms.
+    Mutuo ripido = M(63896.26, 330, 39.85, Cadenza::Annuale, "23/04/2030");
+    const std::string motivo = Motivo(ripido);
+    ripido.condizioni.primaScadenza = LeggiData("23/04/2031");
+    ripido.condizioni.baseGiorni = BaseGiorni::Commerciale;
+    EXPECT_EQ(Motivo(ripido), motivo);
+    for (const auto& [erogazione, prima, cadenza] : {std::tuple{"15/03/2026", "15/04/2026", Cadenza::Mensile},
+                                                     {"31/01/2026", "28/02/2026", Cadenza::Mensile},
+                                                     {"31/01/2028", "29/02/2028", Cadenza::Mensile},
+                                                     {"31/08/2026", "30/11/2026", Cadenza::Trimestrale}}) {
+        for (const auto arrotondamento : {Arrotondamento::Unita, c}) {
+            Mutuo mutuo = M(100000, 120, 3, cadenza, erogazione);
+            mutuo.condizioni.arrotondamento = arrotondamento;
+            const Piano atteso = PianoAmm(mutuo);
+            mutuo.condizioni.primaScadenza = LeggiData(prima);
+            const Piano piano = PianoAmm(mutuo);
+            EXPECT_EQ(ComponiListato(piano).Testo(), ComponiListato(atteso).Testo()) << erogazione;
+            EXPECT_EQ(EsportaCsv(piano), EsportaCsv(atteso)) << erogazione;
+            EXPECT_EQ(TestoCostoCredito(CostoDelCredito(piano, {100, 2, 1})),
+                      TestoCostoCredito(CostoDelCredito(atteso, {100, 2, 1})));
+        }
+    }
+}
+
 }  // namespace
 
 // Every rounding of an amount, worked by hand: 0,125 is 12,5 cents exactly
@@ -537,6 +640,7 @@ TEST(Piano, OgniInsiemeChiusoHaUnaTabella)
     Insieme(Arrotondamenti, Condizioni{}.arrotondamento, "unita|centesimi");
     Insieme(RegoleTassoPeriodo, Condizioni{}.tassoPeriodo, "proporzionale|equivalente");
     Insieme(Metodi, Condizioni{}.metodo, "francese|italiano");
+    Insieme(BasiGiorni, Condizioni{}.baseGiorni, "365|360");
     Insieme(Riduzioni, Estinzione{}.riduzione, "rata|durata");
     Insieme(TipiSospensione, Sospensione{}.tipo, "capitale|rata");
     Insieme(Incognite, Incognita::Tasso, "tasso|numero-rate|importo");

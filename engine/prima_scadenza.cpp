@@ -1,0 +1,94 @@
+#include "engine/prima_scadenza.h"
+
+#include "engine/errore.h"
+
+namespace pianoamm {
+
+namespace {
+
+// Days from a fixed origin, on the proleptic Gregorian calendar, so that
+// two dates subtract.
+long long NumeroGiorno(const Data& data)
+{
+    const int anno = data.mese <= 2 ? data.anno - 1 : data.anno;
+    const int era = anno / 400;
+    const int annoEra = anno - era * 400;
+    const int giornoAnno = (153 * (data.mese + (data.mese > 2 ? -3 : 9)) + 2) / 5 + data.giorno - 1;
+    return era * 146097LL + annoEra * 365LL + annoEra / 4 - annoEra / 100 + giornoAnno;
+}
+
+bool Bisestile(int anno)
+{
+    return GiorniDelMese(anno, 2) == 29;
+}
+
+}  // namespace
+
+std::optional<PrimoPeriodo> PrimoPeriodoDi(const Mutuo& mutuo)
+{
+    const auto& prima = mutuo.condizioni.primaScadenza;
+    const int mesi = DatiDi(mutuo.cadenza).mesi;
+    const Data predefinita = AggiungiMese(mutuo.erogazione, mesi);
+    // At a month's end the default date, taken back a period, may fall
+    // before the disbursement (31/01 gives 28/02, and 28/02 gives 28/01):
+    // it is still the plan with no broken period.
+    if (!prima || *prima == predefinita)
+        return std::nullopt;
+    const Data inizio = AggiungiMese(*prima, -mesi);
+    const long long giorni = NumeroGiorno(inizio) - NumeroGiorno(mutuo.erogazione);
+    if (giorni < 0) {
+        throw ErrorePiano("La prima scadenza (" + FormatoData(*prima) + ") non può cadere prima del "
+                          + FormatoData(predefinita) + ", una rata dopo l'erogazione del "
+                          + FormatoData(mutuo.erogazione) + ".");
+    }
+    if (NumeroGiorno(inizio) >= NumeroGiorno(predefinita)) {
+        throw ErrorePiano("La prima scadenza (" + FormatoData(*prima) + ") lascerebbe dall'erogazione del "
+                          + FormatoData(mutuo.erogazione) + " al " + FormatoData(inizio)
+                          + " un preammortamento tecnico di una rata o più: deve cadere prima.");
+    }
+    return PrimoPeriodo{*prima, inizio, static_cast<int>(giorni)};
+}
+
+Data Scadenza(const Mutuo& mutuo, const std::optional<PrimoPeriodo>& periodo, int periodi)
+{
+    const int mesi = DatiDi(mutuo.cadenza).mesi;
+    return periodo ? AggiungiMese(periodo->prima, mesi * (periodi - 1))
+                   : AggiungiMese(mutuo.erogazione, mesi * periodi);
+}
+
+RigaPiano RigaSpezzata(const Mutuo& mutuo, const PrimoPeriodo& periodo, bool centesimi, Riporto& riporto)
+{
+    const int base = static_cast<int>(mutuo.condizioni.baseGiorni);
+    // The rate has four decimals at most: to the cent, the amount's cents ×
+    // the rate × 10^4 × the days over 10^6 × the base, exactly.
+    const double interessi =
+        centesimi ? Euro(ProporzioneMetaInSu(CentesimiMetaInSu(mutuo.importo),
+                                             Centesimi(mutuo.tassoAnnuo * 100) * periodo.giorni, 1000000LL * base))
+                  : riporto.Taglia(mutuo.importo * mutuo.tassoAnnuo / 100 * periodo.giorni / base);
+    return {0, periodo.inizio, interessi, 0, mutuo.importo};
+}
+
+double AnniSpezzati(const Mutuo& mutuo, int giorni)
+{
+    // Over 366 when the disbursement's year is a leap one, as the rules of
+    // the annual percentage rate allow for days that are not whole months.
+    return giorni / (Bisestile(mutuo.erogazione.anno) ? 366.0 : 365.0);
+}
+
+std::string DescrizioneTermini(const Mutuo& mutuo)
+{
+    std::string testo = DescrizioneCondizioni(mutuo.condizioni);
+    const auto periodo = PrimoPeriodoDi(mutuo);
+    if (!periodo)
+        return testo;
+    testo += (testo.empty() ? "PRIMA SCADENZA " : " - PRIMA SCADENZA ") + FormatoData(periodo->prima);
+    if (periodo->giorni > 0) {
+        testo += " - PREAMMORTAMENTO TECNICO DI " + std::to_string(periodo->giorni)
+                 + (periodo->giorni == 1 ? " GIORNO" : " GIORNI");
+        if (mutuo.condizioni.baseGiorni != BaseGiorni::Civile)
+            testo += " - BASE " + std::string(VoceDi(BasiGiorni, mutuo.condizioni.baseGiorni).parola) + " GIORNI";
+    }
+    return testo;
+}
+
+}  // namespace pianoamm
