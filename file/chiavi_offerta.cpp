@@ -131,6 +131,8 @@ const Campi<Condizioni> CampiCondizioni{
     Riga<Condizioni>("metodo", &Condizioni::metodo, Scelta{Metodi}),
     Riga<Condizioni>("preammortamento", &Condizioni::preammortamento, Numero{LimitePreammortamento}),
     Riga<Condizioni>("maxi_rata", &Condizioni::maxiRata, Numero{LimiteMaxiRata}),
+    Riga<Condizioni>("prima_scadenza", &Condizioni::primaScadenza, Giorno{}, Presenza::Facoltativa, 2),
+    Riga<Condizioni>("base_giorni", &Condizioni::baseGiorni, Scelta{BasiGiorni}, Presenza::Facoltativa, 2),
 };
 
 const Campi<Costi> CampiCosti{

@@ -148,38 +148,27 @@ TEST(FileOfferta, FileDellaPrimaVersione)
     EXPECT_EQ(TestoOfferta(solo), Leggi(PIANOAMM_DATI "/offerta_minima.pianoamm"));
 }
 
-// A key of a later version than the first: written only away from its
-// default, and then in a file of its version; refused in an older file.
-struct Prova {
-    double importo = 0;
-    std::optional<Data> giorno;
-    bool operator==(const Prova&) const = default;
-};
-
+// A file is written with the lowest version that holds its data: the first
+// due date and the year's base came with version 2.
 TEST(FileOfferta, VersioneMinimaCheTieneIDati)
 {
-    using namespace campi;
-    const Campi<Prova> campi{Riga<Prova>("importo", &Prova::importo, Numero{LimiteImporto}, Presenza::Obbligatoria),
-                             Riga<Prova>("giorno", &Prova::giorno, Giorno{}, Presenza::Facoltativa, 2)};
-    const auto scritto = [&campi](const Prova& prova) {
-        int versione = 1;
-        const std::string testo = ScriviCampi(campi, prova, versione).dump();
-        return testo + " v" + std::to_string(versione);
-    };
-    EXPECT_EQ(scritto({5.5, {}}), R"({"importo":5.5} v1)");
-    EXPECT_EQ(scritto({5, Data{2026, 4, 30}}), R"({"importo":5,"giorno":"2026-04-30"} v2)");
-    const auto letto = [&campi](int versione) {
-        const ValoreJson json = LeggiJson(R"({"importo": 5, "giorno": "2026-04-30"})", {1, 1, 2});
-        Prova prova;
-        LeggiCampi(campi, Oggetto(json, "x"), versione, prova);
-        return prova;
-    };
-    EXPECT_EQ(letto(2), (Prova{5, Data{2026, 4, 30}}));
+    Offerta offerta;
+    offerta.mutuo = {150000, 300, 3.5, Data{2026, 3, 15}, Cadenza::Mensile, {}};
+    EXPECT_NE(TestoOfferta(offerta).find("\"versione\": 1,"), std::string::npos);
+    offerta.mutuo.condizioni.primaScadenza = Data{2026, 4, 30};
+    offerta.mutuo.condizioni.baseGiorni = BaseGiorni::Commerciale;
+    const std::string testo = TestoOfferta(offerta);
+    for (const char* atteso : {"\"versione\": 2,", "\"prima_scadenza\": \"2026-04-30\"", "\"base_giorni\": \"360\""})
+        EXPECT_NE(testo.find(atteso), std::string::npos) << atteso;
+    EXPECT_EQ(LeggiTestoOfferta(testo), offerta);
+    std::string vecchio = testo;
+    vecchio.replace(vecchio.find("\"versione\": 2"), 13, "\"versione\": 1");
     try {
-        letto(1);
+        LeggiTestoOfferta(vecchio);
         ADD_FAILURE() << "letta in un file della versione 1";
     } catch (const ErrorePiano& errore) {
-        EXPECT_STREQ(errore.what(), "«x.giorno»: chiave della versione 2 del formato, in un file della versione 1.");
+        EXPECT_STREQ(errore.what(),
+                     "«condizioni.prima_scadenza»: chiave della versione 2 del formato, in un file della versione 1.");
     }
 }
 
@@ -194,7 +183,7 @@ TEST(FileOfferta, RifiutaDicendoPerche)
         {"", "non è un documento JSON valido: errore alla riga 1, colonna 1."},
         {R"({"formato": "altro", "versione": 1})", "«formato»: non è un mutuo salvato da questo programma."},
         {R"({"versione": 1})", "«formato»: manca, ed è obbligatoria."},
-        {R"({"formato": "pianoamm", "versione": 2, "futuro": 1})",
+        {R"({"formato": "pianoamm", "versione": 3, "futuro": 1})",
          "«versione»: il file è stato creato da una versione più recente"},
         {R"({"formato": "pianoamm", "versione": 1.5})", "«versione»: deve essere un numero intero da 1 in su."},
         {R"([1, 2])", "«documento»: deve essere un oggetto tra graffe."},
