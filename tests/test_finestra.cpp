@@ -888,6 +888,36 @@ private slots:
         QVERIFY(prima.size() > 100 && Righe(d->findChild<QListWidget*>("lstSimulata")) == prima);
     }
 
+    // The first due date: offered as the one a period after the disbursement, which leaves the loan as it was;
+    // a date that is none, or too early, keeps OK off; set, row 0 lists the broken period's 15 days of interest,
+    // 150.000 × 3,5 % × 15 / 365 = 215,75, cut to 215.
+    void primaScadenza()
+    {
+        AiRisultati({"150000", "300", "3,5", "15/03/2026"}, "Mensile");
+        QStringList letti;
+        for (const QString data : {"15/04/2026", "30/04/2026"}) {
+            attese << [&letti, data](QWidget* dialogo) {
+                auto* campo = dialogo->findChild<QLineEdit*>("txtPrimaScadenza");
+                auto* ok = dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+                letti << campo->text();
+                for (const char* sbagliata : {"31/02/2026", "14/04/2026"}) {
+                    Scrivi(campo, sbagliata);
+                    letti << QString::number(ok->isEnabled());
+                }
+                Scrivi(campo, data);
+                ok->click();
+            };
+            c("cmdIndietro")->click();
+            c("cmdCondizioni")->click();
+            c("cmdAvanti")->click();
+            const auto& condizioni = frm->findChild<pianoamm::ModelloOfferta*>()->Corrente().mutuo.condizioni;
+            QCOMPARE(condizioni.primaScadenza.has_value(), data != "15/04/2026");
+        }
+        QCOMPARE(letti, QStringList({"15/04/2026", "0", "0", "15/04/2026", "0", "0"}));
+        const auto righe = lista()->findItems("  0    30/03/2026", Qt::MatchStartsWith);
+        QVERIFY(righe.size() == 1 && righe[0]->text().simplified() == "0 30/03/2026 215 215 150.000");
+    }
+
     // Modified only by a value that differs from the file's: the costs' window opened on a file the command line
     // saved, its fiscal figures not given shown as 0, changes nothing; a value changed marks the title, changed
     // back it clears; closing then asks nothing. The terms, costs and events of the loan before give way to the

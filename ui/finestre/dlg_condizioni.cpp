@@ -6,10 +6,12 @@
 #include "ui/controlli/motivo_campo.h"
 
 #include "engine/errore.h"
+#include "engine/prima_scadenza.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -39,7 +41,7 @@ Campo* Termine(QFormLayout* modulo, const QString& etichetta, const char* nome, 
 
 }  // namespace
 
-DlgCondizioni::DlgCondizioni(const Mutuo& mutuo, QWidget* parent) : QDialog(parent), importo(mutuo.importo)
+DlgCondizioni::DlgCondizioni(const Mutuo& mutuo, QWidget* parent) : QDialog(parent), mutuoDato(mutuo)
 {
     const Condizioni& condizioni = mutuo.condizioni;
     setObjectName(QStringLiteral("DlgCondizioni"));
@@ -67,6 +69,17 @@ DlgCondizioni::DlgCondizioni(const Mutuo& mutuo, QWidget* parent) : QDialog(pare
     spnPreammortamento->setRange(static_cast<int>(LimitePreammortamento.minimo),
                                  static_cast<int>(LimitePreammortamento.massimo));
     spnPreammortamento->setValue(condizioni.preammortamento);
+    txtPrimaScadenza = Termine(modulo, QStringLiteral("&Prima scadenza:"), "txtPrimaScadenza", new QLineEdit(pannello),
+                               QStringLiteral("La rata 1 scade in questa data, le altre ogni periodo dopo; i giorni "
+                                              "dall'erogazione all'inizio del suo periodo pagano interessi a parte "
+                                              "(preammortamento tecnico, riga 0)."));
+    txtPrimaScadenza->setPlaceholderText(QStringLiteral("GG/MM/AAAA"));
+    txtPrimaScadenza->setText(
+        QString::fromStdString(FormatoData(condizioni.primaScadenza.value_or(Scadenza(mutuo, std::nullopt, 1)))));
+    cboBaseGiorni = Termine(modulo, QStringLiteral("&Base dei giorni:"), "cboBaseGiorni", new QComboBox(pannello),
+                            SpiegazioneVoci(BasiGiorni));
+    RiempiScelte(cboBaseGiorni, BasiGiorni, condizioni.baseGiorni);
+    connect(txtPrimaScadenza, &QLineEdit::textChanged, this, &DlgCondizioni::Controlla);
     connect(txtMaxiRata, &CampoNumerico::ValoreCambiato, this, &DlgCondizioni::Controlla);
     connect(cboMetodo, &QComboBox::currentIndexChanged, this, &DlgCondizioni::Controlla);
     auto* impaginazione = new QVBoxLayout(this);
@@ -81,7 +94,12 @@ DlgCondizioni::~DlgCondizioni() = default;
 void DlgCondizioni::Controlla()
 {
     try {
-        ControllaCondizioni(Scelte(), importo);
+        if (!LeggiData(txtPrimaScadenza->text().trimmed().toStdString()))
+            throw ErrorePiano("La prima scadenza non è valida: scriverla come GG/MM/AAAA.");
+        Mutuo scelto = mutuoDato;
+        scelto.condizioni = Scelte();
+        ControllaCondizioni(scelto.condizioni, scelto.importo);
+        PrimoPeriodoDi(scelto);
         conferma->Mostra(std::nullopt);
     } catch (const ErrorePiano& errore) {
         conferma->Mostra(QString::fromStdString(errore.what()));
@@ -96,7 +114,17 @@ Condizioni DlgCondizioni::Scelte() const
     scelte.tassoPeriodo = ValoreScelto<TassoPeriodo>(cboTassoPeriodo);
     scelte.maxiRata = txtMaxiRata->Valore();
     scelte.preammortamento = spnPreammortamento->value();
+    scelte.primaScadenza = PrimaScadenza();
+    scelte.baseGiorni = ValoreScelto<BaseGiorni>(cboBaseGiorni);
     return scelte;
+}
+
+std::optional<Data> DlgCondizioni::PrimaScadenza() const
+{
+    const auto scritta = LeggiData(txtPrimaScadenza->text().trimmed().toStdString());
+    if (!scritta || *scritta == Scadenza(mutuoDato, std::nullopt, 1))
+        return std::nullopt;
+    return scritta;
 }
 
 }  // namespace pianoamm

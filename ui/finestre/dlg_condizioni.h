@@ -5,8 +5,10 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 class QComboBox;
+class QLineEdit;
 class QSpinBox;
 
 namespace pianoamm {
@@ -29,13 +31,18 @@ public:
 
 private:
     void Controlla();
+    // The first due date as written: none while it is the one a period
+    // after the disbursement, so that it follows the disbursement date.
+    std::optional<Data> PrimaScadenza() const;
 
-    double importo;
+    Mutuo mutuoDato;
     QComboBox* cboArrotondamento;
     QComboBox* cboTassoPeriodo;
     QComboBox* cboMetodo;
     CampoNumerico* txtMaxiRata;
     QSpinBox* spnPreammortamento;
+    QLineEdit* txtPrimaScadenza;
+    QComboBox* cboBaseGiorni;
     std::unique_ptr<ConfermaMotivata> conferma;
 };
 
