@@ -360,12 +360,17 @@ TEST(Piano, Preammortamento)
     const Listato listato = ComponiListato(piano);
     EXPECT_EQ(listato[8], "12 RATE DI PREAMMORTAMENTO");
     EXPECT_EQ(listato[RigheIntestazione + 12], "      FINE PREAMMORTAMENTO: DALLA RATA 13 RATA 966");
-    // Each installment's line knows its number, past the line between.
-    EXPECT_EQ(listato.NumeroRata(RigheIntestazione + 11), 12);
-    EXPECT_EQ(listato.NumeroRata(RigheIntestazione + 12), 0);
-    EXPECT_EQ(listato.NumeroRata(RigheIntestazione + 13), 13);
-    EXPECT_EQ(listato.NumeroRata(RigheIntestazione - 1), 0);
-    EXPECT_EQ(listato.NumeroRata(listato.NumeroRighe() - 1), 132);
+    // Each installment's line knows its number, and the line between the
+    // row it follows.
+    const auto rataDi = [&listato](std::size_t linea) {
+        const auto r = listato.Rata(linea);
+        return r ? std::to_string(r->numero) + (r->propria ? "" : " dopo") : "-";
+    };
+    EXPECT_EQ(rataDi(RigheIntestazione + 11), "12");
+    EXPECT_EQ(rataDi(RigheIntestazione + 12), "12 dopo");
+    EXPECT_EQ(rataDi(RigheIntestazione + 13), "13");
+    EXPECT_EQ(rataDi(RigheIntestazione - 1), "-");
+    EXPECT_EQ(rataDi(listato.NumeroRighe() - 1), "132");
     const std::tuple<Scenario, double, double, const char*> casi[] = {
         {{{Variazione{6, 4}}, 0}, 1012.4513816487959, 24994.165797855196, ""},
         {{{Estinzione{6, 10000}}, 0}, 869.0467022855217, 17135.60427426244, ""},
