@@ -16,6 +16,14 @@ std::string_view Listato::operator[](std::size_t riga) const
     return std::string_view(testo).substr(inizio, fine - inizio - 1);
 }
 
+std::size_t Listato::RigaTitoli() const
+{
+    std::size_t riga = 0;
+    while (riga < NumeroRighe() && (*this)[riga] != TitoliColonne && (*this)[riga] != TitoliColonneCentesimi)
+        ++riga;
+    return riga;
+}
+
 void Listato::Riserva(std::size_t righe)
 {
     // Lines are at most 92 characters: the text is one allocation.

@@ -47,6 +47,10 @@ public:
     // The row that riga shows or follows; none outside the rows.
     std::optional<RataDellaLinea> Rata(std::size_t riga) const { return rate.at(riga); }
     const std::string& Testo() const { return testo; }
+    // The column heading's line, which a printout repeats on every page with
+    // the rule under it; found in a listing read back as text too.
+    // NumeroRighe() where there is none.
+    std::size_t RigaTitoli() const;
 
     void Riserva(std::size_t righe);
     void Accoda(std::string_view riga, std::optional<RataDellaLinea> rata = std::nullopt);

@@ -189,6 +189,7 @@ TEST(Piano, OgniPianoECompletoECoerente)
             ASSERT_TRUE(SiChiude(piano)) << contesto;
             const Listato listato = ComponiListato(piano);
             ASSERT_EQ(listato.NumeroRighe(), RigheIntestazione + static_cast<std::size_t>(n)) << contesto;
+            ASSERT_EQ(listato.RigaTitoli(), 9U) << contesto;
             ASSERT_EQ(listato[9], TitoliColonne) << contesto;
             ASSERT_EQ(listato[10], Sottolineatura) << contesto;
             double interessi = 0;
