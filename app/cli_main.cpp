@@ -137,7 +137,7 @@ std::vector<pianoamm::ValoriOfferta> ConfrontaFile(const std::vector<std::string
 int EseguiConfronto(const std::vector<pianoamm::ValoriOfferta>& confronto, const pianoamm::UsciteCli& uscite)
 {
     if (uscite.csv)
-        pianoamm::ScriviFileSicuro(*uscite.csv, pianoamm::CsvConfronto(confronto));
+        pianoamm::ScriviFileSicuro(*uscite.csv, pianoamm::CsvDi(pianoamm::CelleConfronto(confronto)));
     else
         ScriviUscita(pianoamm::TestoConfronto(confronto));
     ChiudiUscita();

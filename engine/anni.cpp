@@ -47,19 +47,19 @@ std::vector<AnnoPiano> InteressiPerAnno(const Simulazione& simulazione)
     return Anni(simulazione.piano, RigheInCentesimi(simulazione));
 }
 
-Celle CellePerAnno(const std::vector<AnnoPiano>& anni, bool raggruppa)
+Celle CellePerAnno(const std::vector<AnnoPiano>& anni)
 {
     return CelleAnnuali({"Anno", "Rate", "Interessi", "Capitale", "Totale pagato"}, anni,
-                        [raggruppa](const AnnoPiano& anno, std::vector<std::string>& riga) {
-                            riga.push_back(std::to_string(anno.rate));
-                            AccodaImporti(riga, {anno.interessi, anno.capitale, anno.totale}, raggruppa);
+                        [](const AnnoPiano& anno, std::vector<Cella>& riga) {
+                            riga.push_back(CellaConto(anno.rate));
+                            AccodaImporti(riga, {anno.interessi, anno.capitale, anno.totale});
                         });
 }
 
 std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni)
 {
     static constexpr Colonna Colonne[] = {{5, 6}, {6, 4}, {18, 16}, {18, 16}, {18, 16}};
-    return TabellaDiTesto(Colonne, CellePerAnno(anni, true));
+    return TabellaDiTesto(Colonne, CellePerAnno(anni));
 }
 
 }  // namespace pianoamm

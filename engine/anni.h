@@ -29,9 +29,8 @@ std::vector<AnnoPiano> InteressiPerAnno(const Piano& piano);
 std::vector<AnnoPiano> InteressiPerAnno(const Simulazione& simulazione);
 
 // The years as cells: "Anno", "Rate", "Interessi", "Capitale", "Totale
-// pagato", amounts with two decimals, grouped when raggruppa; the totals
-// row's year is "Totale".
-Celle CellePerAnno(const std::vector<AnnoPiano>& anni, bool raggruppa);
+// pagato"; the totals row's year is "Totale".
+Celle CellePerAnno(const std::vector<AnnoPiano>& anni);
 
 // The same as a fixed-width text table, each line ended by "\n".
 std::string TabellaPerAnno(const std::vector<AnnoPiano>& anni);

@@ -183,23 +183,19 @@ std::string TestoDurata(int mesi)
     return testo;
 }
 
-std::string TestoVoce(const ValoriOfferta& valori, RigaConfronto voce, bool raggruppa)
+Cella CellaVoce(const ValoriOfferta& valori, RigaConfronto voce)
 {
     switch (voce) {
     case RigaConfronto::NumeroRate:
-        return std::to_string(valori.numeroRate);
+        return CellaConto(valori.numeroRate);
     case RigaConfronto::Durata:
-        return TestoDurata(valori.mesi);
+        return CellaTesto(TestoDurata(valori.mesi));
     case RigaConfronto::Tan:
-    case RigaConfronto::Taeg: {
-        // The costs' own words for the rates, "3,71 %" and "non calcolabile".
-        const auto voci = VociCostoCredito(valori.costo);
-        const std::string& testo = voci[voce == RigaConfronto::Tan ? 0 : 1].valore;
-        const std::optional<double> tasso = Valore(valori, voce);
-        return raggruppa || !tasso ? testo : FormatoDecimali(*tasso, 2, false);
-    }
+    case RigaConfronto::Taeg:
+        // The costs' own cells for the rates, "3,71 %" and "non calcolabile".
+        return VociCostoCredito(valori.costo)[voce == RigaConfronto::Tan ? 0 : 1].valore;
     default:
-        return FormatoDecimali(Valore(valori, voce).value_or(0), 2, raggruppa);
+        return CellaImporto(Valore(valori, voce).value_or(0));
     }
 }
 
@@ -231,35 +227,39 @@ bool HaRiga(std::span<const ValoriOfferta> valori, RigaConfronto voce)
            || std::ranges::any_of(valori, [](const ValoriOfferta& offerta) { return offerta.maxiRata > 0; });
 }
 
-Celle CelleConfronto(std::span<const ValoriOfferta> valori, bool raggruppa)
+Celle CelleConfronto(std::span<const ValoriOfferta> valori)
 {
-    ControllaNumero(valori.size());
-    Celle righe{{""}};
+    Celle righe{{CellaTesto("")}};
     for (const ValoriOfferta& offerta : valori)
-        righe[0].push_back(offerta.nome);
+        righe[0].push_back(CellaTesto(offerta.nome));
     for (const DatiRigaConfronto& dati : RigheConfronto) {
         if (!HaRiga(valori, dati.voce))
             continue;
-        righe.push_back({std::string(dati.etichetta)});
+        righe.push_back({CellaTesto(std::string(dati.etichetta))});
         for (const ValoriOfferta& offerta : valori)
-            righe.back().push_back(TestoVoce(offerta, dati.voce, raggruppa));
+            righe.back().push_back(CellaVoce(offerta, dati.voce));
     }
     return righe;
 }
 
 std::string TestoConfronto(std::span<const ValoriOfferta> valori)
 {
-    Celle celle = CelleConfronto(valori, true);
+    const Celle celle = CelleConfronto(valori);
     // The names as a terminal may show them, each escape counted as the
     // characters it is written with.
-    std::ranges::transform(celle[0], celle[0].begin(), Visibile);
+    std::vector<std::vector<std::string>> testi;
+    for (const auto& riga : celle) {
+        testi.emplace_back();
+        for (const Cella& cella : riga)
+            testi.back().push_back(testi.size() == 1 ? Visibile(cella.testo) : TestoCella(cella));
+    }
     // Each column as wide as its widest value; the heading's names are cut
     // to it.
-    std::vector<std::size_t> larghezze(celle[0].size(), 0);
+    std::vector<std::size_t> larghezze(testi[0].size(), 0);
     std::fill(larghezze.begin() + 1, larghezze.end(), LarghezzaMinima);
-    for (std::size_t r = 1; r < celle.size(); ++r) {
-        for (std::size_t c = 0; c < celle[r].size(); ++c)
-            larghezze[c] = std::max(larghezze[c], Larghezza(celle[r][c]));
+    for (std::size_t r = 1; r < testi.size(); ++r) {
+        for (std::size_t c = 0; c < testi[r].size(); ++c)
+            larghezze[c] = std::max(larghezze[c], Larghezza(testi[r][c]));
     }
     std::string testo;
     const auto accoda = [&](const auto& cella) {
@@ -269,23 +269,16 @@ std::string TestoConfronto(std::span<const ValoriOfferta> valori)
         }
         testo.append(1, '\n');
     };
-    accoda([&](std::size_t c) { return Taglia(celle[0][c], larghezze[c]); });
+    accoda([&](std::size_t c) { return Taglia(testi[0][c], larghezze[c]); });
     accoda([&](std::size_t c) { return std::string(larghezze[c], '-'); });
-    for (std::size_t r = 1; r < celle.size(); ++r)
-        accoda([&](std::size_t c) { return celle[r][c]; });
+    for (std::size_t r = 1; r < testi.size(); ++r)
+        accoda([&](std::size_t c) { return testi[r][c]; });
     const std::vector<std::size_t> taeg = Migliori(valori, RigaConfronto::Taeg);
     testo.append("\nTAEG PIÙ BASSO: ").append(taeg.empty() ? "non calcolabile" : Nomi(valori, taeg));
     testo.append("\nIMPORTO TOTALE DOVUTO PIÙ BASSO: ")
         .append(Nomi(valori, Migliori(valori, RigaConfronto::ImportoDovuto)))
         .append(1, '\n');
     return testo;
-}
-
-std::string CsvConfronto(std::span<const ValoriOfferta> valori)
-{
-    Celle celle = CelleConfronto(valori, false);
-    std::ranges::transform(celle[0], celle[0].begin(), TestoCsv);
-    return CsvDi(celle);
 }
 
 }  // namespace pianoamm

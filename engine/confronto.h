@@ -91,10 +91,9 @@ std::vector<ValoriOfferta> Confronta(std::span<const Offerta> offerte, std::span
 // "20 anni e 6 mesi", "1 anno", "6 mesi".
 std::string TestoDurata(int mesi);
 
-// A row's value as shown: money and rates with two decimals, grouped when
-// raggruppa (then rates as the costs show them, "3,71 %"); a TAEG with no
-// solution is "non calcolabile".
-std::string TestoVoce(const ValoriOfferta& valori, RigaConfronto voce, bool raggruppa);
+// A row's value: money and rates with two decimals, rates as the costs give
+// them; a TAEG with no solution is "non calcolabile".
+Cella CellaVoce(const ValoriOfferta& valori, RigaConfronto voce);
 
 // The offers best on a row, by their places: all those equal to the best at
 // the shown precision; none on a row with no best or with nothing to
@@ -104,14 +103,12 @@ std::vector<std::size_t> Migliori(std::span<const ValoriOfferta> valori, RigaCon
 // Whether the table has the row: the balloon's only where an offer has one.
 bool HaRiga(std::span<const ValoriOfferta> valori, RigaConfronto voce);
 
-// The heading (an empty cell, then the names), then the rows in their order.
-Celle CelleConfronto(std::span<const ValoriOfferta> valori, bool raggruppa);
+// The heading (an empty cell, then the names), then the rows in their order;
+// a window shows it from the first offer on.
+Celle CelleConfronto(std::span<const ValoriOfferta> valori);
 
 // The table in fixed-width columns, then the lowest TAEG and the lowest
 // amount owed; each line ended by "\n".
 std::string TestoConfronto(std::span<const ValoriOfferta> valori);
-
-// The table as CSV, amounts and rates with two decimals, not grouped.
-std::string CsvConfronto(std::span<const ValoriOfferta> valori);
 
 }  // namespace pianoamm

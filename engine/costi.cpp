@@ -76,11 +76,6 @@ std::optional<double> RisolviTaeg(const EquazioneTaeg& equazione, double tan)
     return std::expm1(*y) * 100;
 }
 
-std::string Percentuale(double valore, bool raggruppa)
-{
-    return FormatoDecimali(valore, 2, raggruppa) + (raggruppa ? " %" : "");
-}
-
 }  // namespace
 
 CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi)
@@ -100,16 +95,15 @@ CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi)
     return costo;
 }
 
-std::array<VoceCosto, 6> VociCostoCredito(const CostoCredito& costo, bool raggruppa)
+std::array<VoceCosto, 6> VociCostoCredito(const CostoCredito& costo)
 {
-    const auto soldi = [raggruppa](double valore) { return FormatoDecimali(valore, 2, raggruppa); };
     return {{
-        {EtichetteCosto[0], Percentuale(costo.tan, raggruppa)},
-        {EtichetteCosto[1], costo.taeg ? Percentuale(*costo.taeg, raggruppa) : "non calcolabile"},
-        {EtichetteCosto[2], soldi(costo.costoTotale)},
-        {EtichetteCosto[3], soldi(costo.importoTotaleDovuto)},
-        {EtichetteCosto[4], soldi(costo.imposta)},
-        {EtichetteCosto[5], soldi(costo.importoNetto)},
+        {EtichetteCosto[0], CellaPercentuale(costo.tan)},
+        {EtichetteCosto[1], costo.taeg ? CellaPercentuale(*costo.taeg) : CellaTesto("non calcolabile")},
+        {EtichetteCosto[2], CellaImporto(costo.costoTotale)},
+        {EtichetteCosto[3], CellaImporto(costo.importoTotaleDovuto)},
+        {EtichetteCosto[4], CellaImporto(costo.imposta)},
+        {EtichetteCosto[5], CellaImporto(costo.importoNetto)},
     }};
 }
 
@@ -121,7 +115,7 @@ std::string TestoVoci(std::span<const VoceCosto> voci)
     std::string testo;
     for (const auto& [etichetta, valore] : voci) {
         testo.append(Maiuscole(etichetta)).append(larghezza - etichetta.size(), ' ');
-        testo.append(" : ").append(valore).append(1, '\n');
+        testo.append(" : ").append(TestoCella(valore)).append(1, '\n');
     }
     return testo;
 }
@@ -131,7 +125,7 @@ Celle CelleVoci(std::span<const VoceCosto> voci)
     Celle righe;
     righe.reserve(voci.size());
     for (const auto& [etichetta, valore] : voci)
-        righe.push_back({std::string(etichetta), valore});
+        righe.push_back({CellaTesto(std::string(etichetta)), valore});
     return righe;
 }
 
@@ -142,7 +136,7 @@ std::string TestoCostoCredito(const CostoCredito& costo)
 
 Celle CelleCostoCredito(const CostoCredito& costo)
 {
-    return CelleVoci(VociCostoCredito(costo, false));
+    return CelleVoci(VociCostoCredito(costo));
 }
 
 }  // namespace pianoamm

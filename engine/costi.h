@@ -57,9 +57,9 @@ inline constexpr std::array<std::string_view, 6> EtichetteCosto{
 
 struct VoceCosto {
     std::string_view etichetta;
-    std::string valore;
+    Cella valore;
 };
-std::array<VoceCosto, 6> VociCostoCredito(const CostoCredito& costo, bool raggruppa = true);
+std::array<VoceCosto, 6> VociCostoCredito(const CostoCredito& costo);
 
 // Labels and values, a line each, "TAN : 3,50 %": the labels (plain ASCII)
 // in capitals, aligned to the longest.
@@ -71,7 +71,7 @@ Celle CelleVoci(std::span<const VoceCosto> voci);
 // "TAN : 3,50 %" and the like, a line each, the labels aligned.
 std::string TestoCostoCredito(const CostoCredito& costo);
 
-// The same lines as labels and values, not grouped, for a CSV file.
+// The same lines as a table's rows, a label and its value each.
 Celle CelleCostoCredito(const CostoCredito& costo);
 
 // The imposta sostitutiva, a percentage with two decimals of an amount with

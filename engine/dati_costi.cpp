@@ -1,59 +1,42 @@
 #include "engine/dati_costi.h"
 
 #include "engine/cadenza.h"
-#include "engine/data.h"
-#include "engine/formato.h"
 
 #include <iterator>
 
 namespace pianoamm {
 
-namespace {
-
-// A rate as entered: two decimals, or up to the four that the command line
-// and the file take.
-std::string Tasso(double valore)
-{
-    std::string testo = FormatoDecimali(valore, 4, false);
-    while (testo.size() > 3 && testo.back() == '0' && testo[testo.size() - 3] != ',')
-        testo.pop_back();
-    return testo;
-}
-
-}  // namespace
-
-std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole,
-                                     bool raggruppa)
+std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole)
 {
     const Mutuo& mutuo = piano.mutuo;
-    const auto soldi = [raggruppa](double valore) { return FormatoDecimali(valore, 2, raggruppa); };
-    const auto percentuale = [](double valore) { return FormatoDecimali(valore, 2, false); };
+    const auto percentuale = [](double valore) { return CellaTasso(valore, 2); };
+    const auto parola = [](std::string_view testo) { return CellaTesto(std::string(testo)); };
     std::vector<VoceCosto> voci;
-    voci.push_back({"Importo del finanziamento", soldi(mutuo.importo)});
-    voci.push_back({"Numero rate", std::to_string(piano.righe.back().numero)});
-    voci.push_back({"Cadenza", std::string(DatiDi(mutuo.cadenza).parola)});
-    voci.push_back({"Tasso annuo (%)", Tasso(mutuo.tassoAnnuo)});
-    voci.push_back({"Data di erogazione", FormatoData(mutuo.erogazione)});
+    voci.push_back({"Importo del finanziamento", CellaImporto(mutuo.importo)});
+    voci.push_back({"Numero rate", CellaConto(piano.righe.back().numero)});
+    voci.push_back({"Cadenza", parola(DatiDi(mutuo.cadenza).parola)});
+    voci.push_back({"Tasso annuo (%)", CellaTassoInserito(mutuo.tassoAnnuo)});
+    voci.push_back({"Data di erogazione", CellaData(mutuo.erogazione)});
     if (mutuo.condizioni.metodo == Metodo::Italiano)
-        voci.push_back({"Metodo", std::string(VoceDi(Metodi, Metodo::Italiano).parola)});
-    voci.push_back({"Spese iniziali", soldi(costi.speseIniziali)});
+        voci.push_back({"Metodo", parola(VoceDi(Metodi, Metodo::Italiano).parola)});
+    voci.push_back({"Spese iniziali", CellaImporto(costi.speseIniziali)});
     voci.push_back({"Imposta sostitutiva (%)", percentuale(costi.impostaSostitutiva)});
-    voci.push_back({"Spese per rata", soldi(costi.speseRata)});
+    voci.push_back({"Spese per rata", CellaImporto(costi.speseRata)});
     if (regole != nullptr) {
         voci.push_back({"Quota a proprio carico (%)", percentuale(regole->quota)});
-        voci.push_back({"Limite annuo detraibile", soldi(regole->limite)});
+        voci.push_back({"Limite annuo detraibile", CellaImporto(regole->limite)});
     }
     return voci;
 }
 
 std::string TestoDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole)
 {
-    return TestoVoci(VociDatiCosti(piano, costi, regole, true));
+    return TestoVoci(VociDatiCosti(piano, costi, regole));
 }
 
 Celle CelleDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole)
 {
-    return CelleVoci(VociDatiCosti(piano, costi, regole, false));
+    return CelleVoci(VociDatiCosti(piano, costi, regole));
 }
 
 std::string EsportaCsvCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione& regole, bool costo)
@@ -65,7 +48,7 @@ std::string EsportaCsvCosti(const Piano& piano, const Costi& costi, const Regole
     };
     if (costo)
         accoda(CelleCostoCredito(CostoDelCredito(piano, costi)));
-    accoda(CelleDetrazione(DetrazionePerAnno(piano, costi, regole), false));
+    accoda(CelleDetrazione(DetrazionePerAnno(piano, costi, regole)));
     return CsvDi(righe);
 }
 

@@ -17,9 +17,8 @@ namespace pianoamm {
 // of installments, frequency, annual rate, disbursement, the method where
 // it is not the French one) and the costs entered; with regole, the
 // deduction's share and limit too. Percentages are plain numbers, their
-// labels ending in "(%)"; amounts are grouped where raggruppa.
-std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole,
-                                     bool raggruppa);
+// labels ending in "(%)".
+std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole);
 
 // Those lines as text, "IMPORTO DEL FINANZIAMENTO  : 150.000,00" and the
 // like, as TestoVoci lays them out.

@@ -213,18 +213,18 @@ Detrazione DetrazionePerAnno(const Piano& piano, const Costi& costi, const Regol
     return detrazione;
 }
 
-Celle CelleDetrazione(const Detrazione& detrazione, bool raggruppa)
+Celle CelleDetrazione(const Detrazione& detrazione)
 {
     std::vector<std::string> intestazione{"Anno", "Interessi", "Oneri accessori", "Importo detraibile"};
     if (detrazione.riduzioni)
         intestazione.emplace_back("Riduzioni");
     intestazione.emplace_back("Detrazione");
-    return CelleAnnuali(std::move(intestazione), detrazione.anni,
-                        [&detrazione, raggruppa](const AnnoDetrazione& anno, std::vector<std::string>& riga) {
-                            AccodaImporti(riga, {anno.interessi, anno.oneri, anno.importoDetraibile}, raggruppa);
+    return CelleAnnuali(intestazione, detrazione.anni,
+                        [&detrazione](const AnnoDetrazione& anno, std::vector<Cella>& riga) {
+                            AccodaImporti(riga, {anno.interessi, anno.oneri, anno.importoDetraibile});
                             if (detrazione.riduzioni)
-                                AccodaImporti(riga, {anno.riduzioni}, raggruppa);
-                            AccodaImporti(riga, {anno.detrazione}, raggruppa);
+                                AccodaImporti(riga, {anno.riduzioni});
+                            AccodaImporti(riga, {anno.detrazione});
                         });
 }
 
@@ -232,17 +232,12 @@ std::string TabellaDetrazione(const Detrazione& detrazione)
 {
     static constexpr Colonna Colonne[] = {{5, 6}, {20, 18}, {20, 18}, {20, 18}, {20, 18}, {20, 18}};
     std::string testo =
-        TabellaDiTesto(std::span(Colonne).first(detrazione.riduzioni ? 6 : 5), CelleDetrazione(detrazione, true));
+        TabellaDiTesto(std::span(Colonne).first(detrazione.riduzioni ? 6 : 5), CelleDetrazione(detrazione));
     if (!detrazione.note.empty())
         testo += "\n";
     for (const std::string& nota : detrazione.note)
         testo.append(nota).append(1, '\n');
     return testo;
-}
-
-std::string EsportaCsvDetrazione(const Detrazione& detrazione)
-{
-    return CsvDi(CelleDetrazione(detrazione, false));
 }
 
 }  // namespace pianoamm

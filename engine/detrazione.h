@@ -84,15 +84,12 @@ struct Detrazione {
 Detrazione DetrazionePerAnno(const Piano& piano, const Costi& costi, const RegoleDetrazione& regole);
 
 // The years as cells: "Anno", "Interessi", "Oneri accessori", "Importo
-// detraibile", ("Riduzioni",) "Detrazione", amounts with two decimals,
-// grouped when raggruppa; the totals row's year is "Totale".
-Celle CelleDetrazione(const Detrazione& detrazione, bool raggruppa);
+// detraibile", ("Riduzioni",) "Detrazione"; the totals row's year is
+// "Totale".
+Celle CelleDetrazione(const Detrazione& detrazione);
 
 // The same as a fixed-width text table and the notes under it, each line
 // ended by "\n".
 std::string TabellaDetrazione(const Detrazione& detrazione);
-
-// The same as CSV, in the form of the plan's export; no notes.
-std::string EsportaCsvDetrazione(const Detrazione& detrazione);
 
 }  // namespace pianoamm

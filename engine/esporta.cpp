@@ -1,7 +1,6 @@
 #include "engine/esporta.h"
 
 #include "engine/centesimi.h"
-#include "engine/formato.h"
 #include "engine/soldi.h"
 #include "engine/tabella.h"
 
@@ -9,47 +8,57 @@ namespace pianoamm {
 
 namespace {
 
-std::string Csv(const Piano& piano, const Simulazione* simulazione)
+Celle Righe(const Piano& piano, const Simulazione* simulazione)
 {
     const bool simulato = simulazione != nullptr;
     const bool sospensioni = simulato && HaSospensioni(*simulazione);
-    Celle righe{{"Numero", "Scadenza", "Quota interessi", "Quota capitale", "Rata", "Debito residuo"}};
-    if (simulato)
-        righe[0].insert(righe[0].end(), {"Rimborso anticipato", "Tasso annuo"});
-    if (sospensioni)
-        righe[0].insert(righe[0].end(), {"Sospesa", "Interessi capitalizzati"});
+    Celle righe(1);
+    for (const char* titolo : {"Numero", "Scadenza", "Quota interessi", "Quota capitale", "Rata", "Debito residuo",
+                               "Rimborso anticipato", "Tasso annuo", "Sospesa", "Interessi capitalizzati"})
+        righe[0].push_back(CellaTesto(titolo));
+    righe[0].resize(sospensioni ? 10 : simulato ? 8 : 6);
     righe.reserve(piano.righe.size() + 1);
     const std::vector<RigaCentesimi> centesimi = simulato ? RigheInCentesimi(*simulazione) : RigheInCentesimi(piano);
-    const auto importo = [](long long valore) { return FormatoDecimali(Euro(valore), 2, false); };
+    const auto importo = [](long long valore) { return CellaImporto(Euro(valore)); };
     for (std::size_t k = 0; k < centesimi.size(); ++k) {
         const RigaPiano& riga = piano.righe[k];
         const RigaCentesimi& c = centesimi[k];
-        righe.push_back({std::to_string(riga.numero), FormatoData(riga.scadenza)});
+        righe.push_back({CellaConto(riga.numero), CellaData(riga.scadenza)});
         auto& celle = righe.back();
         for (const long long valore : {c.interessi, c.capitale, c.rata, c.debito})
             celle.push_back(importo(valore));
         if (simulato) {
             celle.push_back(importo(c.rimborso));
-            celle.push_back(FormatoDecimali(TassoDellaRata(*simulazione, riga.numero), 3, false));
+            celle.push_back(CellaTasso(TassoDellaRata(*simulazione, riga.numero), 3));
         }
         if (sospensioni) {
-            celle.emplace_back(c.soloInteressi ? "1" : "0");
+            celle.push_back(CellaConto(c.soloInteressi ? 1 : 0));
             celle.push_back(importo(c.capitalizzati));
         }
     }
-    return CsvDi(righe);
+    return righe;
 }
 
 }  // namespace
 
+Celle CelleDelPiano(const Piano& piano)
+{
+    return Righe(piano, nullptr);
+}
+
+Celle CelleDelPiano(const Simulazione& simulazione)
+{
+    return Righe(simulazione.piano, simulazione.eventi.empty() ? nullptr : &simulazione);
+}
+
 std::string EsportaCsv(const Piano& piano)
 {
-    return Csv(piano, nullptr);
+    return CsvDi(CelleDelPiano(piano));
 }
 
 std::string EsportaCsv(const Simulazione& simulazione)
 {
-    return Csv(simulazione.piano, simulazione.eventi.empty() ? nullptr : &simulazione);
+    return CsvDi(CelleDelPiano(simulazione));
 }
 
 }  // namespace pianoamm

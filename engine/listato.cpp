@@ -5,7 +5,6 @@
 #include "engine/soldi.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <span>
 
@@ -18,20 +17,12 @@ std::string_view Listato::operator[](std::size_t riga) const
     return std::string_view(testo).substr(inizio, fine - inizio - 1);
 }
 
-int Listato::NumeroRata(std::size_t riga) const
+std::size_t Listato::RigaTitoli() const
 {
-    if (riga < intestazione || riga >= NumeroRighe())
-        return 0;
-    // An installment's line starts with its number, right-aligned in three
-    // characters; the others with blanks or letters.
-    const std::string_view campo = (*this)[riga].substr(0, 3);
-    const auto cifre = campo.find_first_not_of(' ');
-    int numero = 0;
-    if (cifre == std::string_view::npos
-        || std::from_chars(campo.data() + cifre, campo.data() + campo.size(), numero).ptr
-               != campo.data() + campo.size())
-        return 0;
-    return numero;
+    std::size_t riga = 0;
+    while (riga < NumeroRighe() && (*this)[riga] != TitoliColonne && (*this)[riga] != TitoliColonneCentesimi)
+        ++riga;
+    return riga;
 }
 
 void Listato::Riserva(std::size_t righe)
@@ -39,11 +30,13 @@ void Listato::Riserva(std::size_t righe)
     // Lines are at most 92 characters: the text is one allocation.
     testo.reserve(righe * 93);
     inizi.reserve(righe);
+    rate.reserve(righe);
 }
 
-void Listato::Accoda(std::string_view riga)
+void Listato::Accoda(std::string_view riga, std::optional<RataDellaLinea> rata)
 {
     inizi.push_back(testo.size());
+    rate.push_back(rata);
     testo.append(riga).append(1, '\n');
 }
 
@@ -164,7 +157,6 @@ Listato Intestazione(const Piano& piano, std::string_view titolo = TitoloPiano)
     AccodaTermini(listato, mutuo, sottolineatura.size());
     listato.Accoda(soldi.decimali == 0 ? TitoliColonne : TitoliColonneCentesimi);
     listato.Accoda(sottolineatura);
-    listato.FineIntestazione();
     return listato;
 }
 
@@ -200,11 +192,13 @@ void AccodaRighe(Listato& listato, const Piano& piano, std::span<const EventoPia
                            .Importo(Pagato(r), 12 + soldi.piu, soldi.decimali)
                            .Spazi(1)
                            .Importo(r.debitoResiduo, 13 + soldi.piu, soldi.decimali)
-                           .Testo());
+                           .Testo(),
+                       RataDellaLinea{r.numero, true});
+        const RataDellaLinea dopo{r.numero, false};
         if (r.numero > 0 && r.numero == piano.mutuo.condizioni.preammortamento)
-            listato.Accoda(FinePreammortamento(piano));
+            listato.Accoda(FinePreammortamento(piano), dopo);
         for (; evento != eventi.end() && DopoRata(evento->evento) == r.numero; ++evento)
-            listato.Accoda("      " + evento->effetto.testo);
+            listato.Accoda("      " + evento->effetto.testo, dopo);
     }
 }
 

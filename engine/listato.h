@@ -31,28 +31,34 @@ inline constexpr std::string_view SottolineaturaCentesimi =
 // last two are the column heading and its rule.
 inline constexpr std::size_t RigheIntestazione = 11;
 
+// The row a line of the listing shows (propria), or follows, as an event's
+// line follows the row it comes after.
+struct RataDellaLinea {
+    int numero;
+    bool propria;
+};
+
 // The lines, numbered from 0, in one block of text with a "\n" after each:
 // Testo() is ready to write out as it stands.
 class Listato {
 public:
     std::size_t NumeroRighe() const { return inizi.size(); }
     std::string_view operator[](std::size_t riga) const;
-    // The installment whose line is riga; 0 for any other line.
-    int NumeroRata(std::size_t riga) const;
+    // The row that riga shows or follows; none outside the rows.
+    std::optional<RataDellaLinea> Rata(std::size_t riga) const { return rate.at(riga); }
     const std::string& Testo() const { return testo; }
-    // Lines before the first row's: RigheIntestazione, and more when the
-    // plan's terms go on over further lines.
-    std::size_t Intestazione() const { return intestazione; }
+    // The column heading's line, which a printout repeats on every page with
+    // the rule under it; found in a listing read back as text too.
+    // NumeroRighe() where there is none.
+    std::size_t RigaTitoli() const;
 
     void Riserva(std::size_t righe);
-    void Accoda(std::string_view riga);
-    // The lines so far are the heading.
-    void FineIntestazione() { intestazione = inizi.size(); }
+    void Accoda(std::string_view riga, std::optional<RataDellaLinea> rata = std::nullopt);
 
 private:
     std::string testo;
     std::vector<std::size_t> inizi;
-    std::size_t intestazione = RigheIntestazione;
+    std::vector<std::optional<RataDellaLinea>> rate;
 };
 
 Listato ComponiListato(const Piano& piano);

@@ -2,8 +2,6 @@
 
 #include "engine/formato.h"
 
-#include <algorithm>
-
 namespace pianoamm {
 
 namespace {
@@ -24,11 +22,35 @@ void AccodaCampo(std::string& csv, const std::string& campo)
 
 }  // namespace
 
-std::string TestoCsv(std::string testo)
+Cella CellaTassoInserito(double valore)
 {
-    if (!testo.empty() && std::string_view("=+-@\t\r").find(testo.front()) != std::string_view::npos)
-        testo.insert(0, 1, '\'');
-    return testo;
+    const std::string testo = FormatoDecimali(valore, 4, false);
+    int decimali = 4;
+    while (decimali > 2 && testo[testo.size() - static_cast<std::size_t>(5 - decimali)] == '0')
+        --decimali;
+    return CellaTasso(valore, decimali);
+}
+
+std::string TestoCella(const Cella& cella, bool schermo)
+{
+    switch (cella.genere) {
+    case Genere::Testo:
+        if (!schermo && !cella.testo.empty()
+            && std::string_view("=+-@\t\r").find(cella.testo.front()) != std::string_view::npos)
+            return "'" + cella.testo;
+        return cella.testo;
+    case Genere::Importo:
+        return FormatoDecimali(cella.valore, cella.decimali, schermo);
+    case Genere::Conto:
+        return std::to_string(static_cast<long long>(cella.valore));
+    case Genere::Data:
+        return FormatoData(cella.data);
+    case Genere::Tasso:
+        return FormatoDecimali(cella.valore, cella.decimali, false);
+    case Genere::Percentuale:
+        return FormatoDecimali(cella.valore, cella.decimali, false) + (schermo ? " %" : "");
+    }
+    return {};
 }
 
 std::string CsvDi(const Celle& righe)
@@ -37,7 +59,7 @@ std::string CsvDi(const Celle& righe)
     for (const auto& riga : righe) {
         for (std::size_t c = 0; c < riga.size(); ++c) {
             csv.append(c == 0 ? "" : ";");
-            AccodaCampo(csv, riga[c]);
+            AccodaCampo(csv, TestoCella(riga[c], false));
         }
         csv += "\r\n";
     }
@@ -58,17 +80,17 @@ std::string TabellaDiTesto(std::span<const Colonna> colonne, const Celle& righe)
         if (r == 1 || (r > 1 && r + 1 == righe.size()))
             regola();
         accoda([&](std::size_t c) {
-            const std::string& cella = righe[r].at(c);
+            const std::string cella = TestoCella(righe[r].at(c));
             return r == 0 || (r + 1 == righe.size() && c == 0) ? Maiuscole(cella) : cella;
         });
     }
     return tabella;
 }
 
-void AccodaImporti(std::vector<std::string>& riga, std::initializer_list<double> importi, bool raggruppa)
+void AccodaImporti(std::vector<Cella>& riga, std::initializer_list<double> importi)
 {
     for (const double importo : importi)
-        riga.push_back(FormatoDecimali(importo, 2, raggruppa));
+        riga.push_back(CellaImporto(importo));
 }
 
 }  // namespace pianoamm

@@ -24,8 +24,8 @@ QList<QStringList> Impagina(const QStringList& righe, const QStringList& intesta
 
 QList<QStringList> PagineDelListato(const Listato& listato)
 {
-    return Impagina(RigheDelListato(listato),
-                    {TestoQt(listato[listato.Intestazione() - 2]), TestoQt(listato[listato.Intestazione() - 1])});
+    const std::size_t titoli = listato.RigaTitoli();
+    return Impagina(RigheDelListato(listato), {TestoQt(listato[titoli]), TestoQt(listato[titoli + 1])});
 }
 
 }  // namespace pianoamm

@@ -12,6 +12,15 @@ using namespace pianoamm;
 
 namespace {
 
+std::vector<std::string> Testi(const std::vector<Cella>& riga)
+{
+    std::vector<std::string> testi;
+    testi.reserve(riga.size());
+    for (const Cella& cella : riga)
+        testi.push_back(TestoCella(cella));
+    return testi;
+}
+
 Offerta Nuova(std::string nome, Mutuo mutuo, Costi costi)
 {
     return {std::move(nome), mutuo, costi, {}, {}};
@@ -75,11 +84,11 @@ TEST(Confronto, PianoDiOgniOfferta)
         {{41000, 41, 0, {2020, 1, 15}, Cadenza::Semestrale, {}}, RigaConfronto::Durata, "20 anni e 6 mesi"},
     };
     for (const auto& [mutuo, voce, atteso] : casi)
-        EXPECT_EQ(TestoVoce(ValoriDi(Nuova("", mutuo, {}), "riserva"), voce, true), atteso);
+        EXPECT_EQ(TestoCella(CellaVoce(ValoriDi(Nuova("", mutuo, {}), "riserva"), voce)), atteso);
     // The balloon's row only where an offer has one, right after RATA.
     const std::vector<ValoriOfferta> conMaxi = Confronta(std::vector{Nuova("", italiano, {}), Nuova("", balloon, {})});
-    EXPECT_EQ(CelleConfronto(conMaxi, true)[2], (std::vector<std::string>{"MAXI-RATA FINALE", "0,00", "30.000,00"}));
-    EXPECT_EQ(CelleConfronto(Confronta(std::vector{Nuova("", italiano, {}), Nuova("", unita, {})}), true)[2][0],
+    EXPECT_EQ(Testi(CelleConfronto(conMaxi)[2]), (std::vector<std::string>{"MAXI-RATA FINALE", "0,00", "30.000,00"}));
+    EXPECT_EQ(CelleConfronto(Confronta(std::vector{Nuova("", italiano, {}), Nuova("", unita, {})}))[2][0].testo,
               "NUMERO RATE");
     const ValoriOfferta valori = ValoriDi(Nuova("", preammortamento, {}), "mutuo.pianoamm");
     EXPECT_EQ(valori.nome, "mutuo.pianoamm");
@@ -109,7 +118,7 @@ TEST(Confronto, NumeroDiOfferte)
     const std::vector<Offerta> quattro(4, Alfa(""));
     const std::vector<std::string> riserva{"primo.pianoamm", "", "terzo.pianoamm"};
     const std::vector<ValoriOfferta> valori = Confronta(quattro, riserva);
-    EXPECT_EQ(CelleConfronto(valori, true)[0],
+    EXPECT_EQ(Testi(CelleConfronto(valori)[0]),
               (std::vector<std::string>{"", "primo.pianoamm", "Offerta 2", "terzo.pianoamm", "Offerta 4"}));
 }
 
@@ -170,20 +179,18 @@ TEST(Confronto, Migliori)
 TEST(Confronto, Csv)
 {
     const std::vector<Offerta> offerte{Alfa("Banca \"Uno\"; filiale"), Beta("Riga\r\nnuova")};
-    EXPECT_EQ(CsvConfronto(Confronta(offerte)), "\xEF\xBB\xBF"
-                                                ";\"Banca \"\"Uno\"\"; filiale\";\"Riga\r\nnuova\"\r\n"
-                                                "RATA;1000,00;10500,00\r\n"
-                                                "NUMERO RATE;18;1\r\n"
-                                                "DURATA;1 anno e 6 mesi;1 anno\r\n"
-                                                "TAN;0,00;5,00\r\n"
-                                                "TAEG;0,85;5,10\r\n"
-                                                "INTERESSI TOTALI;0,00;500,00\r\n"
-                                                "SPESE;120,00;10,00\r\n"
-                                                "COSTO TOTALE DEL CREDITO;120,00;510,00\r\n"
-                                                "IMPORTO TOTALE DOVUTO;18120,00;10510,00\r\n"
-                                                "DETRAZIONE TOTALE;22,80;96,90\r\n");
-    EXPECT_EQ(CsvDi({{"a", "b\"", "c\nd", ""}}), "\xEF\xBB\xBF"
-                                                 "a;\"b\"\"\";\"c\nd\";\r\n");
+    EXPECT_EQ(CsvDi(CelleConfronto(Confronta(offerte))), "\xEF\xBB\xBF"
+                                                         ";\"Banca \"\"Uno\"\"; filiale\";\"Riga\r\nnuova\"\r\n"
+                                                         "RATA;1000,00;10500,00\r\n"
+                                                         "NUMERO RATE;18;1\r\n"
+                                                         "DURATA;1 anno e 6 mesi;1 anno\r\n"
+                                                         "TAN;0,00;5,00\r\n"
+                                                         "TAEG;0,85;5,10\r\n"
+                                                         "INTERESSI TOTALI;0,00;500,00\r\n"
+                                                         "SPESE;120,00;10,00\r\n"
+                                                         "COSTO TOTALE DEL CREDITO;120,00;510,00\r\n"
+                                                         "IMPORTO TOTALE DOVUTO;18120,00;10510,00\r\n"
+                                                         "DETRAZIONE TOTALE;22,80;96,90\r\n");
 }
 
 }  // namespace

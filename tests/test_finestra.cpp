@@ -511,8 +511,8 @@ private slots:
         // One row per year and the totals.
         Rispondi({"Interessi per anno…"});
         attese << [this](QWidget* dialogo) {
-            const auto* t = dialogo->findChild<QTableWidget*>();
-            visti << QString::number(t->rowCount()) + ' ' + t->item(t->rowCount() - 1, 2)->text();
+            const auto* t = dialogo->findChild<QTableView*>()->model();
+            visti << QString::number(t->rowCount()) + ' ' + t->index(t->rowCount() - 1, 2).data().toString();
             dialogo->close();
         };
         ApriMenu(tastiera, {});
@@ -546,22 +546,22 @@ private slots:
         QCOMPARE(QStringList({limite->itemText(0), limite->itemText(1)}),
                  QStringList({"4.000,00 — acquisto dell'abitazione principale",
                               "2.582,28 — costruzione dell'abitazione principale"}));
-        const auto* t = d->findChild<QTableWidget*>();
+        const auto* t = d->findChild<QTableView*>()->model();
         Scrivi(campoLimite, "3000");
-        QCOMPARE(campoLimite->text() + ' ' + t->item(1, 3)->text(), "3000 3.000,00");
+        QCOMPARE(campoLimite->text() + ' ' + t->index(1, 3).data().toString(), "3000 3.000,00");
         attese << [limite](QWidget*) {  // the list, the second chosen in it
             QTest::keyClick(limite->view(), Qt::Key_Down);
             QTest::keyClick(limite->view(), Qt::Key_Return);
         };
         limite->showPopup();
-        QTRY_COMPARE(campoLimite->text() + ' ' + t->item(1, 3)->text(), "2.582,28 2.582,28");
+        QTRY_COMPARE(campoLimite->text() + ' ' + t->index(1, 3).data().toString(), "2.582,28 2.582,28");
         QVERIFY(!d->findChild<QLabel*>("lblMotivoLimite")->isVisible());  // the caption is no refused key
         limite->setFocus();
         QTest::keyClick(limite, Qt::Key_Up);
-        QCOMPARE(campoLimite->text() + ' ' + t->item(1, 3)->text(), "4.000,00 4.000,00");
+        QCOMPARE(campoLimite->text() + ' ' + t->index(1, 3).data().toString(), "4.000,00 4.000,00");
         QTest::keyClick(limite, Qt::Key_Down);
-        QCOMPARE(t->item(0, 0)->text() + ' ' + t->item(0, 4)->text() + ' ' + t->item(1, 3)->text() + ' '
-                     + t->item(1, 4)->text(),
+        QCOMPARE(t->index(0, 0).data().toString() + ' ' + t->index(0, 4).data().toString() + ' '
+                     + t->index(1, 3).data().toString() + ' ' + t->index(1, 4).data().toString(),
                  "2006 332,50 2.582,28 490,63");
         // The results: fields reached with Tab after the limit, each named as its label, read-only. 0,25 % of
         // 100.000 is 250,00; 100.000 - 1.500 - 250 paid out.

@@ -5,6 +5,7 @@
 #include "engine/errore.h"
 #include "engine/formato.h"
 #include "engine/numeri.h"
+#include "engine/tabella.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,33 @@ TEST(Formato, CampiENumeri)
     EXPECT_THROW(Campo("x", -1), ErrorePiano);
     EXPECT_THROW(Campo("x", 127), ErrorePiano);
     EXPECT_EQ(Campo("", 127).size(), 128U);
+}
+
+// Each kind of cell as the screen shows it and as a CSV file holds it.
+TEST(Formato, CelleScritte)
+{
+    const std::tuple<Cella, const char*, const char*> casi[] = {
+        {CellaImporto(1234567.891), "1.234.567,89", "1234567,89"},
+        {CellaImporto(-1234.5), "-1.234,50", "-1234,50"},
+        {CellaConto(300), "300", "300"},
+        {CellaData({2026, 3, 5}), "05/03/2026", "05/03/2026"},
+        {CellaTasso(3.5, 3), "3,500", "3,500"},
+        {CellaTassoInserito(3.5), "3,50", "3,50"},
+        {CellaTassoInserito(3.125), "3,125", "3,125"},
+        {CellaTassoInserito(2.0001), "2,0001", "2,0001"},
+        {CellaPercentuale(3.71), "3,71 %", "3,71"},
+        {CellaTesto("Totale"), "Totale", "Totale"},
+        {CellaTesto("=SOMMA(A1)"), "=SOMMA(A1)", "'=SOMMA(A1)"},
+        {CellaTesto("-1"), "-1", "'-1"},
+        {CellaTesto("@x"), "@x", "'@x"},
+    };
+    for (const auto& [cella, schermo, csv] : casi) {
+        EXPECT_EQ(TestoCella(cella), schermo);
+        EXPECT_EQ(TestoCella(cella, false), csv);
+    }
+    EXPECT_EQ(CsvDi({{CellaTesto("a"), CellaTesto("b\""), CellaTesto("c;\nd"), CellaImporto(-1)}, {}}),
+              "\xEF\xBB\xBF"
+              "a;\"b\"\"\";\"c;\nd\";-1,00\r\n\r\n");
 }
 
 TEST(Data, LetturaPassoDiMesiEFormato)

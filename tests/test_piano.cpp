@@ -194,6 +194,7 @@ TEST(Piano, OgniPianoECompletoECoerente)
             ASSERT_TRUE(SiChiude(piano)) << contesto;
             const Listato listato = ComponiListato(piano);
             ASSERT_EQ(listato.NumeroRighe(), RigheIntestazione + static_cast<std::size_t>(n)) << contesto;
+            ASSERT_EQ(listato.RigaTitoli(), 9U) << contesto;
             ASSERT_EQ(listato[9], TitoliColonne) << contesto;
             ASSERT_EQ(listato[10], Sottolineatura) << contesto;
             double interessi = 0;
@@ -365,12 +366,17 @@ TEST(Piano, Preammortamento)
     const Listato listato = ComponiListato(piano);
     EXPECT_EQ(listato[8], "12 RATE DI PREAMMORTAMENTO");
     EXPECT_EQ(listato[RigheIntestazione + 12], "      FINE PREAMMORTAMENTO: DALLA RATA 13 RATA 966");
-    // Each installment's line knows its number, past the line between.
-    EXPECT_EQ(listato.NumeroRata(RigheIntestazione + 11), 12);
-    EXPECT_EQ(listato.NumeroRata(RigheIntestazione + 12), 0);
-    EXPECT_EQ(listato.NumeroRata(RigheIntestazione + 13), 13);
-    EXPECT_EQ(listato.NumeroRata(RigheIntestazione - 1), 0);
-    EXPECT_EQ(listato.NumeroRata(listato.NumeroRighe() - 1), 132);
+    // Each installment's line knows its number, and the line between the
+    // row it follows.
+    const auto rataDi = [&listato](std::size_t linea) {
+        const auto r = listato.Rata(linea);
+        return r ? std::to_string(r->numero) + (r->propria ? "" : " dopo") : "-";
+    };
+    EXPECT_EQ(rataDi(RigheIntestazione + 11), "12");
+    EXPECT_EQ(rataDi(RigheIntestazione + 12), "12 dopo");
+    EXPECT_EQ(rataDi(RigheIntestazione + 13), "13");
+    EXPECT_EQ(rataDi(RigheIntestazione - 1), "-");
+    EXPECT_EQ(rataDi(listato.NumeroRighe() - 1), "132");
     const struct {
         Scenario scenario;
         double rata, interessi;  // the plan's new installment, its interest
@@ -455,11 +461,10 @@ TEST(Piano, PrimaScadenza)
     for (const auto& [mutuo, termini, riga0, righe] : casi) {
         const Piano piano = PianoAmm(mutuo);
         const Listato listato = ComponiListato(piano);
-        const std::size_t intestazione = listato.Intestazione();
+        const std::size_t intestazione = listato.RigaTitoli() + 2;
         EXPECT_EQ(Righe(piano, 8, intestazione - 3), termini);
         EXPECT_EQ(Righe(piano, intestazione, intestazione), riga0);
-        EXPECT_EQ(listato.NumeroRata(intestazione), 0);
-        EXPECT_EQ(listato.NumeroRata(intestazione + 1), 1);
+        EXPECT_TRUE(listato.Rata(intestazione)->numero == 0 && listato.Rata(intestazione + 1)->numero == 1);
         std::string date;
         for (std::size_t k = 1; k <= 3; ++k)
             date += FormatoData(piano.righe[k].scadenza).substr(0, 5) + (k < 3 ? " " : "");

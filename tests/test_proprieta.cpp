@@ -143,7 +143,7 @@ void ControllaListato(const Mutuo& mutuo, const Simulazione& simulazione,
     const Listato listato = ComponiListato(simulazione);
     std::size_t riga = 0;
     long long interessi = 0;
-    for (std::size_t k = listato.Intestazione(); k < listato.NumeroRighe() && riga < csv.size(); ++k) {
+    for (std::size_t k = listato.RigaTitoli() + 2; k < listato.NumeroRighe() && riga < csv.size(); ++k) {
         if (listato[k].starts_with("      "))
             continue;  // an event's line
         const auto campi = CampiDelListato(listato[k], centesimi);

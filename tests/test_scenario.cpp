@@ -150,7 +150,11 @@ TEST(Scenario, ListatoConEventiEConfronto)
 TEST(Scenario, IntestazioneDellaSimulazione)
 {
     EXPECT_EQ(ComponiListato(Simula(Cento, S({}))).Testo(), ComponiListato(PianoAmm(Cento)).Testo());
-    EXPECT_EQ(ComponiListato(Simula(Cento, S({E(60, 20000)}))).NumeroRata(RigheIntestazione), 1);
+    const Listato simulato = ComponiListato(Simula(Cento, S({E(60, 20000)})));
+    EXPECT_EQ(simulato.Rata(RigheIntestazione)->numero, 1);
+    EXPECT_EQ(simulato.Rata(RigheIntestazione + 60)->numero, 60);  // the event's line
+    EXPECT_FALSE(simulato.Rata(RigheIntestazione + 60)->propria);
+    EXPECT_FALSE(simulato.Rata(RigheIntestazione + 121));  // the blank after the 120 rows
 }
 
 // The two ends, by hand. 12.000 at no interest, 1.000 a month from

@@ -9,6 +9,7 @@
 #include "ui/controlli/assi_grafico.h"
 #include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/invio_bottoni.h"
+#include "ui/controlli/modello_tabella.h"
 
 #include <QChart>
 #include <QChartView>
@@ -24,7 +25,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -62,7 +63,9 @@ DlgConfronto::DlgConfronto(const pianoamm::Offerta& corrente, const QString& nom
     setAttribute(Qt::WA_DeleteOnClose);
     offerte.push_back(pianoamm::ValoriDi(corrente, nomeCorrente.toStdString()));
 
-    grdConfronto = new QTableWidget(static_cast<int>(pianoamm::RigheConfronto.size()), 0, this);
+    modelloConfronto = new ModelloTabella(true, false, this);
+    grdConfronto = new QTableView(this);
+    grdConfronto->setModel(modelloConfronto);
     grdConfronto->setObjectName(QStringLiteral("grdConfronto"));
     grdConfronto->setAccessibleName(QStringLiteral("Confronto delle offerte"));
     grdConfronto->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -71,10 +74,6 @@ DlgConfronto::DlgConfronto(const pianoamm::Offerta& corrente, const QString& nom
     grdConfronto->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     grdConfronto->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grdConfronto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QStringList etichette;
-    for (const pianoamm::DatiRigaConfronto& riga : pianoamm::RigheConfronto)
-        etichette << TestoQt(riga.etichetta);
-    grdConfronto->setVerticalHeaderLabels(etichette);
     CreaGrafico();
 
     auto* impaginazione = new QVBoxLayout(this);
@@ -102,8 +101,8 @@ QLayout* DlgConfronto::CreaComandi()
     cmdTogli->setObjectName(QStringLiteral("cmdTogli"));
     cmdTogli->setAccessibleName(QStringLiteral("Togli l'offerta scelta"));
     connect(cmdTogli, &QPushButton::clicked, this, &DlgConfronto::Togli);
-    connect(grdConfronto, &QTableWidget::itemSelectionChanged, this,
-            [this] { cmdTogli->setEnabled(grdConfronto->currentColumn() > 0); });
+    connect(grdConfronto->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { cmdTogli->setEnabled(grdConfronto->currentIndex().column() > 0); });
     lblMotivo = new QLabel(this);
     lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
     lblMotivo->setAccessibleName(QStringLiteral("Motivo"));
@@ -131,8 +130,9 @@ QDialogButtonBox* DlgConfronto::CreaBottoni()
             [this] { StampaPagine(this, Impagina(Righe(), {}), {}, QStringLiteral("confronto.pdf")); });
     bottone(QStringLiteral("Salva come PD&F…"), "cmdPdf",
             [this] { SalvaPaginePdf(this, QStringLiteral("confronto.pdf"), Impagina(Righe(), {})); });
-    bottone(QStringLiteral("Esporta &CSV…"), "cmdCsv",
-            [this] { SalvaCsv(this, QStringLiteral("confronto.csv"), pianoamm::CsvConfronto(offerte)); });
+    bottone(QStringLiteral("Esporta &CSV…"), "cmdCsv", [this] {
+        SalvaCsv(this, QStringLiteral("confronto.csv"), pianoamm::CsvDi(pianoamm::CelleConfronto(offerte)));
+    });
     QPushButton* chiudi = bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
     chiudi->setAccessibleName(QStringLiteral("Chiudi"));
     connect(bottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -182,7 +182,7 @@ void DlgConfronto::Aggiungi(const QString& percorso)
 
 void DlgConfronto::Togli()
 {
-    const int colonna = grdConfronto->currentColumn();
+    const int colonna = grdConfronto->currentIndex().column();
     if (colonna <= 0 || colonna >= static_cast<int>(offerte.size()))
         return;
     offerte.erase(offerte.begin() + colonna);
@@ -198,7 +198,7 @@ void DlgConfronto::Aggiorna()
     for (QPushButton* bottone : cmdEsportazioni)
         bottone->setEnabled(confronto);
     cmdAggiungi->setEnabled(offerte.size() < pianoamm::OfferteMassime);
-    cmdTogli->setEnabled(grdConfronto->currentColumn() > 0);
+    cmdTogli->setEnabled(grdConfronto->currentIndex().column() > 0);
     if (!confronto && lblMotivo->text().isEmpty())
         lblMotivo->setText(QStringLiteral("Aggiungere il file di almeno un'altra offerta da confrontare."));
 }
@@ -206,31 +206,19 @@ void DlgConfronto::Aggiorna()
 // The best value of a row in bold, where some offer falls short of it.
 void DlgConfronto::RiempiTabella()
 {
-    const int colonne = static_cast<int>(offerte.size());
-    grdConfronto->clearContents();
-    grdConfronto->setColumnCount(colonne);
-    QStringList nomi;
-    for (const pianoamm::ValoriOfferta& offerta : offerte)
-        nomi << TestoVisibile(TestoQt(offerta.nome));
-    grdConfronto->setHorizontalHeaderLabels(nomi);
-    for (int r = 0; r < static_cast<int>(pianoamm::RigheConfronto.size()); ++r) {
-        const pianoamm::RigaConfronto riga = pianoamm::RigheConfronto.at(static_cast<std::size_t>(r)).voce;
-        grdConfronto->setRowHidden(r, !pianoamm::HaRiga(offerte, riga));
-        const std::vector<std::size_t> migliori = pianoamm::Migliori(offerte, riga);
-        for (int c = 0; c < colonne; ++c) {
-            auto* cella =
-                new QTableWidgetItem(TestoQt(pianoamm::TestoVoce(offerte[static_cast<std::size_t>(c)], riga, true)));
-            cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            const bool migliore = std::ranges::count(migliori, static_cast<std::size_t>(c)) > 0;
-            if (colonne > 1 && migliori.size() < offerte.size() && migliore) {
-                QFont grassetto = cella->font();
-                grassetto.setBold(true);
-                cella->setFont(grassetto);
-                cella->setData(Qt::AccessibleDescriptionRole, QStringLiteral("il migliore"));
-            }
-            grdConfronto->setItem(r, c, cella);
+    std::vector<std::pair<int, int>> migliori;
+    int riga = 0;
+    for (const pianoamm::DatiRigaConfronto& dati : pianoamm::RigheConfronto) {
+        if (!pianoamm::HaRiga(offerte, dati.voce))
+            continue;
+        const std::vector<std::size_t> meglio = pianoamm::Migliori(offerte, dati.voce);
+        for (const std::size_t colonna : meglio) {
+            if (offerte.size() > 1 && meglio.size() < offerte.size())
+                migliori.emplace_back(riga, static_cast<int>(colonna));
         }
+        ++riga;
     }
+    modelloConfronto->Mostra(pianoamm::CelleConfronto(offerte), std::move(migliori));
     // Every row in sight: the table is short, the chart takes the rest.
     grdConfronto->setFixedHeight(grdConfronto->horizontalHeader()->sizeHint().height()
                                  + grdConfronto->verticalHeader()->length() + 2 * grdConfronto->frameWidth());

@@ -12,7 +12,7 @@ class QChartView;
 class QDialogButtonBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace pianoamm {
 
@@ -22,6 +22,8 @@ namespace pianoamm {
 // stays at hand; it deletes itself when closed. Copies (also Ctrl+C),
 // prints, saves as PDF and exports as CSV the comparison once there are
 // two offers.
+class ModelloTabella;
+
 class DlgConfronto : public QDialog {
     Q_OBJECT
 
@@ -53,7 +55,8 @@ private:
     QPushButton* cmdAggiungi;
     QPushButton* cmdTogli;
     QLabel* lblMotivo;  // why the last file was not added, or what is missing
-    QTableWidget* grdConfronto;
+    QTableView* grdConfronto;
+    ModelloTabella* modelloConfronto;
     QChartView* grfDebito;
     // Copy, print, PDF, CSV: only with two offers or more.
     std::vector<QPushButton*> cmdEsportazioni;

@@ -11,8 +11,8 @@
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/gruppo_fiscale.h"
 #include "ui/controlli/invio_bottoni.h"
+#include "ui/controlli/modello_tabella.h"
 #include "ui/controlli/motivo_campo.h"
-#include "ui/controlli/tabella_anni.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -24,7 +24,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <iterator>
@@ -54,7 +54,9 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, ModelloOfferta& modello, QWidg
 
     grpFiscale = new GruppoFiscale(offerta.Corrente().regole.fiscali, this);
     connect(grpFiscale, &GruppoFiscale::Cambiato, this, &DlgCosti::Aggiorna);
-    grdDetrazione = CreaTabellaAnni(pianoamm::CelleDetrazione(pianoamm::Detrazione{}, true), this);
+    modelloDetrazione = new ModelloTabella(false, true, this);
+    modelloDetrazione->Mostra(pianoamm::CelleDetrazione(pianoamm::Detrazione{}));
+    grdDetrazione = CreaTabella(modelloDetrazione, this);
     grdDetrazione->setAccessibleName(QStringLiteral("Detrazione per anno"));
     lblNote = new QLabel(this);
     lblNote->setObjectName(QStringLiteral("lblNote"));
@@ -188,13 +190,13 @@ void DlgCosti::Aggiorna()
         const pianoamm::CostoCredito costo = pianoamm::CostoDelCredito(piano, offerta.Corrente().costi);
         const auto voci = pianoamm::VociCostoCredito(costo);
         for (std::size_t i = 0; i < voci.size(); ++i) {
-            txtCosti[i]->setText(TestoQt(voci[i].valore));
+            txtCosti[i]->setText(TestoQt(pianoamm::TestoCella(voci[i].valore)));
             txtCosti[i]->setCursorPosition(0);
         }
         // A TAEG that cannot be worked out says why.
         txtCosti[1]->setToolTip(costo.taeg ? QString() : TestoQt(pianoamm::TaegNonCalcolabile));
         const pianoamm::Detrazione detrazione = Anni();
-        RiempiTabellaAnni(grdDetrazione, pianoamm::CelleDetrazione(detrazione, true));
+        modelloDetrazione->Mostra(pianoamm::CelleDetrazione(detrazione));
         QStringList note;
         for (const std::string& nota : detrazione.note)
             note << QString::fromStdString(nota);

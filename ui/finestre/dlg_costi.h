@@ -17,13 +17,14 @@ class QDialogButtonBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
 
 namespace pianoamm {
 
 class CampoNumerico;
 class GruppoFiscale;
 class ModelloOfferta;
+class ModelloTabella;
 
 // What the plan costs beyond its interest (TAN, TAEG, the total cost, the
 // total owed, the imposta sostitutiva in euros and the net amount paid
@@ -64,7 +65,8 @@ private:
     // As the engine lists them (EtichetteCosto): TAN, TAEG, total cost,
     // total owed, the tax, the net amount. Read-only, and reached with Tab.
     std::array<QLineEdit*, pianoamm::EtichetteCosto.size()> txtCosti{};
-    QTableWidget* grdDetrazione;
+    QTableView* grdDetrazione;
+    ModelloTabella* modelloDetrazione;
     GruppoFiscale* grpFiscale;
     QLabel* lblNote;  // which rule changed which years
 };

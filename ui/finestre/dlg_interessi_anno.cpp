@@ -6,14 +6,14 @@
 #include "ui/azioni/azioni_piano.h"
 #include "ui/comune/posizione.h"
 #include "ui/controlli/invio_bottoni.h"
-#include "ui/controlli/tabella_anni.h"
+#include "ui/controlli/modello_tabella.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -26,7 +26,9 @@ DlgInteressiAnno::DlgInteressiAnno(std::vector<pianoamm::AnnoPiano> perAnno, QWi
     setObjectName(QStringLiteral("DlgInteressiAnno"));
     setWindowTitle(QStringLiteral("Interessi per anno"));
 
-    grdAnni = CreaTabellaAnni(pianoamm::CellePerAnno(anni, true), this);
+    auto* modello = new ModelloTabella(false, true, this);
+    modello->Mostra(pianoamm::CellePerAnno(anni));
+    grdAnni = CreaTabella(modello, this);
     grdAnni->setObjectName(QStringLiteral("grdAnni"));
     grdAnni->setAccessibleName(QStringLiteral("Interessi per anno"));
 
@@ -56,7 +58,7 @@ QDialogButtonBox* DlgInteressiAnno::CreaBottoni()
     bottone(QStringLiteral("Salva come PD&F…"), "cmdPdf",
             [this, pagine] { SalvaPaginePdf(this, QStringLiteral("interessi-per-anno.pdf"), pagine()); });
     bottone(QStringLiteral("Esporta &CSV…"), "cmdCsv", [this] {
-        SalvaCsv(this, QStringLiteral("interessi-per-anno.csv"), pianoamm::CsvDi(pianoamm::CellePerAnno(anni, false)));
+        SalvaCsv(this, QStringLiteral("interessi-per-anno.csv"), pianoamm::CsvDi(pianoamm::CellePerAnno(anni)));
     });
     QPushButton* chiudi = bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
     chiudi->setObjectName(QStringLiteral("cmdChiudi"));
@@ -82,7 +84,7 @@ void DlgInteressiAnno::Copia() const
 // smaller the window is made to fit it, and the table scrolls.
 void DlgInteressiAnno::Adatta(QWidget* accanto)
 {
-    const QSize tabella = MisuraTabellaAnni(grdAnni);
+    const QSize tabella = MisuraTabella(grdAnni);
     grdAnni->setMinimumWidth(tabella.width());
     resize(sizeHint() + QSize(0, tabella.height() - grdAnni->sizeHint().height()));
     PosizionaAccanto(this, accanto);

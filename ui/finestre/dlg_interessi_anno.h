@@ -8,7 +8,7 @@
 #include <vector>
 
 class QDialogButtonBox;
-class QTableWidget;
+class QTableView;
 
 namespace pianoamm {
 
@@ -32,7 +32,7 @@ private:
     void Adatta(QWidget* accanto);
 
     std::vector<pianoamm::AnnoPiano> anni;
-    QTableWidget* grdAnni;
+    QTableView* grdAnni;
 };
 
 }  // namespace pianoamm

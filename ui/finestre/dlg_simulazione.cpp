@@ -283,11 +283,12 @@ void DlgSimulazione::MostraRisultati()
     MostraNellaLista(lstSimulata, listato);
     // Each installment's line knows its number, and so does each event's,
     // after it: a new event goes after the one selected.
-    int rata = 0;
-    for (std::size_t linea = RigheIntestazione; linea < listato.NumeroRighe() && listato[linea] != " "; ++linea) {
-        rata = std::max(listato.NumeroRata(linea), rata);
-        lstSimulata->item(static_cast<int>(linea))->setData(Qt::UserRole, rata);
-        if (rataScelta > 0 && listato.NumeroRata(linea) == rataScelta)
+    for (std::size_t linea = 0; linea < listato.NumeroRighe(); ++linea) {
+        const auto rata = listato.Rata(linea);
+        if (!rata)
+            continue;
+        lstSimulata->item(static_cast<int>(linea))->setData(Qt::UserRole, rata->numero);
+        if (rataScelta > 0 && rata->propria && rata->numero == rataScelta)
             lstSimulata->setCurrentRow(static_cast<int>(linea));
     }
     grpConfronto->Mostra(valido ? &giudizio.simulato : nullptr);

@@ -131,9 +131,9 @@ void PaginaRisultato::ElaboraPiano(const pianoamm::Mutuo& dati)
     MostraNellaLista(lstPiano, listato);
     // Each installment's line knows its number: what the user selects is
     // read from it, not from where the line stands.
-    for (std::size_t linea = RigheIntestazione; linea < listato.NumeroRighe(); ++linea) {
-        if (const int numero = listato.NumeroRata(linea); numero > 0)
-            lstPiano->item(static_cast<int>(linea))->setData(Qt::UserRole, numero);
+    for (std::size_t linea = 0; linea < listato.NumeroRighe(); ++linea) {
+        if (const auto rata = listato.Rata(linea); rata && rata->propria)
+            lstPiano->item(static_cast<int>(linea))->setData(Qt::UserRole, rata->numero);
     }
 }
 
