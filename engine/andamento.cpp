@@ -44,7 +44,7 @@ std::optional<Difetto> PrimoDifetto(const Simulazione& sim)
     quote.primaScadenza.reset();
     quote.baseGiorni = Condizioni{}.baseGiorni;
     const bool condizioni = termini.arrotondamento == Arrotondamento::Unita && quote != Condizioni{};
-    const int stabileFino = condizioni ? 0 : sim.eventi.empty() ? righe.back().numero : DopoRata(sim.eventi[0].evento);
+    const int stabileFino = condizioni ? 0 : sim.eventi.empty() ? UltimaRata(righe) : DopoRata(sim.eventi[0].evento);
     auto evento = sim.eventi.begin();
     for (auto riga = righe.begin(); riga != righe.end(); ++riga) {
         while (evento != sim.eventi.end() && std::next(evento) != sim.eventi.end()

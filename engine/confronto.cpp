@@ -145,7 +145,7 @@ ValoriOfferta ValoriDi(const Offerta& offerta, const std::string& nomeRiserva)
     const auto capitale = std::ranges::find_if(righe, [](const RigaCentesimi& r) { return r.capitale > 0; });
     valori.rata = Euro(capitale != righe.end() ? capitale->rata : righe.front().rata);
     valori.maxiRata = offerta.mutuo.condizioni.maxiRata;
-    valori.numeroRate = piano.righe.back().numero;
+    valori.numeroRate = UltimaRata(piano.righe);
     valori.mesi = valori.numeroRate * mesiRata;
     valori.costo = CostoDelCredito(piano, offerta.costi);
     valori.interessi = piano.totaleInteressi;

@@ -39,7 +39,7 @@ public:
     {
         const auto periodo = PrimoPeriodoDi(piano.mutuo);
         anniInizio = periodo ? AnniSpezzati(piano.mutuo, periodo->giorni) : 0;
-        pagamenti.resize(static_cast<std::size_t>(piano.righe.back().numero) + 1);
+        pagamenti.resize(static_cast<std::size_t>(UltimaRata(piano.righe)) + 1);
         for (const RigaPiano& riga : piano.righe)
             pagamenti[static_cast<std::size_t>(riga.numero)] =
                 riga.quotaInteressi + riga.quotaCapitale + (riga.numero > 0 ? costi.speseRata : 0);
@@ -87,7 +87,7 @@ CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi)
     // Every row is an installment with its fee, the pre-amortisation's too,
     // but the broken period's interest.
     const long long spese = CentesimiIniziali(piano, costi)
-                            + CentesimiMetaInSu(costi.speseRata) * static_cast<long long>(piano.righe.back().numero);
+                            + CentesimiMetaInSu(costi.speseRata) * static_cast<long long>(UltimaRata(piano.righe));
     costo.costoTotale = piano.totaleInteressi + Euro(spese);
     costo.importoTotaleDovuto = piano.mutuo.importo + costo.costoTotale;
     costo.imposta = Euro(CentesimiImposta(piano, costi));

@@ -13,7 +13,7 @@ std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, con
     const auto parola = [](std::string_view testo) { return CellaTesto(std::string(testo)); };
     std::vector<VoceCosto> voci;
     voci.push_back({"Importo del finanziamento", CellaImporto(mutuo.importo)});
-    voci.push_back({"Numero rate", CellaConto(piano.righe.back().numero)});
+    voci.push_back({"Numero rate", CellaConto(UltimaRata(piano.righe))});
     voci.push_back({"Cadenza", parola(DatiDi(mutuo.cadenza).parola)});
     voci.push_back({"Tasso annuo (%)", CellaTassoInserito(mutuo.tassoAnnuo)});
     voci.push_back({"Data di erogazione", CellaData(mutuo.erogazione)});

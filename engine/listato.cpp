@@ -136,7 +136,7 @@ Listato Intestazione(const Piano& piano, std::string_view titolo = TitoloPiano)
                        .Scrivi("IMPORTO MUTUO          : ")
                        .Importo(mutuo.importo, 15 + soldi.piu, soldi.decimali)
                        .Scrivi("   NUMERO RATE   : ")
-                       .Tabulasin(std::to_string(piano.righe.back().numero), 3)
+                       .Tabulasin(std::to_string(UltimaRata(piano.righe)), 3)
                        .Testo());
     listato.Accoda(
         Linea()

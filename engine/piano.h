@@ -42,6 +42,19 @@ inline double Pagato(const RigaPiano& riga)
     return riga.quotaInteressi + riga.quotaCapitale;
 }
 
+// The last installment's number: a broken period's interest, on a row
+// numbered 0, puts it one below the rows' count.
+inline int UltimaRata(const std::vector<RigaPiano>& righe)
+{
+    return righe.back().numero;
+}
+
+// The row of installment numero, from 1 to UltimaRata.
+inline const RigaPiano& RigaDellaRata(const std::vector<RigaPiano>& righe, int numero)
+{
+    return righe[static_cast<std::size_t>(numero - righe.front().numero)];
+}
+
 struct Piano {
     Mutuo mutuo;
     double rata = 0;  // the first installment, unrounded

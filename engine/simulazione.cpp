@@ -99,7 +99,7 @@ bool SoloInteressi(const Simulazione& simulazione, int numero)
 
 FinePiano FineDi(const Piano& piano)
 {
-    FinePiano fine{piano.righe.back().scadenza, piano.righe.back().numero, piano.rata};
+    FinePiano fine{piano.righe.back().scadenza, UltimaRata(piano.righe), piano.rata};
     // The Italian installment falls: its capital share, the same on every
     // row but the last, is the one that stays.
     if (piano.mutuo.condizioni.metodo == Metodo::Italiano) {

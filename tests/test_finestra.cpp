@@ -916,6 +916,17 @@ private slots:
         QCOMPARE(letti, QStringList({"15/04/2026", "0", "0", "15/04/2026", "0", "0"}));
         const auto righe = lista()->findItems("  0    30/03/2026", Qt::MatchStartsWith);
         QVERIFY(righe.size() == 1 && righe[0]->text().simplified() == "0 30/03/2026 215 215 150.000");
+        // Row 0 is no installment: an event goes at most after the 299th of 300.
+        auto* d = static_cast<pianoamm::DlgSimulazione*>(Apri("Simula estinzione anticipata…", "DlgSimulazione"));
+        d->ImpostaEventi({pianoamm::Estinzione{100, std::nullopt}});
+        attese << [&letti](QWidget* editor) {
+            letti << QString::number(editor->findChild<QSpinBox*>("spnRata")->maximum());
+            QTest::keyClick(editor, Qt::Key_Escape);
+        };
+        auto* eventi = d->findChild<QListWidget*>("lstEventi");
+        eventi->setCurrentRow(0);
+        QTest::keyClick(eventi, Qt::Key_Return);
+        QCOMPARE(letti.last(), "299");
     }
 
     // Modified only by a value that differs from the file's: the costs' window opened on a file the command line

@@ -56,7 +56,7 @@ QList<QPointF> Debito(const pianoamm::Piano& piano, const pianoamm::Simulazione*
         const auto numero = static_cast<std::size_t>(riga.numero);
         const double rimborso = simulazione != nullptr ? pianoamm::RimborsoDopo(*simulazione, riga.numero) : 0;
         const double quando = AnnoDi(riga.scadenza);
-        if (numero % passo == 0 || numero == piano.righe.size() || rimborso != 0)
+        if (numero % passo == 0 || riga.numero == pianoamm::UltimaRata(piano.righe) || rimborso != 0)
             punti.append({quando, riga.debitoResiduo});
         if (rimborso != 0)
             punti.append({quando, riga.debitoResiduo - rimborso});

@@ -177,7 +177,7 @@ Evento DlgSimulazione::DopoLaRigaScelta(Evento evento) const
     const QListWidgetItem* voce = lstSimulata->currentItem();
     const int rata = voce != nullptr ? voce->data(Qt::UserRole).toInt() : 0;
     if (rata > 0) {
-        const int ultima = std::max(1, static_cast<int>(giudizio.simulato.piano.righe.size()) - 1);
+        const int ultima = std::max(1, UltimaRata(giudizio.simulato.piano.righe) - 1);
         std::visit([dopo = std::clamp(rata, 1, ultima)](auto& e) { e.dopoRata = dopo; }, evento);
     }
     return evento;
@@ -220,7 +220,7 @@ void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
     if (indice < altri.size())
         altri.erase(altri.begin() + static_cast<std::ptrdiff_t>(indice));
     auto senza = Giudica(piano, altri, scenario.penale).simulato.piano.righe;
-    const auto ultima = static_cast<int>(senza.size()) - 1;
+    const int ultima = UltimaRata(senza) - 1;
     const auto verifica = [this, indice](const Evento& candidato) {
         auto lista = scenario.eventi;
         indice < lista.size() ? void(lista[indice] = candidato) : lista.push_back(candidato);
@@ -229,9 +229,9 @@ void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
     };
     // Where the event would go, as the plan without it stands.
     const auto situazione = [righe = std::move(senza)](int dopoRata) {
-        if (dopoRata < 1 || static_cast<std::size_t>(dopoRata) > righe.size())
-            return QStringLiteral("Senza questo evento il piano finisce alla rata %1.").arg(righe.size());
-        const RigaPiano& riga = righe[static_cast<std::size_t>(dopoRata) - 1];
+        if (dopoRata < 1 || dopoRata > UltimaRata(righe))
+            return QStringLiteral("Senza questo evento il piano finisce alla rata %1.").arg(UltimaRata(righe));
+        const RigaPiano& riga = RigaDellaRata(righe, dopoRata);
         return QStringLiteral("Scadenza %1 — debito residuo dopo la rata %2: %3 €")
             .arg(TestoQt(FormatoData(riga.scadenza)))
             .arg(dopoRata)

@@ -186,7 +186,7 @@ void PaginaRisultato::VociPiano(QMenu& menu)
         // has no room for any.
         conPiano(QStringLiteral("Simula ") + nome + QStringLiteral("…"), [this, evento] {
             Simula(evento);
-        })->setEnabled(piano && piano->righe.size() > 1);
+        })->setEnabled(piano && UltimaRata(piano->righe) > 1);
     }
     conPiano(QStringLiteral("&Grafico del piano…"), [this] { MostraGrafico(this, *piano); });
 }
@@ -231,7 +231,7 @@ void PaginaRisultato::Simula(Evento evento)
     // After the installment on the selected line, where there is one.
     const QListWidgetItem* voce = lstPiano->currentItem();
     const int riga = voce != nullptr ? voce->data(Qt::UserRole).toInt() : 0;
-    const int dopoRata = std::clamp(riga, 1, std::max(1, static_cast<int>(piano->righe.size()) - 1));
+    const int dopoRata = std::clamp(riga, 1, std::max(1, UltimaRata(piano->righe) - 1));
     std::visit([dopoRata](auto& e) { e.dopoRata = dopoRata; }, evento);
     if (!dlgSimulazione) {
         dlgSimulazione = new DlgSimulazione(*piano, offerta, this);
