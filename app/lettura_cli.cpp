@@ -26,10 +26,11 @@ double Numero(Opzione opzione, std::string_view testo, const Limite& limite)
 
 Data DataDi(Opzione opzione, std::string_view testo)
 {
-    const auto data = LeggiData(testo);
-    if (!data)
-        Rifiuta(opzione, Citato(testo) + " non è una data valida (GG/MM/AAAA).");
-    return *data;
+    try {
+        return DataDaTesto(testo);
+    } catch (const ErrorePiano& errore) {
+        Rifiuta(opzione, errore.what());
+    }
 }
 
 }  // namespace pianoamm::cli

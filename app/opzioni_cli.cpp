@@ -132,10 +132,9 @@ Mutuo LeggiMutuo(const Valori& valori, const Offerta& base, bool file, std::opti
     const auto dato = [&valori, file](Opzione opzione) { return file || valori[Indice(opzione)].has_value(); };
     incognita = LeggiIncognita(valori[Indice(Opzione::Rata)].has_value(), valori[Indice(Opzione::Trova)],
                                {dato(Opzione::Tasso), dato(Opzione::NumeroRate), dato(Opzione::Importo)});
-    // The options of the values, in the order of Incognita.
-    constexpr std::array DeiValori{Opzione::Tasso, Opzione::NumeroRate, Opzione::Importo};
-    const auto incognito = [&incognita, &DeiValori](Opzione opzione) {
-        return incognita && opzione == DeiValori.at(static_cast<std::size_t>(*incognita));
+    // Each unknown's word is its option's name.
+    const auto incognito = [&incognita](Opzione opzione) {
+        return incognita && Opzioni[Indice(opzione)].nome.substr(2) == VoceDi(Incognite, *incognita).parola;
     };
     for (std::size_t k = 0; k < Opzioni.size(); ++k) {
         if (Opzioni[k].obbligatoria && !dato(static_cast<Opzione>(k)) && !incognito(static_cast<Opzione>(k)))

@@ -3,13 +3,18 @@
 // The command line's options that take a value, for the argument reader
 // alone.
 
+#include "app/termini_cli.h"
+
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 namespace pianoamm::cli {
 
-// The options that take a value; Opzioni lists them in this order.
+// The options that take a value; Opzioni lists them in this order, the
+// plan's terms' (Termini) after --trova.
 enum class Opzione {
     Importo,
     NumeroRate,
@@ -18,14 +23,7 @@ enum class Opzione {
     Data,
     Rata,
     Trova,
-    Arrotondamento,
-    TassoPeriodo,
-    Metodo,
-    MaxiRata,
-    Preammortamento,
-    PrimaScadenza,
-    BaseGiorni,
-    Pdf,
+    Pdf = Trova + 1 + static_cast<int>(Termini.size()),
     Csv,
     Salva,
     Nome,
@@ -48,49 +46,58 @@ enum class Opzione {
 
 struct DatiOpzione {
     std::string_view nome;
-    bool obbligatoria;
+    bool obbligatoria = false;
     bool ripetibile = false;
 };
-
-constexpr std::array<DatiOpzione, 33> Opzioni{{
-    {"--importo", true},
-    {"--numero-rate", true},
-    {"--tasso", true},
-    {"--cadenza", true},
-    {"--data", false},
-    {"--rata", false},
-    {"--trova", false},
-    {"--arrotondamento", false},
-    {"--tasso-periodo", false},
-    {"--metodo", false},
-    {"--maxi-rata", false},
-    {"--preammortamento", false},
-    {"--prima-scadenza", false},
-    {"--base-giorni", false},
-    {"--pdf", false},
-    {"--csv", false},
-    {"--salva", false},
-    {"--nome", false},
-    {"--stampante", false},
-    {"--spese-iniziali", false},
-    {"--imposta-sostitutiva", false},
-    {"--spese-rata", false},
-    {"--quota", false},
-    {"--limite", false},
-    {"--costo-acquisto", false},
-    {"--reddito", false},
-    {"--figli", false},
-    {"--altri-oneri", false},
-    {"--data-contratto", false},
-    {"--penale", false},
-    {"--estinzione", false, true},
-    {"--variazione", false, true},
-    {"--sospensione", false, true},
-}};
 
 constexpr std::size_t Indice(Opzione opzione)
 {
     return static_cast<std::size_t>(opzione);
 }
+
+// The option of Termini[termine].
+constexpr Opzione OpzioneDelTermine(std::size_t termine)
+{
+    return static_cast<Opzione>(Indice(Opzione::Trova) + 1 + termine);
+}
+
+// Each option's name, by Opzione.
+inline constexpr auto Opzioni = [] {
+    constexpr DatiOpzione Altre[] = {
+        {"--importo", true},
+        {"--numero-rate", true},
+        {"--tasso", true},
+        {"--cadenza", true},
+        {"--data"},
+        {"--rata"},
+        {"--trova"},
+        {"--pdf"},
+        {"--csv"},
+        {"--salva"},
+        {"--nome"},
+        {"--stampante"},
+        {"--spese-iniziali"},
+        {"--imposta-sostitutiva"},
+        {"--spese-rata"},
+        {"--quota"},
+        {"--limite"},
+        {"--costo-acquisto"},
+        {"--reddito"},
+        {"--figli"},
+        {"--altri-oneri"},
+        {"--data-contratto"},
+        {"--penale"},
+        {"--estinzione", false, true},
+        {"--variazione", false, true},
+        {"--sospensione", false, true},
+    };
+    constexpr auto PrimoTermine = Indice(OpzioneDelTermine(0));
+    std::array<DatiOpzione, std::size(Altre) + Termini.size()> opzioni{};
+    auto dopo = std::ranges::copy(std::span(Altre).first(PrimoTermine), opzioni.begin()).out;
+    for (const Termine& termine : Termini)
+        *dopo++ = {termine.nome};
+    std::ranges::copy(std::span(Altre).subspan(PrimoTermine), dopo);
+    return opzioni;
+}();
 
 }  // namespace pianoamm::cli

@@ -1,9 +1,9 @@
 #include "app/uso_cli.h"
 
 #include "app/opzioni_cli.h"
+#include "app/termini_cli.h"
 
 #include "engine/cadenza.h"
-#include "engine/condizioni.h"
 #include "engine/eventi/estinzione.h"
 #include "engine/eventi/sospensione.h"
 #include "engine/inverso.h"
@@ -14,33 +14,78 @@ namespace pianoamm {
 
 namespace {
 
+using cli::Termine;
+using cli::Termini;
+
 std::string Intervallo(const Limite& limite)
 {
     return "da " + std::to_string(static_cast<long long>(limite.minimo)) + " a "
            + std::to_string(static_cast<long long>(limite.massimo));
 }
 
+// Where the options' descriptions begin.
+constexpr std::size_t Colonna = 23;
+
 // The frequencies' words from the descriptions' column, going on to a second
 // line rather than past the 80th.
 std::string CadenzeInColonna()
 {
-    constexpr std::size_t Rientro = 23;
     std::string cadenze = Parole(Cadenze, ", ", " o ");
-    if (Rientro + cadenze.size() > 79)
-        cadenze.replace(cadenze.rfind(", ", 79 - Rientro), 2, ",\n" + std::string(Rientro, ' '));
+    if (Colonna + cadenze.size() > 79)
+        cadenze.replace(cadenze.rfind(", ", 79 - Colonna), 2, ",\n" + std::string(Colonna, ' '));
     return cadenze;
+}
+
+// The plan's terms in the synopsis, each line filled as far as the
+// synopsis's widest before the next begins.
+std::string SintassiTermini()
+{
+    const std::string rientro(20, ' ');
+    std::string testo;
+    std::string riga;
+    for (std::size_t k = 0; k < Termini.size(); ++k) {
+        std::string parte = std::string("[").append(Termini[k].nome).append(" ") + Termini[k].valore() + "]";
+        // The next option, of use only with this one, inside its brackets.
+        if (k + 1 < Termini.size() && Termini[k + 1].conPrecedente)
+            parte.pop_back();
+        if (Termini[k].conPrecedente)
+            parte += "]";
+        if (!riga.empty() && rientro.size() + riga.size() + 1 + parte.size() > 88) {
+            testo += rientro + riga + "\n";
+            riga.clear();
+        }
+        riga += (riga.empty() ? "" : " ") + parte;
+    }
+    return testo + rientro + riga + "\n";
+}
+
+// The plan's terms in --help: the name with the first line of its help when
+// it fits before the descriptions' column, the others under it. Those that
+// add payments come after the rest.
+std::string AiutoTermini()
+{
+    std::string testo;
+    for (const bool dopo : {false, true}) {
+        for (const Termine& termine : Termini) {
+            if (termine.dopoNellAiuto != dopo)
+                continue;
+            const std::string nome = "  " + std::string(termine.nome) + " " + termine.valore();
+            testo += nome.size() < Colonna ? nome + std::string(Colonna - nome.size(), ' ')
+                                           : nome + "\n" + std::string(Colonna, ' ');
+            for (const char c : termine.aiuto)
+                testo += c == '\n' ? "\n" + std::string(Colonna, ' ') : std::string(1, c);
+            testo += "\n";
+        }
+    }
+    return testo;
 }
 
 // The options whose values are words of a closed set, as the syntax and
 // the list of options write them.
 struct Scelte {
     std::string trova = "--trova " + Parole(Incognite, "|");
-    std::string arrotondamento = "--arrotondamento " + Parole(Arrotondamenti, "|");
-    std::string metodo = "--metodo " + Parole(Metodi, "|");
-    std::string tassoPeriodo = "--tasso-periodo " + Parole(RegoleTassoPeriodo, "|");
     std::string estinzione = "--estinzione N:IMPORTO[:" + Parole(Riduzioni, "|:") + "]";
     std::string sospensione = "--sospensione N:K[:" + Parole(TipiSospensione, "|:") + "]";
-    std::string baseGiorni = "--base-giorni " + Parole(BasiGiorni, "|");
 };
 
 std::string Sintassi(const Scelte& scelte)
@@ -48,19 +93,8 @@ std::string Sintassi(const Scelte& scelte)
     return "Uso: pianoamm-cli --importo IMPORTO --numero-rate N --tasso TASSO --cadenza CADENZA "
            "[--data GG/MM/AAAA]\n"
            "                    [--rata R ["
-           + scelte.trova
-           + "]]\n"
-             "                    ["
-           + scelte.arrotondamento + "] [" + scelte.metodo
-           + "]\n"
-             "                    ["
-           + scelte.tassoPeriodo
-           + "] [--maxi-rata X]\n"
-             "                    [--preammortamento K] [--prima-scadenza GG/MM/AAAA\n"
-             "                    ["
-           + scelte.baseGiorni
-           + "]]\n"
-             "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
+           + scelte.trova + "]]\n" + SintassiTermini()
+           + "                    [--pdf FILE] [--csv FILE] [--stampa | --stampante NOME] [--per-anno]\n"
              "                    [--taeg] [--detrazione [--quota P] [--limite X] [--costo-acquisto C]\n"
              "                    [--reddito R] [--figli 0|1|2|3] [--altri-oneri O]\n"
              "                    [--data-contratto GG/MM/AAAA]]\n"
@@ -75,13 +109,9 @@ std::string Sintassi(const Scelte& scelte)
              "       pianoamm-cli --confronta FILE FILE [FILE [FILE]] [--csv FILE]\n";
 }
 
-// The options between the terms' and the events': the balloon, the
-// pre-amortisation, the outputs, the costs and the deduction.
-constexpr const char* Uscite = "  --maxi-rata X        maxi-rata finale, pagata con l'ultima rata, inferiore\n"
-                               "                       all'importo, solo con il metodo francese (0)\n"
-                               "  --preammortamento K  K rate di soli interessi (da 0 a 60) prima delle rate\n"
-                               "                       del piano\n"
-                               "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
+// The options between the terms' and the events': the outputs, the costs
+// and the deduction.
+constexpr const char* Uscite = "  --pdf FILE           scrive la stampa del piano nel file PDF indicato\n"
                                "  --csv FILE           scrive il piano nel file CSV indicato (per i fogli di calcolo)\n"
                                "  --stampa             stampa il piano sulla stampante predefinita\n"
                                "  --stampante NOME     stampa il piano sulla stampante NOME\n"
@@ -128,34 +158,7 @@ std::string AltreOpzioni(const Scelte& scelte)
            + "  " + scelte.trova
            + "\n"
              "                       il valore da ricavare con --rata quando sono dati tutti\n"
-             "  "
-           + scelte.arrotondamento
-           + "\n"
-             "                       interessi troncati all'unità, le frazioni rese un'unità\n"
-             "                       alla volta (unita, predefinito), o rata e interessi\n"
-             "                       arrotondati al centesimo come fanno le banche (centesimi)\n"
-             "  "
-           + scelte.metodo
-           + "\n"
-             "                       rata costante (francese, predefinito) o quota capitale\n"
-             "                       costante e rata decrescente (italiano)\n"
-             "  "
-           + scelte.tassoPeriodo
-           + "\n"
-             "                       tasso della rata: il tasso annuo per la frazione d'anno\n"
-             "                       (proporzionale, predefinito) o il tasso che composto\n"
-             "                       nell'anno dà il tasso annuo (equivalente)\n"
-             "  --prima-scadenza GG/MM/AAAA\n"
-             "                       scadenza della prima rata, le altre a una rata l'una\n"
-             "                       dall'altra (predefinita: una rata dopo --data); i giorni\n"
-             "                       dall'erogazione all'inizio del suo periodo pagano i loro\n"
-             "                       interessi nella rata 0 (preammortamento tecnico)\n"
-             "  "
-           + scelte.baseGiorni
-           + "\n"
-             "                       anno di quegli interessi: civile (365, predefinito) o\n"
-             "                       commerciale (360)\n"
-           + Uscite + "  " + scelte.estinzione
+           + AiutoTermini() + Uscite + "  " + scelte.estinzione
            + "\n"
              "                       rimborso anticipato di IMPORTO (o tutto) dopo la rata N;\n"
              "                       poi la rata si riduce (rata, predefinito) o la durata\n"

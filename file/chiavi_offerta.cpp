@@ -8,6 +8,7 @@
 #include "file/json_rigoroso.h"
 #include "file/schema.h"
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <variant>
@@ -167,6 +168,26 @@ const Campi<Offerta> CampiOfferta{
     Riga<Offerta>("eventi", In{&Offerta::scenario, &Scenario::eventi}, ListaEventi{}),
 };
 
+// The newest version a table's rows bring.
+template <class Struttura>
+int Recente(const Campi<Struttura>& campi)
+{
+    return std::ranges::max(campi, {}, &Campo<Struttura>::dal).dal;
+}
+
+// The newest version this program reads, and writes when a file needs it:
+// the newest any row above brings (a new table is one more argument here),
+// so that a key of a new version is its row alone.
+int VersioneRecente()
+{
+    return std::apply(
+        [](const auto&... generi) {
+            return std::max({Recente(CampiOfferta), Recente(CampiMutuo), Recente(CampiCondizioni), Recente(CampiCosti),
+                             Recente(CampiDetrazione), Recente(generi.campi)...});
+        },
+        TipiEvento);
+}
+
 // Another program's JSON, or a newer version's file, is told apart before
 // its keys are judged. The file's version.
 int VersioneDi(const Oggetto& documento)
@@ -178,10 +199,10 @@ int VersioneDi(const Oggetto& documento)
     const auto numero = versione.tipo == ValoreJson::Tipo::Numero ? LeggiNumero(versione.testo, 0) : std::nullopt;
     if (!numero || *numero < 1)
         Rifiuta(chiave, "deve essere un numero intero da 1 in su.");
-    if (*numero > VersioneFileOfferta) {
+    if (const int recente = VersioneRecente(); *numero > recente) {
         Rifiuta(chiave, "il file è stato creato da una versione più recente del programma; questa legge fino "
                         "alla versione "
-                            + std::to_string(VersioneFileOfferta) + ".");
+                            + std::to_string(recente) + ".");
     }
     return static_cast<int>(*numero);
 }

@@ -10,7 +10,6 @@
 
 namespace pianoamm {
 
-inline constexpr int VersioneFileOfferta = 2;
 // A file larger than this, or with more events, is refused unread.
 inline constexpr std::size_t DimensioneMassimaFileOfferta = std::size_t{1024} * 1024;
 inline constexpr std::size_t EventiMassimiFileOfferta = 999;
