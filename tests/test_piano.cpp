@@ -26,6 +26,7 @@
 #include <cmath>
 
 #include <fstream>
+#include <numeric>
 #include <sstream>
 #include <string>
 
@@ -480,6 +481,11 @@ TEST(Piano, PrimaScadenza)
                 1e-6);
     const auto anni = InteressiPerAnno(centesimi);
     EXPECT_EQ(anni[0].rate, 9);
+    // In units the carried fraction moves later rows: the total is still every row's interest, row 0's too.
+    const Piano unita = PianoAmm(std::get<0>(casi[0]));
+    EXPECT_EQ(unita.totaleInteressi,
+              std::accumulate(unita.righe.begin(), unita.righe.end(), 0.0,
+                              [](double t, const RigaPiano& r) { return t + r.quotaInteressi; }));
     EXPECT_NE(EsportaCsv(centesimi).find("\n0;30/03/2026;215,75;0,00;215,75;150000,00\r\n"), std::string::npos);
     EXPECT_EQ(Motivo(Spezzato("15/03/2026", "10/04/2026")),
               "La prima scadenza (10/04/2026) non può cadere prima del 15/04/2026, una rata dopo l'erogazione del "

@@ -1,6 +1,8 @@
 #include "ui/finestre/dlg_evento.h"
 
+#include "engine/formato.h"
 #include "print/testo_qt.h"
+#include "ui/comune/aspetto.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/conferma_motivata.h"
 #include "ui/controlli/motivo_campo.h"
@@ -123,9 +125,21 @@ std::function<Evento()> Campi(const Sospensione& sospensione, const Modulo& modu
     };
 }
 
+// Where the event would go, as the plan without it stands.
+QString Situazione(const std::vector<RigaPiano>& righe, int dopoRata)
+{
+    if (dopoRata < 1 || dopoRata > UltimaRata(righe))
+        return QStringLiteral("Senza questo evento il piano finisce alla rata %1.").arg(UltimaRata(righe));
+    const RigaPiano& riga = RigaDellaRata(righe, dopoRata);
+    return QStringLiteral("Scadenza %1 — debito residuo dopo la rata %2: %3 €")
+        .arg(TestoQt(FormatoData(riga.scadenza)))
+        .arg(dopoRata)
+        .arg(DueDecimali(riga.debitoResiduo));
+}
+
 }  // namespace
 
-DlgEvento::DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, Situazione situazione, QWidget* parent)
+DlgEvento::DlgEvento(const Evento& evento, std::vector<RigaPiano> senza, Verifica controllo, QWidget* parent)
     : QDialog(parent), verifica(std::move(controllo))
 {
     setObjectName(QStringLiteral("DlgEvento"));
@@ -135,7 +149,7 @@ DlgEvento::DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, S
     auto* modulo = new QFormLayout;
     auto* spnRata = new QSpinBox(this);
     spnRata->setObjectName(QStringLiteral("spnRata"));
-    spnRata->setRange(1, std::max({ultimaRata, DopoRata(evento), 1}));
+    spnRata->setRange(1, std::max({UltimaRata(senza) - 1, DopoRata(evento), 1}));
     spnRata->setValue(DopoRata(evento));
     modulo->addRow(QStringLiteral("Dopo la &rata:"), spnRata);
     // Read by the keyboard too, its text its name: a screen reader reaches
@@ -146,8 +160,8 @@ DlgEvento::DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, S
     lblSituazione->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     lblSituazione->setFocusPolicy(Qt::StrongFocus);
     modulo->addRow(QString(), lblSituazione);
-    const auto mostra = [lblSituazione, situazione = std::move(situazione)](int dopoRata) {
-        lblSituazione->setText(situazione(dopoRata));
+    const auto mostra = [lblSituazione, righe = std::move(senza)](int dopoRata) {
+        lblSituazione->setText(Situazione(righe, dopoRata));
     };
     mostra(spnRata->value());
     connect(spnRata, &QSpinBox::valueChanged, this, mostra);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QSpinBox;
 
@@ -15,9 +16,10 @@ namespace pianoamm {
 class ConfermaMotivata;
 
 // One event of a simulation as the user writes it, after an installment up
-// to ultimaRata (or further, where the event given already is: it opens as
-// it is). Under the installment, what situazione says of it, as it changes:
-// its due date and the debt left after it. Each kind has its own fields.
+// to the one before the last of the plan without it, senza (or further,
+// where the event given already is: it opens as it is). Under the
+// installment, as it changes, its due date and the debt left after it in
+// that plan. Each kind has its own fields.
 // OK is enabled only while verifica finds nothing wrong with it; else its
 // reason is shown.
 class DlgEvento : public QDialog {
@@ -25,9 +27,8 @@ class DlgEvento : public QDialog {
 
 public:
     using Verifica = std::function<std::optional<QString>(const Evento&)>;
-    using Situazione = std::function<QString(int dopoRata)>;
 
-    DlgEvento(const Evento& evento, int ultimaRata, Verifica controllo, Situazione situazione, QWidget* parent);
+    DlgEvento(const Evento& evento, std::vector<RigaPiano> senza, Verifica controllo, QWidget* parent);
     ~DlgEvento() override;
 
     Evento Scelto() const { return leggi(); }

@@ -219,25 +219,13 @@ void DlgSimulazione::Chiedi(const Evento& evento, std::size_t indice)
     auto altri = scenario.eventi;
     if (indice < altri.size())
         altri.erase(altri.begin() + static_cast<std::ptrdiff_t>(indice));
-    auto senza = Giudica(piano, altri, scenario.penale).simulato.piano.righe;
-    const int ultima = UltimaRata(senza) - 1;
     const auto verifica = [this, indice](const Evento& candidato) {
         auto lista = scenario.eventi;
         indice < lista.size() ? void(lista[indice] = candidato) : lista.push_back(candidato);
         const auto motivo = Giudica(piano, lista, scenario.penale).motivi[indice];
         return motivo ? std::optional(TestoQt(*motivo)) : std::nullopt;
     };
-    // Where the event would go, as the plan without it stands.
-    const auto situazione = [righe = std::move(senza)](int dopoRata) {
-        if (dopoRata < 1 || dopoRata > UltimaRata(righe))
-            return QStringLiteral("Senza questo evento il piano finisce alla rata %1.").arg(UltimaRata(righe));
-        const RigaPiano& riga = RigaDellaRata(righe, dopoRata);
-        return QStringLiteral("Scadenza %1 — debito residuo dopo la rata %2: %3 €")
-            .arg(TestoQt(FormatoData(riga.scadenza)))
-            .arg(dopoRata)
-            .arg(DueDecimali(riga.debitoResiduo));
-    };
-    DlgEvento dialogo(evento, ultima, verifica, situazione, this);
+    DlgEvento dialogo(evento, Giudica(piano, altri, scenario.penale).simulato.piano.righe, verifica, this);
     if (dialogo.exec() != QDialog::Accepted)
         return;
     indice < scenario.eventi.size() ? void(scenario.eventi[indice] = dialogo.Scelto())
