@@ -1,7 +1,6 @@
 #include "ui/finestre/dlg_simulazione.h"
 
 #include "engine/esporta.h"
-#include "engine/formato.h"
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
