@@ -1,6 +1,7 @@
 #include "engine/dati_costi.h"
 
 #include "engine/cadenza.h"
+#include "engine/prima_scadenza.h"
 
 #include <iterator>
 
@@ -17,6 +18,9 @@ std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, con
     voci.push_back({"Cadenza", parola(DatiDi(mutuo.cadenza).parola)});
     voci.push_back({"Tasso annuo (%)", CellaTassoInserito(mutuo.tassoAnnuo)});
     voci.push_back({"Data di erogazione", CellaData(mutuo.erogazione)});
+    // The TAEG and the first year's interest depend on it.
+    if (const auto periodo = PrimoPeriodoDi(mutuo))
+        voci.push_back({"Prima scadenza", CellaData(periodo->prima)});
     if (mutuo.condizioni.metodo == Metodo::Italiano)
         voci.push_back({"Metodo", parola(VoceDi(Metodi, Metodo::Italiano).parola)});
     voci.push_back({"Spese iniziali", CellaImporto(costi.speseIniziali)});

@@ -242,6 +242,7 @@ prova 2 'Nessun tasso tra 0 e 99 % dà questa rata.' '$CLI --importo 8000 --nume
 # The known first due date: row 0 of 15 days on 30/03/2026; the default one changes nothing.
 K='--importo 150000 --numero-rate 300 --tasso 3,5 --cadenza mensile --data 15/03/2026'
 prova 0 '' '$CLI $K --prima-scadenza 30/04/2026 --arrotondamento centesimi --base-giorni 360 --csv - >c' 'grep -q "^0;30/03/2026;218,75;0,00;218,75;150000,00" c && grep -q "^1;30/04/2026;437,50;" c'
+prova 0 '' '$CLI $K --prima-scadenza 30/04/2026 --taeg' 'grep -qx "PRIMA SCADENZA  *: 30/04/2026" out'
 prova 0 '' '$CLI $K --per-anno --taeg >a && $CLI $K --per-anno --taeg --prima-scadenza 15/04/2026 >b' 'cmp a b'
 # The deduction as the law stands: its cuts' column and the rules' lines; without the figures, today's table.
 prova 0 '' '$CLI --importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 15/03/2023 --detrazione --reddito 250000 >o' 'grep -q "IMPORTO DETRAIBILE            RIDUZIONI" o && grep -qx "Dal 2026: riduzione di 440,00 per un reddito oltre 200.000,00." o && grep -q "^  2024 .* 260,00 " o'
