@@ -124,7 +124,9 @@ Listato Intestazione(const Piano& piano, std::string_view titolo = TitoloPiano)
     const Soldi soldi(mutuo.condizioni);
     const bool italiano = mutuo.condizioni.metodo == Metodo::Italiano;
     Listato listato;
-    listato.Riserva(RigheIntestazione + piano.righe.size());
+    // Room for the rows, the pre-amortisation's end and line 8 going on:
+    // growing the block would copy it all.
+    listato.Riserva(RigheIntestazione + piano.righe.size() + 4);
     listato.Accoda(" ");
     // Centred on the plan's title, half a character to the right for an
     // odd difference.
