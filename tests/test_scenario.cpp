@@ -57,8 +57,7 @@ TEST(Scenario, EventiERegoleDelPiano)
         {Zero, S({E(6, 3000, Riduzione::Durata)}), 9, 1000, 3, 0},
         {Zero, S({}, {{6, 12}}), 12, 1035.290200265288, 6, 211.74120159172867},
         {Cento, S({E(60, 20000)}, {}, 1), 120, 683.2271801632322, 60, 24632.939953239125},
-        // A shortened plan's last row settles the fractions still carried
-        // (also by dati/modello_accorciato.py).
+        // A shortened plan's last row settles the fractions still carried.
         {Cento, S({E(60, 20000, Riduzione::Durata)}), 97, 1060.6551523907553, 37, 22773.619210286073},
         {Cento, S({E(60, std::nullopt)}), 60, 1060.6551523907553, 0, 19844},
         {Cento, S({}, {{60, 7}}), 120, 1112.9202425496044, 60, 30414.523696421544},
