@@ -231,8 +231,7 @@ TEST(Scenario, EventiRifiutati)
         {Cento, S({E(60, 1)}, {}, 100), "Il tasso della penale deve essere compreso tra 0 e 99."},
         {Cento, T({Sospensione{10, 6}, Variazione{15, 3}}),
          "La variazione di tasso dopo la rata 15 cade in una sospensione già in corso: le rate da 11 a 16 pagano solo "
-         "gli "
-         "interessi."},
+         "gli interessi."},
         {Cento, T({Sospensione{10, 6}, Sospensione{11, 1, TipoSospensione::Rata}}),
          "La sospensione dopo la rata 11 cade in una sospensione già in corso: le rate da 11 a 16 pagano solo gli "
          "interessi."},
