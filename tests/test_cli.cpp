@@ -265,7 +265,7 @@ prova 2 'Il file «x.pianoamm» non si può aprire: non è un documento JSON val
 prova 0 '' '$CLI $CORTA --salva a.pianoamm --nome A >/dev/null && $CLI a.pianoamm --tasso 4 --salva b.pianoamm --nome B >/dev/null && $CLI --confronta a.pianoamm b.pianoamm --csv c.csv && $CLI --confronta a.pianoamm b.pianoamm >t' 'grep -q "^INTERESSI TOTALI;29504,57;" c.csv && grep -q "^TAN;5,00;4,00" c.csv && [ "$(tail -1 t)" = "IMPORTO TOTALE DOVUTO PIÙ BASSO: B" ]'
 # A simulated plan: its listing, its rows in the files, its years.
 prova 0 '' '$CLI $CORTA --estinzione 5:20000:durata --csv s.csv --per-anno >o' 'grep -q "^5;06/04/2011;.*;20000,00;5,000" s.csv && grep -q "^TOTALE      9 " o'
-# A shortened plan's last row settles the carried fractions (dati/modello_accorciato.py); one installment a year has the annual rate
+# A shortened plan's last row settles the carried fractions (dati/modello_eventi.py); one installment a year has the annual rate
 # whichever the rule (12,50 x 13 % = 1,625: up); row 51 pays 5.300 x 26,415 % = 1.400 of interest and no capital.
 prova 0 '' '$CLI --importo 10000 --numero-rate 12 --tasso 5 --cadenza mensile --data 01/01/2026 --estinzione 3:1000:durata --csv -' 'grep -q "^11;01/12/2026;3,50;671,25;674,75;0,00;" out'
 prova 0 '' '$CLI --importo 12,50 --numero-rate 2 --tasso 13 --cadenza annuale --data 01/01/2026 --arrotondamento centesimi --tasso-periodo equivalente --csv -' 'grep -q "^1;01/01/2027;1,63;5,86;7,49;6,64" out'

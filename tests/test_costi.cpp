@@ -153,7 +153,7 @@ TEST(Costi, DatiDeiCosti)
                              "Quota a proprio carico (%);50,00\r\n"
                              "Limite annuo detraibile;2582,28\r\n"
                              "\r\n";
-    // As DetrazionePerAnno above: half of 1.045 and of 15.
+    // Half of 1.045 and of 15 deductible; halves go up: 522,50 x 19 % = 99,275.
     const std::string tabella = "Anno;Interessi;Oneri accessori;Importo detraibile;Detrazione\r\n"
                                 "2020;0,00;1045,00;522,50;99,28\r\n"
                                 "2021;0,00;15,00;7,50;1,43\r\n"
@@ -201,11 +201,6 @@ TEST(Costi, DetrazionePerAnno)
         const char* anni;  // year, interest, charges, deductible, deduction; ...
     } casi[] = {
         {senzaInteressi, costi, {}, "2020 0 1045 1045 198.55;2021 0 15 15 2.85;0 0 1060 1060 201.4;"},
-        // Halves go up: 522,50 x 19 % = 99,275.
-        {senzaInteressi,
-         costi,
-         {.quota = 50, .limite = 4000, .fiscali = {}},
-         "2020 0 1045 522.5 99.28;2021 0 15 7.5 1.43;0 0 1060 530 100.71;"},
         {senzaInteressi,
          costi,
          {.quota = 100, .limite = 1000, .fiscali = {}},

@@ -9,8 +9,6 @@
 #include "ui/finestre/dlg_simulazione.h"
 #include "ui/pagine/pagina_dati.h"
 
-#include <sys/stat.h>
-
 // A field given a text, then left.
 const struct {
     const char* nome;
@@ -465,16 +463,10 @@ private slots:
                 && c<QWidget>("cmdPrint")->isEnabled());
     }
 
-    // Whatever the desktop's locale, a file saved here is the one the command line saves; a file that is no
-    // file is refused at once, never waited on.
+    // Whatever the desktop's locale, a file saved here is the one the command line saves.
     void fileComeLaRigaDiComando()
     {
         QTemporaryDir cartella;
-        const QString pipe = cartella.filePath("pipe.pianoamm");
-        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-        Rispondi({QMessageBox::Ok});
-        QVERIFY(!frm->ApriFile(pipe));
-        QCOMPARE(visti.last(), "Warning: «" + pipe + "» non è un file: è una pipe con nome.");
         QVERIFY(frm->ApriFile(PIANOAMM_ESEMPIO));
         Rispondi({cartella.filePath("finestra.pianoamm")});
         QVERIFY(frm->File()->SalvaConNome());
@@ -508,15 +500,6 @@ private slots:
         const QList<QByteArray> righe = csv.readAll().split('\n');
         QVERIFY(righe.size() == 12 && righe[1] == "1;06/04/2007;5000,00;7950,46;12950,46;92049,54\r");
         QCOMPARE(Pagine(cartella.filePath("piano.pdf")), 1);
-        // One row per year and the totals.
-        Rispondi({"Interessi per anno…"});
-        attese << [this](QWidget* dialogo) {
-            const auto* t = dialogo->findChild<QTableView*>()->model();
-            visti << QString::number(t->rowCount()) + ' ' + t->index(t->rowCount() - 1, 2).data().toString();
-            dialogo->close();
-        };
-        ApriMenu(tastiera, {});
-        QCOMPARE(visti, QStringList("11 29.504,57"));
     }
 
     // The costs' window: worked out as the user types, kept for the
@@ -794,8 +777,7 @@ private slots:
     }
 
     // A suspension of whole installments after the selected 24th: the
-    // editor starts from it, and the simulated listing tells the interest
-    // added to the debt and the new installment.
+    // editor starts from it and hands the kind chosen to the simulation.
     void sospensione()
     {
         AiRisultati({"150000", "240", "3,75", "15/03/2026"}, "Mensile");
@@ -815,8 +797,6 @@ private slots:
         auto* d = frm->findChild<QDialog*>("DlgSimulazione");
         QCOMPARE(Righe(d->findChild<QListWidget*>("lstEventi")),
                  QStringList("Sospensione dell'intera rata per 6 rate dopo la rata 24"));
-        QCOMPARE(d->findChild<QListWidget*>("lstSimulata")->item(35)->text(),
-                 "      SOSPENSIONE DI 6 RATE DOPO LA RATA 24: INTERESSI CAPITALIZZATI 2.637, NUOVA RATA 906");
         c("cmdIndietro")->click();
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgSimulazione"));
     }
@@ -937,13 +917,9 @@ private slots:
     {
         QTemporaryDir cartella;
         const QString nome = cartella.filePath("fiscale.pianoamm");
-        QCOMPARE(
-            Esegui(
-                PIANOAMM_CLI,
-                {"--importo", "150000",       "--numero-rate", "300",          "--tasso", "3,5",          "--cadenza",
-                 "mensile",   "--data",       "15/03/2026",    "--spese-rata", "2,5",     "--detrazione", "--reddito",
-                 "80000",     "--estinzione", "60:1000",       "--variazione", "30:4",    "--salva",      nome})[0],
-            "0");
+        const QString riga = "--importo 150000 --numero-rate 300 --tasso 3,5 --cadenza mensile --data 15/03/2026 "
+                             "--spese-rata 2,5 --detrazione --reddito 80000 --estinzione 60:1000 --variazione 30:4";
+        QCOMPARE(Esegui(PIANOAMM_CLI, riga.split(' ') << "--salva" << nome)[0], "0");
         QVERIFY(frm->ApriFile(PIANOAMM_ESEMPIO));
         attese << [](QWidget* dialogo) {
             dialogo->findChild<QSpinBox*>("spnPreammortamento")->setValue(2);

@@ -259,10 +259,6 @@ TEST(Proprieta, CsvEListatoTornano)
     EXPECT_EQ(rifiutati, (std::map<std::string, int>(std::begin(Rifiuti), std::end(Rifiuti))));
 }
 
-}  // namespace
-
-namespace {
-
 // dati/piani_banca.txt holds an independent model's rows for a handful of
 // loans on every kind of terms, a repayment on some: each case's command
 // line, its first installment, then each row's number, interest, capital and
@@ -307,10 +303,6 @@ TEST(Proprieta, TerminiComeIlModello)
     }
     EXPECT_EQ(casi, 13U);
 }
-
-}  // namespace
-
-namespace {
 
 // Each seeded loan from its own installment: the rate back to its four
 // printed decimals, the amount to the cent, and the count itself wherever

@@ -57,8 +57,7 @@ TEST(Scenario, EventiERegoleDelPiano)
         {Zero, S({E(6, 3000, Riduzione::Durata)}), 9, 1000, 3, 0},
         {Zero, S({}, {{6, 12}}), 12, 1035.290200265288, 6, 211.74120159172867},
         {Cento, S({E(60, 20000)}, {}, 1), 120, 683.2271801632322, 60, 24632.939953239125},
-        // A shortened plan's last row settles the fractions still carried
-        // (also by dati/modello_accorciato.py).
+        // A shortened plan's last row settles the fractions still carried.
         {Cento, S({E(60, 20000, Riduzione::Durata)}), 97, 1060.6551523907553, 37, 22773.619210286073},
         {Cento, S({E(60, std::nullopt)}), 60, 1060.6551523907553, 0, 19844},
         {Cento, S({}, {{60, 7}}), 120, 1112.9202425496044, 60, 30414.523696421544},
@@ -232,8 +231,7 @@ TEST(Scenario, EventiRifiutati)
         {Cento, S({E(60, 1)}, {}, 100), "Il tasso della penale deve essere compreso tra 0 e 99."},
         {Cento, T({Sospensione{10, 6}, Variazione{15, 3}}),
          "La variazione di tasso dopo la rata 15 cade in una sospensione già in corso: le rate da 11 a 16 pagano solo "
-         "gli "
-         "interessi."},
+         "gli interessi."},
         {Cento, T({Sospensione{10, 6}, Sospensione{11, 1, TipoSospensione::Rata}}),
          "La sospensione dopo la rata 11 cade in una sospensione già in corso: le rate da 11 a 16 pagano solo gli "
          "interessi."},

@@ -7,8 +7,9 @@
 # rest, the last row then paying the debt left and every fraction carried; a
 # suspended capital share, like the pre-amortisation, makes rows of interest
 # only, the last of which settles the fraction carried. The expected figures
-# of tests/test_scenario.cpp, and of tests/test_piano.cpp's balloon and
-# pre-amortisation, come from here: python3 modello_eventi.py
+# of tests/test_scenario.cpp, of tests/test_piano.cpp's balloon and
+# pre-amortisation and of the command line's shortened plan in
+# tests/test_cli.cpp come from here: python3 modello_eventi.py
 from fractions import Fraction as F
 import math
 
@@ -99,6 +100,8 @@ for nome, mutuo, eventi in casi:
     righe, nuova, residue, interessi, _ = piano(*mutuo, eventi=eventi)
     print('%s: %d righe, nuova rata %.10f, %d rate residue, interessi %.9f'
           % (nome, righe, float(nuova), residue, float(interessi)))
+righe = piano(10000, 12, 5, eventi=[(3, 'estinzione', 1000, 'durata')])[4]
+print('10.000 a 5 %% in 12 rate, 1.000 dopo la 3a, durata: interessi della rata 11 = %.6f' % float(righe[10][0]))
 sospensioni = [
     ('150.000 a 3,75 %, 6 rate intere dopo la 24a', (150000, 240, F(375, 100)), (24, 'sospensione', 6, 'rata'), 1),
     ('150.000 a 3,75 %, 6 quote capitale dopo la 24a', (150000, 240, F(375, 100)),
