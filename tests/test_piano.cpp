@@ -1,6 +1,6 @@
 // The plan, its listing and its exports. Expected values come from the
-// worked example, from hand calculation, or from an independent model of the
-// French method run outside this project.
+// worked example, from hand calculation, or from the independent models in
+// dati/ (modello_termini.py, modello_eventi.py).
 
 #include "engine/anni.h"
 #include "engine/centesimi.h"

@@ -260,7 +260,8 @@ TEST(Proprieta, CsvEListatoTornano)
 }
 
 // dati/piani_banca.txt holds an independent model's rows for a handful of
-// loans on every kind of terms, a repayment on some: each case's command
+// loans on every kind of terms, a repayment on some, a broken first period's
+// row 0 on two: each case's command
 // line, its first installment, then each row's number, interest, capital and
 // debt.
 TEST(Proprieta, TerminiComeIlModello)
@@ -288,20 +289,20 @@ TEST(Proprieta, TerminiComeIlModello)
             EXPECT_NEAR(simulazione->piano.rata, rata, 1e-6) << linea;
             continue;
         }
-        std::size_t numero = 0;
+        int numero = 0;
         double interessi = 0, capitale = 0, debito = 0;
         flusso >> numero >> interessi >> capitale >> debito;
-        ASSERT_LE(numero, righe.size()) << linea;
-        const RigaPiano& r = righe[numero - 1];
+        ASSERT_TRUE(numero >= righe.front().numero && numero <= UltimaRata(righe)) << linea;
+        const RigaPiano& r = righe[static_cast<std::size_t>(numero - righe.front().numero)];
         EXPECT_NEAR(r.quotaInteressi, interessi, 1e-6) << linea;
         EXPECT_NEAR(r.quotaCapitale, capitale, 1e-6) << linea;
         EXPECT_NEAR(r.debitoResiduo, debito, 1e-6) << linea;
         // The model's last row is the plan's.
         if (debito == 0) {
-            EXPECT_EQ(numero, righe.size()) << linea;
+            EXPECT_EQ(numero, UltimaRata(righe)) << linea;
         }
     }
-    EXPECT_EQ(casi, 13U);
+    EXPECT_EQ(casi, 16U);
 }
 
 // Each seeded loan from its own installment: the rate back to its four

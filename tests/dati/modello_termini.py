@@ -4,7 +4,8 @@ from fractions import Fraction as F
 import math, sys
 MESI={'mensile':1,'bimestrale':2,'trimestrale':3,'quadrimestrale':4,'semestrale':6,'annuale':12}
 def hu(x): return math.floor(x + F(1,2))
-def piano(A, n, T, cad, cent=False, equiv=False, ital=False, pre=0, X=0, est=None):
+# spez: a broken first period's days and the year's base, paid as row 0.
+def piano(A, n, T, cad, cent=False, equiv=False, ital=False, pre=0, X=0, est=None, spez=None):
     mesi=MESI[cad]; A=F(A); X=F(X); T=F(T)
     i = F((1+float(T)/100)**(mesi/12)-1) if equiv else T/100*mesi/12
     sc = 100 if cent else 1
@@ -25,6 +26,12 @@ def piano(A, n, T, cad, cent=False, equiv=False, ital=False, pre=0, X=0, est=Non
         I = F(math.floor(e)); frac += e - I
         if frac > 1: frac -= 1; I += 1
         return I
+    if spez:
+        e = d*T/100*spez[0]/spez[1]
+        if cent: I = F(hu(e))
+        else:
+            I = F(math.floor(e)); frac += e - I
+        rows.append((I, F(0), d))
     for k in range(1, pre+1):
         I = cut(d)
         if not cent and not ital and k == pre and frac > F(1,10**6): frac -= 1; I += 1
@@ -62,7 +69,7 @@ def riga(args, **kw):
     first, rows = piano(**kw)
     print(args)
     print("rata %.6f" % float(first))
-    for k,(I,C,D) in enumerate(rows, 1):
+    for k,(I,C,D) in enumerate(rows, 0 if kw.get('spez') else 1):
         print("%d %.6f %.6f %.6f" % (k, float(I), float(C), float(D)))
 
 base=" --data 15/03/2026"
@@ -80,6 +87,11 @@ casi = [
  ("--importo 24000 --numero-rate 24 --tasso 6 --cadenza mensile --arrotondamento centesimi --metodo italiano --estinzione 6:6000:durata", dict(A=24000, n=24, T=6, cad='mensile', cent=True, ital=True, est=(6,6000,'durata'))),
  ("--importo 24000 --numero-rate 24 --tasso 6,17 --cadenza mensile --metodo italiano --estinzione 5:5000,5:durata", dict(A=24000, n=24, T=F(617,100), cad='mensile', ital=True, est=(5,F(50005,10),'durata'))),
  ("--importo 20000 --numero-rate 12 --tasso 7,35 --cadenza mensile --arrotondamento centesimi --estinzione 4:3000:rata", dict(A=20000, n=12, T=F(735,100), cad='mensile', cent=True, est=(4,3000,'rata'))),
+ # The worked example's loan; then a first due date on 30/04/2026, its
+ # period from 30/03/2026, 15 days after the disbursement.
+ ("--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale", dict(A=100000, n=10, T=5, cad='annuale')),
+ ("--importo 150000 --numero-rate 24 --tasso 3,5 --cadenza mensile --prima-scadenza 30/04/2026", dict(A=150000, n=24, T=F(35,10), cad='mensile', spez=(15,365))),
+ ("--importo 150000 --numero-rate 24 --tasso 3,5 --cadenza mensile --prima-scadenza 30/04/2026 --arrotondamento centesimi --base-giorni 360 --preammortamento 2", dict(A=150000, n=24, T=F(35,10), cad='mensile', cent=True, pre=2, spez=(15,360))),
 ]
 print("# An independent model's rows for the plan's terms: a case is its")
 print("# command line, the first installment, then each row's number, interest,")
