@@ -74,7 +74,11 @@ TEST(Confronto, PianoDiOgniOfferta)
     // 12,74 plus 3 of the 3,33 interest; 250 of interest and 70.000 x
     // 0,0025 / (1,0025^120 - 1) = 500,93 of capital, the balloon apart; six
     // rows of interest first; 41 half-years.
-    const std::tuple<Mutuo, RigaConfronto, const char*> casi[] = {
+    const struct {
+        Mutuo mutuo;
+        RigaConfronto voce;
+        const char* atteso;
+    } casi[] = {
         {italiano, RigaConfronto::Rata, "1.120,00"},
         {unita, RigaConfronto::Rata, "15,74"},
         {balloon, RigaConfronto::Rata, "750,93"},
@@ -126,7 +130,11 @@ TEST(Confronto, NumeroDiOfferte)
 // a value is that wide (fees of 999.999.999: 1.000.017.999,00 owed).
 TEST(Confronto, NomiTagliati)
 {
-    const std::tuple<std::string, double, std::string> casi[] = {
+    const struct {
+        std::string nome;
+        double spese;
+        std::string colonna;
+    } casi[] = {
         {"Crédit Agricole", 120, "Crédit Agrico…"},
         {"Crédit Agricol", 120, "Crédit Agricol"},
         {"àààààààààààààààà", 120, "ààààààààààààà…"},
@@ -157,7 +165,10 @@ ValoriOfferta Valori(std::string nome, std::optional<double> taeg, double dovuto
 // Values equal as shown tie; a TAEG with no solution never wins.
 TEST(Confronto, Migliori)
 {
-    const std::tuple<std::vector<ValoriOfferta>, const char*, const char*> casi[] = {
+    const struct {
+        std::vector<ValoriOfferta> valori;
+        const char *taeg, *dovuto;  // the offers with the lowest
+    } casi[] = {
         {{Valori("A", 3.714, 1000.004), Valori("B", 3.705, 1000.001)}, "A e B", "A e B"},
         {{Valori("A", 3.716, 1000.004), Valori("B", 3.714, 1000.006)}, "B", "A"},
         {{Valori("A", std::nullopt, 900), Valori("B", 5, 1000)}, "B", "A"},

@@ -63,10 +63,14 @@ private slots:
         // lower installment, no best, the lower amount owed, the higher
         // deduction; no balloon, no row for it.
         QCOMPARE(tabella->model()->headerData(1, Qt::Vertical).toString(), QString("NUMERO RATE"));
-        const std::tuple<int, const char*, bool, bool> righe[] = {{0, "1.000,00", true, false},
-                                                                  {1, "18", false, false},
-                                                                  {8, "18.120,00", false, true},
-                                                                  {9, "22,80", false, true}};
+        const struct {
+            int riga;
+            const char* valore;
+            bool alfaMigliore, betaMigliore;
+        } righe[] = {{0, "1.000,00", true, false},
+                     {1, "18", false, false},
+                     {8, "18.120,00", false, true},
+                     {9, "22,80", false, true}};
         for (const auto& [riga, valore, alfaMigliore, betaMigliore] : righe) {
             QCOMPARE(Testo(tabella, riga, 0), QString(valore));
             QCOMPARE(Grassetto(tabella, riga, 0), alfaMigliore);

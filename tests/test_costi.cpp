@@ -83,7 +83,11 @@ TEST(Costi, TaegECostoTotale)
 // less the fees and the tax.
 TEST(Costi, ImpostaENettoErogato)
 {
-    const std::tuple<double, Costi, const char*, const char*> casi[] = {
+    const struct {
+        double importo;
+        Costi costi;
+        const char *imposta, *netto;
+    } casi[] = {
         {150000, {1000, 0.25, 0}, "375,00", "148.625,00"},
         // 12.345,67 x 0,25 % = 30,864175.
         {12345.67, {0, 0.25, 2.5}, "30,86", "12.314,81"},

@@ -67,7 +67,10 @@ TEST(Formato, CampiENumeri)
 // Each kind of cell as the screen shows it and as a CSV file holds it.
 TEST(Formato, CelleScritte)
 {
-    const std::tuple<Cella, const char*, const char*> casi[] = {
+    const struct {
+        Cella cella;
+        const char *schermo, *csv;
+    } casi[] = {
         {CellaImporto(1234567.891), "1.234.567,89", "1234567,89"},
         {CellaImporto(-1234.5), "-1.234,50", "-1234,50"},
         {CellaConto(300), "300", "300"},
@@ -104,7 +107,11 @@ TEST(Data, LetturaPassoDiMesiEFormato)
     for (const auto& [testo, attesa] : letture)
         EXPECT_EQ(LeggiData(testo), attesa) << '"' << testo << '"';
 
-    const std::tuple<Data, int, const char*> passi[] = {
+    const struct {
+        Data partenza;
+        int mesi;
+        const char* attesa;
+    } passi[] = {
         {{2008, 1, 31}, 1, "29/02/2008"},  {{2007, 1, 31}, 1, "28/02/2007"}, {{2008, 3, 31}, -1, "29/02/2008"},
         {{1900, 1, 31}, 1, "28/02/1900"},  {{2000, 1, 31}, 1, "29/02/2000"}, {{2006, 4, 6}, 11988, "06/04/3005"},
         {{9999, 1, 31}, 11, "31/12/9999"}, {{100, 2, 1}, -1, "01/01/0100"},
@@ -118,7 +125,12 @@ TEST(Data, LetturaPassoDiMesiEFormato)
 TEST(Numeri, CampiEPezziIncollati)
 {
     // decimali < 0: LeggiNumero with -decimali; else LeggiCampoNumerico.
-    const std::tuple<const char*, int, bool, std::optional<double>> campi[] = {
+    const struct {
+        const char* testo;
+        int decimali;
+        bool raggruppa;
+        std::optional<double> atteso;
+    } campi[] = {
         {"1500,5", -2, false, 1500.5},
         {"1500.25", -2, false, 1500.25},
         {"12,5", 0, false, std::nullopt},
@@ -141,7 +153,11 @@ TEST(Numeri, CampiEPezziIncollati)
             << '"' << testo << '"';
     }
 
-    const std::tuple<const char*, int, std::optional<std::string>> pezzi[] = {
+    const struct {
+        const char* pezzo;
+        int decimali;
+        std::optional<std::string> atteso;
+    } pezzi[] = {
         {"1234.56", 2, "1234,56"},       {"1.5", 2, "1,5"},
         {"1.234,56", 2, "1234,56"},      {"1.000", 2, "1000"},
         {"1.234.567,8", 2, "1234567,8"}, {" 1234.56\r\n", 2, "1234,56"},

@@ -12,15 +12,17 @@
 
 using namespace pianoamm;
 
-// The button pressed (none: Ctrl+C on the table), the file it writes, the
-// number of installments and their frequency, what the window lacks.
-const std::tuple<QString, QString, QString, QString, QStringList> Uscite[] = {
-    {"", "", "10", "Annuale", {}},
-    {"cmdCopia", "", "10", "Annuale", {}},
-    {"cmdCsv", "anni.csv", "10", "Annuale", {}},
-    {"cmdPdf", "anni.pdf", "10", "Annuale", {}},
-    {"cmdStampa", "", "10", "Annuale", {}},
-    {"cmdChiudi", "", "600", "Mensile", {"righe nascoste"}}};
+const struct {
+    QString comando;        // the button pressed (none: Ctrl+C on the table)
+    QString file;           // it writes
+    QString rate, cadenza;  // the number of installments and their frequency
+    QStringList attesi;     // what the window lacks
+} Uscite[] = {{"", "", "10", "Annuale", {}},
+              {"cmdCopia", "", "10", "Annuale", {}},
+              {"cmdCsv", "anni.csv", "10", "Annuale", {}},
+              {"cmdPdf", "anni.pdf", "10", "Annuale", {}},
+              {"cmdStampa", "", "10", "Annuale", {}},
+              {"cmdChiudi", "", "600", "Mensile", {"righe nascoste"}}};
 
 class TestInteressiAnno : public GuidaFinestra {
     Q_OBJECT

@@ -87,7 +87,11 @@ TEST(Piano, EsempioAnnuale)
 
 TEST(Piano, RataPerCadenzaEMesiDiScadenza)
 {
-    const std::tuple<Cadenza, double, const char*> casi[] = {
+    const struct {
+        Cadenza cadenza;
+        double rata;
+        const char* secondaScadenza;
+    } casi[] = {
         {Cadenza::Mensile, 10230.595941059317, "31/03/2008"},
         {Cadenza::Bimestrale, 10464.0380989389, "31/05/2008"},
         {Cadenza::Trimestrale, 10700.307397125107, "31/07/2008"},
@@ -432,7 +436,10 @@ Mutuo Spezzato(const char* erogazione, const char* prima, Arrotondamento arroton
 TEST(Piano, PrimaScadenza)
 {
     const auto c = Arrotondamento::Centesimi;
-    const std::tuple<Mutuo, std::string, std::string, const char*> casi[] = {
+    const struct {
+        Mutuo mutuo;
+        std::string termini, riga0, righe;  // righe: row 1's interest, the first three due dates
+    } casi[] = {
         // 15 days: 215,7534, cut to 215; row 1 pays 437,50 and the 0,7534
         // carried makes a unit.
         {Spezzato("15/03/2026", "30/04/2026"), "PRIMA SCADENZA 30/04/2026 - PREAMMORTAMENTO TECNICO DI 15 GIORNI\n",
@@ -471,13 +478,13 @@ TEST(Piano, PrimaScadenza)
     }
     // To the cent the rows after are the plan's own: the total, the first
     // year's and the CSV add 215,75, paid in 2026 with 9 installments.
-    const Piano centesimi = PianoAmm(std::get<0>(casi[1]));
+    const Piano centesimi = PianoAmm(casi[1].mutuo);
     EXPECT_NEAR(centesimi.totaleInteressi - PianoAmm(Spezzato("15/03/2026", "15/04/2026", c)).totaleInteressi, 215.75,
                 1e-6);
     const auto anni = InteressiPerAnno(centesimi);
     EXPECT_EQ(anni[0].rate, 9);
     // In units the carried fraction moves later rows: the total is still every row's interest, row 0's too.
-    const Piano unita = PianoAmm(std::get<0>(casi[0]));
+    const Piano unita = PianoAmm(casi[0].mutuo);
     EXPECT_EQ(unita.totaleInteressi,
               std::accumulate(unita.righe.begin(), unita.righe.end(), 0.0,
                               [](double t, const RigaPiano& r) { return t + r.quotaInteressi; }));

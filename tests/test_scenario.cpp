@@ -211,7 +211,11 @@ TEST(Scenario, EventiRifiutati)
 {
     const Mutuo dieci{10000, 120, 5, {2008, 1, 31}, Cadenza::Annuale, {}};
     const Mutuo quarantotto{150000, 48, 5, {2008, 1, 31}, Cadenza::Annuale, {}};
-    const std::tuple<Mutuo, Scenario, const char*> casi[] = {
+    const struct {
+        Mutuo mutuo;
+        Scenario scenario;
+        const char* messaggio;
+    } casi[] = {
         {Cento, S({E(120, 1)}), "Un evento dopo la rata 120 deve seguire una rata da 1 a 119."},
         {Cento, S({}, {{0, 3}}), "Un evento dopo la rata 0 deve seguire una rata da 1 a 119."},
         {Cento, S({E(60, 0)}), "L'importo dell'estinzione dopo la rata 60 deve essere maggiore di zero."},

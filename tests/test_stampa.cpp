@@ -11,20 +11,25 @@
 
 // Lines; the pages, of 65 lines (then 62 under a blank line and the heading)
 // but for the last, never of the heading alone; the lines on the last.
-const std::tuple<int, int, int> Impaginati[] = {{1, 1, 1},    {64, 1, 64}, {65, 1, 65},   {66, 2, 4},
-                                                {127, 2, 65}, {128, 3, 4}, {1010, 17, 18}};
+const struct {
+    int righe, pagine, ultima;
+} Impaginati[] = {{1, 1, 1}, {64, 1, 64}, {65, 1, 65}, {66, 2, 4}, {127, 2, 65}, {128, 3, 4}, {1010, 17, 18}};
 
 // A line of so many characters on a page so wide, with such margins, in points:
 // 6 points a character (10-point monospace), scaled down to fit when wider.
-const std::tuple<double, double, int> Disegni[] = {{595, 28, 10}, {595, 28, 80}, {200, 10, 80}};
+const struct {
+    double larghezza, margine;
+    int caratteri;
+} Disegni[] = {{595, 28, 10}, {595, 28, 80}, {200, 10, 80}};
 
-// The 999 monthly installments printed from the window (on the default queue) or the
-// command line, on the queue in the variable (none: --stampa; no variable: a queue
-// that does not exist, and the message says so); the exit code (the window: whether
-// refused); jobs held.
-const std::tuple<bool, const char*, int, int> Stampe[] = {
-    {true, "PIANOAMM_RIFIUTA", 1, 0},     {true, "PIANOAMM_CODA", 0, 0},   {false, "PIANOAMM_RIFIUTA", 1, 0},
-    {false, "PianoAmmInesistente", 1, 0}, {false, "PIANOAMM_FERMA", 0, 1}, {false, "", 0, 0}};
+// The 999 monthly installments printed.
+const struct {
+    bool finestra;          // from the window (on the default queue), else from the command line
+    const char* variabile;  // holds the queue (none: --stampa; unset: a missing queue, as the message says)
+    int codice;             // the exit code (the window: whether refused)
+    int inAttesa;           // jobs held
+} Stampe[] = {{true, "PIANOAMM_RIFIUTA", 1, 0},     {true, "PIANOAMM_CODA", 0, 0},   {false, "PIANOAMM_RIFIUTA", 1, 0},
+              {false, "PianoAmmInesistente", 1, 0}, {false, "PIANOAMM_FERMA", 0, 1}, {false, "", 0, 0}};
 
 class TestStampa : public GuidaFinestra {
     Q_OBJECT
