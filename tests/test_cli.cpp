@@ -95,6 +95,8 @@ TEST(OpzioniCli, LeggeORifiuta)
          "Con il metodo italiano la rata cambia"},
         {"--importo 100 --numero-rate 10 --tasso 5,1234 --cadenza annuale", "100 10 5.1234 "},
         {"--importo 100 --numero-rate 10 --tasso 5,12345 --cadenza annuale", "al massimo quattro decimali"},
+        {b + "--maxi-rata 10,125", "--maxi-rata: «10,125» non è un numero valido"},
+        {b + "--taeg --imposta-sostitutiva 0,255", "--imposta-sostitutiva: «0,255» non è un numero valido"},
         {b + "--reddito 50000", "--reddito: vale solo con --detrazione o --salva."},
         {b + "--taeg --data-contratto 01/01/2025", "--data-contratto: vale solo con --detrazione o --salva."},
         {b + "--detrazione --figli 4", "--figli: Il numero dei figli a carico deve essere compreso tra 0 e 3."},
