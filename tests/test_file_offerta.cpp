@@ -158,7 +158,7 @@ TEST(FileOfferta, VersioneMinimaCheTieneIDati)
     offerta.mutuo.condizioni.primaScadenza = Data{2026, 4, 30};
     offerta.mutuo.condizioni.baseGiorni = BaseGiorni::Commerciale;
     const std::string testo = TestoOfferta(offerta);
-    for (const char* atteso : {"\"versione\": 2,", "\"prima_scadenza\": \"2026-04-30\"", "\"base_giorni\": \"360\""})
+    for (const char* atteso : {"\"versione\": 2,", R"("prima_scadenza": "2026-04-30")", R"("base_giorni": "360")"})
         EXPECT_NE(testo.find(atteso), std::string::npos) << atteso;
     EXPECT_EQ(LeggiTestoOfferta(testo), offerta);
     std::string vecchio = testo;
