@@ -96,6 +96,7 @@ TEST(OpzioniCli, LeggeORifiuta)
         {"--importo 100 --numero-rate 10 --tasso 5,1234 --cadenza annuale", "100 10 5.1234 "},
         {"--importo 100 --numero-rate 10 --tasso 5,12345 --cadenza annuale", "al massimo quattro decimali"},
         {b + "--maxi-rata 10,125", "--maxi-rata: «10,125» non è un numero valido"},
+        {b + "--rata 10,125 --trova tasso", "--rata: «10,125» non è un numero valido"},
         {b + "--taeg --imposta-sostitutiva 0,255", "--imposta-sostitutiva: «0,255» non è un numero valido"},
         {b + "--reddito 50000", "--reddito: vale solo con --detrazione o --salva."},
         {b + "--taeg --data-contratto 01/01/2025", "--data-contratto: vale solo con --detrazione o --salva."},
@@ -247,6 +248,7 @@ prova 0 '' '$CLI $K --prima-scadenza 30/04/2026 --arrotondamento centesimi --bas
 prova 0 '' '$CLI $K --prima-scadenza 30/04/2026 --taeg' 'grep -qx "PRIMA SCADENZA  *: 30/04/2026" out'
 prova 0 '' '$CLI $K --per-anno --taeg >a && $CLI $K --per-anno --taeg --prima-scadenza 15/04/2026 >b' 'cmp a b'
 # The deduction as the law stands: its cuts' column and the rules' lines; without the figures, today's table.
+prova 0 '' '$CLI --importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 15/03/2023 --detrazione --data-contratto 01/01/2023 >o' 'grep -q "IMPORTO DETRAIBILE            RIDUZIONI" o'
 prova 0 '' '$CLI --importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 15/03/2023 --detrazione --reddito 250000 >o' 'grep -q "IMPORTO DETRAIBILE            RIDUZIONI" o && grep -qx "Dal 2026: riduzione di 440,00 per un reddito oltre 200.000,00." o && grep -q "^  2024 .* 260,00 " o'
 # The cost blocks in their order under the loan's data and the costs entered (ten lines), a blank line
 # between them, and no listing.

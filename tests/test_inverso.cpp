@@ -89,6 +89,8 @@ TEST(Inverso, SenzaRisposta)
          "Con il metodo italiano la rata cambia a ogni scadenza: non se ne può ricavare un valore."},
         {Mensile(8000, 48, 0), 0, Incognita::Tasso,
          "L'importo della rata deve essere compreso tra 0,01 e 999.999.999."},
+        {Mensile(1e9, 48, 5), 200, Incognita::Tasso,
+         "L'importo del finanziamento deve essere compreso tra 0 e 999.999.999."},
     };
     for (const Caso& caso : casi) {
         try {
