@@ -2,19 +2,19 @@
 
 #include "engine/errore.h"
 
+#include <chrono>
+
 namespace pianoamm {
 
 namespace {
 
-// Days from a fixed origin, on the proleptic Gregorian calendar, so that
-// two dates subtract.
+// Days since the epoch, so that two dates subtract.
 long long NumeroGiorno(const Data& data)
 {
-    const int anno = data.mese <= 2 ? data.anno - 1 : data.anno;
-    const int era = anno / 400;
-    const int annoEra = anno - era * 400;
-    const int giornoAnno = (153 * (data.mese + (data.mese > 2 ? -3 : 9)) + 2) / 5 + data.giorno - 1;
-    return era * 146097LL + annoEra * 365LL + annoEra / 4 - annoEra / 100 + giornoAnno;
+    using namespace std::chrono;
+    const year_month_day giorno{year{data.anno}, month{static_cast<unsigned>(data.mese)},
+                                day{static_cast<unsigned>(data.giorno)}};
+    return sys_days{giorno}.time_since_epoch().count();
 }
 
 bool Bisestile(int anno)
