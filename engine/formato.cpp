@@ -95,14 +95,15 @@ constexpr std::array<std::uint64_t, 20> Potenze = [] {
     return potenze;
 }();
 
-std::size_t LunghezzaIntero(const Intero& intero, bool raggruppa)
+// The length of the grouped figure, without writing it.
+std::size_t LunghezzaRaggruppata(const Intero& intero)
 {
     // The digits from the bits, log10(2) ~ 1233 / 4096, one compare to
     // correct: every field of the listing comes through here.
     const auto bit = static_cast<std::size_t>(std::bit_width(intero.unita));
     const std::size_t stima = bit * 1233 >> 12;
     const std::size_t cifre = std::max<std::size_t>(1, stima + (intero.unita >= Potenze[stima] ? 1 : 0));
-    return cifre + (raggruppa ? (cifre - 1) / 3 : 0) + (intero.negativo ? 1 : 0);
+    return cifre + (cifre - 1) / 3 + (intero.negativo ? 1 : 0);
 }
 
 // Where a text of the given length sits in a field of ssp + 1 characters:
@@ -140,7 +141,7 @@ Linea& Linea::Importo(double valore, int ssp, int decimali)
     if (intero.unita == 0 && decimali == 0)
         return Tabulasin({}, ssp);
     const Intero intere = decimali == 2 ? Intero{intero.unita / 100, intero.negativo} : intero;
-    const std::size_t quanti = LunghezzaIntero(intere, true) + (decimali == 2 ? 3 : 0);
+    const std::size_t quanti = LunghezzaRaggruppata(intere) + (decimali == 2 ? 3 : 0);
     const Posto posto = PostoNelCampo(quanti, ssp);
     // A text cut at the front is rare enough to go through a copy.
     if (posto.scritti < quanti)
