@@ -27,9 +27,9 @@ inline QStringList Esegui(const QString& programma, const QStringList& argomenti
     return {QString::number(codice), p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
-// Modal windows and menus run event loops of their own: each is answered from its
-// loop by the step queued for it. One with no step ends the run at once, naming it,
-// rather than waiting for the time to run out; one with the property "prova" is ours.
+// Modal windows and menus run event loops of their own: each is answered from its loop by the step queued for it. One
+// with no step ends the run at once, naming it, rather than waiting for the time to run out; one with the property
+// "prova" is ours.
 class GuidaFinestra : public QObject {
     Q_OBJECT
 
@@ -50,8 +50,7 @@ protected:
             });
         return false;
     }
-    // The next modals answered: a box by button (0: Return, its default), a menu by entry,
-    // a file dialog with a file.
+    // The next modals answered: a box by button (0: Return, its default), a menu by entry, a file dialog with a file.
     void Rispondi(const QVariantList& risposte)
     {
         for (const QVariant& risposta : risposte)

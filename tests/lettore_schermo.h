@@ -1,8 +1,7 @@
 #pragma once
 
-// What a screen reader hears of the windows, through AT-SPI, when the test
-// runs on a display with an accessibility bus (accessibilita.sh sets
-// PIANOAMM_ATSPI to the script that asks it); elsewhere Attivo() is false.
+// What a screen reader hears of the windows, through AT-SPI, when the test runs on a display with an accessibility bus
+// (accessibilita.sh sets PIANOAMM_ATSPI to the script that asks it); elsewhere Attivo() is false.
 
 #include <QtCore>
 #include <QtTest>
@@ -11,8 +10,8 @@ class LettoreSchermo {
 public:
     static bool Attivo() { return qEnvironmentVariableIsSet("PIANOAMM_ATSPI"); }
 
-    // Each control of the window titled titolo that takes the focus, as
-    // "ruolo<TAB>nome". The event loop runs meanwhile: the program answers.
+    // Each control of the window titled titolo that takes the focus, as "ruolo<TAB>nome". The event loop runs
+    // meanwhile: the program answers.
     static QStringList Controlli(const QString& titolo)
     {
         QProcess lettore;
@@ -35,8 +34,7 @@ public:
     }
     ~LettoreSchermo()
     {
-        // The listener may be asking this program about an event: the loop
-        // goes on while it ends.
+        // The listener may be asking this program about an event: the loop goes on while it ends.
         ascolto.closeWriteChannel();
         if (!QTest::qWaitFor([this] { return ascolto.state() == QProcess::NotRunning; }, 5000))
             ascolto.kill();

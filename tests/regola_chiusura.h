@@ -1,8 +1,7 @@
 #pragma once
 
-// What every plan keeps, seen from its rows alone: no interest share below
-// zero to the cent, a debt that is paid on the last row and not before
-// (after a total repayment the debt left is paid on the last row's day).
+// What every plan keeps, seen from its rows alone: no interest share below zero to the cent, a debt that is paid on the
+// last row and not before (after a total repayment the debt left is paid on the last row's day).
 
 #include "engine/simulazione.h"
 

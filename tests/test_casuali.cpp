@@ -1,5 +1,5 @@
-// Seeded random text for every parser of user input: the same run every
-// time, and under the sanitizers any read out of bounds shows.
+// Seeded random text for every parser of user input: the same run every time, and under the sanitizers any read out of
+// bounds shows.
 
 #include "app/opzioni_cli.h"
 #include "engine/anni.h"
@@ -31,8 +31,8 @@ std::size_t Tra(std::size_t minimo, std::size_t massimo)
     return std::uniform_int_distribution<std::size_t>(minimo, massimo)(caso);
 }
 
-// One of the examples with a few characters changed, or random characters:
-// mostly digits, separators and blanks, now and then any byte.
+// One of the examples with a few characters changed, or random characters: mostly digits, separators and blanks, now
+// and then any byte.
 std::string Casuale(const std::vector<std::string>& esempi)
 {
     std::string testo = Tra(0, 1) == 0 ? esempi[Tra(0, esempi.size() - 1)] : "";
@@ -44,10 +44,9 @@ std::string Casuale(const std::vector<std::string>& esempi)
     return testo;
 }
 
-// Dates and plain numbers as regular expressions of their rules say; pasted
-// pieces and fields as the command line reads them; the command line, often
-// the four options a run needs, some changed, then a few more words, takes
-// only data within the limits and tells why it refuses.
+// Dates and plain numbers as regular expressions of their rules say; pasted pieces and fields as the command line reads
+// them; the command line, often the four options a run needs, some changed, then a few more words, takes only data
+// within the limits and tells why it refuses.
 TEST(InputCasuali, DateNumeriEArgomenti)
 {
     const std::regex data(R"([ \t]*(\d{1,2})/(\d{1,2})/(\d{4}|\d{2})[ \t]*)");

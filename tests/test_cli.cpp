@@ -1,5 +1,4 @@
-// The command line: its arguments read or refused, and its outputs, above all
-// the ones that fail.
+// The command line: its arguments read or refused, and its outputs, above all the ones that fail.
 
 #include "app/opzioni_cli.h"
 #include "engine/errore.h"
@@ -125,8 +124,7 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--estinzione 2:5:presto", "«2:5:presto» non è nella forma"},
         {b + "--variazione 2:100", "--variazione: Il tasso annuo deve essere compreso tra 0 e 99."},
         {b + "--estinzione 2:1000000000", "--estinzione: L'importo del rimborso anticipato deve essere compreso tra 0"},
-        // A loan file: its values, those given here in their place, its
-        // events and those given here.
+        // A loan file: its values, those given here in their place, its events and those given here.
         {e + "--tasso 3 --cadenza trimestrale", "200000 240 3 15/01/2027 3 pdf= csv="},
         {e, "costi=00 1500 0.25 2.5 100 4000 condizioni= eventi=2 0; Estinzione di 20.000,00 dopo la rata 24"},
         {e + "--estinzione 30:tutto --penale 1", "eventi=3 1;"},
@@ -168,9 +166,8 @@ TEST(OpzioniCli, LeggeORifiuta)
     }
 }
 
-// Rows: exit code, standard error (empty: nothing), a command run in an empty
-// folder, a check after it; no temporary may remain. Output not written whole
-// is an error, an earlier file stays as it was, a device is never replaced.
+// Rows: exit code, standard error (empty: nothing), a command run in an empty folder, a check after it; no temporary
+// may remain. Output not written whole is an error, an earlier file stays as it was, a device is never replaced.
 TEST(ProgrammaCli, Uscite)
 {
     FILE* bash = ::popen("bash", "w");
@@ -289,8 +286,7 @@ exit $falliti
     EXPECT_EQ(::pclose(bash), 0);
 }
 
-// The command line run with these arguments: its standard output and error,
-// kept in cartella.
+// The command line run with these arguments: its standard output and error, kept in cartella.
 std::pair<std::string, std::string> Lancia(const std::string& cartella, std::vector<std::string> argomenti)
 {
     argomenti.insert(argomenti.begin(), PIANOAMM_CLI);
@@ -313,9 +309,8 @@ std::pair<std::string, std::string> Lancia(const std::string& cartella, std::vec
     return {{std::istreambuf_iterator<char>(uscita), {}}, {std::istreambuf_iterator<char>(errore), {}}};
 }
 
-// A name or a file name never acts on the terminal: the comparison and the
-// messages show it escaped, whole, in its column; a CSV holds it as it is,
-// never as a formula.
+// A name or a file name never acts on the terminal: the comparison and the messages show it escaped, whole, in its
+// column; a CSV holds it as it is, never as a formula.
 TEST(ProgrammaCli, TestiOstili)
 {
     // A folder of its own: the same test runs again beside it in Italian.

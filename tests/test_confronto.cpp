@@ -1,7 +1,6 @@
-// Offers side by side. The loans compared are ones whose figures are worked
-// by hand: no interest at all, or one yearly installment; their TAEG solved
-// apart by bisection (1000 a month for 18 months against 17.880 received:
-// 0,8494 %; 10.510 a year on against 10.000: 5,10 %).
+// Offers side by side. The loans compared are ones whose figures are worked by hand: no interest at all, or one yearly
+// installment; their TAEG solved apart by bisection (1000 a month for 18 months against 17.880 received: 0,8494 %;
+// 10.510 a year on against 10.000: 5,10 %).
 
 #include "engine/confronto.h"
 #include "engine/errore.h"
@@ -70,10 +69,9 @@ TEST(Confronto, PianoDiOgniOfferta)
     unita.condizioni.metodo = Metodo::Italiano;
     Mutuo balloon{100000, 120, 3, {2020, 1, 15}, Cadenza::Mensile, {}};
     balloon.condizioni.maxiRata = 30000;
-    // Capital 1.000 a row, plus 1 % of 12.000; in units 4.000 / 314 =
-    // 12,74 plus 3 of the 3,33 interest; 250 of interest and 70.000 x
-    // 0,0025 / (1,0025^120 - 1) = 500,93 of capital, the balloon apart; six
-    // rows of interest first; 41 half-years.
+    // Capital 1.000 a row, plus 1 % of 12.000; in units 4.000 / 314 = 12,74 plus 3 of the 3,33 interest; 250 of
+    // interest and 70.000 x 0,0025 / (1,0025^120 - 1) = 500,93 of capital, the balloon apart; six rows of interest
+    // first; 41 half-years.
     const struct {
         Mutuo mutuo;
         RigaConfronto voce;
@@ -126,8 +124,8 @@ TEST(Confronto, NumeroDiOfferte)
               (std::vector<std::string>{"", "primo.pianoamm", "Offerta 2", "terzo.pianoamm", "Offerta 4"}));
 }
 
-// The heading for names cut to a column of 14 characters, or of 16 where
-// a value is that wide (fees of 999.999.999: 1.000.017.999,00 owed).
+// The heading for names cut to a column of 14 characters, or of 16 where a value is that wide (fees of 999.999.999:
+// 1.000.017.999,00 owed).
 TEST(Confronto, NomiTagliati)
 {
     const struct {

@@ -1,9 +1,7 @@
-// The offers' comparison window, driven as a user would: a loan beside one
-// read from its file. The loans are the ones of the engine's comparison,
-// whose figures are worked by hand: 18.000 at no interest over 18 months
-// with 120 of fees (owed 18.120, deduction 22,80), and 10.000 at 5 % in one
-// yearly installment with a fee of 10 (installment 10.500, owed 10.510,
-// deduction 96,90).
+// The offers' comparison window, driven as a user would: a loan beside one read from its file. The loans are the ones
+// of the engine's comparison, whose figures are worked by hand: 18.000 at no interest over 18 months with 120 of fees
+// (owed 18.120, deduction 22,80), and 10.000 at 5 % in one yearly installment with a fee of 10 (installment 10.500,
+// owed 10.510, deduction 96,90).
 
 #include "file/file_offerta.h"
 #include "testi_ostili.h"
@@ -59,9 +57,8 @@ private slots:
         dialogo->Aggiungi(beta);
         QCOMPARE(tabella->model()->columnCount(), 2);
         QCOMPARE(Nome(tabella, 1), QString("beta.pianoamm"));
-        // RATA, NUMERO RATE, IMPORTO TOTALE DOVUTO, DETRAZIONE TOTALE: the
-        // lower installment, no best, the lower amount owed, the higher
-        // deduction; no balloon, no row for it.
+        // RATA, NUMERO RATE, IMPORTO TOTALE DOVUTO, DETRAZIONE TOTALE: the lower installment, no best, the lower amount
+        // owed, the higher deduction; no balloon, no row for it.
         QCOMPARE(tabella->model()->headerData(1, Qt::Vertical).toString(), QString("NUMERO RATE"));
         const struct {
             int riga;
@@ -104,9 +101,8 @@ private slots:
         QTRY_VERIFY(dialogo.isNull());
     }
 
-    // An offer's name, and a reason quoting a file, shown as plain text with
-    // its controls escaped: in the heading, the chart's legend (which reads
-    // HTML) and the reason beside the buttons.
+    // An offer's name, and a reason quoting a file, shown as plain text with its controls escaped: in the heading, the
+    // chart's legend (which reads HTML) and the reason beside the buttons.
     void testiOstili_data()
     {
         QTest::addColumn<int>("caso");

@@ -1,6 +1,5 @@
-// The TAEG and the tax deduction. Expected rates come from solving the
-// equation apart, by bisection over the French formula's installment; the
-// deduction's rows are worked by hand from loans whose interest is plain.
+// The TAEG and the tax deduction. Expected rates come from solving the equation apart, by bisection over the French
+// formula's installment; the deduction's rows are worked by hand from loans whose interest is plain.
 
 #include "engine/costi.h"
 #include "engine/dati_costi.h"
@@ -19,8 +18,7 @@ Mutuo Prestito(double importo, int rate, double tasso, Cadenza cadenza, Data ero
     return {importo, rate, tasso, erogazione, cadenza, {}};
 }
 
-// 1.200 at 12 % in one monthly installment, to the cent, due on the 30th
-// of the next month but one.
+// 1.200 at 12 % in one monthly installment, to the cent, due on the 30th of the next month but one.
 Mutuo PrimaScadenza(Data erogazione)
 {
     Mutuo mutuo = Prestito(1200, 1, 12, Cadenza::Mensile, erogazione);
@@ -50,9 +48,8 @@ TEST(Costi, TaegECostoTotale)
          {},
          "99,00 %",
          "98.901.000,00"},
-        // Paid out 15 days before the first period: 5,92 of interest on its
-        // start, 15 / 365 of a year on (15 / 366 in a leap year), 1.212 a
-        // month later; no fee on the broken period's row.
+        // Paid out 15 days before the first period: 5,92 of interest on its start, 15 / 365 of a year on (15 / 366 in a
+        // leap year), 1.212 a month later; no fee on the broken period's row.
         {PrimaScadenza({2026, 3, 15}), {}, "12,70 %", "17,92"},
         {PrimaScadenza({2026, 3, 15}), {0, 0, 2}, "14,20 %", "19,92"},
         {PrimaScadenza({2028, 3, 15}), {}, "12,71 %", "17,92"},
@@ -66,8 +63,8 @@ TEST(Costi, TaegECostoTotale)
                   std::string::npos)
             << testo;
     }
-    // The first case's text whole is tests/dati/costi_e_detrazione.txt.
-    // For a CSV file: not grouped, the rates with no "%".
+    // The first case's text whole is tests/dati/costi_e_detrazione.txt. For a CSV file: not grouped, the rates with no
+    // "%".
     EXPECT_EQ(CsvDi(CelleCostoCredito(CostoDelCredito(PianoAmm(Prestito(10000, 1, 5, Cadenza::Annuale)), {100, 0, 0}))),
               "\xEF\xBB\xBF"
               "TAN;5,00\r\n"
@@ -78,9 +75,8 @@ TEST(Costi, TaegECostoTotale)
               "Importo netto erogato;9900,00\r\n");
 }
 
-// The tax in euros is the percent of the amount to the cent, halves up, as
-// the costs at disbursement count it; the net amount paid out is the amount
-// less the fees and the tax.
+// The tax in euros is the percent of the amount to the cent, halves up, as the costs at disbursement count it; the net
+// amount paid out is the amount less the fees and the tax.
 TEST(Costi, ImpostaENettoErogato)
 {
     const struct {
@@ -107,8 +103,8 @@ TEST(Costi, ImpostaENettoErogato)
     }
 }
 
-// The lines that head the costs' outputs: the loan's data, the method when
-// Italian, the costs entered, the deduction's share and limit when asked.
+// The lines that head the costs' outputs: the loan's data, the method when Italian, the costs entered, the deduction's
+// share and limit when asked.
 TEST(Costi, DatiDeiCosti)
 {
     Mutuo italiano = Prestito(150000, 300, 3.5, Cadenza::Mensile, {2026, 3, 15});
@@ -123,9 +119,8 @@ TEST(Costi, DatiDeiCosti)
                                                                 "SPESE PER RATA             : 2,50\n"
                                                                 "QUOTA A PROPRIO CARICO (%) : 50,00\n"
                                                                 "LIMITE ANNUO DETRAIBILE    : 2.582,28\n");
-    // Without the deduction, no share and no limit, the labels aligned on
-    // those left; the rate with the decimals it was given, up to four; the
-    // pre-amortisation's rows counted, as the listing counts them.
+    // Without the deduction, no share and no limit, the labels aligned on those left; the rate with the decimals it was
+    // given, up to four; the pre-amortisation's rows counted, as the listing counts them.
     Mutuo conPreammortamento = Prestito(1234567.89, 12, 3.1234, Cadenza::Trimestrale, {2025, 12, 31});
     conPreammortamento.condizioni.preammortamento = 6;
     EXPECT_EQ(TestoDatiCosti(PianoAmm(conPreammortamento), {}, nullptr), "IMPORTO DEL FINANZIAMENTO : 1.234.567,89\n"
@@ -142,8 +137,8 @@ TEST(Costi, DatiDeiCosti)
                   std::string("Tasso annuo (%) ") + testo);
     }
 
-    // The costs' CSV file: those lines not grouped, the costs where asked,
-    // the deduction's table, an empty row between the parts.
+    // The costs' CSV file: those lines not grouped, the costs where asked, the deduction's table, an empty row between
+    // the parts.
     const Mutuo senzaInteressi = Prestito(12000, 12, 0, Cadenza::Mensile, {2020, 6, 15});
     const std::string dati = "\xEF\xBB\xBF"
                              "Importo del finanziamento;12000,00\r\n"
@@ -163,8 +158,8 @@ TEST(Costi, DatiDeiCosti)
                                 "2021;0,00;15,00;7,50;1,43\r\n"
                                 "Totale;0,00;1060,00;530,00;100,71\r\n";
     EXPECT_EQ(EsportaCsvCosti(PianoAmm(senzaInteressi), {1000, 0.25, 2.5}, regole, false), dati + tabella);
-    // No interest and 1.000 + 30 + 12 x 2,50 of costs: 1.060,00; 12.000 -
-    // 1.030 paid out. The TAEG solves 10.970 = 1.002,50 x the sum of v^k.
+    // No interest and 1.000 + 30 + 12 x 2,50 of costs: 1.060,00; 12.000 - 1.030 paid out. The TAEG solves 10.970 =
+    // 1.002,50 x the sum of v^k.
     const std::string conCosti = EsportaCsvCosti(PianoAmm(senzaInteressi), {1000, 0.25, 2.5}, regole, true);
     EXPECT_EQ(conCosti.substr(0, dati.size()), dati);
     EXPECT_EQ(conCosti.substr(conCosti.size() - tabella.size()), tabella);
@@ -192,8 +187,8 @@ std::string Righe(const Detrazione& detrazione)
 
 TEST(Costi, DetrazionePerAnno)
 {
-    // 12 monthly installments from 15/06/2020: six due each year; no
-    // interest. Charges 1.000 + 0,25 % of 12.000 + 6 x 2,50 the first year.
+    // 12 monthly installments from 15/06/2020: six due each year; no interest. Charges 1.000 + 0,25 % of 12.000 + 6 x
+    // 2,50 the first year.
     const Mutuo senzaInteressi = Prestito(12000, 12, 0, Cadenza::Mensile, {2020, 6, 15});
     const Costi costi{1000, 0.25, 2.5};
     // One yearly installment: 500 of interest, due the year after.
@@ -231,13 +226,11 @@ TEST(Costi, DetrazionePerAnno)
         << tabella;
 }
 
-// The law year by year, from the sources' worked examples: a year's
-// interest and charges X, here charges paid at the disbursement of a loan
-// of M at no interest in year Y; the deduction of Y, and what the cuts took.
+// The law year by year, from the sources' worked examples: a year's interest and charges X, here charges paid at the
+// disbursement of a loan of M at no interest in year Y; the deduction of Y, and what the cuts took.
 TEST(Costi, DetrazioneSecondoLaLegge)
 {
-    // The year, X, the borrower's figures, the deduction and the cuts; M
-    // is 100.000 but where given.
+    // The year, X, the borrower's figures, the deduction and the cuts; M is 100.000 but where given.
     using Cifra = std::optional<double>;
     const auto contratto = [](int anno, int mese) { return std::optional(Data{anno, mese, 1}); };
     const auto dati = [](Cifra costo, Cifra reddito, std::optional<int> figli, Cifra altri, std::optional<Data> firma) {
@@ -255,13 +248,11 @@ TEST(Costi, DetrazioneSecondoLaLegge)
         {3000, 2024, dati({}, 60000, {}, {}, {}), 310, 260},
         {3000, 2023, dati({}, 60000, {}, {}, {}), 570, 0},
         {3000, 2025, dati({}, 60000, {}, {}, {}), 570, 0},
-        // Over 100.000 with no children the cap is 8.000 x 0,50 = 4.000;
-        // the other 2.500 go first: 1.500 left, 285,00. Signed in 2024, the
-        // loan is outside the cap.
+        // Over 100.000 with no children the cap is 8.000 x 0,50 = 4.000; the other 2.500 go first: 1.500 left, 285,00.
+        // Signed in 2024, the loan is outside the cap.
         {3500, 2025, dati({}, 110000, 0, 2500, contratto(2025, 3)), 285, 380},
         {3500, 2025, dati({}, 110000, 0, 2500, contratto(2024, 12)), 665, 0},
-        // No cap before 2025, whenever the loan was signed; a cent over
-        // 100.000 halves the base.
+        // No cap before 2025, whenever the loan was signed; a cent over 100.000 halves the base.
         {3500, 2024, dati({}, 110000, 0, 2500, contratto(2025, 1)), 665, 0},
         {4000, 2025, dati({}, 100000.01, 0, 3000, contratto(2025, 1)), 190, 570},
         {4000, 2025, dati({}, 100000, 0, 3000, contratto(2025, 1)), 760, 0},

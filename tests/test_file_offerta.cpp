@@ -1,5 +1,5 @@
-// The loan file: written and read back with the same outputs, a hostile or
-// mistaken file refused with the key at fault, and nothing half read.
+// The loan file: written and read back with the same outputs, a hostile or mistaken file refused with the key at fault,
+// and nothing half read.
 
 #include "app/opzioni_cli.h"
 #include "engine/costi.h"
@@ -31,9 +31,8 @@ namespace {
 
 const std::string Esempio = PIANOAMM_DATI "/../../docs/esempio.pianoamm";
 
-// The process in the locale its environment names, as the window's is: the
-// locale runs put it in one whose decimal mark is a comma, which must change
-// nothing; one they name that cannot be had fails them.
+// The process in the locale its environment names, as the window's is: the locale runs put it in one whose decimal mark
+// is a comma, which must change nothing; one they name that cannot be had fails them.
 class LocaleDellAmbiente : public ::testing::Environment {
 public:
     void SetUp() override
@@ -50,8 +49,7 @@ std::string Leggi(const std::string& nome)
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-// A folder of the test's own: the same tests may run at once under another
-// locale.
+// A folder of the test's own: the same tests may run at once under another locale.
 std::string Cartella()
 {
     std::string cartella = ::testing::TempDir() + "file_offerta.XXXXXX";
@@ -78,8 +76,8 @@ std::string Documento(const std::string& mutuo, const std::string& resto = "")
 const std::string Mutuo =
     R"("importo": 10000, "numero_rate": 12, "tasso": 5, "data_erogazione": "2026-03-31", "cadenza": "mensile")";
 
-// Every term, cost, fiscal figure and kind of event, none at its default:
-// what tests/dati/offerta_v1.pianoamm, written by the first release, holds.
+// Every term, cost, fiscal figure and kind of event, none at its default: what tests/dati/offerta_v1.pianoamm, written
+// by the first release, holds.
 Offerta OffertaCompleta()
 {
     Offerta offerta;
@@ -126,9 +124,8 @@ TEST(FileOfferta, RigaDiComandoSalvaIlMutuoDato)
     EXPECT_EQ(Descrizione(salvata.scenario.eventi[2]), "Estinzione di 5.000,00 dopo la rata 100, riduce la durata");
 }
 
-// A file of the first release, every key written, defaults too, opens
-// unchanged in meaning, and is written back without the defaults
-// (Francese, a repayment that lowers the installment) in the same version.
+// A file of the first release, every key written, defaults too, opens unchanged in meaning, and is written back without
+// the defaults (Francese, a repayment that lowers the installment) in the same version.
 TEST(FileOfferta, FileDellaPrimaVersione)
 {
     const Offerta completa = LeggiFileOfferta(PIANOAMM_DATI "/offerta_v1.pianoamm");
@@ -148,8 +145,8 @@ TEST(FileOfferta, FileDellaPrimaVersione)
     EXPECT_EQ(TestoOfferta(solo), Leggi(PIANOAMM_DATI "/offerta_minima.pianoamm"));
 }
 
-// A file is written with the lowest version that holds its data: the first
-// due date and the year's base came with version 2.
+// A file is written with the lowest version that holds its data: the first due date and the year's base came with
+// version 2.
 TEST(FileOfferta, VersioneMinimaCheTieneIDati)
 {
     Offerta offerta;
@@ -242,8 +239,8 @@ TEST(FileOfferta, RifiutaDicendoPerche)
     EXPECT_EQ(Rifiuto(Documento(Mutuo, R"(, "eventi": [{"tipo": "estinzione", "dopo_rata": 3, "importo": "tutto"}])")),
               "");
     EXPECT_EQ(Rifiuto(Documento(Mutuo) + " \r\n\t\n"), "");
-    // A plan its terms or events cannot carry is the user's data all the
-    // same: read whole, refused only where it is computed.
+    // A plan its terms or events cannot carry is the user's data all the same: read whole, refused only where it is
+    // computed.
     const Offerta maxi = LeggiTestoOfferta(Documento(Mutuo, R"(, "condizioni": {"maxi_rata": 10000})"));
     EXPECT_EQ(maxi.mutuo.condizioni.maxiRata, 10000);
     EXPECT_THROW(PianoAmm(maxi.mutuo), ErrorePiano);
@@ -253,8 +250,7 @@ TEST(FileOfferta, RifiutaDicendoPerche)
     EXPECT_THROW(Simula(oltre.mutuo, oltre.scenario), ErrorePiano);
 }
 
-// What an attacker would send: refused whole, no crash, no file read past
-// its limit.
+// What an attacker would send: refused whole, no crash, no file read past its limit.
 TEST(FileOfferta, FileOstili)
 {
     std::string eventi;
@@ -273,8 +269,7 @@ TEST(FileOfferta, FileOstili)
         const std::string motivo = Rifiuto(testo);
         EXPECT_NE(motivo.find(atteso), std::string::npos) << testo.substr(0, 80) << "\n→ " << motivo;
     }
-    // Files refused unread: too large, or no files at all, which are never
-    // waited on.
+    // Files refused unread: too large, or no files at all, which are never waited on.
     const std::string cartella = Cartella();
     const std::string spazi = cartella + "/spazi.pianoamm", pipe = cartella + "/pipe.pianoamm";
     ScriviFileSicuro(spazi, std::string(std::size_t{10} * 1024 * 1024, ' ') + Leggi(Esempio));
@@ -296,8 +291,8 @@ TEST(FileOfferta, FileOstili)
     std::filesystem::remove_all(cartella);
 }
 
-// Two saves of a file with two names at once, one through each: the second
-// waits for the first, so the file is always one whole version of the two.
+// Two saves of a file with two names at once, one through each: the second waits for the first, so the file is always
+// one whole version of the two.
 TEST(FileOfferta, SalvataggiInsieme)
 {
     const std::string cartella = Cartella();

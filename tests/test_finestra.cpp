@@ -1,5 +1,4 @@
-// The windows driven as a user would: the wizard, the fields, the list's
-// menu, the splash.
+// The windows driven as a user would: the wizard, the fields, the list's menu, the splash.
 
 #include "guida_finestra.h"
 #include "lettore_schermo.h"
@@ -33,8 +32,7 @@ const struct {
              {"txtNumRate", 0, "120", "120", 120, false},
              {"txtNumRate", 1, "12,5", "12", 12, true}};
 
-// A key with its text (Delete's "\x7f" types nothing), a mouse button with the keys held,
-// or the time running out.
+// A key with its text (Delete's "\x7f" types nothing), a mouse button with the keys held, or the time running out.
 const struct {
     Qt::Key tasto;
     const char* testo;
@@ -60,8 +58,7 @@ const struct {
 } Invii[] = {{"Costi, TAEG e detrazione…", "DlgCosti", "txtSpeseIniziali", "1.500,00"},
              {"Simula variazione di tasso…", "DlgSimulazione", "txtPenale", "15,00"}};
 
-// Loans the engine gives no plan, yearly: then mended by the date on the first page, or by
-// the terms from the menu.
+// Loans the engine gives no plan, yearly: then mended by the date on the first page, or by the terms from the menu.
 const struct {
     const char* dati;
     int preammortamento;  // rows of interest only first
@@ -76,8 +73,8 @@ const struct {
      "Il piano si chiude arrotondando al centesimo o con 34 rate.",
      true}};
 
-// Each number field of a window refuses a letter and says why next to it, as an alert a screen
-// reader speaks; each control that takes the focus is heard by a name.
+// Each number field of a window refuses a letter and says why next to it, as an alert a screen reader speaks; each
+// control that takes the focus is heard by a name.
 void EsaminaMotivi(QWidget* finestra, QStringList& difetti)
 {
     std::optional<LettoreSchermo> lettore;
@@ -114,8 +111,8 @@ void EsaminaMotivi(QWidget* finestra, QStringList& difetti)
                 difetti << "senza nome per AT-SPI: " + riga;
 }
 
-// The windows the listing's menu opens, by their items: modal, beside the listing, or beside it with
-// the event's editor over it, both looked at.
+// The windows the listing's menu opens, by their items: modal, beside the listing, or beside it with the event's editor
+// over it, both looked at.
 enum class Apertura { Modale, Accanto, ConEditore };
 constexpr std::array<std::pair<const char*, Apertura>, 8> Finestre{{
     {"Interessi per anno…", Apertura::Modale},
@@ -131,8 +128,7 @@ constexpr std::array<std::pair<const char*, Apertura>, 8> Finestre{{
 class TestFinestra : public GuidaFinestra {
     Q_OBJECT
 
-    // A window from the listing's menu; the event's editor that the
-    // simulation opens with, cancelled.
+    // A window from the listing's menu; the event's editor that the simulation opens with, cancelled.
     QDialog* Apri(const QString& voce, const QString& nome)
     {
         Rispondi({voce});
@@ -166,8 +162,8 @@ private slots:
 
     void ordineDiTabulazione()
     {
-        // From the pages, which hold the focus at start, on each page; the
-        // options are one stop, at the chosen one, and the arrows move it.
+        // From the pages, which hold the focus at start, on each page; the options are one stop, at the chosen one, and
+        // the arrows move it.
         for (const QString ordine :
              {"cmdChiudi cmdAvanti txtImporto txtNumRate txtTasso txtData cmdDallaRata stkPagine",
               "cmdChiudi cmdAvanti cmdIndietro opzioneMensile cmdCondizioni stkPagine",
@@ -210,8 +206,8 @@ private slots:
         Premi("cmdSito");  // the maker's site, by its button and by the link
         QTest::mouseClick(frm->findChild<pianoamm::LinkSito*>(), Qt::LeftButton);
         QCOMPARE(siti, 2);
-        // Closing asks, No keeps all; Escape asks too (given the activation a window manager would);
-        // first, the data typed and not saved.
+        // Closing asks, No keeps all; Escape asks too (given the activation a window manager would); first, the data
+        // typed and not saved.
         Rispondi({"&Non salvare", QMessageBox::No});
         Premi("cmdChiudi", true);
         QVERIFY(frm->isVisible() && pagina() == 2 && c<QLineEdit>("txtData")->text() == "01/01/9500");
@@ -228,8 +224,8 @@ private slots:
         QVERIFY(frm->close());  // the title bar's cross asks only about the changes
     }
 
-    // Every window the listing's menu opens: within the screen, each access key its own, each control
-    // that takes the focus named for a screen reader.
+    // Every window the listing's menu opens: within the screen, each access key its own, each control that takes the
+    // focus named for a screen reader.
     void finestre_data() { Casi(Finestre); }
     void finestre()
     {
@@ -321,9 +317,9 @@ private slots:
                                            "Simula sospe&nsione delle rate…"}));
     }
 
-    // The loan as a file: saved with all that was entered, the title marked as soon as it differs, asked about
-    // before it is lost, opened back on the results page; a date half typed is never saved as the one before;
-    // a file refused changes nothing.
+    // The loan as a file: saved with all that was entered, the title marked as soon as it differs, asked about before
+    // it is lost, opened back on the results page; a date half typed is never saved as the one before; a file refused
+    // changes nothing.
     void fileDelMutuo()
     {
         const QString titolo = "Calcolo del piano di ammortamento a rata fissa (metodo francese)[*]";
@@ -408,8 +404,8 @@ private slots:
         QCOMPARE(c<QLineEdit>("txtData")->text(), "01/01/9995");
     }
 
-    // A loan with no plan: the reason in the listing's place, plain text wrapped, named, reached with Tab; of
-    // what needs a plan only its terms offered; mended, the plan listed again.
+    // A loan with no plan: the reason in the listing's place, plain text wrapped, named, reached with Tab; of what
+    // needs a plan only its terms offered; mended, the plan listed again.
     void pianoRifiutato_data() { Casi(Rifiutati); }
     void pianoRifiutato()
     {
@@ -502,8 +498,7 @@ private slots:
         QCOMPARE(Pagine(cartella.filePath("piano.pdf")), 1);
     }
 
-    // The costs' window: worked out as the user types, kept for the
-    // session, closed with the results page.
+    // The costs' window: worked out as the user types, kept for the session, closed with the results page.
     void costi()
     {
         AiRisultati();
@@ -546,8 +541,8 @@ private slots:
         QCOMPARE(t->index(0, 0).data().toString() + ' ' + t->index(0, 4).data().toString() + ' '
                      + t->index(1, 3).data().toString() + ' ' + t->index(1, 4).data().toString(),
                  "2006 332,50 2.582,28 490,63");
-        // The results: fields reached with Tab after the limit, each named as its label, read-only. 0,25 % of
-        // 100.000 is 250,00; 100.000 - 1.500 - 250 paid out.
+        // The results: fields reached with Tab after the limit, each named as its label, read-only. 0,25 % of 100.000
+        // is 250,00; 100.000 - 1.500 - 250 paid out.
         QStringList tab;
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
@@ -590,8 +585,8 @@ private slots:
                      && righe.contains("\r\nImporto netto erogato;98250,00\r\n\r\nAnno;Interessi;")
                      && righe.contains("\r\n2007;5000,00;2,50;2582,28;490,63\r\n"),
                  righe.constData());
-        // The fiscal figures: a purchase cost below the amount, its line
-        // under the table and the cuts' column; off again, today's table.
+        // The fiscal figures: a purchase cost below the amount, its line under the table and the cuts' column; off
+        // again, today's table.
         auto* fiscale = d->findChild<QGroupBox*>("grpFiscale");
         fiscale->setChecked(true);
         Scrivi(d->findChild<QLineEdit*>("txtCostoAcquisto"), "80000");
@@ -611,14 +606,11 @@ private slots:
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgCosti"));
     }
 
-    // What if: the event's editor tells the due date and the debt after the
-    // installment and refuses, with the reason, what the plan cannot take;
-    // the simulation follows, and its comparison with the plan, each figure
-    // a field reached with Tab; the charts open from the menu. 100.000 at 5 %
-    // in ten yearly installments of 12.950,46: 56.067,71 left after the
-    // fifth, on 06/04/2011, 45.921,26 after the sixth; 20.000 repaid leave
-    // 36.067,71, five installments of 8.330,73 to 06/04/2016. Repaid in
-    // full, the plan ends five years, 60 months, earlier.
+    // What if: the event's editor tells the due date and the debt after the installment and refuses, with the reason,
+    // what the plan cannot take; the simulation follows, and its comparison with the plan, each figure a field reached
+    // with Tab; the charts open from the menu. 100.000 at 5 % in ten yearly installments of 12.950,46: 56.067,71 left
+    // after the fifth, on 06/04/2011, 45.921,26 after the sixth; 20.000 repaid leave 36.067,71, five installments of
+    // 8.330,73 to 06/04/2016. Repaid in full, the plan ends five years, 60 months, earlier.
     void simulazione()
     {
         AiRisultati();
@@ -667,8 +659,8 @@ private slots:
         Scrivi(d->findChild<QLineEdit*>("txtPenale"), "20");
         QCOMPARE(nome("txtRisparmio"), "Maggior costo: 901,38");
         Scrivi(d->findChild<QLineEdit*>("txtPenale"), "0");
-        // From the penalty, Tab goes through the figures, read-only, the
-        // ends row by row; no months saved on the same term.
+        // From the penalty, Tab goes through the figures, read-only, the ends row by row; no months saved on the same
+        // term.
         QStringList figure;
         for (auto* w = d->findChild<QWidget*>("txtPenale"); figure.size() < 11;) {
             QTest::keyClick(w, Qt::Key_Tab);
@@ -701,13 +693,12 @@ private slots:
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgSimulazione"));
     }
 
-    // The plan's terms from the frequency page, then back to the defaults
-    // from the listing's menu: the listing names them on its eighth line,
-    // and the frequency page keeps the last choice.
+    // The plan's terms from the frequency page, then back to the defaults from the listing's menu: the listing names
+    // them on its eighth line, and the frequency page keeps the last choice.
     void condizioni()
     {
-        // The terms; a balloon is refused next to its field while it is not
-        // below the amount, or with the Italian method.
+        // The terms; a balloon is refused next to its field while it is not below the amount, or with the Italian
+        // method.
         const auto scegli = [this](int voce, int metodo, const QString& prova, const QString& maxiRata) {
             attese << [this, voce, metodo, prova, maxiRata](QWidget* dialogo) {
                 dialogo->findChild<QComboBox*>("cboArrotondamento")->setCurrentIndex(metodo);
@@ -753,9 +744,8 @@ private slots:
                                      "Italiano"}));
     }
 
-    // The rate behind 200 a month on 8.000 over 48 months, 9,2418 %: the
-    // data page takes it at its two decimals; an installment below 8.000 /
-    // 48 has no rate, and Usa waits.
+    // The rate behind 200 a month on 8.000 over 48 months, 9,2418 %: the data page takes it at its two decimals; an
+    // installment below 8.000 / 48 has no rate, and Usa waits.
     void dallaRata()
     {
         Scrivi(c<QLineEdit>("txtImporto"), "8000");
@@ -776,8 +766,8 @@ private slots:
         QCOMPARE(c<QLineEdit>("txtTasso")->text(), "9,24");
     }
 
-    // A suspension of whole installments after the selected 24th: the
-    // editor starts from it and hands the kind chosen to the simulation.
+    // A suspension of whole installments after the selected 24th: the editor starts from it and hands the kind chosen
+    // to the simulation.
     void sospensione()
     {
         AiRisultati({"150000", "240", "3,75", "15/03/2026"}, "Mensile");
@@ -801,11 +791,9 @@ private slots:
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgSimulazione"));
     }
 
-    // 150.000 in 300 monthly installments at 3,5 %: after the 200th the debt
-    // is about 65.000, or 92.000 with 10 % from the second. The repayment of
-    // 80.000 that a removal leaves impossible stays, with its reason, after
-    // closing and opening again, and holds on 200.000 (about 86.700); while
-    // it is refused nothing old is shown, copied or exported.
+    // 150.000 in 300 monthly installments at 3,5 %: after the 200th the debt is about 65.000, or 92.000 with 10 % from
+    // the second. The repayment of 80.000 that a removal leaves impossible stays, with its reason, after closing and
+    // opening again, and holds on 200.000 (about 86.700); while it is refused nothing old is shown, copied or exported.
     void simulazioneImpossibile()
     {
         AiRisultati({"150000", "300", "3,5", "15/03/2026"}, "Mensile");
@@ -847,8 +835,8 @@ private slots:
         }
     }
 
-    // Changed without a change, an event stays as it was: a total repayment
-    // after the 100th installment, the only event, may go up to the 299th.
+    // Changed without a change, an event stays as it was: a total repayment after the 100th installment, the only
+    // event, may go up to the 299th.
     void modificaSenzaCambi()
     {
         AiRisultati({"150000", "300", "3,5", "15/03/2026"}, "Mensile");
@@ -868,9 +856,9 @@ private slots:
         QVERIFY(prima.size() > 100 && Righe(d->findChild<QListWidget*>("lstSimulata")) == prima);
     }
 
-    // The first due date: offered as the one a period after the disbursement, which leaves the loan as it was;
-    // a date that is none, or too early, keeps OK off; set, row 0 lists the broken period's 15 days of interest,
-    // 150.000 × 3,5 % × 15 / 365 = 215,75, cut to 215.
+    // The first due date: offered as the one a period after the disbursement, which leaves the loan as it was; a date
+    // that is none, or too early, keeps OK off; set, row 0 lists the broken period's 15 days of interest, 150.000 × 3,5
+    // % × 15 / 365 = 215,75, cut to 215.
     void primaScadenza()
     {
         AiRisultati({"150000", "300", "3,5", "15/03/2026"}, "Mensile");
@@ -909,10 +897,9 @@ private slots:
         QCOMPARE(letti.last(), "299");
     }
 
-    // Modified only by a value that differs from the file's: the costs' window opened on a file the command line
-    // saved, its fiscal figures not given shown as 0, changes nothing; a value changed marks the title, changed
-    // back it clears; closing then asks nothing. The terms, costs and events of the loan before give way to the
-    // file's.
+    // Modified only by a value that differs from the file's: the costs' window opened on a file the command line saved,
+    // its fiscal figures not given shown as 0, changes nothing; a value changed marks the title, changed back it
+    // clears; closing then asks nothing. The terms, costs and events of the loan before give way to the file's.
     void modificatoDaiValori()
     {
         QTemporaryDir cartella;
@@ -951,13 +938,11 @@ private slots:
         QVERIFY(frm->close());
     }
 
-    // Events listed by installment whatever the order given, the edited one
-    // still selected where it goes; after a removal the next one, or the
-    // last; a new one after the installment of the simulated listing's
-    // current line, at most the one before the last row, a rate change a
-    // point from the rate then in force (4,50 % from the 101st: 5,50 %).
-    // 150.000 at 3,5 % in 300 monthly installments from 15/03/2026: the
-    // 120th falls due on 15/03/2036; three suspended add three rows.
+    // Events listed by installment whatever the order given, the edited one still selected where it goes; after a
+    // removal the next one, or the last; a new one after the installment of the simulated listing's current line, at
+    // most the one before the last row, a rate change a point from the rate then in force (4,50 % from the 101st: 5,50
+    // %). 150.000 at 3,5 % in 300 monthly installments from 15/03/2026: the 120th falls due on 15/03/2036; three
+    // suspended add three rows.
     void ordineDegliEventi()
     {
         AiRisultati({"150000", "300", "3,5", "15/03/2026"}, "Mensile");

@@ -1,5 +1,5 @@
-// The listing's fields, dates and number parsers. Expected texts are written
-// by hand from the patterns ("#,#", "#0.000", "gg/mm/aaaa").
+// The listing's fields, dates and number parsers. Expected texts are written by hand from the patterns ("#,#",
+// "#0.000", "gg/mm/aaaa").
 
 #include "engine/data.h"
 #include "engine/errore.h"

@@ -1,12 +1,9 @@
-// The plan's charts as a reader sees them: 150.000 at 3,50 % in 300 monthly
-// installments from 15/01/2026, due from 15/02/2026 to 15/01/2051 (300
-// months on). Its years run from 2026 to 2051, 26 of them: a tick every year
-// or every two would be 26 or 13, every five years gives 2030 to 2050. The
-// interest of a year is at most 3,5 % of the debt, under 5.250; in 2027 the
-// debt is still above 140.000, so that year's interest is above 4.900 and
-// the scale, in steps of 1.000, ends at 6.000. The debt's scale goes past
-// 150.000 in steps of 20.000 (7,5 of them, steps of 10.000 would be 15), to
-// 160.000.
+// The plan's charts as a reader sees them: 150.000 at 3,50 % in 300 monthly installments from 15/01/2026, due from
+// 15/02/2026 to 15/01/2051 (300 months on). Its years run from 2026 to 2051, 26 of them: a tick every year or every two
+// would be 26 or 13, every five years gives 2030 to 2050. The interest of a year is at most 3,5 % of the debt, under
+// 5.250; in 2027 the debt is still above 140.000, so that year's interest is above 4.900 and the scale, in steps of
+// 1.000, ends at 6.000. The debt's scale goes past 150.000 in steps of 20.000 (7,5 of them, steps of 10.000 would be
+// 15), to 160.000.
 
 #include "engine/piano.h"
 #include "engine/simulazione.h"
@@ -222,8 +219,7 @@ private slots:
         const QSizeF prima = Vista(grafico, debito)->chart()->size();
         const QImage immagine = grafico.Immagine(DimensioneStampa);
         QCOMPARE(immagine.size(), QSize(1890, 1063));
-        // Drawn on both halves (lines, labels, titles), and the charts on
-        // screen left as they were.
+        // Drawn on both halves (lines, labels, titles), and the charts on screen left as they were.
         int scuri[2] = {0, 0};
         for (int y = 0; y < immagine.height(); y += 3)
             for (int x = 0; x < immagine.width(); x += 3)

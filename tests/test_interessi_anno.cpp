@@ -1,10 +1,8 @@
-// The interest per calendar year, from the results page's menu, driven as a
-// user would on the offscreen screen, 800×600, smaller than the 1024×768 the
-// window is meant to fit. The worked example (100.000 at 5 % in ten yearly
-// installments from 06/04/2006) falls due from 2007 to 2016, one a year:
-// ten years and the totals, 29.504,57 of interest, 5.000,00 of interest and
-// 7.950,46 of capital in 2007. 600 monthly installments fall due from 2006
-// to 2056: 52 rows, more than the screen holds.
+// The interest per calendar year, from the results page's menu, driven as a user would on the offscreen screen,
+// 800×600, smaller than the 1024×768 the window is meant to fit. The worked example (100.000 at 5 % in ten yearly
+// installments from 06/04/2006) falls due from 2007 to 2016, one a year: ten years and the totals, 29.504,57 of
+// interest, 5.000,00 of interest and 7.950,46 of capital in 2007. 600 monthly installments fall due from 2006 to 2056:
+// 52 rows, more than the screen holds.
 
 #include "engine/anni.h"
 #include "guida_finestra.h"
@@ -27,8 +25,7 @@ const struct {
 class TestInteressiAnno : public GuidaFinestra {
     Q_OBJECT
 
-    // Every row in sight (the window's place, names and letters are the
-    // window test's, as for every window).
+    // Every row in sight (the window's place, names and letters are the window test's, as for every window).
     static QStringList Difetti(QDialog* dialogo)
     {
         return dialogo->findChild<QTableView*>("grdAnni")->verticalScrollBar()->isVisible()

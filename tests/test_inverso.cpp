@@ -1,6 +1,5 @@
-// Working backwards from an installment, against public references' figures
-// (a spreadsheet's RATE, NPER and PV and loan calculators working to the
-// formula), not this program's.
+// Working backwards from an installment, against public references' figures (a spreadsheet's RATE, NPER and PV and loan
+// calculators working to the formula), not this program's.
 
 #include "engine/errore.h"
 #include "engine/inverso.h"
@@ -46,8 +45,8 @@ TEST(Inverso, RisposteNote)
         {Mensile(100000, 1, 13.25), 1125.75, Incognita::NumeroRate, nullptr, 361},
         // PV(7,5 %/12; 180; -1854,02) = 199.999,49.
         {Mensile(0, 180, 7.5), 1854.02, Incognita::Importo, "IMPORTO TROVATO : 199.999,49", 199999.49},
-        // The balloon's installment of the plan's own tests, 750,925...
-        // on 100.000 at 3 % over 120 months with 30.000 at the end.
+        // The balloon's installment of the plan's own tests, 750,925... on 100.000 at 3 % over 120 months with 30.000
+        // at the end.
         {Balloon(0, 120, 3), 750.9252128887391, Incognita::Importo, nullptr, 100000},
         {Balloon(100000, 120, 0), 750.9252128887391, Incognita::Tasso, nullptr, 3},
         // At a zero rate the amount over the count: 12.000 / 400 = 30.

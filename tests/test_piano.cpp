@@ -1,6 +1,5 @@
-// The plan, its listing and its exports. Expected values come from the
-// worked example, from hand calculation, or from the independent models in
-// dati/ (modello_termini.py, modello_eventi.py).
+// The plan, its listing and its exports. Expected values come from the worked example, from hand calculation, or from
+// the independent models in dati/ (modello_termini.py, modello_eventi.py).
 
 #include "engine/anni.h"
 #include "engine/centesimi.h"
@@ -32,8 +31,8 @@ using namespace pianoamm;
 
 namespace {
 
-// "dd/mm/yyyy" mesi months later, the day kept where the month has it and
-// else the month's last, worked out here on its own.
+// "dd/mm/yyyy" mesi months later, the day kept where the month has it and else the month's last, worked out here on its
+// own.
 std::string Scadenza(const char* data, int mesi)
 {
     int giorno = 0, mese = 0, anno = 0;
@@ -110,10 +109,9 @@ TEST(Piano, RataPerCadenzaEMesiDiScadenza)
 
 TEST(Piano, FrazioniCheArrivanoEsattamenteAUno)
 {
-    // 2,50 at 50 % yearly, six rows of interest only, then one installment:
-    // 1,25 a row, every fraction a binary one: 0,25; 0,5; 0,75; exactly 1 (no
-    // unit); 1,25 (a unit, 0,25 left); 0,5, and the last of the six pays a
-    // unit of it. The installment, 3,75, pays the debt and its interest.
+    // 2,50 at 50 % yearly, six rows of interest only, then one installment: 1,25 a row, every fraction a binary one:
+    // 0,25; 0,5; 0,75; exactly 1 (no unit); 1,25 (a unit, 0,25 left); 0,5, and the last of the six pays a unit of it.
+    // The installment, 3,75, pays the debt and its interest.
     Mutuo mutuo = M(2.5, 1, 50, Cadenza::Annuale, "06/04/2006");
     mutuo.condizioni.preammortamento = 6;
     const auto piano = PianoAmm(mutuo);
@@ -171,8 +169,7 @@ TEST(Piano, DatiFuoriDaiLimitiSonoErrori)
         EXPECT_NE(Motivo(mutuo).find(messaggio), std::string::npos) << messaggio;
 }
 
-// Every frequency and count over the fields' ranges: what must hold for
-// every plan, whatever the numbers.
+// Every frequency and count over the fields' ranges: what must hold for every plan, whatever the numbers.
 TEST(Piano, OgniPianoECompletoECoerente)
 {
     constexpr double Importi[] = {0, 0.01, 1, 999.99, 100000, 123456.78, 50000000.5, 999999999};
@@ -226,10 +223,8 @@ TEST(Piano, OgniPianoECompletoECoerente)
     }
 }
 
-// Where the default terms stop closing, as a separate model of the rows
-// finds it (dati/soglie_chiusura.py): the first rate refused, the one below
-// it taken; the rate from which every one is refused, the one below it
-// taken.
+// Where the default terms stop closing, as a separate model of the rows finds it (dati/soglie_chiusura.py): the first
+// rate refused, the one below it taken; the rate from which every one is refused, the one below it taken.
 TEST(Piano, SoglieDiChiusura)
 {
     std::ifstream dati(PIANOAMM_DATI "/soglie_chiusura.txt");
@@ -257,8 +252,7 @@ TEST(Piano, SoglieDiChiusura)
     EXPECT_EQ(casi, 9);
 }
 
-// The plans that cannot close on their last row, refused with the first row
-// concerned and what would carry them.
+// The plans that cannot close on their last row, refused with the first row concerned and what would carry them.
 TEST(Piano, PianiCheNonSiChiudono)
 {
     const auto centesimi = [](Mutuo mutuo) {
@@ -266,13 +260,12 @@ TEST(Piano, PianiCheNonSiChiudono)
         return mutuo;
     };
     const std::pair<Mutuo, std::string> casi[] = {
-        // Paid at row 327 by an installment of 270,08; rows 328-332 would
-        // charge it all as interest on nothing.
+        // Paid at row 327 by an installment of 270,08; rows 328-332 would charge it all as interest on nothing.
         {M(10800.26, 332, 5, Cadenza::Semestrale, "29/11/2017"),
          "alla rata 327 il debito sarebbe già estinto, 5 rate prima della fine. Il piano si chiude arrotondando "
          "al centesimo o con "},
-        // 509.000 x 12 % is the whole installment: the capital's part, below
-        // a double's precision beside it, is lost and the debt never falls.
+        // 509.000 x 12 % is the whole installment: the capital's part, below a double's precision beside it, is lost
+        // and the debt never falls.
         {M(509000, 358, 12, Cadenza::Annuale, "10/08/2019"), "alla rata 358 la quota interessi sarebbe negativa."},
         {M(150000, 999, 7.5, Cadenza::Annuale, "31/01/2026"), "alla rata 999 la quota interessi sarebbe negativa."},
         // 10.000 at 30 % over 80 years: paid off at row 39.
@@ -301,10 +294,9 @@ TEST(Piano, PianiCheNonSiChiudono)
     EXPECT_TRUE(SiChiude(PianoAmm(centesimi(casi[0].first))));
 }
 
-// 90.000 at 14 % over 360 months: 1.007,88 with the equivalent monthly
-// rate (1,14^(1/12) - 1), 1.066,38 with the proportional one (14 % / 12),
-// as a loan calculator working to the formula gives; the listing names the
-// term where the default leaves a blank.
+// 90.000 at 14 % over 360 months: 1.007,88 with the equivalent monthly rate (1,14^(1/12) - 1), 1.066,38 with the
+// proportional one (14 % / 12), as a loan calculator working to the formula gives; the listing names the term where the
+// default leaves a blank.
 TEST(Piano, TassoPeriodaleEquivalente)
 {
     Mutuo mutuo = M(90000, 360, 14, Cadenza::Mensile, "15/03/2026");
@@ -318,13 +310,10 @@ TEST(Piano, TassoPeriodaleEquivalente)
     EXPECT_EQ(equivalente[RigheIntestazione].substr(29, 3), "988");  // 90.000 x 1,0979 %
 }
 
-// A final balloon of 30.000 on 100.000 at 3 % over 120 months: the
-// installment (100.000 - 30.000 v^120) 0,25 % / (1 - v^120) = 750,93, the
-// last row pays it and the balloon, its capital the debt left, its interest
-// the rest (the figures from dati/modello_eventi.py). The cash flows
-// are the installments and the balloon: without costs the TAEG is the
-// monthly rate compounded, 3,0416 %. At a zero rate 12.000 less 3.000 over
-// 12 is 750, and the last row pays 3.750.
+// A final balloon of 30.000 on 100.000 at 3 % over 120 months: the installment (100.000 - 30.000 v^120) 0,25 % / (1 -
+// v^120) = 750,93, the last row pays it and the balloon, its capital the debt left, its interest the rest (the figures
+// from dati/modello_eventi.py). The cash flows are the installments and the balloon: without costs the TAEG is the
+// monthly rate compounded, 3,0416 %. At a zero rate 12.000 less 3.000 over 12 is 750, and the last row pays 3.750.
 TEST(Piano, MaxiRataFinale)
 {
     Mutuo mutuo = M(100000, 120, 3, Cadenza::Mensile, "15/03/2026");
@@ -349,11 +338,9 @@ TEST(Piano, MaxiRataFinale)
     }
 }
 
-// Twelve months of interest only on 100.000 at 3 %: 250 each, then the
-// French plan of 120 installments (965,61); a new rate or a repayment that
-// lowers the installment during them starts the plan from the new rate or
-// debt (the figures from dati/modello_eventi.py); shortening the
-// plan or suspending installments there is refused.
+// Twelve months of interest only on 100.000 at 3 %: 250 each, then the French plan of 120 installments (965,61); a new
+// rate or a repayment that lowers the installment during them starts the plan from the new rate or debt (the figures
+// from dati/modello_eventi.py); shortening the plan or suspending installments there is refused.
 TEST(Piano, Preammortamento)
 {
     Mutuo mutuo = M(100000, 120, 3, Cadenza::Mensile, "15/03/2026");
@@ -367,8 +354,7 @@ TEST(Piano, Preammortamento)
     const Listato listato = ComponiListato(piano);
     EXPECT_EQ(listato[8], "12 RATE DI PREAMMORTAMENTO");
     EXPECT_EQ(listato[RigheIntestazione + 12], "      FINE PREAMMORTAMENTO: DALLA RATA 13 RATA 966");
-    // Each installment's line knows its number, and the line between the
-    // row it follows.
+    // Each installment's line knows its number, and the line between the row it follows.
     const auto rataDi = [&listato](std::size_t linea) {
         const auto r = listato.Rata(linea);
         return r ? std::to_string(r->numero) + (r->propria ? "" : " dopo") : "-";
@@ -401,8 +387,8 @@ TEST(Piano, Preammortamento)
             EXPECT_STREQ(errore.what(), motivo);
         }
     }
-    // On a small loan the fractions carried through the rows of interest
-    // only must not leave the last row owing a negative interest.
+    // On a small loan the fractions carried through the rows of interest only must not leave the last row owing a
+    // negative interest.
     Mutuo piccolo = M(1000, 240, 3.75, Cadenza::Mensile, "15/03/2026");
     for (int mesi = 1; mesi <= 60; ++mesi) {
         piccolo.condizioni.preammortamento = mesi;
@@ -411,18 +397,16 @@ TEST(Piano, Preammortamento)
     mutuo.numeroRate = 940;
     mutuo.condizioni.preammortamento = 60;
     EXPECT_NE(Motivo(mutuo), "");
-    // At 39,85 % a year over 330 years the cut interest outweighs the
-    // capital: refused at the first row whose share is negative to the cent
-    // (dati/modello_eventi.py finds -0,34 at the fifth).
+    // At 39,85 % a year over 330 years the cut interest outweighs the capital: refused at the first row whose share is
+    // negative to the cent (dati/modello_eventi.py finds -0,34 at the fifth).
     Mutuo ripido = M(63896.26, 330, 39.85, Cadenza::Annuale, "23/04/2030");
     ripido.condizioni.preammortamento = 3;
     EXPECT_EQ(Motivo(ripido),
               "Con queste condizioni il piano è instabile: alla rata 5 la quota capitale sarebbe negativa.");
 }
 
-// 150.000 at 3,5 % in 300 monthly installments, paid out on erogazione,
-// the first due on prima: the days before the first period pay 150.000 ×
-// 3,5 % × days / the base, on that period's start, as row 0.
+// 150.000 at 3,5 % in 300 monthly installments, paid out on erogazione, the first due on prima: the days before the
+// first period pay 150.000 × 3,5 % × days / the base, on that period's start, as row 0.
 Mutuo Spezzato(const char* erogazione, const char* prima, Arrotondamento arrotondamento = Arrotondamento::Unita,
                BaseGiorni base = BaseGiorni::Civile)
 {
@@ -440,8 +424,7 @@ TEST(Piano, PrimaScadenza)
         Mutuo mutuo;
         std::string termini, riga0, righe;  // righe: row 1's interest, the first three due dates
     } casi[] = {
-        // 15 days: 215,7534, cut to 215; row 1 pays 437,50 and the 0,7534
-        // carried makes a unit.
+        // 15 days: 215,7534, cut to 215; row 1 pays 437,50 and the 0,7534 carried makes a unit.
         {Spezzato("15/03/2026", "30/04/2026"), "PRIMA SCADENZA 30/04/2026 - PREAMMORTAMENTO TECNICO DI 15 GIORNI\n",
          "  0    30/03/2026            215                        215        150.000\n", "438|30/04 30/05 30/06"},
         // Past the listing's width the terms go on in the next line.
@@ -476,8 +459,8 @@ TEST(Piano, PrimaScadenza)
         EXPECT_EQ(visto.str(), righe);
         EXPECT_EQ(std::string_view(listato[4]).substr(listato[4].size() - 3), "300");
     }
-    // To the cent the rows after are the plan's own: the total, the first
-    // year's and the CSV add 215,75, paid in 2026 with 9 installments.
+    // To the cent the rows after are the plan's own: the total, the first year's and the CSV add 215,75, paid in 2026
+    // with 9 installments.
     const Piano centesimi = PianoAmm(casi[1].mutuo);
     EXPECT_NEAR(centesimi.totaleInteressi - PianoAmm(Spezzato("15/03/2026", "15/04/2026", c)).totaleInteressi, 215.75,
                 1e-6);
@@ -495,17 +478,16 @@ TEST(Piano, PrimaScadenza)
     EXPECT_EQ(Motivo(Spezzato("15/03/2026", "15/05/2026")),
               "La prima scadenza (15/05/2026) lascerebbe dall'erogazione del 15/03/2026 al 15/04/2026 un "
               "preammortamento tecnico di una rata o più: deve cadere prima.");
-    // 31/03 a month back is the disbursement, 28/02: no day before the
-    // first period, no row 0, and the month's end kept from 31/03.
+    // 31/03 a month back is the disbursement, 28/02: no day before the first period, no row 0, and the month's end kept
+    // from 31/03.
     const Mutuo fineMese = Spezzato("28/02/2026", "31/03/2026");
     const Piano righeFineMese = PianoAmm(fineMese);
     EXPECT_EQ(DescrizioneTermini(fineMese), "PRIMA SCADENZA 31/03/2026");
     EXPECT_EQ(righeFineMese.righe[0].numero, 1);
     EXPECT_EQ(FormatoData(righeFineMese.righe[1].scadenza), "30/04/2026");
     EXPECT_EQ(FormatoData(righeFineMese.righe[2].scadenza), "31/05/2026");
-    // The first due date a period on, a month's end shortened too, is the
-    // plan without it, byte for byte, and asks no steadiness of a plan that
-    // closes too early on the default terms.
+    // The first due date a period on, a month's end shortened too, is the plan without it, byte for byte, and asks no
+    // steadiness of a plan that closes too early on the default terms.
     Mutuo ripido = M(63896.26, 330, 39.85, Cadenza::Annuale, "23/04/2030");
     const std::string motivo = Motivo(ripido);
     ripido.condizioni.primaScadenza = LeggiData("23/04/2031");
@@ -529,10 +511,9 @@ TEST(Piano, PrimaScadenza)
     }
 }
 
-// Every rounding of an amount, worked by hand: 0,125 is 12,5 cents exactly
-// in binary; 1.234,50 at 0,25 % is 308,625 cents; 1,005 typed is a hair
-// below its half as a double (100,4999… cents); 3 × (10^11 + 1) / 2 is
-// past a long long before the division and ends in an exact half.
+// Every rounding of an amount, worked by hand: 0,125 is 12,5 cents exactly in binary; 1.234,50 at 0,25 % is 308,625
+// cents; 1,005 typed is a hair below its half as a double (100,4999… cents); 3 × (10^11 + 1) / 2 is past a long long
+// before the division and ends in an exact half.
 TEST(Piano, ArrotondamentiDegliImporti)
 {
     const struct {
@@ -566,8 +547,7 @@ TEST(Piano, ArrotondamentiDegliImporti)
     };
     for (const auto& c : casi)
         EXPECT_EQ(c.ottenuto, c.atteso) << c.caso;
-    // 2,75, 0,75 and 0,25 cut: 2, then 1 (1,5 carried, a unit paid), then
-    // 0, and 0,75 left.
+    // 2,75, 0,75 and 0,25 cut: 2, then 1 (1,5 carried, a unit paid), then 0, and 0,75 left.
     Riporto riporto;
     EXPECT_EQ(riporto.Taglia(2.75) + riporto.Taglia(0.75) + riporto.Taglia(0.25), 3);
     EXPECT_TRUE(riporto.Resto());
@@ -575,14 +555,11 @@ TEST(Piano, ArrotondamentiDegliImporti)
     EXPECT_FALSE(riporto.Resto());
 }
 
-// Cents, as Italian banks round: 200.000 at 7,5 % over 180 months pay
-// 1.854,02, the first row 1.250,00 of interest and 604,02 of capital; the
-// listing's money fields have two decimals and are three characters
-// wider. An exact half cent rounds up: 1.234,50 at 0,25 % a month is 3,09.
-// The Italian method on 180.000 at 4,25 % over 360 months: a capital share
-// of 500,00, 35.115,65 of interest over the first 60 rows, 150.000,00 owed
-// after them (public calculators' figures); it takes no balloon. The
-// heading's line of terms and the columns in cents are tests/dati/*centesimi.txt's.
+// Cents, as Italian banks round: 200.000 at 7,5 % over 180 months pay 1.854,02, the first row 1.250,00 of interest and
+// 604,02 of capital; the listing's money fields have two decimals and are three characters wider. An exact half cent
+// rounds up: 1.234,50 at 0,25 % a month is 3,09. The Italian method on 180.000 at 4,25 % over 360 months: a capital
+// share of 500,00, 35.115,65 of interest over the first 60 rows, 150.000,00 owed after them (public calculators'
+// figures); it takes no balloon. The heading's line of terms and the columns in cents are tests/dati/*centesimi.txt's.
 TEST(Piano, CentesimiEMetodoItaliano)
 {
     EXPECT_EQ(TassoInCentesimi(3, 12, TassoPeriodo::Proporzionale).Interessi(123450), 309);
@@ -605,14 +582,13 @@ TEST(Piano, CentesimiEMetodoItaliano)
     EXPECT_NEAR(interessi, 35115.65, 1e-6);
     EXPECT_NEAR(piano.righe[59].debitoResiduo, 150000, 1e-6);
     EXPECT_EQ(ComponiListato(piano)[5].substr(0, 44), "PRIMA RATA             :            1.137,50");
-    // Interest cut to units: the Italian last row pays every fraction still
-    // carried, those of a pre-amortisation too (0,083 a month here).
+    // Interest cut to units: the Italian last row pays every fraction still carried, those of a pre-amortisation too
+    // (0,083 a month here).
     Mutuo piccolo = M(1000, 12, 0.1, Cadenza::Mensile, "15/03/2026");
     piccolo.condizioni = {.metodo = Metodo::Italiano, .preammortamento = 1};
     EXPECT_NEAR(PianoAmm(piccolo).totaleInteressi, 1000 * 0.001 / 12 * (1 + 78.0 / 12), 1e-9);
-    // 1.000 at 44,91 % a month is 37,425 of interest, an exact half cent:
-    // 37,43 in cents, and the installment, 37,425 and a hair over 989
-    // rows, is 37,43 too, never less; the last row pays the capital.
+    // 1.000 at 44,91 % a month is 37,425 of interest, an exact half cent: 37,43 in cents, and the installment, 37,425
+    // and a hair over 989 rows, is 37,43 too, never less; the last row pays the capital.
     Mutuo mezzo = M(1000, 989, 44.91, Cadenza::Mensile, "15/03/2026");
     mezzo.condizioni.arrotondamento = Arrotondamento::Centesimi;
     const Piano senzaCapitale = PianoAmm(mezzo);
@@ -624,9 +600,8 @@ TEST(Piano, CentesimiEMetodoItaliano)
                                 "quota capitale è costante fino all'ultima rata.");
 }
 
-// A closed set's table: each value once, its word leading back to it, the
-// first entry the default that a file without the key means, and the words
-// that the files already written and the scripts use.
+// A closed set's table: each value once, its word leading back to it, the first entry the default that a file without
+// the key means, and the words that the files already written and the scripts use.
 template <class Tabella, class Valore>
 void Insieme(const Tabella& voci, Valore predefinito, std::string_view parole)
 {

@@ -1,12 +1,9 @@
-// What a spreadsheet user or a reader of the listing checks, over the
-// seeded plans in dati/piani_casuali.txt, each on its own terms and on two
-// others, in turn, each also with a repayment, a rate change and
-// suspensions: the CSV's capital and repayments add up to
-// the amount and the interest added to it, interest plus capital is the
-// row's installment, a cent at most from the plan's; the debt is what is
-// owed less what was paid; each year's row is the sum of its CSV rows; the
-// listing's fields, read at the layout's columns, are the CSV's rounded to
-// whole units, or equal to them in cents, and its summary adds up.
+// What a spreadsheet user or a reader of the listing checks, over the seeded plans in dati/piani_casuali.txt, each on
+// its own terms and on two others, in turn, each also with a repayment, a rate change and suspensions: the CSV's
+// capital and repayments add up to the amount and the interest added to it, interest plus capital is the row's
+// installment, a cent at most from the plan's; the debt is what is owed less what was paid; each year's row is the sum
+// of its CSV rows; the listing's fields, read at the layout's columns, are the CSV's rounded to whole units, or equal
+// to them in cents, and its summary adds up.
 
 #include "app/opzioni_cli.h"
 #include "engine/anni.h"
@@ -66,8 +63,8 @@ std::vector<std::vector<std::string>> RigheCsv(const std::string& testo)
     return righe;
 }
 
-// An installment's line: each field ends at its column, blank for zero;
-// with cents every money field is three characters wider.
+// An installment's line: each field ends at its column, blank for zero; with cents every money field is three
+// characters wider.
 std::array<std::string, 6> CampiDelListato(std::string_view linea, bool centesimi)
 {
     constexpr std::array<std::size_t, 6> Fini{2, 16, 31, 45, 59, 74};
@@ -83,8 +80,7 @@ std::array<std::string, 6> CampiDelListato(std::string_view linea, bool centesim
     return campi;
 }
 
-// The CSV against the rows' own arithmetic and the yearly table; gives the
-// CSV's rows.
+// The CSV against the rows' own arithmetic and the yearly table; gives the CSV's rows.
 std::vector<std::vector<std::string>> ControllaCsv(const Mutuo& mutuo, const Simulazione& simulazione,
                                                    const std::string& contesto)
 {
@@ -96,9 +92,8 @@ std::vector<std::vector<std::string>> ControllaCsv(const Mutuo& mutuo, const Sim
         const long long interessi = Centesimi(c[2]), capitale = Centesimi(c[3]), rata = Centesimi(c[4]);
         const long long rimborso = c.size() > 6 ? Centesimi(c[6]) : 0;
         EXPECT_EQ(interessi + capitale, rata) << contesto << ' ' << c[0];
-        // A French plan's installment, past the interest-only rows, but for
-        // the last one, which settles: exact when the plan rounds to the
-        // cent.
+        // A French plan's installment, past the interest-only rows, but for the last one, which settles: exact when the
+        // plan rounds to the cent.
         const int numero = std::stoi(c[0]);
         if (simulazione.eventi.empty() && numero > mutuo.condizioni.preammortamento
             && static_cast<std::size_t>(numero) < righe.size() && mutuo.condizioni.metodo == Metodo::Francese) {
@@ -126,9 +121,8 @@ std::vector<std::vector<std::string>> ControllaCsv(const Mutuo& mutuo, const Sim
     return righe;
 }
 
-// The listing's rows against the CSV's, to the unit (the CSV's running
-// totals may move a value by a cent across a half), or to the cent for a
-// plan in cents, whose rows are whole cents; its summary.
+// The listing's rows against the CSV's, to the unit (the CSV's running totals may move a value by a cent across a
+// half), or to the cent for a plan in cents, whose rows are whole cents; its summary.
 void ControllaListato(const Mutuo& mutuo, const Simulazione& simulazione,
                       const std::vector<std::vector<std::string>>& csv, const std::string& contesto)
 {
@@ -163,10 +157,9 @@ void ControllaListato(const Mutuo& mutuo, const Simulazione& simulazione,
         << contesto;
 }
 
-// Every set of terms, the defaults first: both roundings, both periodic
-// rates, the French method with and without a balloon of a quarter of the
-// amount, to the cent, and the Italian one, each with and without three
-// rows of interest only first.
+// Every set of terms, the defaults first: both roundings, both periodic rates, the French method with and without a
+// balloon of a quarter of the amount, to the cent, and the Italian one, each with and without three rows of interest
+// only first.
 std::vector<Condizioni> TuttiITermini(double importo)
 {
     std::vector<Condizioni> tutti;
@@ -183,22 +176,21 @@ std::vector<Condizioni> TuttiITermini(double importo)
     return tutti;
 }
 
-// The seeded plans and scenarios the engine refuses, by the words of the
-// reason, each as often as the seeds give it: 1.092 in all.
+// The seeded plans and scenarios the engine refuses, by the words of the reason, each as often as the seeds give it:
+// 1.092 in all.
 const std::pair<std::string, int> Rifiuti[] = {
-    // The extremes on the default terms (999 rows, rates up to 99 %): the
-    // carried fractions pay the debt off early, or outgrow the capital share.
+    // The extremes on the default terms (999 rows, rates up to 99 %): the carried fractions pay the debt off early, or
+    // outgrow the capital share.
     {"non si chiude all'ultima rata", 220},
     {"instabile", 46},
     // 999 rows with pre-amortisation or a suspension.
     {"al massimo 999", 194},
-    // Plans of one to three rows: events after row 0, two suspensions after
-    // one row, or a suspension before the pre-amortisation ends.
+    // Plans of one to three rows: events after row 0, two suspensions after one row, or a suspension before the
+    // pre-amortisation ends.
     {"deve seguire una rata da 1 a", 307},
     {"Due sospensioni dopo la rata", 147},
     {"cade nel preammortamento", 46},
-    // A quarter of the amount repays all that is left late in a plan: the
-    // rate change after it follows nothing.
+    // A quarter of the amount repays all that is left late in a plan: the rate change after it follows nothing.
     {"segue l'estinzione totale", 30},
     // A loan of nothing, whose third or quarter repays nothing.
     {"maggiore di zero", 102},
@@ -236,8 +228,8 @@ TEST(Proprieta, CsvEListatoTornano)
             for (const Scenario& scenario : scenari) {
                 const std::string contesto = linea + " eventi " + std::to_string(scenario.eventi.size()) + " "
                                              + DescrizioneCondizioni(mutuo.condizioni);
-                // A plan the engine refuses is counted by its reason; one it
-                // takes closes on its last row, and every output shows it.
+                // A plan the engine refuses is counted by its reason; one it takes closes on its last row, and every
+                // output shows it.
                 std::optional<Simulazione> simulazione;
                 try {
                     simulazione = Simula(mutuo, scenario);
@@ -259,11 +251,9 @@ TEST(Proprieta, CsvEListatoTornano)
     EXPECT_EQ(rifiutati, (std::map<std::string, int>(std::begin(Rifiuti), std::end(Rifiuti))));
 }
 
-// dati/piani_banca.txt holds an independent model's rows for a handful of
-// loans on every kind of terms, a repayment on some, a broken first period's
-// row 0 on two: each case's command
-// line, its first installment, then each row's number, interest, capital and
-// debt.
+// dati/piani_banca.txt holds an independent model's rows for a handful of loans on every kind of terms, a repayment on
+// some, a broken first period's row 0 on two: each case's command line, its first installment, then each row's number,
+// interest, capital and debt.
 TEST(Proprieta, TerminiComeIlModello)
 {
     std::ifstream dati(PIANOAMM_DATI "/piani_banca.txt");
@@ -305,9 +295,8 @@ TEST(Proprieta, TerminiComeIlModello)
     EXPECT_EQ(casi, 16U);
 }
 
-// Each seeded loan from its own installment: the rate back to its four
-// printed decimals, the amount to the cent, and the count itself wherever
-// one installment fewer would cost more than a hair above it.
+// Each seeded loan from its own installment: the rate back to its four printed decimals, the amount to the cent, and
+// the count itself wherever one installment fewer would cost more than a hair above it.
 TEST(Proprieta, DallaRataAiDati)
 {
     std::ifstream dati(PIANOAMM_DATI "/piani_casuali.txt");
@@ -332,8 +321,8 @@ TEST(Proprieta, DallaRataAiDati)
             EXPECT_EQ(Risolvi(mutuo, rata, Incognita::NumeroRate).numeroRate, mutuo.numeroRate) << linea;
         }
     }
-    // Out of the installment's limits: loans of nothing or at no interest
-    // over 999 rows (under a cent), and the largest (over 999.999.999).
+    // Out of the installment's limits: loans of nothing or at no interest over 999 rows (under a cent), and the largest
+    // (over 999.999.999).
     EXPECT_EQ(piani, 121);
     EXPECT_EQ(fuori, 172 - 121);
 }

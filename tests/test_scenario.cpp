@@ -1,8 +1,6 @@
-// What-if scenarios. Expected figures come from a separate model of the
-// rules (dati/modello_eventi.py, in exact fractions) and, for the zero-rate
-// loan, by hand: 3.000 repaid on 6.000 left leaves 500 a month, or three
-// installments of 1.000; 6.000 at 1 % a month over six is
-// 6000 * 0,01 / (1 - 1,01^-6) = 1.035,29.
+// What-if scenarios. Expected figures come from a separate model of the rules (dati/modello_eventi.py, in exact
+// fractions) and, for the zero-rate loan, by hand: 3.000 repaid on 6.000 left leaves 500 a month, or three installments
+// of 1.000; 6.000 at 1 % a month over six is 6000 * 0,01 / (1 - 1,01^-6) = 1.035,29.
 
 #include "engine/anni.h"
 #include "engine/centesimi.h"
@@ -64,8 +62,8 @@ TEST(Scenario, EventiERegoleDelPiano)
         {Cento, S({}, {{60, 0}}), 120, 936.7448476092451, 60, 19844},
         // At one row the repayment comes first, whatever the order given.
         {Cento, S({E(60, 10000, Riduzione::Durata)}, {{60, 3}}), 109, 1003.064355757052, 49, 22789.462575541045},
-        // With a final balloon of 30.000 (100.000 at 3 %): the installments
-        // pay the rest, the balloon stays for the last row.
+        // With a final balloon of 30.000 (100.000 at 3 %): the installments pay the rest, the balloon stays for the
+        // last row.
         {Balloon, S({E(60, 20000, Riduzione::Durata)}), 87, 750.9252128887391, 27, 15320.154446458184},
         {Balloon, S({E(60, 20000)}), 120, 391.54520956355356, 60, 18548.225347138035},
         // A shorter plan, then a lower installment over what is left of it.
@@ -80,8 +78,7 @@ TEST(Scenario, EventiERegoleDelPiano)
         EXPECT_NEAR(simulazione.eventi.back().nuovaRata, rata, 1e-9) << contesto;
         EXPECT_EQ(simulazione.eventi.back().rateResidue, residue) << contesto;
         EXPECT_NEAR(piano.totaleInteressi, interessi, 1e-6) << contesto;
-        // The plan's own interest, from the same model: 27.278,62 for Cento,
-        // 20.111,03 with the balloon.
+        // The plan's own interest, from the same model: 27.278,62 for Cento, 20.111,03 with the balloon.
         const double originali = mutuo.condizioni.maxiRata > 0 ? 20111.025546649056
                                  : mutuo.tassoAnnuo > 0        ? 27278.618286890574
                                                                : 0;
@@ -99,8 +96,7 @@ TEST(Scenario, EventiERegoleDelPiano)
         EXPECT_NEAR(piano.righe.back().debitoResiduo - RimborsoDopo(simulazione, static_cast<int>(righe)), 0, 1e-6)
             << contesto;
         EXPECT_NEAR(InteressiPerAnno(simulazione).back().capitale, mutuo.importo, 1e-6) << contesto;
-        // The last row pays at most the installment and the balloon: less
-        // after a shortening.
+        // The last row pays at most the installment and the balloon: less after a shortening.
         EXPECT_LE(Pagato(piano.righe.back()), simulazione.eventi.back().nuovaRata + mutuo.condizioni.maxiRata + 1e-9)
             << contesto;
         EXPECT_NEAR(capitale, mutuo.importo, 1e-6) << contesto;
@@ -113,9 +109,8 @@ TEST(Scenario, ListatoConEventiEConfronto)
     EXPECT_DOUBLE_EQ(Simula(Cento, S({E(60, 20000, Riduzione::Durata), E(70, 5000)}, {}, 0.25)).penale, 62.5);
     const Listato listato = ComponiListato(Simula(Cento, S({E(60, 20000)}, {}, 1)));
     EXPECT_EQ(listato[RigheIntestazione + 60], "      ESTINZIONE PARZIALE DI 20.000 DOPO LA RATA 60: NUOVA RATA 683");
-    // The comparison's layout is tests/dati/scenario_mensile.txt's; here the
-    // penalty of 1 % on 20.000 and the installment of 100.000 at 5 % over 120
-    // months, 1.060,66, and the new one over the 60 left on 36.204,69, 683,23.
+    // The comparison's layout is tests/dati/scenario_mensile.txt's; here the penalty of 1 % on 20.000 and the
+    // installment of 100.000 at 5 % over 120 months, 1.060,66, and the new one over the 60 left on 36.204,69, 683,23.
     EXPECT_NE(listato.Testo().find("\nPENALE                      :              200\n"
                                    "RISPARMIO NETTO             :            2.446\n"),
               std::string::npos);
@@ -144,8 +139,8 @@ TEST(Scenario, ListatoConEventiEConfronto)
         std::string::npos);
 }
 
-// The title and the header lines are tests/dati/scenario_mensile.txt's; with
-// no events the listing is the plan's, to the byte.
+// The title and the header lines are tests/dati/scenario_mensile.txt's; with no events the listing is the plan's, to
+// the byte.
 TEST(Scenario, IntestazioneDellaSimulazione)
 {
     EXPECT_EQ(ComponiListato(Simula(Cento, S({}))).Testo(), ComponiListato(PianoAmm(Cento)).Testo());
@@ -156,16 +151,13 @@ TEST(Scenario, IntestazioneDellaSimulazione)
     EXPECT_FALSE(simulato.Rata(RigheIntestazione + 121));  // the blank after the 120 rows
 }
 
-// The two ends, by hand. 12.000 at no interest, 1.000 a month from
-// 31/01/2008: the plan ends on 31/01/2009; 3.000 repaid after the sixth
-// leaves 3.000, three installments of 1.000, the last on 31/10/2008, three
-// months earlier. Three whole installments suspended after the sixth: the
-// same twelve, each due three months later, the last on 30/04/2009 (April
-// has 30 days), nothing saved. Cento (1.060,66 a month to 31/01/2018)
-// repaid in full after the 60th ends on 31/01/2013 with no installment
-// left; at 7 % from the 61st, 1.112,92 over the same term. 24.000 in cents,
-// the Italian method: a capital share of 1.000,00, then 6.000 repaid after
-// the sixth, the share stays and 18 rows are left of the 24.
+// The two ends, by hand. 12.000 at no interest, 1.000 a month from 31/01/2008: the plan ends on 31/01/2009; 3.000
+// repaid after the sixth leaves 3.000, three installments of 1.000, the last on 31/10/2008, three months earlier. Three
+// whole installments suspended after the sixth: the same twelve, each due three months later, the last on 30/04/2009
+// (April has 30 days), nothing saved. Cento (1.060,66 a month to 31/01/2018) repaid in full after the 60th ends on
+// 31/01/2013 with no installment left; at 7 % from the 61st, 1.112,92 over the same term. 24.000 in cents, the Italian
+// method: a capital share of 1.000,00, then 6.000 repaid after the sixth, the share stays and 18 rows are left of the
+// 24.
 TEST(Scenario, ConfrontoDelleFini)
 {
     Mutuo italiano{24000, 24, 6, {2026, 3, 15}, Cadenza::Mensile, {}};
@@ -224,8 +216,7 @@ TEST(Scenario, EventiRifiutati)
          "L'evento dopo la rata 70 segue l'estinzione totale dopo la rata 60."},
         {Cento, S({E(60, 1), E(60, 2)}), "Due estinzioni dopo la rata 60: ne è ammessa una."},
         {Cento, S({}, {{60, 99.5}}), "Il tasso annuo deve essere compreso tra 0 e 99."},
-        // The rate in force: the plan's, another event's, one of three
-        // decimals.
+        // The rate in force: the plan's, another event's, one of three decimals.
         {Cento, S({}, {{60, 5}}), "Il tasso è già del 5,00 % dopo la rata 60: la variazione non cambierebbe nulla."},
         {Cento, T({Variazione{10, 3.5}, Variazione{60, 3.5}}),
          "Il tasso è già del 3,50 % dopo la rata 60: la variazione non cambierebbe nulla."},
@@ -254,9 +245,8 @@ TEST(Scenario, EventiRifiutati)
         {{1000, 990, 1, {2008, 1, 31}, Cadenza::Mensile, {Arrotondamento::Centesimi}},
          T({Sospensione{5, 9}, Sospensione{20, 1}}),
          "La sospensione dopo la rata 20 porterebbe il piano a 1000 rate: al massimo 999."},
-        // Interest cut to whole units at a steep rate: the carried fractions
-        // outgrow the capital share (dati/modello_eventi.py finds the same
-        // rows).
+        // Interest cut to whole units at a steep rate: the carried fractions outgrow the capital share
+        // (dati/modello_eventi.py finds the same rows).
         {dieci, S({}, {{2, 99}}),
          "La variazione di tasso dopo la rata 2 rende il piano instabile: alla rata 3 la quota capitale sarebbe "
          "negativa."},
@@ -266,9 +256,8 @@ TEST(Scenario, EventiRifiutati)
         {quarantotto, S({E(2, 1000)}, {{5, 40}}),
          "La variazione di tasso dopo la rata 5 rende il piano instabile: alla rata 48 la quota interessi sarebbe "
          "negativa."},
-        // Row 4's capital, -0,0016, takes the debt a cent up, to the cent
-        // (dati/modello_eventi.py: 1.776.364,19 after row 3, 1.776.364,20
-        // after row 4).
+        // Row 4's capital, -0,0016, takes the debt a cent up, to the cent (dati/modello_eventi.py: 1.776.364,19 after
+        // row 3, 1.776.364,20 after row 4).
         {{1776367, 307, 46.5, {2026, 3, 15}, Cadenza::Mensile, {}},
          S({}, {{1, 46.49}}),
          "La variazione di tasso dopo la rata 1 rende il piano instabile: alla rata 4 il debito residuo crescerebbe."},
@@ -281,8 +270,7 @@ TEST(Scenario, EventiRifiutati)
             EXPECT_STREQ(errore.what(), messaggio);
         }
     }
-    // Less than a cent from the debt left (56.204,6909), either way, is all
-    // of it; a cent and more is not.
+    // Less than a cent from the debt left (56.204,6909), either way, is all of it; a cent and more is not.
     const std::pair<Mutuo, Estinzione> tutto[] = {{Cento, E(60, 56204.70)},
                                                   {Cento, E(60, 56204.682)},
                                                   {{1.01, 2, 0, {2008, 1, 31}, Cadenza::Mensile, {}}, E(1, 0.51)}};
@@ -292,8 +280,8 @@ TEST(Scenario, EventiRifiutati)
         EXPECT_EQ(simulazione.piano.righe.size(), 1U * static_cast<std::size_t>(estinzione.dopoRata));
     }
     EXPECT_FALSE(Simula(Cento, S({E(60, 56204.68, Riduzione::Durata)})).eventi[0].effetto.chiude);
-    // In cents, a few cents left over hundreds of rows make a share of
-    // nothing: the last row pays them, whichever way the repayment goes.
+    // In cents, a few cents left over hundreds of rows make a share of nothing: the last row pays them, whichever way
+    // the repayment goes.
     Mutuo pochi{120, 600, 5, {2026, 3, 15}, Cadenza::Mensile, {}};
     pochi.condizioni = {.arrotondamento = Arrotondamento::Centesimi, .metodo = Metodo::Italiano};
     for (const Riduzione riduzione : {Riduzione::Rata, Riduzione::Durata}) {
@@ -303,9 +291,8 @@ TEST(Scenario, EventiRifiutati)
     }
 }
 
-// A list in any order: taken in the plan's, by installment, at one the
-// repayment, the rate change, the suspension; one the loan cannot take is
-// named with its reason and holds no other back.
+// A list in any order: taken in the plan's, by installment, at one the repayment, the rate change, the suspension; one
+// the loan cannot take is named with its reason and holds no other back.
 TEST(Scenario, GiudizioDegliEventi)
 {
     const std::vector<Evento> eventi{Sospensione{5, 2}, Estinzione{5, 1000.0}, Variazione{3, 4}, Estinzione{200, 1.0},
@@ -321,9 +308,8 @@ TEST(Scenario, GiudizioDegliEventi)
     EXPECT_EQ(giudizio.simulato.piano.righe.size(), 122U);
 }
 
-// What a window offers when an event is added: one of each kind, after the
-// first installment, that the plan takes as it stands; the rate a point
-// above the plan's, or below it at the top of the range.
+// What a window offers when an event is added: one of each kind, after the first installment, that the plan takes as it
+// stands; the rate a point above the plan's, or below it at the top of the range.
 TEST(Scenario, EventiPredefiniti)
 {
     std::vector<std::string> descrizioni;
@@ -340,11 +326,10 @@ TEST(Scenario, EventiPredefiniti)
                                "Sospensione della quota capitale di 6 rate dopo la rata 1"}));
 }
 
-// Suspensions against dati/modello_eventi.py: 150.000 at 3,75 % over 240
-// months, six installments after the 24th. Capital only: six rows of
-// interest alone (436 five times, then 438: the carried fractions, and the
-// unit that settles what is left of them), six more rows. Whole installments: 2.636,79 of interest added to the
-// 139.534,02 left, a new installment of 906,13, due dates six months on.
+// Suspensions against dati/modello_eventi.py: 150.000 at 3,75 % over 240 months, six installments after the 24th.
+// Capital only: six rows of interest alone (436 five times, then 438: the carried fractions, and the unit that settles
+// what is left of them), six more rows. Whole installments: 2.636,79 of interest added to the 139.534,02 left, a new
+// installment of 906,13, due dates six months on.
 TEST(Scenario, SospensioneDelleRate)
 {
     const Mutuo mutuo{150000, 240, 3.75, {2026, 3, 15}, Cadenza::Mensile, {}};
@@ -391,8 +376,8 @@ TEST(Scenario, SospensioneDelleRate)
         EXPECT_EQ(ComponiListato(simulazione)[RigheIntestazione + static_cast<std::size_t>(c.sospensione.dopoRata)],
                   "      " + std::string(c.testo))
             << contesto;
-        // Interest-only rows are exactly those of a capital suspension; the
-        // capital paid is the amount and the interest added to it.
+        // Interest-only rows are exactly those of a capital suspension; the capital paid is the amount and the interest
+        // added to it.
         const auto centesimi = RigheInCentesimi(simulazione);
         long long capitale = 0;
         for (std::size_t k = 0; k < centesimi.size(); ++k) {

@@ -1,6 +1,5 @@
-// Printing: the pagination, the drawing, the PDF offered without a printer,
-// and the real print, which tests/stampa_cups.sh runs beside a print service
-// of its own.
+// Printing: the pagination, the drawing, the PDF offered without a printer, and the real print, which
+// tests/stampa_cups.sh runs beside a print service of its own.
 
 #include "engine/piano.h"
 #include "guida_finestra.h"
@@ -9,14 +8,14 @@
 #include <csignal>
 #include <sys/resource.h>
 
-// Lines; the pages, of 65 lines (then 62 under a blank line and the heading)
-// but for the last, never of the heading alone; the lines on the last.
+// Lines; the pages, of 65 lines (then 62 under a blank line and the heading) but for the last, never of the heading
+// alone; the lines on the last.
 const struct {
     int righe, pagine, ultima;
 } Impaginati[] = {{1, 1, 1}, {64, 1, 64}, {65, 1, 65}, {66, 2, 4}, {127, 2, 65}, {128, 3, 4}, {1010, 17, 18}};
 
-// A line of so many characters on a page so wide, with such margins, in points:
-// 6 points a character (10-point monospace), scaled down to fit when wider.
+// A line of so many characters on a page so wide, with such margins, in points: 6 points a character (10-point
+// monospace), scaled down to fit when wider.
 const struct {
     double larghezza, margine;
     int caratteri;
@@ -73,9 +72,9 @@ private slots:
                  qPrintable(x.join('"')));
     }
 
-    // The charts from their window, saved as PDF: one page, the two pictures one under the
-    // other. After a listing: one page more, the listing's pages as they were, then the
-    // pictures drawn whole, as wide as the page (19 cm between the margins) and not stretched.
+    // The charts from their window, saved as PDF: one page, the two pictures one under the other. After a listing: one
+    // page more, the listing's pages as they were, then the pictures drawn whole, as wide as the page (19 cm between
+    // the margins) and not stretched.
     void grafico()
     {
         AiRisultati({"150000", "300", "3,5", "15/01/2026"}, "Mensile");
@@ -100,9 +99,9 @@ private slots:
         QCOMPARE(Pagine(tutto), ultima);
         QCOMPARE(Esegui("pdftotext", {"-l", QString::number(ultima - 1), tutto, "-"})[1],
                  Esegui("pdftotext", {testo, "-"})[1]);
-        // Each picture whole on the last page, 19 cm wide as the page between its margins
-        // (252 dots an inch), not stretched: pdfimages lists page, number, type, width,
-        // height, ..., the dots an inch across and down in its 13th and 14th columns.
+        // Each picture whole on the last page, 19 cm wide as the page between its margins (252 dots an inch), not
+        // stretched: pdfimages lists page, number, type, width, height, ..., the dots an inch across and down in its
+        // 13th and 14th columns.
         for (const auto& [pdf, pagina] : {std::pair(soli, qsizetype(1)), std::pair(tutto, ultima)}) {
             const QStringList elenco = Esegui("pdfimages", {"-list", pdf})[1].split('\n', Qt::SkipEmptyParts).mid(2);
             QCOMPARE(elenco.size(), 2);
@@ -139,8 +138,8 @@ private slots:
         rlimit limite{};
         getrlimit(RLIMIT_FSIZE, &limite);
         const rlimit senzaLimite = limite;
-        // The answers to the question (0: Return), the offer of a PDF, the file dialog; the
-        // last time under a size limit: the file cannot be written whole, the old one stays.
+        // The answers to the question (0: Return), the offer of a PDF, the file dialog; the last time under a size
+        // limit: the file cannot be written whole, the old one stays.
         const auto no = QMessageBox::No, si = QMessageBox::Yes, ok = QMessageBox::Ok;
         for (const QVariantList& risposte : {QVariantList{no}, {0, no}, {0, si, pdf}, {0, si, pdf, si, ok}}) {
             visti.clear();
@@ -194,8 +193,8 @@ private slots:
         QCOMPARE(fermi() - attesi, inAttesa);
         // The print's temporary files, gone once the job is handed over or refused.
         QVERIFY(QDir(qEnvironmentVariable("TMPDIR")).entryList({"pianoamm*"}, QDir::Files | QDir::Hidden).isEmpty());
-        // What the accepting queue receives, waited for up to a minute: one job of 17 pages,
-        // the column heading and its rule atop each after the first, the last installment last.
+        // What the accepting queue receives, waited for up to a minute: one job of 17 pages, the column heading and its
+        // rule atop each after the first, the last installment last.
         const bool stampato = coda.isEmpty() || coda == qEnvironmentVariable("PIANOAMM_CODA");
         for (int i = 0; i < 600 && stampato && stampati().size() == prima.size(); ++i)
             QTest::qWait(100);

@@ -1,9 +1,8 @@
 #pragma once
 
-// Texts a loan file or a file name may hold to act on the screen or the
-// spreadsheet they are shown in, each as every text output and window must
-// show it and as a CSV's text cell must hold it; checked against the command
-// line and against the windows.
+// Texts a loan file or a file name may hold to act on the screen or the spreadsheet they are shown in, each as every
+// text output and window must show it and as a CSV's text cell must hold it; checked against the command line and
+// against the windows.
 
 #include <string>
 
@@ -28,8 +27,7 @@ inline const TestoOstile TestiOstili[] = {
      "<h1 style=color:red>x</h1><img src=a.png>"},
 };
 
-// A loan file whose frequency is the text, as a JSON string: its refusal
-// quotes it.
+// A loan file whose frequency is the text, as a JSON string: its refusal quotes it.
 inline std::string MutuoConCadenza(const std::string& cadenza)
 {
     std::string json = R"({"formato": "pianoamm", "versione": 1, "mutuo": {"importo": 1000, "numero_rate": 10, )"
