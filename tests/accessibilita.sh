@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The window test's table of windows again, on a virtual X display with an
-# accessibility bus of its own: what a screen reader hears of each window
-# is checked too. Arguments: the window test, then its functions to run.
+# The window test's table of windows again, on a virtual X display with an accessibility bus of its own: what a screen
+# reader hears of each window is checked too. Arguments: the window test, then its functions to run.
 set -euo pipefail
 prova=$1
 shift
@@ -12,9 +11,8 @@ done
 /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' \
     || { echo "manca gir1.2-atspi-2.0 (scripts/deps.sh test)" >&2; exit 1; }
 
-# The X server picks a display no other is using and names it once it
-# accepts connections: no guess of a free number, no race with another
-# server starting beside it.
+# The X server picks a display no other is using and names it once it accepts connections: no guess of a free number, no
+# race with another server starting beside it.
 cartella=$(mktemp -d)
 mkfifo "$cartella/display"
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1600x1000x24 3>"$cartella/display" &

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The window program's words: --help and --version answered on the terminal,
-# one loan file taken, any other word refused before the toolkit sees it; no
-# display to open a window on is told in one Italian line. Rows: exit code, what standard error
-# holds (its first line), the command.
+# The window program's words: --help and --version answered on the terminal, one loan file taken, any other word refused
+# before the toolkit sees it; no display to open a window on is told in one Italian line. Rows: exit code, what standard
+# error holds (its first line), the command.
 set -u
 p=$1 versione=$2 falliti=0
 prova() {

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Makes the desktop locales the locale runs use, it_IT.UTF-8 and de_DE.UTF-8,
-# in the folder given, from the definitions of the "locales" package: no root
-# is needed and the machine's own locales do not matter. Fails, never skips,
-# when one cannot be made: those runs would prove nothing.
+# Makes the desktop locales the locale runs use, it_IT.UTF-8 and de_DE.UTF-8, in the folder given, from the definitions
+# of the "locales" package: no root is needed and the machine's own locales do not matter. Fails, never skips, when one
+# cannot be made: those runs would prove nothing.
 set -uo pipefail
 cartella=$1
 mkdir -p "$cartella"

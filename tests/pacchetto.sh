@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package and looks into it: its files and dependencies, no
-# RUNPATH, what Debian's checker and the validators of the menu entry and of
-# the software centre's entry find (nothing), the loan files' type as a
-# desktop finds it once the package is in (by the extension, with the
-# program to open it and the type's icon), manual pages that name the
-# options --help names, and its pianoamm-cli, run where unpacked, printing
-# the worked example and, through the helper installed beside it, its
-# printout.
+# Builds the Debian package and looks into it: its files and dependencies, no RUNPATH, what Debian's checker and the
+# validators of the menu entry and of the software centre's entry find (nothing), the loan files' type as a desktop
+# finds it once the package is in (by the extension, with the program to open it and the type's icon), manual pages that
+# name the options --help names, and its pianoamm-cli, run where unpacked, printing the worked example and, through the
+# helper installed beside it, its printout.
 set -euo pipefail
 sorgenti=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 lavoro=$(mktemp -d) && trap 'rm -rf "$lavoro"' EXIT
@@ -20,8 +17,7 @@ for voce in ./usr/bin/pianoamm ./usr/bin/pianoamm-cli ./usr/libexec/pianoamm/pia
     libqt6widgets6 libqt6printsupport6 libcups2 qt6-qpa-plugins fonts-liberation2; do
     grep -qxF "$voce" <<<"$elenco" || grep -qw "$voce" <<<"$dipendenze" || { echo "manca nel pacchetto: $voce"; exit 1; }
 done
-# Any tag at error or warning level fails; lintian's remark on running as
-# root is not a tag.
+# Any tag at error or warning level fails; lintian's remark on running as root is not a tag.
 lintian --fail-on error,warning "$deb" 2>&1 | grep -v '^running with root privileges' || true
 lintian --fail-on error,warning "$deb" >/dev/null 2>&1
 dpkg-deb -x "$deb" "$lavoro/radice"
@@ -32,11 +28,10 @@ grep -qx 'Exec=pianoamm %f' share/applications/pianoamm.desktop
 desktop-file-validate share/applications/pianoamm.desktop
 appstreamcli validate --no-net share/metainfo/*.metainfo.xml >/dev/null
 
-# The loan files' type. On a system the triggers of shared-mime-info and
-# desktop-file-utils build the databases from the package's files; here the
-# same commands build them in a copy of its share/ that alone is searched,
-# beside the system's own types, so that JSON, and other types' first bytes,
-# are there to compete. The user's folders are empty ones of the test.
+# The loan files' type. On a system the triggers of shared-mime-info and desktop-file-utils build the databases from the
+# package's files; here the same commands build them in a copy of its share/ that alone is searched, beside the system's
+# own types, so that JSON, and other types' first bytes, are there to compete. The user's folders are empty ones of the
+# test.
 xmllint --noout share/mime/packages/pianoamm.xml
 dati=$lavoro/dati casa=$lavoro/casa
 mkdir -p "$dati" "$casa"
@@ -44,17 +39,15 @@ cp -r share/mime share/applications "$dati/"
 cp /usr/share/mime/packages/freedesktop.org.xml "$dati/mime/packages/"
 ambiente=(env -i PATH="$PWD/bin:/usr/bin:/bin" HOME="$casa" XDG_DATA_HOME="$casa" XDG_CONFIG_HOME="$casa"
           XDG_CONFIG_DIRS="$casa" XDG_DATA_DIRS="$dati" GIO_USE_VFS=local)
-# update-mime-database ends well even when it cannot read a file: anything
-# it says is the failure.
+# update-mime-database ends well even when it cannot read a file: anything it says is the failure.
 messaggi=$("${ambiente[@]}" update-mime-database "$dati/mime" 2>&1)
 [ -z "$messaggi" ] || { echo "update-mime-database: $messaggi"; exit 1; }
 "${ambiente[@]}" update-desktop-database "$dati/applications"
 grep -qx 'application/x-pianoamm application/json' "$dati/mime/subclasses" \
     || { echo "il tipo application/x-pianoamm non discende da application/json"; exit 1; }
-# What a file manager (GLib's) takes a file for. GLib takes every empty file
-# for text/plain, whatever its name, so the other content is a PDF's first
-# bytes, which its content alone would make application/pdf; the example
-# under another name is plain JSON: the name alone decides.
+# What a file manager (GLib's) takes a file for. GLib takes every empty file for text/plain, whatever its name, so the
+# other content is a PDF's first bytes, which its content alone would make application/pdf; the example under another
+# name is plain JSON: the name alone decides.
 attributo() { "${ambiente[@]}" gio info -a "standard::$1" "$2" | sed -n "s/^ *standard::$1: //p"; }
 tipo() {
     local trovato

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Runs test-stampa on a print service of its own in a temporary folder,
-# leaving the machine's service, queues and default alone. Its queues (one
-# accepts, one refuses, one is stopped) copy every job into the folder for the
-# test to read back. Where the service cannot start, says why and exits 77.
+# Runs test-stampa on a print service of its own in a temporary folder, leaving the machine's service, queues and
+# default alone. Its queues (one accepts, one refuses, one is stopped) copy every job into the folder for the test to
+# read back. Where the service cannot start, says why and exits 77.
 set -u
 salta() { echo "SALTATO: stampa reale non provata: $*" && exit 77; }
 # Backends run as root only when the scheduler does.
@@ -14,16 +13,15 @@ cartella=$(mktemp -d -t pianoamm-cups.XXXXXX) || salta "impossibile creare la ca
 trap 'kill $! 2>/dev/null; wait; rm -rf "$cartella"' EXIT
 mkdir -p "$cartella"/{conf,spool/tmp,uscita,casa,run,tmp,bin/backend} && chmod 700 "$cartella/run"
 ln -s /usr/lib/cups/daemon /usr/lib/cups/filter "$cartella/bin/"
-# The job's file, whole or not at all, as lavoro-ID.pdf, after its title in
-# lavoro-ID.titolo; readable by root alone, so that it runs as root.
+# The job's file, whole or not at all, as lavoro-ID.pdf, after its title in lavoro-ID.titolo; readable by root alone, so
+# that it runs as root.
 cat >"$cartella/bin/backend/copia" <<EOF && chmod 700 "$cartella/bin/backend/copia"
 #!/bin/sh
 [ \$# -eq 0 ] && { echo 'direct copia "Unknown" "Copia per la prova"'; exit 0; }
 lavoro=$cartella/uscita/lavoro-\$1
 printf '%s\n' "\$3" >"\$lavoro.titolo" && cp "\${6:-/dev/stdin}" "\$lavoro.parziale" && mv "\$lavoro.parziale" "\$lavoro.pdf"
 EOF
-# Nothing outside the folder, no network; whoever reaches the socket (in a
-# root-only folder) may administer.
+# Nothing outside the folder, no network; whoever reaches the socket (in a root-only folder) may administer.
 printf '%s\n' "ServerRoot $cartella/conf" "ServerBin $cartella/bin" "RequestRoot $cartella/spool" \
     "TempDir $cartella/spool/tmp" "CacheDir $cartella/spool" "StateDir $cartella/spool" "Printcap $cartella/printcap" \
     "AccessLog stderr" "ErrorLog stderr" "PageLog stderr" "SystemGroup root" >"$cartella/conf/cups-files.conf"
@@ -36,8 +34,8 @@ export XDG_CACHE_HOME=$cartella/casa XDG_RUNTIME_DIR=$cartella/run TMPDIR=$carte
 unset LPDEST PRINTER
 timeout 10 sh -c 'until lpstat -r 2>/dev/null | grep -q "is running"; do sleep 0.1; done' \
     || salta "cupsd non parte: $(tail -n 3 "$cartella/cupsd.log")"
-# The accepting queue takes PDF unfiltered, on Letter paper with half an inch
-# it cannot print on: not what the program would choose (A4, narrower margins).
+# The accepting queue takes PDF unfiltered, on Letter paper with half an inch it cannot print on: not what the program
+# would choose (A4, narrower margins).
 printf '%s\n' '*PPD-Adobe: "4.3"' '*cupsFilter2: "application/pdf application/pdf 0 -"' '*OpenUI *PageSize: PickOne' \
     '*DefaultPageSize: Letter' '*PageSize Letter: "<</PageSize[612 792]>>setpagedevice"' '*CloseUI: *PageSize' \
     '*DefaultImageableArea: Letter' '*ImageableArea Letter: "36 36 576 756"' '*DefaultPaperDimension: Letter' \

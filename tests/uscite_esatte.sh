@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The command line's outputs against files checked by hand once (the
-# engine's tests check such plans' rows against the models in dati/):
-# a failure shows the lines that differ. Rows: the file, then the arguments (--csv - for the CSV).
+# The command line's outputs against files checked by hand once (the engine's tests check such plans' rows against the
+# models in dati/): a failure shows the lines that differ. Rows: the file, then the arguments (--csv - for the CSV).
 set -u
 cli=$1 dati=$2 falliti=0
 while read -r file argomenti; do
