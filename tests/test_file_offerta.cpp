@@ -10,6 +10,7 @@
 #include "file/file_offerta.h"
 #include "file/file_sicuro.h"
 #include "file/schema.h"
+#include "tests/rifiuto.h"
 
 #include <gtest/gtest.h>
 
@@ -59,12 +60,7 @@ std::string Cartella()
 // The message refusing a text, or "" for a text taken.
 std::string Rifiuto(const std::string& testo)
 {
-    try {
-        LeggiTestoOfferta(testo);
-    } catch (const ErrorePiano& errore) {
-        return errore.what();
-    }
-    return {};
+    return MotivoDi([&testo] { return LeggiTestoOfferta(testo); });
 }
 
 // A valid document with its loan's keys as given.
@@ -116,10 +112,8 @@ TEST(FileOfferta, RigaDiComandoSalvaIlMutuoDato)
     const std::vector<std::string_view> argomenti{Esempio,   "--tasso",    "3,1",    "--estinzione", "100:5000:durata",
                                                   "--salva", "b.pianoamm", "--nome", "Banca «B»"};
     const Offerta salvata = LeggiTestoOfferta(TestoOfferta(OffertaDi(LeggiOpzioniCli(argomenti, {2026, 2, 1}))));
-    EXPECT_EQ(salvata.nome, "Banca «B»");
-    EXPECT_EQ(salvata.mutuo.tassoAnnuo, 3.1);
-    EXPECT_EQ(salvata.mutuo.importo, 200000);
-    EXPECT_EQ(salvata.costi.speseIniziali, 1500);
+    EXPECT_EQ(std::tuple(salvata.nome, salvata.mutuo.tassoAnnuo, salvata.mutuo.importo, salvata.costi.speseIniziali),
+              std::tuple("Banca «B»", 3.1, 200000.0, 1500.0));
     ASSERT_EQ(salvata.scenario.eventi.size(), 3U);
     EXPECT_EQ(Descrizione(salvata.scenario.eventi[2]), "Estinzione di 5.000,00 dopo la rata 100, riduce la durata");
 }
@@ -160,13 +154,8 @@ TEST(FileOfferta, VersioneMinimaCheTieneIDati)
     EXPECT_EQ(LeggiTestoOfferta(testo), offerta);
     std::string vecchio = testo;
     vecchio.replace(vecchio.find("\"versione\": 2"), 13, "\"versione\": 1");
-    try {
-        LeggiTestoOfferta(vecchio);
-        ADD_FAILURE() << "letta in un file della versione 1";
-    } catch (const ErrorePiano& errore) {
-        EXPECT_STREQ(errore.what(),
-                     "«condizioni.prima_scadenza»: chiave della versione 2 del formato, in un file della versione 1.");
-    }
+    EXPECT_EQ(Rifiuto(vecchio),
+              "«condizioni.prima_scadenza»: chiave della versione 2 del formato, in un file della versione 1.");
 }
 
 // Each mistake with its message: «the key at fault» where there is one.
@@ -280,14 +269,8 @@ TEST(FileOfferta, FileOstili)
         {"/dev/zero", "«/dev/zero» non è un file: è un dispositivo."},
         {cartella, "«" + cartella + "» non è un file: è una cartella."},
     };
-    for (const auto& [nome, atteso] : file) {
-        try {
-            LeggiFileOfferta(nome);
-            ADD_FAILURE() << nome << " letto";
-        } catch (const ErrorePiano& errore) {
-            EXPECT_EQ(errore.what(), atteso);
-        }
-    }
+    for (const auto& [nome, atteso] : file)
+        EXPECT_EQ(MotivoDi([&nome = nome] { return LeggiFileOfferta(nome); }), atteso);
     std::filesystem::remove_all(cartella);
 }
 
