@@ -142,13 +142,29 @@ protected:
         c<QRadioButton>("opzione" + cadenza)->click();
         c("cmdAvanti")->click();
     }
-    // As the platform sends it: the Menu key to the list, the right button to its viewport.
+    // A widget's context menu asked for, as the platform sends it.
+    static void Contesto(QWidget* w, QContextMenuEvent::Reason modo = QContextMenuEvent::Keyboard,
+                         QPoint punto = {5, 5})
+    {
+        QContextMenuEvent evento(modo, punto, w->mapToGlobal(punto));
+        QApplication::sendEvent(w, &evento);
+    }
+    // The Menu key to the list, the right button to its viewport.
     void ApriMenu(bool tastiera, const QVariantList& risposte)
     {
         Rispondi(risposte);
-        QWidget* bersaglio = tastiera ? static_cast<QWidget*>(lista()) : lista()->viewport();
-        QContextMenuEvent evento(QContextMenuEvent::Reason(tastiera), {20, 20}, bersaglio->mapToGlobal(QPoint(20, 20)));
-        QApplication::sendEvent(bersaglio, &evento);
+        Contesto(tastiera ? static_cast<QWidget*>(lista()) : lista()->viewport(), QContextMenuEvent::Reason(tastiera),
+                 {20, 20});
+    }
+    // The next menu read, the texts voce gives for its items kept, and closed.
+    void LeggiMenu(QStringList& testi, const std::function<std::optional<QString>(const QAction*)>& voce)
+    {
+        attese << [&testi, voce](QWidget* menu) {
+            for (const QAction* azione : menu->actions())
+                if (const auto testo = voce(azione))
+                    testi << *testo;
+            menu->close();
+        };
     }
 
 public slots:

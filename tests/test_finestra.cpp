@@ -277,27 +277,17 @@ private slots:
     void lettereDeiMenu()
     {
         AiRisultati();
-        // The next menu's items, read and the menu closed.
-        const auto leggi = [](QStringList& testi) {
-            return [&testi](QWidget* menu) {
-                for (const QAction* azione : menu->actions())
-                    if (!azione->isSeparator())
-                        testi << azione->text();
-                menu->close();
-            };
-        };
+        const auto testo = [](const QAction* a) { return a->isSeparator() ? std::nullopt : std::optional(a->text()); };
         QStringList voci;
-        attese << leggi(voci);
+        LeggiMenu(voci, testo);
         ApriMenu(false, {});
         QCOMPARE(voci.size(), 15);
         QVERIFY2(LettereRipetute(voci).isEmpty(), qPrintable(voci.join('|')));
         c("cmdIndietro")->click();
         c("cmdIndietro")->click();
         QStringList dati;
-        attese << leggi(dati);
-        auto* pagina = frm->findChild<pianoamm::PaginaDati*>();
-        QContextMenuEvent evento(QContextMenuEvent::Keyboard, {5, 5}, pagina->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(pagina, &evento);
+        LeggiMenu(dati, testo);
+        Contesto(frm->findChild<pianoamm::PaginaDati*>());
         QVERIFY2(dati.size() == 5 && LettereRipetute(dati).isEmpty(), qPrintable(dati.join('|')));
     }
 
@@ -306,12 +296,10 @@ private slots:
     {
         AiRisultati({"1000", "1", "5", "06/04/2006"});
         QStringList simulazioni;
-        attese << [&simulazioni](QWidget* menu) {
-            for (const QAction* azione : menu->actions())
-                if (azione->text().startsWith("Simula"))
-                    simulazioni << azione->text() + (azione->isEnabled() ? " attiva" : "");
-            menu->close();
-        };
+        LeggiMenu(simulazioni, [](const QAction* a) {
+            return a->text().startsWith("Simula") ? std::optional(a->text() + (a->isEnabled() ? " attiva" : ""))
+                                                  : std::nullopt;
+        });
         ApriMenu(true, {});
         QCOMPARE(simulazioni, QStringList({"Simula &estinzione anticipata…", "Simula &variazione di tasso…",
                                            "Simula sospe&nsione delle rate…"}));
@@ -391,9 +379,7 @@ private slots:
         c("cmdIndietro")->click();
         Scrivi(c<QLineEdit>("txtData"), "01/01/9995");
         Rispondi({"&Salva"});
-        auto* dati = frm->findChild<pianoamm::PaginaDati*>();
-        QContextMenuEvent evento(QContextMenuEvent::Mouse, {5, 5}, dati->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(dati, &evento);
+        Contesto(frm->findChild<pianoamm::PaginaDati*>(), QContextMenuEvent::Mouse);
         QFile nuovo(nome);
         QVERIFY(nuovo.open(QIODevice::ReadOnly));
         QCOMPARE(nuovo.readAll(), salvato.replace("100000.123", "100000").replace("2006-04-06", "9995-01-01"));
@@ -430,23 +416,16 @@ private slots:
         QTest::keyClick(c<QWidget>("cmdIndietro"), Qt::Key_Tab);
         QCOMPARE(frm->focusWidget(), lblMotivo);
         QStringList attive;
-        attese << [&attive](QWidget* menu) {
-            for (const QAction* azione : menu->actions())
-                if (azione->isEnabled() && !azione->isSeparator() && !azione->menu())
-                    attive << azione->text();
-            menu->close();
-        };
-        const auto menu = [lblMotivo] {
-            QContextMenuEvent evento(QContextMenuEvent::Keyboard, {5, 5}, lblMotivo->mapToGlobal(QPoint(5, 5)));
-            QApplication::sendEvent(lblMotivo, &evento);
-        };
-        menu();
+        LeggiMenu(attive, [](const QAction* a) {
+            return a->isEnabled() && !a->isSeparator() && !a->menu() ? std::optional(a->text()) : std::nullopt;
+        });
+        Contesto(lblMotivo);
         QCOMPARE(attive, QStringList({"Condi&zioni del piano…", "&Apri…", "&Salva", "Salva con n&ome…",
                                       "Con&fronta offerte…"}));
         if (dalMenu) {
             Rispondi({"Condizioni del piano…"});
             condizioni(0, 1);
-            menu();
+            Contesto(lblMotivo);
         } else {
             c("cmdIndietro")->click();
             c("cmdIndietro")->click();
@@ -857,8 +836,8 @@ private slots:
     }
 
     // The first due date: offered as the one a period after the disbursement, which leaves the loan as it was; a date
-    // that is none, or too early, keeps OK off; set, row 0 lists the broken period's 15 days of interest, 150.000 × 3,5
-    // % × 15 / 365 = 215,75, cut to 215.
+    // that is none, or too early, keeps OK off; set, row 0 lists the broken period's 15 days of interest, 150.000 ×
+    // 3,5 % × 15 / 365 = 215,75, cut to 215.
     void primaScadenza()
     {
         AiRisultati({"150000", "300", "3,5", "15/03/2026"}, "Mensile");
@@ -940,8 +919,8 @@ private slots:
 
     // Events listed by installment whatever the order given, the edited one still selected where it goes; after a
     // removal the next one, or the last; a new one after the installment of the simulated listing's current line, at
-    // most the one before the last row, a rate change a point from the rate then in force (4,50 % from the 101st: 5,50
-    // %). 150.000 at 3,5 % in 300 monthly installments from 15/03/2026: the 120th falls due on 15/03/2036; three
+    // most the one before the last row, a rate change a point from the rate then in force (4,50 % from the 101st:
+    // 5,50 %). 150.000 at 3,5 % in 300 monthly installments from 15/03/2026: the 120th falls due on 15/03/2036; three
     // suspended add three rows.
     void ordineDegliEventi()
     {
