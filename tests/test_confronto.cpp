@@ -95,10 +95,9 @@ TEST(Confronto, PianoDiOgniOfferta)
     const ValoriOfferta valori = ValoriDi(Nuova("", preammortamento, {}), "mutuo.pianoamm");
     EXPECT_EQ(valori.nome, "mutuo.pianoamm");
     ASSERT_EQ(valori.debito.size(), 19U);
-    EXPECT_EQ(valori.debito[6].mesi, 6);
-    EXPECT_EQ(valori.debito[6].debito, 12000);
-    EXPECT_EQ(valori.debito[18].mesi, 18);
-    EXPECT_EQ(valori.debito[18].debito, 0);
+    EXPECT_EQ(
+        std::tuple(valori.debito[6].mesi, valori.debito[6].debito, valori.debito[18].mesi, valori.debito[18].debito),
+        std::tuple(6, 12000.0, 18, 0.0));
 }
 
 TEST(Confronto, Durata)

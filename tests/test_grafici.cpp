@@ -56,6 +56,7 @@ class TestGrafici : public QObject {
 
     const QString debito = "Grafico: Debito residuo";
     const QString interessi = "Grafico: Interessi per anno";
+    const Piano esempio = PianoAmm(Esempio);
 
 private slots:
     void assiDelPiano_data()
@@ -89,9 +90,8 @@ private slots:
         QFETCH(double, massimo);
         QFETCH(QStringList, etichette);
         QFETCH(QList<double>, tacche);
-        const Piano piano = PianoAmm(Esempio);
         GraficoPiano grafico(nullptr);
-        grafico.Mostra(&piano, nullptr);
+        grafico.Mostra(&esempio, nullptr);
         QCategoryAxis* asse = Asse(grafico, vista, static_cast<Qt::Orientation>(verso));
         QVERIFY(asse);
         QCOMPARE(asse->labelsPosition(), QCategoryAxis::AxisLabelsPositionOnValue);
@@ -157,9 +157,8 @@ private slots:
 
     void barreCentrate()
     {
-        const Piano piano = PianoAmm(Esempio);
         GraficoPiano grafico(nullptr);
-        grafico.Mostra(&piano, nullptr);
+        grafico.Mostra(&esempio, nullptr);
         const QList<QAbstractSeries*> serie = Vista(grafico, interessi)->chart()->series();
         QCOMPARE(serie.size(), 1);
         const QList<QPair<double, double>> barre = Barre(serie[0]);
@@ -169,8 +168,8 @@ private slots:
             QVERIFY(barre[i].second - barre[i].first > 0.5);
         }
         // With a simulation the two bars of a year share it, one either side.
-        const Simulazione simulazione = Simula(piano, {{Estinzione{60, 20000.0, Riduzione::Rata}}, 0});
-        grafico.Mostra(&piano, &simulazione);
+        const Simulazione simulazione = Simula(esempio, {{Estinzione{60, 20000.0, Riduzione::Rata}}, 0});
+        grafico.Mostra(&esempio, &simulazione);
         const QList<QAbstractSeries*> due = Vista(grafico, interessi)->chart()->series();
         QCOMPARE(due.size(), 2);
         const QList<QPair<double, double>> delPiano = Barre(due[0]);
@@ -185,9 +184,8 @@ private slots:
 
     void descrizioniESuggerimenti()
     {
-        const Piano piano = PianoAmm(Esempio);
         GraficoPiano grafico(nullptr);
-        grafico.Mostra(&piano, nullptr);
+        grafico.Mostra(&esempio, nullptr);
         grafico.show();
         QCOMPARE(Vista(grafico, debito)->accessibleDescription(),
                  "Debito residuo – 150.000 € al 3,50 % in 300 rate mensili: da 150.000 € a 0 € tra il 2026 e il 2051");
@@ -195,10 +193,10 @@ private slots:
                     ->accessibleDescription()
                     .startsWith("Interessi per anno – 150.000 € al 3,50 % in 300 rate mensili: massimo "));
         // 15/06/2031 is row 65; the year's interest, row by row.
-        const RigaPiano& giugno = piano.righe[64];
+        const RigaPiano& giugno = esempio.righe[64];
         QCOMPARE(giugno.scadenza, (Data{2031, 6, 15}));
         double anno2031 = 0;
-        for (const RigaPiano& riga : piano.righe)
+        for (const RigaPiano& riga : esempio.righe)
             anno2031 += riga.scadenza.anno == 2031 ? riga.quotaInteressi : 0;
         auto* linea = qobject_cast<QLineSeries*>(Vista(grafico, debito)->chart()->series().at(0));
         emit linea->hovered({2031 + (5 + 14.0 / 30) / 12, giugno.debitoResiduo + 100}, true);
@@ -210,10 +208,9 @@ private slots:
 
     void immagine()
     {
-        const Piano piano = PianoAmm(Esempio);
         GraficoPiano grafico(nullptr);
         grafico.resize(700, 300);
-        grafico.Mostra(&piano, nullptr);
+        grafico.Mostra(&esempio, nullptr);
         grafico.show();
         QVERIFY(QTest::qWaitForWindowExposed(&grafico));
         const QSizeF prima = Vista(grafico, debito)->chart()->size();
