@@ -32,8 +32,7 @@ TEST(Costi, TaegECostoTotale)
     const struct {
         Mutuo mutuo;
         Costi costi;
-        const char* taeg;
-        const char* costoTotale;
+        const char *taeg, *costoTotale;
     } casi[] = {
         {Prestito(150000, 300, 3.5, Cadenza::Mensile), {1500, 0.25, 2.5}, "3,71 %", "77.905,61"},
         {Prestito(12000, 12, 0, Cadenza::Mensile), {}, "0,00 %", "0,00"},

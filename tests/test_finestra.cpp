@@ -38,8 +38,7 @@ const struct {
     const char* testo;
     Qt::MouseButton bottone;
     Qt::KeyboardModifiers modificatori;
-    bool chiude;     // the picture
-    bool etichetta;  // shows the tag text
+    bool chiude, etichetta;  // the picture; shows the tag text
 } Gesti[] = {{Qt::Key_A, "a", {}, {}, true, false},
              {Qt::Key_Escape, "\x1b", {}, {}, true, false},
              {Qt::Key_Delete, "\x7f", {}, {}, false, false},
@@ -51,9 +50,7 @@ const struct {
 
 // Typed in a field of a window from the listing's menu, then Return.
 const struct {
-    const char* voce;
-    const char* finestra;
-    const char* campo;
+    const char *voce, *finestra, *campo;
     const char* mostrato;  // the field, as shown
 } Invii[] = {{"Costi, TAEG e detrazione…", "DlgCosti", "txtSpeseIniziali", "1.500,00"},
              {"Simula variazione di tasso…", "DlgSimulazione", "txtPenale", "15,00"}};
@@ -234,10 +231,8 @@ private slots:
         QStringList difetti;
         const auto esamina = [&difetti](QWidget* finestra) {
             if (!finestra->screen()->availableGeometry().contains(finestra->frameGeometry()))
-                difetti << "fuori dallo schermo: " + QString::number(finestra->frameGeometry().width()) + 'x'
-                               + QString::number(finestra->frameGeometry().height()) + " min "
-                               + QString::number(finestra->minimumSizeHint().width()) + 'x'
-                               + QString::number(finestra->minimumSizeHint().height());
+                difetti << "fuori dallo schermo: " + QDebug::toString(finestra->frameGeometry().size()) + " min "
+                               + QDebug::toString(finestra->minimumSizeHint());
             QStringList testi;
             for (const auto* bottone : finestra->findChildren<QAbstractButton*>())
                 if (bottone->isVisible() && bottone->text().contains('&'))

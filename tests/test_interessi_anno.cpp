@@ -11,8 +11,7 @@
 using namespace pianoamm;
 
 const struct {
-    QString comando;        // the button pressed (none: Ctrl+C on the table)
-    QString file;           // it writes
+    QString comando, file;  // the button pressed (none: Ctrl+C on the table), and the file it writes
     QString rate, cadenza;  // the number of installments and their frequency
     QStringList attesi;     // what the window lacks
 } Uscite[] = {{"", "", "10", "Annuale", {}},

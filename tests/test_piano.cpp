@@ -188,10 +188,9 @@ TEST(Piano, OgniPianoECompletoECoerente)
             }
             ASSERT_TRUE(SiChiude(piano)) << contesto;
             const Listato listato = ComponiListato(piano);
-            ASSERT_EQ(listato.NumeroRighe(), RigheIntestazione + static_cast<std::size_t>(n)) << contesto;
-            ASSERT_EQ(listato.RigaTitoli(), 9U) << contesto;
-            ASSERT_EQ(listato[9], TitoliColonne) << contesto;
-            ASSERT_EQ(listato[10], Sottolineatura) << contesto;
+            ASSERT_EQ(std::tuple(listato.NumeroRighe(), listato.RigaTitoli(), listato[9], listato[10]),
+                      std::tuple(RigheIntestazione + static_cast<std::size_t>(n), 9U, TitoliColonne, Sottolineatura))
+                << contesto;
             double interessi = 0;
             for (std::size_t k = 0; k < piano.righe.size(); ++k) {
                 const auto riga = listato[RigheIntestazione + k];
