@@ -11,10 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
-#include <fstream>
-#include <map>
 #include <random>
 #include <regex>
 #include <sstream>

@@ -22,9 +22,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
+#include <tuple>
 
 using namespace pianoamm;
 

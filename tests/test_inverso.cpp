@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 using namespace pianoamm;
 
 namespace {

@@ -27,6 +27,7 @@
 #include <numeric>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 using namespace pianoamm;
 
