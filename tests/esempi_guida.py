@@ -21,7 +21,7 @@ BLOCCO = re.compile(r"^```console\n(.*?)^```$", re.S | re.M)
 USCITA = re.compile(r"^\(codice di uscita (\d+)\)$")
 
 
-def Esempi(cartella):
+def esempi(cartella):
     for pagina in sorted(pathlib.Path(cartella).glob("*.md")):
         for blocco in BLOCCO.finditer(pagina.read_text(encoding="utf-8")):
             righe = blocco.group(1).splitlines()
@@ -29,13 +29,13 @@ def Esempi(cartella):
             yield pagina.name, righe[0], righe[1:-1] if uscita else righe[1:], int(uscita.group(1)) if uscita else 0
 
 
-def Modello(attese):
+def modello(attese):
     # Each line literally, "…" as any run of whole lines.
     parti = ["(?:[^\n]*\n)*?" if riga == "…" else re.escape(riga) + "\n" for riga in attese]
     return re.compile("".join(parti))
 
 
-def Esegui(cli, esempio, comando):
+def esegui(cli, esempio, comando):
     argomenti = shlex.split(comando[2:])
     if comando[:2] != "$ " or not argomenti or argomenti[0] != "pianoamm-cli":
         return None, f"il comando non è «$ pianoamm-cli …»: {comando}"
@@ -50,20 +50,20 @@ def main():
     if len(sys.argv) != 4:
         sys.exit("Uso: esempi_guida.py CLI GUIDA_DIR ESEMPIO_FILE")
     cli, guida, esempio = sys.argv[1:]
-    esempi = list(Esempi(guida))
+    trovati = list(esempi(guida))
     falliti = 0
-    for pagina, comando, attese, uscitaAttesa in esempi:
-        uscita, testo = Esegui(cli, esempio, comando)
+    for pagina, comando, attese, uscitaAttesa in trovati:
+        uscita, testo = esegui(cli, esempio, comando)
         attese = [riga.rstrip() for riga in attese]
-        if uscita == uscitaAttesa and Modello(attese).fullmatch(testo):
+        if uscita == uscitaAttesa and modello(attese).fullmatch(testo):
             continue
         falliti += 1
         print(f"{pagina}: {comando}\n--- atteso (codice di uscita {uscitaAttesa}):\n" + "\n".join(attese))
         print(f"--- ottenuto (codice di uscita {uscita}):\n{testo}")
-    if not esempi:
+    if not trovati:
         print(f"Nessun esempio in {guida}")
         return 1
-    print(f"{len(esempi) - falliti} esempi su {len(esempi)} come nella guida")
+    print(f"{len(trovati) - falliti} esempi su {len(trovati)} come nella guida")
     return 1 if falliti else 0
 
 
