@@ -19,6 +19,7 @@ import tempfile
 
 BLOCCO = re.compile(r"^```console\n(.*?)^```$", re.S | re.M)
 USCITA = re.compile(r"^\(codice di uscita (\d+)\)$")
+COLLEGAMENTO = re.compile(r"\]\(([^):#]+)\)")
 
 
 def esempi(cartella):
@@ -27,6 +28,14 @@ def esempi(cartella):
             righe = blocco.group(1).splitlines()
             uscita = USCITA.match(righe[-1]) if len(righe) > 1 else None
             yield pagina.name, righe[0], righe[1:-1] if uscita else righe[1:], int(uscita.group(1)) if uscita else 0
+
+
+def collegamenti_rotti(cartella):
+    # Every page and picture a page links to is in the guide.
+    for pagina in sorted(pathlib.Path(cartella).glob("*.md")):
+        for destinazione in COLLEGAMENTO.findall(pagina.read_text(encoding="utf-8")):
+            if not (pagina.parent / destinazione).is_file():
+                yield f"{pagina.name}: {destinazione} non c'è"
 
 
 def modello(attese):
@@ -60,11 +69,14 @@ def main():
         falliti += 1
         print(f"{pagina}: {comando}\n--- atteso (codice di uscita {uscitaAttesa}):\n" + "\n".join(attese))
         print(f"--- ottenuto (codice di uscita {uscita}):\n{testo}")
+    rotti = list(collegamenti_rotti(guida))
+    for rotto in rotti:
+        print(rotto)
     if not trovati:
         print(f"Nessun esempio in {guida}")
         return 1
     print(f"{len(trovati) - falliti} esempi su {len(trovati)} come nella guida")
-    return 1 if falliti else 0
+    return 1 if falliti or rotti else 0
 
 
 if __name__ == "__main__":

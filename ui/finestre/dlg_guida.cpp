@@ -31,12 +31,17 @@ QUrl Indirizzo(const QString& pagina)
     return QUrl(QStringLiteral("qrc:/guida/") + pagina + QStringLiteral(".md"));
 }
 
+QString PaginaDi(const QUrl& indirizzo)
+{
+    return QFileInfo(indirizzo.path()).completeBaseName();
+}
+
 // The page of the part with the focus, else of the window's part on show
 // that has one (the wizard's page), else the window's own.
 QString PaginaPer(QWidget* finestra)
 {
     for (const QWidget* w = finestra->focusWidget(); w != nullptr && w != finestra; w = w->parentWidget())
-        if (w->property(ProprietaGuida).isValid())
+        if (w->isVisible() && w->property(ProprietaGuida).isValid())
             return w->property(ProprietaGuida).toString();
     for (const QWidget* parte : finestra->findChildren<QWidget*>())
         if (parte->window() == finestra && parte->isVisible() && parte->property(ProprietaGuida).isValid())
@@ -189,10 +194,13 @@ void DlgGuida::CreaIndice()
     auto* voce = new QListWidgetItem(QStringLiteral("Indice"), lstIndice);
     voce->setData(Qt::UserRole, QStringLiteral("indice"));
     static const QRegularExpression Collegamento(QStringLiteral(R"(\[([^\]]+)\]\(([\w-]+)\.md\))"));
-    for (const QRegularExpressionMatch& trovato : Collegamento.globalMatch(testo)) {
-        voce = new QListWidgetItem(trovato.captured(1), lstIndice);
-        voce->setData(Qt::UserRole, trovato.captured(2));
-    }
+    QStringList pagine{QStringLiteral("indice")};
+    for (const QRegularExpressionMatch& trovato : Collegamento.globalMatch(testo))
+        if (!pagine.contains(trovato.captured(2))) {
+            pagine << trovato.captured(2);
+            voce = new QListWidgetItem(trovato.captured(1), lstIndice);
+            voce->setData(Qt::UserRole, pagine.back());
+        }
     connect(lstIndice, &QListWidget::currentItemChanged, this, [this](const QListWidgetItem* scelta) {
         if (scelta != nullptr)
             Mostra(scelta->data(Qt::UserRole).toString());
@@ -201,7 +209,7 @@ void DlgGuida::CreaIndice()
 
 QString DlgGuida::Pagina() const
 {
-    return QFileInfo(txtGuida->source().path()).completeBaseName();
+    return PaginaDi(txtGuida->source());
 }
 
 void DlgGuida::Mostra(const QString& pagina)
@@ -210,11 +218,12 @@ void DlgGuida::Mostra(const QString& pagina)
         txtGuida->setSource(Indirizzo(pagina), QTextDocument::MarkdownResource);
 }
 
-void DlgGuida::SeguiPagina()
+// Told before the browser's own history moves: the page is the one given.
+void DlgGuida::SeguiPagina(const QUrl& indirizzo)
 {
     lblMotivoTrova->Mostra({});
     const QSignalBlocker fermo(lstIndice);
-    const QString pagina = Pagina();
+    const QString pagina = PaginaDi(indirizzo);
     for (int riga = 0; riga < lstIndice->count(); ++riga)
         if (lstIndice->item(riga)->data(Qt::UserRole).toString() == pagina)
             lstIndice->setCurrentRow(riga);

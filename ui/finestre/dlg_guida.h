@@ -36,7 +36,7 @@ private:
     void Mostra(const QString& pagina);
     QWidget* CreaComandi();
     void CreaIndice();
-    void SeguiPagina();
+    void SeguiPagina(const QUrl& indirizzo);
     void Trova(bool indietro);
 
     QListWidget* lstIndice;
