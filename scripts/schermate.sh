@@ -27,7 +27,7 @@ programma=$!
 finestra=$(trova "Calcolo del piano")
 sleep 0.5
 xdotool windowactivate --sync "$finestra"
-foto() { sleep 0.4; import -frame -window "$finestra" "docs/$1.png"; }
+foto() { sleep 0.4; import -frame -window "$finestra" "docs/guida/immagini/$1.png"; }
 avanti() { xdotool mousemove --window "$finestra" 511 398 click 1; }
 
 xdotool key --delay 60 Tab Tab Tab
@@ -47,7 +47,7 @@ xdotool key alt+r ctrl+a
 xdotool type --delay 40 "10500"
 xdotool key Tab
 sleep 0.4
-import -frame -window "$rata" docs/dalla-rata.png
+import -frame -window "$rata" docs/guida/immagini/dalla-rata.png
 xdotool key Escape
 xdotool windowactivate --sync "$finestra"
 avanti
@@ -68,7 +68,7 @@ xdotool key Tab
 xdotool type --delay 40 "2,5"
 xdotool key Tab
 sleep 0.4
-import -frame -window "$costi" docs/costi.png
+import -frame -window "$costi" docs/guida/immagini/costi.png
 xdotool key Escape
 # The simulation: 20.000 repaid after the fifth installment, then its chart.
 xdotool windowactivate --sync "$finestra"
@@ -80,17 +80,17 @@ xdotool type --delay 40 "20000"
 xdotool key Return
 simulazione=$(trova "^Simulazione$")
 sleep 0.6
-import -frame -window "$simulazione" docs/simulazione.png
+import -frame -window "$simulazione" docs/guida/immagini/simulazione.png
 xdotool key alt+g
 sleep 0.6
-import -frame -window "$simulazione" docs/grafico.png
+import -frame -window "$simulazione" docs/guida/immagini/grafico.png
 # A suspension of whole installments added from the simulation's buttons.
 xdotool key alt+n
 sospensione=$(trova "Sospensione delle rate")
 xdotool windowactivate --sync "$sospensione"
 xdotool key alt+i
 sleep 0.4
-import -frame -window "$sospensione" docs/sospensione.png
+import -frame -window "$sospensione" docs/guida/immagini/sospensione.png
 xdotool key Return
 kill $programma
 
@@ -113,11 +113,11 @@ xdotool windowactivate --sync "$scelta"
 xdotool type --delay 20 "/tmp/banca-due.pianoamm"
 xdotool key Return
 sleep 0.8
-import -frame -window "$confronto" docs/confronto.png
+import -frame -window "$confronto" docs/guida/immagini/confronto.png
 kill $programma
 rm -f /tmp/banca-due.pianoamm
 
 build/app/pianoamm-cli --importo 100000 --numero-rate 120 --tasso 5 --cadenza mensile --data 31/01/2008 \
     --pdf /tmp/pianoamm-schermate.pdf
-pdftoppm -r 60 -png -f 1 -l 1 -singlefile /tmp/pianoamm-schermate.pdf docs/pagina-stampata
+pdftoppm -r 60 -png -f 1 -l 1 -singlefile /tmp/pianoamm-schermate.pdf docs/guida/immagini/pagina-stampata
 rm -f /tmp/pianoamm-schermate.pdf

@@ -5,6 +5,7 @@
 #include "testi_ostili.h"
 #include "ui/azioni/modello_offerta.h"
 #include "ui/controlli/motivo_campo.h"
+#include "ui/finestre/dlg_guida.h"
 #include "ui/finestre/dlg_simulazione.h"
 #include "ui/pagine/pagina_dati.h"
 
@@ -111,16 +112,34 @@ void EsaminaMotivi(QWidget* finestra, QStringList& difetti)
 // The windows the listing's menu opens, by their items: modal, beside the listing, or beside it with the event's editor
 // over it, both looked at.
 enum class Apertura { Modale, Accanto, ConEditore };
-constexpr std::array<std::pair<const char*, Apertura>, 8> Finestre{{
-    {"Interessi per anno…", Apertura::Modale},
-    {"Costi, TAEG e detrazione…", Apertura::Accanto},
-    {"Condizioni del piano…", Apertura::Modale},
-    {"Simula estinzione anticipata…", Apertura::ConEditore},
-    {"Simula variazione di tasso…", Apertura::ConEditore},
-    {"Simula sospensione delle rate…", Apertura::ConEditore},
-    {"Grafico del piano…", Apertura::Modale},
-    {"Confronta offerte…", Apertura::Accanto},
-}};
+struct Finestra {
+    const char* voce;
+    Apertura apertura;
+    const char* pagina;  // of the guide, which F1 opens
+};
+constexpr Finestra Finestre[] = {
+    {"Interessi per anno…", Apertura::Modale, "interessi-anno"},
+    {"Costi, TAEG e detrazione…", Apertura::Accanto, "costi"},
+    {"Condizioni del piano…", Apertura::Modale, "condizioni"},
+    {"Simula estinzione anticipata…", Apertura::ConEditore, "simulazione"},
+    {"Simula variazione di tasso…", Apertura::ConEditore, "simulazione"},
+    {"Simula sospensione delle rate…", Apertura::ConEditore, "simulazione"},
+    {"Grafico del piano…", Apertura::Modale, "grafico"},
+    {"Confronta offerte…", Apertura::Accanto, "confronto"},
+};
+
+// F1 in the window, made the active one as the keys go to it: the page the guide then shows.
+QString F1(QWidget* finestra)
+{
+    finestra->activateWindow();
+    if (!QTest::qWaitFor([finestra] { return QApplication::activeWindow() == finestra; }, 2000))
+        return "finestra non attiva";
+    QTest::keyClick(finestra->focusWidget() ? finestra->focusWidget() : finestra, Qt::Key_F1);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* guida = qobject_cast<pianoamm::DlgGuida*>(w); guida && guida->isVisible())
+            return guida->Pagina();
+    return "nessuna guida";
+}
 
 class TestFinestra : public GuidaFinestra {
     Q_OBJECT
@@ -226,10 +245,10 @@ private slots:
     void finestre_data() { Casi(Finestre); }
     void finestre()
     {
-        const auto [voce, apertura] = Finestre.at(static_cast<std::size_t>(Caso()));
+        const auto [voce, apertura, pagina] = Finestre[Caso()];
         AiRisultati();
         QStringList difetti;
-        const auto esamina = [&difetti](QWidget* finestra) {
+        const auto controlla = [&difetti](QWidget* finestra) {
             if (!finestra->screen()->availableGeometry().contains(finestra->frameGeometry()))
                 difetti << "fuori dallo schermo: " + QDebug::toString(finestra->frameGeometry().size()) + " min "
                                + QDebug::toString(finestra->minimumSizeHint());
@@ -251,6 +270,18 @@ private slots:
                     && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed().isEmpty())
                     difetti << "senza nome: " + QString(w->metaObject()->className()) + ' ' + w->objectName();
             EsaminaMotivi(finestra, difetti);
+        };
+        // Then F1 there: the guide at the window's page, itself a window as good as the others.
+        const auto esamina = [&difetti, &controlla, paginaAttesa = QString(pagina)](QWidget* finestra) {
+            controlla(finestra);
+            const QString vista = F1(finestra);
+            if (vista != paginaAttesa)
+                difetti << "F1 apre " + vista + " invece di " + paginaAttesa;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* guida = qobject_cast<pianoamm::DlgGuida*>(w); guida && guida->isVisible()) {
+                    controlla(guida);
+                    guida->close();
+                }
             finestra->close();
         };
         Rispondi({voce});
@@ -266,6 +297,59 @@ private slots:
             esamina(finestra);
         }
         QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
+    }
+
+    // F1 on each page of the wizard and in the window that works back from an installment; the guide's
+    // contents, its way back and forward, and its search in the page.
+    void guida()
+    {
+        QStringList pagine;
+        for (int i = 0; i < 3; ++i, c("cmdAvanti")->click())
+            pagine << F1(frm.get());
+        c("cmdIndietro")->click();
+        c("cmdIndietro")->click();
+        attese << [&pagine](QWidget* dialogo) {
+            pagine << F1(dialogo);
+            dialogo->close();
+        };
+        c("cmdDallaRata")->click();
+        QCOMPARE(pagine.join(' '), "dati cadenza risultato dalla-rata");
+        QCOMPARE(F1(frm.get()), "dati");
+        auto* guida = frm->findChild<pianoamm::DlgGuida*>();
+        QVERIFY(guida && QTest::qWaitFor([guida] { return QApplication::activeWindow() == guida; }));
+        auto* indice = guida->findChild<QListWidget*>("lstIndice");
+        QStringList voci;
+        for (int i = 0; i < indice->count(); ++i)
+            voci << indice->item(i)->data(Qt::UserRole).toString() + ".md";
+        voci.sort();
+        QCOMPARE(voci, QDir(":/guida").entryList({"*.md"}, QDir::Files, QDir::Name));
+        QVERIFY(indice->currentItem() && indice->currentItem()->data(Qt::UserRole).toString() == "dati");
+        indice->setCurrentRow(indice->count() - 1);
+        const QString ultima = guida->Pagina();
+        QTest::keyClick(indice, Qt::Key_Left, Qt::AltModifier);
+        const QString indietro = guida->Pagina();
+        QTest::keyClick(indice, Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(indietro + ' ' + guida->Pagina(), "dati " + ultima);
+        QVERIFY(ultima != "dati" && guida->findChild<QPushButton*>("cmdIndietro")->isEnabled());
+        // Ctrl+F, then F3 and Shift+F3 through the page; what is nowhere in it, said beside the field.
+        QTest::keyClick(indice, Qt::Key_F, Qt::ControlModifier);
+        auto* trova = guida->findChild<QLineEdit*>("txtTrova");
+        QVERIFY(trova->hasFocus());
+        QTest::keyClicks(trova, "la");
+        QTest::keyClick(trova, Qt::Key_Return);
+        const auto* testo = guida->findChild<QTextBrowser*>("txtGuida");
+        const int prima = testo->textCursor().selectionStart();
+        QTest::keyClick(trova, Qt::Key_F3);
+        const int seconda = testo->textCursor().selectionStart();
+        QTest::keyClick(trova, Qt::Key_F3, Qt::ShiftModifier);
+        QVERIFY2(testo->textCursor().selectedText().toLower() == "la" && prima != seconda
+                     && testo->textCursor().selectionStart() == prima,
+                 qPrintable(QString("%1 %2 %3").arg(prima).arg(seconda).arg(testo->textCursor().selectionStart())));
+        Scrivi(trova, "<b>nessuna pagina</b>");
+        QTest::keyClick(trova, Qt::Key_Return);
+        const auto* motivo = guida->findChild<QLabel*>("lblMotivoTrova");
+        QVERIFY(motivo->isVisible() && motivo->text() == "«<b>nessuna pagina</b>» non compare in questa pagina.");
+        guida->close();
     }
 
     // Both context menus: every item with a letter of its own.

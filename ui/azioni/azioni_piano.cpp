@@ -9,6 +9,7 @@
 #include "print/testo_qt.h"
 #include "ui/comune/posizione.h"
 #include "ui/controlli/grafico_piano.h"
+#include "ui/finestre/dlg_guida.h"
 #include "ui/finestre/dlg_interessi_anno.h"
 
 #include <QBuffer>
@@ -133,6 +134,7 @@ void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano)
 {
     QDialog dialogo(finestra);
     dialogo.setObjectName(QStringLiteral("DlgGrafico"));
+    ConGuida(&dialogo, QStringLiteral("grafico"));
     dialogo.setWindowTitle(QStringLiteral("Grafico del piano"));
     auto* grafico = new GraficoPiano(&dialogo);
     grafico->Mostra(&piano, nullptr);

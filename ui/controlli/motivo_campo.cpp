@@ -43,6 +43,8 @@ MotivoCampo::MotivoCampo(QWidget* parent, QFormLayout* modulo) : QLabel(parent),
     }();
     setObjectName(QStringLiteral("lblMotivo"));
     setWordWrap(true);
+    // A reason may quote what the user typed: text, never markup.
+    setTextFormat(Qt::PlainText);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     setStyleSheet(QStringLiteral("color: #b00000"));
     hide();

@@ -4,6 +4,7 @@
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/conferma_motivata.h"
 #include "ui/controlli/motivo_campo.h"
+#include "ui/finestre/dlg_guida.h"
 
 #include "engine/errore.h"
 #include "engine/prima_scadenza.h"
@@ -45,6 +46,7 @@ DlgCondizioni::DlgCondizioni(const Mutuo& mutuo, QWidget* parent) : QDialog(pare
 {
     const Condizioni& condizioni = mutuo.condizioni;
     setObjectName(QStringLiteral("DlgCondizioni"));
+    ConGuida(this, QStringLiteral("condizioni"));
     setWindowTitle(QStringLiteral("Condizioni del piano"));
     auto* pannello = new QWidget(this);
     auto* modulo = new QFormLayout(pannello);

@@ -10,6 +10,7 @@
 #include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/invio_bottoni.h"
 #include "ui/controlli/modello_tabella.h"
+#include "ui/finestre/dlg_guida.h"
 
 #include <QChart>
 #include <QChartView>
@@ -59,6 +60,7 @@ DlgConfronto::DlgConfronto(const pianoamm::Offerta& corrente, const QString& nom
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("DlgConfronto"));
+    ConGuida(this, QStringLiteral("confronto"));
     setWindowTitle(QStringLiteral("Confronta offerte"));
     setAttribute(Qt::WA_DeleteOnClose);
     offerte.push_back(pianoamm::ValoriDi(corrente, nomeCorrente.toStdString()));

@@ -13,6 +13,7 @@
 #include "ui/controlli/invio_bottoni.h"
 #include "ui/controlli/modello_tabella.h"
 #include "ui/controlli/motivo_campo.h"
+#include "ui/finestre/dlg_guida.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -37,6 +38,7 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, ModelloOfferta& modello, QWidg
     : QDialog(parent), piano(std::move(pianoMostrato)), offerta(modello)
 {
     setObjectName(QStringLiteral("DlgCosti"));
+    ConGuida(this, QStringLiteral("costi"));
     setWindowTitle(QStringLiteral("Costi, TAEG e detrazione"));
 
     auto* dati = new QFormLayout;

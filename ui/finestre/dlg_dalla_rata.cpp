@@ -5,6 +5,7 @@
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/conferma_motivata.h"
 #include "ui/controlli/motivo_campo.h"
+#include "ui/finestre/dlg_guida.h"
 
 #include "engine/cadenza.h"
 #include "engine/errore.h"
@@ -64,6 +65,7 @@ Campo* Riga(QFormLayout* modulo, const QString& etichetta, const char* nome, Cam
 DlgDallaRata::DlgDallaRata(const Mutuo& noto, QWidget* parent) : QDialog(parent), mutuo(noto), trovato(noto)
 {
     setObjectName(QStringLiteral("DlgDallaRata"));
+    ConGuida(this, QStringLiteral("dalla-rata"));
     setWindowTitle(QStringLiteral("Calcola dalla rata"));
     auto* pannello = new QWidget(this);
     auto* modulo = new QFormLayout(pannello);

@@ -6,6 +6,7 @@
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/conferma_motivata.h"
 #include "ui/controlli/motivo_campo.h"
+#include "ui/finestre/dlg_guida.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -143,6 +144,7 @@ DlgEvento::DlgEvento(const Evento& evento, std::vector<RigaPiano> senza, Verific
     : QDialog(parent), verifica(std::move(controllo))
 {
     setObjectName(QStringLiteral("DlgEvento"));
+    ConGuida(this, QStringLiteral("simulazione"));
     QString titolo = TestoQt(NomiDi(evento).nome);
     titolo[0] = titolo[0].toUpper();
     setWindowTitle(titolo);

@@ -7,6 +7,7 @@
 #include "ui/comune/posizione.h"
 #include "ui/controlli/invio_bottoni.h"
 #include "ui/controlli/modello_tabella.h"
+#include "ui/finestre/dlg_guida.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -24,6 +25,7 @@ DlgInteressiAnno::DlgInteressiAnno(std::vector<pianoamm::AnnoPiano> perAnno, QWi
     : QDialog(parent), anni(std::move(perAnno))
 {
     setObjectName(QStringLiteral("DlgInteressiAnno"));
+    ConGuida(this, QStringLiteral("interessi-anno"));
     setWindowTitle(QStringLiteral("Interessi per anno"));
 
     auto* modello = new ModelloTabella(false, true, this);

@@ -14,6 +14,7 @@
 #include "ui/controlli/lista_listato.h"
 #include "ui/controlli/motivo_campo.h"
 #include "ui/finestre/dlg_evento.h"
+#include "ui/finestre/dlg_guida.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -41,6 +42,7 @@ DlgSimulazione::DlgSimulazione(pianoamm::Piano pianoMostrato, ModelloOfferta& mo
     : QDialog(parent), piano(std::move(pianoMostrato)), offerta(modello), scenario(modello.Corrente().scenario)
 {
     setObjectName(QStringLiteral("DlgSimulazione"));
+    ConGuida(this, QStringLiteral("simulazione"));
     setWindowTitle(QStringLiteral("Simulazione"));
     auto* sopra = new QHBoxLayout;
     sopra->addWidget(CreaEventi(), 3);

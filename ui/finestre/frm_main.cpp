@@ -7,6 +7,7 @@
 #include "ui/comune/twips.h"
 #include "ui/controlli/invio_bottoni.h"
 #include "ui/controlli/link_sito.h"
+#include "ui/finestre/dlg_guida.h"
 #include "ui/pagine/pagina_cadenza.h"
 #include "ui/pagine/pagina_dati.h"
 #include "ui/pagine/pagina_risultato.h"
@@ -57,6 +58,10 @@ void FrmMain::CreaPagine(const Twips& tw)
     pagRisultato = new PaginaRisultato(*offerta, stkPagine);
     for (QWidget* pagina : std::initializer_list<QWidget*>{pagDati, pagCadenza, pagRisultato})
         stkPagine->addWidget(pagina);
+    ConGuida(this, QStringLiteral("indice"));
+    ConGuida(pagDati, QStringLiteral("dati"));
+    ConGuida(pagCadenza, QStringLiteral("cadenza"));
+    ConGuida(pagRisultato, QStringLiteral("risultato"));
     stkPagine->setFocus();
     connect(pagDati, &PaginaDati::DataCambiata, this, &FrmMain::AggiornaBottoni);
 }
