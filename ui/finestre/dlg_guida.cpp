@@ -135,8 +135,12 @@ DlgGuida::DlgGuida(QWidget* parent) : QDialog(parent)
     impaginazione->addWidget(bottoni);
     connect(txtGuida, &QTextBrowser::sourceChanged, this, &DlgGuida::SeguiPagina);
     InvioCliccaIBottoni(this);
+    // The contents as wide as their longest title, the page the rest.
     const QFontMetrics misure = fontMetrics();
-    resize(misure.averageCharWidth() * 100, misure.height() * 34);
+    resize(misure.averageCharWidth() * 112, misure.height() * 36);
+    const int larghezzaIndice =
+        lstIndice->sizeHintForColumn(0) + 2 * lstIndice->frameWidth() + misure.averageCharWidth() * 2;
+    divisore->setSizes({larghezzaIndice, width() - larghezzaIndice});
 }
 
 QWidget* DlgGuida::CreaComandi()
