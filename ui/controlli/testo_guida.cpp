@@ -13,10 +13,10 @@ TestoGuida::TestoGuida(QWidget* parent) : QTextBrowser(parent)
 
 QVariant TestoGuida::loadResource(int tipo, const QUrl& indirizzo)
 {
-    const QVariant risorsa = QTextBrowser::loadResource(tipo, indirizzo);
+    QVariant risorsa = QTextBrowser::loadResource(tipo, indirizzo);
     if (tipo != QTextDocument::ImageResource)
         return risorsa;
-    QImage immagine = risorsa.value<QImage>();
+    auto immagine = risorsa.value<QImage>();
     if (immagine.isNull())
         immagine.loadFromData(risorsa.toByteArray());
     const int larghezza = viewport()->width() - 2 * static_cast<int>(document()->documentMargin())

@@ -28,7 +28,7 @@ constexpr char ProprietaGuida[] = "paginaGuida";
 
 QUrl Indirizzo(const QString& pagina)
 {
-    return QUrl(QStringLiteral("qrc:/guida/") + pagina + QStringLiteral(".md"));
+    return {QStringLiteral("qrc:/guida/") + pagina + QStringLiteral(".md")};
 }
 
 QString PaginaDi(const QUrl& indirizzo)
