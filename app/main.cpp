@@ -38,6 +38,7 @@ constexpr std::string_view Uso = "Uso: pianoamm [--help | --version | FILE.piano
                                  "  --help      mostra questo aiuto\n"
                                  "  --version   mostra la versione\n"
                                  "\n"
+                                 "La guida è nel programma: F1 in ogni finestra.\n"
                                  "Per gli script c'è pianoamm-cli (pianoamm-cli --help).\n";
 
 // 0 when the text went out whole, else 1 with the reason told. Some files
