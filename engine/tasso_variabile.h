@@ -63,6 +63,8 @@ inline constexpr Limite LimiteTassoMassimo{0, 50, 3, "il tasso massimo"};
 inline constexpr Limite LimiteDurataMassima{1, 999, 0, "il numero massimo di rate"};
 inline constexpr std::size_t ValoriIndiceMassimi = 2000;
 inline constexpr std::array<double, 4> PassiIndice{0.05, 0.10, 0.125, 0.25};
+// The steps' range, as a number is read before it is judged one of them.
+inline constexpr Limite LimitePassoIndice{0.05, 0.25, 3, "il passo di arrotondamento dell'indice"};
 
 // Throws ErrorePiano, with the reason, for a term the loan cannot take: a
 // value outside its limits or with more than three decimals, a series empty,
