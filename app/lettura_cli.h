@@ -6,12 +6,10 @@
 #include "app/tabella_opzioni.h"
 #include "engine/data.h"
 #include "engine/limiti.h"
-#include "engine/tasso_variabile.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace pianoamm::cli {
 
@@ -28,11 +26,5 @@ double Numero(Opzione opzione, std::string_view testo, const Limite& limite);
 
 // A date written GG/MM/AAAA.
 Data DataDi(Opzione opzione, std::string_view testo);
-
-// The index's values in a CSV's text: a line "GG/MM/AAAA;valore" each, ","
-// or "." before the decimals, the dates growing, a heading allowed before
-// them. Throws ErrorePiano, with the line at fault ("alla riga 3: ..."), for
-// any other text, or more than 2.000 lines.
-std::vector<ValoreIndice> IndiceDaCsv(std::string_view testo);
 
 }  // namespace pianoamm::cli

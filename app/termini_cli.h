@@ -10,6 +10,7 @@
 #include "engine/limiti.h"
 #include "engine/tasso_variabile.h"
 #include "engine/voce.h"
+#include "file/serie_indice.h"
 
 #include <algorithm>
 #include <array>
@@ -35,15 +36,6 @@ struct Termine {
     // out: --help lists it after the others, before the outputs.
     bool dopoNellAiuto = false;
 };
-
-// A date written GG/MM/AAAA.
-inline Data DataDaTesto(std::string_view testo)
-{
-    const auto data = LeggiData(testo);
-    if (!data)
-        throw ErrorePiano("«" + std::string(testo) + "» non è una data valida (GG/MM/AAAA).");
-    return *data;
-}
 
 // Where a term's value goes: a member of the terms, or of the variable
 // rate's, which only a series of the index brings (--indice, or the loan
