@@ -14,6 +14,7 @@
 
 #include "app/opzioni_cli.h"
 #include "app/processo_cli.h"
+#include "app/rialzo_cli.h"
 #include "app/uscite_cli.h"
 #include "app/uso_cli.h"
 #include "engine/anni.h"
@@ -24,6 +25,7 @@
 #include "engine/errore.h"
 #include "engine/esporta.h"
 #include "engine/listato.h"
+#include "engine/rialzo.h"
 #include "file/file_offerta.h"
 #include "file/file_sicuro.h"
 
@@ -112,6 +114,8 @@ struct Calcolo {
     pianoamm::Piano piano;
     std::optional<pianoamm::Simulazione> simulazione;
     std::vector<pianoamm::ValoriOfferta> confronto;  // the offers of --confronta
+    // The plan shown, with the index moved by --rialzo.
+    std::optional<pianoamm::Piano> rialzato;
 
     // What uscita makes of the simulation, or else of the plan.
     template <typename Uscita>
@@ -157,7 +161,11 @@ std::string Blocchi(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo)
     blocco(opzioni.taeg || opzioni.detrazione, [&] {
         return pianoamm::TestoDatiCosti(piano, opzioni.costi, opzioni.detrazione ? &opzioni.regole : nullptr);
     });
-    blocco(opzioni.taeg, [&] { return pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, opzioni.costi)); });
+    blocco(opzioni.taeg, [&] {
+        return piano.mutuo.condizioni.tassoVariabile
+                   ? pianoamm::TestoCostoVariabile(piano, opzioni.costi, opzioni.rialzo)
+                   : pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, opzioni.costi));
+    });
     blocco(opzioni.detrazione, [&] {
         return pianoamm::TabellaDetrazione(pianoamm::DetrazionePerAnno(piano, opzioni.costi, opzioni.regole));
     });
@@ -166,6 +174,15 @@ std::string Blocchi(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo)
             calcolo.Mostrato([](const auto& mostrato) { return pianoamm::InteressiPerAnno(mostrato); }));
     });
     return blocchi;
+}
+
+// The figures of the plan shown beside the shifted one's, under the listing.
+std::string Rialzo(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo)
+{
+    if (!calcolo.rialzato)
+        return {};
+    const pianoamm::Piano& mostrato = calcolo.simulazione ? calcolo.simulazione->piano : calcolo.piano;
+    return pianoamm::TestoRialzo(mostrato, *calcolo.rialzato, *opzioni.rialzo);
 }
 
 int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pianoamm::UsciteCli& uscite)
@@ -210,7 +227,7 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
     else if (!blocchi.empty())
         ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + blocchi);
     else if (mostraListato)
-        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + listato.Testo());
+        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + listato.Testo() + Rialzo(opzioni, calcolo));
     else
         ScriviUscita(trovato);
     ChiudiUscita();
@@ -244,6 +261,10 @@ int main(int argc, char* argv[])
             calcolo.piano = pianoamm::PianoAmm(opzioni.mutuo);
         if (!opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty() && !opzioni.scenario.eventi.empty())
             calcolo.simulazione = pianoamm::Simula(calcolo.piano, opzioni.scenario);
+        if (opzioni.rialzo && !opzioni.taeg) {
+            pianoamm::Piano rialzato = pianoamm::PianoAmm(pianoamm::ConRialzo(opzioni.mutuo, *opzioni.rialzo));
+            calcolo.rialzato = calcolo.simulazione ? pianoamm::Simula(rialzato, opzioni.scenario).piano : rialzato;
+        }
     } catch (const pianoamm::ErrorePiano& errore) {
         return Fallito(errore, 2);
     }

@@ -4,6 +4,7 @@
 #include "engine/formato.h"
 #include "engine/prima_scadenza.h"
 #include "engine/radice.h"
+#include "engine/rialzo.h"
 #include "engine/soldi.h"
 
 #include <algorithm>
@@ -137,6 +138,22 @@ std::string TestoCostoCredito(const CostoCredito& costo)
 Celle CelleCostoCredito(const CostoCredito& costo)
 {
     return CelleVoci(VociCostoCredito(costo));
+}
+
+std::string TestoCostoVariabile(const Piano& piano, const Costi& costi, std::optional<double> rialzo)
+{
+    const auto taeg = [&costi](const Mutuo& mutuo) {
+        return VociCostoCredito(CostoDelCredito(PianoAmm(mutuo), costi))[1].valore;
+    };
+    const std::array<VoceCosto, 6> voci = VociCostoCredito(CostoDelCredito(piano, costi));
+    std::vector<VoceCosto> tutte{voci[0],
+                                 {"TAEG (tasso al livello del contratto)", taeg(AlLivelloDelContratto(piano.mutuo))},
+                                 {"TAEG (serie dell'indice inserita)", voci[1].valore}};
+    const std::string conRialzo = rialzo ? "TAEG con rialzo di " + PuntiRialzo(*rialzo) : "";
+    if (rialzo)
+        tutte.push_back({conRialzo, taeg(ConRialzo(piano.mutuo, *rialzo))});
+    tutte.insert(tutte.end(), voci.begin() + 2, voci.end());
+    return TestoVoci(tutte);
 }
 
 }  // namespace pianoamm

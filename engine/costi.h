@@ -74,6 +74,13 @@ std::string TestoCostoCredito(const CostoCredito& costo);
 // The same lines as a table's rows, a label and its value each.
 Celle CelleCostoCredito(const CostoCredito& costo);
 
+// The same lines for a loan at a variable rate, its TAEG told twice: first
+// at the rate held at its level at the contract, as the information sheet
+// gives it, then on the index as entered; with rialzo, a third time on the
+// index moved by so many points. The other lines are the plan's as
+// entered. Throws ErrorePiano where a plan of those cannot be worked out.
+std::string TestoCostoVariabile(const Piano& piano, const Costi& costi, std::optional<double> rialzo);
+
 // The imposta sostitutiva, a percentage with two decimals of an amount with
 // two decimals, in whole cents, halves up.
 long long CentesimiImposta(const Piano& piano, const Costi& costi);
