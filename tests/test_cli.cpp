@@ -103,6 +103,11 @@ TEST(OpzioniCli, LeggeORifiuta)
         {v + "--durata-massima 300", "--durata-massima: vale solo con --ricalcolo durata."},
         {v + "--ricalcolo durata --durata-massima 1000", "--durata-massima: Il numero massimo di rate deve"},
         {b + "--indice mancante.csv", "--indice: Impossibile aprire il file «mancante.csv»: il file non esiste."},
+        {b + "--rialzo 2", "--rialzo: vale solo con un tasso variabile (--indice)."},
+        {v + "--rialzo 10,5", "--rialzo: Il rialzo dell'indice deve essere compreso tra -5 e 10."},
+        {v + "--rialzo -5,001", "--rialzo: Il rialzo dell'indice deve essere compreso tra -5 e 10."},
+        {v + "--rialzo 1,0001", "--rialzo: «1,0001» non è un numero valido"},
+        {v + "--rialzo 2 --csv a.csv", "--rialzo: vale solo con il piano mostrato o con --taeg."},
         {"--importo 8000 --tasso 7 --rata 150 --cadenza mensile", "8000 65 7 "},
         {b + "--rata 1000 --trova importo", "7721.73 10 5 "},
         {b + "--rata 1000", "--rata: tutti i valori sono dati: si lasci fuori quello da trovare"},
@@ -270,6 +275,11 @@ prova 2 'alla riga 1: Il valore dell' 'printf "01/01/2025;-20,001\n" >i.csv && $
 prova 2 '«i.csv» non ha valori dell' 'printf "Data;Valore\n" >i.csv && $CLI $V'
 prova 2 '«i.csv» ha più di 2.000 righe.' 'yes "01/01/2025;1" | head -n 2001 >i.csv && $CLI $V'
 prova 2 '«d» non è un file: è una cartella.' 'mkdir d && $CLI ${V%i.csv}d'
+# The index moved by 2 points (tests/dati/modello_tasso_variabile.py --rialzo 2: 712,63 from row 7, 35.832,25 of
+# interest); the TAEG at the contract's level is the fixed loan's at 2,00 + 1,50, and the shifted one's is the TAEG of the
+# series moved by hand.
+prova 0 '' 'printf "01/01/2025;2\n01/06/2025;2,5\n01/12/2025;-0,4\n" >i.csv && $CLI $V --spread 1,5 --revisione 6 --rialzo 2 >a' 'tail -5 a | normale >r && printf "SERIE INSERITA RIALZO DI 2 PUNTI\nRATA MASSIMA : 604,81 712,63\nN. RATA MASSIMA : 7 7\nTOTALE QUOTA INTERESSI : 13.915,08 35.832,25\nTOTALE GENERALE : 113.915,08 135.832,25\n" | cmp - r'
+prova 0 '' 'printf "01/01/2025;2\n01/06/2025;2,5\n01/12/2025;-0,4\n" >i.csv && printf "01/01/2025;4\n01/06/2025;4,5\n01/12/2025;1,6\n" >j.csv && W=${V/-tasso 3 /-tasso 3,5 } && $CLI $W --spread 1,5 --revisione 6 --taeg --rialzo 2 >t && $CLI $W --spread 1,5 --revisione 6 --taeg >s && $CLI ${W%--indice*} --taeg >f && $CLI ${W/i.csv/j.csv} --spread 1,5 --revisione 6 --taeg >g' 'grep -qx "TAEG (TASSO AL LIVELLO DEL CONTRATTO) : $(sed -n "s/^TAEG *: //p" f)" t && grep -q "^TAEG (SERIE DELL.INDICE INSERITA) *: " t && grep -qx "TAEG CON RIALZO DI 2 PUNTI *: $(sed -n "s/^TAEG (SERIE.*: //p" g)" t && [ "$(grep -v RIALZO t)" = "$(cat s)" ]'
 # The value found from the installment first, a blank line, then the outputs; on standard error when
 # standard output carries a file; no answer writes nothing.
 prova 0 '' '$CLI --importo 8000 --numero-rate 48 --rata 200 --cadenza mensile >o' '[ "$(sed -n 1p o)" = "TASSO % ANNUALE TROVATO : 9,2418" ] && [ -z "$(sed -n 2p o)" ] && grep -q "TASSO % ANNUALE :    9,242" o'

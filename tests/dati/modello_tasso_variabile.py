@@ -11,6 +11,8 @@
 #
 #   python3 modello_tasso_variabile.py --verifica       the worked example's figures
 #   python3 modello_tasso_variabile.py --righe SEME N   seeded random plans
+#   python3 modello_tasso_variabile.py --rialzo P       the example, its index
+#   moved by P points: highest installment and its row, interest, total owed
 #   (tests/dati/piani_variabili.txt: --righe 20261208 60)
 #
 # A random plan is one line of fields separated by ';', as the command line
@@ -164,6 +166,21 @@ def esempio(**diversi):
     return c
 
 
+def con_rialzo(c, punti):
+    # Every value of the index moved: the entry rate stays as it was.
+    return dict(c, serie=[(d, v + punti) for d, v in c['serie']])
+
+
+def riepilogo(c):
+    # The highest installment and the first row that pays it, the interest
+    # and all that is owed, as --rialzo shows them.
+    righe = piano(c)[0]
+    pagate = [hu((r[3] + r[4]) * 100) for r in righe]
+    massima = max(pagate)
+    interessi = sum(r[3] for r in righe)
+    return euro(F(massima, 100)), righe[pagate.index(massima)][0], euro(interessi), euro(interessi + c['importo'])
+
+
 def euro(x):
     x = hu(x * 100)
     return '%s%d,%02d' % ('-' if x < 0 else '', abs(x) // 100, abs(x) % 100)
@@ -268,7 +285,11 @@ def righe_casuali(seme, quante):
 if __name__ == '__main__':
     if sys.argv[1:2] == ['--verifica']:
         sys.exit(verifica())
+    if sys.argv[1:2] == ['--rialzo'] and len(sys.argv) == 3:
+        punti = F(sys.argv[2].replace(',', '.'))
+        print('serie inserita', riepilogo(esempio()), '- rialzo', riepilogo(con_rialzo(esempio(), punti)))
+        sys.exit(0)
     if sys.argv[1:2] == ['--righe'] and len(sys.argv) == 4:
         righe_casuali(int(sys.argv[2]), int(sys.argv[3]))
         sys.exit(0)
-    sys.exit('uso: modello_tasso_variabile.py --verifica | --righe SEME N')
+    sys.exit('uso: modello_tasso_variabile.py --verifica | --righe SEME N | --rialzo P')
