@@ -207,8 +207,8 @@ void LeggiUscite(const Valori& valori, OpzioniCli& opzioni)
         if (!opzioni.mutuo.condizioni.tassoVariabile)
             Rifiuta(Opzione::Rialzo, "vale solo con un tasso variabile (--indice).");
         // Its figures go under the listing on the screen, or among the costs.
-        const bool listato = !opzioni.detrazione && !opzioni.perAnno && opzioni.csv.empty() && opzioni.pdf.empty()
-                             && !opzioni.stampa;
+        const bool listato =
+            !opzioni.detrazione && !opzioni.perAnno && opzioni.csv.empty() && opzioni.pdf.empty() && !opzioni.stampa;
         if (!opzioni.taeg && !listato)
             Rifiuta(Opzione::Rialzo, "vale solo con il piano mostrato o con --taeg.");
         opzioni.rialzo = Numero(Opzione::Rialzo, *rialzo, LimiteRialzo);

@@ -574,6 +574,7 @@ private slots:
         QVERIFY(d && d->isVisible() && !d->isModal());
         auto* taeg = d->findChild<QLineEdit*>("txtTaeg");
         QCOMPARE(taeg->text(), "5,00 %");
+        QVERIFY(!d->findChild<QGroupBox*>("grpRialzo")->isVisible());
         QTest::keyClicks(d->focusWidget(), "1500");
         Scrivi(d->findChild<QLineEdit*>("txtImpostaSostitutiva"), "0,25");
         Scrivi(d->findChild<QLineEdit*>("txtSpeseRata"), "2,5");
@@ -857,6 +858,31 @@ private slots:
         const std::vector<pianoamm::ValoreIndice> serie{{{2025, 1, 1}, 2}, {{2025, 6, 1}, 2.5}, {{2025, 12, 1}, -0.4}};
         const auto& variabile = offerta->Corrente().mutuo.condizioni.tassoVariabile;
         QVERIFY(variabile && variabile->indice == serie);
+        // The chart of the rate and the installment: rows 1, 7 and 13 of the worked example.
+        Rispondi({"Grafico del piano…"});
+        attese << [this](QWidget* grafico) {
+            for (const auto* linea : grafico->findChild<QChartView*>("graficoTasso")->chart()->series())
+                for (const int riga : {0, 6, 12})
+                    visti << linea->name() + ' '
+                                 + QString::number(qobject_cast<const QLineSeries*>(linea)->at(riga).y());
+            grafico->close();
+        };
+        ApriMenu(false, {});
+        QCOMPARE(visti, QStringList({"Rata 554.6", "Rata 604.81", "Rata 469.12", "Tasso annuo 3", "Tasso annuo 4",
+                                     "Tasso annuo 1.1"}));
+        visti.clear();
+        // A rise of 2 points in the costs' window (tests/dati/modello_tasso_variabile.py --rialzo 2), which meets the
+        // window standard with it.
+        auto* costi = Apri("Costi, TAEG e detrazione…", "DlgCosti");
+        QVERIFY(costi && costi->findChild<QGroupBox*>("grpRialzo")->isVisible());
+        costi->findChild<QPushButton*>("cmdRialzo1")->click();
+        costi->findChild<QPushButton*>("cmdRialzo2")->click();
+        QCOMPARE(costi->findChild<QLineEdit*>("txtRataMassima")->text() + '|'
+                     + costi->findChild<QLineEdit*>("txtInteressiRialzo")->text(),
+                 "604,81 alla rata 7, con il rialzo 712,63 alla rata 7|13.915,08, con il rialzo 35.832,25");
+        Esamina(costi, difetti);
+        QCOMPARE(difetti, QStringList("cmdAggiungiValore 3"));
+        costi->close();
         // Refused whole, the table as it was; Delete then takes the current row away.
         QFile guasto(cartella.filePath("guasto.csv"));
         QVERIFY(guasto.open(QIODevice::WriteOnly) && guasto.write("Data;Euribor\n01/01/2025;2\n01/06/2025;x\n") > 0);

@@ -9,6 +9,7 @@
 #include "print/testo_qt.h"
 #include "ui/comune/posizione.h"
 #include "ui/controlli/grafico_piano.h"
+#include "ui/controlli/grafico_tasso.h"
 #include "ui/finestre/dlg_guida.h"
 #include "ui/finestre/dlg_interessi_anno.h"
 
@@ -158,9 +159,15 @@ void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano)
     QObject::connect(bottoni, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
     auto* impaginazione = new QVBoxLayout(&dialogo);
     impaginazione->addWidget(grafico, 1);
+    // A variable rate's under them, as wide as both.
+    if (piano.mutuo.condizioni.tassoVariabile) {
+        auto* tasso = new GraficoTasso(&dialogo);
+        tasso->Mostra(piano);
+        impaginazione->addWidget(tasso, 1);
+    }
     impaginazione->addWidget(bottoni);
     // Wide enough for both charts' titles, which name the loan.
-    dialogo.resize(960, 440);
+    dialogo.resize(960, piano.mutuo.condizioni.tassoVariabile ? 720 : 440);
     PosizionaAccanto(&dialogo, finestra);
     dialogo.exec();
 }

@@ -10,6 +10,7 @@
 #include "ui/comune/posizione.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/gruppo_fiscale.h"
+#include "ui/controlli/gruppo_rialzo.h"
 #include "ui/controlli/invio_bottoni.h"
 #include "ui/controlli/modello_tabella.h"
 #include "ui/controlli/motivo_campo.h"
@@ -53,6 +54,8 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, ModelloOfferta& modello, QWidg
     CreaLimite(dati);
 
     QFormLayout* risultati = CreaRisultati();
+    // Beside the TAEG it is read against, under the costs it takes.
+    grpRialzo = new GruppoRialzo(this);
 
     grpFiscale = new GruppoFiscale(offerta.Corrente().regole.fiscali, this);
     connect(grpFiscale, &GruppoFiscale::Cambiato, this, &DlgCosti::Aggiorna);
@@ -72,6 +75,7 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, ModelloOfferta& modello, QWidg
     sopra->addLayout(risultati);
     auto* impaginazione = new QVBoxLayout(this);
     impaginazione->addLayout(sopra);
+    impaginazione->addWidget(grpRialzo);
     impaginazione->addWidget(grpFiscale);
     impaginazione->addWidget(grdDetrazione, 1);
     impaginazione->addWidget(lblNote);
@@ -197,6 +201,7 @@ void DlgCosti::Aggiorna()
         }
         // A TAEG that cannot be worked out says why.
         txtCosti[1]->setToolTip(costo.taeg ? QString() : TestoQt(pianoamm::TaegNonCalcolabile));
+        grpRialzo->Mostra(piano, offerta.Corrente().costi);
         const pianoamm::Detrazione detrazione = Anni();
         modelloDetrazione->Mostra(pianoamm::CelleDetrazione(detrazione));
         QStringList note;
