@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <tuple>
 
 namespace pianoamm {
 
@@ -34,12 +35,14 @@ GraficoTasso::GraficoTasso(QWidget* parent) : QChartView(new QChart, parent)
             AsseEtichette(chart(), QStringLiteral("Tasso"), Qt::AlignRight)};
     rata = new QLineSeries(this);
     tasso = new QLineSeries(this);
-    for (const auto& [serie, nome, asse] : {std::tuple{rata, QStringLiteral("Rata"), assi[1]},
-                                            std::tuple{tasso, QStringLiteral("Tasso annuo"), assi[2]}}) {
-        serie->setName(nome);
+    const std::tuple<QLineSeries*, QString, QCategoryAxis*> linee[] = {{rata, QStringLiteral("Rata"), assi[1]},
+                                                                       {tasso, QStringLiteral("Tasso annuo"), assi[2]}};
+    for (const auto& linea : linee) {
+        QLineSeries* serie = std::get<0>(linea);
+        serie->setName(std::get<1>(linea));
         chart()->addSeries(serie);
         serie->attachAxis(assi[0]);
-        serie->attachAxis(asse);
+        serie->attachAxis(std::get<2>(linea));
         connect(serie, &QLineSeries::hovered, this,
                 [this, serie](const QPointF& punto, bool sopra) { Suggerisci(serie, punto, sopra); });
     }
