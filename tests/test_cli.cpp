@@ -201,6 +201,7 @@ prova 1 '«p.pdf»: il file supera' 'echo v >p.pdf; ulimit -f 16; $CLI $LUNGA --
 prova 1 '«manca/p.pdf»: la cartella non esiste' '$CLI $CORTA --pdf manca/p.pdf --per-anno' '[ ! -s out ]'
 # A descriptor is written where it stands: a log appended to keeps what it had.
 prova 0 '' 'ln -s /proc/self/fd/1 o && echo keep >log && { echo tieni; $CLI $CORTA --csv o; } >>log' '[ -L o ] && [ "$(head -2 log | tr "\n" " ")" = "keep tieni " ] && [ $(wc -l <log) = 13 ]'
+prova 0 '' 'echo keep >log && $CLI $CORTA --csv /dev/stdin 0>>log' '[ "$(head -1 log)" = keep ] && [ $(wc -l <log) = 12 ]'
 prova 0 '' '$CLI $CORTA --csv - >c' 'head -1 c | grep -q Scadenza && [ $(wc -l <c) = 11 ]'
 ! command -v script >/dev/null || prova 2 '«-» è un terminale' 'script -qec "$CLI $CORTA --pdf -" /dev/null >&2' '! grep -q %PDF err'
 ! command -v script >/dev/null || prova 2 '«/dev/tty» è un terminale' 'script -qec "$CLI $CORTA --pdf /dev/tty" /dev/null >&2' '! grep -q %PDF err'
