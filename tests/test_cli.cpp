@@ -220,11 +220,15 @@ prova 0 '' 'echo v >p.csv; chmod 640 p.csv; chown 1:1 p.csv 2>/dev/null; stat -c
 prova 1 'Impossibile scrivere il file «p.csv»: il file è protetto in scrittura.' 'echo v >p.csv && chmod 444 p.csv && $CLI $CORTA --csv p.csv' '[ "$(cat p.csv)" = v ]'
 [ $(id -u) != 0 ] || prova 1 'il file è protetto in scrittura.' 'chmod 755 .. && chmod 777 . && echo v >p.csv && chmod 444 p.csv && setpriv --reuid 65534 --regid 65534 --clear-groups $CLI $CORTA --csv p.csv' '[ "$(cat p.csv)" = v ]'
 prova 1 'troppi collegamenti simbolici di seguito' 'ln -s b a && ln -s a b && $CLI $CORTA --csv a' '[ -L a ] && [ -L b ]'
+# Forty links in a row are followed to their file; one more is refused.
+prova 0 '' 'echo v >l0 && for i in $(seq 40); do ln -s l$((i - 1)) l$i; done && $CLI $CORTA --csv l40' '[ -L l40 ] && [ $(wc -l <l0) = 11 ]'
+prova 1 'troppi collegamenti simbolici di seguito' 'echo v >l0 && for i in $(seq 41); do ln -s l$((i - 1)) l$i; done && $CLI $CORTA --csv l41' '[ "$(cat l0)" = v ]'
 prova 1 '«p.csv»: il file supera' 'echo v >p.csv; ulimit -f 16; $CLI $LUNGA --csv p.csv' '[ "$(cat p.csv)" = v ]'
 prova 1 '«p.pdf»: il file supera' 'echo v >p.pdf; ulimit -f 16; $CLI $LUNGA --pdf p.pdf' '[ "$(cat p.pdf)" = v ]'
 prova 1 '«manca/p.pdf»: la cartella non esiste' '$CLI $CORTA --pdf manca/p.pdf --per-anno' '[ ! -s out ]'
 # A descriptor is written where it stands: a log appended to keeps what it had.
 prova 0 '' 'ln -s /proc/self/fd/1 o && echo keep >log && { echo tieni; $CLI $CORTA --csv o; } >>log' '[ -L o ] && [ "$(head -2 log | tr "\n" " ")" = "keep tieni " ] && [ $(wc -l <log) = 13 ]'
+prova 0 '' 'echo keep >log && $CLI $CORTA --csv /dev/stdin 0>>log' '[ "$(head -1 log)" = keep ] && [ $(wc -l <log) = 12 ]'
 prova 0 '' '$CLI $CORTA --csv - >c' 'head -1 c | grep -q Scadenza && [ $(wc -l <c) = 11 ]'
 ! command -v script >/dev/null || prova 2 '«-» è un terminale' 'script -qec "$CLI $CORTA --pdf -" /dev/null >&2' '! grep -q %PDF err'
 ! command -v script >/dev/null || prova 2 '«/dev/tty» è un terminale' 'script -qec "$CLI $CORTA --pdf /dev/tty" /dev/null >&2' '! grep -q %PDF err'

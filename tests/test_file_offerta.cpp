@@ -247,6 +247,11 @@ TEST(FileOfferta, RifiutaDicendoPerche)
     EXPECT_EQ(Rifiuto(Documento(Mutuo, R"(, "eventi": [{"tipo": "estinzione", "dopo_rata": 3, "importo": "tutto"}])")),
               "");
     EXPECT_EQ(Rifiuto(Documento(Mutuo) + " \r\n\t\n"), "");
+    // A name of 100 characters, each of two bytes, is at the limit, not over it.
+    std::string cento;
+    for (int i = 0; i < 100; ++i)
+        cento += "à";
+    EXPECT_EQ(Rifiuto(Documento(Mutuo, R"(, "nome": ")" + cento + "\"")), "");
     // A plan its terms or events cannot carry is the user's data all the same: read whole, refused only where it is
     // computed.
     const Offerta maxi = LeggiTestoOfferta(Documento(Mutuo, R"(, "condizioni": {"maxi_rata": 10000})"));
@@ -280,12 +285,20 @@ TEST(FileOfferta, FileOstili)
     // Files refused unread: too large, or no files at all, which are never waited on.
     const std::string cartella = Cartella();
     const std::string spazi = cartella + "/spazi.pianoamm", pipe = cartella + "/pipe.pianoamm";
-    ScriviFileSicuro(spazi, std::string(std::size_t{10} * 1024 * 1024, ' ') + Leggi(Esempio));
+    // One byte over the MiB the message names, and at it a file that opens.
+    const std::string esempio = Leggi(Esempio), limite = cartella + "/limite.pianoamm";
+    constexpr std::size_t Mib = 1 << 20;
+    ScriviFileSicuro(spazi, std::string(Mib + 1 - esempio.size(), ' ') + esempio);
+    ScriviFileSicuro(limite, std::string(Mib - esempio.size(), ' ') + esempio);
+    EXPECT_EQ(LeggiFileOfferta(limite), LeggiFileOfferta(Esempio));
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const std::pair<std::string, std::string> file[] = {
         {spazi, "Il file «" + spazi + "» supera 1 MiB: non è un mutuo salvato da questo programma."},
         {pipe, "«" + pipe + "» non è un file: è una pipe con nome."},
         {"/dev/zero", "«/dev/zero» non è un file: è un dispositivo."},
+        // A file whose reading fails: told, not read again without end.
+        {"/proc/self/mem",
+         "Impossibile leggere il file «/proc/self/mem»: errore di lettura o scrittura del dispositivo."},
         {cartella, "«" + cartella + "» non è un file: è una cartella."},
     };
     for (const auto& [nome, atteso] : file)

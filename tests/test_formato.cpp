@@ -32,6 +32,7 @@ TEST(Formato, CampiENumeri)
         {Campo("abc", 0), "|c"},
         {CampoImporto(-1234.5, 12), "|       -1.235"},
         {CampoImporto(-0.4, 3), "|   "},
+        {CampoImporto(-1234.5, 4), "|1.235"},  // the sign cut off with the front, nothing written before the field
         {CampoImporto(1e12, 12), "|0.000.000.000"},
         {CampoImporto(999999.5, 6), "|000.000"},
         {CampoImporto(123456, 6), "|123.456"},

@@ -3,6 +3,7 @@
 
 #include "engine/inverso.h"
 #include "engine/piano.h"
+#include "engine/radice.h"
 #include "tests/rifiuto.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,20 @@ TEST(Inverso, SenzaRisposta)
     };
     for (const Caso& caso : casi)
         EXPECT_EQ(MotivoDi([&caso] { return Risolvi(caso.noto, caso.rata, caso.incognita); }), caso.testo);
+}
+
+// Newton's step, not only the halved bracket: on a straight line,
+// 4 - 2x, the first step from 1 lands on the root, 2, exactly; the two
+// ends' signs and the two points make four values of the function.
+TEST(Inverso, PassoDiNewton)
+{
+    int valori = 0;
+    const auto retta = [&valori](double x) {
+        ++valori;
+        return ValoreEDerivata{4 - 2 * x, -2};
+    };
+    EXPECT_EQ(RadiceDecrescente(retta, 0, 10, 1, 1e-12), 2.0);
+    EXPECT_EQ(valori, 4);
 }
 
 }  // namespace
