@@ -116,6 +116,10 @@ struct Calcolo {
     std::vector<pianoamm::ValoriOfferta> confronto;  // the offers of --confronta
     // The plan shown, with the index moved by --rialzo.
     std::optional<pianoamm::Piano> rialzato;
+    // The costs', deduction's and yearly blocks, worked out with the plan
+    // so that a loan they cannot be worked out for is refused like the
+    // plan, before any file is written.
+    std::string blocchi;
 
     // What uscita makes of the simulation, or else of the plan.
     template <typename Uscita>
@@ -200,7 +204,6 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
     }
     if (uscite.salva)
         pianoamm::ScriviFileSicuro(*uscite.salva, pianoamm::TestoOfferta(pianoamm::OffertaDi(opzioni)));
-    const std::string blocchi = Blocchi(opzioni, calcolo);
 
     // The value worked out from the installment comes first, or on standard
     // error when standard output carries a file.
@@ -224,8 +227,8 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
         ScriviUscita("pianoamm-cli " PIANOAMM_VERSIONE "\n");
     else if (opzioni.aiuto)
         ScriviUscita(pianoamm::UsoCli());
-    else if (!blocchi.empty())
-        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + blocchi);
+    else if (!calcolo.blocchi.empty())
+        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + calcolo.blocchi);
     else if (mostraListato)
         ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + listato.Testo() + Rialzo(opzioni, calcolo));
     else
@@ -265,6 +268,8 @@ int main(int argc, char* argv[])
             pianoamm::Piano rialzato = pianoamm::PianoAmm(pianoamm::ConRialzo(opzioni.mutuo, *opzioni.rialzo));
             calcolo.rialzato = calcolo.simulazione ? pianoamm::Simula(rialzato, opzioni.scenario).piano : rialzato;
         }
+        if (!opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty())
+            calcolo.blocchi = Blocchi(opzioni, calcolo);
     } catch (const pianoamm::ErrorePiano& errore) {
         return Fallito(errore, 2);
     }

@@ -30,6 +30,11 @@ Mutuo AlLivelloDelContratto(const Mutuo& mutuo)
 {
     Mutuo fermo = mutuo;
     TassoVariabile& variabile = Variabile(fermo);
+    if (!variabile.indice.empty() && Prima(mutuo.erogazione, variabile.indice.front().data)) {
+        throw ErrorePiano("Il TAEG al livello del contratto chiede l'indice in vigore all'erogazione, il "
+                          + FormatoData(mutuo.erogazione) + ", ma il primo valore dell'indice è del "
+                          + FormatoData(variabile.indice.front().data) + ".");
+    }
     // Rounded already: rounding it again at each revision leaves it as it is.
     const double indice = RivediTasso(variabile, mutuo.erogazione).indice;
     variabile.indice = {{mutuo.erogazione, indice}};

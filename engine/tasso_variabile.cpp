@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <tuple>
 
 namespace pianoamm {
 
@@ -30,11 +29,6 @@ bool TreDecimali(double valore)
 std::string Punti(double valore)
 {
     return FormatoDecimali(valore, 3, false);
-}
-
-bool Prima(const Data& una, const Data& altra)
-{
-    return std::tie(una.anno, una.mese, una.giorno) < std::tie(altra.anno, altra.mese, altra.giorno);
 }
 
 // The limit's reason, the value named as oggetto says where given, or one

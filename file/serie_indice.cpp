@@ -6,7 +6,6 @@
 #include "file/file_offerta.h"
 
 #include <algorithm>
-#include <tuple>
 
 namespace pianoamm {
 
@@ -47,9 +46,7 @@ ValoreIndice ValoreIndiceDa(std::string_view data, std::string_view valore)
 
 void AggiungiValore(std::vector<ValoreIndice>& serie, const ValoreIndice& valore)
 {
-    if (!serie.empty()
-        && std::tie(serie.back().data.anno, serie.back().data.mese, serie.back().data.giorno)
-               >= std::tie(valore.data.anno, valore.data.mese, valore.data.giorno)) {
+    if (!serie.empty() && !Prima(serie.back().data, valore.data)) {
         throw ErrorePiano("il " + FormatoData(valore.data) + " non viene dopo il " + FormatoData(serie.back().data)
                           + " della riga prima: le date devono crescere.");
     }

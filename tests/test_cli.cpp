@@ -279,6 +279,8 @@ prova 2 'alla riga 1: Il valore dell' 'printf "01/01/2025;-20,001\n" >i.csv && $
 prova 2 '«i.csv» non ha valori dell' 'printf "Data;Valore\n" >i.csv && $CLI $V'
 prova 2 '«i.csv» ha più di 2.000 righe.' 'yes "01/01/2025;1" | head -n 2001 >i.csv && $CLI $V'
 prova 2 '«d» non è un file: è una cartella.' 'mkdir d && $CLI ${V%i.csv}d'
+# The TAEG at the contract's level needs the index on the disbursement: refused like the plan, before any file.
+prova 2 'erogazione, il 01/01/2025, ma il primo valore dell' 'printf "01/06/2025;2,5\n" >i.csv && $CLI $V --revisione 6 --taeg --csv s.csv' '[ ! -e s.csv ] && [ ! -s out ]'
 # The index moved by 2 points (tests/dati/modello_tasso_variabile.py --rialzo 2: 712,63 from row 7, 35.832,25 of
 # interest); the TAEG at the contract's level is the fixed loan's at 2,00 + 1,50, and the shifted one's is the TAEG of the
 # series moved by hand.
