@@ -166,9 +166,7 @@ std::string Blocchi(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo)
         return pianoamm::TestoDatiCosti(piano, opzioni.costi, opzioni.detrazione ? &opzioni.regole : nullptr);
     });
     blocco(opzioni.taeg, [&] {
-        return piano.mutuo.condizioni.tassoVariabile
-                   ? pianoamm::TestoCostoVariabile(piano, opzioni.costi, opzioni.rialzo)
-                   : pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, opzioni.costi));
+        return pianoamm::TestoVoci(pianoamm::VociCosto(piano, opzioni.costi, opzioni.rialzo));
     });
     blocco(opzioni.detrazione, [&] {
         return pianoamm::TabellaDetrazione(pianoamm::DetrazionePerAnno(piano, opzioni.costi, opzioni.regole));
@@ -199,7 +197,7 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
     if (uscite.csv) {
         pianoamm::ScriviFileSicuro(
             *uscite.csv, opzioni.detrazione
-                             ? pianoamm::EsportaCsvCosti(piano, opzioni.costi, opzioni.regole, opzioni.taeg)
+                             ? pianoamm::EsportaCsvCosti(piano, opzioni.costi, opzioni.regole, opzioni.taeg, opzioni.rialzo)
                              : calcolo.Mostrato([](const auto& mostrato) { return pianoamm::EsportaCsv(mostrato); }));
     }
     if (uscite.salva)

@@ -880,6 +880,11 @@ private slots:
         QCOMPARE(costi->findChild<QLineEdit*>("txtRataMassima")->text() + '|'
                      + costi->findChild<QLineEdit*>("txtInteressiRialzo")->text(),
                  "604,81 alla rata 7, con il rialzo 712,63 alla rata 7|13.915,08, con il rialzo 35.832,25");
+        // What it copies carries the TAEG at the contract's level and with the rise shown.
+        costi->findChild<QPushButton*>("cmdCopia")->click();
+        QCOMPARE(QApplication::clipboard()->text().split('\n').filter(QRegularExpression("^TAEG [(C]")).size(), 3);
+        QVERIFY(QApplication::clipboard()->text().contains(
+            "TAEG CON RIALZO DI 2 PUNTI            : " + costi->findChild<QLineEdit*>("txtTaegRialzo")->text()));
         Esamina(costi, difetti);
         QCOMPARE(difetti, QStringList("cmdAggiungiValore 3"));
         costi->close();

@@ -44,21 +44,12 @@ std::string ChiediFile(QWidget* finestra, const QString& titolo, const QString& 
     return QFile::encodeName(percorso).toStdString();
 }
 
-void Salva(QWidget* finestra, const std::function<void()>& scrittura)
-{
-    try {
-        scrittura();
-    } catch (const pianoamm::ErrorePiano& errore) {
-        QMessageBox::warning(finestra, Titolo(), QString::fromUtf8(errore.what()));
-    }
-}
-
 void SalvaPdfCome(QWidget* finestra, const QString& titolo, const QList<QStringList>& pagine,
                   const QString& nome = QStringLiteral("piano.pdf"), const QList<QImage>& immagini = {})
 {
     const std::string percorso = ChiediFile(finestra, titolo, nome, QStringLiteral("Documenti PDF (*.pdf)"));
     if (!percorso.empty())
-        Salva(finestra, [&] { ScriviPdf(percorso, pagine, immagini); });
+        EseguiOAvvisa(finestra, [&] { ScriviPdf(percorso, pagine, immagini); });
 }
 
 // As StampaPagine; the PDF offered instead first named nome.
@@ -82,6 +73,15 @@ void Stampa(QWidget* finestra, const QList<QStringList>& pagine, const QList<QIm
 
 }  // namespace
 
+void EseguiOAvvisa(QWidget* finestra, const std::function<void()>& azione)
+{
+    try {
+        azione();
+    } catch (const pianoamm::ErrorePiano& errore) {
+        QMessageBox::warning(finestra, Titolo(), QString::fromUtf8(errore.what()));
+    }
+}
+
 void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini,
                   const QString& nome)
 {
@@ -104,7 +104,7 @@ void SalvaCsv(QWidget* finestra, const QString& nome, const std::string& csv)
     const std::string percorso =
         ChiediFile(finestra, QStringLiteral("Esporta CSV"), nome, QStringLiteral("File CSV (*.csv)"));
     if (!percorso.empty())
-        Salva(finestra, [&] { pianoamm::ScriviFileSicuro(percorso, csv); });
+        EseguiOAvvisa(finestra, [&] { pianoamm::ScriviFileSicuro(percorso, csv); });
 }
 
 void CopiaRighe(const pianoamm::Listato& listato, QList<int> righe)
@@ -126,7 +126,7 @@ void SalvaImmagine(QWidget* finestra, const QPixmap& immagine)
     QBuffer memoria(&png);
     memoria.open(QIODevice::WriteOnly);
     immagine.save(&memoria, "PNG");
-    Salva(finestra, [&] {
+    EseguiOAvvisa(finestra, [&] {
         pianoamm::ScriviFileSicuro(percorso, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
     });
 }

@@ -22,7 +22,7 @@ const QString Etichette[] = {QStringLiteral("TAEG al livello del contratto"), QS
 
 QString Taeg(const Mutuo& mutuo, const Costi& costi)
 {
-    return TestoQt(TestoCella(VociCostoCredito(CostoDelCredito(PianoAmm(mutuo), costi))[1].valore));
+    return TestoQt(TestoCella(TaegDelMutuo(mutuo, costi)));
 }
 
 // "604,81 alla rata 7, con il rialzo 712,63 alla rata 7".
@@ -69,6 +69,13 @@ void GruppoRialzo::Mostra(const pianoamm::Piano& pianoMostrato, const pianoamm::
     costi = costiMostrati;
     setVisible(piano.mutuo.condizioni.tassoVariabile.has_value());
     Aggiorna();
+}
+
+std::optional<double> GruppoRialzo::Rialzo() const
+{
+    if (!piano.mutuo.condizioni.tassoVariabile)
+        return std::nullopt;
+    return txtRialzo->Valore();
 }
 
 void GruppoRialzo::Aggiorna()

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 
 #include <array>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -28,6 +29,8 @@ public:
 
     // The figures of piano and its costs, worked out again.
     void Mostra(const pianoamm::Piano& piano, const pianoamm::Costi& costi);
+    // The points of the rise, for a loan at a variable rate.
+    std::optional<double> Rialzo() const;
 
 private:
     void Aggiorna();

@@ -139,7 +139,9 @@ QDialogButtonBox* DlgCosti::CreaBottoni()
         QPushButton* comando = bottoni->addButton(testo, QDialogButtonBox::ActionRole);
         comando->setObjectName(QString::fromLatin1(nome));
         comando->setAccessibleName(QString(testo).remove(QLatin1Char('&')).remove(QChar(0x2026)));
-        connect(comando, &QPushButton::clicked, this, azione);
+        // A variable rate's TAEG at the contract's level may not be
+        // worked out (an index starting after the disbursement).
+        connect(comando, &QPushButton::clicked, this, [this, azione] { EseguiOAvvisa(this, azione); });
     };
     // Letters clear of the fields' (S, I, R, Q, L; F and A, C, G, N, D in
     // the fiscal group).
@@ -150,7 +152,8 @@ QDialogButtonBox* DlgCosti::CreaBottoni()
             [this] { SalvaPaginePdf(this, QStringLiteral("costi.pdf"), Pagine()); });
     bottone(QStringLiteral("&Esporta CSV…"), "cmdCsv", [this] {
         SalvaCsv(this, QStringLiteral("detrazione.csv"),
-                 pianoamm::EsportaCsvCosti(piano, offerta.Corrente().costi, offerta.Corrente().regole, true));
+                 pianoamm::EsportaCsvCosti(piano, offerta.Corrente().costi, offerta.Corrente().regole, true,
+                                           grpRialzo->Rialzo()));
     });
     QPushButton* chiudi = bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
     chiudi->setAccessibleName(QStringLiteral("Chiudi"));
@@ -219,7 +222,7 @@ void DlgCosti::Aggiorna()
 std::string DlgCosti::Testo() const
 {
     return pianoamm::TestoDatiCosti(piano, offerta.Corrente().costi, &offerta.Corrente().regole) + "\n"
-           + pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, offerta.Corrente().costi)) + "\n"
+           + pianoamm::TestoVoci(pianoamm::VociCosto(piano, offerta.Corrente().costi, grpRialzo->Rialzo())) + "\n"
            + pianoamm::TabellaDetrazione(Anni());
 }
 
