@@ -860,16 +860,25 @@ private slots:
         QVERIFY(variabile && variabile->indice == serie);
         // The chart of the rate and the installment: rows 1, 7 and 13 of the worked example.
         Rispondi({"Grafico del piano…"});
-        attese << [this](QWidget* grafico) {
+        attese << [this, &cartella](QWidget* grafico) {
             for (const auto* linea : grafico->findChild<QChartView*>("graficoTasso")->chart()->series())
                 for (const int riga : {0, 6, 12})
                     visti << linea->name() + ' '
                                  + QString::number(qobject_cast<const QLineSeries*>(linea)->at(riga).y());
+            Rispondi({cartella.filePath("grafico.png")});
+            Bottone(grafico, "Salva &immagine…")->click();
+            Rispondi({cartella.filePath("grafico.pdf")});
+            Bottone(grafico, "Salva come P&DF…")->click();
             grafico->close();
         };
         ApriMenu(false, {});
         QCOMPARE(visti, QStringList({"Rata 554.6", "Rata 604.81", "Rata 469.12", "Tasso annuo 3", "Tasso annuo 4",
                                      "Tasso annuo 1.1"}));
+        // The picture and the paper carry it too: under the other two, as wide as both; a third picture.
+        QCOMPARE(QImage(cartella.filePath("grafico.png")).size(), QSize(1890, 2 * 1063));
+        QFile pdf(cartella.filePath("grafico.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.readAll().count("/Subtype /Image"), 3);
         visti.clear();
         // A rise of 2 points in the costs' window (tests/dati/modello_tasso_variabile.py --rialzo 2), which meets the
         // window standard with it.

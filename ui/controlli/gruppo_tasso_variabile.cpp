@@ -29,6 +29,14 @@ namespace pianoamm {
 
 namespace {
 
+// A row of the index's table: its date, and its value aligned as numbers are.
+QList<QStandardItem*> RigaIndice(const QString& data, const QString& valore)
+{
+    auto* cella = new QStandardItem(valore);
+    cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return {new QStandardItem(data), cella};
+}
+
 QSpinBox* Conteggio(QWidget* genitore, const char* nome, const Limite& limite, int valore)
 {
     auto* conteggio = new QSpinBox(genitore);
@@ -152,13 +160,13 @@ QWidget* GruppoTassoVariabile::CreaTabella(const std::vector<ValoreIndice>& indi
 void GruppoTassoVariabile::AggiungiValori(const std::vector<ValoreIndice>& serie)
 {
     for (const ValoreIndice& valore : serie)
-        valori->appendRow({new QStandardItem(QString::fromStdString(FormatoData(valore.data))),
-                           new QStandardItem(QString::fromStdString(FormatoDecimali(valore.valore, 3, false)))});
+        valori->appendRow(RigaIndice(QString::fromStdString(FormatoData(valore.data)),
+                                     QString::fromStdString(FormatoDecimali(valore.valore, 3, false))));
 }
 
 void GruppoTassoVariabile::Aggiungi()
 {
-    valori->appendRow({new QStandardItem, new QStandardItem});
+    valori->appendRow(RigaIndice(QString(), QString()));
     const QModelIndex nuova = valori->index(valori->rowCount() - 1, 0);
     grdIndice->setCurrentIndex(nuova);
     grdIndice->edit(nuova);
