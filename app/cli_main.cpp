@@ -165,9 +165,8 @@ std::string Blocchi(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo)
     blocco(opzioni.taeg || opzioni.detrazione, [&] {
         return pianoamm::TestoDatiCosti(piano, opzioni.costi, opzioni.detrazione ? &opzioni.regole : nullptr);
     });
-    blocco(opzioni.taeg, [&] {
-        return pianoamm::TestoVoci(pianoamm::VociCosto(piano, opzioni.costi, opzioni.rialzo));
-    });
+    blocco(opzioni.taeg,
+           [&] { return pianoamm::TestoVoci(pianoamm::VociCosto(piano, opzioni.costi, opzioni.rialzo)); });
     blocco(opzioni.detrazione, [&] {
         return pianoamm::TabellaDetrazione(pianoamm::DetrazionePerAnno(piano, opzioni.costi, opzioni.regole));
     });
@@ -196,9 +195,10 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
     // costs entered, the cost's lines with --taeg, the deduction's table.
     if (uscite.csv) {
         pianoamm::ScriviFileSicuro(
-            *uscite.csv, opzioni.detrazione
-                             ? pianoamm::EsportaCsvCosti(piano, opzioni.costi, opzioni.regole, opzioni.taeg, opzioni.rialzo)
-                             : calcolo.Mostrato([](const auto& mostrato) { return pianoamm::EsportaCsv(mostrato); }));
+            *uscite.csv,
+            opzioni.detrazione
+                ? pianoamm::EsportaCsvCosti(piano, opzioni.costi, opzioni.regole, opzioni.taeg, opzioni.rialzo)
+                : calcolo.Mostrato([](const auto& mostrato) { return pianoamm::EsportaCsv(mostrato); }));
     }
     if (uscite.salva)
         pianoamm::ScriviFileSicuro(*uscite.salva, pianoamm::TestoOfferta(pianoamm::OffertaDi(opzioni)));

@@ -155,7 +155,8 @@ std::vector<VoceCosto> VociCosto(const Piano& piano, const Costi& costi, std::op
         {"TAEG (tasso al livello del contratto)", TaegDelMutuo(AlLivelloDelContratto(piano.mutuo), costi)},
         {"TAEG (serie dell'indice inserita)", voci[1].valore}};
     if (rialzo)
-        tutte.push_back({"TAEG con rialzo di " + PuntiRialzo(*rialzo), TaegDelMutuo(ConRialzo(piano.mutuo, *rialzo), costi)});
+        tutte.push_back(
+            {"TAEG con rialzo di " + PuntiRialzo(*rialzo), TaegDelMutuo(ConRialzo(piano.mutuo, *rialzo), costi)});
     tutte.insert(tutte.end(), voci.begin() + 2, voci.end());
     return tutte;
 }

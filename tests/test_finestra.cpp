@@ -892,8 +892,8 @@ private slots:
         // What it copies carries the TAEG at the contract's level and with the rise shown.
         costi->findChild<QPushButton*>("cmdCopia")->click();
         QCOMPARE(QApplication::clipboard()->text().split('\n').filter(QRegularExpression("^TAEG [(C]")).size(), 3);
-        QVERIFY(QApplication::clipboard()->text().contains(
-            "TAEG CON RIALZO DI 2 PUNTI            : " + costi->findChild<QLineEdit*>("txtTaegRialzo")->text()));
+        QVERIFY(QApplication::clipboard()->text().contains("TAEG CON RIALZO DI 2 PUNTI            : "
+                                                           + costi->findChild<QLineEdit*>("txtTaegRialzo")->text()));
         Esamina(costi, difetti);
         QCOMPARE(difetti, QStringList("cmdAggiungiValore 3"));
         costi->close();

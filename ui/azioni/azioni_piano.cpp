@@ -156,7 +156,7 @@ void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano)
         return pagine;
     };
     const auto immagine = [&] {
-        const QImage sopra = grafico->Immagine(DimensioneStampa);
+        QImage sopra = grafico->Immagine(DimensioneStampa);
         if (tasso == nullptr)
             return sopra;
         QImage tutta = Bianca({sopra.width(), sopra.height() * 2});
