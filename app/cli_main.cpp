@@ -14,6 +14,7 @@
 
 #include "app/opzioni_cli.h"
 #include "app/processo_cli.h"
+#include "app/rialzo_cli.h"
 #include "app/uscite_cli.h"
 #include "app/uso_cli.h"
 #include "engine/anni.h"
@@ -24,6 +25,7 @@
 #include "engine/errore.h"
 #include "engine/esporta.h"
 #include "engine/listato.h"
+#include "engine/rialzo.h"
 #include "file/file_offerta.h"
 #include "file/file_sicuro.h"
 
@@ -112,6 +114,12 @@ struct Calcolo {
     pianoamm::Piano piano;
     std::optional<pianoamm::Simulazione> simulazione;
     std::vector<pianoamm::ValoriOfferta> confronto;  // the offers of --confronta
+    // The plan shown, with the index moved by --rialzo.
+    std::optional<pianoamm::Piano> rialzato;
+    // The costs', deduction's and yearly blocks, worked out with the plan
+    // so that a loan they cannot be worked out for is refused like the
+    // plan, before any file is written.
+    std::string blocchi;
 
     // What uscita makes of the simulation, or else of the plan.
     template <typename Uscita>
@@ -157,7 +165,8 @@ std::string Blocchi(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo)
     blocco(opzioni.taeg || opzioni.detrazione, [&] {
         return pianoamm::TestoDatiCosti(piano, opzioni.costi, opzioni.detrazione ? &opzioni.regole : nullptr);
     });
-    blocco(opzioni.taeg, [&] { return pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, opzioni.costi)); });
+    blocco(opzioni.taeg,
+           [&] { return pianoamm::TestoVoci(pianoamm::VociCosto(piano, opzioni.costi, opzioni.rialzo)); });
     blocco(opzioni.detrazione, [&] {
         return pianoamm::TabellaDetrazione(pianoamm::DetrazionePerAnno(piano, opzioni.costi, opzioni.regole));
     });
@@ -166,6 +175,15 @@ std::string Blocchi(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo)
             calcolo.Mostrato([](const auto& mostrato) { return pianoamm::InteressiPerAnno(mostrato); }));
     });
     return blocchi;
+}
+
+// The figures of the plan shown beside the shifted one's, under the listing.
+std::string Rialzo(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo)
+{
+    if (!calcolo.rialzato)
+        return {};
+    const pianoamm::Piano& mostrato = calcolo.simulazione ? calcolo.simulazione->piano : calcolo.piano;
+    return pianoamm::TestoRialzo(mostrato, *calcolo.rialzato, *opzioni.rialzo);
 }
 
 int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pianoamm::UsciteCli& uscite)
@@ -177,13 +195,13 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
     // costs entered, the cost's lines with --taeg, the deduction's table.
     if (uscite.csv) {
         pianoamm::ScriviFileSicuro(
-            *uscite.csv, opzioni.detrazione
-                             ? pianoamm::EsportaCsvCosti(piano, opzioni.costi, opzioni.regole, opzioni.taeg)
-                             : calcolo.Mostrato([](const auto& mostrato) { return pianoamm::EsportaCsv(mostrato); }));
+            *uscite.csv,
+            opzioni.detrazione
+                ? pianoamm::EsportaCsvCosti(piano, opzioni.costi, opzioni.regole, opzioni.taeg, opzioni.rialzo)
+                : calcolo.Mostrato([](const auto& mostrato) { return pianoamm::EsportaCsv(mostrato); }));
     }
     if (uscite.salva)
         pianoamm::ScriviFileSicuro(*uscite.salva, pianoamm::TestoOfferta(pianoamm::OffertaDi(opzioni)));
-    const std::string blocchi = Blocchi(opzioni, calcolo);
 
     // The value worked out from the installment comes first, or on standard
     // error when standard output carries a file.
@@ -207,10 +225,10 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
         ScriviUscita("pianoamm-cli " PIANOAMM_VERSIONE "\n");
     else if (opzioni.aiuto)
         ScriviUscita(pianoamm::UsoCli());
-    else if (!blocchi.empty())
-        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + blocchi);
+    else if (!calcolo.blocchi.empty())
+        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + calcolo.blocchi);
     else if (mostraListato)
-        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + listato.Testo());
+        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + listato.Testo() + Rialzo(opzioni, calcolo));
     else
         ScriviUscita(trovato);
     ChiudiUscita();
@@ -244,6 +262,12 @@ int main(int argc, char* argv[])
             calcolo.piano = pianoamm::PianoAmm(opzioni.mutuo);
         if (!opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty() && !opzioni.scenario.eventi.empty())
             calcolo.simulazione = pianoamm::Simula(calcolo.piano, opzioni.scenario);
+        if (opzioni.rialzo && !opzioni.taeg) {
+            pianoamm::Piano rialzato = pianoamm::PianoAmm(pianoamm::ConRialzo(opzioni.mutuo, *opzioni.rialzo));
+            calcolo.rialzato = calcolo.simulazione ? pianoamm::Simula(rialzato, opzioni.scenario).piano : rialzato;
+        }
+        if (!opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty())
+            calcolo.blocchi = Blocchi(opzioni, calcolo);
     } catch (const pianoamm::ErrorePiano& errore) {
         return Fallito(errore, 2);
     }

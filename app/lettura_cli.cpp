@@ -2,6 +2,9 @@
 
 #include "engine/errore.h"
 #include "engine/numeri.h"
+#include "file/serie_indice.h"
+
+#include <utility>
 
 namespace pianoamm::cli {
 
@@ -31,6 +34,13 @@ Data DataDi(Opzione opzione, std::string_view testo)
     } catch (const ErrorePiano& errore) {
         Rifiuta(opzione, errore.what());
     }
+}
+
+void SerieIndice(std::string_view nome, Condizioni& condizioni)
+{
+    auto serie = LeggiFileIndice(std::string(nome));
+    auto& variabile = condizioni.tassoVariabile ? *condizioni.tassoVariabile : condizioni.tassoVariabile.emplace();
+    variabile.indice = std::move(serie);
 }
 
 }  // namespace pianoamm::cli

@@ -9,6 +9,7 @@
 #include "engine/errore.h"
 #include "engine/limiti.h"
 #include "engine/numeri.h"
+#include "engine/rialzo.h"
 #include "file/file_offerta.h"
 
 #include <algorithm>
@@ -202,6 +203,16 @@ void LeggiUscite(const Valori& valori, OpzioniCli& opzioni)
         opzioni.scenario.eventi, [](const Evento& evento) { return std::holds_alternative<Estinzione>(evento); });
     facoltativo(Opzione::Penale, LimitePenale, estinzioni, "--estinzione", opzioni.scenario.penale);
     opzioni.stampa = opzioni.stampa || !opzioni.stampante.empty();
+    if (const auto& rialzo = valori[Indice(Opzione::Rialzo)]) {
+        if (!opzioni.mutuo.condizioni.tassoVariabile)
+            Rifiuta(Opzione::Rialzo, "vale solo con un tasso variabile (--indice).");
+        // Its figures go under the listing on the screen, or among the costs.
+        const bool listato =
+            !opzioni.detrazione && !opzioni.perAnno && opzioni.csv.empty() && opzioni.pdf.empty() && !opzioni.stampa;
+        if (!opzioni.taeg && !listato)
+            Rifiuta(Opzione::Rialzo, "vale solo con il piano mostrato o con --taeg.");
+        opzioni.rialzo = Numero(Opzione::Rialzo, *rialzo, LimiteRialzo);
+    }
 }
 
 // The borrower's figures for the law's later rules, with --detrazione or

@@ -35,6 +35,9 @@ struct OpzioniCli {
     // place of the listing, before the interest per year.
     bool taeg = false;
     bool detrazione = false;
+    // Points a variable rate's index is moved by, to show what a rise would
+    // cost: beside the listing's figures, and a TAEG of its own.
+    std::optional<double> rialzo;
     Costi costi;
     RegoleDetrazione regole;
     // Early repayments and rate changes: the listing, the files and the

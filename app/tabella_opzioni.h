@@ -39,6 +39,7 @@ enum class Opzione {
     AltriOneri,
     DataContratto,
     Penale,
+    Rialzo,
     Estinzione,
     Variazione,
     Sospensione
@@ -87,6 +88,7 @@ inline constexpr auto Opzioni = [] {
         {"--altri-oneri"},
         {"--data-contratto"},
         {"--penale"},
+        {"--rialzo"},
         {"--estinzione", false, true},
         {"--variazione", false, true},
         {"--sospensione", false, true},

@@ -8,8 +8,11 @@
 #include "engine/data.h"
 #include "engine/errore.h"
 #include "engine/limiti.h"
+#include "engine/tasso_variabile.h"
 #include "engine/voce.h"
+#include "file/serie_indice.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -34,13 +37,19 @@ struct Termine {
     bool dopoNellAiuto = false;
 };
 
-// A date written GG/MM/AAAA.
-inline Data DataDaTesto(std::string_view testo)
+// Where a term's value goes: a member of the terms, or of the variable
+// rate's, which only a series of the index brings (--indice, or the loan
+// file's).
+template <auto Membro>
+auto& Posto(Condizioni& condizioni)
 {
-    const auto data = LeggiData(testo);
-    if (!data)
-        throw ErrorePiano("«" + std::string(testo) + "» non è una data valida (GG/MM/AAAA).");
-    return *data;
+    if constexpr (std::is_invocable_v<decltype(Membro), Condizioni&>) {
+        return condizioni.*Membro;
+    } else {
+        if (!condizioni.tassoVariabile)
+            throw ErrorePiano("vale solo con --indice.");
+        return *condizioni.tassoVariabile.*Membro;
+    }
 }
 
 // The kinds of value a term takes, as Termine's readers: a closed set's
@@ -48,17 +57,37 @@ inline Data DataDaTesto(std::string_view testo)
 template <auto Membro, const auto& Voci>
 void Scelta(std::string_view testo, Condizioni& condizioni)
 {
+    auto& posto = Posto<Membro>(condizioni);
     const auto* voce = VoceDaParola(Voci, testo);
     if (voce == nullptr)
         throw ErrorePiano("«" + std::string(testo) + "» non è un valore valido (" + Parole(Voci, ", ", " o ") + ").");
-    condizioni.*Membro = voce->valore;
+    posto = voce->valore;
 }
 
 template <auto Membro, const Limite& Entro>
 void Cifra(std::string_view testo, Condizioni& condizioni)
 {
-    condizioni.*Membro =
-        static_cast<std::remove_cvref_t<decltype(condizioni.*Membro)>>(NumeroNelLimite(testo, Entro, true));
+    auto& posto = Posto<Membro>(condizioni);
+    posto = static_cast<std::remove_cvref_t<decltype(posto)>>(NumeroNelLimite(testo, Entro, true));
+}
+
+// The series of the index in the CSV file named (lettura_cli.cpp).
+void SerieIndice(std::string_view nome, Condizioni& condizioni);
+
+// One of the index's steps of rounding.
+inline void PassoIndice(std::string_view testo, Condizioni& condizioni)
+{
+    Cifra<&TassoVariabile::arrotondamento, LimitePassoIndice>(testo, condizioni);
+    if (std::ranges::find(PassiIndice, *condizioni.tassoVariabile->arrotondamento) == PassiIndice.end())
+        throw ErrorePiano("«" + std::string(testo) + "» non è un passo valido (0,05, 0,10, 0,125 o 0,25).");
+}
+
+// The longest plan, of use only when the count of rows follows the rate.
+inline void DurataMassima(std::string_view testo, Condizioni& condizioni)
+{
+    Cifra<&TassoVariabile::durataMassima, LimiteDurataMassima>(testo, condizioni);
+    if (condizioni.tassoVariabile->ricalcolo != Ricalcolo::Durata)
+        throw ErrorePiano("vale solo con --ricalcolo durata.");
 }
 
 template <auto Membro>
@@ -108,6 +137,33 @@ inline constexpr std::array Termini{
             "anno di quegli interessi: civile (365, predefinito) o\n"
             "commerciale (360)",
             Scelta<&Condizioni::baseGiorni, BasiGiorni>, true},
+    Termine{"--indice", [] { return std::string("FILE"); },
+            "tasso variabile: il file CSV dei valori dell'indice\n"
+            "(Euribor, tasso BCE...), una riga GG/MM/AAAA;valore\n"
+            "ognuno, dalla sua data alla successiva; il tasso\n"
+            "(--tasso) vale fino alla prima revisione",
+            SerieIndice},
+    Termine{"--spread", [] { return std::string("S"); }, "punti aggiunti all'indice (da 0 a 20; 0)",
+            Cifra<&TassoVariabile::spread, LimiteSpread>, true},
+    Termine{"--revisione", [] { return std::string("K"); },
+            "tasso rivisto ogni K rate (da 1 a 12; 1), dalla rata\n"
+            "K+1, sull'indice del giorno in cui inizia il periodo",
+            Cifra<&TassoVariabile::revisione, LimiteRevisione>, true},
+    Termine{"--arrotonda-indice", [] { return std::string("P"); },
+            "indice arrotondato per eccesso a un multiplo di P\n"
+            "(0,05, 0,10, 0,125 o 0,25) prima dello spread",
+            PassoIndice, true},
+    Termine{"--tasso-minimo", [] { return std::string("F"); }, "tasso minimo (floor) del tasso variabile",
+            Cifra<&TassoVariabile::minimo, LimiteTassoMinimo>, true},
+    Termine{"--tasso-massimo", [] { return std::string("C"); }, "tasso massimo (cap) del tasso variabile",
+            Cifra<&TassoVariabile::massimo, LimiteTassoMassimo>, true},
+    Termine{"--ricalcolo", ParoleDi<Ricalcoli>,
+            "a ogni nuovo tasso: nuova rata (rata, predefinito),\n"
+            "quote capitale del piano iniziale (quote) o stessa\n"
+            "rata e nuova durata (durata)",
+            Scelta<&TassoVariabile::ricalcolo, Ricalcoli>, true},
+    Termine{"--durata-massima", [] { return std::string("N"); }, "con --ricalcolo durata, rate al massimo (999)",
+            DurataMassima, true},
 };
 
 }  // namespace pianoamm::cli

@@ -49,6 +49,33 @@ void ListatoDi999RateMensili(benchmark::State& state)
 }
 BENCHMARK(ListatoDi999RateMensili)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
 
+// The long plan at a variable rate revised at every installment, on 1.000
+// monthly values of the index that move at each, so that every revision
+// works the installment out again and writes its line.
+pianoamm::Mutuo MutuoVariabile()
+{
+    pianoamm::Mutuo mutuo = MutuoLungo;
+    pianoamm::TassoVariabile variabile{.spread = 1.5};
+    for (int mese = 0; mese < 1000; ++mese) {
+        variabile.indice.push_back(
+            {{.anno = 2008 + mese / 12, .mese = 1 + mese % 12, .giorno = 1}, 0.5 + (mese * 7 % 40) * 0.125});
+    }
+    mutuo.condizioni.tassoVariabile = variabile;
+    return mutuo;
+}
+
+// Target: under a millisecond, the plan with its 998 revisions and its
+// listing.
+void ListatoVariabileDi999RateMensili(benchmark::State& state)
+{
+    const pianoamm::Mutuo mutuo = MutuoVariabile();
+    for (auto _ : state) {
+        auto listato = pianoamm::ComponiListato(pianoamm::PianoAmm(mutuo));
+        benchmark::DoNotOptimize(listato);
+    }
+}
+BENCHMARK(ListatoVariabileDi999RateMensili)->Unit(benchmark::kMicrosecond);
+
 // Target: under a millisecond, fees and tax included.
 void TaegDi999RateMensili(benchmark::State& state)
 {

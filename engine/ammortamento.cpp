@@ -17,6 +17,7 @@ namespace {
 void ControllaRighe(const Mutuo& mutuo)
 {
     ControllaCondizioni(mutuo.condizioni, mutuo.importo);
+    ControllaTassoVariabile(mutuo);
     if (const int righe = mutuo.numeroRate + mutuo.condizioni.preammortamento; righe > LimiteNumeroRate.massimo) {
         throw ErrorePiano("Le rate di preammortamento e del piano sarebbero " + std::to_string(righe)
                           + ": al massimo 999.");
@@ -71,6 +72,10 @@ public:
         }
         for (int k = 1; k <= corso.numeroRate; ++k) {
             Paga(k);
+            // A variable rate's revision comes before the events after the
+            // row: a simulated rate change stands in for the index.
+            if (Rivedi(corso, k, sim.piano.righe.back().scadenza, sim.piano.revisioni) && politica.centesimi)
+                InCentesimi();
             for (; evento != eventi.end() && DopoRata(**evento) == k && k != corso.numeroRate; ++evento)
                 Applica(**evento, k);
         }
@@ -102,7 +107,8 @@ private:
         const Mutuo& mutuo = corso.mutuo;
         sim.piano.righe.push_back({k, Scadenza(mutuo, primoPeriodo, k + corso.periodiSaltati), quote.interessi,
                                    quote.capitale,
-                                   mutuo.importo + corso.capitalizzati - (corso.capitaleRimborsato + quote.capitale)});
+                                   mutuo.importo + corso.capitalizzati - (corso.capitaleRimborsato + quote.capitale),
+                                   corso.tassoAnnuo, corso.indice});
         corso.capitaleRimborsato += quote.capitale;
     }
 
@@ -111,17 +117,12 @@ private:
         double capitale;
     };
 
-    bool SoloInteressi(int k) const
-    {
-        return k <= corso.mutuo.condizioni.preammortamento || (k >= corso.soloInteressiDa && k <= corso.soloInteressiA);
-    }
-
     // The interest cut to whole units, the fractions carried; the last row
     // settles the rest.
     Quote QuoteInUnita(int k, double debito)
     {
         double interessi = riporto.Taglia(debito * corso.tassoPeriodo);
-        if (SoloInteressi(k)) {
+        if (corso.SoloInteressi(k)) {
             // The French installments after rows of interest only were
             // worked out on the debt alone: the last of them pays the
             // fraction carried, a unit, and the rows after start from the
@@ -143,6 +144,8 @@ private:
         // fraction still carried.
         if (ultima && corso.ultimaRidotta)
             return {interessi + riporto.Salda(), debito};
+        if (const auto quota = corso.QuotaIniziale(k); quota && !ultima)
+            return {interessi, std::min(*quota, debito)};
         // The last installment, with the balloon if any, settles the rest.
         const double rata = corso.rata + (ultima ? corso.mutuo.condizioni.maxiRata : 0);
         if (ultima)
@@ -163,10 +166,14 @@ private:
     {
         const long long interessi = corso.tassoInCentesimi.Interessi(debitoInCentesimi);
         long long capitale = debitoInCentesimi;
-        if (SoloInteressi(k))
+        if (corso.SoloInteressi(k))
             capitale = 0;
         else if (k != corso.numeroRate) {
-            capitale = std::min(politica.italiano ? rataInCentesimi : rataInCentesimi - interessi, debitoInCentesimi);
+            const auto quota = corso.QuotaIniziale(k);
+            capitale = std::min(quota               ? Centesimi(*quota)
+                                : politica.italiano ? rataInCentesimi
+                                                    : rataInCentesimi - interessi,
+                                debitoInCentesimi);
         }
         debitoInCentesimi -= capitale;
         interessiInCentesimi += interessi;
@@ -190,6 +197,7 @@ private:
                               + " pagano solo gli interessi.");
         }
         Effetto effetto = std::visit([this](const auto& e) { return e.Applica(corso); }, evento);
+        corso.AdattaQuote(k);
         sim.piano.totaleInteressi += effetto.capitalizzati;
         sim.eventi.push_back({evento, std::move(effetto), corso.tassoAnnuo, corso.rata, corso.numeroRate - k});
         if (politica.centesimi) {

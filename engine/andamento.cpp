@@ -40,10 +40,10 @@ std::optional<Difetto> PrimoDifetto(const Simulazione& sim)
     const double importo = sim.piano.mutuo.importo;
     // The first due date moves the dates and adds row 0 of interest only,
     // not the shares of the rows after: alone it asks for no steadiness.
-    Condizioni quote = termini;
-    quote.primaScadenza.reset();
-    quote.baseGiorni = Condizioni{}.baseGiorni;
-    const bool condizioni = termini.arrotondamento == Arrotondamento::Unita && quote != Condizioni{};
+    Condizioni date;
+    date.primaScadenza = termini.primaScadenza;
+    date.baseGiorni = termini.baseGiorni;
+    const bool condizioni = termini.arrotondamento == Arrotondamento::Unita && termini != date;
     const int stabileFino = condizioni ? 0 : sim.eventi.empty() ? UltimaRata(righe) : DopoRata(sim.eventi[0].evento);
     auto evento = sim.eventi.begin();
     for (auto riga = righe.begin(); riga != righe.end(); ++riga) {

@@ -5,6 +5,7 @@
 
 #include "engine/data.h"
 #include "engine/limiti.h"
+#include "engine/tasso_variabile.h"
 #include "engine/voce.h"
 
 #include <array>
@@ -67,6 +68,9 @@ struct Condizioni {
     // days before its period pay interest of their own (prima_scadenza.h).
     std::optional<Data> primaScadenza = std::nullopt;
     BaseGiorni baseGiorni = BaseGiorni::Civile;
+    // The rate revised on an index from some installment on; the loan's
+    // rate is the entry rate (tasso_variabile.h).
+    std::optional<TassoVariabile> tassoVariabile = std::nullopt;
 
     bool operator==(const Condizioni&) const = default;
 };

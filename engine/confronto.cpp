@@ -4,6 +4,7 @@
 #include "engine/detrazione.h"
 #include "engine/errore.h"
 #include "engine/formato.h"
+#include "engine/rialzo.h"
 #include "engine/soldi.h"
 #include "engine/visibile.h"
 
@@ -72,6 +73,8 @@ std::optional<double> Valore(const ValoriOfferta& valori, RigaConfronto voce)
     switch (voce) {
     case RigaConfronto::Rata:
         return valori.rata;
+    case RigaConfronto::RataMassima:
+        return valori.rataMassima;
     case RigaConfronto::MaxiRata:
         return valori.maxiRata;
     case RigaConfronto::NumeroRate:
@@ -144,6 +147,8 @@ ValoriOfferta ValoriDi(const Offerta& offerta, const std::string& nomeRiserva)
     const std::vector<RigaCentesimi> righe = RigheInCentesimi(piano);
     const auto capitale = std::ranges::find_if(righe, [](const RigaCentesimi& r) { return r.capitale > 0; });
     valori.rata = Euro(capitale != righe.end() ? capitale->rata : righe.front().rata);
+    valori.rataMassima = Riepilogo(piano).rataMassima;
+    valori.tassoVariabile = offerta.mutuo.condizioni.tassoVariabile.has_value();
     valori.maxiRata = offerta.mutuo.condizioni.maxiRata;
     valori.numeroRate = UltimaRata(piano.righe);
     valori.mesi = valori.numeroRate * mesiRata;
@@ -223,6 +228,8 @@ std::vector<std::size_t> Migliori(std::span<const ValoriOfferta> valori, RigaCon
 
 bool HaRiga(std::span<const ValoriOfferta> valori, RigaConfronto voce)
 {
+    if (voce == RigaConfronto::RataMassima)
+        return std::ranges::any_of(valori, &ValoriOfferta::tassoVariabile);
     return voce != RigaConfronto::MaxiRata
            || std::ranges::any_of(valori, [](const ValoriOfferta& offerta) { return offerta.maxiRata > 0; });
 }

@@ -24,6 +24,7 @@ inline constexpr std::size_t OfferteMassime = 4;
 // The table's rows, in their order.
 enum class RigaConfronto {
     Rata,
+    RataMassima,
     MaxiRata,
     NumeroRate,
     Durata,
@@ -45,8 +46,9 @@ struct DatiRigaConfronto {
     Verso verso;
 };
 
-inline constexpr std::array<DatiRigaConfronto, 11> RigheConfronto{{
+inline constexpr std::array<DatiRigaConfronto, 12> RigheConfronto{{
     {RigaConfronto::Rata, "RATA", Verso::Minimo},
+    {RigaConfronto::RataMassima, "RATA MASSIMA", Verso::Minimo},
     {RigaConfronto::MaxiRata, "MAXI-RATA FINALE", Verso::Nessuno},
     {RigaConfronto::NumeroRate, "NUMERO RATE", Verso::Nessuno},
     {RigaConfronto::Durata, "DURATA", Verso::Nessuno},
@@ -69,6 +71,10 @@ struct PuntoDebito {
 struct ValoriOfferta {
     std::string nome;
     double rata = 0;  // what the first row that pays capital pays, to the cent
+    // The highest installment, the balloon apart: a variable rate's on the
+    // series the offer carries.
+    double rataMassima = 0;
+    bool tassoVariabile = false;
     double maxiRata = 0;
     int numeroRate = 0;  // the plan's rows, pre-amortisation included
     int mesi = 0;        // the plan's span
@@ -100,7 +106,8 @@ Cella CellaVoce(const ValoriOfferta& valori, RigaConfronto voce);
 // compare (a TAEG "non calcolabile" never wins).
 std::vector<std::size_t> Migliori(std::span<const ValoriOfferta> valori, RigaConfronto voce);
 
-// Whether the table has the row: the balloon's only where an offer has one.
+// Whether the table has the row: the balloon's only where an offer has one,
+// the highest installment's only where an offer's rate is variable.
 bool HaRiga(std::span<const ValoriOfferta> valori, RigaConfronto voce);
 
 // The heading (an empty cell, then the names), then the rows in their order;

@@ -4,6 +4,7 @@
 #include "engine/formato.h"
 #include "engine/prima_scadenza.h"
 #include "engine/radice.h"
+#include "engine/rialzo.h"
 #include "engine/soldi.h"
 
 #include <algorithm>
@@ -98,12 +99,12 @@ CostoCredito CostoDelCredito(const Piano& piano, const Costi& costi)
 std::array<VoceCosto, 6> VociCostoCredito(const CostoCredito& costo)
 {
     return {{
-        {EtichetteCosto[0], CellaPercentuale(costo.tan)},
-        {EtichetteCosto[1], costo.taeg ? CellaPercentuale(*costo.taeg) : CellaTesto("non calcolabile")},
-        {EtichetteCosto[2], CellaImporto(costo.costoTotale)},
-        {EtichetteCosto[3], CellaImporto(costo.importoTotaleDovuto)},
-        {EtichetteCosto[4], CellaImporto(costo.imposta)},
-        {EtichetteCosto[5], CellaImporto(costo.importoNetto)},
+        {std::string(EtichetteCosto[0]), CellaPercentuale(costo.tan)},
+        {std::string(EtichetteCosto[1]), costo.taeg ? CellaPercentuale(*costo.taeg) : CellaTesto("non calcolabile")},
+        {std::string(EtichetteCosto[2]), CellaImporto(costo.costoTotale)},
+        {std::string(EtichetteCosto[3]), CellaImporto(costo.importoTotaleDovuto)},
+        {std::string(EtichetteCosto[4]), CellaImporto(costo.imposta)},
+        {std::string(EtichetteCosto[5]), CellaImporto(costo.importoNetto)},
     }};
 }
 
@@ -137,6 +138,27 @@ std::string TestoCostoCredito(const CostoCredito& costo)
 Celle CelleCostoCredito(const CostoCredito& costo)
 {
     return CelleVoci(VociCostoCredito(costo));
+}
+
+Cella TaegDelMutuo(const Mutuo& mutuo, const Costi& costi)
+{
+    return VociCostoCredito(CostoDelCredito(PianoAmm(mutuo), costi))[1].valore;
+}
+
+std::vector<VoceCosto> VociCosto(const Piano& piano, const Costi& costi, std::optional<double> rialzo)
+{
+    std::array<VoceCosto, 6> voci = VociCostoCredito(CostoDelCredito(piano, costi));
+    if (!piano.mutuo.condizioni.tassoVariabile)
+        return {std::make_move_iterator(voci.begin()), std::make_move_iterator(voci.end())};
+    std::vector<VoceCosto> tutte{
+        voci[0],
+        {"TAEG (tasso al livello del contratto)", TaegDelMutuo(AlLivelloDelContratto(piano.mutuo), costi)},
+        {"TAEG (serie dell'indice inserita)", voci[1].valore}};
+    if (rialzo)
+        tutte.push_back(
+            {"TAEG con rialzo di " + PuntiRialzo(*rialzo), TaegDelMutuo(ConRialzo(piano.mutuo, *rialzo), costi)});
+    tutte.insert(tutte.end(), voci.begin() + 2, voci.end());
+    return tutte;
 }
 
 }  // namespace pianoamm

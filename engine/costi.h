@@ -56,7 +56,7 @@ inline constexpr std::array<std::string_view, 6> EtichetteCosto{
     "TAN", "TAEG", "Costo totale del credito", "Importo totale dovuto", "Imposta sostitutiva", "Importo netto erogato"};
 
 struct VoceCosto {
-    std::string_view etichetta;
+    std::string etichetta;
     Cella valore;
 };
 std::array<VoceCosto, 6> VociCostoCredito(const CostoCredito& costo);
@@ -73,6 +73,17 @@ std::string TestoCostoCredito(const CostoCredito& costo);
 
 // The same lines as a table's rows, a label and its value each.
 Celle CelleCostoCredito(const CostoCredito& costo);
+
+// The TAEG of the plan of mutuo with costi, as the cost lines show it.
+Cella TaegDelMutuo(const Mutuo& mutuo, const Costi& costi);
+
+// The cost lines of piano. For a loan at a variable rate its TAEG is told
+// twice: first at the rate held at its level at the contract, as the
+// information sheet gives it, then on the index as entered; with rialzo, a
+// third time on the index moved by so many points. The other lines are the
+// plan's as entered. Throws ErrorePiano where a plan of those cannot be
+// worked out.
+std::vector<VoceCosto> VociCosto(const Piano& piano, const Costi& costi, std::optional<double> rialzo);
 
 // The imposta sostitutiva, a percentage with two decimals of an amount with
 // two decimals, in whole cents, halves up.

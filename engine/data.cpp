@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <ctime>
+#include <tuple>
 
 namespace pianoamm {
 
@@ -47,6 +48,11 @@ int GiorniDelMese(int anno, int mese)
     static constexpr std::array<int, 12> Giorni{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool bisestile = (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0;
     return mese == 2 && bisestile ? 29 : Giorni.at(static_cast<std::size_t>(mese - 1));
+}
+
+bool Prima(const Data& una, const Data& altra)
+{
+    return std::tie(una.anno, una.mese, una.giorno) < std::tie(altra.anno, altra.mese, altra.giorno);
 }
 
 std::optional<Data> LeggiData(std::string_view testo)

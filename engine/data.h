@@ -23,6 +23,9 @@ inline constexpr int AnnoMassimo = 9999;
 
 int GiorniDelMese(int anno, int mese);
 
+// True where una comes before altra in the calendar.
+bool Prima(const Data& una, const Data& altra);
+
 // Reads "g/m/aaaa": day and month of one or two digits, a year of four, or of
 // two (00-29 is 2000-2029, 30-99 is 1930-1999); blanks around allowed.
 // Nothing for text that is not a valid date.

@@ -43,7 +43,8 @@ Celle CelleDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazi
     return CelleVoci(VociDatiCosti(piano, costi, regole));
 }
 
-std::string EsportaCsvCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione& regole, bool costo)
+std::string EsportaCsvCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione& regole, bool costo,
+                            std::optional<double> rialzo)
 {
     Celle righe = CelleDatiCosti(piano, costi, &regole);
     const auto accoda = [&righe](Celle parte) {
@@ -51,7 +52,7 @@ std::string EsportaCsvCosti(const Piano& piano, const Costi& costi, const Regole
         std::move(parte.begin(), parte.end(), std::back_inserter(righe));
     };
     if (costo)
-        accoda(CelleCostoCredito(CostoDelCredito(piano, costi)));
+        accoda(CelleVoci(VociCosto(piano, costi, rialzo)));
     accoda(CelleDetrazione(DetrazionePerAnno(piano, costi, regole)));
     return CsvDi(righe);
 }

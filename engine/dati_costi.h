@@ -7,6 +7,7 @@
 #include "engine/piano.h"
 #include "engine/tabella.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,9 @@ std::string TestoDatiCosti(const Piano& piano, const Costi& costi, const RegoleD
 Celle CelleDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole);
 
 // The costs' CSV file: the lines above, then, where costo, the cost's lines
-// (CelleCostoCredito), then the deduction's table, an empty row between
-// the parts.
-std::string EsportaCsvCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione& regole, bool costo);
+// (VociCosto, with rialzo), then the deduction's table, an empty row
+// between the parts.
+std::string EsportaCsvCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione& regole, bool costo,
+                            std::optional<double> rialzo = std::nullopt);
 
 }  // namespace pianoamm

@@ -8,7 +8,6 @@
 #include <array>
 #include <iterator>
 #include <span>
-#include <tuple>
 
 namespace pianoamm {
 
@@ -49,11 +48,6 @@ const Legge* LeggeDellAnno(int anno)
 long long Diciannove(long long centesimi)
 {
     return DivisioneMetaInSu(centesimi * 19, 100);
-}
-
-bool Prima(const Data& a, const Data& b)
-{
-    return std::tie(a.anno, a.mese, a.giorno) < std::tie(b.anno, b.mese, b.giorno);
 }
 
 // The interest and charges of each calendar year, in cents.

@@ -15,7 +15,10 @@ namespace pianoamm {
 // installment, remaining debt; for a simulation with events also the
 // capital repaid early on the row and the annual rate in force, and with a
 // suspension whether the row pays interest only ("Sospesa", 1 or 0) and the
-// interest added to the debt after it.
+// interest added to the debt after it. A plan at a variable rate has the
+// columns a simulation has, and then the index each row's rate came from
+// ("Indice", empty before the first revision or after a simulated rate
+// change).
 Celle CelleDelPiano(const Piano& piano);
 Celle CelleDelPiano(const Simulazione& simulazione);
 

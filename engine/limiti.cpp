@@ -27,17 +27,21 @@ void Controlla(double valore, const Limite& limite)
 
 double NumeroNelLimite(std::string_view testo, const Limite& limite, bool virgola)
 {
-    const auto valore = LeggiNumero(testo, limite.decimali);
+    // A sign only where the limit goes below zero: an index's value.
+    const bool negativo = limite.minimo < 0 && testo.starts_with('-');
+    const auto valore = LeggiNumero(testo.substr(negativo ? 1 : 0), limite.decimali);
+    if (!valore && limite.decimali == 0)
+        throw ErrorePiano("«" + std::string(testo) + "» non è un numero intero valido.");
     if (!valore) {
-        throw ErrorePiano("«" + std::string(testo) + "»"
-                          + (limite.decimali == 0
-                                 ? " non è un numero intero valido."
-                                 : std::string(" non è un numero valido (cifre, con ")
-                                       + (virgola ? "la virgola o il punto" : "il punto") + " prima di al massimo "
-                                       + (limite.decimali == 4 ? "quattro" : "due") + " decimali)."));
+        const std::string_view decimali = limite.decimali == 4 ? "quattro" : limite.decimali == 3 ? "tre" : "due";
+        throw ErrorePiano("«" + std::string(testo) + "» non è un numero valido (cifre, con "
+                          + (virgola ? "la virgola o il punto" : "il punto") + " prima di al massimo "
+                          + std::string(decimali) + " decimali).");
     }
-    Controlla(*valore, limite);
-    return *valore;
+    // 0 - 0 is 0, never -0.
+    const double numero = negativo ? 0.0 - *valore : *valore;
+    Controlla(numero, limite);
+    return numero;
 }
 
 }  // namespace pianoamm

@@ -26,7 +26,8 @@ std::string FuoriLimite(const Limite& limite);
 void Controlla(double valore, const Limite& limite);
 
 // The number testo writes, within the limit and with at most its decimals
-// ("," or "." before them where virgola, "." where not); else throws
+// ("," or "." before them where virgola, "." where not; a "-" before it
+// where the limit goes below zero); else throws
 // ErrorePiano: "«testo» non è un numero valido (...)" or the limit's
 // message.
 double NumeroNelLimite(std::string_view testo, const Limite& limite, bool virgola);

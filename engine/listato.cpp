@@ -176,11 +176,12 @@ std::string FinePreammortamento(const Piano& piano)
            + ImportoOZero(Pagato(*prima), Decimali(piano.mutuo.condizioni));
 }
 
-// The rows, each event's line after the row it follows.
+// The rows, each revision's and event's line after the row it follows.
 void AccodaRighe(Listato& listato, const Piano& piano, std::span<const EventoPiano> eventi)
 {
     const Soldi soldi(piano.mutuo.condizioni);
     auto evento = eventi.begin();
+    auto revisione = piano.revisioni.begin();
     for (const RigaPiano& r : piano.righe) {
         listato.Accoda(Linea()
                            .Tabulasin(std::to_string(r.numero), 2)
@@ -199,6 +200,8 @@ void AccodaRighe(Listato& listato, const Piano& piano, std::span<const EventoPia
         const RataDellaLinea dopo{r.numero, false};
         if (r.numero > 0 && r.numero == piano.mutuo.condizioni.preammortamento)
             listato.Accoda(FinePreammortamento(piano), dopo);
+        for (; revisione != piano.revisioni.end() && revisione->dopoRata == r.numero; ++revisione)
+            listato.Accoda("      " + revisione->testo, dopo);
         for (; evento != eventi.end() && DopoRata(evento->evento) == r.numero; ++evento)
             listato.Accoda("      " + evento->effetto.testo, dopo);
     }

@@ -10,6 +10,7 @@
 #include "engine/data.h"
 #include "engine/limiti.h"
 
+#include <optional>
 #include <vector>
 
 namespace pianoamm {
@@ -33,6 +34,9 @@ struct RigaPiano {
     double quotaInteressi = 0;
     double quotaCapitale = 0;
     double debitoResiduo = 0;  // after the installment, before any early repayment
+    double tassoAnnuo = 0;     // the rate the row's interest was worked at
+    // The index a variable rate's revision took that rate from.
+    std::optional<double> indice = std::nullopt;
 };
 
 // What the row pays: its installment, or less on a shortened plan's last
@@ -60,6 +64,8 @@ struct Piano {
     double rata = 0;  // the first installment, unrounded
     double totaleInteressi = 0;
     std::vector<RigaPiano> righe;
+    // A variable rate's lines, each after the row it follows.
+    std::vector<Revisione> revisioni;
 };
 
 // The French formula, with a final balloon (maxiRata, paid with the last

@@ -65,7 +65,7 @@ RigaPiano RigaSpezzata(const Mutuo& mutuo, const PrimoPeriodo& periodo, bool cen
         centesimi ? Euro(ProporzioneMetaInSu(CentesimiMetaInSu(mutuo.importo),
                                              Centesimi(mutuo.tassoAnnuo * 100) * periodo.giorni, 1000000LL * base))
                   : riporto.Taglia(mutuo.importo * mutuo.tassoAnnuo / 100 * periodo.giorni / base);
-    return {0, periodo.inizio, interessi, 0, mutuo.importo};
+    return {0, periodo.inizio, interessi, 0, mutuo.importo, mutuo.tassoAnnuo};
 }
 
 double AnniSpezzati(const Mutuo& mutuo, int giorni)
@@ -78,16 +78,18 @@ double AnniSpezzati(const Mutuo& mutuo, int giorni)
 std::string DescrizioneTermini(const Mutuo& mutuo)
 {
     std::string testo = DescrizioneCondizioni(mutuo.condizioni);
+    const auto aggiungi = [&testo](const std::string& termine) { testo += (testo.empty() ? "" : " - ") + termine; };
     const auto periodo = PrimoPeriodoDi(mutuo);
-    if (!periodo)
-        return testo;
-    testo += (testo.empty() ? "PRIMA SCADENZA " : " - PRIMA SCADENZA ") + FormatoData(periodo->prima);
-    if (periodo->giorni > 0) {
+    if (periodo)
+        aggiungi("PRIMA SCADENZA " + FormatoData(periodo->prima));
+    if (periodo && periodo->giorni > 0) {
         testo += " - PREAMMORTAMENTO TECNICO DI " + std::to_string(periodo->giorni)
                  + (periodo->giorni == 1 ? " GIORNO" : " GIORNI");
         if (mutuo.condizioni.baseGiorni != BaseGiorni::Civile)
             testo += " - BASE " + std::string(VoceDi(BasiGiorni, mutuo.condizioni.baseGiorni).parola) + " GIORNI";
     }
+    if (mutuo.condizioni.tassoVariabile)
+        aggiungi(DescrizioneTassoVariabile(*mutuo.condizioni.tassoVariabile));
     return testo;
 }
 

@@ -83,6 +83,9 @@ double CapitalizzatiDopo(const Simulazione& simulazione, int numero)
 
 double TassoDellaRata(const Simulazione& simulazione, int numero)
 {
+    const auto& righe = simulazione.piano.righe;
+    if (numero >= righe.front().numero && numero <= UltimaRata(righe))
+        return RigaDellaRata(righe, numero).tassoAnnuo;
     double tasso = simulazione.piano.mutuo.tassoAnnuo;
     for (const EventoPiano& evento : simulazione.eventi)
         tasso = DopoRata(evento.evento) < numero ? evento.tassoAnnuo : tasso;

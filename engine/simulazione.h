@@ -93,9 +93,9 @@ FinePiano FineDi(const Simulazione& simulazione);
 
 // What the events make of row numero: the capital repaid early on its due
 // date and the interest added to the debt after it (0 for none), the
-// annual rate in force for it, whether it pays interest only because of a
-// suspension. Rows stay small, without them: the plan itself is built by
-// the thousand.
+// annual rate in force for it (the row's own; past the rows, the last
+// event's), whether it pays interest only because of a suspension. Rows
+// keep only their rate: the plan itself is built by the thousand.
 double RimborsoDopo(const Simulazione& simulazione, int numero);
 double CapitalizzatiDopo(const Simulazione& simulazione, int numero);
 double TassoDellaRata(const Simulazione& simulazione, int numero);

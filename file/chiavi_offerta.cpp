@@ -25,8 +25,9 @@ constexpr std::string_view ChiaveVersione = "versione";
 constexpr std::string_view ChiaveTipo = "tipo";
 constexpr std::string_view Tutto = "tutto";
 
-// The root object, the lists of events inside it, an event.
-constexpr LimitiJson Limiti{3, EventiMassimiFileOfferta, 16};
+// The root object, the lists of events and of the index's values inside
+// it, an event or a value.
+constexpr LimitiJson Limiti{3, std::max(EventiMassimiFileOfferta, ValoriIndiceMassimi), 16};
 constexpr Limite LimiteTassoFile{LimiteTasso.minimo, LimiteTasso.massimo, 4, LimiteTasso.oggetto};
 constexpr Limite LimiteDopoRata{1, 999, 0, "la rata dopo cui cade l'evento"};
 
@@ -111,6 +112,8 @@ struct ListaEventi {
     std::vector<Evento> Leggi(const ValoreJson& valore, const std::string& percorso, int versione) const
     {
         Tipo(valore, percorso, ValoreJson::Tipo::Lista, "una lista tra quadre");
+        if (valore.figli.size() > EventiMassimiFileOfferta)
+            Rifiuta(percorso, "ha più di " + std::to_string(EventiMassimiFileOfferta) + " elementi.");
         std::vector<Evento> eventi;
         for (std::size_t i = 0; i < valore.figli.size(); ++i)
             eventi.push_back(LeggiEvento(valore.figli[i], percorso + "[" + std::to_string(i + 1) + "]", versione));
@@ -126,6 +129,45 @@ const Campi<Mutuo> CampiMutuo{
     Riga<Mutuo>("cadenza", &Mutuo::cadenza, Scelta{Cadenze, "una cadenza valida"}, Presenza::Obbligatoria),
 };
 
+const Campi<TassoVariabile> CampiTassoVariabile{
+    Riga<TassoVariabile>("spread", &TassoVariabile::spread, Numero{LimiteSpread}),
+    Riga<TassoVariabile>("revisione", &TassoVariabile::revisione, Numero{LimiteRevisione}),
+    Riga<TassoVariabile>("arrotonda_indice", &TassoVariabile::arrotondamento, Numero{LimitePassoIndice}),
+    Riga<TassoVariabile>("tasso_minimo", &TassoVariabile::minimo, Numero{LimiteTassoMinimo}),
+    Riga<TassoVariabile>("tasso_massimo", &TassoVariabile::massimo, Numero{LimiteTassoMassimo}),
+    Riga<TassoVariabile>("ricalcolo", &TassoVariabile::ricalcolo, Scelta{Ricalcoli}),
+    Riga<TassoVariabile>("durata_massima", &TassoVariabile::durataMassima, Numero{LimiteDurataMassima}),
+};
+
+const Campi<ValoreIndice> CampiValoreIndice{
+    Riga<ValoreIndice>("data", &ValoreIndice::data, Giorno{}, Presenza::Obbligatoria),
+    Riga<ValoreIndice>("valore", &ValoreIndice::valore, Numero{LimiteIndice}, Presenza::Obbligatoria),
+};
+
+// The series of the variable rate's index, a list of dated values beside
+// the terms: inside them, it would be nested deeper than an older release
+// reads, which could not then say the file is newer.
+struct SerieIndice {
+    Json Scrivi(const std::optional<TassoVariabile>& tasso, int& versione) const
+    {
+        Json lista = Json::array();
+        for (const ValoreIndice& valore : tasso->indice)
+            lista.push_back(ScriviCampi(CampiValoreIndice, valore, versione));
+        return lista;
+    }
+    void LeggiIn(const ValoreJson& valore, const std::string& percorso, int versione,
+                 std::optional<TassoVariabile>& tasso) const
+    {
+        if (!tasso)
+            Rifiuta(percorso, "vale solo con «condizioni.tasso_variabile».");
+        Tipo(valore, percorso, ValoreJson::Tipo::Lista, "una lista tra quadre");
+        for (std::size_t i = 0; i < valore.figli.size(); ++i) {
+            const std::string dove = percorso + "[" + std::to_string(i + 1) + "]";
+            LeggiCampi(CampiValoreIndice, Oggetto(valore.figli[i], dove), versione, tasso->indice.emplace_back());
+        }
+    }
+};
+
 const Campi<Condizioni> CampiCondizioni{
     Riga<Condizioni>("arrotondamento", &Condizioni::arrotondamento, Scelta{Arrotondamenti}),
     Riga<Condizioni>("tasso_periodo", &Condizioni::tassoPeriodo, Scelta{RegoleTassoPeriodo}),
@@ -134,6 +176,8 @@ const Campi<Condizioni> CampiCondizioni{
     Riga<Condizioni>("maxi_rata", &Condizioni::maxiRata, Numero{LimiteMaxiRata}),
     Riga<Condizioni>("prima_scadenza", &Condizioni::primaScadenza, Giorno{}, Presenza::Facoltativa, 2),
     Riga<Condizioni>("base_giorni", &Condizioni::baseGiorni, Scelta{BasiGiorni}, Presenza::Facoltativa, 2),
+    Riga<Condizioni>("tasso_variabile", &Condizioni::tassoVariabile, Gruppo<TassoVariabile>{CampiTassoVariabile},
+                     Presenza::Facoltativa, 3),
 };
 
 const Campi<Costi> CampiCosti{
@@ -162,6 +206,8 @@ const Campi<Offerta> CampiOfferta{
     Riga<Offerta>("nome", &Offerta::nome, Testo{NomeMassimoOfferta}),
     Riga<Offerta>("mutuo", &Offerta::mutuo, Gruppo<Mutuo>{CampiMutuo}, Presenza::Obbligatoria),
     Riga<Offerta>("condizioni", In{&Offerta::mutuo, &Mutuo::condizioni}, Gruppo<Condizioni>{CampiCondizioni}),
+    Riga<Offerta>("indice", In{In{&Offerta::mutuo, &Mutuo::condizioni}, &Condizioni::tassoVariabile}, SerieIndice{},
+                  Presenza::Facoltativa, 3),
     Riga<Offerta>("costi", &Offerta::costi, Gruppo<Costi>{CampiCosti}),
     Riga<Offerta>("detrazione", &Offerta::regole, Gruppo<RegoleDetrazione>{CampiDetrazione}),
     Riga<Offerta>("penale", In{&Offerta::scenario, &Scenario::penale}, Numero{LimitePenale}),
@@ -182,7 +228,8 @@ int VersioneRecente()
 {
     return std::apply(
         [](const auto&... generi) {
-            return std::max({Recente(CampiOfferta), Recente(CampiMutuo), Recente(CampiCondizioni), Recente(CampiCosti),
+            return std::max({Recente(CampiOfferta), Recente(CampiMutuo), Recente(CampiCondizioni),
+                             Recente(CampiTassoVariabile), Recente(CampiValoreIndice), Recente(CampiCosti),
                              Recente(CampiDetrazione), Recente(generi.campi)...});
         },
         TipiEvento);

@@ -61,7 +61,7 @@ int ApriFileDaLeggere(const std::string& nome)
 
 }  // namespace
 
-Offerta LeggiFileOfferta(const std::string& nome)
+std::string LeggiFile(const std::string& nome, std::size_t massimo)
 {
     const int descrittore = ApriFileDaLeggere(nome);
     std::string testo;
@@ -76,10 +76,16 @@ Offerta LeggiFileOfferta(const std::string& nome)
             throw ErrorePiano("Impossibile leggere il file «" + nome + "»: " + MotivoErrore(errore) + ".");
         }
         testo.append(blocco.data(), static_cast<std::size_t>(letti));
-        if (letti == 0 || testo.size() > DimensioneMassimaFileOfferta)
+        if (letti == 0 || testo.size() > massimo)
             break;
     }
     ::close(descrittore);
+    return testo;
+}
+
+Offerta LeggiFileOfferta(const std::string& nome)
+{
+    const std::string testo = LeggiFile(nome, DimensioneMassimaFileOfferta);
     if (testo.size() > DimensioneMassimaFileOfferta)
         throw ErrorePiano("Il file «" + nome + "» supera 1 MiB: non è un mutuo salvato da questo programma.");
     try {

@@ -24,6 +24,11 @@ std::string TestoOfferta(const Offerta& offerta);
 // events included: nothing is ever half read.
 Offerta LeggiTestoOfferta(std::string_view testo);
 
+// A file's text, opened as a loan file is: only a regular file, never
+// waited on. Stops past massimo bytes: a longer text is over the limit.
+// Throws ErrorePiano, naming the file, for one that cannot be read.
+std::string LeggiFile(const std::string& nome, std::size_t massimo);
+
 // The same from a file, whose name the reasons begin with ("Il file
 // «mutuo.pianoamm» ..."); a file over the size limit is refused unread.
 Offerta LeggiFileOfferta(const std::string& nome);

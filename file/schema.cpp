@@ -13,7 +13,9 @@ namespace pianoamm::campi {
 // desktop's.
 Json Numero::Scrivi(double valore, int& /*versione*/) const
 {
-    const double numero = LeggiNumero(FormatoDecimali(valore, limite.decimali, false), limite.decimali).value();
+    // The text has no sign: an index's value may be below zero.
+    const double numero = std::copysign(
+        LeggiNumero(FormatoDecimali(std::fabs(valore), limite.decimali, false), limite.decimali).value(), valore);
     if (numero == std::trunc(numero))
         return static_cast<long long>(numero);
     return numero;

@@ -155,6 +155,12 @@ struct Gruppo {
     {
         LeggiCampi(campi, Oggetto(valore, percorso), versione, dati);
     }
+    // A term the loan may lack: the object there brings it.
+    void LeggiIn(const ValoreJson& valore, const std::string& percorso, int versione,
+                 std::optional<Struttura>& dati) const
+    {
+        LeggiIn(valore, percorso, versione, dati.emplace());
+    }
 };
 
 // The place of a member's member.

@@ -3,7 +3,8 @@
 
 Usage: esempi_guida.py CLI GUIDA_DIR ESEMPIO_FILE
 
-A ```console block opens with "$ pianoamm-cli ARGS", then the standard
+A ```console block opens with "$ pianoamm-cli ARGS", run in a folder
+holding the example loan and the guide's CSV files, then the standard
 output and standard error as they appear; a line "…" stands for any number
 of lines, a last line "(codice di uscita N)" for an exit other than 0.
 Trailing blanks are not compared: a page cannot show them.
@@ -44,12 +45,15 @@ def modello(attese):
     return re.compile("".join(parti))
 
 
-def esegui(cli, esempio, comando):
+def esegui(cli, guida, esempio, comando):
     argomenti = shlex.split(comando[2:])
     if comando[:2] != "$ " or not argomenti or argomenti[0] != "pianoamm-cli":
         return None, f"il comando non è «$ pianoamm-cli …»: {comando}"
     with tempfile.TemporaryDirectory() as cartella:
         shutil.copy(esempio, pathlib.Path(cartella) / "esempio.pianoamm")
+        # The series of an index the examples read, beside the loan.
+        for serie in pathlib.Path(guida).glob("*.csv"):
+            shutil.copy(serie, cartella)
         fatto = subprocess.run([cli] + argomenti[1:], cwd=cartella, capture_output=True, timeout=60)
     testo = (fatto.stdout + fatto.stderr).decode("utf-8", errors="replace")
     return fatto.returncode, "".join(riga.rstrip() + "\n" for riga in testo.splitlines())
@@ -62,7 +66,7 @@ def main():
     trovati = list(esempi(guida))
     falliti = 0
     for pagina, comando, attese, uscitaAttesa in trovati:
-        uscita, testo = esegui(cli, esempio, comando)
+        uscita, testo = esegui(cli, guida, esempio, comando)
         attese = [riga.rstrip() for riga in attese]
         if uscita == uscitaAttesa and modello(attese).fullmatch(testo):
             continue

@@ -28,6 +28,7 @@ TEST(OpzioniCli, LeggeORifiuta)
 {
     const std::string r = "--importo 100 --numero-rate 10 --tasso 5 ", b = r + "--cadenza annuale ";
     const std::string e = PIANOAMM_DATI "/../../docs/esempio.pianoamm ";
+    const std::string v = b + "--indice " PIANOAMM_DATI "/indice_esempio.csv ";
     const std::pair<std::string, std::string> casi[] = {
         {"--importo 999999999 --numero-rate 12 --tasso 3.25 --cadenza trimestrale", "999999999 12 3.25 01/02/2026 3 "},
         {"--cadenza=mensile --data=6/4/06 --tasso=0 --numero-rate=999 --importo=9", "9 999 0 06/04/2006 1 "},
@@ -81,6 +82,32 @@ TEST(OpzioniCli, LeggeORifiuta)
          "01/02/2026."},
         {b + "--prima-scadenza 29/02/2027", "--prima-scadenza: «29/02/2027» non è una data valida (GG/MM/AAAA)."},
         {b + "--base-giorni 366", "--base-giorni: «366» non è un valore valido (365 o 360)."},
+        {v + "--spread 1,5 --revisione 6 --arrotonda-indice 0,05 --tasso-minimo 0 --tasso-massimo 6",
+         "condizioni=TASSO VARIABILE: SPREAD 1,500, REVISIONE OGNI 6 RATE - INDICE ARROTONDATO A 0,050 - TASSO MINIMO "
+         "0,000 - TASSO MASSIMO 6,000 eventi"},
+        {v + "--ricalcolo durata --durata-massima 300",
+         "REVISIONE A OGNI RATA - RATA FISSA, DURATA FINO A 300 RATE eventi"},
+        {v + "--arrotonda-indice 0,125 --ricalcolo quote",
+         "condizioni=TASSO VARIABILE: SPREAD 0,000, REVISIONE A OGNI RATA - INDICE ARROTONDATO A 0,125 - QUOTE"},
+        {b + "--spread 1", "--spread: vale solo con --indice."},
+        {b + "--ricalcolo rata", "--ricalcolo: vale solo con --indice."},
+        {v + "--spread 20,001", "--spread: Lo spread deve essere compreso tra 0 e 20."},
+        {v + "--spread 1,0001", "--spread: «1,0001» non è un numero valido (cifre, con la virgola o il punto prima di "
+                                "al massimo tre decimali)."},
+        {v + "--revisione 0", "--revisione: Il numero di rate fra due revisioni del tasso deve essere compreso tra 1"},
+        {v + "--arrotonda-indice 0,2", "--arrotonda-indice: «0,2» non è un passo valido (0,05, 0,10, 0,125 o 0,25)."},
+        {v + "--arrotonda-indice 0,3", "--arrotonda-indice: Il passo di arrotondamento dell'indice deve"},
+        {v + "--tasso-minimo -1", "--tasso-minimo: «-1» non è un numero valido"},
+        {v + "--tasso-massimo 50,5", "--tasso-massimo: Il tasso massimo deve essere compreso tra 0 e 50."},
+        {v + "--ricalcolo mai", "--ricalcolo: «mai» non è un valore valido (rata, quote o durata)."},
+        {v + "--durata-massima 300", "--durata-massima: vale solo con --ricalcolo durata."},
+        {v + "--ricalcolo durata --durata-massima 1000", "--durata-massima: Il numero massimo di rate deve"},
+        {b + "--indice mancante.csv", "--indice: Impossibile aprire il file «mancante.csv»: il file non esiste."},
+        {b + "--rialzo 2", "--rialzo: vale solo con un tasso variabile (--indice)."},
+        {v + "--rialzo 10,5", "--rialzo: Il rialzo dell'indice deve essere compreso tra -5 e 10."},
+        {v + "--rialzo -5,001", "--rialzo: Il rialzo dell'indice deve essere compreso tra -5 e 10."},
+        {v + "--rialzo 1,0001", "--rialzo: «1,0001» non è un numero valido"},
+        {v + "--rialzo 2 --csv a.csv", "--rialzo: vale solo con il piano mostrato o con --taeg."},
         {"--importo 8000 --tasso 7 --rata 150 --cadenza mensile", "8000 65 7 "},
         {b + "--rata 1000 --trova importo", "7721.73 10 5 "},
         {b + "--rata 1000", "--rata: tutti i valori sono dati: si lasci fuori quello da trovare"},
@@ -238,6 +265,29 @@ prova 1 'Il servizio di stampa non risponde: la stampa su «X» non è partita.'
 prova 2 'dopo la rata 2 rende il piano instabile: alla rata 3' '$CLI --importo 10000 --numero-rate 120 --tasso 5 --cadenza annuale --variazione 2:99 --csv s.csv' '[ ! -e s.csv ]'
 # A rate change to the rate in force changes nothing: refused, nothing written.
 prova 2 'Il tasso è già del 4,50 % dopo la rata 6: la variazione non cambierebbe nulla.' '$CLI $CORTA --variazione 3:4,5 --variazione 6:4,5 --csv s.csv' '[ ! -e s.csv ] && [ ! -s out ]'
+# The variable rate's worked example (CSV with a spreadsheet's mark, a heading, both decimal marks, Windows line ends):
+# its revisions, its total, and the same listing from the loan file saved with it; the index file's faults, by line.
+V='--importo 100000 --numero-rate 240 --tasso 3 --cadenza mensile --data 01/01/2025 --arrotondamento centesimi --indice i.csv'
+prova 0 '' 'printf "\xef\xbb\xbfData;Euribor\r\n01/01/2025;2,00\r\n01/06/2025;2.5\r\n01/12/2025;-0,40\r\n" >i.csv && $CLI $V --spread 1,5 --revisione 6 --salva v.pianoamm >a && $CLI v.pianoamm >b' 'cmp a b && grep -qx "      TASSO 4,000 DALLA RATA 7 (INDICE 2,500 + SPREAD 1,500): NUOVA RATA 604,81" a && grep -qx "      TASSO 1,100 DALLA RATA 13 (INDICE -0,400 + SPREAD 1,500): NUOVA RATA 469,12" a && grep -qx "TOTALE QUOTA INTERESSI : *13.915,08" a && grep -q "\"versione\": 3," v.pianoamm'
+prova 2 '«i.csv» alla riga 3: il 01/06/2025 non viene dopo il 01/06/2025 della riga prima: le date devono crescere.' 'printf "Data\n01/06/2025;2\n01/06/2025;3\n" >i.csv && $CLI $V'
+prova 2 '«i.csv» alla riga 2: «01/07/2025;2;3» non è nella forma GG/MM/AAAA;valore.' 'printf "01/06/2025;2\n01/07/2025;2;3\n" >i.csv && $CLI $V'
+prova 2 '«i.csv» alla riga 2: «» non è nella forma' 'printf "01/06/2025;2\n\n01/07/2025;2\n" >i.csv && $CLI $V'
+prova 2 '«i.csv» alla riga 1: «32/01/2025» non è una data valida (GG/MM/AAAA).' 'printf "32/01/2025;2\n" >i.csv && $CLI $V'
+prova 2 '«i.csv» alla riga 2: «1.234,5» non è un numero valido' 'printf "Data;Valore\n01/01/2025;1.234,5\n" >i.csv && $CLI $V'
+prova 2 '«i.csv» alla riga 1: «2,0001» non è un numero valido' 'printf "01/01/2025;2,0001\n" >i.csv && $CLI $V'
+prova 2 'alla riga 1: Il valore dell' 'printf "01/01/2025;-20,001\n" >i.csv && $CLI $V'
+prova 2 '«i.csv» non ha valori dell' 'printf "Data;Valore\n" >i.csv && $CLI $V'
+prova 2 '«i.csv» ha più di 2.000 righe.' 'yes "01/01/2025;1" | head -n 2001 >i.csv && $CLI $V'
+prova 2 '«d» non è un file: è una cartella.' 'mkdir d && $CLI ${V%i.csv}d'
+# The TAEG at the contract's level needs the index on the disbursement: refused like the plan, before any file.
+prova 2 'erogazione, il 01/01/2025, ma il primo valore dell' 'printf "01/06/2025;2,5\n" >i.csv && $CLI $V --revisione 6 --taeg --csv s.csv' '[ ! -e s.csv ] && [ ! -s out ]'
+# The index moved by 2 points (tests/dati/modello_tasso_variabile.py --rialzo 2: 712,63 from row 7, 35.832,25 of
+# interest); the TAEG at the contract's level is the fixed loan's at 2,00 + 1,50, and the shifted one's is the TAEG of the
+# series moved by hand.
+prova 0 '' 'printf "01/01/2025;2\n01/06/2025;2,5\n01/12/2025;-0,4\n" >i.csv && $CLI $V --spread 1,5 --revisione 6 --rialzo 2 >a' 'tail -5 a | normale >r && printf "SERIE INSERITA RIALZO DI 2 PUNTI\nRATA MASSIMA : 604,81 712,63\nN. RATA MASSIMA : 7 7\nTOTALE QUOTA INTERESSI : 13.915,08 35.832,25\nTOTALE GENERALE : 113.915,08 135.832,25\n" | cmp - r'
+prova 0 '' 'printf "01/01/2025;2\n01/06/2025;2,5\n01/12/2025;-0,4\n" >i.csv && printf "01/01/2025;4\n01/06/2025;4,5\n01/12/2025;1,6\n" >j.csv && W=${V/-tasso 3 /-tasso 3,5 } && $CLI $W --spread 1,5 --revisione 6 --taeg --rialzo 2 >t && $CLI $W --spread 1,5 --revisione 6 --taeg >s && $CLI ${W%--indice*} --taeg >f && $CLI ${W/i.csv/j.csv} --spread 1,5 --revisione 6 --taeg >g' 'grep -qx "TAEG (TASSO AL LIVELLO DEL CONTRATTO) : $(sed -n "s/^TAEG *: //p" f)" t && grep -q "^TAEG (SERIE DELL.INDICE INSERITA) *: " t && grep -qx "TAEG CON RIALZO DI 2 PUNTI *: $(sed -n "s/^TAEG (SERIE.*: //p" g)" t && [ "$(grep -v RIALZO t)" = "$(cat s)" ]'
+# The costs' CSV carries the same TAEG lines as the text, the rate as a number.
+prova 0 '' 'printf "01/01/2025;2\n01/06/2025;2,5\n01/12/2025;-0,4\n" >i.csv && $CLI $V --spread 1,5 --revisione 6 --spese-iniziali 1000 --taeg --rialzo 2 >t && $CLI $V --spread 1,5 --revisione 6 --spese-iniziali 1000 --taeg --rialzo 2 --detrazione --csv c.csv >/dev/null' 'a=$(sed -n "s/^TAEG (TASSO AL LIVELLO DEL CONTRATTO) *: \(.*\) %$/\1/p" t) && b=$(sed -n "s/^TAEG CON RIALZO DI 2 PUNTI *: \(.*\) %$/\1/p" t) && [ -n "$a$b" ] && grep -qx "TAEG (tasso al livello del contratto);$a.\?" c.csv && grep -qx "TAEG con rialzo di 2 punti;$b.\?" c.csv'
 # The value found from the installment first, a blank line, then the outputs; on standard error when
 # standard output carries a file; no answer writes nothing.
 prova 0 '' '$CLI --importo 8000 --numero-rate 48 --rata 200 --cadenza mensile >o' '[ "$(sed -n 1p o)" = "TASSO % ANNUALE TROVATO : 9,2418" ] && [ -z "$(sed -n 2p o)" ] && grep -q "TASSO % ANNUALE :    9,242" o'

@@ -71,6 +71,11 @@ TEST(Confronto, PianoDiOgniOfferta)
     unita.condizioni.metodo = Metodo::Italiano;
     Mutuo balloon{100000, 120, 3, {2020, 1, 15}, Cadenza::Mensile, {}};
     balloon.condizioni.maxiRata = 30000;
+    // The variable rate's worked example: 554,60 at the entry rate, 604,81 from row 7 at 2,50 + 1,50.
+    Mutuo variabile{100000, 240, 3, {2025, 1, 1}, Cadenza::Mensile, {}};
+    variabile.condizioni.arrotondamento = Arrotondamento::Centesimi;
+    variabile.condizioni.tassoVariabile =
+        TassoVariabile{{{{2025, 1, 1}, 2}, {{2025, 6, 1}, 2.5}, {{2025, 12, 1}, -0.4}}, 1.5, 6};
     // Capital 1.000 a row, plus 1 % of 12.000; in units 4.000 / 314 = 12,74 plus 3 of the 3,33 interest; 250 of
     // interest and 70.000 x 0,0025 / (1,0025^120 - 1) = 500,93 of capital, the balloon apart; six rows of interest
     // first; 41 half-years.
@@ -83,6 +88,9 @@ TEST(Confronto, PianoDiOgniOfferta)
         {unita, RigaConfronto::Rata, "15,74"},
         {balloon, RigaConfronto::Rata, "750,93"},
         {balloon, RigaConfronto::MaxiRata, "30.000,00"},
+        {balloon, RigaConfronto::RataMassima, "750,93"},
+        {variabile, RigaConfronto::Rata, "554,60"},
+        {variabile, RigaConfronto::RataMassima, "604,81"},
         {preammortamento, RigaConfronto::NumeroRate, "18"},
         {preammortamento, RigaConfronto::Durata, "1 anno e 6 mesi"},
         {{41000, 41, 0, {2020, 1, 15}, Cadenza::Semestrale, {}}, RigaConfronto::Durata, "20 anni e 6 mesi"},
@@ -94,6 +102,10 @@ TEST(Confronto, PianoDiOgniOfferta)
     EXPECT_EQ(Testi(CelleConfronto(conMaxi)[2]), (std::vector<std::string>{"MAXI-RATA FINALE", "0,00", "30.000,00"}));
     EXPECT_EQ(CelleConfronto(Confronta(std::vector{Nuova("", italiano, {}), Nuova("", unita, {})}))[2][0].testo,
               "NUMERO RATE");
+    // The highest installment's only where an offer's rate is variable, right after RATA, before the balloon's.
+    const Celle conVariabile = CelleConfronto(Confronta(std::vector{Nuova("", variabile, {}), Nuova("", balloon, {})}));
+    EXPECT_EQ(Testi(conVariabile[2]), (std::vector<std::string>{"RATA MASSIMA", "604,81", "750,93"}));
+    EXPECT_EQ(conVariabile[3][0].testo, "MAXI-RATA FINALE");
     const ValoriOfferta valori = ValoriDi(Nuova("", preammortamento, {}), "mutuo.pianoamm");
     EXPECT_EQ(valori.nome, "mutuo.pianoamm");
     ASSERT_EQ(valori.debito.size(), 19U);

@@ -64,9 +64,10 @@ std::string Rifiuto(const std::string& testo)
 }
 
 // A valid document with its loan's keys as given.
-std::string Documento(const std::string& mutuo, const std::string& resto = "")
+std::string Documento(const std::string& mutuo, const std::string& resto = "", int versione = 1)
 {
-    return R"({"formato": "pianoamm", "versione": 1, "mutuo": {)" + mutuo + "}" + resto + "}";
+    return R"({"formato": "pianoamm", "versione": )" + std::to_string(versione) + R"(, "mutuo": {)" + mutuo + "}"
+           + resto + "}";
 }
 
 const std::string Mutuo =
@@ -140,7 +141,7 @@ TEST(FileOfferta, FileDellaPrimaVersione)
 }
 
 // A file is written with the lowest version that holds its data: the first due date and the year's base came with
-// version 2.
+// version 2, the variable rate and its index's series with version 3.
 TEST(FileOfferta, VersioneMinimaCheTieneIDati)
 {
     Offerta offerta;
@@ -156,6 +157,15 @@ TEST(FileOfferta, VersioneMinimaCheTieneIDati)
     vecchio.replace(vecchio.find("\"versione\": 2"), 13, "\"versione\": 1");
     EXPECT_EQ(Rifiuto(vecchio),
               "«condizioni.prima_scadenza»: chiave della versione 2 del formato, in un file della versione 1.");
+    offerta.mutuo.condizioni.tassoVariabile = TassoVariabile{
+        {{Data{2026, 3, 1}, 2.125}, {Data{2026, 9, 1}, -0.4}}, 1.5, 6, 0.05, 1, 6.5, Ricalcolo::Durata, 400};
+    const std::string variabile = TestoOfferta(offerta);
+    for (const char* atteso : {"\"versione\": 3,", R"("valore": -0.4)", R"("ricalcolo": "durata")"})
+        EXPECT_NE(variabile.find(atteso), std::string::npos) << atteso;
+    EXPECT_EQ(LeggiTestoOfferta(variabile), offerta);
+    vecchio = variabile;
+    vecchio.replace(vecchio.find("\"versione\": 3"), 13, "\"versione\": 2");
+    EXPECT_EQ(Rifiuto(vecchio), "«indice»: chiave della versione 3 del formato, in un file della versione 2.");
 }
 
 // Each mistake with its message: «the key at fault» where there is one.
@@ -169,7 +179,7 @@ TEST(FileOfferta, RifiutaDicendoPerche)
         {"", "non è un documento JSON valido: errore alla riga 1, colonna 1."},
         {R"({"formato": "altro", "versione": 1})", "«formato»: non è un mutuo salvato da questo programma."},
         {R"({"versione": 1})", "«formato»: manca, ed è obbligatoria."},
-        {R"({"formato": "pianoamm", "versione": 3, "futuro": 1})",
+        {R"({"formato": "pianoamm", "versione": 4, "futuro": 1})",
          "«versione»: il file è stato creato da una versione più recente"},
         {R"({"formato": "pianoamm", "versione": 1.5})", "«versione»: deve essere un numero intero da 1 in su."},
         {R"([1, 2])", "«documento»: deve essere un oggetto tra graffe."},
@@ -203,6 +213,15 @@ TEST(FileOfferta, RifiutaDicendoPerche)
         {Documento(Mutuo, R"(, "detrazione": {"figli": 4})"),
          "«detrazione.figli»: Il numero dei figli a carico deve essere compreso tra 0 e 3."},
         {Documento(Mutuo, R"(, "eventi": {})"), "«eventi»: deve essere una lista tra quadre."},
+        {Documento(Mutuo, R"(, "indice": [])", 3), "«indice»: vale solo con «condizioni.tasso_variabile»."},
+        {Documento(Mutuo, R"(, "condizioni": {"tasso_variabile": {"ricalcolo": "mai"}})", 3),
+         "«condizioni.tasso_variabile.ricalcolo»: «mai» non è un valore valido (rata, quote, durata)."},
+        {Documento(Mutuo, R"(, "condizioni": {"tasso_variabile": {}}, "indice": [{"data": "2026-01-01"}])", 3),
+         "«indice[1].valore»: manca, ed è obbligatoria."},
+        {Documento(Mutuo,
+                   R"(, "condizioni": {"tasso_variabile": {}}, "indice": [{"data": "2026-01-01", "valore": -20.5}])",
+                   3),
+         "«indice[1].valore»: Il valore dell'indice deve essere compreso tra -20 e 50."},
         {Documento(
              Mutuo,
              R"(, "eventi": [{"tipo": "variazione", "dopo_rata": 2, "tasso": 6}, {"tipo": "rinvio", "dopo_rata": 3}])"),
@@ -248,7 +267,7 @@ TEST(FileOfferta, RifiutaDicendoPerche)
 TEST(FileOfferta, FileOstili)
 {
     std::string eventi;
-    for (int i = 0; i < 10000; ++i)
+    for (int i = 0; i < 1000; ++i)
         eventi += std::string(i == 0 ? "" : ",") + R"({"tipo": "variazione", "dopo_rata": 1, "tasso": 1})";
     const std::pair<std::string, std::string> casi[] = {
         {std::string(100000, '['), "«[1][1][1]»: è annidato troppo in profondità."},

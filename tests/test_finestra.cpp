@@ -128,11 +128,17 @@ constexpr Finestra Finestre[] = {
     {"Confronta offerte…", Apertura::Accanto, "confronto"},
 };
 
-// F1 in the window, made the active one as the keys go to it: the page the guide then shows.
-QString F1(QWidget* finestra)
+// The window made the active one, as a window manager would: keys and shortcuts go to it.
+bool Attiva(QWidget* finestra)
 {
     finestra->activateWindow();
-    if (!QTest::qWaitFor([finestra] { return QApplication::activeWindow() == finestra; }, 2000))
+    return QTest::qWaitFor([finestra] { return QApplication::activeWindow() == finestra; }, 2000);
+}
+
+// F1 in the window, made the active one: the page the guide then shows.
+QString F1(QWidget* finestra)
+{
+    if (!Attiva(finestra))
         return "finestra non attiva";
     QTest::keyClick(finestra->focusWidget() ? finestra->focusWidget() : finestra, Qt::Key_F1);
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -158,6 +164,32 @@ class TestFinestra : public GuidaFinestra {
         for (int i = 0; i < lista->count(); ++i)
             righe << lista->item(i)->text();
         return righe;
+    }
+
+    // Within the screen, each access key its own, each control that takes the focus named for a screen reader.
+    static void Esamina(QWidget* finestra, QStringList& difetti)
+    {
+        if (!finestra->screen()->availableGeometry().contains(finestra->frameGeometry()))
+            difetti << "fuori dallo schermo: " + QDebug::toString(finestra->frameGeometry().size()) + " min "
+                           + QDebug::toString(finestra->minimumSizeHint());
+        QStringList testi;
+        for (const auto* bottone : finestra->findChildren<QAbstractButton*>())
+            if (bottone->isVisible() && bottone->text().contains('&'))
+                testi << bottone->text();
+        for (const auto* etichetta : finestra->findChildren<QLabel*>())
+            if (etichetta->isVisible() && etichetta->buddy() && etichetta->text().contains('&'))
+                testi << etichetta->text();
+        if (!LettereRipetute(testi).isEmpty())
+            difetti << "lettere ripetute: " + testi.join('|');
+        // A view's viewport is the view's, a spin box's editor the spin box's.
+        for (QWidget* w : finestra->findChildren<QWidget*>())
+            if (w->isVisible() && w->focusPolicy() != Qt::NoFocus
+                && !(qobject_cast<QAbstractScrollArea*>(w->parentWidget())
+                     && qobject_cast<QAbstractScrollArea*>(w->parentWidget())->viewport() == w)
+                && !qobject_cast<QAbstractSpinBox*>(w->parentWidget())
+                && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed().isEmpty())
+                difetti << "senza nome: " + QString(w->metaObject()->className()) + ' ' + w->objectName();
+        EsaminaMotivi(finestra, difetti);
     }
 
 private slots:
@@ -248,38 +280,15 @@ private slots:
         const auto [voce, apertura, pagina] = Finestre[Caso()];
         AiRisultati();
         QStringList difetti;
-        const auto controlla = [&difetti](QWidget* finestra) {
-            if (!finestra->screen()->availableGeometry().contains(finestra->frameGeometry()))
-                difetti << "fuori dallo schermo: " + QDebug::toString(finestra->frameGeometry().size()) + " min "
-                               + QDebug::toString(finestra->minimumSizeHint());
-            QStringList testi;
-            for (const auto* bottone : finestra->findChildren<QAbstractButton*>())
-                if (bottone->isVisible() && bottone->text().contains('&'))
-                    testi << bottone->text();
-            for (const auto* etichetta : finestra->findChildren<QLabel*>())
-                if (etichetta->isVisible() && etichetta->buddy() && etichetta->text().contains('&'))
-                    testi << etichetta->text();
-            if (!LettereRipetute(testi).isEmpty())
-                difetti << "lettere ripetute: " + testi.join('|');
-            // A view's viewport is the view's, a spin box's editor the spin box's.
-            for (QWidget* w : finestra->findChildren<QWidget*>())
-                if (w->isVisible() && w->focusPolicy() != Qt::NoFocus
-                    && !(qobject_cast<QAbstractScrollArea*>(w->parentWidget())
-                         && qobject_cast<QAbstractScrollArea*>(w->parentWidget())->viewport() == w)
-                    && !qobject_cast<QAbstractSpinBox*>(w->parentWidget())
-                    && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed().isEmpty())
-                    difetti << "senza nome: " + QString(w->metaObject()->className()) + ' ' + w->objectName();
-            EsaminaMotivi(finestra, difetti);
-        };
         // Then F1 there: the guide at the window's page, itself a window as good as the others.
-        const auto esamina = [&difetti, &controlla, paginaAttesa = QString(pagina)](QWidget* finestra) {
-            controlla(finestra);
+        const auto esamina = [&difetti, paginaAttesa = QString(pagina)](QWidget* finestra) {
+            Esamina(finestra, difetti);
             const QString vista = F1(finestra);
             if (vista != paginaAttesa)
                 difetti << "F1 apre " + vista + " invece di " + paginaAttesa;
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (auto* guida = qobject_cast<pianoamm::DlgGuida*>(w); guida && guida->isVisible()) {
-                    controlla(guida);
+                    Esamina(guida, difetti);
                     guida->close();
                 }
             finestra->close();
@@ -565,6 +574,7 @@ private slots:
         QVERIFY(d && d->isVisible() && !d->isModal());
         auto* taeg = d->findChild<QLineEdit*>("txtTaeg");
         QCOMPARE(taeg->text(), "5,00 %");
+        QVERIFY(!d->findChild<QGroupBox*>("grpRialzo")->isVisible());
         QTest::keyClicks(d->focusWidget(), "1500");
         Scrivi(d->findChild<QLineEdit*>("txtImpostaSostitutiva"), "0,25");
         Scrivi(d->findChild<QLineEdit*>("txtSpeseRata"), "2,5");
@@ -800,6 +810,113 @@ private slots:
                                      "La maxi-rata finale vale solo con il metodo francese: con il metodo italiano la "
                                      "quota capitale è costante fino all'ultima rata. no",
                                      "Italiano"}));
+    }
+
+    // A variable rate through the terms' dialog, by keyboard: 100.000 in 240 monthly installments from 01/01/2025 at
+    // 3 %, in cents, spread 1,5 revised every 6, the index at 2,00 (typed), 2,50 from 01/06/2025 and -0,40 from
+    // 01/12/2025 (pasted as a spreadsheet copies them): from row 7 4,000 % and 604,81. The group on meets the window
+    // standard; a file keeps the series; a CSV refused is said beside the table, naming its line.
+    void tassoVariabile()
+    {
+        AiRisultati({"100000", "240", "3", "01/01/2025"}, "Mensile");
+        const auto grd = [](QWidget* dialogo) { return dialogo->findChild<QTableView*>("grdIndice"); };
+        QStringList difetti;
+        Rispondi({"Condizioni del piano…"});
+        attese << [&difetti, grd](QWidget* dialogo) {
+            dialogo->findChild<QComboBox*>("cboArrotondamento")->setCurrentIndex(1);
+            dialogo->findChild<QGroupBox*>("grpTassoVariabile")->setChecked(true);
+            Scrivi(dialogo->findChild<QLineEdit*>("txtSpread"), "1,5");
+            dialogo->findChild<QSpinBox*>("spnRevisione")->setValue(6);
+            QVERIFY(Attiva(dialogo));
+            grd(dialogo)->setFocus();
+            // Insert opens the new row's date; Tab goes on to its value.
+            QTest::keyClick(grd(dialogo), Qt::Key_Insert);
+            for (const auto& [cella, tasto] : {std::pair{"01/01/2025", Qt::Key_Tab}, {"2", Qt::Key_Return}}) {
+                QTest::keyClicks(QApplication::focusWidget(), cella);
+                QTest::keyClick(QApplication::focusWidget(), tasto);
+            }
+            // The editor closes from the event loop.
+            QTRY_COMPARE(QApplication::focusWidget(), grd(dialogo));
+            QApplication::clipboard()->setText("01/06/2025\t2,5\r\n01/12/2025\t-0,4\r\n");
+            QTest::keyClick(grd(dialogo), Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(grd(dialogo), Qt::Key_Tab);
+            difetti << QApplication::focusWidget()->objectName() + ' '
+                           + QString::number(grd(dialogo)->model()->rowCount());
+            Esamina(dialogo, difetti);
+            dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        };
+        ApriMenu(false, {});
+        QCOMPARE(difetti, QStringList("cmdAggiungiValore 3"));
+        const QString revisione = "      TASSO 4,000 DALLA RATA 7 (INDICE 2,500 + SPREAD 1,500): NUOVA RATA 604,81";
+        QCOMPARE(lista()->findItems(revisione, Qt::MatchExactly).size(), 1);
+        QTemporaryDir cartella;
+        Rispondi({cartella.filePath("variabile.pianoamm")});
+        QVERIFY(frm->File()->SalvaConNome());
+        auto* offerta = frm->findChild<pianoamm::ModelloOfferta*>();
+        offerta->ImpostaCondizioni({});
+        QVERIFY(frm->ApriFile(cartella.filePath("variabile.pianoamm")));
+        const std::vector<pianoamm::ValoreIndice> serie{{{2025, 1, 1}, 2}, {{2025, 6, 1}, 2.5}, {{2025, 12, 1}, -0.4}};
+        const auto& variabile = offerta->Corrente().mutuo.condizioni.tassoVariabile;
+        QVERIFY(variabile && variabile->indice == serie);
+        // The chart of the rate and the installment: rows 1, 7 and 13 of the worked example.
+        Rispondi({"Grafico del piano…"});
+        attese << [this, &cartella](QWidget* grafico) {
+            for (const auto* linea : grafico->findChild<QChartView*>("graficoTasso")->chart()->series())
+                for (const int riga : {0, 6, 12})
+                    visti << linea->name() + ' '
+                                 + QString::number(qobject_cast<const QLineSeries*>(linea)->at(riga).y());
+            Rispondi({cartella.filePath("grafico.png")});
+            Bottone(grafico, "Salva &immagine…")->click();
+            Rispondi({cartella.filePath("grafico.pdf")});
+            Bottone(grafico, "Salva come P&DF…")->click();
+            grafico->close();
+        };
+        ApriMenu(false, {});
+        QCOMPARE(visti, QStringList({"Rata 554.6", "Rata 604.81", "Rata 469.12", "Tasso annuo 3", "Tasso annuo 4",
+                                     "Tasso annuo 1.1"}));
+        // The picture and the paper carry it too: under the other two, as wide as both; a third picture.
+        QCOMPARE(QImage(cartella.filePath("grafico.png")).size(), QSize(1890, 2 * 1063));
+        QFile pdf(cartella.filePath("grafico.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.readAll().count("/Subtype /Image"), 3);
+        visti.clear();
+        // A rise of 2 points in the costs' window (tests/dati/modello_tasso_variabile.py --rialzo 2), which meets the
+        // window standard with it.
+        auto* costi = Apri("Costi, TAEG e detrazione…", "DlgCosti");
+        QVERIFY(costi && costi->findChild<QGroupBox*>("grpRialzo")->isVisible());
+        costi->findChild<QPushButton*>("cmdRialzo1")->click();
+        costi->findChild<QPushButton*>("cmdRialzo2")->click();
+        QCOMPARE(costi->findChild<QLineEdit*>("txtRataMassima")->text() + '|'
+                     + costi->findChild<QLineEdit*>("txtInteressiRialzo")->text(),
+                 "604,81 alla rata 7, con il rialzo 712,63 alla rata 7|13.915,08, con il rialzo 35.832,25");
+        // What it copies carries the TAEG at the contract's level and with the rise shown.
+        costi->findChild<QPushButton*>("cmdCopia")->click();
+        QCOMPARE(QApplication::clipboard()->text().split('\n').filter(QRegularExpression("^TAEG [(C]")).size(), 3);
+        QVERIFY(QApplication::clipboard()->text().contains("TAEG CON RIALZO DI 2 PUNTI            : "
+                                                           + costi->findChild<QLineEdit*>("txtTaegRialzo")->text()));
+        Esamina(costi, difetti);
+        QCOMPARE(difetti, QStringList("cmdAggiungiValore 3"));
+        costi->close();
+        // Refused whole, the table as it was; Delete then takes the current row away.
+        QFile guasto(cartella.filePath("guasto.csv"));
+        QVERIFY(guasto.open(QIODevice::WriteOnly) && guasto.write("Data;Euribor\n01/01/2025;2\n01/06/2025;x\n") > 0);
+        guasto.close();
+        Rispondi({"Condizioni del piano…"});
+        attese << [this, &guasto, grd](QWidget* dialogo) {
+            Rispondi({guasto.fileName()});
+            Bottone(dialogo, "Importa &CSV…")->click();
+            visti << dialogo->findChild<QLabel*>("lblMotivoIndice")->text();
+            QVERIFY(Attiva(dialogo));
+            grd(dialogo)->setFocus();
+            QTest::keyClick(grd(dialogo), Qt::Key_Delete);
+            visti << QString::number(grd(dialogo)->model()->rowCount());
+            dialogo->close();
+        };
+        ApriMenu(false, {});
+        QCOMPARE(visti, QStringList({"Il file «" + guasto.fileName()
+                                         + "» alla riga 3: «x» non è un numero valido (cifre, con la virgola o il "
+                                           "punto prima di al massimo tre decimali).",
+                                     "2"}));
     }
 
     // The rate behind 200 a month on 8.000 over 48 months, 9,2418 %: the data page takes it at its two decimals; an

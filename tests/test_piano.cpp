@@ -8,6 +8,7 @@
 #include "engine/esporta.h"
 #include "engine/eventi/estinzione.h"
 #include "engine/eventi/sospensione.h"
+#include "engine/eventi/variazione.h"
 #include "engine/formato.h"
 #include "engine/inverso.h"
 #include "engine/limiti.h"
@@ -69,6 +70,21 @@ std::string Righe(const Piano& piano, std::size_t da, std::size_t a)
         testo.append(listato[i]).append(1, '\n');
     return testo;
 }
+
+// The worked example at a variable rate: 100.000 in 240 monthly installments from 01/01/2025, entry rate 3,00 %, to the
+// cent, spread 1,50, revision every 6; the index 2,00 from 01/01/2025, 2,50 from 01/06/2025, -0,40 from 01/12/2025.
+template <class Modifica>
+Mutuo Variabile(Modifica modifica)
+{
+    Mutuo mutuo = M(100000, 240, 3, Cadenza::Mensile, "01/01/2025");
+    mutuo.condizioni.arrotondamento = Arrotondamento::Centesimi;
+    TassoVariabile tasso{{{{2025, 1, 1}, 2}, {{2025, 6, 1}, 2.5}, {{2025, 12, 1}, -0.4}}, 1.5, 6};
+    modifica(mutuo, tasso);
+    mutuo.condizioni.tassoVariabile = tasso;
+    return mutuo;
+}
+
+const auto Esempio = [](Mutuo&, TassoVariabile&) {};
 
 // Its CSV and yearly table are checked whole by tests/uscite_esatte.sh.
 TEST(Piano, EsempioAnnuale)
@@ -161,6 +177,34 @@ TEST(Piano, DatiFuoriDaiLimitiSonoErrori)
         {M(1000, 1000, 5, Cadenza::Annuale, "06/04/2006"), "Il numero delle rate deve essere compreso tra 1 e 999."},
         {M(1000, 10, 99.01, Cadenza::Annuale, "06/04/2006"), "Il tasso annuo deve essere compreso tra 0 e 99."},
         {M(1000, 10, -0.5, Cadenza::Annuale, "06/04/2006"), "Il tasso annuo deve essere compreso tra 0 e 99."},
+        // A variable rate's terms out of their limits, and what its plan cannot take.
+        {Variabile([](Mutuo&, TassoVariabile& t) { t.spread = 20.5; }), "Lo spread deve essere compreso tra 0 e 20."},
+        {Variabile([](Mutuo&, TassoVariabile& t) { t.spread = 1.2345; }),
+         "Lo spread può avere al massimo tre decimali."},
+        {Variabile([](Mutuo&, TassoVariabile& t) { t.revisione = 13; }),
+         "Il numero di rate fra due revisioni del tasso deve essere compreso tra 1 e 12."},
+        {Variabile([](Mutuo&, TassoVariabile& t) { t.arrotondamento = 0.2; }),
+         "L'indice si arrotonda a un multiplo di 0,05, 0,10, 0,125 o 0,25."},
+        {Variabile([](Mutuo&, TassoVariabile& t) { t.indice.resize(2001, t.indice.back()); }),
+         "L'indice ha 2001 valori: al massimo 2.000."},
+        {Variabile([](Mutuo&, TassoVariabile& t) { t.indice[2].data = t.indice[1].data; }),
+         "Le date dell'indice devono crescere: il 01/06/2025 segue il 01/06/2025."},
+        {Variabile([](Mutuo&, TassoVariabile& t) { t.indice[1].valore = 2.5001; }),
+         "Il valore dell'indice del 01/06/2025 può avere al massimo tre decimali."},
+        {Variabile([](Mutuo&, TassoVariabile& t) { t.indice.erase(t.indice.begin(), t.indice.begin() + 2); }),
+         "La revisione del 01/07/2025 cade prima del primo valore dell'indice, del 01/12/2025."},
+        {Variabile([](Mutuo&, TassoVariabile& t) { t.minimo = 5, t.massimo = 4; }),
+         "Il tasso minimo (5,000 %) supera il tasso massimo (4,000 %)."},
+        {Variabile([](Mutuo& m, TassoVariabile& t) {
+             m.condizioni.metodo = Metodo::Italiano, t.ricalcolo = Ricalcolo::Quote;
+         }),
+         "Con il metodo italiano la quota capitale resta quella del metodo e solo gli interessi seguono il tasso: il "
+         "ricalcolo «quote» non vale."},
+        {Variabile(
+             [](Mutuo& m, TassoVariabile& t) { m.tassoAnnuo = 0, t.spread = 10, t.ricalcolo = Ricalcolo::Durata; }),
+         "Al tasso del 12,500 % dalla rata 7 gli interessi supererebbero la rata: la durata non può seguire il tasso."},
+        {Variabile([](Mutuo&, TassoVariabile& t) { t.ricalcolo = Ricalcolo::Durata, t.durataMassima = 1000; }),
+         "Il numero massimo di rate deve essere compreso tra 1 e 999."},
     };
     for (const auto& [mutuo, messaggio] : casi)
         EXPECT_NE(Motivo(mutuo).find(messaggio), std::string::npos) << messaggio;
@@ -500,6 +544,87 @@ TEST(Piano, PrimaScadenza)
     }
 }
 
+// The worked example's figures on each way of following the rate, which dati/modello_tasso_variabile.py --verifica
+// finds too: a row's rate and payment, the rows, the last row's payment and the total interest.
+TEST(Piano, TassoVariabile)
+{
+    const auto durata = [](Mutuo&, TassoVariabile& t) { t.ricalcolo = Ricalcolo::Durata; };
+    const auto alzato = [](Mutuo&, TassoVariabile& t) { t.ricalcolo = Ricalcolo::Durata, t.indice.pop_back(); };
+    const struct {
+        Mutuo mutuo;
+        int riga;
+        double tasso, pagato;
+        std::size_t righe;
+        std::optional<double> ultima, interessi;
+    } casi[] = {
+        {Variabile(Esempio), 1, 3, 554.60, 240, {}, 13915.08},
+        {Variabile(Esempio), 7, 4, 604.81, 240, {}, {}},
+        {Variabile(Esempio), 13, 1.1, 469.12, 240, {}, {}},
+        {Variabile([](Mutuo&, TassoVariabile& t) { t.minimo = 2; }), 13, 2, 508.99, 240, {}, 23007.00},
+        {Variabile([](Mutuo&, TassoVariabile& t) { t.ricalcolo = Ricalcolo::Quote; }), 7, 4, 636.40, 240, {}, {}},
+        {Variabile(durata), 202, 1.1, 554.60, 203, 140.26, {}},
+        {Variabile(alzato), 273, 4, 554.60, 274, 505.12, {}},
+        {Variabile([&alzato](Mutuo& m, TassoVariabile& t) { alzato(m, t), t.durataMassima = 240; }),
+         239,
+         4,
+         554.60,
+         240,
+         18309.53,
+         {}},
+    };
+    for (const auto& caso : casi) {
+        const Piano piano = PianoAmm(caso.mutuo);
+        const RigaPiano& riga = RigaDellaRata(piano.righe, caso.riga);
+        EXPECT_EQ(std::tuple(riga.tassoAnnuo, Pagato(riga), piano.righe.size()),
+                  std::tuple(caso.tasso, caso.pagato, caso.righe))
+            << caso.riga;
+        EXPECT_NEAR(Pagato(piano.righe.back()), caso.ultima.value_or(Pagato(piano.righe.back())), 1e-9);
+        EXPECT_NEAR(piano.totaleInteressi, caso.interessi.value_or(piano.totaleInteressi), 1e-6);
+    }
+    const Piano piano = PianoAmm(casi[0].mutuo);
+    EXPECT_NEAR(piano.righe[5].debitoResiduo, 98160.94, 1e-6);
+    EXPECT_NEAR(PianoAmm(casi[4].mutuo).righe[6].quotaCapitale, 309.20, 1e-6);
+    const Piano durataFissa = PianoAmm(casi[5].mutuo);
+    EXPECT_TRUE(std::all_of(durataFissa.righe.begin(), durataFissa.righe.end() - 1,
+                            [](const RigaPiano& r) { return std::fabs(Pagato(r) - 554.60) < 1e-9; }));
+    // Line 8, the revisions' lines (the installment in whole units in a plan in units), the bound that held the rate.
+    EXPECT_EQ(Righe(piano, 8, 8),
+              "ARROTONDAMENTO AI CENTESIMI - TASSO VARIABILE: SPREAD 1,500, REVISIONE OGNI 6 RATE\n");
+    EXPECT_EQ(Righe(piano, 17, 17),
+              "      TASSO 4,000 DALLA RATA 7 (INDICE 2,500 + SPREAD 1,500): NUOVA RATA 604,81\n");
+    EXPECT_EQ(Righe(piano, 24, 25),
+              "      TASSO 1,100 DALLA RATA 13 (INDICE -0,400 + SPREAD 1,500): NUOVA RATA 469,12\n"
+              "      INDICE -0,400 DAL 01/12/2025: ULTIMO VALORE, VALE FINO ALLA FINE\n");
+    EXPECT_EQ(Righe(PianoAmm(casi[3].mutuo), 25, 25),
+              "      TASSO 2,000 DALLA RATA 13 (INDICE -0,400 + SPREAD 1,500): NUOVA RATA 508,99 - TASSO MINIMO\n");
+    Mutuo unita = casi[0].mutuo;
+    unita.condizioni.arrotondamento = Arrotondamento::Unita;
+    EXPECT_EQ(Righe(PianoAmm(unita), 17, 17),
+              "      TASSO 4,000 DALLA RATA 7 (INDICE 2,500 + SPREAD 1,500): NUOVA RATA 605\n");
+    // The CSV: rows 1 and 7 by hand (98.160,94 at 4 % a month is 327,20 of interest), the index empty before the first
+    // revision; a simulated rate change after row 8 stands in for the index until the revision after row 12.
+    const std::string csv = EsportaCsv(piano);
+    EXPECT_TRUE(
+        csv.find("Rimborso anticipato;Tasso annuo;Indice\r\n1;01/02/2025;250,00;304,60;554,60;99695,40;0,00;3,000;\r\n")
+        != std::string::npos);
+    EXPECT_NE(csv.find("\n7;01/08/2025;327,20;277,61;604,81;97883,33;0,00;4,000;2,500\r\n"), std::string::npos);
+    const Simulazione simulata = Simula(piano, {{Variazione{8, 5}}, 0});
+    const auto celle = CelleDelPiano(simulata);
+    EXPECT_EQ(std::tuple(celle[9][7].valore, celle[9][8].testo, celle[13][7].valore, celle[13][8].valore),
+              std::tuple(5.0, "", 1.1, -0.4));
+    // The index rounded up to the step (the worked example's -0,43 and 1,41 with 0,05), before the spread.
+    for (const auto& [valore, passo, atteso] : {std::tuple{-0.43, 0.05, -0.4},
+                                                {1.41, 0.05, 1.45},
+                                                {1.41, 0.125, 1.5},
+                                                {1.25, 0.25, 1.25},
+                                                {-0.01, 0.1, 0.0}}) {
+        const TassoVariabile tasso{{{{2025, 1, 1}, valore}}, 1, 1, passo};
+        const TassoRivisto rivisto = RivediTasso(tasso, {2025, 2, 1});
+        EXPECT_EQ(rivisto.indice, atteso) << valore;
+        EXPECT_NEAR(rivisto.tassoAnnuo, atteso + 1, 1e-12) << valore;
+    }
+}
+
 // Every rounding of an amount, worked by hand: 0,125 is 12,5 cents exactly in binary; 1.234,50 at 0,25 % is 308,625
 // cents; 1,005 typed is a hair below its half as a double (100,4999… cents); 3 × (10^11 + 1) / 2 is past a long long
 // before the division and ends in an exact half.
@@ -614,6 +739,7 @@ TEST(Piano, OgniInsiemeChiusoHaUnaTabella)
     Insieme(RegoleTassoPeriodo, Condizioni{}.tassoPeriodo, "proporzionale|equivalente");
     Insieme(Metodi, Condizioni{}.metodo, "francese|italiano");
     Insieme(BasiGiorni, Condizioni{}.baseGiorni, "365|360");
+    Insieme(Ricalcoli, TassoVariabile{}.ricalcolo, "rata|quote|durata");
     Insieme(Riduzioni, Estinzione{}.riduzione, "rata|durata");
     Insieme(TipiSospensione, Sospensione{}.tipo, "capitale|rata");
     Insieme(Incognite, Incognita::Tasso, "tasso|numero-rate|importo");

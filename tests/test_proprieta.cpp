@@ -12,6 +12,7 @@
 #include "engine/formato.h"
 #include "engine/inverso.h"
 #include "engine/listato.h"
+#include "engine/numeri.h"
 #include "tests/regola_chiusura.h"
 
 #include <gtest/gtest.h>
@@ -325,6 +326,64 @@ TEST(Proprieta, DallaRataAiDati)
     // (over 999.999.999).
     EXPECT_EQ(piani, 121);
     EXPECT_EQ(fuori, 172 - 121);
+}
+
+// dati/piani_variabili.txt: plans at a variable rate drawn by dati/modello_tasso_variabile.py (--righe 20261208 60),
+// its fields as the model's header lists them, and what the model finds: total interest, total paid, rows, the last
+// row's payment, the highest payment, the revisions that changed the rate. To the cent they are the plan's exactly; in
+// whole units the model's exact figure, rounded to the cent, is within a cent of the plan's. Every revision has its
+// line, and the rate a revision gives keeps to the floor and the cap.
+TEST(Proprieta, TassoVariabileComeIlModello)
+{
+    const auto numero = [](std::string_view testo) {
+        const bool meno = testo.starts_with('-');
+        return (meno ? -1 : 1) * LeggiNumero(testo.substr(meno ? 1 : 0), 3).value();
+    };
+    const auto opzionale = [&numero](const std::string& testo) {
+        return testo.empty() ? std::nullopt : std::optional(numero(testo));
+    };
+    std::ifstream dati(PIANOAMM_DATI "/piani_variabili.txt");
+    int piani = 0;
+    for (std::string linea; std::getline(dati, linea); ++piani) {
+        std::vector<std::string> c;
+        for (std::istringstream campi(linea); std::getline(campi, c.emplace_back(), ';');) {
+        }
+        c.pop_back();
+        ASSERT_EQ(c.size(), 21U) << linea;
+        Mutuo mutuo{
+            numero(c[0]), std::stoi(c[1]), numero(c[2]), *LeggiData(c[4]), VoceDaParola(Cadenze, c[3])->valore, {}};
+        mutuo.condizioni.metodo = VoceDaParola(Metodi, c[5])->valore;
+        mutuo.condizioni.arrotondamento = VoceDaParola(Arrotondamenti, c[6])->valore;
+        TassoVariabile tasso{{}, numero(c[7]), std::stoi(c[8]), opzionale(c[9]), opzionale(c[10]), opzionale(c[11])};
+        tasso.ricalcolo = c[12].empty() ? Ricalcolo::Rata : VoceDaParola(Ricalcoli, c[12])->valore;
+        tasso.durataMassima = c[13].empty() ? 999 : std::stoi(c[13]);
+        std::istringstream serie(c[14]);
+        for (std::string valore; std::getline(serie, valore, '|');)
+            tasso.indice.push_back({*LeggiData(valore.substr(0, 10)), numero(std::string_view(valore).substr(11))});
+        mutuo.condizioni.tassoVariabile = tasso;
+        const Piano piano = PianoAmm(mutuo);
+        double pagato = 0, massima = 0;
+        for (const RigaPiano& riga : piano.righe) {
+            pagato += Pagato(riga);
+            massima = std::max(massima, Pagato(riga));
+            if (riga.indice) {
+                EXPECT_GE(riga.tassoAnnuo, std::max(tasso.minimo.value_or(0), 0.0) - 1e-9) << linea;
+                EXPECT_LE(riga.tassoAnnuo, tasso.massimo.value_or(99) + 1e-9) << linea;
+            }
+        }
+        const Listato listato = ComponiListato(piano);
+        std::size_t revisioni = 0;
+        for (std::size_t k = 0; k < listato.NumeroRighe(); ++k)
+            revisioni += listato[k].starts_with("      TASSO ") ? 1 : 0;
+        const double scarto = mutuo.condizioni.arrotondamento == Arrotondamento::Centesimi ? 1e-6 : 1.0 + 1e-6;
+        const std::array<std::pair<double, std::string>, 4> soldi{
+            {{piano.totaleInteressi, c[15]}, {pagato, c[16]}, {Pagato(piano.righe.back()), c[18]}, {massima, c[19]}}};
+        for (const auto& [valore, atteso] : soldi)
+            EXPECT_NEAR(valore * 100, static_cast<double>(Centesimi(atteso)), scarto) << linea;
+        EXPECT_EQ(piano.righe.size(), std::stoul(c[17])) << linea;
+        EXPECT_EQ(revisioni, std::stoul(c[20])) << linea;
+    }
+    EXPECT_EQ(piani, 60);
 }
 
 }  // namespace

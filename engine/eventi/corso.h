@@ -8,8 +8,10 @@
 #include "engine/limiti.h"
 #include "engine/piano.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pianoamm {
 
@@ -31,6 +33,13 @@ struct Corso {
     int periodiSaltati = 0;         // installments not paid: due dates move on
     double penale = 0;              // percent of each early repayment
     double penalePagata = 0;
+    // The index a variable rate in force came from; none for the entry rate
+    // or a simulated change, which stands in for the index until the next
+    // revision.
+    std::optional<double> indice;
+    // The initial plan's capital shares, by row, once a variable rate whose
+    // installment follows by its interest alone has changed.
+    std::vector<double> quoteIniziali;
 
     double Debito() const { return mutuo.importo + capitalizzati - capitaleRimborsato; }
     // The rows after row k that will pay capital: not those of the
@@ -49,6 +58,23 @@ struct Corso {
     std::string NuovaRata() const;
     // Checks the new rate against the plan's limits.
     void CambiaTasso(double annuo);
+    // A new rate after row k, the installment worked out again over the
+    // rows left.
+    void NuovoTasso(double annuo, int k);
+    // The initial plan's capital share of row k, where the rows keep it.
+    std::optional<double> QuotaIniziale(int k) const;
+    // Whether row k pays only interest: the pre-amortisation's, or a
+    // suspension's.
+    bool SoloInteressi(int k) const;
+    // After row k, where the rows keep the initial plan's capital shares: a
+    // repayment, a suspension or a shorter plan leaves them apart from the
+    // debt and the rows, and those still to come are scaled to pay it over
+    // the rows left, the last row paying the rest.
+    void AdattaQuote(int k);
+    // The fewest installments of the one in force that pay the debt, never
+    // more than massimo; 0 where the installment would not cover the
+    // interest.
+    int RateNecessarie(int massimo) const;
 };
 
 // An event as applied: its line in the listing and what the exports need.

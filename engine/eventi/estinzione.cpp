@@ -9,39 +9,6 @@
 
 namespace pianoamm {
 
-namespace {
-
-// The fewest installments of rata that pay debito at the periodic rate,
-// never more than massimo. The logarithms' rounding noise must not add an
-// installment that would pay nothing.
-int RateNecessarie(double debito, const Corso& corso, int massimo, int dopoRata)
-{
-    // A balloon is paid at the end whatever the count: the installments pay
-    // the rest of the debt, and its interest meanwhile.
-    const double maxiRata = corso.mutuo.condizioni.maxiRata;
-    const double tassoPeriodo = corso.tassoPeriodo;
-    const double rata = corso.rata - maxiRata * tassoPeriodo;
-    debito -= maxiRata;
-    // A share or installment of nothing, a few cents over many rows, leaves
-    // the last row to pay it all.
-    if (!(rata > 0))
-        return massimo;
-    // The Italian capital share pays the debt at the same pace whatever the
-    // rate.
-    double esatte = debito / rata;
-    if (tassoPeriodo > 0 && corso.mutuo.condizioni.metodo == Metodo::Francese) {
-        if (rata <= debito * tassoPeriodo) {
-            throw ErrorePiano("Dopo l'estinzione " + DopoLaRata(dopoRata)
-                              + " la rata non coprirebbe gli interessi: non si può ridurre la durata, "
-                                "si può ridurre la rata.");
-        }
-        esatte = -std::log1p(-debito * tassoPeriodo / rata) / std::log1p(tassoPeriodo);
-    }
-    return std::clamp(static_cast<int>(std::ceil(esatte - 1e-9 * std::max(1.0, esatte))), 1, massimo);
-}
-
-}  // namespace
-
 std::string Estinzione::Descrizione() const
 {
     const std::string dopo = DopoLaRata(dopoRata);
@@ -83,7 +50,13 @@ Effetto Estinzione::Applica(Corso& corso) const
     }
     std::string esito;
     if (riduzione == Riduzione::Durata) {
-        corso.numeroRate = k + RateNecessarie(corso.Debito(), corso, corso.numeroRate - k, k);
+        const int rate = corso.RateNecessarie(corso.numeroRate - k);
+        if (rate == 0) {
+            throw ErrorePiano("Dopo l'estinzione " + DopoLaRata(k)
+                              + " la rata non coprirebbe gli interessi: non si può ridurre la durata, "
+                                "si può ridurre la rata.");
+        }
+        corso.numeroRate = k + rate;
         corso.ultimaRidotta = true;
         esito = ": RATE RESIDUE " + std::to_string(corso.numeroRate - k);
     } else {

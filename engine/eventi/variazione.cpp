@@ -41,9 +41,8 @@ Effetto Variazione::Applica(Corso& corso) const
         throw ErrorePiano("Il tasso è già del " + TestoTasso(corso.tassoAnnuo) + " % " + DopoLaRata(dopoRata)
                           + ": la variazione non cambierebbe nulla.");
     }
-    corso.CambiaTasso(tassoAnnuo);
-    corso.rata = corso.RataDopo(dopoRata);
-    corso.ultimaRidotta = false;
+    corso.NuovoTasso(tassoAnnuo, dopoRata);
+    corso.indice.reset();
     return {"NUOVO TASSO % ANNUALE " + FormatoDecimali(corso.tassoAnnuo, 3, false) + " DALLA RATA "
             + std::to_string(dopoRata + 1) + ": " + corso.NuovaRata()};
 }

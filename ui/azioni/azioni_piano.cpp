@@ -9,6 +9,8 @@
 #include "print/testo_qt.h"
 #include "ui/comune/posizione.h"
 #include "ui/controlli/grafico_piano.h"
+#include "ui/controlli/grafico_tasso.h"
+#include "ui/controlli/immagine_grafico.h"
 #include "ui/finestre/dlg_guida.h"
 #include "ui/finestre/dlg_interessi_anno.h"
 
@@ -20,6 +22,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,21 +46,12 @@ std::string ChiediFile(QWidget* finestra, const QString& titolo, const QString& 
     return QFile::encodeName(percorso).toStdString();
 }
 
-void Salva(QWidget* finestra, const std::function<void()>& scrittura)
-{
-    try {
-        scrittura();
-    } catch (const pianoamm::ErrorePiano& errore) {
-        QMessageBox::warning(finestra, Titolo(), QString::fromUtf8(errore.what()));
-    }
-}
-
 void SalvaPdfCome(QWidget* finestra, const QString& titolo, const QList<QStringList>& pagine,
                   const QString& nome = QStringLiteral("piano.pdf"), const QList<QImage>& immagini = {})
 {
     const std::string percorso = ChiediFile(finestra, titolo, nome, QStringLiteral("Documenti PDF (*.pdf)"));
     if (!percorso.empty())
-        Salva(finestra, [&] { ScriviPdf(percorso, pagine, immagini); });
+        EseguiOAvvisa(finestra, [&] { ScriviPdf(percorso, pagine, immagini); });
 }
 
 // As StampaPagine; the PDF offered instead first named nome.
@@ -81,6 +75,15 @@ void Stampa(QWidget* finestra, const QList<QStringList>& pagine, const QList<QIm
 
 }  // namespace
 
+void EseguiOAvvisa(QWidget* finestra, const std::function<void()>& azione)
+{
+    try {
+        azione();
+    } catch (const pianoamm::ErrorePiano& errore) {
+        QMessageBox::warning(finestra, Titolo(), QString::fromUtf8(errore.what()));
+    }
+}
+
 void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini,
                   const QString& nome)
 {
@@ -103,7 +106,7 @@ void SalvaCsv(QWidget* finestra, const QString& nome, const std::string& csv)
     const std::string percorso =
         ChiediFile(finestra, QStringLiteral("Esporta CSV"), nome, QStringLiteral("File CSV (*.csv)"));
     if (!percorso.empty())
-        Salva(finestra, [&] { pianoamm::ScriviFileSicuro(percorso, csv); });
+        EseguiOAvvisa(finestra, [&] { pianoamm::ScriviFileSicuro(percorso, csv); });
 }
 
 void CopiaRighe(const pianoamm::Listato& listato, QList<int> righe)
@@ -125,7 +128,7 @@ void SalvaImmagine(QWidget* finestra, const QPixmap& immagine)
     QBuffer memoria(&png);
     memoria.open(QIODevice::WriteOnly);
     immagine.save(&memoria, "PNG");
-    Salva(finestra, [&] {
+    EseguiOAvvisa(finestra, [&] {
         pianoamm::ScriviFileSicuro(percorso, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
     });
 }
@@ -138,6 +141,30 @@ void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano)
     dialogo.setWindowTitle(QStringLiteral("Grafico del piano"));
     auto* grafico = new GraficoPiano(&dialogo);
     grafico->Mostra(&piano, nullptr);
+    // A variable rate's under them, as wide as both.
+    GraficoTasso* tasso = nullptr;
+    if (piano.mutuo.condizioni.tassoVariabile) {
+        tasso = new GraficoTasso(&dialogo);
+        tasso->Mostra(piano);
+    }
+    // On paper each chart, one under the other on a page, as wide as the
+    // page; the picture as on screen, the rate's under the two.
+    const auto immagini = [&] {
+        QList<QImage> pagine = grafico->Immagini(DimensioneStampa);
+        if (tasso != nullptr)
+            pagine.append(ImmagineVista(*tasso, DimensioneStampa));
+        return pagine;
+    };
+    const auto immagine = [&] {
+        QImage sopra = grafico->Immagine(DimensioneStampa);
+        if (tasso == nullptr)
+            return sopra;
+        QImage tutta = Bianca({sopra.width(), sopra.height() * 2});
+        QPainter pittore(&tutta);
+        pittore.drawImage(0, 0, sopra);
+        pittore.drawImage(0, sopra.height(), ImmagineVista(*tasso, sopra.size(), 960));
+        return tutta;
+    };
     auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Close, &dialogo);
     bottoni->button(QDialogButtonBox::Close)->setText(QStringLiteral("Chiudi"));
     const auto bottone = [&](const QString& testo, const char* nome, const std::function<void()>& azione) {
@@ -145,22 +172,21 @@ void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano)
         premuto->setObjectName(QString::fromLatin1(nome));
         QObject::connect(premuto, &QPushButton::clicked, &dialogo, azione);
     };
-    // On paper both charts, one under the other on a page, each as wide as
-    // the page; the picture has them side by side, as on screen.
     bottone(QStringLiteral("S&tampa…"), "cmdStampa",
-            [&] { Stampa(&dialogo, {}, grafico->Immagini(DimensioneStampa), QStringLiteral("grafico.pdf")); });
+            [&] { Stampa(&dialogo, {}, immagini(), QStringLiteral("grafico.pdf")); });
     bottone(QStringLiteral("Salva come P&DF…"), "cmdPdf", [&] {
-        SalvaPdfCome(&dialogo, QStringLiteral("Salva come PDF"), {}, QStringLiteral("grafico.pdf"),
-                     grafico->Immagini(DimensioneStampa));
+        SalvaPdfCome(&dialogo, QStringLiteral("Salva come PDF"), {}, QStringLiteral("grafico.pdf"), immagini());
     });
     bottone(QStringLiteral("Salva &immagine…"), "cmdImmagine",
-            [&] { SalvaImmagine(&dialogo, QPixmap::fromImage(grafico->Immagine(DimensioneStampa))); });
+            [&] { SalvaImmagine(&dialogo, QPixmap::fromImage(immagine())); });
     QObject::connect(bottoni, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
     auto* impaginazione = new QVBoxLayout(&dialogo);
     impaginazione->addWidget(grafico, 1);
+    if (tasso != nullptr)
+        impaginazione->addWidget(tasso, 1);
     impaginazione->addWidget(bottoni);
     // Wide enough for both charts' titles, which name the loan.
-    dialogo.resize(960, 440);
+    dialogo.resize(960, piano.mutuo.condizioni.tassoVariabile ? 720 : 440);
     PosizionaAccanto(&dialogo, finestra);
     dialogo.exec();
 }

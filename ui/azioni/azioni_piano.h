@@ -12,12 +12,16 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <string>
 
 class QPixmap;
 class QWidget;
 
 namespace pianoamm {
+
+// Runs azione; what the engine refuses on the way is told over finestra.
+void EseguiOAvvisa(QWidget* finestra, const std::function<void()>& azione);
 
 // After asking, on the default printer; where there is none, or the print
 // service refuses the job, says why and offers to save the same pages as PDF.

@@ -29,6 +29,8 @@ void ScorriSeServe(QWidget* finestra, const QSize& spazio)
     contenuto->setLayout(impaginazione);
     auto* area = new QScrollArea(finestra);
     area->setObjectName(QStringLiteral("scrScorrimento"));
+    // It takes the focus, to scroll by keys: a screen reader names it.
+    area->setAccessibleName(finestra->windowTitle());
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setWidget(contenuto);

@@ -37,7 +37,7 @@ double PrimoPasso(Prova prova)
 QString AlTasso(double tasso)
 {
     const auto intero = static_cast<int>(tasso);
-    const QString cifre = QString::fromStdString(FormatoDecimali(tasso, 2, false)) + QStringLiteral(" %");
+    const QString cifre = Percento(tasso);
     if (intero == 0)
         return QStringLiteral("allo ") + cifre;
     if (intero == 1 || intero == 8 || intero == 11 || intero / 10 == 8)
@@ -49,6 +49,29 @@ void Svuota(QCategoryAxis* asse)
 {
     for (const QString& etichetta : asse->categoriesLabels())
         asse->remove(etichetta);
+}
+
+}  // namespace
+
+QString Percento(double valore)
+{
+    return QString::fromStdString(FormatoDecimali(valore, 2, false)) + QStringLiteral(" %");
+}
+
+namespace {
+
+// From 0 to the first tick at or above massimo, each labelled by etichetta.
+void Scala(QCategoryAxis* asse, double massimo, QString (*etichetta)(double))
+{
+    massimo = std::max(massimo, 1.0);
+    const double passo = PassoValori(massimo);
+    const double tacche = std::ceil(massimo / passo - Tolleranza);
+    Svuota(asse);
+    asse->setStartValue(0);
+    // The first category ends where it starts: the label of 0 at 0.
+    for (double tacca = 0; tacca <= tacche; ++tacca)
+        asse->append(etichetta(tacca * passo), tacca * passo);
+    asse->setRange(0, tacche * passo);
 }
 
 }  // namespace
@@ -107,15 +130,12 @@ QCategoryAxis* AsseEtichette(QChart* grafico, const QString& titolo, Qt::Alignme
 
 void ScalaEuro(QCategoryAxis* asse, double massimo)
 {
-    massimo = std::max(massimo, 1.0);
-    const double passo = PassoValori(massimo);
-    const double tacche = std::ceil(massimo / passo - Tolleranza);
-    Svuota(asse);
-    asse->setStartValue(0);
-    // The first category ends where it starts: the label of 0 at 0.
-    for (double tacca = 0; tacca <= tacche; ++tacca)
-        asse->append(Euro(tacca * passo), tacca * passo);
-    asse->setRange(0, tacche * passo);
+    Scala(asse, massimo, Euro);
+}
+
+void ScalaPercento(QCategoryAxis* asse, double massimo)
+{
+    Scala(asse, massimo, Percento);
 }
 
 void ScalaAnni(QCategoryAxis* asse, double da, double a)

@@ -42,8 +42,14 @@ QValueAxis* AsseNumeri(QChart* grafico, const QString& titolo, Qt::Alignment lat
 // An axis of our own labels, titled, on the chart's given side.
 QCategoryAxis* AsseEtichette(QChart* grafico, const QString& titolo, Qt::Alignment lato);
 
+// "3,50 %".
+QString Percento(double valore);
+
 // From 0 to the first tick at or above massimo, labelled in euros.
 void ScalaEuro(QCategoryAxis* asse, double massimo);
+
+// The same, labelled as rates.
+void ScalaPercento(QCategoryAxis* asse, double massimo);
 
 // From da to a, a tick and its year on every step of whole years.
 void ScalaAnni(QCategoryAxis* asse, double da, double a);

@@ -2,13 +2,13 @@
 
 #include "engine/anni.h"
 #include "ui/controlli/assi_grafico.h"
+#include "ui/controlli/immagine_grafico.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCursor>
-#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -100,21 +100,6 @@ QString Somma(const std::map<int, double>& annui)
     return QStringLiteral("massimo %1 nel %2, in tutto %3 tra il %4 e il %5")
         .arg(Euro(massimo->second), QString::number(massimo->first), Euro(tutto), QString::number(annui.begin()->first),
              QString::number(annui.rbegin()->first));
-}
-
-// A white picture to draw a chart on.
-QImage Bianca(QSize dimensione)
-{
-    QImage immagine(dimensione, QImage::Format_ARGB32_Premultiplied);
-    immagine.fill(Qt::white);
-    return immagine;
-}
-
-// Laid out on larghezza pixels, about a screen's width, then scaled: the
-// text keeps its proportion to the chart at any resolution.
-double Scala(QSize dimensione, double larghezza)
-{
-    return std::max(1.0, dimensione.width() / larghezza);
 }
 
 }  // namespace
@@ -259,18 +244,6 @@ void GraficoPiano::SuggerisciInteressi(std::size_t i, QPointF punto, bool sopra)
                        viste[1]);
 }
 
-void GraficoPiano::Disegna(QPainter& pittore, std::size_t v, QSizeF pagina, const QRectF& dove) const
-{
-    pittore.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    QChart* grafico = viste[v]->chart();
-    const QSizeF prima = grafico->size();
-    grafico->resize(pagina);
-    grafico->layout()->activate();
-    viste[v]->scene()->render(&pittore, dove, QRectF(grafico->pos(), pagina));
-    grafico->resize(prima);
-    grafico->layout()->activate();
-}
-
 QImage GraficoPiano::Immagine(QSize dimensione) const
 {
     QImage immagine = Bianca(dimensione);
@@ -279,21 +252,15 @@ QImage GraficoPiano::Immagine(QSize dimensione) const
     const double meta = dimensione.width() / 2.0;
     const QSizeF pagina(meta / scala, dimensione.height() / scala);
     for (std::size_t v = 0; v < viste.size(); ++v)
-        Disegna(pittore, v, pagina, QRectF(static_cast<double>(v) * meta, 0, meta, dimensione.height()));
+        DisegnaVista(pittore, *viste[v], pagina, QRectF(static_cast<double>(v) * meta, 0, meta, dimensione.height()));
     return immagine;
 }
 
 QList<QImage> GraficoPiano::Immagini(QSize dimensione) const
 {
     QList<QImage> immagini;
-    // A chart alone across a page: laid out a little narrower than the
-    // two side by side, so that its lettering prints near the listing's size.
-    const double scala = Scala(dimensione, 720);
-    for (std::size_t v = 0; v < viste.size(); ++v) {
-        immagini.append(Bianca(dimensione));
-        QPainter pittore(&immagini.back());
-        Disegna(pittore, v, QSizeF(dimensione) / scala, QRectF(QPointF(0, 0), QSizeF(dimensione)));
-    }
+    for (const QChartView* vista : viste)
+        immagini.append(ImmagineVista(*vista, dimensione));
     return immagini;
 }
 

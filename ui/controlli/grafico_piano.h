@@ -13,7 +13,6 @@ class QCategoryAxis;
 class QChart;
 class QChartView;
 class QLineSeries;
-class QPainter;
 
 namespace pianoamm {
 
@@ -44,9 +43,6 @@ public:
     QList<QImage> Immagini(QSize dimensione) const;
 
 private:
-    // Chart v, laid out on pagina and drawn into dove.
-    void Disegna(QPainter& pittore, std::size_t v, QSizeF pagina, const QRectF& dove) const;
-
     // How far a plan's figures go: its dates on the scale of years, its
     // first and last year of due dates, the most debt and interest.
     struct Estremi {

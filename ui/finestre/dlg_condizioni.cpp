@@ -1,8 +1,10 @@
 #include "ui/finestre/dlg_condizioni.h"
 
+#include "ui/comune/posizione.h"
 #include "ui/comune/scelte.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/conferma_motivata.h"
+#include "ui/controlli/gruppo_tasso_variabile.h"
 #include "ui/controlli/motivo_campo.h"
 #include "ui/finestre/dlg_guida.h"
 
@@ -11,6 +13,7 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -84,11 +87,20 @@ DlgCondizioni::DlgCondizioni(const Mutuo& mutuo, QWidget* parent) : QDialog(pare
     connect(txtPrimaScadenza, &QLineEdit::textChanged, this, &DlgCondizioni::Controlla);
     connect(txtMaxiRata, &CampoNumerico::ValoreCambiato, this, &DlgCondizioni::Controlla);
     connect(cboMetodo, &QComboBox::currentIndexChanged, this, &DlgCondizioni::Controlla);
+    grpTassoVariabile = new GruppoTassoVariabile(condizioni.tassoVariabile, this);
+    connect(grpTassoVariabile, &GruppoTassoVariabile::Cambiato, this, &DlgCondizioni::Controlla);
+    // The variable rate beside the other terms: under them the dialog would
+    // be taller than a small screen.
+    auto* colonne = new QHBoxLayout;
+    colonne->addWidget(pannello);
+    colonne->addWidget(grpTassoVariabile, 0, Qt::AlignTop);
     auto* impaginazione = new QVBoxLayout(this);
-    impaginazione->addWidget(pannello);
+    impaginazione->addLayout(colonne);
     conferma = std::make_unique<ConfermaMotivata>(this, impaginazione);
     setMinimumWidth(fontMetrics().averageCharWidth() * 60);
     Controlla();
+    resize(sizeHint());
+    PosizionaAccanto(this, parent);
 }
 
 DlgCondizioni::~DlgCondizioni() = default;
@@ -101,6 +113,7 @@ void DlgCondizioni::Controlla()
         Mutuo scelto = mutuoDato;
         scelto.condizioni = Scelte();
         ControllaCondizioni(scelto.condizioni, scelto.importo);
+        ControllaTassoVariabile(scelto);
         PrimoPeriodoDi(scelto);
         conferma->Mostra(std::nullopt);
     } catch (const ErrorePiano& errore) {
@@ -118,6 +131,7 @@ Condizioni DlgCondizioni::Scelte() const
     scelte.preammortamento = spnPreammortamento->value();
     scelte.primaScadenza = PrimaScadenza();
     scelte.baseGiorni = ValoreScelto<BaseGiorni>(cboBaseGiorni);
+    scelte.tassoVariabile = grpTassoVariabile->Dati();
     return scelte;
 }
 

@@ -15,6 +15,7 @@ namespace pianoamm {
 
 class CampoNumerico;
 class ConfermaMotivata;
+class GruppoTassoVariabile;
 
 // The plan's terms where banks differ, each with a line saying what it
 // does; the defaults are the program's own rules. Shows the loan's terms;
@@ -43,6 +44,7 @@ private:
     QSpinBox* spnPreammortamento;
     QLineEdit* txtPrimaScadenza;
     QComboBox* cboBaseGiorni;
+    GruppoTassoVariabile* grpTassoVariabile;
     std::unique_ptr<ConfermaMotivata> conferma;
 };
 

@@ -10,6 +10,7 @@
 #include "ui/comune/posizione.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/gruppo_fiscale.h"
+#include "ui/controlli/gruppo_rialzo.h"
 #include "ui/controlli/invio_bottoni.h"
 #include "ui/controlli/modello_tabella.h"
 #include "ui/controlli/motivo_campo.h"
@@ -53,6 +54,8 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, ModelloOfferta& modello, QWidg
     CreaLimite(dati);
 
     QFormLayout* risultati = CreaRisultati();
+    // Beside the TAEG it is read against, under the costs it takes.
+    grpRialzo = new GruppoRialzo(this);
 
     grpFiscale = new GruppoFiscale(offerta.Corrente().regole.fiscali, this);
     connect(grpFiscale, &GruppoFiscale::Cambiato, this, &DlgCosti::Aggiorna);
@@ -72,6 +75,7 @@ DlgCosti::DlgCosti(pianoamm::Piano pianoMostrato, ModelloOfferta& modello, QWidg
     sopra->addLayout(risultati);
     auto* impaginazione = new QVBoxLayout(this);
     impaginazione->addLayout(sopra);
+    impaginazione->addWidget(grpRialzo);
     impaginazione->addWidget(grpFiscale);
     impaginazione->addWidget(grdDetrazione, 1);
     impaginazione->addWidget(lblNote);
@@ -135,7 +139,9 @@ QDialogButtonBox* DlgCosti::CreaBottoni()
         QPushButton* comando = bottoni->addButton(testo, QDialogButtonBox::ActionRole);
         comando->setObjectName(QString::fromLatin1(nome));
         comando->setAccessibleName(QString(testo).remove(QLatin1Char('&')).remove(QChar(0x2026)));
-        connect(comando, &QPushButton::clicked, this, azione);
+        // A variable rate's TAEG at the contract's level may not be
+        // worked out (an index starting after the disbursement).
+        connect(comando, &QPushButton::clicked, this, [this, azione] { EseguiOAvvisa(this, azione); });
     };
     // Letters clear of the fields' (S, I, R, Q, L; F and A, C, G, N, D in
     // the fiscal group).
@@ -146,7 +152,8 @@ QDialogButtonBox* DlgCosti::CreaBottoni()
             [this] { SalvaPaginePdf(this, QStringLiteral("costi.pdf"), Pagine()); });
     bottone(QStringLiteral("&Esporta CSV…"), "cmdCsv", [this] {
         SalvaCsv(this, QStringLiteral("detrazione.csv"),
-                 pianoamm::EsportaCsvCosti(piano, offerta.Corrente().costi, offerta.Corrente().regole, true));
+                 pianoamm::EsportaCsvCosti(piano, offerta.Corrente().costi, offerta.Corrente().regole, true,
+                                           grpRialzo->Rialzo()));
     });
     QPushButton* chiudi = bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
     chiudi->setAccessibleName(QStringLiteral("Chiudi"));
@@ -197,6 +204,7 @@ void DlgCosti::Aggiorna()
         }
         // A TAEG that cannot be worked out says why.
         txtCosti[1]->setToolTip(costo.taeg ? QString() : TestoQt(pianoamm::TaegNonCalcolabile));
+        grpRialzo->Mostra(piano, offerta.Corrente().costi);
         const pianoamm::Detrazione detrazione = Anni();
         modelloDetrazione->Mostra(pianoamm::CelleDetrazione(detrazione));
         QStringList note;
@@ -214,7 +222,7 @@ void DlgCosti::Aggiorna()
 std::string DlgCosti::Testo() const
 {
     return pianoamm::TestoDatiCosti(piano, offerta.Corrente().costi, &offerta.Corrente().regole) + "\n"
-           + pianoamm::TestoCostoCredito(pianoamm::CostoDelCredito(piano, offerta.Corrente().costi)) + "\n"
+           + pianoamm::TestoVoci(pianoamm::VociCosto(piano, offerta.Corrente().costi, grpRialzo->Rialzo())) + "\n"
            + pianoamm::TabellaDetrazione(Anni());
 }
 

@@ -23,12 +23,14 @@ namespace pianoamm {
 
 class CampoNumerico;
 class GruppoFiscale;
+class GruppoRialzo;
 class ModelloOfferta;
 class ModelloTabella;
 
 // What the plan costs beyond its interest (TAN, TAEG, the total cost, the
 // total owed, the imposta sostitutiva in euros and the net amount paid
-// out) and the tax deduction of each year, worked out again as the user
+// out), what a rise of a variable rate would cost, and the tax deduction
+// of each year, worked out again as the user
 // types the costs, the share, the limit and the fiscal figures. Not modal,
 // so that the listing stays at hand; what is typed goes to the loan. What
 // it copies, prints, saves as PDF and exports as CSV opens with the loan's
@@ -68,7 +70,8 @@ private:
     QTableView* grdDetrazione;
     ModelloTabella* modelloDetrazione;
     GruppoFiscale* grpFiscale;
-    QLabel* lblNote;  // which rule changed which years
+    GruppoRialzo* grpRialzo;  // a variable rate's only
+    QLabel* lblNote;          // which rule changed which years
 };
 
 }  // namespace pianoamm
