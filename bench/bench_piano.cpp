@@ -55,7 +55,8 @@ BENCHMARK(ListatoDi999RateMensili)->DenseRange(0, 5)->Unit(benchmark::kMicroseco
 pianoamm::Mutuo MutuoVariabile()
 {
     pianoamm::Mutuo mutuo = MutuoLungo;
-    pianoamm::TassoVariabile variabile{.spread = 1.5};
+    pianoamm::TassoVariabile variabile;
+    variabile.spread = 1.5;
     for (int mese = 0; mese < 1000; ++mese) {
         variabile.indice.push_back(
             {{.anno = 2008 + mese / 12, .mese = 1 + mese % 12, .giorno = 1}, 0.5 + (mese * 7 % 40) * 0.125});
