@@ -109,6 +109,23 @@ EsitoCambio CambiaMutuo(const Simulazione& simulazione, const Cambio& cambio)
     return Cambia(simulazione.piano, RigheInCentesimi(simulazione), cambio);
 }
 
+Offerta OffertaCambiata(const Offerta& vecchia, const EsitoCambio& esito)
+{
+    Offerta nuova = vecchia;
+    nuova.nome =
+        std::string(VoceDi(TipiCambio, esito.cambio.tipo).etichetta) + " al " + FormatoData(esito.cambio.giorno);
+    nuova.mutuo = esito.nuovo.mutuo;
+    nuova.costi.speseIniziali = esito.cambio.spese;
+    nuova.costi.impostaSostitutiva = 0;
+    nuova.scenario = {};
+    const long long sostituito = Centesimi(esito.conteggio.debito) + Centesimi(esito.conteggio.interessi)
+                                 + CentesimiMetaInSu(esito.cambio.spese);
+    nuova.regole.debitoSostituito = std::nullopt;
+    if (Centesimi(nuova.mutuo.importo) > sostituito)
+        nuova.regole.debitoSostituito = Euro(sostituito);
+    return nuova;
+}
+
 std::vector<VoceCosto> VociCambio(const EsitoCambio& esito)
 {
     const auto coppia = [](const std::string& attuale, const std::string& nuovo) {

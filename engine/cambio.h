@@ -7,6 +7,7 @@
 #include "engine/conteggio.h"
 #include "engine/costi.h"
 #include "engine/limiti.h"
+#include "engine/offerta.h"
 #include "engine/piano.h"
 #include "engine/simulazione.h"
 #include "engine/voce.h"
@@ -74,6 +75,12 @@ Mutuo NuovoMutuo(const Mutuo& vecchio, double dovuto, int rateResidue, const Cam
 // substitution smaller than the debt it pays off.
 EsitoCambio CambiaMutuo(const Piano& piano, const Cambio& cambio);
 EsitoCambio CambiaMutuo(const Simulazione& simulazione, const Cambio& cambio);
+
+// The new loan as an offer of its own, named after the change, on the old
+// one's fiscal data: a substitution's costs paid at its disbursement, and
+// of an amount above the debt paid off with them, only their share of the
+// interest deductible.
+Offerta OffertaCambiata(const Offerta& vecchia, const EsitoCambio& esito);
 
 // The new amount, the two sides under their headings, the savings, and
 // with costs the costs, the savings net of them and the installment that

@@ -131,15 +131,8 @@ void DlgCambio::SalvaNuovo()
 {
     if (!esito)
         return;
-    // The new loan on the old one's fiscal data; a substitution's costs
-    // paid at its disbursement.
-    pianoamm::Offerta nuova = offerta;
+    const pianoamm::Offerta nuova = pianoamm::OffertaCambiata(offerta, *esito);
     const std::string tipo(pianoamm::VoceDi(pianoamm::TipiCambio, esito->cambio.tipo).etichetta);
-    nuova.nome = tipo + " al " + pianoamm::FormatoData(esito->cambio.giorno);
-    nuova.mutuo = esito->nuovo.mutuo;
-    nuova.costi.speseIniziali = esito->cambio.spese;
-    nuova.costi.impostaSostitutiva = 0;
-    nuova.scenario = {};
     const QString file = ChiediFileMutuo(this, QStringLiteral("Salva il nuovo mutuo"),
                                          QDir::home().filePath(TestoQt(tipo).toLower() + QStringLiteral(".pianoamm")));
     if (!file.isEmpty())
