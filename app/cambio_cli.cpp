@@ -50,10 +50,10 @@ Cambio LeggiDelCambio(const Valori& valori, const Data& giorno)
 
 void LeggiCambio(const Valori& valori, OpzioniCli& opzioni)
 {
-    for (const Opzione opzione : {Opzione::EstinguiIl, Opzione::CambiaIl}) {
-        if (valori[Indice(opzione)] && !MostraListato(opzioni))
-            Rifiuta(opzione, "vale solo con il piano mostrato.");
-    }
+    if (valori[Indice(Opzione::EstinguiIl)] && !MostraListato(opzioni))
+        Rifiuta(Opzione::EstinguiIl, "vale solo con il piano mostrato.");
+    if (valori[Indice(Opzione::CambiaIl)] && !MostraListato(opzioni) && !opzioni.detrazione)
+        Rifiuta(Opzione::CambiaIl, "vale solo con il piano mostrato o con --detrazione.");
     if (const auto& giorno = valori[Indice(Opzione::EstinguiIl)])
         opzioni.estinguiIl = DataDi(Opzione::EstinguiIl, *giorno);
     const auto& cambia = valori[Indice(Opzione::CambiaIl)];
@@ -66,6 +66,23 @@ void LeggiCambio(const Valori& valori, OpzioniCli& opzioni)
 }
 
 }  // namespace cli
+
+OpzioniCli ConNuovoMutuo(OpzioniCli opzioni)
+{
+    if (!opzioni.cambio || !opzioni.detrazione)
+        return opzioni;
+    const Piano piano = PianoAmm(opzioni.mutuo);
+    const EsitoCambio esito = opzioni.scenario.eventi.empty()
+                                  ? CambiaMutuo(piano, *opzioni.cambio)
+                                  : CambiaMutuo(Simula(piano, opzioni.scenario), *opzioni.cambio);
+    const Offerta nuova = OffertaCambiata(OffertaDi(opzioni), esito);
+    opzioni.mutuo = nuova.mutuo;
+    opzioni.costi = nuova.costi;
+    opzioni.regole = nuova.regole;
+    opzioni.scenario = nuova.scenario;
+    opzioni.cambio.reset();
+    return opzioni;
+}
 
 std::string TestoDopoListato(const OpzioniCli& opzioni, const Piano& piano, const Simulazione* simulazione)
 {

@@ -259,7 +259,7 @@ int main(int argc, char* argv[])
     Calcolo calcolo;
     pianoamm::UsciteCli uscite;
     try {
-        opzioni = pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi());
+        opzioni = pianoamm::ConNuovoMutuo(pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi()));
         if (!opzioni.confronta.empty())
             calcolo.confronto = ConfrontaFile(opzioni.confronta);
         else if (!opzioni.aiuto && !opzioni.versione)

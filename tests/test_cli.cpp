@@ -314,6 +314,8 @@ prova 0 '' '$CLI $K --per-anno --taeg >a && $CLI $K --per-anno --taeg --prima-sc
 # Paid off on a day and moved to another bank, under the listing; a day past the plan refused before anything is written.
 prova 0 '' '$CLI ${K/2026/2025} --arrotondamento centesimi --estingui-il 10/09/2027 --cambia-il 10/09/2027 --tipo surroga --nuovo-tasso 2,6' 'grep -qx "TOTALE DA PAGARE *: 140.879,52" out && grep -qx "RISPARMIO TOTALE *: 17.090,66" out'
 prova 2 "(16/03/2050) deve cadere tra l'erogazione del 15/03/2025 e l'ultima scadenza del 15/03/2050." '$CLI ${K/2026/2025} --estingui-il 16/03/2050' '[ ! -s out ]'
+# With --detrazione, the new loan's deduction, its share of (140.879,52 + 3.000) / 180.000 of 1.166,82 + 3.000; and its file.
+prova 0 '' '$CLI ${K/2026/2025} --arrotondamento centesimi --cambia-il 10/09/2027 --tipo sostituzione --nuovo-tasso 2,6 --spese-nuove 3000 --nuovo-importo 180000 --detrazione --salva n.pianoamm' 'grep -q "^  2027 *1.166,82 *3.000,00 *3.330,67 *632,83$" out && grep -q "^Proporzione 79,93 %: debito estinto" out && grep -q "\"debito_sostituito\": 143879.52" n.pianoamm'
 # The deduction as the law stands: its cuts' column and the rules' lines; without the figures, today's table.
 prova 0 '' '$CLI --importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 15/03/2023 --detrazione --data-contratto 01/01/2023 >o' 'grep -q "IMPORTO DETRAIBILE            RIDUZIONI" o'
 prova 0 '' '$CLI --importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 15/03/2023 --detrazione --reddito 250000 >o' 'grep -q "IMPORTO DETRAIBILE            RIDUZIONI" o && grep -qx "Dal 2026: riduzione di 440,00 per un reddito oltre 200.000,00." o && grep -q "^  2024 .* 260,00 " o'
