@@ -267,8 +267,8 @@ int main(int argc, char* argv[])
         if (!opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty() && !opzioni.scenario.eventi.empty())
             calcolo.simulazione = pianoamm::Simula(calcolo.piano, opzioni.scenario);
         if (opzioni.rialzo && !opzioni.taeg) {
-            pianoamm::Piano rialzato = pianoamm::PianoAmm(pianoamm::ConRialzo(opzioni.mutuo, *opzioni.rialzo));
-            calcolo.rialzato = calcolo.simulazione ? pianoamm::Simula(rialzato, opzioni.scenario).piano : rialzato;
+            calcolo.rialzato = pianoamm::PianoConRialzo(opzioni.mutuo, *opzioni.rialzo,
+                                                        calcolo.simulazione ? &opzioni.scenario : nullptr);
         }
         if (!opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty()) {
             calcolo.blocchi = Blocchi(opzioni, calcolo);

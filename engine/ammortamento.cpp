@@ -196,8 +196,11 @@ private:
                               + std::to_string(corso.soloInteressiDa) + " a " + std::to_string(corso.soloInteressiA)
                               + " pagano solo gli interessi.");
         }
+        TieniQuoteIniziali(corso, k);
         Effetto effetto = std::visit([this](const auto& e) { return e.Applica(corso); }, evento);
         corso.AdattaQuote(k);
+        if (effetto.nuovaRata)
+            effetto.testo += corso.NuovaRata(k);
         sim.piano.totaleInteressi += effetto.capitalizzati;
         sim.eventi.push_back({evento, std::move(effetto), corso.tassoAnnuo, corso.rata, corso.numeroRate - k});
         if (politica.centesimi) {

@@ -18,7 +18,6 @@ namespace {
 // The narrowest an offer's column gets, so that a short name is not cut.
 constexpr std::size_t LarghezzaMinima = 14;
 constexpr std::string_view Separatore = "   ";
-constexpr std::string_view Puntini = "…";
 
 void ControllaNumero(std::size_t offerte)
 {
@@ -28,34 +27,10 @@ void ControllaNumero(std::size_t offerte)
 }
 
 // Names are the user's UTF-8: a column's width counts characters, not
-// bytes, and a continuation byte never starts one.
-bool Continuazione(char byte)
-{
-    return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U;
-}
-
+// bytes.
 std::size_t Larghezza(std::string_view testo)
 {
     return CaratteriUtf8(testo);
-}
-
-// The first quanti characters, whole.
-std::string_view Inizio(std::string_view testo, std::size_t quanti)
-{
-    std::size_t fine = 0;
-    for (std::size_t caratteri = 0; fine < testo.size(); ++fine) {
-        if (!Continuazione(testo[fine]) && caratteri++ == quanti)
-            break;
-    }
-    return testo.substr(0, fine);
-}
-
-// A name longer than its column keeps what fits and ends with "…".
-std::string Taglia(std::string_view nome, std::size_t larghezza)
-{
-    if (Larghezza(nome) <= larghezza)
-        return std::string(nome);
-    return std::string(Inizio(nome, larghezza - 1)).append(Puntini);
 }
 
 void Allinea(std::string& linea, std::string_view testo, std::size_t larghezza, bool destra)

@@ -140,9 +140,9 @@ Celle CelleCostoCredito(const CostoCredito& costo)
     return CelleVoci(VociCostoCredito(costo));
 }
 
-Cella TaegDelMutuo(const Mutuo& mutuo, const Costi& costi)
+Cella TaegDelPiano(const Piano& piano, const Costi& costi)
 {
-    return VociCostoCredito(CostoDelCredito(PianoAmm(mutuo), costi))[1].valore;
+    return VociCostoCredito(CostoDelCredito(piano, costi))[1].valore;
 }
 
 std::vector<VoceCosto> VociCosto(const Piano& piano, const Costi& costi, std::optional<double> rialzo)
@@ -152,11 +152,11 @@ std::vector<VoceCosto> VociCosto(const Piano& piano, const Costi& costi, std::op
         return {std::make_move_iterator(voci.begin()), std::make_move_iterator(voci.end())};
     std::vector<VoceCosto> tutte{
         voci[0],
-        {"TAEG (tasso al livello del contratto)", TaegDelMutuo(AlLivelloDelContratto(piano.mutuo), costi)},
+        {"TAEG (tasso al livello del contratto)", TaegDelPiano(PianoAmm(AlLivelloDelContratto(piano.mutuo)), costi)},
         {"TAEG (serie dell'indice inserita)", voci[1].valore}};
     if (rialzo)
         tutte.push_back(
-            {"TAEG con rialzo di " + PuntiRialzo(*rialzo), TaegDelMutuo(ConRialzo(piano.mutuo, *rialzo), costi)});
+            {"TAEG con rialzo di " + PuntiRialzo(*rialzo), TaegDelPiano(PianoConRialzo(piano.mutuo, *rialzo), costi)});
     tutte.insert(tutte.end(), voci.begin() + 2, voci.end());
     return tutte;
 }

@@ -74,8 +74,8 @@ std::string TestoCostoCredito(const CostoCredito& costo);
 // The same lines as a table's rows, a label and its value each.
 Celle CelleCostoCredito(const CostoCredito& costo);
 
-// The TAEG of the plan of mutuo with costi, as the cost lines show it.
-Cella TaegDelMutuo(const Mutuo& mutuo, const Costi& costi);
+// The TAEG of piano with costi, as the cost lines show it.
+Cella TaegDelPiano(const Piano& piano, const Costi& costi);
 
 // The cost lines of piano. For a loan at a variable rate its TAEG is told
 // twice: first at the rate held at its level at the contract, as the

@@ -170,6 +170,19 @@ std::size_t CaratteriUtf8(std::string_view testo)
         std::ranges::count_if(testo, [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }));
 }
 
+std::string Taglia(std::string_view testo, std::size_t caratteri)
+{
+    if (CaratteriUtf8(testo) <= caratteri)
+        return std::string(testo);
+    // A continuation byte never starts a character.
+    std::size_t fine = 0;
+    for (std::size_t visti = 0; fine < testo.size(); ++fine) {
+        if ((static_cast<unsigned char>(testo[fine]) & 0xC0U) != 0x80U && visti++ == caratteri - 1)
+            break;
+    }
+    return std::string(testo.substr(0, fine)).append("…");
+}
+
 std::string FormatoImporto(double valore)
 {
     const Intero intero = Arrotonda(valore);

@@ -63,6 +63,10 @@ std::string Maiuscole(std::string_view testo);
 // The characters of a UTF-8 text: its bytes but those that continue one.
 std::size_t CaratteriUtf8(std::string_view testo);
 
+// A text longer than caratteri characters keeps what fits, whole
+// characters, and ends with "…".
+std::string Taglia(std::string_view testo, std::size_t caratteri);
+
 // "#,#": whole units, halves away from zero, "." every three digits; a value
 // that rounds to zero is the empty text, whatever its sign.
 std::string FormatoImporto(double valore);

@@ -31,10 +31,10 @@ double NumeroNelLimite(std::string_view testo, const Limite& limite, bool virgol
     const bool negativo = limite.minimo < 0 && testo.starts_with('-');
     const auto valore = LeggiNumero(testo.substr(negativo ? 1 : 0), limite.decimali);
     if (!valore && limite.decimali == 0)
-        throw ErrorePiano("«" + std::string(testo) + "» non è un numero intero valido.");
+        throw ErrorePiano("«" + Taglia(testo, 60) + "» non è un numero intero valido.");
     if (!valore) {
         const std::string_view decimali = limite.decimali == 4 ? "quattro" : limite.decimali == 3 ? "tre" : "due";
-        throw ErrorePiano("«" + std::string(testo) + "» non è un numero valido (cifre, con "
+        throw ErrorePiano("«" + Taglia(testo, 60) + "» non è un numero valido (cifre, con "
                           + (virgola ? "la virgola o il punto" : "il punto") + " prima di al massimo "
                           + std::string(decimali) + " decimali).");
     }

@@ -26,6 +26,20 @@ Mutuo ConRialzo(const Mutuo& mutuo, double punti)
     return rialzato;
 }
 
+Piano PianoConRialzo(const Mutuo& mutuo, double punti, const Scenario* scenario)
+{
+    const Mutuo rialzato = ConRialzo(mutuo, punti);
+    try {
+        Piano piano = PianoAmm(rialzato);
+        return scenario != nullptr ? Simula(piano, *scenario).piano : piano;
+    } catch (const ErrorePiano& errore) {
+        std::string motivo = errore.what();
+        if (!motivo.empty() && motivo[0] >= 'A' && motivo[0] <= 'Z')
+            motivo[0] = static_cast<char>(motivo[0] - 'A' + 'a');
+        throw ErrorePiano("Con il rialzo di " + PuntiRialzo(punti) + ": " + motivo);
+    }
+}
+
 Mutuo AlLivelloDelContratto(const Mutuo& mutuo)
 {
     Mutuo fermo = mutuo;

@@ -6,6 +6,7 @@
 
 #include "engine/limiti.h"
 #include "engine/piano.h"
+#include "engine/simulazione.h"
 
 #include <string>
 
@@ -18,6 +19,11 @@ inline constexpr Limite LimiteRialzo{-5, 10, 3, "il rialzo dell'indice"};
 // within the floor, the cap and zero. Throws ErrorePiano for a loan at a
 // fixed rate.
 Mutuo ConRialzo(const Mutuo& mutuo, double punti);
+
+// The plan of the loan with its index moved, with the events of scenario
+// where given. A refusal of it names the rise: the values refused are not
+// those the user entered.
+Piano PianoConRialzo(const Mutuo& mutuo, double punti, const Scenario* scenario = nullptr);
 
 // The loan with its rate held at its level at the contract: the entry
 // rate, then at every revision the index in force on the disbursement plus

@@ -82,21 +82,18 @@ std::vector<double> QuoteIniziali(const Mutuo& mutuo)
 std::string Segui(Corso& corso, int k, double tasso)
 {
     const TassoVariabile& variabile = *corso.mutuo.condizioni.tassoVariabile;
+    // The line gives what the next row pays, whatever the method.
     if (variabile.ricalcolo == Ricalcolo::Rata) {
         corso.NuovoTasso(tasso, k);
-        return corso.NuovaRata();
+        return "NUOVA RATA " + corso.Importo(corso.PrimaRata(k));
     }
     corso.CambiaTasso(tasso);
     // The last row pays the debt left, its interest and every fraction
     // carried, as a shortened plan's does.
     corso.ultimaRidotta = true;
     if (variabile.ricalcolo == Ricalcolo::Quote) {
-        if (corso.quoteIniziali.empty()) {
-            corso.quoteIniziali = QuoteIniziali(corso.mutuo);
-            corso.AdattaQuote(k);
-        }
-        const double quota = std::min(corso.QuotaIniziale(k + 1).value_or(corso.Debito()), corso.Debito());
-        return "NUOVA RATA " + corso.Importo(corso.Interessi(corso.Debito()) + quota);
+        TieniQuoteIniziali(corso, k);
+        return corso.NuovaRata(k);
     }
     // Rows of interest only still to come stay, and come on top.
     const int soloInteressi = corso.numeroRate - k - corso.RigheCapitaleDopo(k);
@@ -106,10 +103,19 @@ std::string Segui(Corso& corso, int k, double tasso)
                           + " gli interessi supererebbero la rata: la durata non può seguire il tasso.");
     }
     corso.numeroRate = k + soloInteressi + rate;
-    return "RATE RESIDUE " + std::to_string(rate);
+    return "RATE RESIDUE " + std::to_string(corso.numeroRate - k);
 }
 
 }  // namespace
+
+void TieniQuoteIniziali(Corso& corso, int k)
+{
+    const auto& variabile = corso.mutuo.condizioni.tassoVariabile;
+    if (!variabile || variabile->ricalcolo != Ricalcolo::Quote || !corso.quoteIniziali.empty())
+        return;
+    corso.quoteIniziali = QuoteIniziali(corso.mutuo);
+    corso.AdattaQuote(k);
+}
 
 void ControllaTassoVariabile(const Mutuo& mutuo)
 {

@@ -66,6 +66,11 @@ inline constexpr std::array<double, 4> PassiIndice{0.05, 0.10, 0.125, 0.25};
 // The steps' range, as a number is read before it is judged one of them.
 inline constexpr Limite LimitePassoIndice{0.05, 0.25, 3, "il passo di arrotondamento dell'indice"};
 
+// Where the installment follows the rate by its interest alone, the rows
+// after k keep the initial plan's capital shares from the first change
+// on, a revision's or an event's.
+void TieniQuoteIniziali(Corso& corso, int k);
+
 // Throws ErrorePiano, with the reason, for a term the loan cannot take: a
 // value outside its limits or with more than three decimals, a series empty,
 // too long or out of order, a step of rounding not in PassiIndice, a floor

@@ -15,9 +15,11 @@ namespace {
 // series of the index, and is not read to its end.
 constexpr std::size_t ByteMassimiIndice = std::size_t{1024} * 1024;
 
+// A line quoted in a reason: its start where it is long, so that a
+// reason stays a line however long the line.
 std::string Citato(std::string_view testo)
 {
-    return "«" + std::string(testo) + "»";
+    return "«" + Taglia(testo, 60) + "»";
 }
 
 // A line "GG/MM/AAAA;valore".
@@ -69,8 +71,9 @@ std::vector<ValoreIndice> IndiceDaCsv(std::string_view testo)
         inizio = fine + 1;
         if (riga.ends_with('\r'))
             riga.remove_suffix(1);
-        // A heading names the columns: no date begins it.
-        if (numero == 1 && !riga.empty() && (riga[0] < '0' || riga[0] > '9'))
+        // A heading names the columns: no date begins it, blanks aside.
+        const auto primo = riga.find_first_not_of(" \t");
+        if (numero == 1 && primo != std::string_view::npos && (riga[primo] < '0' || riga[primo] > '9'))
             continue;
         try {
             AggiungiValore(serie, ValoreDaRiga(riga));
@@ -91,7 +94,7 @@ std::vector<ValoreIndice> LeggiFileIndice(const std::string& nome)
             throw ErrorePiano("supera 1 MiB.");
         return IndiceDaCsv(testo);
     } catch (const ErrorePiano& errore) {
-        throw ErrorePiano("il file " + Citato(nome) + " " + errore.what());
+        throw ErrorePiano("il file «" + nome + "» " + errore.what());
     }
 }
 

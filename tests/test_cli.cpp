@@ -292,6 +292,11 @@ prova 2 'alla riga 1: Il valore dell' 'printf "01/01/2025;-20,001\n" >i.csv && $
 prova 2 '«i.csv» non ha valori dell' 'printf "Data;Valore\n" >i.csv && $CLI $V'
 prova 2 '«i.csv» ha più di 2.000 righe.' 'yes "01/01/2025;1" | head -n 2001 >i.csv && $CLI $V'
 prova 2 '«d» non è un file: è una cartella.' 'mkdir d && $CLI ${V%i.csv}d'
+# A first line that begins with blanks is a value, not a heading; a line too long to quote is quoted by its start.
+prova 0 '' 'printf " 01/01/2025;2\n01/06/2025;2,5\n01/12/2025;-0,4\n" >i.csv && $CLI $V --spread 1,5 --revisione 6 >a' 'grep -q "TOTALE QUOTA INTERESSI : *13.915,08" a'
+prova 2 '«i.csv» alla riga 1: «1111' 'printf "01/01/2025;%05000d\n" 1 | tr 0 1 >i.csv && $CLI $V' '[ $(wc -c <err) -lt 300 ]'
+# A plan refused only with the index moved says so.
+prova 2 'Con il rialzo di 0,5 punti: il tasso è già del 1,60 %' 'printf "01/01/2025;2\n01/06/2025;2,5\n01/12/2025;-0,4\n" >i.csv && $CLI $V --spread 1,5 --revisione 6 --variazione 12:1,6 --rialzo 0,5'
 # The TAEG at the contract's level needs the index on the disbursement: refused like the plan, before any file.
 prova 2 'erogazione, il 01/01/2025, ma il primo valore dell' 'printf "01/06/2025;2,5\n" >i.csv && $CLI $V --revisione 6 --taeg --csv s.csv' '[ ! -e s.csv ] && [ ! -s out ]'
 # The index moved by 2 points (tests/dati/modello_tasso_variabile.py --rialzo 2: 712,63 from row 7, 35.832,25 of

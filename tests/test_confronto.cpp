@@ -24,7 +24,7 @@ std::vector<std::string> Testi(const std::vector<Cella>& riga)
 
 Offerta Nuova(std::string nome, Mutuo mutuo, Costi costi)
 {
-    return {std::move(nome), mutuo, costi, {}, {}};
+    return {std::move(nome), std::move(mutuo), costi, {}, {}};
 }
 
 // 18.000 over 18 months at no interest, 120 of fees at disbursement.

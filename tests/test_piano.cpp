@@ -26,6 +26,7 @@
 #include <cstdio>
 #include <fstream>
 #include <numeric>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -622,6 +623,51 @@ TEST(Piano, TassoVariabile)
         const TassoRivisto rivisto = RivediTasso(tasso, {2025, 2, 1});
         EXPECT_EQ(rivisto.indice, atteso) << valore;
         EXPECT_NEAR(rivisto.tassoAnnuo, atteso + 1, 1e-12) << valore;
+    }
+}
+
+// Each line that tells a new installment tells what the next row paying capital pays, and the last "RATE RESIDUE" the
+// rows that follow it: with the initial plan's shares kept and events on top, with the Italian method, with
+// interest-only rows still to come.
+TEST(Piano, RigheCheAnnuncianoLaRata)
+{
+    const auto quote = [](Mutuo&, TassoVariabile& t) { t.ricalcolo = Ricalcolo::Quote; };
+    const auto italiano = [](Mutuo& m, TassoVariabile&) { m.condizioni.metodo = Metodo::Italiano; };
+    const auto preammortamento = [](Mutuo& m, TassoVariabile& t) {
+        m.condizioni.preammortamento = 12, t.ricalcolo = Ricalcolo::Durata, t.indice.pop_back();
+    };
+    const std::pair<Mutuo, std::vector<Evento>> casi[] = {
+        {Variabile(quote), {Variazione{9, 5}}},       {Variabile(quote), {Variazione{5, 4}}},
+        {Variabile(quote), {Estinzione{8, 20000.0}}}, {Variabile(quote), {Sospensione{8, 3, TipoSospensione::Rata}}},
+        {Variabile(italiano), {Variazione{9, 5}}},    {Variabile(preammortamento), {}},
+    };
+    const std::regex riga(R"(^ *\d+ +\d\d/\d\d/\d{4} +\S+ +(\S+) +(\S+) )"), rata(R"(NUOVA RATA (\S+))"),
+        residue(R"(RATE RESIDUE (\d+))");
+    for (const auto& [mutuo, eventi] : casi) {
+        const Listato listato = ComponiListato(Simula(PianoAmm(mutuo), {eventi, 0}));
+        std::vector<std::string> annunciate;
+        int dopoResidue = -1, viste = 0;
+        for (std::size_t i = 0; i < listato.NumeroRighe(); ++i) {
+            std::smatch trovato;
+            const std::string testo(listato[i]);
+            if (std::regex_search(testo, trovato, rata))
+                annunciate.push_back(trovato[1]);
+            if (std::regex_search(testo, trovato, residue))
+                dopoResidue = -std::stoi(trovato[1]);
+            if (!std::regex_search(testo, trovato, riga))
+                continue;
+            ++dopoResidue;
+            if (trovato[1] != "0,00" && !annunciate.empty()) {
+                EXPECT_EQ(trovato[2], annunciate.back()) << testo;
+                annunciate.clear();
+                ++viste;
+            }
+        }
+        EXPECT_TRUE(annunciate.empty());
+        if (mutuo.condizioni.preammortamento > 0)
+            EXPECT_EQ(dopoResidue, 0);
+        else
+            EXPECT_GT(viste, 0);
     }
 }
 

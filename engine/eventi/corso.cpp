@@ -131,9 +131,22 @@ std::string Corso::Importo(double valore) const
     return ImportoOZero(valore, Decimali(mutuo.condizioni));
 }
 
-std::string Corso::NuovaRata() const
+double Corso::PrimaRata(int k) const
 {
-    return (mutuo.condizioni.metodo == Metodo::Italiano ? "NUOVA QUOTA CAPITALE " : "NUOVA RATA ") + Importo(rata);
+    int riga = k + 1;
+    while (riga < numeroRate && SoloInteressi(riga))
+        ++riga;
+    const auto quota = QuotaIniziale(riga);
+    if (!quota && mutuo.condizioni.metodo == Metodo::Francese)
+        return rata;
+    return std::min(quota.value_or(rata), Debito()) + Interessi(Debito());
+}
+
+std::string Corso::NuovaRata(int k) const
+{
+    if (mutuo.condizioni.metodo == Metodo::Italiano)
+        return "NUOVA QUOTA CAPITALE " + Importo(rata);
+    return "NUOVA RATA " + Importo(PrimaRata(k));
 }
 
 std::string DopoLaRata(int numero)

@@ -54,8 +54,13 @@ struct Corso {
     double Interessi(double debito) const;
     // Money as the listing shows it: whole units, or cents.
     std::string Importo(double valore) const;
-    // "NUOVA RATA 1.234", or the Italian method's "NUOVA QUOTA CAPITALE 500".
-    std::string NuovaRata() const;
+    // What the first row after k that pays capital will pay: the French
+    // installment, or its capital share (the Italian one, or the initial
+    // plan's where the rows keep those) and the interest on the debt.
+    double PrimaRata(int k) const;
+    // "NUOVA RATA 1.234", PrimaRata(k), or the Italian method's "NUOVA
+    // QUOTA CAPITALE 500".
+    std::string NuovaRata(int k) const;
     // Checks the new rate against the plan's limits.
     void CambiaTasso(double annuo);
     // A new rate after row k, the installment worked out again over the
@@ -85,6 +90,9 @@ struct Effetto {
     int soloInteressi = 0;     // rows after it that pay interest only
     bool sospende = false;     // installments suspended: the CSV says which
     bool chiude = false;       // the debt is paid off: nothing may follow
+    // The text goes on with the new installment, told once the rows that
+    // keep the initial plan's shares have them fitted to the debt left.
+    bool nuovaRata = false;
 };
 
 // How a kind of event is named: in a menu ("Simula <nome>…"), on a button

@@ -67,9 +67,15 @@ Effetto Estinzione::Applica(Corso& corso) const
                               + " la maxi-rata finale pagherebbe da sola il debito residuo: si può estinguere tutto "
                                 "o un importo minore.");
         }
-        esito = ": " + corso.NuovaRata();
+        esito = ": ";
     }
-    return {"ESTINZIONE PARZIALE DI " + corso.Importo(rimborso) + dopo + esito, rimborso};
+    return {"ESTINZIONE PARZIALE DI " + corso.Importo(rimborso) + dopo + esito,
+            rimborso,
+            0,
+            0,
+            false,
+            false,
+            riduzione != Riduzione::Durata};
 }
 
 }  // namespace pianoamm

@@ -41,9 +41,13 @@ Effetto Sospensione::Applica(Corso& corso) const
     corso.periodiSaltati += rate;
     corso.rata = corso.RataDopo(dopoRata);
     corso.ultimaRidotta = false;
-    return {"SOSPENSIONE DI " + quante + dopo + ": INTERESSI CAPITALIZZATI " + corso.Importo(capitalizzati) + ", "
-                + corso.NuovaRata(),
-            0, capitalizzati, 0, true};
+    return {"SOSPENSIONE DI " + quante + dopo + ": INTERESSI CAPITALIZZATI " + corso.Importo(capitalizzati) + ", ",
+            0,
+            capitalizzati,
+            0,
+            true,
+            false,
+            true};
 }
 
 }  // namespace pianoamm

@@ -44,7 +44,13 @@ Effetto Variazione::Applica(Corso& corso) const
     corso.NuovoTasso(tassoAnnuo, dopoRata);
     corso.indice.reset();
     return {"NUOVO TASSO % ANNUALE " + FormatoDecimali(corso.tassoAnnuo, 3, false) + " DALLA RATA "
-            + std::to_string(dopoRata + 1) + ": " + corso.NuovaRata()};
+                + std::to_string(dopoRata + 1) + ": ",
+            0,
+            0,
+            0,
+            false,
+            false,
+            true};
 }
 
 }  // namespace pianoamm

@@ -20,9 +20,9 @@ namespace {
 const QString Etichette[] = {QStringLiteral("TAEG al livello del contratto"), QStringLiteral("TAEG con il rialzo"),
                              QStringLiteral("Rata massima"), QStringLiteral("Interessi totali")};
 
-QString Taeg(const Mutuo& mutuo, const Costi& costi)
+QString Taeg(const Piano& piano, const Costi& costi)
 {
-    return TestoQt(TestoCella(TaegDelMutuo(mutuo, costi)));
+    return TestoQt(TestoCella(TaegDelPiano(piano, costi)));
 }
 
 // "604,81 alla rata 7, con il rialzo 712,63 alla rata 7".
@@ -83,15 +83,15 @@ void GruppoRialzo::Aggiorna()
     if (!piano.mutuo.condizioni.tassoVariabile)
         return;
     try {
-        const Mutuo rialzato = ConRialzo(piano.mutuo, txtRialzo->Valore());
+        const Piano rialzato = PianoConRialzo(piano.mutuo, txtRialzo->Valore());
         const RiepilogoRialzo inserita = Riepilogo(piano);
-        const RiepilogoRialzo conRialzo = Riepilogo(PianoAmm(rialzato));
+        const RiepilogoRialzo conRialzo = Riepilogo(rialzato);
         const int decimali = Decimali(piano.mutuo.condizioni);
         const auto rata = [decimali](const RiepilogoRialzo& riepilogo) {
             return TestoQt(ImportoOZero(riepilogo.rataMassima, decimali))
                    + QStringLiteral(" alla rata %1").arg(riepilogo.rigaMassima);
         };
-        const QString testi[] = {Taeg(AlLivelloDelContratto(piano.mutuo), costi), Taeg(rialzato, costi),
+        const QString testi[] = {Taeg(PianoAmm(AlLivelloDelContratto(piano.mutuo)), costi), Taeg(rialzato, costi),
                                  Confronto(rata(inserita), rata(conRialzo)),
                                  Confronto(TestoQt(ImportoOZero(inserita.interessi, decimali)),
                                            TestoQt(ImportoOZero(conRialzo.interessi, decimali)))};
