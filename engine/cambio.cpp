@@ -6,29 +6,46 @@
 #include "engine/soldi.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <numeric>
 #include <string>
 
 namespace pianoamm {
 
 namespace {
 
-// The rows from primo on, in cents, after installment pagate: the next
-// installment, the interest and all that is paid, early repayments among
-// it.
+// What a side pays on each of its installments from row primo on, in
+// cents, early repayments with them; its rows of interest only before the
+// first that pays capital (a broken period's, a pre-amortisation's, a
+// suspension's) are paid with that one.
+std::vector<long long> Pagamenti(const std::vector<RigaCentesimi>& righe, std::size_t primo)
+{
+    std::vector<long long> pagamenti{0};
+    for (std::size_t r = primo; r < righe.size(); ++r) {
+        pagamenti.back() += righe[r].rata + righe[r].rimborso;
+        if (righe[r].capitale != 0 || pagamenti.size() > 1)
+            pagamenti.push_back(0);
+    }
+    pagamenti.pop_back();
+    return pagamenti;
+}
+
+// The side from row primo on, after installment pagate: its first
+// installment that pays capital, the interest and all that is paid.
 LatoCambio Lato(const Piano& piano, const std::vector<RigaCentesimi>& righe, std::size_t primo, int pagate)
 {
     LatoCambio lato;
-    lato.rata = Euro(righe[primo].rata);
+    const auto capitale = std::find_if(righe.begin() + static_cast<std::ptrdiff_t>(primo), righe.end() - 1,
+                                       [](const RigaCentesimi& riga) { return riga.capitale != 0; });
+    lato.rata = Euro(capitale->rata);
     lato.rate = UltimaRata(piano.righe) - pagate;
     lato.ultimaScadenza = piano.righe.back().scadenza;
     long long interessi = 0;
-    long long totale = 0;
-    for (std::size_t r = primo; r < righe.size(); ++r) {
+    for (std::size_t r = primo; r < righe.size(); ++r)
         interessi += righe[r].interessi;
-        totale += righe[r].rata + righe[r].rimborso;
-    }
     lato.interessi = Euro(interessi);
-    lato.totale = Euro(totale);
+    const std::vector<long long> pagamenti = Pagamenti(righe, primo);
+    lato.totale = Euro(std::accumulate(pagamenti.begin(), pagamenti.end(), 0LL));
     return lato;
 }
 
@@ -49,38 +66,45 @@ void Controlla(const ConteggioEstintivo& conteggio, const Cambio& cambio, long l
         throw ErrorePiano("Il nuovo importo non può essere inferiore al debito da estinguere, " + importo + ".");
 }
 
-// The first installment of the new loan by which the savings of each
-// installment, added up, reach the costs; an installment past either
-// plan's end counts as nothing paid.
-std::optional<int> Rientro(const std::vector<RigaCentesimi>& vecchie, std::size_t primo,
-                           const std::vector<RigaCentesimi>& nuove, double spese)
+// The first installment of the new loan from which the savings of each
+// installment, added up, stay at or above the costs to the end of both
+// plans; none when they end below them, the net saving below zero, or
+// there are no costs. An installment past a plan's end pays nothing.
+std::optional<int> Rientro(const std::vector<long long>& vecchi, const std::vector<long long>& nuovi, double spese)
 {
     const long long costi = CentesimiMetaInSu(spese);
     long long risparmio = 0;
-    const std::size_t fine = std::max(vecchie.size() - primo, nuove.size());
-    for (std::size_t k = 0; k < fine && costi > 0; ++k) {
-        risparmio +=
-            (primo + k < vecchie.size() ? vecchie[primo + k].rata : 0) - (k < nuove.size() ? nuove[k].rata : 0);
-        if (risparmio >= costi)
-            return static_cast<int>(k) + 1;
+    std::optional<int> rientro;
+    for (std::size_t k = 0; k < std::max(vecchi.size(), nuovi.size()) && costi > 0; ++k) {
+        risparmio += (k < vecchi.size() ? vecchi[k] : 0) - (k < nuovi.size() ? nuovi[k] : 0);
+        if (risparmio < costi)
+            rientro.reset();
+        else if (!rientro)
+            rientro = static_cast<int>(k) + 1;
     }
-    return std::nullopt;
+    return rientro;
 }
 
-EsitoCambio Cambia(const Piano& piano, const std::vector<RigaCentesimi>& righe, const Cambio& cambio)
+EsitoCambio Cambia(const Piano& piano, const Simulazione* simulazione, const std::vector<RigaCentesimi>& righe,
+                   const Cambio& cambio)
 {
+    ControllaGiorno(piano, cambio.giorno, "Il giorno del cambio");
     EsitoCambio esito;
-    esito.conteggio = ContaEstinzione(piano, righe, cambio.giorno, 0);
+    esito.conteggio = ContaEstinzione(piano, simulazione, righe, cambio.giorno, 0);
     esito.cambio = cambio;
     const long long dovuto = Centesimi(esito.conteggio.debito) + Centesimi(esito.conteggio.interessi);
     Controlla(esito.conteggio, cambio, dovuto);
     esito.attuale = Lato(piano, righe, esito.conteggio.righePagate, esito.conteggio.ratePagate);
-    esito.nuovo = PianoAmm(NuovoMutuo(piano.mutuo, Euro(dovuto), esito.attuale.rate, cambio));
+    try {
+        esito.nuovo = PianoAmm(NuovoMutuo(piano.mutuo, Euro(dovuto), esito.attuale.rate, cambio));
+    } catch (const ErrorePiano& errore) {
+        throw ConPremessa("Il nuovo mutuo", errore);
+    }
     const std::vector<RigaCentesimi> nuove = RigheInCentesimi(esito.nuovo);
     esito.nuovoLato = Lato(esito.nuovo, nuove, 0, 0);
     // The accrued interest it financed is interest the new loan pays.
     esito.nuovoLato.interessi += esito.conteggio.interessi;
-    esito.rientro = Rientro(righe, esito.conteggio.righePagate, nuove, cambio.spese);
+    esito.rientro = Rientro(Pagamenti(righe, esito.conteggio.righePagate), Pagamenti(nuove, 0), cambio.spese);
     return esito;
 }
 
@@ -101,12 +125,12 @@ Mutuo NuovoMutuo(const Mutuo& vecchio, double dovuto, int rateResidue, const Cam
 
 EsitoCambio CambiaMutuo(const Piano& piano, const Cambio& cambio)
 {
-    return Cambia(piano, RigheInCentesimi(piano), cambio);
+    return Cambia(piano, nullptr, RigheInCentesimi(piano), cambio);
 }
 
 EsitoCambio CambiaMutuo(const Simulazione& simulazione, const Cambio& cambio)
 {
-    return Cambia(simulazione.piano, RigheInCentesimi(simulazione), cambio);
+    return Cambia(simulazione.piano, &simulazione, RigheInCentesimi(simulazione), cambio);
 }
 
 Offerta OffertaCambiata(const Offerta& vecchia, const EsitoCambio& esito)

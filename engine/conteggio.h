@@ -12,6 +12,7 @@
 #include "engine/simulazione.h"
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 namespace pianoamm {
@@ -36,12 +37,19 @@ struct ConteggioEstintivo {
 // before the first due date accrues from the disbursement, or, with a
 // broken first period, from its start once row 0 falls due. The penalty is
 // penale percent of the debt. For a simulation its events before the day
-// apply.
+// apply: while a suspension of whole installments runs, the debt has the
+// interest of each period whose due date has passed added to it.
 ConteggioEstintivo ContaEstinzione(const Piano& piano, const Data& giorno, double penale = 0);
 ConteggioEstintivo ContaEstinzione(const Simulazione& simulazione, const Data& giorno, double penale = 0);
-// The same from the plan shown and its rows in cents, at hand already.
-ConteggioEstintivo ContaEstinzione(const Piano& piano, const std::vector<RigaCentesimi>& righe, const Data& giorno,
-                                   double penale);
+// The same from the plan shown (a simulation's, with it) and its rows in
+// cents, at hand already.
+ConteggioEstintivo ContaEstinzione(const Piano& piano, const Simulazione* simulazione,
+                                   const std::vector<RigaCentesimi>& righe, const Data& giorno, double penale);
+
+// Throws ErrorePiano, naming the day as nome does ("Il giorno
+// dell'estinzione") and the plan's first and last dates, for a day before
+// the disbursement or after the last due date.
+void ControllaGiorno(const Piano& piano, const Data& giorno, const std::string& nome);
 
 // "Estinzione al : 10/09/2027", the installments paid, the debt, the days
 // with their start, rate and year, their interest, the penalty where there

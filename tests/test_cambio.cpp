@@ -28,7 +28,8 @@ Mutuo Esempio(char tipo)
     return mutuo;
 }
 
-// No events, a rate change to 5 % (v) or a repayment of 10.000 (e) after row 29, or a penalty of 1 % (p).
+// No events, a rate change to 5 % (v) or a repayment of 10.000 (e) after row 29, a repayment of 20.000 after row 40
+// (f), twelve installments suspended in full after row 20 (s), or a penalty of 1 % (p).
 Scenario Eventi(char tipo)
 {
     Scenario scenario;
@@ -37,6 +38,10 @@ Scenario Eventi(char tipo)
         scenario.eventi.emplace_back(Variazione{29, 5});
     if (tipo == 'e')
         scenario.eventi.emplace_back(Estinzione{29, 10000});
+    if (tipo == 'f')
+        scenario.eventi.emplace_back(Estinzione{40, 20000});
+    if (tipo == 's')
+        scenario.eventi.emplace_back(Sospensione{20, 12, TipoSospensione::Rata});
     return scenario;
 }
 
@@ -82,6 +87,10 @@ TEST(PianoEstinzione, RisposteNoteERifiuti)
         // The rate of the row the days are part of; a repayment after the last installment paid is off the debt.
         {'c', 'v', d, {}, "26 140529,16 500,51 0,00"},
         {'c', 'e', d, {}, "26 130529,16 325,43 0,00"},
+        // During a suspension the interest of the periods whose due dates have passed, nine, joins the debt; on the
+        // last installment paid, none.
+        {'c', 's', d, {}, "20 15/08/2027 26 147367,00 367,41 0,00 147734,41"},
+        {'c', 's', {2026, 11, 15}, {}, "20 15/11/2026 0 143554,44 0,00 0,00 143554,44"},
         // From the disbursement, or from a broken first period's start once row 0 is due; on a due date, no days.
         {'c', ' ', {2025, 3, 15}, {}, "0 15/03/2025 0 150000,00 0,00 0,00 150000,00"},
         {'c', ' ', {2025, 4, 10}, {}, "0 15/03/2025 26 150000,00 373,97"},
@@ -105,6 +114,14 @@ TEST(PianoEstinzione, RisposteNoteERifiuti)
         {'c', ' ', d, Cambio{d, T, 2.6, {}, 0, 140000},
          "non può essere inferiore al debito da estinguere, 140.879,52."},
         {'c', ' ', {2050, 3, 15}, Cambio{{2050, 3, 15}, S, 2.6, {}, 0, {}}, "il mutuo è già pagato"},
+        {'c', ' ', {2050, 3, 16}, Cambio{{2050, 3, 16}, S, 2.6, {}, 0, {}}, "Il giorno del cambio (16/03/2050) deve"},
+        // Row 0 is paid with the first installment, which pays capital; the payback is where the savings stay above
+        // the costs to the end, none when the net saving is below zero, an old plan's repayment counted alike.
+        {'r', ' ', {2026, 3, 20}, Cambio{{2026, 3, 20}, T, 2.6, {}, 3000, {}}, "150071,92 300 750,94/680,83 "},
+        {'r', ' ', {2026, 3, 20}, Cambio{{2026, 3, 20}, T, 2.6, {}, 3000, {}}, "225495,66/204249,27 40"},
+        {'c', ' ', d, Cambio{d, T, 2.6, 360, 3000, {}}, "750,94/564,00 62973,49/"},
+        {'c', ' ', d, Cambio{d, T, 2.6, 360, 3000, {}}, " mai"},
+        {'c', 'f', d, Cambio{d, T, 2.6, {}, 3000, {}}, "54412,94/45882,83 194942,10/186411,99 11"},
     };
     for (const auto& caso : casi) {
         const std::string esito = Esito(Esempio(caso.mutuo), Eventi(caso.eventi), caso.giorno, caso.cambio);

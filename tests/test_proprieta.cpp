@@ -332,7 +332,8 @@ TEST(Proprieta, DallaRataAiDati)
     EXPECT_EQ(fuori, 172 - 121);
 }
 
-// Each seeded loan paid off on a due date drawn from a seed owes the debt that row shows and no days' interest; a
+// Each seeded loan, with no event, a suspension of either kind or a repayment after a row drawn from a seed, paid off
+// on that row's due date or another's, owes the debt that row shows, less its repayment, and no days' interest; a
 // surroga on that day at 2 % is the plan of the loan made here from the old one's terms: that debt, the installments
 // left, from that day, with no terms of a start of its own (pre-amortisation, first due date, variable rate).
 TEST(Proprieta, EstinzioneESurrogaSulPiano)
@@ -349,15 +350,22 @@ TEST(Proprieta, EstinzioneESurrogaSulPiano)
         Mutuo mutuo = LeggiOpzioniCli(std::vector<std::string_view>(parole.begin() + 1, parole.end()), {}).mutuo;
         if (caso() % 2 == 0)
             mutuo.condizioni = TuttiITermini(mutuo.importo)[caso() % 23 + 1];
-        Piano piano;
+        const int dopo = static_cast<int>(caso() % static_cast<unsigned>(mutuo.numeroRate / 2 + 1)) + 1;
+        const std::array<Scenario, 4> scenari{Scenario{}, Scenario{{Sospensione{dopo, 3, TipoSospensione::Rata}}, 0},
+                                              Scenario{{Sospensione{dopo, 2}}, 0},
+                                              Scenario{{Estinzione{dopo, mutuo.importo / 4}}, 0}};
+        Simulazione simulazione;
         try {
-            piano = PianoAmm(mutuo);
+            simulazione = Simula(mutuo, scenari[caso() % scenari.size()]);
         } catch (const ErrorePiano&) {
             continue;
         }
-        const RigaPiano& riga = piano.righe[caso() % piano.righe.size()];
-        const ConteggioEstintivo conteggio = ContaEstinzione(piano, riga.scadenza);
-        EXPECT_TRUE(MenoDiUnCentesimo(conteggio.debito, riga.debitoResiduo)) << linea;
+        const Piano& piano = simulazione.piano;
+        const RigaPiano& riga = caso() % 2 == 0 ? RigaDellaRata(piano.righe, std::min(dopo, UltimaRata(piano.righe)))
+                                                : piano.righe[caso() % piano.righe.size()];
+        const ConteggioEstintivo conteggio = ContaEstinzione(simulazione, riga.scadenza);
+        EXPECT_TRUE(MenoDiUnCentesimo(conteggio.debito, riga.debitoResiduo - RimborsoDopo(simulazione, riga.numero)))
+            << linea << " " << riga.numero << ": " << conteggio.debito;
         EXPECT_EQ(conteggio.interessi, 0) << linea;
         if (conteggio.debito == 0)
             continue;
@@ -369,7 +377,7 @@ TEST(Proprieta, EstinzioneESurrogaSulPiano)
                            condizioni};
         // Both refused alike where the plan cannot be worked out.
         try {
-            const EsitoCambio esito = CambiaMutuo(piano, {riga.scadenza, TipoCambio::Surroga, 2, {}, 0, {}});
+            const EsitoCambio esito = CambiaMutuo(simulazione, {riga.scadenza, TipoCambio::Surroga, 2, {}, 0, {}});
             EXPECT_EQ(esito.nuovo.mutuo, atteso) << linea;
             EXPECT_EQ(esito.nuovo.totaleInteressi, PianoAmm(atteso).totaleInteressi) << linea;
             ++surroghe;
