@@ -4,6 +4,8 @@
 #include "engine/conteggio.h"
 #include "engine/costi.h"
 
+#include <utility>
+
 namespace pianoamm {
 
 bool MostraListato(const OpzioniCli& opzioni)
@@ -67,10 +69,12 @@ void LeggiCambio(const Valori& valori, OpzioniCli& opzioni)
 
 }  // namespace cli
 
-OpzioniCli ConNuovoMutuo(OpzioniCli opzioni)
+namespace {
+
+// The options with the new loan, on the old one's fiscal data, in place of
+// the loan given.
+OpzioniCli SulNuovoMutuo(OpzioniCli opzioni)
 {
-    if (!opzioni.cambio || !opzioni.detrazione)
-        return opzioni;
     const Piano piano = PianoAmm(opzioni.mutuo);
     const EsitoCambio esito = opzioni.scenario.eventi.empty()
                                   ? CambiaMutuo(piano, *opzioni.cambio)
@@ -82,6 +86,18 @@ OpzioniCli ConNuovoMutuo(OpzioniCli opzioni)
     opzioni.scenario = nuova.scenario;
     opzioni.cambio.reset();
     return opzioni;
+}
+
+}  // namespace
+
+OpzioniCli ConNuovoMutuo(OpzioniCli opzioni)
+{
+    return opzioni.cambio && opzioni.detrazione ? SulNuovoMutuo(std::move(opzioni)) : opzioni;
+}
+
+Offerta OffertaDaSalvare(const OpzioniCli& opzioni)
+{
+    return OffertaDi(opzioni.cambio ? SulNuovoMutuo(opzioni) : opzioni);
 }
 
 std::string TestoDopoListato(const OpzioniCli& opzioni, const Piano& piano, const Simulazione* simulazione)

@@ -23,9 +23,13 @@ void LeggiCambio(const Valori& valori, OpzioniCli& opzioni);
 
 // With --detrazione, a change of lender is the new loan's deduction: the
 // options then hold the new loan, on the old one's fiscal data, in place of
-// the loan given, for every output and for --salva. Throws ErrorePiano for
-// a change the plan cannot take.
+// the loan given, for every output. Throws ErrorePiano for a change the
+// plan cannot take.
 OpzioniCli ConNuovoMutuo(OpzioniCli opzioni);
+
+// What --salva saves: with --cambia-il the new loan, as ConNuovoMutuo makes
+// it, else the loan given.
+Offerta OffertaDaSalvare(const OpzioniCli& opzioni);
 
 // The payoff's block, then the change's, each after a blank line; empty
 // when neither is asked for. The plan shown is the simulation, if any.

@@ -317,7 +317,9 @@ prova 0 '' '$CLI $K --prima-scadenza 30/04/2026 --arrotondamento centesimi --bas
 prova 0 '' '$CLI $K --prima-scadenza 30/04/2026 --taeg' 'grep -qx "PRIMA SCADENZA  *: 30/04/2026" out'
 prova 0 '' '$CLI $K --per-anno --taeg >a && $CLI $K --per-anno --taeg --prima-scadenza 15/04/2026 >b' 'cmp a b'
 # Paid off on a day and moved to another bank, under the listing; a day past the plan refused before anything is written.
-prova 0 '' '$CLI ${K/2026/2025} --arrotondamento centesimi --estingui-il 10/09/2027 --cambia-il 10/09/2027 --tipo surroga --nuovo-tasso 2,6' 'grep -qx "TOTALE DA PAGARE *: 140.879,52" out && grep -qx "RISPARMIO TOTALE *: 17.090,66" out'
+prova 0 '' '$CLI ${K/2026/2025} --arrotondamento centesimi --estingui-il 10/09/2027 --cambia-il 10/09/2027 --tipo surroga --nuovo-tasso 2,6 --salva s.pianoamm' 'grep -qx "TOTALE DA PAGARE *: 140.879,52" out && grep -qx "RISPARMIO TOTALE *: 17.090,66" out && grep -q "\"importo\": 140879.52,$" s.pianoamm'
+# A new loan that cannot be worked out is named as such.
+prova 2 "Il nuovo mutuo: l'importo del finanziamento deve essere compreso tra 0 e 999.999.999." '$CLI ${K/150000/999999999} --cambia-il 10/04/2026 --tipo surroga --nuovo-tasso 2' '[ ! -s out ]'
 prova 2 "(16/03/2050) deve cadere tra l'erogazione del 15/03/2025 e l'ultima scadenza del 15/03/2050." '$CLI ${K/2026/2025} --estingui-il 16/03/2050' '[ ! -s out ]'
 # With --detrazione, the new loan's deduction, its share of (140.879,52 + 3.000) / 180.000 of 1.166,82 + 3.000; and its file.
 prova 0 '' '$CLI ${K/2026/2025} --arrotondamento centesimi --cambia-il 10/09/2027 --tipo sostituzione --nuovo-tasso 2,6 --spese-nuove 3000 --nuovo-importo 180000 --detrazione --salva n.pianoamm' 'grep -q "^  2027 *1.166,82 *3.000,00 *3.330,67 *632,83$" out && grep -q "^Proporzione 79,93 %: debito estinto" out && grep -q "\"debito_sostituito\": 143879.52" n.pianoamm'
