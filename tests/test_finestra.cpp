@@ -725,6 +725,9 @@ private slots:
         tipo->setFocus();
         QTest::keyClick(tipo, Qt::Key_Down);
         Scrivi(d->findChild<QLineEdit*>("txtSpese"), "3000");
+        // Another day, and back: the costs typed stay.
+        Scrivi(d->findChild<QLineEdit*>("txtGiorno"), "10/10/2027");
+        Scrivi(d->findChild<QLineEdit*>("txtGiorno"), "10/09/2027");
         QCOMPARE(valori(d, {"SPESE RIPAGATE ALLA RATA"}), "48");
         QTemporaryDir cartella;
         Rispondi({cartella.filePath("nuovo")});

@@ -82,9 +82,8 @@ pianoamm::Cambio DlgCambio::Scelto(const pianoamm::Data& giornoScelto, bool gior
     cambio.giorno = giornoScelto;
     cambio.tipo = ValoreScelto<pianoamm::TipoCambio>(cboTipo);
     cambio.nuovoTasso = txtNuovoTasso->Valore();
-    if (giornoNuovo)
-        return cambio;
-    cambio.nuoveRate = static_cast<int>(txtNuoveRate->Valore());
+    if (!giornoNuovo)
+        cambio.nuoveRate = static_cast<int>(txtNuoveRate->Valore());
     if (cambio.tipo == pianoamm::TipoCambio::Sostituzione) {
         cambio.spese = txtSpese->Valore();
         cambio.nuovoImporto = txtNuovoImporto->Valore();

@@ -21,7 +21,8 @@ class MotivoCampo;
 // Changing lender: a surroga or a substitution that pays off the loan on
 // the day typed, the rest of its plan beside the new loan's and the
 // savings, worked out again as each value is typed. A new day proposes the
-// installments left and the amount due as the new count and amount. The
+// installments left as the new count, and a surroga's amount is the amount
+// due; a substitution keeps the costs and the amount typed. The
 // new loan is saved as a loan file of its own, to be compared with other
 // offers. Not modal, so that the listing stays at hand.
 class DlgCambio : public QDialog {
@@ -35,8 +36,8 @@ public:
 private:
     CampoNumerico* Campo(const QString& etichetta, const char* nome, const pianoamm::Limite& limite, double iniziale);
     void Aggiorna(bool giornoNuovo);
-    // The change the fields give; where giornoNuovo, the count and the
-    // amount are left to the day's.
+    // The change the fields give; where giornoNuovo, the count is left to
+    // the day's (and a surroga's amount, which is always the day's).
     pianoamm::Cambio Scelto(const pianoamm::Data& giornoScelto, bool giornoNuovo) const;
     void SalvaNuovo();
 
