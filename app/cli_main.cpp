@@ -12,6 +12,7 @@
 // asked for, by the helper programs: pianoamm-pdf draws the PDF, which this
 // program writes like any other file, and pianoamm-stampa prints.
 
+#include "app/cambio_cli.h"
 #include "app/opzioni_cli.h"
 #include "app/processo_cli.h"
 #include "app/rialzo_cli.h"
@@ -116,10 +117,12 @@ struct Calcolo {
     std::vector<pianoamm::ValoriOfferta> confronto;  // the offers of --confronta
     // The plan shown, with the index moved by --rialzo.
     std::optional<pianoamm::Piano> rialzato;
-    // The costs', deduction's and yearly blocks, worked out with the plan
-    // so that a loan they cannot be worked out for is refused like the
-    // plan, before any file is written.
+    // The costs', deduction's and yearly blocks, and the payoff's and the
+    // change's under the listing, worked out with the plan so that a loan
+    // they cannot be worked out for is refused like the plan, before any
+    // file is written.
     std::string blocchi;
+    std::string dopoListato;
 
     // What uscita makes of the simulation, or else of the plan.
     template <typename Uscita>
@@ -201,7 +204,7 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
                 : calcolo.Mostrato([](const auto& mostrato) { return pianoamm::EsportaCsv(mostrato); }));
     }
     if (uscite.salva)
-        pianoamm::ScriviFileSicuro(*uscite.salva, pianoamm::TestoOfferta(pianoamm::OffertaDi(opzioni)));
+        pianoamm::ScriviFileSicuro(*uscite.salva, pianoamm::TestoOfferta(pianoamm::OffertaDaSalvare(opzioni)));
 
     // The value worked out from the installment comes first, or on standard
     // error when standard output carries a file.
@@ -228,7 +231,8 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
     else if (!calcolo.blocchi.empty())
         ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + calcolo.blocchi);
     else if (mostraListato)
-        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + listato.Testo() + Rialzo(opzioni, calcolo));
+        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + listato.Testo() + Rialzo(opzioni, calcolo)
+                     + calcolo.dopoListato);
     else
         ScriviUscita(trovato);
     ChiudiUscita();
@@ -255,7 +259,7 @@ int main(int argc, char* argv[])
     Calcolo calcolo;
     pianoamm::UsciteCli uscite;
     try {
-        opzioni = pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi());
+        opzioni = pianoamm::ConNuovoMutuo(pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi()));
         if (!opzioni.confronta.empty())
             calcolo.confronto = ConfrontaFile(opzioni.confronta);
         else if (!opzioni.aiuto && !opzioni.versione)
@@ -266,8 +270,11 @@ int main(int argc, char* argv[])
             calcolo.rialzato = pianoamm::PianoConRialzo(opzioni.mutuo, *opzioni.rialzo,
                                                         calcolo.simulazione ? &opzioni.scenario : nullptr);
         }
-        if (!opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty())
+        if (!opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty()) {
             calcolo.blocchi = Blocchi(opzioni, calcolo);
+            calcolo.dopoListato = pianoamm::TestoDopoListato(opzioni, calcolo.piano,
+                                                             calcolo.simulazione ? &*calcolo.simulazione : nullptr);
+        }
     } catch (const pianoamm::ErrorePiano& errore) {
         return Fallito(errore, 2);
     }

@@ -1,4 +1,5 @@
 #include "app/opzioni_cli.h"
+#include "app/cambio_cli.h"
 #include "app/condizioni_cli.h"
 #include "app/file_cli.h"
 #include "app/incognita_cli.h"
@@ -199,17 +200,17 @@ void LeggiUscite(const Valori& valori, OpzioniCli& opzioni)
     const bool regole = opzioni.detrazione || salva;
     facoltativo(Opzione::Quota, LimiteQuota, regole, "--detrazione o --salva", opzioni.regole.quota);
     facoltativo(Opzione::Limite, LimiteDetraibile, regole, "--detrazione o --salva", opzioni.regole.limite);
-    const bool estinzioni = std::ranges::any_of(
-        opzioni.scenario.eventi, [](const Evento& evento) { return std::holds_alternative<Estinzione>(evento); });
-    facoltativo(Opzione::Penale, LimitePenale, estinzioni, "--estinzione", opzioni.scenario.penale);
+    const bool estinzioni =
+        valori[Indice(Opzione::EstinguiIl)] || std::ranges::any_of(opzioni.scenario.eventi, [](const Evento& evento) {
+            return std::holds_alternative<Estinzione>(evento);
+        });
+    facoltativo(Opzione::Penale, LimitePenale, estinzioni, "--estinzione o --estingui-il", opzioni.scenario.penale);
     opzioni.stampa = opzioni.stampa || !opzioni.stampante.empty();
     if (const auto& rialzo = valori[Indice(Opzione::Rialzo)]) {
         if (!opzioni.mutuo.condizioni.tassoVariabile)
             Rifiuta(Opzione::Rialzo, "vale solo con un tasso variabile (--indice).");
         // Its figures go under the listing on the screen, or among the costs.
-        const bool listato =
-            !opzioni.detrazione && !opzioni.perAnno && opzioni.csv.empty() && opzioni.pdf.empty() && !opzioni.stampa;
-        if (!opzioni.taeg && !listato)
+        if (!opzioni.taeg && !MostraListato(opzioni))
             Rifiuta(Opzione::Rialzo, "vale solo con il piano mostrato o con --taeg.");
         opzioni.rialzo = Numero(Opzione::Rialzo, *rialzo, LimiteRialzo);
     }
@@ -282,6 +283,7 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
     opzioni.mutuo = LeggiMutuo(valori, base, !opzioni.fileMutuo.empty(), opzioni.incognita);
     LeggiUscite(valori, opzioni);
     LeggiFiscali(valori, opzioni);
+    LeggiCambio(valori, opzioni);
     LeggiNome(valori[Indice(Opzione::Nome)], opzioni);
     return opzioni;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/cambio.h"
 #include "engine/costi.h"
 #include "engine/data.h"
 #include "engine/detrazione.h"
@@ -52,7 +53,15 @@ struct OpzioniCli {
     std::string nome;
     // Files of offers to compare, in place of every other output but --csv.
     std::vector<std::string> confronta;
+    // Under the listing: what closing the loan costs on a day, and a change
+    // of lender.
+    std::optional<Data> estinguiIl;
+    std::optional<Cambio> cambio;
 };
+
+// The listing is shown only when no other output takes its place; saving
+// the loan is not one.
+bool MostraListato(const OpzioniCli& opzioni);
 
 // The loan as given, to be saved.
 Offerta OffertaDi(const OpzioniCli& opzioni);

@@ -42,7 +42,14 @@ enum class Opzione {
     Rialzo,
     Estinzione,
     Variazione,
-    Sospensione
+    Sospensione,
+    EstinguiIl,
+    CambiaIl,
+    Tipo,
+    NuovoTasso,
+    NuoveRate,
+    SpeseNuove,
+    NuovoImporto
 };
 
 struct DatiOpzione {
@@ -92,6 +99,13 @@ inline constexpr auto Opzioni = [] {
         {"--estinzione", false, true},
         {"--variazione", false, true},
         {"--sospensione", false, true},
+        {"--estingui-il"},
+        {"--cambia-il"},
+        {"--tipo"},
+        {"--nuovo-tasso"},
+        {"--nuove-rate"},
+        {"--spese-nuove"},
+        {"--nuovo-importo"},
     };
     constexpr auto PrimoTermine = Indice(OpzioneDelTermine(0));
     std::array<DatiOpzione, std::size(Altre) + Termini.size()> opzioni{};

@@ -70,12 +70,6 @@ void ControllaLette(const UsciteCli& uscite, const OpzioniCli& opzioni)
 
 }  // namespace
 
-bool MostraListato(const OpzioniCli& opzioni)
-{
-    return !opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty() && !opzioni.taeg && !opzioni.detrazione
-           && !opzioni.perAnno && opzioni.csv.empty() && opzioni.pdf.empty() && !opzioni.stampa;
-}
-
 UsciteCli TrovaUscite(const OpzioniCli& opzioni)
 {
     UsciteCli uscite;

@@ -15,10 +15,6 @@ struct UsciteCli {
     std::optional<Destinazione> salva;
 };
 
-// The listing is shown only when no other output takes its place; saving
-// the loan is not one.
-bool MostraListato(const OpzioniCli& opzioni);
-
 // Throws ErrorePiano when a file cannot be reached: its folder is missing,
 // its descriptor closed.
 UsciteCli TrovaUscite(const OpzioniCli& opzioni);

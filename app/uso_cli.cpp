@@ -4,6 +4,7 @@
 #include "app/termini_cli.h"
 
 #include "engine/cadenza.h"
+#include "engine/cambio.h"
 #include "engine/eventi/estinzione.h"
 #include "engine/eventi/sospensione.h"
 #include "engine/inverso.h"
@@ -106,6 +107,11 @@ std::string Sintassi(const Scelte& scelte)
              "                    [--variazione N:TASSO]... ["
            + scelte.sospensione
            + "]...\n"
+             "                    [--estingui-il GG/MM/AAAA] [--cambia-il GG/MM/AAAA\n"
+             "                    --tipo "
+           + cli::ParoleDi<TipiCambio>()
+           + " --nuovo-tasso T [--nuove-rate N]\n"
+             "                    [--spese-nuove X] [--nuovo-importo A]]\n"
              "       pianoamm-cli FILE.pianoamm [opzioni] [--salva FILE [--nome NOME]]\n"
              "       pianoamm-cli --confronta FILE FILE [FILE [FILE]] [--csv FILE]\n";
 }
@@ -143,6 +149,24 @@ constexpr const char* Uscite = "  --pdf FILE           scrive la stampa del pian
                                "                       imposta sostitutiva in percentuale dell'importo (0,25 o 2)\n"
                                "  --spese-rata X       spese pagate con ogni rata (incasso rata)\n";
 
+// Closing the loan on a day and changing lender, after the events.
+constexpr const char* Cambio = "  --estingui-il GG/MM/AAAA\n"
+                               "                       sotto il piano, quanto costa estinguere il mutuo quel\n"
+                               "                       giorno: rate pagate, debito residuo, interessi\n"
+                               "                       dall'ultima scadenza (su --base-giorni), penale, totale\n"
+                               "  --cambia-il GG/MM/AAAA\n"
+                               "                       sotto il piano, un nuovo mutuo che estingue questo quel\n"
+                               "                       giorno, confrontato con il resto del piano attuale\n"
+                               "  --tipo surroga|sostituzione\n"
+                               "                       surroga: stesso debito, senza spese (120-quater TUB);\n"
+                               "                       sostituzione: con spese e importo anche maggiore\n"
+                               "  --nuovo-tasso T      tasso annuo del nuovo mutuo\n"
+                               "  --nuove-rate N       rate del nuovo mutuo (predefinite: quelle residue)\n"
+                               "  --spese-nuove X      spese della sostituzione: la rata da cui i risparmi le\n"
+                               "                       ripagano, o mai\n"
+                               "  --nuovo-importo A    importo della sostituzione (predefinito: debito residuo\n"
+                               "                       più interessi maturati)\n";
+
 // The loan file, the comparison, help and version, after the events.
 constexpr const char* FileEAiuto =
     "  FILE.pianoamm        il mutuo salvato nel file: le opzioni date ne sostituiscono\n"
@@ -169,7 +193,8 @@ std::string AltreOpzioni(const Scelte& scelte)
            + "\n"
              "                       rimborso anticipato di IMPORTO (o tutto) dopo la rata N;\n"
              "                       poi la rata si riduce (rata, predefinito) o la durata\n"
-             "  --penale P           penale sui rimborsi anticipati, in percentuale (0)\n"
+             "  --penale P           penale sui rimborsi anticipati e su --estingui-il, in\n"
+             "                       percentuale (0)\n"
              "  --variazione N:TASSO dalla rata N+1 il tasso annuo è TASSO\n"
              "  "
            + scelte.sospensione
@@ -177,7 +202,7 @@ std::string AltreOpzioni(const Scelte& scelte)
              "                       sospende K rate (da 1 a 36) dopo la rata N: si paga solo\n"
              "                       la quota interessi (capitale, predefinito) o nulla, e gli\n"
              "                       interessi si aggiungono al debito (rata)\n"
-           + FileEAiuto;
+           + Cambio + FileEAiuto;
 }
 
 // What the options do together, examples and the exit codes.
@@ -204,6 +229,12 @@ constexpr const char* Note = "Con --pdf, --csv, --stampa, --per-anno, --taeg o -
                              "  100.000 al 3 % in 120 rate, --preammortamento 12: 12 rate di 250, poi 965,61\n"
                              "  150.000 al 3,5 % in 300 rate, --data 15/03/2026 --prima-scadenza 30/04/2026:\n"
                              "  rata 0 il 30/03/2026 di 215 (15 giorni; 215,75 al centesimo, 218,75 su 360)\n"
+                             "\n"
+                             "Esempi di estinzione e di cambio di banca, con rate mensili al centesimo:\n"
+                             "  150.000 al 3,5 % in 300 rate dal 15/03/2025, --estingui-il 10/09/2027:\n"
+                             "  29 rate pagate, debito 140.529,16, 26 giorni di interessi 350,36, totale\n"
+                             "  140.879,52; --cambia-il 10/09/2027 --tipo surroga --nuovo-tasso 2,6: 271 rate\n"
+                             "  da 687,87 invece di 750,94, risparmio totale 17.090,66\n"
                              "\n"
                              "Uscita: 0 se tutto è stato scritto (o la stampa accettata), 1 se un file,\n"
                              "lo standard output o la stampa non sono riusciti, 2 se i dati sono rifiutati.\n";

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <ctime>
 #include <tuple>
 
@@ -53,6 +54,18 @@ int GiorniDelMese(int anno, int mese)
 bool Prima(const Data& una, const Data& altra)
 {
     return std::tie(una.anno, una.mese, una.giorno) < std::tie(altra.anno, altra.mese, altra.giorno);
+}
+
+long long GiorniTra(const Data& da, const Data& a)
+{
+    using namespace std::chrono;
+    // Days since the epoch, so that two dates subtract.
+    const auto numero = [](const Data& data) {
+        const year_month_day giorno{year{data.anno}, month{static_cast<unsigned>(data.mese)},
+                                    day{static_cast<unsigned>(data.giorno)}};
+        return sys_days{giorno}.time_since_epoch().count();
+    };
+    return numero(a) - numero(da);
 }
 
 std::optional<Data> LeggiData(std::string_view testo)

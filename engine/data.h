@@ -26,6 +26,9 @@ int GiorniDelMese(int anno, int mese);
 // True where una comes before altra in the calendar.
 bool Prima(const Data& una, const Data& altra);
 
+// The days from da to a, fewer than none when a comes first.
+long long GiorniTra(const Data& da, const Data& a);
+
 // Reads "g/m/aaaa": day and month of one or two digits, a year of four, or of
 // two (00-29 is 2000-2029, 30-99 is 1930-1999); blanks around allowed.
 // Nothing for text that is not a valid date.

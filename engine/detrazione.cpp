@@ -74,13 +74,28 @@ std::vector<Anno> AnniDelPiano(const Piano& piano, const Costi& costi)
     return anni;
 }
 
+// A part of the loan whose share of the interest and charges is
+// deductible, in cents (0: not given), what it is, for its note, and
+// whether it took something off.
+struct Proporzione {
+    long long parte;
+    const char* cosa;
+    bool applicata = false;
+};
+
+long long Parte(const std::optional<double>& importo)
+{
+    return importo ? CentesimiMetaInSu(*importo) : 0;
+}
+
 // The borrower's figures in cents, and which rules took something off.
 class Regole {
 public:
     Regole(const Piano& piano, const RegoleDetrazione& regole)
         : limite(CentesimiMetaInSu(regole.limite)), quota(CentesimiMetaInSu(regole.quota)), dati(regole.fiscali),
           importo(CentesimiMetaInSu(piano.mutuo.importo)),
-          costo(dati.costoAcquisto ? CentesimiMetaInSu(*dati.costoAcquisto) : 0),
+          proporzioni{Proporzione{Parte(dati.costoAcquisto), "costo d'acquisto"},
+                      Proporzione{Parte(regole.debitoSostituito), "debito estinto con le spese della sostituzione"}},
           altri(CentesimiMetaInSu(dati.altriOneri.value_or(0))),
           nelTetto(!Prima(dati.dataContratto.value_or(piano.mutuo.erogazione), PrimoContrattoNelTetto))
     {}
@@ -95,10 +110,10 @@ private:
     long long quota;
     DatiFiscali dati;
     long long importo;
-    long long costo;  // 0: not given
+    // The purchase cost's, then a substitution's: each applies on its own.
+    std::array<Proporzione, 2> proporzioni;
     long long altri;
     bool nelTetto;  // the loan was signed when art. 16-ter's cap holds
-    bool proporzione = false;
     bool tetto = false;
     std::array<bool, Leggi.size()> tagli{};
 };
@@ -113,9 +128,11 @@ long long Regole::Tetto() const
 AnnoDetrazione Regole::Calcola(const Anno& anno)
 {
     long long spesa = anno.interessi + anno.oneri;
-    if (costo > 0 && importo > costo) {
-        spesa = ProporzioneMetaInSu(spesa, costo, importo);
-        proporzione = true;
+    for (Proporzione& proporzione : proporzioni) {
+        if (proporzione.parte > 0 && importo > proporzione.parte) {
+            spesa = ProporzioneMetaInSu(spesa, proporzione.parte, importo);
+            proporzione.applicata = true;
+        }
     }
     const long long detraibile = DivisioneMetaInSu(std::clamp(spesa, 0LL, limite) * quota, 10000);
     const long long lorda = Diciannove(detraibile);
@@ -158,10 +175,12 @@ std::vector<std::string> Regole::Note() const
     constexpr std::array<const char*, 4> Figli{"nessun figlio a carico", "un figlio a carico", "due figli a carico",
                                                "tre o più figli a carico, o uno con disabilità"};
     std::vector<std::string> note;
-    if (proporzione) {
-        note.push_back("Proporzione " + Soldi(static_cast<double>(costo) * 100 / static_cast<double>(importo))
-                       + " %: costo d'acquisto " + Soldi(Euro(costo)) + " su un mutuo di " + Soldi(Euro(importo))
-                       + ".");
+    for (const Proporzione& proporzione : proporzioni) {
+        if (!proporzione.applicata)
+            continue;
+        const double percento = static_cast<double>(proporzione.parte) * 100 / static_cast<double>(importo);
+        note.push_back("Proporzione " + Soldi(percento) + " %: " + proporzione.cosa + " "
+                       + Soldi(Euro(proporzione.parte)) + " su un mutuo di " + Soldi(Euro(importo)) + ".");
     }
     for (std::size_t riga = 0; riga < Leggi.size(); ++riga) {
         const Legge& legge = Leggi.at(riga);
@@ -202,7 +221,7 @@ Detrazione DetrazionePerAnno(const Piano& piano, const Costi& costi, const Regol
     }
     detrazione.anni.push_back(totale);
     detrazione.riduzioni = regole.fiscali.Dati();
-    if (detrazione.riduzioni)
+    if (detrazione.riduzioni || regole.debitoSostituito)
         detrazione.note = calcolo.Note();
     return detrazione;
 }

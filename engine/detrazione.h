@@ -7,7 +7,9 @@
 // above the purchase cost left out (Circ. 15/E/2005 §4.1), the cuts for
 // high incomes (d.lgs. 216/2023 art. 2 for 2024, legge 199/2025 art. 1 c. 4
 // from 2026) and the cap of art. 16-ter (legge 207/2024 art. 1 c. 10, from
-// 2025) for loans signed from 2025.
+// 2025) for loans signed from 2025; of a loan that replaced another, only
+// the share that paid off the old debt and the operation's costs (art. 15
+// c. 1 lett. b as Ris. 390/E/2007 reads it).
 
 #include "engine/costi.h"
 #include "engine/data.h"
@@ -55,12 +57,16 @@ struct RegoleDetrazione {
     double quota = 100;                // the borrower's share, percent
     double limite = LimiteAbitazione;  // a year's cap on interest and charges
     DatiFiscali fiscali;
+    // A substitution's debt paid off with the operation's costs: a larger
+    // new loan deducts the share of its interest they make of it.
+    std::optional<double> debitoSostituito = std::nullopt;
 
     bool operator==(const RegoleDetrazione&) const = default;
 };
 
 inline constexpr Limite LimiteQuota{0.01, 100, 2, "il valore della quota"};
 inline constexpr Limite LimiteDetraibile{0.01, 999999999, 2, "il limite di spesa detraibile"};
+inline constexpr Limite LimiteDebitoSostituito{0.01, 999999999, 2, "il debito estinto con le spese"};
 
 struct AnnoDetrazione {
     int anno = 0;  // 0 in the totals row

@@ -2,20 +2,9 @@
 
 #include "engine/errore.h"
 
-#include <chrono>
-
 namespace pianoamm {
 
 namespace {
-
-// Days since the epoch, so that two dates subtract.
-long long NumeroGiorno(const Data& data)
-{
-    using namespace std::chrono;
-    const year_month_day giorno{year{data.anno}, month{static_cast<unsigned>(data.mese)},
-                                day{static_cast<unsigned>(data.giorno)}};
-    return sys_days{giorno}.time_since_epoch().count();
-}
 
 bool Bisestile(int anno)
 {
@@ -35,13 +24,13 @@ std::optional<PrimoPeriodo> PrimoPeriodoDi(const Mutuo& mutuo)
     if (!prima || *prima == predefinita)
         return std::nullopt;
     const Data inizio = AggiungiMese(*prima, -mesi);
-    const long long giorni = NumeroGiorno(inizio) - NumeroGiorno(mutuo.erogazione);
+    const long long giorni = GiorniTra(mutuo.erogazione, inizio);
     if (giorni < 0) {
         throw ErrorePiano("La prima scadenza (" + FormatoData(*prima) + ") non può cadere prima del "
                           + FormatoData(predefinita) + ", una rata dopo l'erogazione del "
                           + FormatoData(mutuo.erogazione) + ".");
     }
-    if (NumeroGiorno(inizio) >= NumeroGiorno(predefinita)) {
+    if (GiorniTra(predefinita, inizio) >= 0) {
         throw ErrorePiano("La prima scadenza (" + FormatoData(*prima) + ") lascerebbe dall'erogazione del "
                           + FormatoData(mutuo.erogazione) + " al " + FormatoData(inizio)
                           + " un preammortamento tecnico di una rata o più: deve cadere prima.");
@@ -56,15 +45,17 @@ Data Scadenza(const Mutuo& mutuo, const std::optional<PrimoPeriodo>& periodo, in
                    : AggiungiMese(mutuo.erogazione, mesi * periodi);
 }
 
+long long InteressiDeiGiorni(long long debito, double tassoAnnuo, long long giorni, BaseGiorni base)
+{
+    return ProporzioneMetaInSu(debito, Centesimi(tassoAnnuo * 100) * giorni, 1000000LL * static_cast<int>(base));
+}
+
 RigaPiano RigaSpezzata(const Mutuo& mutuo, const PrimoPeriodo& periodo, bool centesimi, Riporto& riporto)
 {
-    const int base = static_cast<int>(mutuo.condizioni.baseGiorni);
-    // The rate has four decimals at most: to the cent, the amount's cents ×
-    // the rate × 10^4 × the days over 10^6 × the base, exactly.
+    const BaseGiorni base = mutuo.condizioni.baseGiorni;
     const double interessi =
-        centesimi ? Euro(ProporzioneMetaInSu(CentesimiMetaInSu(mutuo.importo),
-                                             Centesimi(mutuo.tassoAnnuo * 100) * periodo.giorni, 1000000LL * base))
-                  : riporto.Taglia(mutuo.importo * mutuo.tassoAnnuo / 100 * periodo.giorni / base);
+        centesimi ? Euro(InteressiDeiGiorni(CentesimiMetaInSu(mutuo.importo), mutuo.tassoAnnuo, periodo.giorni, base))
+                  : riporto.Taglia(mutuo.importo * mutuo.tassoAnnuo / 100 * periodo.giorni / static_cast<int>(base));
     return {0, periodo.inizio, interessi, 0, mutuo.importo, mutuo.tassoAnnuo};
 }
 

@@ -30,6 +30,11 @@ std::optional<PrimoPeriodo> PrimoPeriodoDi(const Mutuo& mutuo);
 // is set, or else from the disbursement.
 Data Scadenza(const Mutuo& mutuo, const std::optional<PrimoPeriodo>& periodo, int periodi);
 
+// The interest of debito cents over giorni days at tassoAnnuo percent, on
+// the year's base, in cents, halves up: the rate has four decimals at most,
+// so debito × the rate × 10^4 × the days over 10^6 × the base is exact.
+long long InteressiDeiGiorni(long long debito, double tassoAnnuo, long long giorni, BaseGiorni base);
+
 // Row 0: the broken period's interest, importo × rate × days / the year's
 // base, to the cent, halves up, or cut to units, the fraction carried in
 // riporto as any row's.

@@ -33,10 +33,7 @@ Piano PianoConRialzo(const Mutuo& mutuo, double punti, const Scenario* scenario)
         Piano piano = PianoAmm(rialzato);
         return scenario != nullptr ? Simula(piano, *scenario).piano : piano;
     } catch (const ErrorePiano& errore) {
-        std::string motivo = errore.what();
-        if (!motivo.empty() && motivo[0] >= 'A' && motivo[0] <= 'Z')
-            motivo[0] = static_cast<char>(motivo[0] - 'A' + 'a');
-        throw ErrorePiano("Con il rialzo di " + PuntiRialzo(punti) + ": " + motivo);
+        throw ConPremessa("Con il rialzo di " + PuntiRialzo(punti), errore);
     }
 }
 

@@ -199,6 +199,8 @@ const Campi<RegoleDetrazione> CampiDetrazione{
     Riga<RegoleDetrazione>("figli", Fiscali(&DatiFiscali::figli), Numero{LimiteFigli}),
     Riga<RegoleDetrazione>("altri_oneri", Fiscali(&DatiFiscali::altriOneri), Numero{LimiteAltriOneri}),
     Riga<RegoleDetrazione>("data_contratto", Fiscali(&DatiFiscali::dataContratto), Giorno{}),
+    Riga<RegoleDetrazione>("debito_sostituito", &RegoleDetrazione::debitoSostituito, Numero{LimiteDebitoSostituito},
+                           Presenza::Facoltativa, 4),
 };
 
 // An object left out holds the defaults, as a key left out does.

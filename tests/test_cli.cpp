@@ -143,8 +143,21 @@ TEST(OpzioniCli, LeggeORifiuta)
         {b + "--sospensione 4:6:tutta", "«4:6:tutta» non è nella forma N:K"},
         {b + "--sospensione 4:37", "--sospensione: Il numero delle rate sospese deve essere compreso tra 1 e 36."},
         {b + "--sospensione 4:0,5", "--sospensione: «0,5» non è un numero intero valido."},
-        {b + "--sospensione 4:6 --penale 1", "--penale: vale solo con --estinzione."},
-        {b + "--penale 1", "--penale: vale solo con --estinzione."},
+        {b + "--sospensione 4:6 --penale 1", "--penale: vale solo con --estinzione o --estingui-il."},
+        {b + "--penale 1", "--penale: vale solo con --estinzione o --estingui-il."},
+        {b + "--estingui-il 1/1/2027 --penale 1", "eventi=0 1"},
+        {b + "--estingui-il 31/02/2027", "--estingui-il: «31/02/2027» non è una data valida (GG/MM/AAAA)."},
+        {b + "--estingui-il 1/1/2027 --per-anno", "--estingui-il: vale solo con il piano mostrato."},
+        {b + "--cambia-il 1/1/2027 --tipo surroga --nuovo-tasso 2 --csv a.csv", "--cambia-il: vale solo con il piano"},
+        {b + "--nuovo-tasso 2", "--nuovo-tasso: vale solo con --cambia-il."},
+        {b + "--cambia-il 1/1/2027 --tipo surroga",
+         "--cambia-il: vuole --tipo (surroga o sostituzione) e --nuovo-tasso."},
+        {b + "--cambia-il 1/1/2027 --tipo mutuo --nuovo-tasso 2", "--tipo: «mutuo» non è un tipo valido (surroga o"},
+        {b + "--cambia-il 1/1/2027 --tipo surroga --nuovo-tasso 2 --spese-nuove 9",
+         "--spese-nuove: vale solo con --tipo"},
+        {b + "--cambia-il 1/1/2027 --tipo sostituzione --nuovo-tasso 99,5", "--nuovo-tasso: Il tasso annuo deve"},
+        {b + "--cambia-il 1/1/2027 --tipo sostituzione --nuovo-tasso 2 --nuove-rate 0",
+         "--nuove-rate: Il numero delle"},
         {b + "--estinzione 2:1000 --penale 0,25", "eventi=1 0.25;"},
         {b + "--estinzione 2:1000 --penale 0,255", "--penale: «0,255» non è un numero valido"},
         {b + "--estinzione 2", "--estinzione: «2» non è nella forma N:IMPORTO o N:tutto"},
@@ -303,6 +316,13 @@ K='--importo 150000 --numero-rate 300 --tasso 3,5 --cadenza mensile --data 15/03
 prova 0 '' '$CLI $K --prima-scadenza 30/04/2026 --arrotondamento centesimi --base-giorni 360 --csv - >c' 'grep -q "^0;30/03/2026;218,75;0,00;218,75;150000,00" c && grep -q "^1;30/04/2026;437,50;" c'
 prova 0 '' '$CLI $K --prima-scadenza 30/04/2026 --taeg' 'grep -qx "PRIMA SCADENZA  *: 30/04/2026" out'
 prova 0 '' '$CLI $K --per-anno --taeg >a && $CLI $K --per-anno --taeg --prima-scadenza 15/04/2026 >b' 'cmp a b'
+# Paid off on a day and moved to another bank, under the listing; a day past the plan refused before anything is written.
+prova 0 '' '$CLI ${K/2026/2025} --arrotondamento centesimi --estingui-il 10/09/2027 --cambia-il 10/09/2027 --tipo surroga --nuovo-tasso 2,6 --salva s.pianoamm' 'grep -qx "TOTALE DA PAGARE *: 140.879,52" out && grep -qx "RISPARMIO TOTALE *: 17.090,66" out && grep -q "\"importo\": 140879.52,$" s.pianoamm'
+# A new loan that cannot be worked out is named as such.
+prova 2 "Il nuovo mutuo: l'importo del finanziamento deve essere compreso tra 0 e 999.999.999." '$CLI ${K/150000/999999999} --cambia-il 10/04/2026 --tipo surroga --nuovo-tasso 2' '[ ! -s out ]'
+prova 2 "(16/03/2050) deve cadere tra l'erogazione del 15/03/2025 e l'ultima scadenza del 15/03/2050." '$CLI ${K/2026/2025} --estingui-il 16/03/2050' '[ ! -s out ]'
+# With --detrazione, the new loan's deduction, its share of (140.879,52 + 3.000) / 180.000 of 1.166,82 + 3.000; and its file.
+prova 0 '' '$CLI ${K/2026/2025} --arrotondamento centesimi --cambia-il 10/09/2027 --tipo sostituzione --nuovo-tasso 2,6 --spese-nuove 3000 --nuovo-importo 180000 --detrazione --salva n.pianoamm' 'grep -q "^  2027 *1.166,82 *3.000,00 *3.330,67 *632,83$" out && grep -q "^Proporzione 79,93 %: debito estinto" out && grep -q "\"debito_sostituito\": 143879.52" n.pianoamm'
 # The deduction as the law stands: its cuts' column and the rules' lines; without the figures, today's table.
 prova 0 '' '$CLI --importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 15/03/2023 --detrazione --data-contratto 01/01/2023 >o' 'grep -q "IMPORTO DETRAIBILE            RIDUZIONI" o'
 prova 0 '' '$CLI --importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale --data 15/03/2023 --detrazione --reddito 250000 >o' 'grep -q "IMPORTO DETRAIBILE            RIDUZIONI" o && grep -qx "Dal 2026: riduzione di 440,00 per un reddito oltre 200.000,00." o && grep -q "^  2024 .* 260,00 " o'

@@ -1,6 +1,7 @@
 // The TAEG and the tax deduction. Expected rates come from solving the equation apart, by bisection over the French
 // formula's installment; the deduction's rows are worked by hand from loans whose interest is plain.
 
+#include "engine/cambio.h"
 #include "engine/costi.h"
 #include "engine/dati_costi.h"
 #include "engine/detrazione.h"
@@ -274,6 +275,39 @@ TEST(Costi, DetrazioneSecondoLaLegge)
         EXPECT_EQ(detrazione.anni[0].anno, anno);
         EXPECT_NEAR(detrazione.anni[0].detrazione, attesa, 1e-9) << anno << ' ' << spesa;
         EXPECT_NEAR(detrazione.anni[0].riduzioni, riduzioni, 1e-9) << anno << ' ' << spesa;
+    }
+}
+
+// A new loan above the debt it pays off with its costs deducts only their share of its interest and charges: 150.000 at
+// 3,5 % from 15/03/2025 changed on 10/09/2027 for 180.000 at 2,6 % with 3.000 of costs, (140.879,52 + 3.000) /
+// 180.000. 2027's interest is that of 180.000 at 2,6 % in 271 installments of 878,88: 390,00 + 388,94 + 387,88; of
+// 143.879,52 (installment 702,52) and 140.879,52 (687,87) in full.
+TEST(Costi, DetrazioneDellaSostituzione)
+{
+    Offerta vecchia;
+    vecchia.mutuo = Prestito(150000, 300, 3.5, Cadenza::Mensile, {2025, 3, 15});
+    vecchia.mutuo.condizioni.arrotondamento = Arrotondamento::Centesimi;
+    const Data giorno{2027, 9, 10};
+    constexpr auto T = TipoCambio::Sostituzione;
+    const struct {
+        Cambio cambio;
+        std::optional<double> sostituito;
+        std::string anni;
+        std::string nota;  // the first
+    } casi[] = {
+        {{giorno, T, 2.6, {}, 3000, 180000},
+         143879.52,
+         "2027 1166.82 3000 3330.67 632.83;2028 4570.91 0 3653.67 694.2;",
+         "Proporzione 79,93 %: debito estinto con le spese della sostituzione 143.879,52 su un mutuo di 180.000,00."},
+        {{giorno, T, 2.6, {}, 3000, 143879.52}, {}, "2027 932.67 3000 3932.67 747.21;", ""},
+        {{giorno, TipoCambio::Surroga, 2.6, {}, 0, {}}, {}, "2027 913.23 0 913.23 173.51;", ""},
+    };
+    for (const auto& [cambio, sostituito, anni, nota] : casi) {
+        const Offerta nuova = OffertaCambiata(vecchia, CambiaMutuo(PianoAmm(vecchia.mutuo), cambio));
+        EXPECT_EQ(nuova.regole.debitoSostituito, sostituito);
+        const Detrazione detrazione = DetrazionePerAnno(PianoAmm(nuova.mutuo), nuova.costi, nuova.regole);
+        EXPECT_EQ(Righe(detrazione).substr(0, anni.size()), anni);
+        EXPECT_EQ(detrazione.note.empty() ? "" : detrazione.note[0], nota);
     }
 }
 

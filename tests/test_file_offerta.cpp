@@ -141,7 +141,7 @@ TEST(FileOfferta, FileDellaPrimaVersione)
 }
 
 // A file is written with the lowest version that holds its data: the first due date and the year's base came with
-// version 2, the variable rate and its index's series with version 3.
+// version 2, the variable rate and its index's series with version 3, a substitution's debt paid off with version 4.
 TEST(FileOfferta, VersioneMinimaCheTieneIDati)
 {
     Offerta offerta;
@@ -166,6 +166,15 @@ TEST(FileOfferta, VersioneMinimaCheTieneIDati)
     vecchio = variabile;
     vecchio.replace(vecchio.find("\"versione\": 3"), 13, "\"versione\": 2");
     EXPECT_EQ(Rifiuto(vecchio), "«indice»: chiave della versione 3 del formato, in un file della versione 2.");
+    offerta.regole.debitoSostituito = 143879.52;
+    const std::string sostituito = TestoOfferta(offerta);
+    for (const char* atteso : {"\"versione\": 4,", R"("debito_sostituito": 143879.52)"})
+        EXPECT_NE(sostituito.find(atteso), std::string::npos) << atteso;
+    EXPECT_EQ(LeggiTestoOfferta(sostituito), offerta);
+    vecchio = sostituito;
+    vecchio.replace(vecchio.find("\"versione\": 4"), 13, "\"versione\": 3");
+    EXPECT_EQ(Rifiuto(vecchio),
+              "«detrazione.debito_sostituito»: chiave della versione 4 del formato, in un file della versione 3.");
 }
 
 // Each mistake with its message: «the key at fault» where there is one.
@@ -179,7 +188,7 @@ TEST(FileOfferta, RifiutaDicendoPerche)
         {"", "non è un documento JSON valido: errore alla riga 1, colonna 1."},
         {R"({"formato": "altro", "versione": 1})", "«formato»: non è un mutuo salvato da questo programma."},
         {R"({"versione": 1})", "«formato»: manca, ed è obbligatoria."},
-        {R"({"formato": "pianoamm", "versione": 4, "futuro": 1})",
+        {R"({"formato": "pianoamm", "versione": 5, "futuro": 1})",
          "«versione»: il file è stato creato da una versione più recente"},
         {R"({"formato": "pianoamm", "versione": 1.5})", "«versione»: deve essere un numero intero da 1 in su."},
         {R"([1, 2])", "«documento»: deve essere un oggetto tra graffe."},
@@ -212,6 +221,8 @@ TEST(FileOfferta, RifiutaDicendoPerche)
          "«costi.spese_rata»: L'importo delle spese per rata deve"},
         {Documento(Mutuo, R"(, "detrazione": {"figli": 4})"),
          "«detrazione.figli»: Il numero dei figli a carico deve essere compreso tra 0 e 3."},
+        {Documento(Mutuo, R"(, "detrazione": {"debito_sostituito": 0})", 4),
+         "«detrazione.debito_sostituito»: Il debito estinto con le spese deve essere compreso tra 0,01 e"},
         {Documento(Mutuo, R"(, "eventi": {})"), "«eventi»: deve essere una lista tra quadre."},
         {Documento(Mutuo, R"(, "indice": [])", 3), "«indice»: vale solo con «condizioni.tasso_variabile»."},
         {Documento(Mutuo, R"(, "condizioni": {"tasso_variabile": {"ricalcolo": "mai"}})", 3),

@@ -1,5 +1,6 @@
 // The windows driven as a user would: the wizard, the fields, the list's menu, the splash.
 
+#include "file/file_offerta.h"
 #include "guida_finestra.h"
 #include "lettore_schermo.h"
 #include "testi_ostili.h"
@@ -120,6 +121,8 @@ struct Finestra {
 constexpr Finestra Finestre[] = {
     {"Interessi per anno…", Apertura::Modale, "interessi-anno"},
     {"Costi, TAEG e detrazione…", Apertura::Accanto, "costi"},
+    {"Estinzione a una data…", Apertura::Modale, "estinzione"},
+    {"Surroga o sostituzione…", Apertura::Accanto, "estinzione"},
     {"Condizioni del piano…", Apertura::Modale, "condizioni"},
     {"Simula estinzione anticipata…", Apertura::ConEditore, "simulazione"},
     {"Simula variazione di tasso…", Apertura::ConEditore, "simulazione"},
@@ -369,7 +372,7 @@ private slots:
         QStringList voci;
         LeggiMenu(voci, testo);
         ApriMenu(false, {});
-        QCOMPARE(voci.size(), 15);
+        QCOMPARE(voci.size(), 17);
         QVERIFY2(LettereRipetute(voci).isEmpty(), qPrintable(voci.join('|')));
         c("cmdIndietro")->click();
         c("cmdIndietro")->click();
@@ -508,7 +511,7 @@ private slots:
             return a->isEnabled() && !a->isSeparator() && !a->menu() ? std::optional(a->text()) : std::nullopt;
         });
         Contesto(lblMotivo);
-        QCOMPARE(attive, QStringList({"Condi&zioni del piano…", "&Apri…", "&Salva", "Salva con n&ome…",
+        QCOMPARE(attive, QStringList({"Condizioni de&l piano…", "&Apri…", "&Salva", "Salva con n&ome…",
                                       "Con&fronta offerte…"}));
         if (dalMenu) {
             Rispondi({"Condizioni del piano…"});
@@ -672,6 +675,71 @@ private slots:
                  "2,50 2.582,28");
         c("cmdIndietro")->click();
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgCosti"));
+    }
+
+    // The payoff and the change of lender, typed: 150.000 at 3,5 % in 300 monthly installments from 15/03/2025, in
+    // cents. On 10/09/2027 29 are paid, 140.529,16 owed, 350,36 of interest for 26 days: 140.879,52 in all; a day past
+    // the plan is refused beside the field. A surroga at 2,6 % over the 271 left pays 687,87 and saves 17.090,66; as a
+    // substitution with 3.000 of costs, paid back at the 48th installment, saved as a loan file.
+    void estinzioneECambio()
+    {
+        AiRisultati({"150000", "300", "3,5", "15/03/2025"}, "Mensile");
+        Rispondi({"Condizioni del piano…"});
+        attese << [](QWidget* dialogo) {
+            dialogo->findChild<QComboBox*>("cboArrotondamento")->setCurrentIndex(1);
+            dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        };
+        ApriMenu(false, {});
+        // Each label's value, its runs of blanks made one.
+        const auto valori = [](QWidget* finestra, const QStringList& etichette) {
+            QStringList letti;
+            for (const QString& etichetta : etichette)
+                for (const QString& riga : finestra->findChild<QPlainTextEdit*>("txtEsito")->toPlainText().split('\n'))
+                    riga.startsWith(etichetta + ' ') ? void(letti << riga.section(" : ", 1).simplified()) : void();
+            return letti.join('|');
+        };
+        QStringList letti;
+        Rispondi({"Estinzione a una data…"});
+        attese << [&letti, valori](QWidget* dialogo) {
+            auto* giorno = dialogo->findChild<QLineEdit*>("txtGiorno");
+            Scrivi(giorno, "16/03/2050");
+            letti << dialogo->findChild<QLabel*>("lblMotivoGiorno")->text() << valori(dialogo, {"TOTALE DA PAGARE"});
+            Scrivi(giorno, "10/09/2027");
+            letti << valori(dialogo, {"RATE PAGATE", "DEBITO RESIDUO", "INTERESSI MATURATI", "TOTALE DA PAGARE"});
+            dialogo->close();
+        };
+        ApriMenu(true, {});
+        QCOMPARE(letti.mid(1), QStringList({"", "29|140.529,16|350,36|140.879,52"}));
+        QVERIFY2(letti[0].contains("15/03/2050"), qPrintable(letti[0]));
+        ApriMenu(true, {"Surroga o sostituzione…"});
+        auto* d = frm->findChild<QDialog*>("DlgCambio");
+        QVERIFY(d && d->isVisible() && !d->isModal());
+        Scrivi(d->findChild<QLineEdit*>("txtGiorno"), "10/09/2027");
+        Scrivi(d->findChild<QLineEdit*>("txtNuovoTasso"), "2,6");
+        QVERIFY(!d->findChild<QLineEdit*>("txtSpese")->isEnabled()
+                && d->findChild<QLabel*>("lblSurroga")->isVisibleTo(d));
+        QCOMPARE(valori(d, {"IMPORTO DEL NUOVO MUTUO", "RATA", "RATE RESIDUE", "INTERESSI RESIDUI", "TOTALE DA PAGARE",
+                            "RISPARMIO TOTALE"}),
+                 "140.879,52|750,94 687,87|271 271|62.973,49 45.882,83|203.502,65 186.411,99|17.090,66");
+        auto* tipo = d->findChild<QComboBox*>("cboTipo");
+        tipo->setFocus();
+        QTest::keyClick(tipo, Qt::Key_Down);
+        Scrivi(d->findChild<QLineEdit*>("txtSpese"), "3000");
+        // Another day, and back: the costs typed stay.
+        Scrivi(d->findChild<QLineEdit*>("txtGiorno"), "10/10/2027");
+        Scrivi(d->findChild<QLineEdit*>("txtGiorno"), "10/09/2027");
+        QCOMPARE(valori(d, {"SPESE RIPAGATE ALLA RATA"}), "48");
+        QTemporaryDir cartella;
+        Rispondi({cartella.filePath("nuovo")});
+        d->findChild<QPushButton*>("cmdSalvaNuovo")->click();
+        const pianoamm::Offerta nuova =
+            pianoamm::LeggiFileOfferta(QFile::encodeName(cartella.filePath("nuovo.pianoamm")).toStdString());
+        QCOMPARE(QString("%1 %2 %3 %4")
+                     .arg(nuova.mutuo.importo, 0, 'f', 2)
+                     .arg(nuova.mutuo.numeroRate)
+                     .arg(nuova.mutuo.tassoAnnuo, 0, 'f', 2)
+                     .arg(nuova.costi.speseIniziali, 0, 'f', 2),
+                 "140879.52 271 2.60 3000.00");
     }
 
     // What if: the event's editor tells the due date and the debt after the installment and refuses, with the reason,

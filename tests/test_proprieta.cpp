@@ -7,12 +7,15 @@
 
 #include "app/opzioni_cli.h"
 #include "engine/anni.h"
+#include "engine/cambio.h"
+#include "engine/conteggio.h"
 #include "engine/errore.h"
 #include "engine/esporta.h"
 #include "engine/formato.h"
 #include "engine/inverso.h"
 #include "engine/listato.h"
 #include "engine/numeri.h"
+#include "engine/soldi.h"
 #include "tests/regola_chiusura.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +24,7 @@
 #include <cmath>
 #include <fstream>
 #include <map>
+#include <random>
 #include <sstream>
 
 using namespace pianoamm;
@@ -326,6 +330,62 @@ TEST(Proprieta, DallaRataAiDati)
     // (over 999.999.999).
     EXPECT_EQ(piani, 121);
     EXPECT_EQ(fuori, 172 - 121);
+}
+
+// Each seeded loan, with no event, a suspension of either kind or a repayment after a row drawn from a seed, paid off
+// on that row's due date or another's, owes the debt that row shows, less its repayment, and no days' interest; a
+// surroga on that day at 2 % is the plan of the loan made here from the old one's terms: that debt, the installments
+// left, from that day, with no terms of a start of its own (pre-amortisation, first due date, variable rate).
+TEST(Proprieta, EstinzioneESurrogaSulPiano)
+{
+    std::ifstream dati(PIANOAMM_DATI "/piani_casuali.txt");
+    std::mt19937_64 caso(20261208);
+    int surroghe = 0;
+    for (std::string linea; std::getline(dati, linea);) {
+        std::istringstream flusso(linea);
+        const std::vector<std::string> parole{std::istream_iterator<std::string>(flusso), {}};
+        if (parole[0] != "0")
+            continue;
+        // On its own terms, then on one other set of them in turn; the plans the engine refuses are left out.
+        Mutuo mutuo = LeggiOpzioniCli(std::vector<std::string_view>(parole.begin() + 1, parole.end()), {}).mutuo;
+        if (caso() % 2 == 0)
+            mutuo.condizioni = TuttiITermini(mutuo.importo)[caso() % 23 + 1];
+        const int dopo = static_cast<int>(caso() % static_cast<unsigned>(mutuo.numeroRate / 2 + 1)) + 1;
+        const std::array<Scenario, 4> scenari{Scenario{}, Scenario{{Sospensione{dopo, 3, TipoSospensione::Rata}}, 0},
+                                              Scenario{{Sospensione{dopo, 2}}, 0},
+                                              Scenario{{Estinzione{dopo, mutuo.importo / 4}}, 0}};
+        Simulazione simulazione;
+        try {
+            simulazione = Simula(mutuo, scenari[caso() % scenari.size()]);
+        } catch (const ErrorePiano&) {
+            continue;
+        }
+        const Piano& piano = simulazione.piano;
+        const RigaPiano& riga = caso() % 2 == 0 ? RigaDellaRata(piano.righe, std::min(dopo, UltimaRata(piano.righe)))
+                                                : piano.righe[caso() % piano.righe.size()];
+        const ConteggioEstintivo conteggio = ContaEstinzione(simulazione, riga.scadenza);
+        EXPECT_TRUE(MenoDiUnCentesimo(conteggio.debito, riga.debitoResiduo - RimborsoDopo(simulazione, riga.numero)))
+            << linea << " " << riga.numero << ": " << conteggio.debito;
+        EXPECT_EQ(conteggio.interessi, 0) << linea;
+        if (conteggio.debito == 0)
+            continue;
+        Condizioni condizioni = mutuo.condizioni;
+        condizioni.preammortamento = 0;
+        condizioni.primaScadenza = std::nullopt;
+        condizioni.tassoVariabile = std::nullopt;
+        const Mutuo atteso{conteggio.debito, UltimaRata(piano.righe) - riga.numero, 2, riga.scadenza, mutuo.cadenza,
+                           condizioni};
+        // Both refused alike where the plan cannot be worked out.
+        try {
+            const EsitoCambio esito = CambiaMutuo(simulazione, {riga.scadenza, TipoCambio::Surroga, 2, {}, 0, {}});
+            EXPECT_EQ(esito.nuovo.mutuo, atteso) << linea;
+            EXPECT_EQ(esito.nuovo.totaleInteressi, PianoAmm(atteso).totaleInteressi) << linea;
+            ++surroghe;
+        } catch (const ErrorePiano&) {
+            EXPECT_THROW(PianoAmm(atteso), ErrorePiano) << linea;
+        }
+    }
+    EXPECT_GT(surroghe, 50);
 }
 
 // dati/piani_variabili.txt: plans at a variable rate drawn by dati/modello_tasso_variabile.py (--righe 20261208 60),

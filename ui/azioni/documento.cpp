@@ -56,7 +56,31 @@ void Avvisa(QWidget* finestra, const QString& testo)
     QMessageBox::warning(finestra, QGuiApplication::applicationDisplayName(), testo);
 }
 
+const char* const NonSalvato = "Il mutuo non è stato salvato.\n\n";
+
 }  // namespace
+
+QString ChiediFileMutuo(QWidget* finestra, const QString& titolo, const QString& iniziale)
+{
+    QString scelto = QFileDialog::getSaveFileName(finestra, titolo, iniziale, QString::fromUtf8(FiltroFile));
+    if (!scelto.isEmpty() && QFileInfo(scelto).suffix().isEmpty())
+        scelto += QStringLiteral(".pianoamm");
+    return scelto;
+}
+
+bool ScriviMutuo(QWidget* finestra, const QString& file, const Offerta& offerta)
+{
+    try {
+        // What the file could not give back is not written: reading it
+        // must accept it.
+        LeggiTestoOfferta(TestoOfferta(offerta));
+        ScriviFileOfferta(NomeDiSistema(file), offerta);
+    } catch (const ErrorePiano& errore) {
+        Avvisa(finestra, QString::fromUtf8(NonSalvato) + QString::fromUtf8(errore.what()));
+        return false;
+    }
+    return true;
+}
 
 Documento::Documento(QWidget* padre, ModelloOfferta* modello) : QObject(padre), finestra(padre), offerta(modello) {}
 
@@ -131,29 +155,19 @@ bool Documento::Salva()
 bool Documento::SalvaConNome()
 {
     const QString iniziale = percorso.isEmpty() ? QDir::home().filePath(QStringLiteral("mutuo.pianoamm")) : percorso;
-    QString scelto = QFileDialog::getSaveFileName(finestra, QStringLiteral("Salva il mutuo"), iniziale,
-                                                  QString::fromUtf8(FiltroFile));
-    if (scelto.isEmpty())
-        return false;
-    if (QFileInfo(scelto).suffix().isEmpty())
-        scelto += QStringLiteral(".pianoamm");
-    return SalvaIn(scelto);
+    const QString scelto = ChiediFileMutuo(finestra, QStringLiteral("Salva il mutuo"), iniziale);
+    return !scelto.isEmpty() && SalvaIn(scelto);
 }
 
 bool Documento::SalvaIn(const QString& file)
 {
-    try {
-        // A field with no value is never saved as the value it last had.
-        if (const QString motivo = offerta->Motivo(); !motivo.isEmpty())
-            throw ErrorePiano(motivo.toStdString());
-        // What the file could not give back is not written: reading it
-        // must accept it.
-        LeggiTestoOfferta(TestoOfferta(offerta->Corrente()));
-        ScriviFileOfferta(NomeDiSistema(file), offerta->Corrente());
-    } catch (const ErrorePiano& errore) {
-        Avvisa(finestra, QStringLiteral("Il mutuo non è stato salvato.\n\n") + QString::fromUtf8(errore.what()));
+    // A field with no value is never saved as the value it last had.
+    if (const QString motivo = offerta->Motivo(); !motivo.isEmpty()) {
+        Avvisa(finestra, QString::fromUtf8(NonSalvato) + motivo);
         return false;
     }
+    if (!ScriviMutuo(finestra, file, offerta->Corrente()))
+        return false;
     offerta->Salvata();
     Tieni(file);
     return true;

@@ -17,6 +17,15 @@ class QWidget;
 namespace pianoamm {
 
 class ModelloOfferta;
+struct Offerta;
+
+// Asks where to save a loan, first offering iniziale: the file chosen, its
+// extension added where it has none, or empty when cancelled.
+QString ChiediFileMutuo(QWidget* finestra, const QString& titolo, const QString& iniziale);
+
+// Writes offerta to file as a loan file, only where reading it would give
+// it back; false, the reason told over finestra, when not written.
+bool ScriviMutuo(QWidget* finestra, const QString& file, const Offerta& offerta);
 
 class Documento : public QObject {
     Q_OBJECT

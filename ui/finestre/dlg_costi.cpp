@@ -193,8 +193,9 @@ pianoamm::Detrazione DlgCosti::Anni() const
 
 void DlgCosti::Aggiorna()
 {
-    offerta.ImpostaCosti({txtSpeseIniziali->Valore(), txtImposta->Valore(), txtSpeseRata->Valore()},
-                         {txtQuota->Valore(), txtLimite->Valore(), grpFiscale->Dati()});
+    offerta.ImpostaCosti(
+        {txtSpeseIniziali->Valore(), txtImposta->Valore(), txtSpeseRata->Valore()},
+        {txtQuota->Valore(), txtLimite->Valore(), grpFiscale->Dati(), offerta.Corrente().regole.debitoSostituito});
     try {
         const pianoamm::CostoCredito costo = pianoamm::CostoDelCredito(piano, offerta.Corrente().costi);
         const auto voci = pianoamm::VociCostoCredito(costo);

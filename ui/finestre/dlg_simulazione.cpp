@@ -13,6 +13,7 @@
 #include "ui/controlli/invio_bottoni.h"
 #include "ui/controlli/lista_listato.h"
 #include "ui/controlli/motivo_campo.h"
+#include "ui/finestre/dlg_estinzione.h"
 #include "ui/finestre/dlg_evento.h"
 #include "ui/finestre/dlg_guida.h"
 
@@ -146,6 +147,10 @@ QDialogButtonBox* DlgSimulazione::CreaBottoni()
         for (const QListWidgetItem* voce : lstSimulata->selectedItems())
             righe.append(lstSimulata->row(voce));
         CopiaRighe(listato, righe);
+    });
+    bottone(QStringLiteral("Estinzione a una &data…"), [this] {
+        DlgEstinzione dialogo(giudizio.simulato, scenario.penale, this);
+        dialogo.exec();
     });
     bottone(QStringLiteral("Salva &immagine…"),
             [this] { SalvaImmagine(this, QPixmap::fromImage(grfSimulazione->Immagine(DimensioneStampa))); });

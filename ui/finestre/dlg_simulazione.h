@@ -72,7 +72,8 @@ private:
     ConfrontoSimulazione* grpConfronto = nullptr;
     QListWidget* lstSimulata = nullptr;
     GraficoPiano* grfSimulazione = nullptr;
-    // Print, PDF, CSV, copy, picture: only while there are results.
+    // Print, PDF, CSV, copy, the payoff on a day, picture: only while
+    // there are results.
     std::vector<QPushButton*> cmdEsportazioni;
 };
 

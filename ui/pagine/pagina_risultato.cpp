@@ -11,6 +11,7 @@
 #include "ui/controlli/link_sito.h"
 #include "ui/controlli/lista_listato.h"
 #include "ui/finestre/dlg_condizioni.h"
+#include "ui/finestre/dlg_estinzione.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -175,7 +176,12 @@ void PaginaRisultato::VociPiano(QMenu& menu)
     menu.addSeparator();
     conPiano(QStringLiteral("&Interessi per anno…"), [this] { MostraInteressiPerAnno(this, *piano); });
     conPiano(QStringLiteral("Costi, &TAEG e detrazione…"), [this] { MostraCosti(); });
-    menu.addAction(QStringLiteral("Condi&zioni del piano…"), this, &PaginaRisultato::CambiaCondizioni);
+    conPiano(QStringLiteral("Estin&zione a una data…"), [this] {
+        DlgEstinzione dialogo(*piano, offerta.Corrente().scenario.penale, this);
+        dialogo.exec();
+    });
+    conPiano(QStringLiteral("S&urroga o sostituzione…"), [this] { MostraCambio(); });
+    menu.addAction(QStringLiteral("Condizioni de&l piano…"), this, &PaginaRisultato::CambiaCondizioni);
     menu.addSeparator();
     for (const Evento& evento : EventiPredefiniti(mutuo)) {
         // The event's own letter, as its button in the simulation has it.
@@ -226,6 +232,17 @@ void PaginaRisultato::MostraCosti()
     dlgCosti->activateWindow();
 }
 
+void PaginaRisultato::MostraCambio()
+{
+    if (!dlgCambio) {
+        dlgCambio = new DlgCambio(*piano, offerta.Corrente(), this);
+        dlgCambio->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    dlgCambio->show();
+    dlgCambio->raise();
+    dlgCambio->activateWindow();
+}
+
 void PaginaRisultato::Simula(Evento evento)
 {
     // After the installment on the selected line, where there is one.
@@ -244,7 +261,7 @@ void PaginaRisultato::Simula(Evento evento)
 
 void PaginaRisultato::ChiudiDialoghi()
 {
-    for (QDialog* dialogo : std::initializer_list<QDialog*>{dlgCosti, dlgSimulazione}) {
+    for (QDialog* dialogo : std::initializer_list<QDialog*>{dlgCosti, dlgSimulazione, dlgCambio}) {
         if (dialogo)
             dialogo->close();
     }

@@ -2,6 +2,7 @@
 
 #include "engine/listato.h"
 #include "engine/piano.h"
+#include "ui/finestre/dlg_cambio.h"
 #include "ui/finestre/dlg_costi.h"
 #include "ui/finestre/dlg_simulazione.h"
 
@@ -22,7 +23,8 @@ class ModelloOfferta;
 
 // The wizard's last page: the plan's listing, with the buttons to print it
 // and to visit the maker's site, and a context menu to copy, save, export
-// and sum it by year, to work out its costs, to chart it and to simulate
+// and sum it by year, to work out its costs, what closing it costs on a
+// day and what changing lender would save, to chart it and to simulate
 // early repayments and rate changes. Everything it does reads
 // the plan it computed last. A plan the engine refuses shows its reason in
 // place of the listing, and nothing that needs a plan is offered.
@@ -37,12 +39,13 @@ public:
     void ElaboraPiano(const pianoamm::Mutuo& dati);
     // What the window adds to the listing's menu: its files.
     void ImpostaVociFile(std::function<void(QMenu*)> voci) { vociFile = std::move(voci); }
-    // The costs' and the simulation's windows, about the plan shown.
+    // The costs', the change's and the simulation's windows, about the
+    // plan shown.
     void ChiudiDialoghi();
 
 protected:
-    // Leaving the page closes the costs' and the simulation's windows: they
-    // are about this plan.
+    // Leaving the page closes the costs', the change's and the
+    // simulation's windows: they are about this plan.
     void hideEvent(QHideEvent* evento) override;
 
 private:
@@ -50,6 +53,7 @@ private:
     void MenuContestuale(const QPoint& globale);
     void VociPiano(QMenu& menu);
     void MostraCosti();
+    void MostraCambio();
     void CambiaCondizioni();
     // Opens the simulation, with a new event of evento's kind after the
     // selected installment.
@@ -66,6 +70,7 @@ private:
     ModelloOfferta& offerta;
     QPointer<DlgCosti> dlgCosti;
     QPointer<DlgSimulazione> dlgSimulazione;
+    QPointer<DlgCambio> dlgCambio;
     std::function<void(QMenu*)> vociFile = [](QMenu*) {};
 };
 
