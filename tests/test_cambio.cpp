@@ -46,7 +46,8 @@ Scenario Eventi(char tipo)
 }
 
 // The payoff as "rate paid, from, days, debt, interest, penalty, total"; a change as "amount, count, installment,
-// interest and total left, old/new, the installment that pays the costs back"; or the reason refused.
+// interest and total left, old/new, the installment that pays the costs back, the last due dates, the lines shown";
+// or the reason refused.
 std::string Esito(const Mutuo& mutuo, const Scenario& scenario, const Data& giorno, const std::optional<Cambio>& cambio)
 {
     const auto soldi = [](double valore) { return FormatoDecimali(valore, 2, false); };
@@ -62,7 +63,8 @@ std::string Esito(const Mutuo& mutuo, const Scenario& scenario, const Data& gior
         const LatoCambio &a = e.attuale, &n = e.nuovoLato;
         return soldi(e.nuovo.mutuo.importo) + " " + std::to_string(n.rate) + " " + coppia(a.rata, n.rata)
                + coppia(a.interessi, n.interessi) + coppia(a.totale, n.totale)
-               + (e.rientro ? std::to_string(*e.rientro) : "mai");
+               + (e.rientro ? std::to_string(*e.rientro) : "mai") + " " + FormatoData(a.ultimaScadenza) + "/"
+               + FormatoData(n.ultimaScadenza) + " " + std::to_string(VociCambio(e).size()) + " righe";
     } catch (const ErrorePiano& errore) {
         return errore.what();
     }
@@ -102,9 +104,9 @@ TEST(PianoEstinzione, RisposteNoteERifiuti)
         {'c', ' ', {2050, 3, 16}, {}, " e l'ultima scadenza del 15/03/2050."},
         {'c', ' ', {2025, 3, 14}, {}, "Il giorno dell'estinzione (14/03/2025) deve cadere tra l'erogazione"},
         {'c', ' ', d, Cambio{d, S, 2.6, {}, 0, {}},
-         "140879,52 271 750,94/687,87 62973,49/45882,83 203502,65/186411,99 mai"},
+         "140879,52 271 750,94/687,87 62973,49/45882,83 203502,65/186411,99 mai 15/03/2050/10/04/2050 10 righe"},
         {'c', ' ', d, Cambio{d, T, 2.6, {}, 3000, {}},
-         "140879,52 271 750,94/687,87 62973,49/45882,83 203502,65/186411,99 48"},
+         "140879,52 271 750,94/687,87 62973,49/45882,83 203502,65/186411,99 48 15/03/2050/10/04/2050 13 righe"},
         // At the same rate the financed interest raises the installment: the costs are never paid back.
         {'c', ' ', d, Cambio{d, T, 3.5, {}, 3000, {}},
          "140879,52 271 750,94/752,81 62973,49/63481,06 203502,65/204010,22 mai"},
