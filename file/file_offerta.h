@@ -3,6 +3,7 @@
 // The loan file (.pianoamm): a JSON document with everything entered about a
 // loan, read strictly and written whole or not at all.
 
+#include "engine/errore.h"
 #include "engine/offerta.h"
 
 #include <string>
@@ -28,6 +29,22 @@ Offerta LeggiTestoOfferta(std::string_view testo);
 // waited on. Stops past massimo bytes: a longer text is over the limit.
 // Throws ErrorePiano, naming the file, for one that cannot be read.
 std::string LeggiFile(const std::string& nome, std::size_t massimo);
+
+// What leggi makes of a file's text, read as LeggiFile reads it: a text
+// over massimo bytes, and every reason, begin with the file's name ("il
+// file «indice.csv» alla riga 3: ...").
+template <typename Lettura>
+auto LeggiFileCon(const std::string& nome, std::size_t massimo, const Lettura& leggi)
+{
+    const std::string testo = LeggiFile(nome, massimo);
+    try {
+        if (testo.size() > massimo)
+            throw ErrorePiano("supera " + std::to_string(massimo / (std::size_t{1024} * 1024)) + " MiB.");
+        return leggi(std::string_view(testo));
+    } catch (const ErrorePiano& errore) {
+        throw ErrorePiano("il file «" + nome + "» " + errore.what());
+    }
+}
 
 // The same from a file, whose name the reasons begin with ("Il file
 // «mutuo.pianoamm» ..."); a file over the size limit is refused unread.

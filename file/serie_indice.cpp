@@ -88,14 +88,7 @@ std::vector<ValoreIndice> IndiceDaCsv(std::string_view testo)
 
 std::vector<ValoreIndice> LeggiFileIndice(const std::string& nome)
 {
-    const std::string testo = LeggiFile(nome, ByteMassimiIndice);
-    try {
-        if (testo.size() > ByteMassimiIndice)
-            throw ErrorePiano("supera 1 MiB.");
-        return IndiceDaCsv(testo);
-    } catch (const ErrorePiano& errore) {
-        throw ErrorePiano("il file «" + nome + "» " + errore.what());
-    }
+    return LeggiFileCon(nome, ByteMassimiIndice, IndiceDaCsv);
 }
 
 }  // namespace pianoamm
