@@ -1,0 +1,43 @@
+#pragma once
+
+// The bank's table between its lines and its columns: the rows as written,
+// which the columns' decimal marks and roles are then decided from.
+
+#include "engine/errore.h"
+#include "file/tabella_banca.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace pianoamm {
+
+// An amount as written, "€" and blanks taken off, and where it ends on its
+// line: where blanks alone part the cells, a blank cell is only seen by
+// the places of the others.
+struct CampoBanca {
+    std::string testo;
+    std::size_t fine = 0;
+};
+
+struct RigaGrezza {
+    std::size_t linea = 0;
+    int numero = 0;
+    Data scadenza;
+    std::vector<CampoBanca> importi;
+    // ';', TAB or ','; none where blanks part the cells.
+    char separatore = '\0';
+};
+
+// A reason under the line it is about ("alla riga 9: ...").
+ErrorePiano AllaRiga(std::size_t linea, const std::string& motivo);
+
+// The table from its rows, with the headings of its money columns: the
+// nearest to the rows of intestazioni (the lines above them) that
+// names two columns at least, in the rows' order. Throws ErrorePiano,
+// with the line at fault, for an amount that cannot be read, rows whose
+// cells do not line up, or columns neither headings nor arithmetic name.
+TabellaBanca ColonneBanca(const std::vector<RigaGrezza>& righe,
+                          const std::vector<std::vector<std::string>>& intestazioni);
+
+}  // namespace pianoamm

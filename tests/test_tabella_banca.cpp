@@ -1,0 +1,112 @@
+// The bank's table: its rows and their columns read from each way a plan is written, and a table that cannot be read
+// refused with the line at fault.
+
+#include "engine/esporta.h"
+#include "engine/formato.h"
+#include "engine/listato.h"
+#include "file/tabella_banca.h"
+#include "tests/rifiuto.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+using namespace pianoamm;
+
+namespace {
+
+// 200.000 at 7,5 % in 180 months, to the cent: row 1 is 1.250,00 of interest and 604,02 of capital.
+Piano PianoDiProva()
+{
+    Mutuo mutuo;
+    mutuo.importo = 200000;
+    mutuo.numeroRate = 180;
+    mutuo.tassoAnnuo = 7.5;
+    mutuo.erogazione = {2026, 1, 15};
+    mutuo.condizioni.arrotondamento = Arrotondamento::Centesimi;
+    return PianoAmm(mutuo);
+}
+
+// The listing as a PDF's text gives it: a new page, its columns' heading again, after row 54.
+std::string TestoDelPdf()
+{
+    const Listato listato = ComponiListato(PianoDiProva());
+    std::string testo;
+    for (std::size_t riga = 0; riga < listato.NumeroRighe(); ++riga) {
+        if (riga == RigheIntestazione + 54)
+            testo.append("\f").append(TitoliColonneCentesimi).append("\n").append(SottolineaturaCentesimi).append("\n");
+        testo.append(listato[riga]).append("\n");
+    }
+    return testo;
+}
+
+std::string RigheOltreIlMassimo()
+{
+    std::string testo = "N.;Scadenza;Rata;Debito residuo\n";
+    for (int numero = 1; numero <= 1000; ++numero)
+        testo += std::to_string(numero) + ";15/01/2026;100,00;0,00\n";
+    return testo;
+}
+
+// What the reader made of a table: its rows, the lines skipped, a letter a column (Rata, Interessi, Capitale, Debito,
+// Tasso; lower case where it shows no cents), and its first row; or the refusal.
+std::string Lettura(const std::string& testo)
+{
+    if (std::string motivo = MotivoDi([&] { return LeggiTabellaBanca(testo); }); !motivo.empty())
+        return motivo;
+    const TabellaBanca tabella = LeggiTabellaBanca(testo);
+    std::string lettura =
+        std::to_string(tabella.righe.size()) + " righe, " + std::to_string(tabella.righeSaltate) + " saltate, ";
+    for (const ColonnaBanca& colonna : tabella.colonne)
+        lettura += static_cast<char>("RICDT"[static_cast<int>(colonna.ruolo)] | (colonna.centesimi ? 0 : 0x20));
+    const RigaBanca& prima = tabella.righe.front();
+    lettura.append("; ").append(std::to_string(prima.numero)).append(" ").append(FormatoData(prima.scadenza));
+    for (const double valore : prima.valori)
+        lettura.append(" ").append(FormatoDecimali(valore, 2, false));
+    return lettura;
+}
+
+TEST(TabellaBanca, RigheColonneERifiuti)
+{
+    const std::string rigaUno = "; 1 15/02/2026 1250,00 604,02 1854,02 199395,98";
+    const std::vector<std::tuple<const char*, std::string, std::string>> casi{
+        {"the program's CSV", EsportaCsv(PianoDiProva()), "180 righe, 1 saltate, ICRD" + rigaUno},
+        {"the PDF's text", TestoDelPdf(), "180 righe, 11 saltate, ICRD" + rigaUno},
+        {"date first, 1.854,02, a bare 1.950, title and totals",
+         "Piano di ammortamento\nScadenza;Rata n.;Rata;Quota capitale;Quota interessi;Capitale residuo\n"
+         "15-01-2026;1;2.000,00;1.950;50,00;8.050,00\n15-02-2026;2;2.000,00;1.959,75;40,25;6.090,25\n"
+         "Totale;;4.000,00;3.909,75;90,25;\n",
+         "2 righe, 3 saltate, RCID; 1 15/01/2026 2000,00 1950,00 50,00 8050,00"},
+        {"a spreadsheet's cells, 1,854.02 and €",
+         "N.\tData\tRata\tInteressi\tCapitale\tDebito residuo\tTasso\n"
+         "1\t15.01.2026\t€ 2,000.00\t€ 50.00\t€ 1,950.00\t€ 8,050.00\t6,000 %\n",
+         "1 righe, 1 saltate, RICDt; 1 15/01/2026 2000,00 50,00 1950,00 8050,00 6,00"},
+        {"no headings, 1854.02, the columns by their arithmetic",
+         "1,15/01/2026,8050.00,2000.00,1950.00,50.00\n2, 15/02/2026, 6090.25, 2000.00, 1959.75, 40.25\n"
+         "3,15/03/2026,4120.70,2000.00,1969.55,30.45\n",
+         "3 righe, 0 saltate, DRCI; 1 15/01/2026 8050,00 2000,00 1950,00 50,00"},
+        {"whole units under blanks, a blank capital",
+         "N.    SCADENZA    Q.INTERESSI  Q.CAPITALE  TOTALE RATA  DEB.RESIDUO\n"
+         "1    15/12/2025          50                      50       10.000\n"
+         "2    15/01/2026          50       1.950       2.000        8.050\n",
+         "2 righe, 1 saltate, icrd; 1 15/12/2025 50,00 0,00 50,00 10000,00"},
+        {"no rows", "Piano di ammortamento\nTotale 0\n",
+         "non ha righe di un piano: un numero, una scadenza e gli importi."},
+        {"a row's date", "N.;Scadenza;Rata\n1;31/02/2026;100,00\n",
+         "alla riga 2: «31/02/2026» non è una data valida (GG/MM/AAAA)."},
+        {"an amount", "1;15/01/2026;100,00\n\n2;15/02/2026;12x\n", "alla riga 3: «12x» non è un importo."},
+        {"a row short of a cell", "1;15/01/2026;100,00;50,00\n2;15/02/2026;100,00\n",
+         "alla riga 2: ha meno importi della riga 1."},
+        {"two decimal marks", "N.;Scadenza;Rata;Debito\n1;15/01/2026;100,00;50\n2;15/02/2026;100.00;0\n",
+         "alla riga 3: «100.00» ha i decimali dopo il punto, quelli della sua colonna alla riga 2 dopo la virgola."},
+        {"more than 999 rows", RigheOltreIlMassimo(), "alla riga 1001: è la rata 1.000, ma un piano ne ha al più 999."},
+        {"no headings, no plan's arithmetic", "1;15/01/2026;100,00;50,00\n2;15/02/2026;100,00;50,00\n",
+         "le colonne non hanno intestazioni, e i loro conti non dicono quali siano la rata, la quota interessi, la "
+         "quota "
+         "capitale e il debito residuo."},
+    };
+    for (const auto& [nome, testo, atteso] : casi)
+        EXPECT_EQ(Lettura(testo), atteso) << nome;
+}
+
+}  // namespace
