@@ -5,6 +5,7 @@
 #include "engine/formato.h"
 #include "engine/listato.h"
 #include "file/tabella_banca.h"
+#include "file/verifica_banca.h"
 #include "tests/rifiuto.h"
 
 #include <gtest/gtest.h>
@@ -15,16 +16,16 @@ using namespace pianoamm;
 
 namespace {
 
+// A plan of this program, monthly from 15/01/2026.
+Piano PianoDi(double importo, int rate, double tasso, const Condizioni& condizioni)
+{
+    return PianoAmm({importo, rate, tasso, {2026, 1, 15}, Cadenza::Mensile, condizioni});
+}
+
 // 200.000 at 7,5 % in 180 months, to the cent: row 1 is 1.250,00 of interest and 604,02 of capital.
 Piano PianoDiProva()
 {
-    Mutuo mutuo;
-    mutuo.importo = 200000;
-    mutuo.numeroRate = 180;
-    mutuo.tassoAnnuo = 7.5;
-    mutuo.erogazione = {2026, 1, 15};
-    mutuo.condizioni.arrotondamento = Arrotondamento::Centesimi;
-    return PianoAmm(mutuo);
+    return PianoDi(200000, 180, 7.5, {.arrotondamento = Arrotondamento::Centesimi});
 }
 
 // The listing as a PDF's text gives it: a new page, its columns' heading again, after row 54.
@@ -107,6 +108,52 @@ TEST(TabellaBanca, RigheColonneERifiuti)
     };
     for (const auto& [nome, testo, atteso] : casi)
         EXPECT_EQ(Lettura(testo), atteso) << nome;
+}
+
+// Row 100, 734,75 of interest and 1.119,27 of capital, with 0,50 moved from its capital to its interest.
+std::string CsvConRigaCambiata()
+{
+    std::string csv = EsportaCsv(PianoDiProva());
+    const std::size_t riga = csv.find("\n100;");
+    csv.replace(csv.find("734,75", riga), 6, "735,25");
+    return csv.replace(csv.find("1119,27", riga), 7, "1118,77");
+}
+
+TEST(TabellaBanca, CondizioniTrovateERateDiverse)
+{
+    const std::string dati200 = "IMPORTO     : 200.000,00\nNUMERO RATE : 180\nTASSO ANNUO : 7,50\n";
+    const std::string dati180 = "IMPORTO     : 180.000,00\nNUMERO RATE : 360\nTASSO ANNUO : 4,25\n";
+    const Condizioni centesimi{.arrotondamento = Arrotondamento::Centesimi};
+    const std::vector<std::tuple<const char*, std::string, std::string>> casi{
+        {"the program's CSV", EsportaCsv(PianoDiProva()),
+         "ARROTONDAMENTO AI CENTESIMI\n" + dati200 + "PIANO RIPRODOTTO: 180 RATE SU 180\n"},
+        {"the PDF's text", TestoDelPdf(),
+         "ARROTONDAMENTO AI CENTESIMI\n" + dati200 + "PIANO RIPRODOTTO: 180 RATE SU 180\n"},
+        {"row 100 changed", CsvConRigaCambiata(),
+         "ARROTONDAMENTO AI CENTESIMI\n" + dati200
+             + "RATE DIVERSE: 1 SU 180\n"
+               "  N.  COLONNA                 BANCA    PROGRAMMA   DIFFERENZA\n"
+               " 100  QUOTA INTERESSI        735,25       734,75        +0,50\n"
+               " 100  QUOTA CAPITALE       1.118,77     1.119,27        -0,50\n"
+               "DIFFERENZA DEGLI INTERESSI   : 0,50\nDIFFERENZA DEL TOTALE PAGATO : 0,00\n"},
+        {"the defaults, whole interest", EsportaCsv(PianoDi(90000, 360, 14, {})),
+         "IMPORTO     : 90.000,00\nNUMERO RATE : 360\nTASSO ANNUO : 14,00\nPIANO RIPRODOTTO: 360 RATE SU 360\n"},
+        {"the equivalent rate, 1.007,88",
+         EsportaCsv(PianoDi(90000, 360, 14, {Arrotondamento::Centesimi, TassoPeriodo::Equivalente})),
+         "ARROTONDAMENTO AI CENTESIMI - TASSO EQUIVALENTE\nIMPORTO     : 90.000,00\nNUMERO RATE : 360\n"
+         "TASSO ANNUO : 14,00\nPIANO RIPRODOTTO: 360 RATE SU 360\n"},
+        {"a fixed capital of 500,00",
+         EsportaCsv(
+             PianoDi(180000, 360, 4.25, {Arrotondamento::Centesimi, TassoPeriodo::Proporzionale, Metodo::Italiano})),
+         "ARROTONDAMENTO AI CENTESIMI - METODO ITALIANO\n" + dati180 + "PIANO RIPRODOTTO: 360 RATE SU 360\n"},
+        {"pre-amortisation and a balloon",
+         EsportaCsv(PianoDi(180000, 360, 4.25,
+                            {Arrotondamento::Centesimi, TassoPeriodo::Proporzionale, Metodo::Francese, 30000, 6})),
+         "ARROTONDAMENTO AI CENTESIMI - 6 RATE DI PREAMMORTAMENTO - MAXI-RATA FINALE 30.000,00\n" + dati180
+             + "PIANO RIPRODOTTO: 366 RATE SU 366\n"},
+    };
+    for (const auto& [nome, testo, atteso] : casi)
+        EXPECT_EQ(TestoVerifica(VerificaTabella(LeggiTabellaBanca(testo))), atteso) << nome;
 }
 
 }  // namespace
