@@ -148,7 +148,8 @@ double TassoDi(const TabellaBanca& tabella, const Mutuo& mutuo)
     const bool italiano = mutuo.condizioni.metodo == Metodo::Italiano;
     const RuoloColonna ruolo = italiano ? RuoloColonna::Interessi : RuoloColonna::Rata;
     const double scala = Scala(tabella, ruolo);
-    const double banca = Arrotondato(Richiesto(tabella, primo, ruolo, "la rata"), scala);
+    const double banca =
+        Arrotondato(Richiesto(tabella, primo, ruolo, italiano ? "la quota interessi" : "la rata"), scala);
     const auto figura = [&](double tasso) {
         const double i = TassoPeriodale(tasso, perAnno, regola);
         return italiano ? mutuo.importo * i : RataMutuo(mutuo.importo, mutuo.numeroRate, i, mutuo.condizioni.maxiRata);
