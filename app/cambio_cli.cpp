@@ -10,8 +10,8 @@ namespace pianoamm {
 
 bool MostraListato(const OpzioniCli& opzioni)
 {
-    return !opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty() && !opzioni.taeg && !opzioni.detrazione
-           && !opzioni.perAnno && opzioni.csv.empty() && opzioni.pdf.empty() && !opzioni.stampa;
+    return !opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty() && opzioni.verifica.empty() && !opzioni.taeg
+           && !opzioni.detrazione && !opzioni.perAnno && opzioni.csv.empty() && opzioni.pdf.empty() && !opzioni.stampa;
 }
 
 namespace cli {

@@ -4,8 +4,8 @@
 //
 // Exit codes: 2 when the arguments are refused, before anything is written;
 // 1 when an output could not be written whole (a file, standard output, a
-// print job the system did not accept); 0 only when everything asked for is
-// done.
+// print job the system did not accept); 3 when --verifica finds the bank's
+// plan apart from every plan tried; 0 only when everything asked for is done.
 //
 // The text outputs need nothing beyond the standard library, and start as
 // fast as any small program; the printout needs Qt, which is loaded only when
@@ -18,6 +18,7 @@
 #include "app/rialzo_cli.h"
 #include "app/uscite_cli.h"
 #include "app/uso_cli.h"
+#include "app/verifica_cli.h"
 #include "engine/anni.h"
 #include "engine/confronto.h"
 #include "engine/costi.h"
@@ -54,24 +55,6 @@ void OccupaDescrittoriChiusi()
         if (::fcntl(descrittore, F_GETFD) == -1 && errno == EBADF)
             ::open("/dev/null", O_RDONLY);
     }
-}
-
-[[noreturn]] void UscitaFallita(int errore)
-{
-    throw pianoamm::ErrorePiano("Impossibile scrivere sullo standard output: " + pianoamm::MotivoErrore(errore) + ".");
-}
-
-void ScriviUscita(std::string_view testo)
-{
-    if (!pianoamm::ScriviTutto(STDOUT_FILENO, testo))
-        UscitaFallita(errno);
-}
-
-// Some files report a failed write only when closed.
-void ChiudiUscita()
-{
-    if (::close(STDOUT_FILENO) != 0 && errno != EINTR)
-        UscitaFallita(errno);
 }
 
 // The helper at relativo from this program's own folder: the helpers are
@@ -115,6 +98,7 @@ struct Calcolo {
     pianoamm::Piano piano;
     std::optional<pianoamm::Simulazione> simulazione;
     std::vector<pianoamm::ValoriOfferta> confronto;  // the offers of --confronta
+    std::optional<pianoamm::Verifica> verifica;
     // The plan shown, with the index moved by --rialzo.
     std::optional<pianoamm::Piano> rialzato;
     // The costs', deduction's and yearly blocks, and the payoff's and the
@@ -150,8 +134,8 @@ int EseguiConfronto(const std::vector<pianoamm::ValoriOfferta>& confronto, const
     if (uscite.csv)
         pianoamm::ScriviFileSicuro(*uscite.csv, pianoamm::CsvDi(pianoamm::CelleConfronto(confronto)));
     else
-        ScriviUscita(pianoamm::TestoConfronto(confronto));
-    ChiudiUscita();
+        pianoamm::ScriviUscita(pianoamm::TestoConfronto(confronto));
+    pianoamm::ChiudiUscita();
     return 0;
 }
 
@@ -193,6 +177,8 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
 {
     if (!calcolo.confronto.empty())
         return EseguiConfronto(calcolo.confronto, uscite);
+    if (calcolo.verifica)
+        return pianoamm::EseguiVerifica(*calcolo.verifica, uscite);
     const pianoamm::Piano& piano = calcolo.piano;
     // With --detrazione the file is the costs': the loan's data and the
     // costs entered, the cost's lines with --taeg, the deduction's table.
@@ -225,17 +211,17 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
             return esito;
     }
     if (opzioni.versione)
-        ScriviUscita("pianoamm-cli " PIANOAMM_VERSIONE "\n");
+        pianoamm::ScriviUscita("pianoamm-cli " PIANOAMM_VERSIONE "\n");
     else if (opzioni.aiuto)
-        ScriviUscita(pianoamm::UsoCli());
+        pianoamm::ScriviUscita(pianoamm::UsoCli());
     else if (!calcolo.blocchi.empty())
-        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + calcolo.blocchi);
+        pianoamm::ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + calcolo.blocchi);
     else if (mostraListato)
-        ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + listato.Testo() + Rialzo(opzioni, calcolo)
-                     + calcolo.dopoListato);
+        pianoamm::ScriviUscita(trovato + (trovato.empty() ? "" : "\n") + listato.Testo() + Rialzo(opzioni, calcolo)
+                               + calcolo.dopoListato);
     else
-        ScriviUscita(trovato);
-    ChiudiUscita();
+        pianoamm::ScriviUscita(trovato);
+    pianoamm::ChiudiUscita();
     return 0;
 }
 
@@ -260,17 +246,20 @@ int main(int argc, char* argv[])
     pianoamm::UsciteCli uscite;
     try {
         opzioni = pianoamm::ConNuovoMutuo(pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi()));
-        if (!opzioni.confronta.empty())
+        if (!opzioni.verifica.empty())
+            calcolo.verifica = pianoamm::VerificaTabella(pianoamm::LeggiFileTabellaBanca(opzioni.verifica));
+        else if (!opzioni.confronta.empty())
             calcolo.confronto = ConfrontaFile(opzioni.confronta);
         else if (!opzioni.aiuto && !opzioni.versione)
             calcolo.piano = pianoamm::PianoAmm(opzioni.mutuo);
-        if (!opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty() && !opzioni.scenario.eventi.empty())
+        const bool piano = !opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty() && !calcolo.verifica;
+        if (piano && !opzioni.scenario.eventi.empty())
             calcolo.simulazione = pianoamm::Simula(calcolo.piano, opzioni.scenario);
         if (opzioni.rialzo && !opzioni.taeg) {
             calcolo.rialzato = pianoamm::PianoConRialzo(opzioni.mutuo, *opzioni.rialzo,
                                                         calcolo.simulazione ? &opzioni.scenario : nullptr);
         }
-        if (!opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty()) {
+        if (piano) {
             calcolo.blocchi = Blocchi(opzioni, calcolo);
             calcolo.dopoListato = pianoamm::TestoDopoListato(opzioni, calcolo.piano,
                                                              calcolo.simulazione ? &*calcolo.simulazione : nullptr);

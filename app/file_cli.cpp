@@ -50,17 +50,23 @@ void LeggiNome(const std::optional<std::string_view>& nome, OpzioniCli& opzioni)
     opzioni.nome = *nome;
 }
 
-// The comparison takes the files' loans as they are, and writes its table
-// alone: as text, or as CSV.
-void SoloConfronto(const Valori& valori, const OpzioniCli& opzioni)
+// The comparison takes the files' loans as they are, and the check the
+// bank's table: each writes its own table alone, as text or as CSV.
+void SoloTabella(const Valori& valori, const OpzioniCli& opzioni)
 {
-    const auto rifiuta = [](std::string_view altro) {
-        throw ErrorePiano("--confronta: non si può usare con " + std::string(altro) + ".");
+    const bool verifica = valori[Indice(Opzione::Verifica)].has_value();
+    const auto rifiuta = [verifica](std::string_view altro) {
+        throw ErrorePiano((verifica ? "--verifica" : "--confronta") + (": non si può usare con " + std::string(altro))
+                          + ".");
     };
+    if (verifica && !opzioni.confronta.empty())
+        rifiuta("--confronta");
+    if (!opzioni.fileMutuo.empty() && verifica)
+        rifiuta("un file di mutuo (" + Citato(opzioni.fileMutuo) + ")");
     if (!opzioni.fileMutuo.empty())
         rifiuta("un altro file di mutuo (" + Citato(opzioni.fileMutuo) + "): lo si aggiunga ai file da confrontare");
     for (std::size_t k = 0; k < valori.size(); ++k) {
-        if (valori[k] && static_cast<Opzione>(k) != Opzione::Csv)
+        if (valori[k] && static_cast<Opzione>(k) != Opzione::Csv && static_cast<Opzione>(k) != Opzione::Verifica)
             rifiuta(Opzioni[k].nome);
     }
     for (const auto& [interruttore, nome] :

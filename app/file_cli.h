@@ -23,7 +23,8 @@ std::size_t LeggiConfronta(std::span<const std::string_view> argomenti, std::siz
 // The offer's name for --salva, in place of the file's.
 void LeggiNome(const std::optional<std::string_view>& nome, OpzioniCli& opzioni);
 
-// Throws ErrorePiano for anything given with --confronta but --csv.
-void SoloConfronto(const Valori& valori, const OpzioniCli& opzioni);
+// Throws ErrorePiano for anything given with --confronta or --verifica but
+// --csv.
+void SoloTabella(const Valori& valori, const OpzioniCli& opzioni);
 
 }  // namespace pianoamm::cli

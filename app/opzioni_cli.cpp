@@ -174,7 +174,8 @@ void LeggiUscite(const Valori& valori, OpzioniCli& opzioni)
 {
     for (const auto& [opzione, destinazione] :
          {std::pair{Opzione::Pdf, &opzioni.pdf}, std::pair{Opzione::Csv, &opzioni.csv},
-          std::pair{Opzione::Salva, &opzioni.salva}, std::pair{Opzione::Stampante, &opzioni.stampante}}) {
+          std::pair{Opzione::Salva, &opzioni.salva}, std::pair{Opzione::Stampante, &opzioni.stampante},
+          std::pair{Opzione::Verifica, &opzioni.verifica}}) {
         if (const auto& valore = valori[Indice(opzione)]) {
             if (valore->empty())
                 Rifiuta(opzione,
@@ -265,8 +266,8 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
         else
             i = LeggiArgomento(argomenti, i, opzioni, valori);
     }
-    if (!opzioni.confronta.empty()) {
-        SoloConfronto(valori, opzioni);
+    if (!opzioni.confronta.empty() || valori[Indice(Opzione::Verifica)]) {
+        SoloTabella(valori, opzioni);
         LeggiUscite(valori, opzioni);
         return opzioni;
     }

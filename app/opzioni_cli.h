@@ -53,6 +53,8 @@ struct OpzioniCli {
     std::string nome;
     // Files of offers to compare, in place of every other output but --csv.
     std::vector<std::string> confronta;
+    // A bank's plan to check, in place of every other output but --csv.
+    std::string verifica;
     // Under the listing: what closing the loan costs on a day, and a change
     // of lender.
     std::optional<Data> estinguiIl;

@@ -49,7 +49,8 @@ enum class Opzione {
     NuovoTasso,
     NuoveRate,
     SpeseNuove,
-    NuovoImporto
+    NuovoImporto,
+    Verifica
 };
 
 struct DatiOpzione {
@@ -106,6 +107,7 @@ inline constexpr auto Opzioni = [] {
         {"--nuove-rate"},
         {"--spese-nuove"},
         {"--nuovo-importo"},
+        {"--verifica"},
     };
     constexpr auto PrimoTermine = Indice(OpzioneDelTermine(0));
     std::array<DatiOpzione, std::size(Altre) + Termini.size()> opzioni{};

@@ -1,10 +1,12 @@
 #include "app/uscite_cli.h"
 
 #include "engine/errore.h"
+#include "file/file_sicuro.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -23,8 +25,10 @@ Destinazione Trova(const std::string& nome)
 std::vector<Destinazione> Lette(const OpzioniCli& opzioni)
 {
     std::vector<std::string> nomi = opzioni.confronta;
-    if (!opzioni.fileMutuo.empty())
-        nomi.push_back(opzioni.fileMutuo);
+    for (const std::string* nome : {&opzioni.fileMutuo, &opzioni.verifica}) {
+        if (!nome->empty())
+            nomi.push_back(*nome);
+    }
     std::vector<Destinazione> lette;
     for (const std::string& nome : nomi) {
         Destinazione letta;
@@ -44,6 +48,8 @@ const char* TestoSulloStandardOutput(const OpzioniCli& opzioni)
         return "il testo di --taeg, --detrazione o --per-anno";
     if (MostraListato(opzioni))
         return "il listato";
+    if (!opzioni.verifica.empty())
+        return "la verifica";
     return !opzioni.confronta.empty() && opzioni.csv.empty() ? "il confronto" : nullptr;
 }
 
@@ -63,12 +69,32 @@ void ControllaLette(const UsciteCli& uscite, const OpzioniCli& opzioni)
                 continue;
             const std::string chi = opzione == nullptr ? std::string("Lo standard output")
                                                        : opzione + (": «" + (*destinazione)->nome + "»");
-            throw ErrorePiano(chi + " porta al file di mutuo letto «" + letta.nome + "»: lo rovinerebbe.");
+            const char* file = letta.nome == opzioni.verifica ? " porta al piano della banca letto «"
+                                                              : " porta al file di mutuo letto «";
+            throw ErrorePiano(chi + file + letta.nome + "»: lo rovinerebbe.");
         }
     }
 }
 
 }  // namespace
+
+[[noreturn]] void UscitaFallita(int errore)
+{
+    throw ErrorePiano("Impossibile scrivere sullo standard output: " + MotivoErrore(errore) + ".");
+}
+
+void ScriviUscita(std::string_view testo)
+{
+    if (!ScriviTutto(STDOUT_FILENO, testo))
+        UscitaFallita(errno);
+}
+
+// Some files report a failed write only when closed.
+void ChiudiUscita()
+{
+    if (::close(STDOUT_FILENO) != 0 && errno != EINTR)
+        UscitaFallita(errno);
+}
 
 UsciteCli TrovaUscite(const OpzioniCli& opzioni)
 {

@@ -4,6 +4,7 @@
 #include "file/destinazione.h"
 
 #include <optional>
+#include <string_view>
 
 namespace pianoamm {
 
@@ -18,6 +19,12 @@ struct UsciteCli {
 // Throws ErrorePiano when a file cannot be reached: its folder is missing,
 // its descriptor closed.
 UsciteCli TrovaUscite(const OpzioniCli& opzioni);
+
+// Standard output written whole, then closed (some files report a failed
+// write only then); a failure throws ErrorePiano, told as a failed output.
+[[noreturn]] void UscitaFallita(int errore);
+void ScriviUscita(std::string_view testo);
+void ChiudiUscita();
 
 // Throws ErrorePiano for outputs that would spoil one another, two that
 // reach the same file or descriptor (standard output among them), and for a

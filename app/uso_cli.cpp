@@ -113,7 +113,8 @@ std::string Sintassi(const Scelte& scelte)
            + " --nuovo-tasso T [--nuove-rate N]\n"
              "                    [--spese-nuove X] [--nuovo-importo A]]\n"
              "       pianoamm-cli FILE.pianoamm [opzioni] [--salva FILE [--nome NOME]]\n"
-             "       pianoamm-cli --confronta FILE FILE [FILE [FILE]] [--csv FILE]\n";
+             "       pianoamm-cli --confronta FILE FILE [FILE [FILE]] [--csv FILE]\n"
+             "       pianoamm-cli --verifica FILE [--csv FILE]\n";
 }
 
 // The options between the terms' and the events': the outputs, the costs
@@ -175,6 +176,7 @@ constexpr const char* FileEAiuto =
     "  --nome NOME          nome dell'offerta salvata (per esempio la banca)\n"
     "  --confronta FILE...  confronta da 2 a 4 mutui salvati: rata, durata, TAN, TAEG,\n"
     "                       interessi, spese, costo totale, importo dovuto, detrazione\n"
+    "  --verifica FILE      verifica il piano della banca; con --csv le celle diverse\n"
     "  --help               mostra questo aiuto\n"
     "  --version            mostra la versione\n"
     "\n";
@@ -237,7 +239,8 @@ constexpr const char* Note = "Con --pdf, --csv, --stampa, --per-anno, --taeg o -
                              "  da 687,87 invece di 750,94, risparmio totale 17.090,66\n"
                              "\n"
                              "Uscita: 0 se tutto è stato scritto (o la stampa accettata), 1 se un file,\n"
-                             "lo standard output o la stampa non sono riusciti, 2 se i dati sono rifiutati.\n";
+                             "lo standard output o la stampa non sono riusciti, 2 se i dati sono rifiutati,\n"
+                             "3 se --verifica trova rate diverse dal piano della banca.\n";
 
 }  // namespace
 

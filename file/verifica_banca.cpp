@@ -23,7 +23,6 @@ namespace {
 constexpr std::array<RuoloColonna, 4> RuoliConfrontati{RuoloColonna::Rata, RuoloColonna::Interessi,
                                                        RuoloColonna::Capitale, RuoloColonna::Debito};
 
-constexpr std::array<std::string_view, 4> NomiColonne{"Rata", "Quota interessi", "Quota capitale", "Debito residuo"};
 constexpr std::size_t LarghezzaColonna = 16;
 
 // The value of a column the table has.

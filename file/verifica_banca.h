@@ -6,10 +6,16 @@
 #include "engine/piano.h"
 #include "file/tabella_banca.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pianoamm {
+
+// The headings of the money columns compared, by RuoloColonna.
+inline constexpr std::array<std::string_view, 4> NomiColonne{"Rata", "Quota interessi", "Quota capitale",
+                                                             "Debito residuo"};
 
 // A cell of the bank's table that the plan found shows otherwise.
 struct CellaDiversa {

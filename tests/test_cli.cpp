@@ -42,6 +42,7 @@ TEST(OpzioniCli, LeggeORifiuta)
         {"--csv --help", "Manca l'opzione obbligatoria --importo."},
         {"", "Manca l'opzione obbligatoria --importo."},
         {b + "--colore blu", "Opzione sconosciuta: «--colore»."},
+        {"--verifica p.csv --tasso 5", "--verifica: non si può usare con --tasso."},
         {b + "--importo 200", "--importo: l'opzione è ripetuta."},
         {b + "--stampa --stampa", "--stampa: l'opzione è ripetuta."},
         {b + "--per-anno=sì", "--per-anno: l'opzione non prende un valore."},
@@ -267,6 +268,13 @@ A='$CLI $CORTA --salva a.pianoamm >/dev/null && cp a.pianoamm b.pianoamm'
 prova 2 '--pdf: «a.pianoamm» porta al file di mutuo letto «a.pianoamm»: lo rovinerebbe.' "$A"' && $CLI a.pianoamm --pdf a.pianoamm' 'cmp a.pianoamm b.pianoamm'
 prova 2 '--csv: «l» porta al file di mutuo letto «b.pianoamm»' "$A"' && ln -s b.pianoamm l && $CLI --confronta a.pianoamm b.pianoamm --csv l' 'cmp a.pianoamm b.pianoamm'
 prova 2 'Lo standard output porta al file di mutuo letto «a.pianoamm»' "$A"' && $CLI a.pianoamm >>a.pianoamm' 'cmp a.pianoamm b.pianoamm'
+# The bank's plan: the CSV written here given back; with row 100's interest 0,50 higher and its capital 0,50 lower,
+# that row's cells apart (exit 3); a table that cannot be read, by its line, and the table never overwritten.
+B='--importo 200000 --numero-rate 180 --tasso 7,5 --cadenza mensile --arrotondamento centesimi --csv p.csv'
+prova 0 '' '$CLI $B && $CLI --verifica p.csv' 'grep -qx "PIANO RIPRODOTTO: 180 RATE SU 180" out && grep -qx "ARROTONDAMENTO AI CENTESIMI" out'
+prova 3 '' '$CLI $B && sed -i "s/;734,75;1119,27;/;735,25;1118,77;/" p.csv && $CLI --verifica p.csv --csv d.csv' 'grep -qx "RATE DIVERSE: 1 SU 180" out && grep -Eq "^ +100  QUOTA INTERESSI +735,25 +734,75 +\+0,50$" out && grep -q "^100;Quota capitale;1118,77;1119,27;-0,50" d.csv'
+prova 2 '«r.csv» alla riga 2: «abc» non è un importo.' 'printf "N;Scadenza;Rata\n1;01/02/2026;abc\n" >r.csv && $CLI --verifica r.csv --csv d.csv' '[ ! -e d.csv ]'
+prova 2 '--csv: «p.csv» porta al piano della banca letto «p.csv»' '$CLI $B && cp p.csv q.csv && $CLI --verifica p.csv --csv p.csv' 'cmp p.csv q.csv'
 prova 0 '' "$A"' && $CLI a.pianoamm --tasso 4 --salva a.pianoamm --csv c.csv' 'grep -q "\"tasso\": 4," a.pianoamm'
 prova 2 '«f» non è un file: è una pipe con nome.' "$A"' && mkfifo f && $CLI --confronta a.pianoamm f' '[ -p f ]'
 prova 2 '«f» non è un file: è una pipe con nome.' 'mkfifo f && $CLI f --csv c.csv' '[ ! -e c.csv ]'
