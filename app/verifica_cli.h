@@ -4,15 +4,9 @@
 // the cells apart as a CSV file.
 
 #include "app/uscite_cli.h"
-#include "engine/tabella.h"
 #include "file/verifica_banca.h"
 
 namespace pianoamm {
-
-// The heading, then a row for each cell apart: the installment's number,
-// the column, the bank's value, the program's and the difference, at the
-// column's precision.
-Celle CelleVerifica(const Verifica& verifica);
 
 // The check's text, and its cells with --csv. Returns 0 when the plan found
 // gives every row back, 3 when some differ; throws ErrorePiano for an

@@ -27,6 +27,13 @@ double TassoPeriodale(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola)
     return tassoAnnuo / 100 / ratePerAnno;
 }
 
+double TassoAnnuoDi(double i, int ratePerAnno, TassoPeriodo regola)
+{
+    if (Composto(ratePerAnno, regola))
+        return std::expm1(ratePerAnno * std::log1p(i)) * 100;
+    return i * ratePerAnno * 100;
+}
+
 TassoInCentesimi::TassoInCentesimi(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola)
     : periodo(TassoPeriodale(tassoAnnuo, ratePerAnno, regola))
 {

@@ -78,6 +78,9 @@ struct Condizioni {
 // The period's rate, as a fraction, for an annual rate in percent.
 double TassoPeriodale(double tassoAnnuo, int ratePerAnno, TassoPeriodo regola);
 
+// Its inverse: the annual rate, in percent, whose period's rate is i.
+double TassoAnnuoDi(double i, int ratePerAnno, TassoPeriodo regola);
+
 // A period's rate for interest in whole cents, to the cent, halves up. The
 // proportional rate is an exact fraction, so that a debt that ends in an
 // exact half cent rounds up: 1.234,50 at 0,25 % is 3,09, where the product

@@ -18,13 +18,9 @@ int RatePerAnno(const Mutuo& mutuo)
     return 12 / DatiDi(mutuo.cadenza).mesi;
 }
 
-// The annual rate, in percent, whose periodic rate is i.
 double TassoAnnuo(double i, const Mutuo& mutuo)
 {
-    const int perAnno = RatePerAnno(mutuo);
-    if (mutuo.condizioni.tassoPeriodo == TassoPeriodo::Equivalente)
-        return std::expm1(perAnno * std::log1p(i)) * 100;
-    return i * perAnno * 100;
+    return TassoAnnuoDi(i, RatePerAnno(mutuo), mutuo.condizioni.tassoPeriodo);
 }
 
 // The installment grows with the rate: from the amount over the count at

@@ -1,5 +1,7 @@
 #include "file/verifica_banca.h"
 
+#include "file/valori_banca.h"
+
 #include "engine/cadenza.h"
 #include "engine/centesimi.h"
 #include "engine/costi.h"
@@ -19,68 +21,6 @@
 namespace pianoamm {
 
 namespace {
-
-constexpr std::array<RuoloColonna, 4> RuoliConfrontati{RuoloColonna::Rata, RuoloColonna::Interessi,
-                                                       RuoloColonna::Capitale, RuoloColonna::Debito};
-
-constexpr std::size_t LarghezzaColonna = 16;
-
-// The value of a column the table has.
-std::optional<double> ValoreColonna(const TabellaBanca& tabella, std::size_t riga, RuoloColonna ruolo)
-{
-    if (const auto colonna = tabella.Colonna(ruolo))
-        return tabella.righe[riga].valori[*colonna];
-    return std::nullopt;
-}
-
-// The bank's value, a money column the table lacks worked out from the
-// others: the installment is the interest plus the capital, the capital the
-// debt before less the debt after.
-std::optional<double> ValoreBanca(const TabellaBanca& tabella, std::size_t riga, RuoloColonna ruolo)
-{
-    const auto valore = [&](RuoloColonna altro) { return ValoreColonna(tabella, riga, altro); };
-    if (auto proprio = valore(ruolo))
-        return proprio;
-    const auto rata = valore(RuoloColonna::Rata);
-    const auto interessi = valore(RuoloColonna::Interessi);
-    const auto capitale = valore(RuoloColonna::Capitale);
-    if (ruolo == RuoloColonna::Rata && interessi && capitale)
-        return *interessi + *capitale;
-    if (ruolo == RuoloColonna::Interessi && rata && capitale)
-        return *rata - *capitale;
-    if (ruolo != RuoloColonna::Capitale)
-        return std::nullopt;
-    if (rata && interessi)
-        return *rata - *interessi;
-    const auto prima = riga > 0 ? ValoreColonna(tabella, riga - 1, RuoloColonna::Debito) : std::nullopt;
-    if (const auto debito = valore(RuoloColonna::Debito); prima && debito)
-        return *prima - *debito;
-    return std::nullopt;
-}
-
-// 100 where the column shows cents, or, for one worked out, where any does.
-double Scala(const TabellaBanca& tabella, RuoloColonna ruolo)
-{
-    if (const auto colonna = tabella.Colonna(ruolo))
-        return tabella.colonne[*colonna].centesimi ? 100 : 1;
-    const bool centesimi =
-        std::any_of(tabella.colonne.begin(), tabella.colonne.end(), [](const ColonnaBanca& c) { return c.centesimi; });
-    return centesimi ? 100 : 1;
-}
-
-// The plan's figure of a column as a table at that precision shows it: to
-// the cent as the exports give it, from running totals rounded so that the
-// rows add up; in whole units as the listing does, each on its own.
-double Mostrato(const RigaPiano& riga, const RigaCentesimi& centesimi, RuoloColonna ruolo, double scala)
-{
-    // In the order of RuoloColonna.
-    const std::array<std::pair<double, long long>, 4> valori{{{Pagato(riga), centesimi.rata},
-                                                              {riga.quotaInteressi, centesimi.interessi},
-                                                              {riga.quotaCapitale, centesimi.capitale},
-                                                              {riga.debitoResiduo, centesimi.debito}}};
-    const auto& [valore, inCentesimi] = valori[static_cast<std::size_t>(ruolo)];
-    return scala > 1 ? Euro(inCentesimi) : Arrotondato(valore, 1);
-}
 
 double Richiesto(const TabellaBanca& tabella, std::size_t riga, RuoloColonna ruolo, std::string_view manca)
 {
@@ -125,15 +65,9 @@ Mutuo MutuoDellaTabella(const TabellaBanca& tabella)
         const double ultima = Richiesto(tabella, righe - 1, RuoloColonna::Rata, "la rata");
         const double penultima = Richiesto(tabella, righe - 2, RuoloColonna::Rata, "la rata");
         if (ultima - penultima > penultima / 10)
-            mutuo.condizioni.maxiRata = Arrotondato(ultima - penultima, Scala(tabella, RuoloColonna::Rata));
+            mutuo.condizioni.maxiRata = Arrotondato(ultima - penultima, ScalaColonna(tabella, RuoloColonna::Rata));
     }
     return mutuo;
-}
-
-// The annual rate, in percent, whose periodic rate is i.
-double AnnuoDi(double i, int perAnno, TassoPeriodo regola)
-{
-    return (regola == TassoPeriodo::Equivalente ? std::expm1(perAnno * std::log1p(i)) : i * perAnno) * 100;
 }
 
 // The rate of the loan's terms: from the installment, or for a fixed capital
@@ -146,14 +80,14 @@ double TassoDi(const TabellaBanca& tabella, const Mutuo& mutuo)
     const TassoPeriodo regola = mutuo.condizioni.tassoPeriodo;
     const bool italiano = mutuo.condizioni.metodo == Metodo::Italiano;
     const RuoloColonna ruolo = italiano ? RuoloColonna::Interessi : RuoloColonna::Rata;
-    const double scala = Scala(tabella, ruolo);
+    const double scala = ScalaColonna(tabella, ruolo);
     const double banca =
         Arrotondato(Richiesto(tabella, primo, ruolo, italiano ? "la quota interessi" : "la rata"), scala);
     const auto figura = [&](double tasso) {
         const double i = TassoPeriodale(tasso, perAnno, regola);
         return italiano ? mutuo.importo * i : RataMutuo(mutuo.importo, mutuo.numeroRate, i, mutuo.condizioni.maxiRata);
     };
-    const double tasso = italiano ? Arrotondato(AnnuoDi(banca / mutuo.importo, perAnno, regola), 10000)
+    const double tasso = italiano ? Arrotondato(TassoAnnuoDi(banca / mutuo.importo, perAnno, regola), 10000)
                                   : Risolvi(mutuo, banca, Incognita::Tasso).tassoAnnuo;
     for (double scalaTasso = 1; scalaTasso < 10000; scalaTasso *= 10) {
         if (const double breve = Arrotondato(tasso, scalaTasso); Arrotondato(figura(breve), scala) == banca)
@@ -178,10 +112,10 @@ Verifica Confronta(const TabellaBanca& tabella, const Mutuo& mutuo)
             const auto banca = ValoreBanca(tabella, riga, ruolo);
             if (!banca)
                 continue;
-            const double scala = Scala(tabella, ruolo);
+            const double scala = ScalaColonna(tabella, ruolo);
             const double suo = Arrotondato(*banca, scala);
             const double programma =
-                riga < piano.righe.size() ? Mostrato(piano.righe[riga], centesimi[riga], ruolo, scala) : 0;
+                riga < piano.righe.size() ? ValorePiano(piano.righe[riga], centesimi[riga], ruolo, scala) : 0;
             if (ruolo == RuoloColonna::Interessi)
                 verifica.differenzaInteressi += suo - programma;
             if (ruolo == RuoloColonna::Rata)
@@ -237,17 +171,6 @@ std::vector<Condizioni> Candidati(const Condizioni& trovate)
     return candidati;
 }
 
-// A differing cell's line: its row, its column, then the bank's value, the
-// plan's and the difference, right-aligned.
-std::string RigaDiversa(std::string_view numero, std::string_view colonna, const std::array<std::string, 3>& importi)
-{
-    Linea linea;
-    linea.Tabulasin(numero, 3).Spazi(2).Scrivi(colonna).Spazi(LarghezzaColonna - colonna.size());
-    for (const std::string& importo : importi)
-        linea.Tabulasin(importo, 12);
-    return std::string(linea.Testo()).append("\n");
-}
-
 }  // namespace
 
 Verifica VerificaTabella(const TabellaBanca& tabella)
@@ -266,34 +189,6 @@ Verifica VerificaTabella(const TabellaBanca& tabella)
     if (!migliore)
         throw ErrorePiano("Nessuna delle condizioni del programma dà un piano con queste righe.");
     return *migliore;
-}
-
-std::string TestoVerifica(const Verifica& verifica)
-{
-    std::string testo;
-    if (const std::string termini = DescrizioneTermini(verifica.mutuo); !termini.empty())
-        testo.append(termini).append("\n");
-    const std::array<VoceCosto, 3> dati{{{"Importo", CellaImporto(verifica.mutuo.importo)},
-                                         {"Numero rate", CellaConto(verifica.mutuo.numeroRate)},
-                                         {"Tasso annuo", CellaTassoInserito(verifica.mutuo.tassoAnnuo)}}};
-    testo.append(TestoVoci(dati));
-    const std::string su = std::to_string(verifica.righe);
-    if (verifica.righeDiverse == 0)
-        return testo.append("PIANO RIPRODOTTO: ").append(su).append(" RATE SU ").append(su).append("\n");
-    testo.append("RATE DIVERSE: ").append(std::to_string(verifica.righeDiverse)).append(" SU ").append(su).append("\n");
-    testo.append(RigaDiversa("N.", "COLONNA", {"BANCA", "PROGRAMMA", "DIFFERENZA"}));
-    for (const CellaDiversa& cella : verifica.celle) {
-        std::string differenza = FormatoDecimali(cella.banca - cella.programma, cella.decimali, true);
-        if (cella.banca > cella.programma)
-            differenza.insert(0, 1, '+');
-        testo.append(RigaDiversa(std::to_string(cella.numero),
-                                 Maiuscole(NomiColonne[static_cast<std::size_t>(cella.colonna)]),
-                                 {FormatoDecimali(cella.banca, cella.decimali, true),
-                                  FormatoDecimali(cella.programma, cella.decimali, true), differenza}));
-    }
-    const std::array<VoceCosto, 2> totali{{{"Differenza degli interessi", CellaImporto(verifica.differenzaInteressi)},
-                                           {"Differenza del totale pagato", CellaImporto(verifica.differenzaPagato)}}};
-    return testo.append(TestoVoci(totali));
 }
 
 }  // namespace pianoamm

@@ -6,16 +6,10 @@
 #include "engine/piano.h"
 #include "file/tabella_banca.h"
 
-#include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace pianoamm {
-
-// The headings of the money columns compared, by RuoloColonna.
-inline constexpr std::array<std::string_view, 4> NomiColonne{"Rata", "Quota interessi", "Quota capitale",
-                                                             "Debito residuo"};
 
 // A cell of the bank's table that the plan found shows otherwise.
 struct CellaDiversa {
@@ -51,10 +45,5 @@ struct Verifica {
 // with no cell apart wins, else the one with the fewest rows apart. Throws
 // ErrorePiano for a table without the columns the loan comes from.
 Verifica VerificaTabella(const TabellaBanca& tabella);
-
-// The terms found, as the listing's line 8 names them, and the rate; then
-// "PIANO RIPRODOTTO: 180 RATE SU 180", or "RATE DIVERSE: 3 SU 180" and a
-// line for each cell apart; then the differences of the totals.
-std::string TestoVerifica(const Verifica& verifica);
 
 }  // namespace pianoamm

@@ -4,8 +4,8 @@
 #include "engine/esporta.h"
 #include "engine/formato.h"
 #include "engine/listato.h"
+#include "file/esito_verifica.h"
 #include "file/tabella_banca.h"
-#include "file/verifica_banca.h"
 #include "tests/rifiuto.h"
 
 #include <gtest/gtest.h>

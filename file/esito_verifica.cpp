@@ -1,0 +1,77 @@
+#include "file/esito_verifica.h"
+
+#include "engine/costi.h"
+#include "engine/formato.h"
+#include "engine/prima_scadenza.h"
+#include "file/valori_banca.h"
+
+#include <array>
+#include <string_view>
+
+namespace pianoamm {
+
+namespace {
+
+constexpr std::size_t LarghezzaColonna = 16;
+
+// A differing cell's line: its row, its column, then the bank's value, the
+// plan's and the difference, right-aligned.
+std::string RigaDiversa(std::string_view numero, std::string_view colonna, const std::array<std::string, 3>& importi)
+{
+    Linea linea;
+    linea.Tabulasin(numero, 3).Spazi(2).Scrivi(colonna).Spazi(LarghezzaColonna - colonna.size());
+    for (const std::string& importo : importi)
+        linea.Tabulasin(importo, 12);
+    return std::string(linea.Testo()).append("\n");
+}
+
+// An amount as the bank's column shows it.
+Cella CellaColonna(double valore, int decimali)
+{
+    return {Genere::Importo, {}, valore, decimali, {}};
+}
+
+}  // namespace
+
+std::string TestoVerifica(const Verifica& verifica)
+{
+    std::string testo;
+    if (const std::string termini = DescrizioneTermini(verifica.mutuo); !termini.empty())
+        testo.append(termini).append("\n");
+    const std::array<VoceCosto, 3> dati{{{"Importo", CellaImporto(verifica.mutuo.importo)},
+                                         {"Numero rate", CellaConto(verifica.mutuo.numeroRate)},
+                                         {"Tasso annuo", CellaTassoInserito(verifica.mutuo.tassoAnnuo)}}};
+    testo.append(TestoVoci(dati));
+    const std::string su = std::to_string(verifica.righe);
+    if (verifica.righeDiverse == 0)
+        return testo.append("PIANO RIPRODOTTO: ").append(su).append(" RATE SU ").append(su).append("\n");
+    testo.append("RATE DIVERSE: ").append(std::to_string(verifica.righeDiverse)).append(" SU ").append(su).append("\n");
+    testo.append(RigaDiversa("N.", "COLONNA", {"BANCA", "PROGRAMMA", "DIFFERENZA"}));
+    for (const CellaDiversa& cella : verifica.celle) {
+        std::string differenza = FormatoDecimali(cella.banca - cella.programma, cella.decimali, true);
+        if (cella.banca > cella.programma)
+            differenza.insert(0, 1, '+');
+        testo.append(RigaDiversa(std::to_string(cella.numero),
+                                 Maiuscole(NomiColonne[static_cast<std::size_t>(cella.colonna)]),
+                                 {FormatoDecimali(cella.banca, cella.decimali, true),
+                                  FormatoDecimali(cella.programma, cella.decimali, true), differenza}));
+    }
+    const std::array<VoceCosto, 2> totali{{{"Differenza degli interessi", CellaImporto(verifica.differenzaInteressi)},
+                                           {"Differenza del totale pagato", CellaImporto(verifica.differenzaPagato)}}};
+    return testo.append(TestoVoci(totali));
+}
+
+Celle CelleVerifica(const Verifica& verifica)
+{
+    Celle righe{{CellaTesto("N."), CellaTesto("Colonna"), CellaTesto("Banca"), CellaTesto("Programma"),
+                 CellaTesto("Differenza")}};
+    for (const CellaDiversa& cella : verifica.celle) {
+        righe.push_back({CellaConto(cella.numero),
+                         CellaTesto(std::string(NomiColonne[static_cast<std::size_t>(cella.colonna)])),
+                         CellaColonna(cella.banca, cella.decimali), CellaColonna(cella.programma, cella.decimali),
+                         CellaColonna(cella.banca - cella.programma, cella.decimali)});
+    }
+    return righe;
+}
+
+}  // namespace pianoamm

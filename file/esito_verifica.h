@@ -1,0 +1,23 @@
+#pragma once
+
+// What the check of a bank's plan tells: as text for the terminal and the
+// printout, and as the table of the cells apart.
+
+#include "engine/tabella.h"
+#include "file/verifica_banca.h"
+
+#include <string>
+
+namespace pianoamm {
+
+// The terms found, as the listing's line 8 names them, and the loan; then
+// "PIANO RIPRODOTTO: 180 RATE SU 180", or "RATE DIVERSE: 3 SU 180" and a
+// line for each cell apart; then the differences of the totals.
+std::string TestoVerifica(const Verifica& verifica);
+
+// The heading, then a row for each cell apart: the installment's number,
+// the column, the bank's value, the program's and the difference, at the
+// column's precision.
+Celle CelleVerifica(const Verifica& verifica);
+
+}  // namespace pianoamm
