@@ -30,8 +30,8 @@ ammessi "file/ usa solo engine/, il sistema e la libreria JSON, non Qt" "$sistem
 ammessi "print/ non usa ui/ né app/" "<|\"engine/|\"file/|\"print/" print/*.h print/*.cpp
 ammessi "ui/ non usa app/" "<|\"engine/|\"file/|\"print/|\"ui/" $(find ui -name '*.h' -o -name '*.cpp')
 ammessi "la riga di comando non usa Qt né la stampa" \
-    "$sistema|\"engine/|\"file/|\"app/(cambio_cli|condizioni_cli|file_cli|incognita_cli|lettura_cli|opzioni_cli|processo_cli|rialzo_cli|tabella_opzioni|termini_cli|uscite_cli|uso_cli)\.h\"" \
-    app/cli_main.cpp app/cambio_cli.* app/condizioni_cli.* app/file_cli.* app/incognita_cli.* app/lettura_cli.* app/opzioni_cli.* app/processo_cli.* app/rialzo_cli.* app/tabella_opzioni.h app/termini_cli.h app/uscite_cli.* \
+    "$sistema|\"engine/|\"file/|\"app/(cambio_cli|condizioni_cli|file_cli|incognita_cli|lettura_cli|opzioni_cli|processo_cli|rialzo_cli|tabella_opzioni|termini_cli|uscite_cli|uso_cli|verifica_cli)\.h\"" \
+    app/cli_main.cpp app/cambio_cli.* app/condizioni_cli.* app/file_cli.* app/incognita_cli.* app/lettura_cli.* app/opzioni_cli.* app/processo_cli.* app/rialzo_cli.* app/tabella_opzioni.h app/termini_cli.h app/uscite_cli.* app/verifica_cli.* \
     app/uso_cli.*
 
 if librerie=$(ldd "$cli" | grep -E 'libQt|libcups'); then
