@@ -1,5 +1,6 @@
 #include "file/verifica_banca.h"
 
+#include "file/mutuo_banca.h"
 #include "file/valori_banca.h"
 
 #include "engine/cadenza.h"
@@ -22,75 +23,30 @@ namespace pianoamm {
 
 namespace {
 
-double Richiesto(const TabellaBanca& tabella, std::size_t riga, RuoloColonna ruolo, std::string_view manca)
-{
-    if (const auto valore = ValoreBanca(tabella, riga, ruolo))
-        return *valore;
-    throw ErrorePiano("La tabella non ha " + std::string(manca) + ": non se ne ricava il finanziamento.");
-}
-
-Cadenza CadenzaDi(const TabellaBanca& tabella)
-{
-    if (tabella.righe.size() < 2)
-        return Cadenza::Mensile;
-    const Data& una = tabella.righe[0].scadenza;
-    const Data& altra = tabella.righe[1].scadenza;
-    const int mesi = (altra.anno - una.anno) * 12 + altra.mese - una.mese;
-    for (const DatiCadenza& dati : Cadenze) {
-        if (dati.mesi == mesi)
-            return dati.valore;
-    }
-    throw ErrorePiano("Tra le prime due scadenze (" + FormatoData(una) + " e " + FormatoData(altra)
-                      + ") non c'è un periodo di 1, 2, 3, 4, 6 o 12 mesi.");
-}
-
-// The loan but its rate and the terms that only its plans can tell.
-Mutuo MutuoDellaTabella(const TabellaBanca& tabella)
-{
-    const std::size_t righe = tabella.righe.size();
-    const auto capitale = [&](std::size_t riga) {
-        return Richiesto(tabella, riga, RuoloColonna::Capitale, "la quota capitale");
-    };
-    Mutuo mutuo;
-    mutuo.importo = Richiesto(tabella, 0, RuoloColonna::Debito, "il debito residuo") + capitale(0);
-    int preammortamento = 0;
-    while (static_cast<std::size_t>(preammortamento) + 1 < righe
-           && capitale(static_cast<std::size_t>(preammortamento)) == 0)
-        ++preammortamento;
-    mutuo.condizioni.preammortamento = preammortamento;
-    mutuo.numeroRate = static_cast<int>(righe) - preammortamento;
-    mutuo.cadenza = CadenzaDi(tabella);
-    mutuo.erogazione = AggiungiMese(tabella.righe[0].scadenza, -DatiDi(mutuo.cadenza).mesi);
-    if (mutuo.numeroRate > 1) {
-        const double ultima = Richiesto(tabella, righe - 1, RuoloColonna::Rata, "la rata");
-        const double penultima = Richiesto(tabella, righe - 2, RuoloColonna::Rata, "la rata");
-        if (ultima - penultima > penultima / 10)
-            mutuo.condizioni.maxiRata = Arrotondato(ultima - penultima, ScalaColonna(tabella, RuoloColonna::Rata));
-    }
-    return mutuo;
-}
-
 // The rate of the loan's terms: from the installment, or for a fixed capital
 // share from the first interest; of the rates with 0 to 4 decimals the first
 // that gives that figure back at the table's precision.
-double TassoDi(const TabellaBanca& tabella, const Mutuo& mutuo)
+double TassoDi(const TabellaBanca& tabella, const MutuoBanca& banca, Mutuo mutuo)
 {
-    const auto primo = static_cast<std::size_t>(mutuo.condizioni.preammortamento);
+    // The installment is the entry rate's, whatever the first period's days.
+    mutuo.condizioni.primaScadenza = std::nullopt;
+    mutuo.condizioni.tassoVariabile = std::nullopt;
+    const std::size_t primo = banca.primaRata;
     const int perAnno = 12 / DatiDi(mutuo.cadenza).mesi;
     const TassoPeriodo regola = mutuo.condizioni.tassoPeriodo;
     const bool italiano = mutuo.condizioni.metodo == Metodo::Italiano;
     const RuoloColonna ruolo = italiano ? RuoloColonna::Interessi : RuoloColonna::Rata;
     const double scala = ScalaColonna(tabella, ruolo);
-    const double banca =
+    const double figuraBanca =
         Arrotondato(Richiesto(tabella, primo, ruolo, italiano ? "la quota interessi" : "la rata"), scala);
     const auto figura = [&](double tasso) {
         const double i = TassoPeriodale(tasso, perAnno, regola);
         return italiano ? mutuo.importo * i : RataMutuo(mutuo.importo, mutuo.numeroRate, i, mutuo.condizioni.maxiRata);
     };
-    const double tasso = italiano ? Arrotondato(TassoAnnuoDi(banca / mutuo.importo, perAnno, regola), 10000)
-                                  : Risolvi(mutuo, banca, Incognita::Tasso).tassoAnnuo;
+    const double tasso = italiano ? Arrotondato(TassoAnnuoDi(figuraBanca / mutuo.importo, perAnno, regola), 10000)
+                                  : Risolvi(mutuo, figuraBanca, Incognita::Tasso).tassoAnnuo;
     for (double scalaTasso = 1; scalaTasso < 10000; scalaTasso *= 10) {
-        if (const double breve = Arrotondato(tasso, scalaTasso); Arrotondato(figura(breve), scala) == banca)
+        if (const double breve = Arrotondato(tasso, scalaTasso); Arrotondato(figura(breve), scala) == figuraBanca)
             return breve;
     }
     return tasso;
@@ -134,11 +90,13 @@ Verifica Confronta(const TabellaBanca& tabella, const Mutuo& mutuo)
 
 // The plan of one set of terms against the table; none where the terms
 // give no plan.
-std::optional<Verifica> Prova(const TabellaBanca& tabella, Mutuo mutuo)
+std::optional<Verifica> Prova(const TabellaBanca& tabella, const MutuoBanca& banca, const Condizioni& condizioni)
 {
     try {
-        mutuo.tassoAnnuo = TassoDi(tabella, mutuo);
-        return Confronta(tabella, mutuo);
+        Mutuo mutuo = banca.mutuo;
+        mutuo.condizioni = condizioni;
+        mutuo.tassoAnnuo = banca.tasso ? *banca.tasso : TassoDi(tabella, banca, mutuo);
+        return Confronta(tabella, ConGiorniSpezzati(banca, mutuo));
     } catch (const ErrorePiano&) {
         return std::nullopt;
     }
@@ -151,6 +109,10 @@ std::vector<Condizioni> Candidati(const Condizioni& trovate)
     std::vector<double> maxiRate{Arrotondato(trovate.maxiRata, 1)};
     if (trovate.maxiRata != maxiRate.front())
         maxiRate.push_back(trovate.maxiRata);
+    // The year's base counts only for a broken first period's days.
+    const std::vector<BaseGiorni> basi = trovate.primaScadenza
+                                             ? std::vector{BaseGiorni::Civile, BaseGiorni::Commerciale}
+                                             : std::vector{trovate.baseGiorni};
     std::vector<Condizioni> candidati;
     for (const auto& arrotondamento : Arrotondamenti) {
         for (const auto& regola : RegoleTassoPeriodo) {
@@ -163,7 +125,10 @@ std::vector<Condizioni> Candidati(const Condizioni& trovate)
                     condizioni.tassoPeriodo = regola.valore;
                     condizioni.metodo = metodo.valore;
                     condizioni.maxiRata = maxiRata;
-                    candidati.push_back(condizioni);
+                    for (const BaseGiorni base : basi) {
+                        condizioni.baseGiorni = base;
+                        candidati.push_back(condizioni);
+                    }
                 }
             }
         }
@@ -173,14 +138,12 @@ std::vector<Condizioni> Candidati(const Condizioni& trovate)
 
 }  // namespace
 
-Verifica VerificaTabella(const TabellaBanca& tabella)
+Verifica VerificaTabella(const TabellaBanca& tabella, const DatiNoti& noti)
 {
-    const Mutuo base = MutuoDellaTabella(tabella);
+    const MutuoBanca banca = MutuoDellaTabella(tabella, noti);
     std::optional<Verifica> migliore;
-    for (const Condizioni& condizioni : Candidati(base.condizioni)) {
-        Mutuo mutuo = base;
-        mutuo.condizioni = condizioni;
-        auto verifica = Prova(tabella, mutuo);
+    for (const Condizioni& condizioni : Candidati(banca.mutuo.condizioni)) {
+        auto verifica = Prova(tabella, banca, condizioni);
         if (verifica && (!migliore || verifica->righeDiverse < migliore->righeDiverse))
             migliore = std::move(verifica);
         if (migliore && migliore->righeDiverse == 0)

@@ -4,8 +4,10 @@
 // its table back, and where none does, the cells that differ.
 
 #include "engine/piano.h"
+#include "file/mutuo_banca.h"
 #include "file/tabella_banca.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,6 @@ struct Verifica {
 // compared cell by cell at the precision each column shows: the first plan
 // with no cell apart wins, else the one with the fewest rows apart. Throws
 // ErrorePiano for a table without the columns the loan comes from.
-Verifica VerificaTabella(const TabellaBanca& tabella);
+Verifica VerificaTabella(const TabellaBanca& tabella, const DatiNoti& noti = {});
 
 }  // namespace pianoamm

@@ -151,6 +151,28 @@ TEST(TabellaBanca, CondizioniTrovateERateDiverse)
                             {Arrotondamento::Centesimi, TassoPeriodo::Proporzionale, Metodo::Francese, 30000, 6})),
          "ARROTONDAMENTO AI CENTESIMI - 6 RATE DI PREAMMORTAMENTO - MAXI-RATA FINALE 30.000,00\n" + dati180
              + "PIANO RIPRODOTTO: 366 RATE SU 366\n"},
+        // Row 0's 218,75 is 150.000 at 3,5 % over 15 days of a year of 360.
+        {"a broken first period",
+         EsportaCsv(PianoAmm({150000,
+                              300,
+                              3.5,
+                              {2026, 3, 15},
+                              Cadenza::Mensile,
+                              {.arrotondamento = Arrotondamento::Centesimi,
+                               .primaScadenza = Data{2026, 4, 30},
+                               .baseGiorni = BaseGiorni::Commerciale}})),
+         "ARROTONDAMENTO AI CENTESIMI - PRIMA SCADENZA 30/04/2026 - PREAMMORTAMENTO TECNICO DI 15 GIORNI - BASE 360 "
+         "GIORNI\nIMPORTO     : 150.000,00\nNUMERO RATE : 300\nTASSO ANNUO : 3,50\nPIANO RIPRODOTTO: 301 RATE SU "
+         "301\n"},
+        // The rate column moves at rows 7 and 13 only: revised every 6, on the rate itself.
+        {"a variable rate's revisions",
+         EsportaCsv(PianoDi(120000, 240, 3,
+                            {.arrotondamento = Arrotondamento::Centesimi,
+                             .tassoVariabile = TassoVariabile{.indice = {{{2026, 1, 1}, 2.1}, {{2026, 9, 1}, 2.8}},
+                                                              .spread = 1.2,
+                                                              .revisione = 6}})),
+         "ARROTONDAMENTO AI CENTESIMI - TASSO VARIABILE: SPREAD 0,000, REVISIONE OGNI 6 RATE\nIMPORTO     : "
+         "120.000,00\nNUMERO RATE : 240\nTASSO ANNUO : 3,00\nPIANO RIPRODOTTO: 240 RATE SU 240\n"},
     };
     for (const auto& [nome, testo, atteso] : casi)
         EXPECT_EQ(TestoVerifica(VerificaTabella(LeggiTabellaBanca(testo))), atteso) << nome;

@@ -1,0 +1,127 @@
+#include "file/mutuo_banca.h"
+
+#include "engine/cadenza.h"
+#include "engine/errore.h"
+#include "engine/prima_scadenza.h"
+#include "engine/soldi.h"
+#include "file/valori_banca.h"
+
+#include <chrono>
+#include <cmath>
+#include <numeric>
+
+namespace pianoamm {
+
+namespace {
+
+int MesiTra(const Data& una, const Data& altra)
+{
+    return (altra.anno - una.anno) * 12 + altra.mese - una.mese;
+}
+
+Cadenza CadenzaDi(const TabellaBanca& tabella, std::size_t prima)
+{
+    if (tabella.righe.size() < prima + 2)
+        return Cadenza::Mensile;
+    const Data& una = tabella.righe[prima].scadenza;
+    const Data& altra = tabella.righe[prima + 1].scadenza;
+    for (const DatiCadenza& dati : Cadenze) {
+        if (dati.mesi == MesiTra(una, altra))
+            return dati.valore;
+    }
+    throw ErrorePiano("Tra le scadenze " + FormatoData(una) + " e " + FormatoData(altra)
+                      + " non c'è un periodo di 1, 2, 3, 4, 6 o 12 mesi.");
+}
+
+// The revisions of a rate column that moves: every K installments, K the
+// greatest step that lands on each change; the index the rate itself (no
+// spread), dated on the day the revised row's period starts.
+std::optional<TassoVariabile> Revisioni(const TabellaBanca& tabella, std::size_t prima)
+{
+    const auto colonna = tabella.Colonna(RuoloColonna::Tasso);
+    if (!colonna)
+        return std::nullopt;
+    const auto tasso = [&](std::size_t riga) { return tabella.righe[riga].valori[*colonna]; };
+    // Installment k is the row prima + k - 1.
+    std::size_t passo = 0;
+    for (std::size_t riga = prima + 1; riga < tabella.righe.size(); ++riga) {
+        if (tasso(riga) != tasso(riga - 1))
+            passo = std::gcd(passo, riga - prima);
+    }
+    if (passo == 0)
+        return std::nullopt;
+    TassoVariabile variabile;
+    variabile.revisione = static_cast<int>(passo);
+    for (std::size_t riga = prima + passo; riga < tabella.righe.size(); riga += passo) {
+        if (variabile.indice.empty() || variabile.indice.back().valore != tasso(riga))
+            variabile.indice.push_back({tabella.righe[riga - 1].scadenza, tasso(riga)});
+    }
+    return variabile;
+}
+
+Data GiorniPrima(const Data& data, long long giorni)
+{
+    using namespace std::chrono;
+    const year_month_day giorno{sys_days{year_month_day{year{data.anno}, month{static_cast<unsigned>(data.mese)},
+                                                        day{static_cast<unsigned>(data.giorno)}}}
+                                - days{giorni}};
+    return {static_cast<int>(giorno.year()), static_cast<int>(static_cast<unsigned>(giorno.month())),
+            static_cast<int>(static_cast<unsigned>(giorno.day()))};
+}
+
+}  // namespace
+
+double Richiesto(const TabellaBanca& tabella, std::size_t riga, RuoloColonna ruolo, std::string_view manca)
+{
+    if (const auto valore = ValoreBanca(tabella, riga, ruolo))
+        return *valore;
+    throw ErrorePiano("La tabella non ha " + std::string(manca) + ": non se ne ricava il finanziamento.");
+}
+
+MutuoBanca MutuoDellaTabella(const TabellaBanca& tabella, const DatiNoti& noti)
+{
+    const std::size_t righe = tabella.righe.size();
+    const auto capitale = [&](std::size_t riga) {
+        return Richiesto(tabella, riga, RuoloColonna::Capitale, "la quota capitale");
+    };
+    MutuoBanca banca;
+    Mutuo& mutuo = banca.mutuo;
+    const std::size_t prima = righe > 1 && tabella.righe[0].numero == 0 && capitale(0) == 0 ? 1 : 0;
+    if (prima == 1)
+        banca.interessiSpezzati = Richiesto(tabella, 0, RuoloColonna::Interessi, "la quota interessi");
+    mutuo.importo =
+        noti.importo.value_or(Richiesto(tabella, prima, RuoloColonna::Debito, "il debito residuo") + capitale(prima));
+    banca.primaRata = prima;
+    while (banca.primaRata + 1 < righe && capitale(banca.primaRata) == 0)
+        ++banca.primaRata;
+    mutuo.condizioni.preammortamento = static_cast<int>(banca.primaRata - prima);
+    mutuo.numeroRate = static_cast<int>(righe - banca.primaRata);
+    mutuo.cadenza = CadenzaDi(tabella, prima);
+    const int mesi = DatiDi(mutuo.cadenza).mesi;
+    mutuo.erogazione = AggiungiMese(tabella.righe[prima].scadenza, -mesi);
+    if (prima == 1)
+        mutuo.condizioni.primaScadenza = tabella.righe[1].scadenza;
+    if (mutuo.numeroRate > 1) {
+        const double ultima = Richiesto(tabella, righe - 1, RuoloColonna::Rata, "la rata");
+        const double penultima = Richiesto(tabella, righe - 2, RuoloColonna::Rata, "la rata");
+        if (ultima - penultima > penultima / 10)
+            mutuo.condizioni.maxiRata = Arrotondato(ultima - penultima, ScalaColonna(tabella, RuoloColonna::Rata));
+    }
+    mutuo.condizioni.tassoVariabile = Revisioni(tabella, prima);
+    banca.tasso = noti.tassoAnnuo;
+    if (const auto colonna = tabella.Colonna(RuoloColonna::Tasso); colonna && !banca.tasso)
+        banca.tasso = tabella.righe[prima].valori[*colonna];
+    return banca;
+}
+
+Mutuo ConGiorniSpezzati(const MutuoBanca& banca, Mutuo mutuo)
+{
+    if (!banca.interessiSpezzati || mutuo.tassoAnnuo <= 0)
+        return mutuo;
+    const double alGiorno = mutuo.importo * mutuo.tassoAnnuo / 100 / static_cast<int>(mutuo.condizioni.baseGiorni);
+    const auto giorni = std::llround(*banca.interessiSpezzati / alGiorno);
+    mutuo.erogazione = GiorniPrima(mutuo.erogazione, giorni);
+    return mutuo;
+}
+
+}  // namespace pianoamm
