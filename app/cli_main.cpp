@@ -101,10 +101,10 @@ struct Calcolo {
     std::optional<pianoamm::Verifica> verifica;
     // The plan shown, with the index moved by --rialzo.
     std::optional<pianoamm::Piano> rialzato;
-    // The costs', deduction's and yearly blocks, and the payoff's and the
-    // change's under the listing, worked out with the plan so that a loan
-    // they cannot be worked out for is refused like the plan, before any
-    // file is written.
+    // The costs', deduction's and yearly blocks, or the check's report, and
+    // the payoff's and the change's under the listing, worked out with the
+    // plan so that a loan they cannot be worked out for is refused like the
+    // plan, before any file is written.
     std::string blocchi;
     std::string dopoListato;
 
@@ -177,8 +177,11 @@ int Esegui(const pianoamm::OpzioniCli& opzioni, const Calcolo& calcolo, const pi
 {
     if (!calcolo.confronto.empty())
         return EseguiConfronto(calcolo.confronto, uscite);
-    if (calcolo.verifica)
-        return pianoamm::EseguiVerifica(*calcolo.verifica, uscite);
+    if (calcolo.verifica) {
+        if (const int esito = Stampe(opzioni, uscite.pdf, calcolo.blocchi); esito != 0)
+            return esito;
+        return pianoamm::EseguiVerifica(*calcolo.verifica, calcolo.blocchi, uscite);
+    }
     const pianoamm::Piano& piano = calcolo.piano;
     // With --detrazione the file is the costs': the loan's data and the
     // costs entered, the cost's lines with --taeg, the deduction's table.
@@ -246,12 +249,15 @@ int main(int argc, char* argv[])
     pianoamm::UsciteCli uscite;
     try {
         opzioni = pianoamm::ConNuovoMutuo(pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi()));
-        if (!opzioni.verifica.empty())
-            calcolo.verifica = pianoamm::VerificaTabella(pianoamm::LeggiFileTabellaBanca(opzioni.verifica));
-        else if (!opzioni.confronta.empty())
+        if (!opzioni.verifica.empty()) {
+            calcolo.verifica =
+                pianoamm::VerificaTabella(pianoamm::LeggiFileTabellaBanca(opzioni.verifica), opzioni.noti);
+            calcolo.blocchi = pianoamm::TestoDellaVerifica(*calcolo.verifica, opzioni);
+        } else if (!opzioni.confronta.empty()) {
             calcolo.confronto = ConfrontaFile(opzioni.confronta);
-        else if (!opzioni.aiuto && !opzioni.versione)
+        } else if (!opzioni.aiuto && !opzioni.versione) {
             calcolo.piano = pianoamm::PianoAmm(opzioni.mutuo);
+        }
         const bool piano = !opzioni.aiuto && !opzioni.versione && opzioni.confronta.empty() && !calcolo.verifica;
         if (piano && !opzioni.scenario.eventi.empty())
             calcolo.simulazione = pianoamm::Simula(calcolo.piano, opzioni.scenario);

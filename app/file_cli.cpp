@@ -3,7 +3,10 @@
 
 #include "engine/errore.h"
 #include "engine/formato.h"
+#include "file/esito_verifica.h"
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 namespace pianoamm::cli {
@@ -50,10 +53,15 @@ void LeggiNome(const std::optional<std::string_view>& nome, OpzioniCli& opzioni)
     opzioni.nome = *nome;
 }
 
-// The comparison takes the files' loans as they are, and the check the
-// bank's table: each writes its own table alone, as text or as CSV.
+// The comparison takes the files' loans as they are, and writes its table
+// alone, as text or as CSV; the check reads the bank's table, with what the
+// borrower knows of the loan and its costs, and writes its report, its
+// cells apart and its printout.
 void SoloTabella(const Valori& valori, const OpzioniCli& opzioni)
 {
+    constexpr std::array Verifica{Opzione::Verifica, Opzione::Csv,       Opzione::Pdf,
+                                  Opzione::Importo,  Opzione::Tasso,     Opzione::SpeseIniziali,
+                                  Opzione::Imposta,  Opzione::SpeseRata, Opzione::TaegDichiarato};
     const bool verifica = valori[Indice(Opzione::Verifica)].has_value();
     const auto rifiuta = [verifica](std::string_view altro) {
         throw ErrorePiano((verifica ? "--verifica" : "--confronta") + (": non si può usare con " + std::string(altro))
@@ -66,7 +74,10 @@ void SoloTabella(const Valori& valori, const OpzioniCli& opzioni)
     if (!opzioni.fileMutuo.empty())
         rifiuta("un altro file di mutuo (" + Citato(opzioni.fileMutuo) + "): lo si aggiunga ai file da confrontare");
     for (std::size_t k = 0; k < valori.size(); ++k) {
-        if (valori[k] && static_cast<Opzione>(k) != Opzione::Csv && static_cast<Opzione>(k) != Opzione::Verifica)
+        const auto opzione = static_cast<Opzione>(k);
+        const bool ammessa =
+            verifica ? std::ranges::find(Verifica, opzione) != Verifica.end() : opzione == Opzione::Csv;
+        if (valori[k] && !ammessa)
             rifiuta(Opzioni[k].nome);
     }
     for (const auto& [interruttore, nome] :
@@ -75,6 +86,16 @@ void SoloTabella(const Valori& valori, const OpzioniCli& opzioni)
         if (interruttore)
             rifiuta(nome);
     }
+}
+
+void LeggiVerifica(const Valori& valori, OpzioniCli& opzioni)
+{
+    const auto numero = [&valori](Opzione opzione, const Limite& limite) {
+        const auto& valore = valori[Indice(opzione)];
+        return valore ? std::optional(Numero(opzione, *valore, limite)) : std::nullopt;
+    };
+    opzioni.noti = {numero(Opzione::Importo, LimiteImporto), numero(Opzione::Tasso, LimiteTassoCli)};
+    opzioni.taegDichiarato = numero(Opzione::TaegDichiarato, LimiteTaegDichiarato);
 }
 
 }  // namespace pianoamm::cli

@@ -23,8 +23,11 @@ std::size_t LeggiConfronta(std::span<const std::string_view> argomenti, std::siz
 // The offer's name for --salva, in place of the file's.
 void LeggiNome(const std::optional<std::string_view>& nome, OpzioniCli& opzioni);
 
-// Throws ErrorePiano for anything given with --confronta or --verifica but
-// --csv.
+// Throws ErrorePiano for anything given with --confronta but --csv, or with
+// --verifica but its own options.
 void SoloTabella(const Valori& valori, const OpzioniCli& opzioni);
+
+// The check's amount and rate, where given, and the declared TAEG.
+void LeggiVerifica(const Valori& valori, OpzioniCli& opzioni);
 
 }  // namespace pianoamm::cli

@@ -24,6 +24,10 @@ std::string Citato(std::string_view testo);
 // A number within the limit, with at most its decimals.
 double Numero(Opzione opzione, std::string_view testo, const Limite& limite);
 
+// The rate takes four decimals here, for a rate worked out from an
+// installment to be given back.
+inline constexpr Limite LimiteTassoCli{LimiteTasso.minimo, LimiteTasso.massimo, 4, LimiteTasso.oggetto};
+
 // A date written GG/MM/AAAA.
 Data DataDi(Opzione opzione, std::string_view testo);
 

@@ -123,10 +123,6 @@ std::size_t LeggiArgomento(std::span<const std::string_view> argomenti, std::siz
     return i;
 }
 
-// The rate takes four decimals here, for a rate worked out from an
-// installment to be given back.
-constexpr Limite LimiteTassoCli{LimiteTasso.minimo, LimiteTasso.massimo, 4, LimiteTasso.oggetto};
-
 // The loan as given, else as the file has it.
 Mutuo LeggiMutuo(const Valori& valori, const Offerta& base, bool file, std::optional<Incognita>& incognita)
 {
@@ -193,8 +189,9 @@ void LeggiUscite(const Valori& valori, OpzioniCli& opzioni)
     };
     // A saved file keeps them too.
     const bool salva = !opzioni.salva.empty();
-    const bool costi = opzioni.taeg || opzioni.detrazione || salva;
-    constexpr std::string_view Costi = "--taeg, --detrazione o --salva";
+    const bool verifica = !opzioni.verifica.empty();
+    const bool costi = opzioni.taeg || opzioni.detrazione || salva || valori[Indice(Opzione::TaegDichiarato)];
+    const std::string_view Costi = verifica ? "--taeg-dichiarato" : "--taeg, --detrazione o --salva";
     facoltativo(Opzione::SpeseIniziali, LimiteSpeseIniziali, costi, Costi, opzioni.costi.speseIniziali);
     facoltativo(Opzione::Imposta, LimiteImposta, costi, Costi, opzioni.costi.impostaSostitutiva);
     facoltativo(Opzione::SpeseRata, LimiteSpeseRata, costi, Costi, opzioni.costi.speseRata);
@@ -269,8 +266,11 @@ OpzioniCli LeggiOpzioniCli(std::span<const std::string_view> argomenti, const Da
     if (!opzioni.confronta.empty() || valori[Indice(Opzione::Verifica)]) {
         SoloTabella(valori, opzioni);
         LeggiUscite(valori, opzioni);
+        LeggiVerifica(valori, opzioni);
         return opzioni;
     }
+    if (valori[Indice(Opzione::TaegDichiarato)])
+        Rifiuta(Opzione::TaegDichiarato, "vale solo con --verifica.");
     Offerta base;
     base.mutuo.erogazione = oggi;
     if (!opzioni.fileMutuo.empty())

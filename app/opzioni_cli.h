@@ -8,6 +8,7 @@
 #include "engine/offerta.h"
 #include "engine/piano.h"
 #include "engine/simulazione.h"
+#include "file/mutuo_banca.h"
 
 #include <optional>
 #include <span>
@@ -53,8 +54,12 @@ struct OpzioniCli {
     std::string nome;
     // Files of offers to compare, in place of every other output but --csv.
     std::vector<std::string> confronta;
-    // A bank's plan to check, in place of every other output but --csv.
+    // A bank's plan to check, in place of every other output but its own
+    // files: the loan's values the borrower knows, and the TAEG the bank
+    // declared, to set beside the plan's with the costs given.
     std::string verifica;
+    DatiNoti noti;
+    std::optional<double> taegDichiarato;
     // Under the listing: what closing the loan costs on a day, and a change
     // of lender.
     std::optional<Data> estinguiIl;

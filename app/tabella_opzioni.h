@@ -50,7 +50,8 @@ enum class Opzione {
     NuoveRate,
     SpeseNuove,
     NuovoImporto,
-    Verifica
+    Verifica,
+    TaegDichiarato
 };
 
 struct DatiOpzione {
@@ -108,6 +109,7 @@ inline constexpr auto Opzioni = [] {
         {"--spese-nuove"},
         {"--nuovo-importo"},
         {"--verifica"},
+        {"--taeg-dichiarato"},
     };
     constexpr auto PrimoTermine = Indice(OpzioneDelTermine(0));
     std::array<DatiOpzione, std::size(Altre) + Termini.size()> opzioni{};

@@ -114,7 +114,9 @@ std::string Sintassi(const Scelte& scelte)
              "                    [--spese-nuove X] [--nuovo-importo A]]\n"
              "       pianoamm-cli FILE.pianoamm [opzioni] [--salva FILE [--nome NOME]]\n"
              "       pianoamm-cli --confronta FILE FILE [FILE [FILE]] [--csv FILE]\n"
-             "       pianoamm-cli --verifica FILE [--csv FILE]\n";
+             "       pianoamm-cli --verifica FILE [--importo IMPORTO] [--tasso TASSO] [--csv FILE]\n"
+             "                    [--pdf FILE] [--taeg-dichiarato X [--spese-iniziali S]\n"
+             "                    [--imposta-sostitutiva I] [--spese-rata R]]\n";
 }
 
 // The options between the terms' and the events': the outputs, the costs
@@ -176,7 +178,13 @@ constexpr const char* FileEAiuto =
     "  --nome NOME          nome dell'offerta salvata (per esempio la banca)\n"
     "  --confronta FILE...  confronta da 2 a 4 mutui salvati: rata, durata, TAN, TAEG,\n"
     "                       interessi, spese, costo totale, importo dovuto, detrazione\n"
-    "  --verifica FILE      verifica il piano della banca; con --csv le celle diverse\n"
+    "  --verifica FILE      verifica il piano allegato dalla banca (CSV, celle di un\n"
+    "                       foglio di calcolo o testo di un PDF): trova le condizioni\n"
+    "                       che lo riproducono ed elenca le rate diverse; --importo e\n"
+    "                       --tasso, se noti, al posto di quelli ricavati dalla\n"
+    "                       tabella; con --csv le celle diverse, con --pdf la stampa\n"
+    "  --taeg-dichiarato X  con --verifica: il TAEG dichiarato dalla banca, accanto a\n"
+    "                       quello del piano trovato con i costi inseriti\n"
     "  --help               mostra questo aiuto\n"
     "  --version            mostra la versione\n"
     "\n";
@@ -237,6 +245,11 @@ constexpr const char* Note = "Con --pdf, --csv, --stampa, --per-anno, --taeg o -
                              "  29 rate pagate, debito 140.529,16, 26 giorni di interessi 350,36, totale\n"
                              "  140.879,52; --cambia-il 10/09/2027 --tipo surroga --nuovo-tasso 2,6: 271 rate\n"
                              "  da 687,87 invece di 750,94, risparmio totale 17.090,66\n"
+                             "\n"
+                             "Esempi di verifica del piano della banca, con rate mensili al centesimo:\n"
+                             "  il CSV di 200.000 al 7,5 % in 180 rate (rata 1.854,02): PIANO RIPRODOTTO:\n"
+                             "  180 RATE SU 180, ARROTONDAMENTO AI CENTESIMI; con la quota interessi della\n"
+                             "  rata 100 di 735,25 invece di 734,75: RATE DIVERSE: 1 SU 180 (uscita 3)\n"
                              "\n"
                              "Uscita: 0 se tutto è stato scritto (o la stampa accettata), 1 se un file,\n"
                              "lo standard output o la stampa non sono riusciti, 2 se i dati sono rifiutati,\n"

@@ -3,15 +3,21 @@
 #include "file/esito_verifica.h"
 #include "file/file_sicuro.h"
 
-#include <string>
-
 namespace pianoamm {
 
-int EseguiVerifica(const Verifica& verifica, const UsciteCli& uscite)
+std::string TestoDellaVerifica(const Verifica& verifica, const OpzioniCli& opzioni)
+{
+    std::string testo = TestoVerifica(verifica);
+    if (opzioni.taegDichiarato)
+        testo.append("\n").append(TestoTaegDichiarato(verifica, opzioni.costi, *opzioni.taegDichiarato));
+    return testo;
+}
+
+int EseguiVerifica(const Verifica& verifica, std::string_view testo, const UsciteCli& uscite)
 {
     if (uscite.csv)
         ScriviFileSicuro(*uscite.csv, CsvDi(CelleVerifica(verifica)));
-    ScriviUscita(TestoVerifica(verifica));
+    ScriviUscita(testo);
     ChiudiUscita();
     return verifica.righeDiverse == 0 ? 0 : 3;
 }

@@ -3,10 +3,13 @@
 #include "engine/costi.h"
 #include "engine/formato.h"
 #include "engine/prima_scadenza.h"
+#include "engine/soldi.h"
 #include "file/valori_banca.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace pianoamm {
 
@@ -72,6 +75,26 @@ Celle CelleVerifica(const Verifica& verifica)
                          CellaColonna(cella.banca - cella.programma, cella.decimali)});
     }
     return righe;
+}
+
+std::string TestoTaegDichiarato(const Verifica& verifica, const Costi& costi, double dichiarato)
+{
+    // As many decimals as the bank gave, two at least.
+    const int decimali = Arrotondato(dichiarato, 100) == dichiarato ? 2 : 3;
+    const auto percentuale = [decimali](double valore) { return Cella{Genere::Percentuale, {}, valore, decimali, {}}; };
+    const std::optional<double> taeg = CostoDelCredito(PianoAmm(verifica.mutuo), costi).taeg;
+    std::vector<VoceCosto> voci{{"TAEG calcolato", taeg ? CellaPercentuale(*taeg) : CellaTesto("non calcolabile")},
+                                {"TAEG dichiarato", percentuale(dichiarato)}};
+    if (taeg) {
+        const double differenza = Arrotondato(*taeg, 100) - dichiarato;
+        std::string punti = FormatoDecimali(differenza, decimali, false);
+        if (Arrotondato(differenza, 1000) > 0)
+            punti.insert(0, 1, '+');
+        voci.push_back({"Differenza", CellaTesto(punti + " punti")});
+    }
+    return TestoVoci(voci).append("Il TAEG calcolato vale per i costi inseriti: spese iniziali, imposta\n"
+                                  "sostitutiva e spese per rata. Altri costi del contratto (assicurazioni,\n"
+                                  "perizia, istruttoria non inserita) alzano il TAEG.\n");
 }
 
 }  // namespace pianoamm

@@ -3,6 +3,8 @@
 // What the check of a bank's plan tells: as text for the terminal and the
 // printout, and as the table of the cells apart.
 
+#include "engine/costi.h"
+#include "engine/limiti.h"
 #include "engine/tabella.h"
 #include "file/verifica_banca.h"
 
@@ -19,5 +21,11 @@ std::string TestoVerifica(const Verifica& verifica);
 // the column, the bank's value, the program's and the difference, at the
 // column's precision.
 Celle CelleVerifica(const Verifica& verifica);
+
+inline constexpr Limite LimiteTaegDichiarato{0, 99, 3, "il TAEG dichiarato"};
+
+// The TAEG of the plan found with the costs entered, beside the one the
+// bank declared, and the difference in points; then why they may differ.
+std::string TestoTaegDichiarato(const Verifica& verifica, const Costi& costi, double dichiarato);
 
 }  // namespace pianoamm

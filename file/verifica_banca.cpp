@@ -144,7 +144,11 @@ Verifica VerificaTabella(const TabellaBanca& tabella, const DatiNoti& noti)
     std::optional<Verifica> migliore;
     for (const Condizioni& condizioni : Candidati(banca.mutuo.condizioni)) {
         auto verifica = Prova(tabella, banca, condizioni);
-        if (verifica && (!migliore || verifica->righeDiverse < migliore->righeDiverse))
+        // The fewest rows apart, then the fewest cells.
+        if (verifica
+            && (!migliore
+                || std::pair(verifica->righeDiverse, verifica->celle.size())
+                       < std::pair(migliore->righeDiverse, migliore->celle.size())))
             migliore = std::move(verifica);
         if (migliore && migliore->righeDiverse == 0)
             return *migliore;

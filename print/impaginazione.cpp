@@ -24,7 +24,10 @@ QList<QStringList> Impagina(const QStringList& righe, const QStringList& intesta
 
 QList<QStringList> PagineDelListato(const Listato& listato)
 {
+    // A report that is not a plan's listing has no heading to repeat.
     const std::size_t titoli = listato.RigaTitoli();
+    if (titoli + 1 >= listato.NumeroRighe())
+        return Impagina(RigheDelListato(listato), {});
     return Impagina(RigheDelListato(listato), {TestoQt(listato[titoli]), TestoQt(listato[titoli + 1])});
 }
 

@@ -15,7 +15,8 @@ inline constexpr int RighePerPagina = 65;
 
 QList<QStringList> Impagina(const QStringList& righe, const QStringList& intestazione);
 
-// The listing's pages, its column heading and rule repeated.
+// The listing's pages, its column heading and rule repeated; another
+// text's pages with no heading.
 QList<QStringList> PagineDelListato(const Listato& listato);
 
 }  // namespace pianoamm

@@ -42,7 +42,9 @@ TEST(OpzioniCli, LeggeORifiuta)
         {"--csv --help", "Manca l'opzione obbligatoria --importo."},
         {"", "Manca l'opzione obbligatoria --importo."},
         {b + "--colore blu", "Opzione sconosciuta: «--colore»."},
-        {"--verifica p.csv --tasso 5", "--verifica: non si può usare con --tasso."},
+        {"--verifica p.csv --tasso 5 --numero-rate 5", "--verifica: non si può usare con --numero-rate."},
+        {"--verifica p.csv --spese-rata 2", "--spese-rata: vale solo con --taeg-dichiarato."},
+        {b + "--taeg-dichiarato 3", "--taeg-dichiarato: vale solo con --verifica."},
         {b + "--importo 200", "--importo: l'opzione è ripetuta."},
         {b + "--stampa --stampa", "--stampa: l'opzione è ripetuta."},
         {b + "--per-anno=sì", "--per-anno: l'opzione non prende un valore."},
@@ -273,6 +275,9 @@ prova 2 'Lo standard output porta al file di mutuo letto «a.pianoamm»' "$A"' &
 B='--importo 200000 --numero-rate 180 --tasso 7,5 --cadenza mensile --arrotondamento centesimi --csv p.csv'
 prova 0 '' '$CLI $B && $CLI --verifica p.csv' 'grep -qx "PIANO RIPRODOTTO: 180 RATE SU 180" out && grep -qx "ARROTONDAMENTO AI CENTESIMI" out'
 prova 3 '' '$CLI $B && sed -i "s/;734,75;1119,27;/;735,25;1118,77;/" p.csv && $CLI --verifica p.csv --csv d.csv' 'grep -qx "RATE DIVERSE: 1 SU 180" out && grep -Eq "^ +100  QUOTA INTERESSI +735,25 +734,75 +\+0,50$" out && grep -q "^100;Quota capitale;1118,77;1119,27;-0,50" d.csv'
+# The same from the PDF's text; with no costs the TAEG is the effective annual rate, (1 + 7,5 % / 12)^12 - 1 = 7,76 %.
+prova 0 '' '$CLI ${B%--csv*} --pdf p.pdf && pdftotext -layout p.pdf t.txt && $CLI --verifica t.txt' 'grep -qx "PIANO RIPRODOTTO: 180 RATE SU 180" out'
+prova 0 '' '$CLI $B && $CLI --verifica p.csv --taeg-dichiarato 7,76 --pdf r.pdf && pdftotext -layout r.pdf r.txt' 'grep -Eq "^TAEG CALCOLATO +: 7,76 %$" out && grep -Eq "^DIFFERENZA +: 0,00 punti$" out && grep -q "PIANO RIPRODOTTO: 180 RATE SU 180" r.txt'
 prova 2 '«r.csv» alla riga 2: «abc» non è un importo.' 'printf "N;Scadenza;Rata\n1;01/02/2026;abc\n" >r.csv && $CLI --verifica r.csv --csv d.csv' '[ ! -e d.csv ]'
 prova 2 '--csv: «p.csv» porta al piano della banca letto «p.csv»' '$CLI $B && cp p.csv q.csv && $CLI --verifica p.csv --csv p.csv' 'cmp p.csv q.csv'
 prova 0 '' "$A"' && $CLI a.pianoamm --tasso 4 --salva a.pianoamm --csv c.csv' 'grep -q "\"tasso\": 4," a.pianoamm'
