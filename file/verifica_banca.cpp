@@ -23,10 +23,17 @@ namespace pianoamm {
 
 namespace {
 
+// A rate found, and how many rates of two decimals on each side of it the
+// figure it comes from, at the table's precision, fits as well.
+struct TassoTrovato {
+    double tasso = 0;
+    int vicini = 0;
+};
+
 // The rate of the loan's terms: from the installment, or for a fixed capital
 // share from the first interest; of the rates with 0 to 4 decimals the first
 // that gives that figure back at the table's precision.
-double TassoDi(const TabellaBanca& tabella, const MutuoBanca& banca, Mutuo mutuo)
+TassoTrovato TassoDi(const TabellaBanca& tabella, const MutuoBanca& banca, Mutuo mutuo)
 {
     // The installment is the entry rate's, whatever the first period's days.
     mutuo.condizioni.primaScadenza = std::nullopt;
@@ -43,13 +50,23 @@ double TassoDi(const TabellaBanca& tabella, const MutuoBanca& banca, Mutuo mutuo
         const double i = TassoPeriodale(tasso, perAnno, regola);
         return italiano ? mutuo.importo * i : RataMutuo(mutuo.importo, mutuo.numeroRate, i, mutuo.condizioni.maxiRata);
     };
+    // Interest in whole units is cut, not rounded.
+    const bool tagliata = italiano && mutuo.condizioni.arrotondamento == Arrotondamento::Unita;
+    const auto mostrata = [&](double valore) {
+        return tagliata ? std::floor(valore + 1e-9) : Arrotondato(valore, scala);
+    };
     const double tasso = italiano ? Arrotondato(TassoAnnuoDi(figuraBanca / mutuo.importo, perAnno, regola), 10000)
                                   : Risolvi(mutuo, figuraBanca, Incognita::Tasso).tassoAnnuo;
+    // A hundredth of a point moves the figure by so much, and the figure is
+    // known to a unit where it is cut; at most 20 each side.
+    const double passo = std::abs(figura(tasso + 0.01) - figura(tasso));
+    const double incertezza = tagliata ? 1 : 1 / scala;
+    const int vicini = passo > 0 ? static_cast<int>(std::min(20.0, std::ceil(incertezza / passo))) : 0;
     for (double scalaTasso = 1; scalaTasso < 10000; scalaTasso *= 10) {
-        if (const double breve = Arrotondato(tasso, scalaTasso); Arrotondato(figura(breve), scala) == figuraBanca)
-            return breve;
+        if (const double breve = Arrotondato(tasso, scalaTasso); mostrata(figura(breve)) == figuraBanca)
+            return {breve, vicini};
     }
-    return tasso;
+    return {tasso, vicini};
 }
 
 // The plan of the loan against the table: the cells of the table's own
@@ -88,27 +105,89 @@ Verifica Confronta(const TabellaBanca& tabella, const Mutuo& mutuo)
     return verifica;
 }
 
-// The plan of one set of terms against the table; none where the terms
-// give no plan.
-std::optional<Verifica> Prova(const TabellaBanca& tabella, const MutuoBanca& banca, const Condizioni& condizioni)
+// The plan at one rate against the table; none where the terms give no
+// plan.
+std::optional<Verifica> ProvaTasso(const TabellaBanca& tabella, const MutuoBanca& banca, Mutuo mutuo, double tasso)
 {
     try {
-        Mutuo mutuo = banca.mutuo;
-        mutuo.condizioni = condizioni;
-        mutuo.tassoAnnuo = banca.tasso ? *banca.tasso : TassoDi(tabella, banca, mutuo);
+        mutuo.tassoAnnuo = tasso;
         return Confronta(tabella, ConGiorniSpezzati(banca, mutuo));
     } catch (const ErrorePiano&) {
         return std::nullopt;
     }
 }
 
+// The fewest rows apart, then the fewest cells.
+bool Meglio(const std::optional<Verifica>& una, const std::optional<Verifica>& altra)
+{
+    return una
+           && (!altra
+               || std::pair(una->righeDiverse, una->celle.size())
+                      < std::pair(altra->righeDiverse, altra->celle.size()));
+}
+
+// The annual rate of all the interest over all the debt it was paid on, as
+// the rows but the last (which settles the rest) give them: in whole units,
+// or for a small loan, closer than a single figure is.
+std::optional<double> TassoDeiTotali(const TabellaBanca& tabella, const MutuoBanca& banca, const Mutuo& mutuo)
+{
+    double interessi = 0;
+    double debiti = 0;
+    double debito = mutuo.importo;
+    for (std::size_t riga = banca.interessiSpezzati ? 1 : 0; riga + 1 < tabella.righe.size(); ++riga) {
+        const auto quota = ValoreBanca(tabella, riga, RuoloColonna::Interessi);
+        const auto dopo = ValoreBanca(tabella, riga, RuoloColonna::Debito);
+        if (!quota || !dopo)
+            return std::nullopt;
+        interessi += *quota;
+        debiti += debito;
+        debito = *dopo;
+    }
+    if (debiti <= 0)
+        return std::nullopt;
+    return TassoAnnuoDi(interessi / debiti, 12 / DatiDi(mutuo.cadenza).mesi, mutuo.condizioni.tassoPeriodo);
+}
+
+// The plan of one set of terms against the table. A figure in whole units,
+// or of a small loan, fits more rates than one: where the rate found from
+// it does not give the table back, the rates of two decimals it fits are
+// tried, then those around the rate of the totals.
+std::optional<Verifica> Prova(const TabellaBanca& tabella, const MutuoBanca& banca, const Condizioni& condizioni)
+{
+    Mutuo mutuo = banca.mutuo;
+    mutuo.condizioni = condizioni;
+    if (banca.tasso)
+        return ProvaTasso(tabella, banca, mutuo, *banca.tasso);
+    TassoTrovato trovato;
+    try {
+        trovato = TassoDi(tabella, banca, mutuo);
+    } catch (const ErrorePiano&) {
+        return std::nullopt;
+    }
+    auto migliore = ProvaTasso(tabella, banca, mutuo, trovato.tasso);
+    const auto intorno = [&](double centro, int vicini) {
+        for (int centesimi = -vicini; centesimi <= vicini && !(migliore && migliore->righeDiverse == 0); ++centesimi) {
+            const double vicino = Arrotondato(centro + centesimi / 100.0, 100);
+            if (auto verifica = ProvaTasso(tabella, banca, mutuo, vicino); vicino >= 0 && Meglio(verifica, migliore))
+                migliore = std::move(verifica);
+        }
+    };
+    intorno(trovato.tasso, trovato.vicini);
+    if (const auto totali = TassoDeiTotali(tabella, banca, mutuo); totali && !(migliore && migliore->righeDiverse == 0))
+        intorno(*totali, 3);
+    return migliore;
+}
+
 // Every set of terms to try, the program's defaults first; a balloon as a
-// whole amount before the one to the cent.
+// whole amount before the one to the cent, and before none.
 std::vector<Condizioni> Candidati(const Condizioni& trovate)
 {
     std::vector<double> maxiRate{Arrotondato(trovate.maxiRata, 1)};
     if (trovate.maxiRata != maxiRate.front())
         maxiRate.push_back(trovate.maxiRata);
+    // A small loan's last installment, settling the rest, may stand out too.
+    if (trovate.maxiRata > 0)
+        maxiRate.push_back(0);
     // The year's base counts only for a broken first period's days.
     const std::vector<BaseGiorni> basi = trovate.primaScadenza
                                              ? std::vector{BaseGiorni::Civile, BaseGiorni::Commerciale}
@@ -136,22 +215,39 @@ std::vector<Condizioni> Candidati(const Condizioni& trovate)
     return candidati;
 }
 
+// The amount the first row gives is off when one of its two cells is: a
+// round amount a step of the table's precision away is tried first, so
+// that where either leaves a row apart, the cell apart is the odd one.
+std::optional<double> ImportoTondo(double importo, double scala)
+{
+    for (const double passo : {1000.0, 100.0, 10.0, 1.0}) {
+        const double tondo = std::round(importo / passo) * passo;
+        if (tondo != importo && std::abs(tondo - importo) <= 1.001 / scala)
+            return tondo;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 Verifica VerificaTabella(const TabellaBanca& tabella, const DatiNoti& noti)
 {
-    const MutuoBanca banca = MutuoDellaTabella(tabella, noti);
+    std::vector<MutuoBanca> basi{MutuoDellaTabella(tabella, noti)};
+    if (!noti.importo) {
+        if (const auto tondo = ImportoTondo(basi.front().mutuo.importo, ScalaColonna(tabella, RuoloColonna::Debito))) {
+            basi.insert(basi.begin(), basi.front());
+            basi.front().mutuo.importo = *tondo;
+        }
+    }
     std::optional<Verifica> migliore;
-    for (const Condizioni& condizioni : Candidati(banca.mutuo.condizioni)) {
-        auto verifica = Prova(tabella, banca, condizioni);
-        // The fewest rows apart, then the fewest cells.
-        if (verifica
-            && (!migliore
-                || std::pair(verifica->righeDiverse, verifica->celle.size())
-                       < std::pair(migliore->righeDiverse, migliore->celle.size())))
-            migliore = std::move(verifica);
-        if (migliore && migliore->righeDiverse == 0)
-            return *migliore;
+    for (const MutuoBanca& banca : basi) {
+        for (const Condizioni& condizioni : Candidati(banca.mutuo.condizioni)) {
+            auto verifica = Prova(tabella, banca, condizioni);
+            if (Meglio(verifica, migliore))
+                migliore = std::move(verifica);
+            if (migliore && migliore->righeDiverse == 0)
+                return *migliore;
+        }
     }
     if (!migliore)
         throw ErrorePiano("Nessuna delle condizioni del programma dà un piano con queste righe.");

@@ -1,6 +1,7 @@
 // The bank's table: its rows and their columns read from each way a plan is written, and a table that cannot be read
 // refused with the line at fault.
 
+#include "engine/errore.h"
 #include "engine/esporta.h"
 #include "engine/formato.h"
 #include "engine/listato.h"
@@ -10,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <tuple>
 
 using namespace pianoamm;
@@ -179,3 +182,44 @@ TEST(TabellaBanca, CondizioniTrovateERateDiverse)
 }
 
 }  // namespace
+
+// Plans of this program on seeded random terms, as its CSV and as its listing's text (what a PDF's text holds), are
+// given back with their amount, count and frequency; one cell moved by a unit of the table's precision is always found.
+TEST(TabellaBanca, PianiCasualiRiprodottiECellaSpostataTrovata)
+{
+    std::mt19937_64 caso(20261208);
+    const auto tra = [&caso](int da, int a) { return std::uniform_int_distribution(da, a)(caso); };
+    for (int prova = 0; prova < 60; ++prova) {
+        // At most 40 years: beyond, the first installments' capital is under a cent, as if only interest were due.
+        const DatiCadenza& cadenza = Cadenze[static_cast<std::size_t>(tra(0, 5))];
+        Mutuo mutuo{tra(10, 50000) * 10.0, tra(2, std::min(360, 480 / cadenza.mesi)),
+                    tra(50, 1500) / 100.0, {2026, tra(1, 12), tra(1, 28)},
+                    cadenza.valore,        {}};
+        mutuo.condizioni.arrotondamento = Arrotondamenti[static_cast<std::size_t>(tra(0, 1))].valore;
+        mutuo.condizioni.tassoPeriodo = RegoleTassoPeriodo[static_cast<std::size_t>(tra(0, 1))].valore;
+        mutuo.condizioni.metodo = Metodi[static_cast<std::size_t>(tra(0, 1))].valore;
+        Piano piano;
+        try {
+            piano = PianoAmm(mutuo);
+        } catch (const ErrorePiano&) {
+            continue;  // terms no plan is made of: refused, not checked
+        }
+        for (const std::string& testo : {EsportaCsv(piano), ComponiListato(piano).Testo()}) {
+            const std::string nome = std::to_string(prova) + (testo.starts_with("\xEF\xBB\xBF") ? " CSV" : " testo");
+            TabellaBanca tabella = LeggiTabellaBanca(testo);
+            const Verifica verifica = VerificaTabella(tabella);
+            EXPECT_EQ(verifica.righeDiverse, 0) << nome << "\n" << TestoVerifica(verifica);
+            EXPECT_EQ(std::tuple(verifica.mutuo.importo, verifica.mutuo.numeroRate, verifica.mutuo.cadenza),
+                      std::tuple(mutuo.importo, mutuo.numeroRate, mutuo.cadenza))
+                << nome;
+            const auto riga = static_cast<std::size_t>(tra(0, static_cast<int>(tabella.righe.size()) - 1));
+            const auto colonna = static_cast<std::size_t>(tra(0, static_cast<int>(tabella.colonne.size()) - 1));
+            tabella.righe[riga].valori[colonna] += tabella.colonne[colonna].centesimi ? 0.01 : 1;
+            const Verifica spostata = VerificaTabella(tabella);
+            EXPECT_TRUE(std::ranges::any_of(
+                spostata.celle, [&](const CellaDiversa& cella) { return cella.numero == tabella.righe[riga].numero; }))
+                << nome << " riga " << riga << " colonna " << colonna << "\n"
+                << TestoVerifica(spostata);
+        }
+    }
+}
