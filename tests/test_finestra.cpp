@@ -1,5 +1,6 @@
 // The windows driven as a user would: the wizard, the fields, the list's menu, the splash.
 
+#include "engine/esporta.h"
 #include "file/file_offerta.h"
 #include "guida_finestra.h"
 #include "lettore_schermo.h"
@@ -129,6 +130,7 @@ constexpr Finestra Finestre[] = {
     {"Simula sospensione delle rate…", Apertura::ConEditore, "simulazione"},
     {"Grafico del piano…", Apertura::Modale, "grafico"},
     {"Confronta offerte…", Apertura::Accanto, "confronto"},
+    {"Verifica il piano della banca…", Apertura::Accanto, "verifica"},
 };
 
 // The window made the active one, as a window manager would: keys and shortcuts go to it.
@@ -372,14 +374,14 @@ private slots:
         QStringList voci;
         LeggiMenu(voci, testo);
         ApriMenu(false, {});
-        QCOMPARE(voci.size(), 17);
+        QCOMPARE(voci.size(), 18);
         QVERIFY2(LettereRipetute(voci).isEmpty(), qPrintable(voci.join('|')));
         c("cmdIndietro")->click();
         c("cmdIndietro")->click();
         QStringList dati;
         LeggiMenu(dati, testo);
         Contesto(frm->findChild<pianoamm::PaginaDati*>());
-        QVERIFY2(dati.size() == 5 && LettereRipetute(dati).isEmpty(), qPrintable(dati.join('|')));
+        QVERIFY2(dati.size() == 6 && LettereRipetute(dati).isEmpty(), qPrintable(dati.join('|')));
     }
 
     // A plan of one installment has no room for an event: its items are there, disabled.
@@ -512,7 +514,7 @@ private slots:
         });
         Contesto(lblMotivo);
         QCOMPARE(attive, QStringList({"Condizioni de&l piano…", "&Apri…", "&Salva", "Salva con n&ome…",
-                                      "Con&fronta offerte…"}));
+                                      "Con&fronta offerte…", "Verifica il piano della &banca…"}));
         if (dalMenu) {
             Rispondi({"Condizioni del piano…"});
             condizioni(0, 1);
@@ -1238,6 +1240,45 @@ private slots:
         eventi->setCurrentRow(2);
         Bottone(d, "&Rimuovi")->click();
         QCOMPARE(elenco(), tasso + "|Sospensione dopo la rata 150 @1");
+    }
+
+    // The bank's plan as this program exports it, one interest raised by 0,50 and its capital lowered as much: that
+    // row's two cells marked, the first current; the loan found then in the wizard's fields.
+    void verificaBanca()
+    {
+        pianoamm::Mutuo mutuo{200000, 180, 7.5, {2025, 1, 15}, pianoamm::Cadenza::Mensile, {}};
+        mutuo.condizioni.arrotondamento = pianoamm::Arrotondamento::Centesimi;
+        QStringList righe = QString::fromStdString(pianoamm::EsportaCsv(pianoamm::PianoAmm(mutuo))).split("\r\n");
+        const QStringList titoli = righe[0].split(';');
+        const auto riga = righe.indexOf(QRegularExpression("^100;.*"));
+        QStringList celle = righe[riga].split(';');
+        for (const auto& [colonna, passo] : {std::pair{"Quota interessi", 0.5}, {"Quota capitale", -0.5}}) {
+            QString& cella = celle[titoli.indexOf(colonna)];
+            cella = QString::number(cella.replace(',', '.').toDouble() + passo, 'f', 2).replace('.', ',');
+        }
+        righe[riga] = celle.join(';');
+        AiRisultati();
+        auto* dialogo = Apri("Verifica il piano della banca…", "DlgVerifica");
+        QApplication::clipboard()->setText(righe.join("\r\n"));
+        qobject_cast<QPushButton*>(dialogo->findChild<QWidget*>("cmdIncolla"))->click();
+        QVERIFY(dialogo->findChild<QPlainTextEdit*>("txtEsito")->toPlainText().contains("RATE DIVERSE: 1 SU 180\n"));
+        const auto* tabella = dialogo->findChild<QTableView*>("grdAffiancate");
+        QStringList segnate;
+        for (int r = 0; r < tabella->model()->rowCount(); ++r)
+            for (int k = 0; k < tabella->model()->columnCount(); ++k)
+                if (const auto i = tabella->model()->index(r, k); !i.data(Qt::AccessibleDescriptionRole).isNull())
+                    segnate << i.siblingAtColumn(0).data().toString() + ' '
+                                   + tabella->model()->headerData(k, Qt::Horizontal).toString() + ": "
+                                   + i.data(Qt::AccessibleDescriptionRole).toString();
+        QCOMPARE(segnate, QStringList({"100 Interessi banca: diversa: banca 735,25, programma 734,75",
+                                       "100 Capitale banca: diversa: banca 1.118,77, programma 1.119,27"}));
+        QCOMPARE(tabella->currentIndex().data(Qt::AccessibleDescriptionRole).toString(),
+                 "diversa: banca 735,25, programma 734,75");
+        qobject_cast<QPushButton*>(dialogo->findChild<QWidget*>("cmdUsa"))->click();
+        QCOMPARE(c<QLineEdit>("txtImporto")->text() + ' ' + c<QLineEdit>("txtNumRate")->text() + ' '
+                     + c<QLineEdit>("txtTasso")->text(),
+                 "200.000,00 180 7,50");
+        dialogo->close();
     }
 
     // Return in a field confirms it; it neither copies nor prints.

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,6 +45,14 @@ void InvioCliccaIBottoni(QWidget* finestra)
         if (!qobject_cast<QRadioButton*>(bottone) && !qobject_cast<QCheckBox*>(bottone))
             bottone->installEventFilter(filtro);
     }
+}
+
+QPushButton* BottoneAzione(QDialogButtonBox* bottoni, const QString& testo, const char* nome)
+{
+    QPushButton* bottone = bottoni->addButton(testo, QDialogButtonBox::ActionRole);
+    bottone->setObjectName(QString::fromLatin1(nome));
+    bottone->setAccessibleName(QString(testo).remove(QLatin1Char('&')).remove(QChar(0x2026)));
+    return bottone;
 }
 
 }  // namespace pianoamm

@@ -1,5 +1,8 @@
 #pragma once
 
+class QDialogButtonBox;
+class QPushButton;
+class QString;
 class QWidget;
 
 namespace pianoamm {
@@ -10,5 +13,9 @@ namespace pianoamm {
 // take Return typed in a field). Radio buttons and check boxes keep their
 // own keys. For the buttons the window has when called.
 void InvioCliccaIBottoni(QWidget* finestra);
+
+// A button of the window's own actions in bottoni, named nome, told to a
+// screen reader by its text without the access key and the ellipsis.
+QPushButton* BottoneAzione(QDialogButtonBox* bottoni, const QString& testo, const char* nome);
 
 }  // namespace pianoamm

@@ -2,6 +2,7 @@
 
 #include "print/testo_qt.h"
 
+#include <QColor>
 #include <QFont>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -35,11 +36,13 @@ ModelloTabella::ModelloTabella(bool etichette, bool conTotali, QObject* parent)
     : QAbstractTableModel(parent), primaColonna(etichette ? 1U : 0U), totali(conTotali)
 {}
 
-void ModelloTabella::Mostra(Celle nuove, std::vector<std::pair<int, int>> nuoviMigliori)
+void ModelloTabella::Mostra(Celle nuove, std::vector<std::pair<int, int>> nuoviMigliori,
+                            std::vector<CellaSegnata> nuoveSegnate)
 {
     beginResetModel();
     celle = std::move(nuove);
     migliori = std::move(nuoviMigliori);
+    segnate = std::move(nuoveSegnate);
     endResetModel();
 }
 
@@ -60,6 +63,10 @@ QVariant ModelloTabella::data(const QModelIndex& indice, int ruolo) const
     const Cella& cella = celle.at(static_cast<std::size_t>(indice.row()) + 1)
                              .at(static_cast<std::size_t>(indice.column()) + primaColonna);
     const bool migliore = std::ranges::count(migliori, std::pair{indice.row(), indice.column()}) > 0;
+    const auto segnata = std::ranges::find_if(
+        segnate, [&](const CellaSegnata& s) { return s.riga == indice.row() && s.colonna == indice.column(); });
+    if (segnata != segnate.end() && (ruolo == Qt::ToolTipRole || ruolo == Qt::AccessibleDescriptionRole))
+        return segnata->nota;
     switch (ruolo) {
     case Qt::DisplayRole:
         return Testo(cella);
@@ -70,6 +77,10 @@ QVariant ModelloTabella::data(const QModelIndex& indice, int ruolo) const
         return Grassetto(migliore || (totali && indice.row() + 1 == rowCount()));
     case Qt::AccessibleDescriptionRole:
         return migliore ? QStringLiteral("il migliore") : QVariant();
+    case Qt::BackgroundRole:
+        // Half see-through, over the palette's own base: light on a light
+        // one, dark on a dark one, and the palette's text reads on both.
+        return segnata != segnate.end() ? QColor(255, 140, 0, 110) : QVariant();
     default:
         return {};
     }

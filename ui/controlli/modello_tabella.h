@@ -3,6 +3,7 @@
 #include "engine/tabella.h"
 
 #include <QAbstractTableModel>
+#include <QString>
 
 #include <utility>
 #include <vector>
@@ -12,6 +13,14 @@ class QTableView;
 class QWidget;
 
 namespace pianoamm {
+
+// A shown cell set apart from the others, and what a screen reader says of
+// it.
+struct CellaSegnata {
+    int riga = 0;
+    int colonna = 0;
+    QString nota;
+};
 
 // One of the engine's tables as every window shows it: its first row is the
 // column heading; with etichette its first column heads the rows; with
@@ -24,8 +33,11 @@ public:
     ModelloTabella(bool etichette, bool conTotali, QObject* parent);
 
     // The cells anew; the migliori (row, column) of the shown cells in bold,
-    // told to a screen reader as the best.
-    void Mostra(Celle nuove, std::vector<std::pair<int, int>> nuoviMigliori = {});
+    // told to a screen reader as the best; the segnate on a background of
+    // their own, which reads in a light palette and in a dark one, with
+    // their note as a tip and for a screen reader.
+    void Mostra(Celle nuove, std::vector<std::pair<int, int>> nuoviMigliori = {},
+                std::vector<CellaSegnata> nuoveSegnate = {});
 
     int rowCount(const QModelIndex& genitore = {}) const override;
     int columnCount(const QModelIndex& genitore = {}) const override;
@@ -35,6 +47,7 @@ public:
 private:
     Celle celle;
     std::vector<std::pair<int, int>> migliori;
+    std::vector<CellaSegnata> segnate;
     std::size_t primaColonna;  // the first column shown as cells
     bool totali;
 };

@@ -122,9 +122,7 @@ QDialogButtonBox* DlgConfronto::CreaBottoni()
 {
     auto* bottoni = new QDialogButtonBox(this);
     const auto bottone = [&](const QString& testo, const char* nome, auto azione) {
-        cmdEsportazioni.push_back(bottoni->addButton(testo, QDialogButtonBox::ActionRole));
-        cmdEsportazioni.back()->setObjectName(QString::fromLatin1(nome));
-        cmdEsportazioni.back()->setAccessibleName(QString(testo).remove(QLatin1Char('&')).remove(QChar(0x2026)));
+        cmdEsportazioni.push_back(BottoneAzione(bottoni, testo, nome));
         connect(cmdEsportazioni.back(), &QPushButton::clicked, this, azione);
     };
     bottone(QStringLiteral("C&opia"), "cmdCopia", [this] { Copia(); });

@@ -46,6 +46,7 @@ private:
     void MostraAperto();
     void VociFile(QMenu* menu);
     void ConfrontaOfferte();
+    void VerificaBanca();
     void AggiornaTitolo();
 
     QStackedWidget* stkPagine;

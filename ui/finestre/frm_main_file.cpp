@@ -1,11 +1,13 @@
 // The main window's loan files: the title that shows the file and whether
-// the loan differs from it, the files' menus, and the comparison of offers.
+// the loan differs from it, the files' menus, the comparison of offers and
+// the check of a bank's plan.
 
 #include "engine/errore.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/documento.h"
 #include "ui/azioni/modello_offerta.h"
 #include "ui/finestre/dlg_confronto.h"
+#include "ui/finestre/dlg_verifica.h"
 #include "ui/finestre/frm_main.h"
 #include "ui/pagine/pagina_dati.h"
 #include "ui/pagine/pagina_risultato.h"
@@ -64,6 +66,21 @@ void FrmMain::VociFile(QMenu* menu)
     documento->AggiungiVoci(menu);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Con&fronta offerte…"), this, &FrmMain::ConfrontaOfferte);
+    menu->addAction(QStringLiteral("Verifica il piano della &banca…"), this, &FrmMain::VerificaBanca);
+}
+
+void FrmMain::VerificaBanca()
+{
+    auto* dialogo = new DlgVerifica(this);
+    // The loan found in place of the one entered, as a file's would be,
+    // but not as saved; the events simulated were about the plan before,
+    // the penalty is the contract's.
+    connect(dialogo, &DlgVerifica::Usa, this, [this](const Mutuo& mutuo) {
+        offerta->ImpostaScenario({.eventi = {}, .penale = offerta->Corrente().scenario.penale});
+        offerta->ImpostaMutuo(mutuo);
+        MostraAperto();
+    });
+    dialogo->show();
 }
 
 void FrmMain::ConfrontaOfferte()
