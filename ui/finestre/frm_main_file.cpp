@@ -73,9 +73,12 @@ void FrmMain::VerificaBanca()
 {
     auto* dialogo = new DlgVerifica(this);
     // The loan found in place of the one entered, as a file's would be,
-    // but not as saved; the events simulated were about the plan before,
-    // the penalty is the contract's.
+    // but not as saved, and only once what was entered and not saved may
+    // go; the events simulated were about the plan before, the penalty is
+    // the contract's.
     connect(dialogo, &DlgVerifica::Usa, this, [this](const Mutuo& mutuo) {
+        if (!documento->ConfermaPerdita())
+            return;
         offerta->ImpostaScenario({.eventi = {}, .penale = offerta->Corrente().scenario.penale});
         offerta->ImpostaMutuo(mutuo);
         MostraAperto();
