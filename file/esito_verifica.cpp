@@ -41,9 +41,13 @@ std::string TestoVerifica(const Verifica& verifica)
     std::string testo;
     if (const std::string termini = DescrizioneTermini(verifica.mutuo); !termini.empty())
         testo.append(termini).append("\n");
-    const std::array<VoceCosto, 3> dati{{{"Importo", CellaImporto(verifica.mutuo.importo)},
-                                         {"Numero rate", CellaConto(verifica.mutuo.numeroRate)},
-                                         {"Tasso annuo", CellaTassoInserito(verifica.mutuo.tassoAnnuo)}}};
+    std::vector<VoceCosto> dati{{"Importo", CellaImporto(verifica.mutuo.importo)},
+                                {"Numero rate", CellaConto(verifica.mutuo.numeroRate)},
+                                {"Tasso annuo", CellaTassoInserito(verifica.mutuo.tassoAnnuo)}};
+    // Titles, totals and footers: told, so that a row read as one of them
+    // does not go unnoticed.
+    if (verifica.righeSaltate > 0)
+        dati.push_back({"Righe saltate", CellaConto(static_cast<long long>(verifica.righeSaltate))});
     testo.append(TestoVoci(dati));
     const std::string su = std::to_string(verifica.righe);
     if (verifica.righeDiverse == 0)

@@ -242,15 +242,16 @@ Verifica VerificaTabella(const TabellaBanca& tabella, const DatiNoti& noti)
     std::optional<Verifica> migliore;
     for (const MutuoBanca& banca : basi) {
         for (const Condizioni& condizioni : Candidati(banca.mutuo.condizioni)) {
+            if (migliore && migliore->righeDiverse == 0)
+                break;
             auto verifica = Prova(tabella, banca, condizioni);
             if (Meglio(verifica, migliore))
                 migliore = std::move(verifica);
-            if (migliore && migliore->righeDiverse == 0)
-                return *migliore;
         }
     }
     if (!migliore)
         throw ErrorePiano("Nessuna delle condizioni del programma dà un piano con queste righe.");
+    migliore->righeSaltate = tabella.righeSaltate;
     return *migliore;
 }
 

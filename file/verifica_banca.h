@@ -28,9 +28,11 @@ struct Verifica {
     // The loan found, with the terms of the plan nearest the table.
     Mutuo mutuo;
     std::vector<CellaDiversa> celle;
-    // The table's rows, and those with a cell apart.
+    // The table's rows, and those with a cell apart; the lines read that
+    // were not rows.
     int righe = 0;
     int righeDiverse = 0;
+    std::size_t righeSaltate = 0;
     // The bank's totals less the plan's, each row at the table's precision.
     double differenzaInteressi = 0;
     double differenzaPagato = 0;

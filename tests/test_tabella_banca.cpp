@@ -122,16 +122,23 @@ std::string CsvConRigaCambiata()
     return csv.replace(csv.find("1119,27", riga), 7, "1118,77");
 }
 
+// The report's lines of the loan, after the CSV's heading line skipped or the listing's lines that are not rows.
+std::string Dati(const std::string& importo, int rate, const std::string& tasso, int saltate = 1)
+{
+    return "IMPORTO       : " + importo + "\nNUMERO RATE   : " + std::to_string(rate) + "\nTASSO ANNUO   : " + tasso
+           + "\nRIGHE SALTATE : " + std::to_string(saltate) + "\n";
+}
+
 TEST(TabellaBanca, CondizioniTrovateERateDiverse)
 {
-    const std::string dati200 = "IMPORTO     : 200.000,00\nNUMERO RATE : 180\nTASSO ANNUO : 7,50\n";
-    const std::string dati180 = "IMPORTO     : 180.000,00\nNUMERO RATE : 360\nTASSO ANNUO : 4,25\n";
-    const Condizioni centesimi{.arrotondamento = Arrotondamento::Centesimi};
+    const std::string dati200 = Dati("200.000,00", 180, "7,50");
+    const std::string dati180 = Dati("180.000,00", 360, "4,25");
     const std::vector<std::tuple<const char*, std::string, std::string>> casi{
         {"the program's CSV", EsportaCsv(PianoDiProva()),
          "ARROTONDAMENTO AI CENTESIMI\n" + dati200 + "PIANO RIPRODOTTO: 180 RATE SU 180\n"},
+        // The listing's 9 lines above the rows, and its columns' heading of 2 again on the second page.
         {"the PDF's text", TestoDelPdf(),
-         "ARROTONDAMENTO AI CENTESIMI\n" + dati200 + "PIANO RIPRODOTTO: 180 RATE SU 180\n"},
+         "ARROTONDAMENTO AI CENTESIMI\n" + Dati("200.000,00", 180, "7,50", 11) + "PIANO RIPRODOTTO: 180 RATE SU 180\n"},
         {"row 100 changed", CsvConRigaCambiata(),
          "ARROTONDAMENTO AI CENTESIMI\n" + dati200
              + "RATE DIVERSE: 1 SU 180\n"
@@ -140,11 +147,11 @@ TEST(TabellaBanca, CondizioniTrovateERateDiverse)
                " 100  QUOTA CAPITALE       1.118,77     1.119,27        -0,50\n"
                "DIFFERENZA DEGLI INTERESSI   : 0,50\nDIFFERENZA DEL TOTALE PAGATO : 0,00\n"},
         {"the defaults, whole interest", EsportaCsv(PianoDi(90000, 360, 14, {})),
-         "IMPORTO     : 90.000,00\nNUMERO RATE : 360\nTASSO ANNUO : 14,00\nPIANO RIPRODOTTO: 360 RATE SU 360\n"},
+         Dati("90.000,00", 360, "14,00") + "PIANO RIPRODOTTO: 360 RATE SU 360\n"},
         {"the equivalent rate, 1.007,88",
          EsportaCsv(PianoDi(90000, 360, 14, {Arrotondamento::Centesimi, TassoPeriodo::Equivalente})),
-         "ARROTONDAMENTO AI CENTESIMI - TASSO EQUIVALENTE\nIMPORTO     : 90.000,00\nNUMERO RATE : 360\n"
-         "TASSO ANNUO : 14,00\nPIANO RIPRODOTTO: 360 RATE SU 360\n"},
+         "ARROTONDAMENTO AI CENTESIMI - TASSO EQUIVALENTE\n" + Dati("90.000,00", 360, "14,00")
+             + "PIANO RIPRODOTTO: 360 RATE SU 360\n"},
         {"a fixed capital of 500,00",
          EsportaCsv(
              PianoDi(180000, 360, 4.25, {Arrotondamento::Centesimi, TassoPeriodo::Proporzionale, Metodo::Italiano})),
@@ -165,8 +172,8 @@ TEST(TabellaBanca, CondizioniTrovateERateDiverse)
                                .primaScadenza = Data{2026, 4, 30},
                                .baseGiorni = BaseGiorni::Commerciale}})),
          "ARROTONDAMENTO AI CENTESIMI - PRIMA SCADENZA 30/04/2026 - PREAMMORTAMENTO TECNICO DI 15 GIORNI - BASE 360 "
-         "GIORNI\nIMPORTO     : 150.000,00\nNUMERO RATE : 300\nTASSO ANNUO : 3,50\nPIANO RIPRODOTTO: 301 RATE SU "
-         "301\n"},
+         "GIORNI\n"
+             + Dati("150.000,00", 300, "3,50") + "PIANO RIPRODOTTO: 301 RATE SU 301\n"},
         // The rate column moves at rows 7 and 13 only: revised every 6, on the rate itself.
         {"a variable rate's revisions",
          EsportaCsv(PianoDi(120000, 240, 3,
@@ -174,8 +181,8 @@ TEST(TabellaBanca, CondizioniTrovateERateDiverse)
                              .tassoVariabile = TassoVariabile{.indice = {{{2026, 1, 1}, 2.1}, {{2026, 9, 1}, 2.8}},
                                                               .spread = 1.2,
                                                               .revisione = 6}})),
-         "ARROTONDAMENTO AI CENTESIMI - TASSO VARIABILE: SPREAD 0,000, REVISIONE OGNI 6 RATE\nIMPORTO     : "
-         "120.000,00\nNUMERO RATE : 240\nTASSO ANNUO : 3,00\nPIANO RIPRODOTTO: 240 RATE SU 240\n"},
+         "ARROTONDAMENTO AI CENTESIMI - TASSO VARIABILE: SPREAD 0,000, REVISIONE OGNI 6 RATE\n"
+             + Dati("120.000,00", 240, "3,00") + "PIANO RIPRODOTTO: 240 RATE SU 240\n"},
     };
     for (const auto& [nome, testo, atteso] : casi)
         EXPECT_EQ(TestoVerifica(VerificaTabella(LeggiTabellaBanca(testo))), atteso) << nome;
