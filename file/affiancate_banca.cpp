@@ -1,6 +1,7 @@
 #include "file/affiancate_banca.h"
 
 #include "engine/centesimi.h"
+#include "engine/formato.h"
 #include "engine/soldi.h"
 #include "file/valori_banca.h"
 
@@ -76,9 +77,25 @@ Celle CelleAffiancate(const TabellaBanca& tabella, const Verifica& verifica)
 
 std::string TestoAffiancate(const TabellaBanca& tabella, const Verifica& verifica)
 {
-    std::vector<Colonna> colonne{{6, 6}, {10, 10}};
-    colonne.resize(2 + 2 * Ruoli(tabella).size(), {19, 19});
-    return TabellaDiTesto(colonne, CelleAffiancate(tabella, verifica));
+    // Each column's name over its pair, so that a pair's headings are short
+    // and four pairs fit a printed line: 4 + 12 + 8 × 14 characters.
+    constexpr int Importo = 13;
+    Celle celle = CelleAffiancate(tabella, verifica);
+    std::string nomi(16, ' ');
+    for (const RuoloColonna ruolo : Ruoli(tabella)) {
+        const std::string nome = Maiuscole(NomiColonne[static_cast<std::size_t>(ruolo)]);
+        std::string coppia(2 * (Importo + 1), ' ');
+        nomi += coppia.replace((coppia.size() - nome.size()) / 2, nome.size(), nome);
+    }
+    nomi.erase(nomi.find_last_not_of(' ') + 1);
+    // The totals' label where the due dates stand, wider than the numbers.
+    celle.back()[0] = CellaTesto({});
+    celle.back()[1] = CellaTesto("TOTALE");
+    for (std::size_t c = 2; c < celle[0].size(); ++c)
+        celle[0][c] = CellaTesto(c % 2 == 0 ? "Banca" : "Programma");
+    std::vector<Colonna> colonne{{3, 3}, {11, 10}};
+    colonne.resize(celle[0].size(), {Importo, Importo});
+    return nomi.append("\n").append(TabellaDiTesto(colonne, celle));
 }
 
 std::optional<PostoAffiancato> PostoDi(const TabellaBanca& tabella, const CellaDiversa& cella)

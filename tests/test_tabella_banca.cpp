@@ -5,6 +5,7 @@
 #include "engine/esporta.h"
 #include "engine/formato.h"
 #include "engine/listato.h"
+#include "file/affiancate_banca.h"
 #include "file/esito_verifica.h"
 #include "file/tabella_banca.h"
 #include "tests/rifiuto.h"
@@ -186,6 +187,22 @@ TEST(TabellaBanca, CondizioniTrovateERateDiverse)
     };
     for (const auto& [nome, testo, atteso] : casi)
         EXPECT_EQ(TestoVerifica(VerificaTabella(LeggiTabellaBanca(testo))), atteso) << nome;
+}
+
+// The printed side by side: four pairs of columns under their names fit a line of at most 128 characters, row 100
+// reads the bank's figures beside the plan's.
+TEST(TabellaBanca, AffiancateStampate)
+{
+    const TabellaBanca tabella = LeggiTabellaBanca(CsvConRigaCambiata());
+    const std::string testo = TestoAffiancate(tabella, VerificaTabella(tabella));
+    EXPECT_TRUE(testo.starts_with(std::string(28, ' ') + "RATA" + std::string(18, ' ') + "QUOTA INTERESSI")) << testo;
+    EXPECT_NE(
+        testo.find("\n 100  15/05/2034      1.854,02      1.854,02        735,25        734,75      1.118,77      "
+                   "1.119,27 "),
+        std::string::npos);
+    std::size_t inizio = 0;
+    for (std::size_t fine = 0; (fine = testo.find('\n', inizio)) != std::string::npos; inizio = fine + 1)
+        EXPECT_LE(fine - inizio, 128U);
 }
 
 }  // namespace
