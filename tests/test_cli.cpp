@@ -276,7 +276,12 @@ B='--importo 200000 --numero-rate 180 --tasso 7,5 --cadenza mensile --arrotondam
 prova 0 '' '$CLI $B && $CLI --verifica p.csv' 'grep -qx "PIANO RIPRODOTTO: 180 RATE SU 180" out && grep -qx "ARROTONDAMENTO AI CENTESIMI" out'
 prova 3 '' '$CLI $B && sed -i "s/;734,75;1119,27;/;735,25;1118,77;/" p.csv && $CLI --verifica p.csv --csv d.csv' 'grep -qx "RATE DIVERSE: 1 SU 180" out && grep -Eq "^ +100  QUOTA INTERESSI +735,25 +734,75 +\+0,50$" out && grep -q "^100;Quota capitale;1118,77;1119,27;-0,50" d.csv'
 # The same from the PDF's text; with no costs the TAEG is the effective annual rate, (1 + 7,5 % / 12)^12 - 1 = 7,76 %.
-prova 0 '' '$CLI ${B%--csv*} --pdf p.pdf && pdftotext -layout p.pdf t.txt && $CLI --verifica t.txt' 'grep -qx "PIANO RIPRODOTTO: 180 RATE SU 180" out'
+# The same, and plans on other terms, from the text of the PDF this program writes: given back with their own terms.
+for T in "${B%--csv*}" '--importo 45000 --numero-rate 37 --tasso 6,35 --cadenza trimestrale' \
+    '--importo 180000 --numero-rate 360 --tasso 4,25 --cadenza mensile --metodo italiano --arrotondamento centesimi' \
+    '--importo 90000 --numero-rate 96 --tasso 9,9 --cadenza bimestrale --tasso-periodo equivalente --maxi-rata 20000'; do
+    prova 0 '' '$CLI '"$T"' --pdf p.pdf && pdftotext -layout p.pdf t.txt && $CLI --verifica t.txt' 'grep -q "^PIANO RIPRODOTTO: " out && grep -Eq "^NUMERO RATE +: $(echo "'"$T"'" | sed "s/.*--numero-rate \([0-9]*\).*/\1/")$" out'
+done
 prova 0 '' '$CLI $B && $CLI --verifica p.csv --taeg-dichiarato 7,76 --pdf r.pdf && pdftotext -layout r.pdf r.txt' 'grep -Eq "^TAEG CALCOLATO +: 7,76 %$" out && grep -Eq "^DIFFERENZA +: 0,00 punti$" out && grep -q "PIANO RIPRODOTTO: 180 RATE SU 180" r.txt'
 prova 2 '«r.csv» alla riga 2: «abc» non è un importo.' 'printf "N;Scadenza;Rata\n1;01/02/2026;abc\n" >r.csv && $CLI --verifica r.csv --csv d.csv' '[ ! -e d.csv ]'
 prova 2 '--csv: «p.csv» porta al piano della banca letto «p.csv»' '$CLI $B && cp p.csv q.csv && $CLI --verifica p.csv --csv p.csv' 'cmp p.csv q.csv'
