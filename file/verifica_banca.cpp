@@ -23,11 +23,13 @@ namespace pianoamm {
 
 namespace {
 
-// A rate found, and how many rates of two decimals on each side of it the
-// figure it comes from, at the table's precision, fits as well.
+// A rate found, and how many rates of two decimals, and of four, on each
+// side of it the figure it comes from, at the table's precision, fits as
+// well.
 struct TassoTrovato {
     double tasso = 0;
     int vicini = 0;
+    int viciniFini = 0;
 };
 
 // The rate of the loan's terms: from the installment, or for a fixed capital
@@ -57,16 +59,18 @@ TassoTrovato TassoDi(const TabellaBanca& tabella, const MutuoBanca& banca, Mutuo
     };
     const double tasso = italiano ? Arrotondato(TassoAnnuoDi(figuraBanca / mutuo.importo, perAnno, regola), 10000)
                                   : Risolvi(mutuo, figuraBanca, Incognita::Tasso).tassoAnnuo;
-    // A hundredth of a point moves the figure by so much, and the figure is
+    // A step of the rate moves the figure by so much, and the figure is
     // known to a unit where it is cut; at most 20 each side.
-    const double passo = std::abs(figura(tasso + 0.01) - figura(tasso));
     const double incertezza = tagliata ? 1 : 1 / scala;
-    const int vicini = passo > 0 ? static_cast<int>(std::min(20.0, std::ceil(incertezza / passo))) : 0;
+    const auto vicini = [&](double passo) {
+        const double spostamento = std::abs(figura(tasso + passo) - figura(tasso));
+        return spostamento > 0 ? static_cast<int>(std::min(20.0, std::ceil(incertezza / spostamento))) : 0;
+    };
     for (double scalaTasso = 1; scalaTasso < 10000; scalaTasso *= 10) {
         if (const double breve = Arrotondato(tasso, scalaTasso); mostrata(figura(breve)) == figuraBanca)
-            return {breve, vicini};
+            return {breve, vicini(0.01), vicini(0.0001)};
     }
-    return {tasso, vicini};
+    return {tasso, vicini(0.01), vicini(0.0001)};
 }
 
 // The plan of the loan against the table: the cells of the table's own
@@ -151,7 +155,7 @@ std::optional<double> TassoDeiTotali(const TabellaBanca& tabella, const MutuoBan
 // The plan of one set of terms against the table. A figure in whole units,
 // or of a small loan, fits more rates than one: where the rate found from
 // it does not give the table back, the rates of two decimals it fits are
-// tried, then those around the rate of the totals.
+// tried, then those of four, then those around the rate of the totals.
 std::optional<Verifica> Prova(const TabellaBanca& tabella, const MutuoBanca& banca, const Condizioni& condizioni)
 {
     Mutuo mutuo = banca.mutuo;
@@ -165,16 +169,18 @@ std::optional<Verifica> Prova(const TabellaBanca& tabella, const MutuoBanca& ban
         return std::nullopt;
     }
     auto migliore = ProvaTasso(tabella, banca, mutuo, trovato.tasso);
-    const auto intorno = [&](double centro, int vicini) {
-        for (int centesimi = -vicini; centesimi <= vicini && !(migliore && migliore->righeDiverse == 0); ++centesimi) {
-            const double vicino = Arrotondato(centro + centesimi / 100.0, 100);
+    // The rates of so many decimals, a step apart, on each side of centro.
+    const auto intorno = [&](double centro, int vicini, double scala) {
+        for (int passi = -vicini; passi <= vicini && !(migliore && migliore->righeDiverse == 0); ++passi) {
+            const double vicino = Arrotondato(centro + passi / scala, scala);
             if (auto verifica = ProvaTasso(tabella, banca, mutuo, vicino); vicino >= 0 && Meglio(verifica, migliore))
                 migliore = std::move(verifica);
         }
     };
-    intorno(trovato.tasso, trovato.vicini);
+    intorno(trovato.tasso, trovato.vicini, 100);
+    intorno(trovato.tasso, trovato.viciniFini, 10000);
     if (const auto totali = TassoDeiTotali(tabella, banca, mutuo); totali && !(migliore && migliore->righeDiverse == 0))
-        intorno(*totali, 3);
+        intorno(*totali, 3, 100);
     return migliore;
 }
 
