@@ -137,6 +137,11 @@ inline constexpr std::array Termini{
             "anno di quegli interessi: civile (365, predefinito) o\n"
             "commerciale (360)",
             Scelta<&Condizioni::baseGiorni, BasiGiorni>, true},
+    Termine{"--interessi-giorni", ParoleDi<BasiGiorni>,
+            "interessi di ogni rata sui giorni effettivi dalla\n"
+            "scadenza precedente, divisi per 365 o 360 (predefinito:\n"
+            "sul tasso della rata, senza contare i giorni)",
+            Scelta<&Condizioni::interessiGiorni, BasiGiorni>},
     Termine{"--indice", [] { return std::string("FILE"); },
             "tasso variabile: il file CSV dei valori dell'indice\n"
             "(Euribor, tasso BCE...), una riga GG/MM/AAAA;valore\n"

@@ -2,6 +2,7 @@
 
 #include "engine/andamento.h"
 #include "engine/errore.h"
+#include "engine/interessi_giorni.h"
 #include "engine/prima_scadenza.h"
 #include "engine/soldi.h"
 
@@ -29,11 +30,12 @@ void ControllaRighe(const Mutuo& mutuo)
 struct Politica {
     explicit Politica(const Condizioni& condizioni)
         : centesimi(condizioni.arrotondamento == Arrotondamento::Centesimi),
-          italiano(condizioni.metodo == Metodo::Italiano)
+          italiano(condizioni.metodo == Metodo::Italiano), giorni(condizioni.interessiGiorni)
     {}
 
-    bool centesimi;  // every share to the cent; else the interest cut to units
-    bool italiano;   // a fixed capital share; else a fixed installment
+    bool centesimi;                    // every share to the cent; else the interest cut to units
+    bool italiano;                     // a fixed capital share; else a fixed installment
+    std::optional<BaseGiorni> giorni;  // the interest on each period's days
 };
 
 class Ammortamento {
@@ -102,9 +104,10 @@ private:
     // Row k: its interest, its capital share, and the debt after it.
     void Paga(int k)
     {
+        const Mutuo& mutuo = corso.mutuo;
+        giorniRata = GiorniDelPeriodo(mutuo, primoPeriodo, k + corso.periodiSaltati);
         const Quote quote = politica.centesimi ? QuoteInCentesimi(k) : QuoteInUnita(k, corso.Debito());
         sim.piano.totaleInteressi += quote.interessi;
-        const Mutuo& mutuo = corso.mutuo;
         sim.piano.righe.push_back({k, Scadenza(mutuo, primoPeriodo, k + corso.periodiSaltati), quote.interessi,
                                    quote.capitale,
                                    mutuo.importo + corso.capitalizzati - (corso.capitaleRimborsato + quote.capitale),
@@ -121,7 +124,9 @@ private:
     // settles the rest.
     Quote QuoteInUnita(int k, double debito)
     {
-        double interessi = riporto.Taglia(debito * corso.tassoPeriodo);
+        double interessi =
+            riporto.Taglia(politica.giorni ? InteressiSuiGiorni(debito, corso.tassoAnnuo, giorniRata, *politica.giorni)
+                                           : debito * corso.tassoPeriodo);
         if (corso.SoloInteressi(k)) {
             // The French installments after rows of interest only were
             // worked out on the debt alone: the last of them pays the
@@ -141,8 +146,9 @@ private:
             return {interessi, std::min(corso.rata, debito)};
         }
         // A shortened plan's last row, like the plan's own, settles every
-        // fraction still carried.
-        if (ultima && corso.ultimaRidotta)
+        // fraction still carried; so does the last of rows whose interest
+        // the days, not the installment's rate, made.
+        if (ultima && (corso.ultimaRidotta || politica.giorni))
             return {interessi + riporto.Salda(), debito};
         if (const auto quota = corso.QuotaIniziale(k); quota && !ultima)
             return {interessi, std::min(*quota, debito)};
@@ -164,7 +170,9 @@ private:
     // and its own interest.
     Quote QuoteInCentesimi(int k)
     {
-        const long long interessi = corso.tassoInCentesimi.Interessi(debitoInCentesimi);
+        const long long interessi =
+            politica.giorni ? InteressiDeiGiorni(debitoInCentesimi, corso.tassoAnnuo, giorniRata, *politica.giorni)
+                            : corso.tassoInCentesimi.Interessi(debitoInCentesimi);
         long long capitale = debitoInCentesimi;
         if (corso.SoloInteressi(k))
             capitale = 0;
@@ -213,7 +221,8 @@ private:
     Simulazione sim;
     Politica politica;
     std::optional<PrimoPeriodo> primoPeriodo;
-    Riporto riporto;  // cut-off interest fractions not yet paid back
+    Riporto riporto;           // cut-off interest fractions not yet paid back
+    long long giorniRata = 0;  // the days of the row being paid
     // A plan in cents: its interest so far, its debt and its installment.
     long long interessiInCentesimi = 0;
     long long debitoInCentesimi = 0;

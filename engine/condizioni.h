@@ -68,6 +68,10 @@ struct Condizioni {
     // days before its period pay interest of their own (prima_scadenza.h).
     std::optional<Data> primaScadenza = std::nullopt;
     BaseGiorni baseGiorni = BaseGiorni::Civile;
+    // Each row's interest on its period's actual days over this base, as
+    // some banks charge it, rather than on the period's rate
+    // (interessi_giorni.h).
+    std::optional<BaseGiorni> interessiGiorni = std::nullopt;
     // The rate revised on an index from some installment on; the loan's
     // rate is the entry rate (tasso_variabile.h).
     std::optional<TassoVariabile> tassoVariabile = std::nullopt;

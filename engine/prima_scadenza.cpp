@@ -1,6 +1,7 @@
 #include "engine/prima_scadenza.h"
 
 #include "engine/errore.h"
+#include "engine/interessi_giorni.h"
 
 namespace pianoamm {
 
@@ -55,7 +56,7 @@ RigaPiano RigaSpezzata(const Mutuo& mutuo, const PrimoPeriodo& periodo, bool cen
     const BaseGiorni base = mutuo.condizioni.baseGiorni;
     const double interessi =
         centesimi ? Euro(InteressiDeiGiorni(CentesimiMetaInSu(mutuo.importo), mutuo.tassoAnnuo, periodo.giorni, base))
-                  : riporto.Taglia(mutuo.importo * mutuo.tassoAnnuo / 100 * periodo.giorni / static_cast<int>(base));
+                  : riporto.Taglia(InteressiSuiGiorni(mutuo.importo, mutuo.tassoAnnuo, periodo.giorni, base));
     return {0, periodo.inizio, interessi, 0, mutuo.importo, mutuo.tassoAnnuo};
 }
 
@@ -70,6 +71,8 @@ std::string DescrizioneTermini(const Mutuo& mutuo)
 {
     std::string testo = DescrizioneCondizioni(mutuo.condizioni);
     const auto aggiungi = [&testo](const std::string& termine) { testo += (testo.empty() ? "" : " - ") + termine; };
+    if (const std::string giorni = DescrizioneInteressiGiorni(mutuo.condizioni); !giorni.empty())
+        aggiungi(giorni);
     const auto periodo = PrimoPeriodoDi(mutuo);
     if (periodo)
         aggiungi("PRIMA SCADENZA " + FormatoData(periodo->prima));

@@ -44,8 +44,9 @@ RigaPiano RigaSpezzata(const Mutuo& mutuo, const PrimoPeriodo& periodo, bool cen
 double AnniSpezzati(const Mutuo& mutuo, int giorni);
 
 // The plan's terms as the listing names them, in one fixed order: those of
-// DescrizioneCondizioni, then "PRIMA SCADENZA 30/04/2026 - PREAMMORTAMENTO
-// TECNICO DI 15 GIORNI"; empty for the defaults.
+// DescrizioneCondizioni, "INTERESSI SUI GIORNI EFFETTIVI/360", then
+// "PRIMA SCADENZA 30/04/2026 - PREAMMORTAMENTO TECNICO DI 15 GIORNI"; empty
+// for the defaults.
 std::string DescrizioneTermini(const Mutuo& mutuo);
 
 }  // namespace pianoamm

@@ -176,6 +176,7 @@ const Campi<Condizioni> CampiCondizioni{
     Riga<Condizioni>("maxi_rata", &Condizioni::maxiRata, Numero{LimiteMaxiRata}),
     Riga<Condizioni>("prima_scadenza", &Condizioni::primaScadenza, Giorno{}, Presenza::Facoltativa, 2),
     Riga<Condizioni>("base_giorni", &Condizioni::baseGiorni, Scelta{BasiGiorni}, Presenza::Facoltativa, 2),
+    Riga<Condizioni>("interessi_giorni", &Condizioni::interessiGiorni, Scelta{BasiGiorni}, Presenza::Facoltativa, 5),
     Riga<Condizioni>("tasso_variabile", &Condizioni::tassoVariabile, Gruppo<TassoVariabile>{CampiTassoVariabile},
                      Presenza::Facoltativa, 3),
 };

@@ -85,6 +85,11 @@ TEST(OpzioniCli, LeggeORifiuta)
          "01/02/2026."},
         {b + "--prima-scadenza 29/02/2027", "--prima-scadenza: «29/02/2027» non è una data valida (GG/MM/AAAA)."},
         {b + "--base-giorni 366", "--base-giorni: «366» non è un valore valido (365 o 360)."},
+        {b + "--data 15/01/2026 --prima-scadenza 31/01/2027 --interessi-giorni 360 --maxi-rata 5",
+         "condizioni=MAXI-RATA FINALE 5 - INTERESSI SUI GIORNI EFFETTIVI/360 - PRIMA SCADENZA 31/01/2027 - "
+         "PREAMMORTAMENTO TECNICO DI 16 GIORNI eventi"},
+        {b + "--interessi-giorni=365", "condizioni=INTERESSI SUI GIORNI EFFETTIVI/365 eventi"},
+        {b + "--interessi-giorni 30", "--interessi-giorni: «30» non è un valore valido (365 o 360)."},
         {v + "--spread 1,5 --revisione 6 --arrotonda-indice 0,05 --tasso-minimo 0 --tasso-massimo 6",
          "condizioni=TASSO VARIABILE: SPREAD 1,500, REVISIONE OGNI 6 RATE - INDICE ARROTONDATO A 0,050 - TASSO MINIMO "
          "0,000 - TASSO MASSIMO 6,000 eventi"},

@@ -141,7 +141,8 @@ TEST(FileOfferta, FileDellaPrimaVersione)
 }
 
 // A file is written with the lowest version that holds its data: the first due date and the year's base came with
-// version 2, the variable rate and its index's series with version 3, a substitution's debt paid off with version 4.
+// version 2, the variable rate and its index's series with version 3, a substitution's debt paid off with version 4,
+// each row's interest on its actual days with version 5.
 TEST(FileOfferta, VersioneMinimaCheTieneIDati)
 {
     Offerta offerta;
@@ -175,6 +176,15 @@ TEST(FileOfferta, VersioneMinimaCheTieneIDati)
     vecchio.replace(vecchio.find("\"versione\": 4"), 13, "\"versione\": 3");
     EXPECT_EQ(Rifiuto(vecchio),
               "«detrazione.debito_sostituito»: chiave della versione 4 del formato, in un file della versione 3.");
+    offerta.mutuo.condizioni.interessiGiorni = BaseGiorni::Commerciale;
+    const std::string giorni = TestoOfferta(offerta);
+    EXPECT_NE(giorni.find("\"versione\": 5,"), std::string::npos);
+    EXPECT_NE(giorni.find(R"("interessi_giorni": "360")"), std::string::npos);
+    EXPECT_EQ(LeggiTestoOfferta(giorni), offerta);
+    vecchio = giorni;
+    vecchio.replace(vecchio.find("\"versione\": 5"), 13, "\"versione\": 4");
+    EXPECT_EQ(Rifiuto(vecchio),
+              "«condizioni.interessi_giorni»: chiave della versione 5 del formato, in un file della versione 4.");
 }
 
 // Each mistake with its message: «the key at fault» where there is one.
@@ -188,7 +198,7 @@ TEST(FileOfferta, RifiutaDicendoPerche)
         {"", "non è un documento JSON valido: errore alla riga 1, colonna 1."},
         {R"({"formato": "altro", "versione": 1})", "«formato»: non è un mutuo salvato da questo programma."},
         {R"({"versione": 1})", "«formato»: manca, ed è obbligatoria."},
-        {R"({"formato": "pianoamm", "versione": 5, "futuro": 1})",
+        {R"({"formato": "pianoamm", "versione": 6, "futuro": 1})",
          "«versione»: il file è stato creato da una versione più recente"},
         {R"({"formato": "pianoamm", "versione": 1.5})", "«versione»: deve essere un numero intero da 1 in su."},
         {R"([1, 2])", "«documento»: deve essere un oggetto tra graffe."},

@@ -1,16 +1,25 @@
 # An independent model of the plan's terms, in exact fractions, one row at a
 # time: python3 modello_termini.py > piani_banca.txt
 from fractions import Fraction as F
-import math, sys
+import calendar, datetime, math, sys
 MESI={'mensile':1,'bimestrale':2,'trimestrale':3,'quadrimestrale':4,'semestrale':6,'annuale':12}
 def hu(x): return math.floor(x + F(1,2))
+# The due date k periods after the disbursement, a day past the month's end
+# moved back to its last.
+def scad(da, mesi, k):
+    m = da.month - 1 + mesi*k; y = da.year + m//12; m = m%12 + 1
+    return datetime.date(y, m, min(da.day, calendar.monthrange(y, m)[1]))
 # spez: a broken first period's days and the year's base, paid as row 0.
-def piano(A, n, T, cad, cent=False, equiv=False, ital=False, pre=0, X=0, est=None, spez=None):
+# gg: (disbursement, base) for each row's interest on its actual days.
+def piano(A, n, T, cad, cent=False, equiv=False, ital=False, pre=0, X=0, est=None, spez=None, gg=None):
     mesi=MESI[cad]; A=F(A); X=F(X); T=F(T)
     i = F((1+float(T)/100)**(mesi/12)-1) if equiv else T/100*mesi/12
     sc = 100 if cent else 1
     d = A*sc; Xs = X*sc
-    def interesse(d):
+    def interesse(d, k=None):
+        if gg and k:
+            e = d*T/100*(scad(gg[0], mesi, k) - scad(gg[0], mesi, k-1)).days/gg[1]
+            return F(hu(e)) if cent else e
         return F(hu(d*i)) if cent else d*i
     def rata(d, m, X):
         if ital: r = d/m
@@ -19,9 +28,9 @@ def piano(A, n, T, cad, cent=False, equiv=False, ital=False, pre=0, X=0, est=Non
             v = 1/(1+i); r = (d - X*v**m)*i/(1-v**m)
         return F(hu(r)) if cent else r
     rows=[]; frac=F(0)
-    def cut(d):
+    def cut(d, k):
         nonlocal frac
-        e = interesse(d)
+        e = interesse(d, k)
         if cent: return e
         I = F(math.floor(e)); frac += e - I
         if frac > 1: frac -= 1; I += 1
@@ -33,7 +42,7 @@ def piano(A, n, T, cad, cent=False, equiv=False, ital=False, pre=0, X=0, est=Non
             I = F(math.floor(e)); frac += e - I
         rows.append((I, F(0), d))
     for k in range(1, pre+1):
-        I = cut(d)
+        I = cut(d, k)
         if not cent and not ital and k == pre and frac > F(1,10**6): frac -= 1; I += 1
         rows.append((I, F(0), d))
     R = rata(d, n, Xs)
@@ -42,7 +51,7 @@ def piano(A, n, T, cad, cent=False, equiv=False, ital=False, pre=0, X=0, est=Non
     k = pre
     while k < N:
         k += 1
-        I = cut(d)
+        I = cut(d, k)
         last = k == N
         if cent:
             C = d if last else min(R if ital else R - I, d)
@@ -50,7 +59,8 @@ def piano(A, n, T, cad, cent=False, equiv=False, ital=False, pre=0, X=0, est=Non
             if last: I += frac; frac = F(0); C = d
             else: C = min(R, d)
         else:
-            if last and ridotta: C = d
+            if last and gg: I += frac; frac = F(0); C = d
+            elif last and ridotta: C = d
             else:
                 rr = R + (Xs if last else 0)
                 if last: I = rr - d
@@ -92,9 +102,13 @@ casi = [
  ("--importo 100000 --numero-rate 10 --tasso 5 --cadenza annuale", dict(A=100000, n=10, T=5, cad='annuale')),
  ("--importo 150000 --numero-rate 24 --tasso 3,5 --cadenza mensile --prima-scadenza 30/04/2026", dict(A=150000, n=24, T=F(35,10), cad='mensile', spez=(15,365))),
  ("--importo 150000 --numero-rate 24 --tasso 3,5 --cadenza mensile --prima-scadenza 30/04/2026 --arrotondamento centesimi --base-giorni 360 --preammortamento 2", dict(A=150000, n=24, T=F(35,10), cad='mensile', cent=True, pre=2, spez=(15,360))),
+ # Each row's interest on its actual days: Jan 15 to Feb 15 is 31 days,
+ # to Mar 15 28; in units the last row settles the fractions carried.
+ ("--importo 100000 --numero-rate 12 --tasso 6 --cadenza mensile --arrotondamento centesimi --interessi-giorni 360 --data 15/01/2026", dict(A=100000, n=12, T=6, cad='mensile', cent=True, gg=(datetime.date(2026,1,15),360))),
+ ("--importo 100000 --numero-rate 12 --tasso 6 --cadenza mensile --interessi-giorni 365 --data 31/01/2026", dict(A=100000, n=12, T=6, cad='mensile', gg=(datetime.date(2026,1,31),365))),
 ]
 print("# An independent model's rows for the plan's terms: a case is its")
 print("# command line, the first installment, then each row's number, interest,")
 print("# capital and debt after it.")
 for a, kw in casi:
-    riga(a + base, **kw)
+    riga(a if '--data' in a else a + base, **kw)

@@ -89,11 +89,22 @@ DlgCondizioni::DlgCondizioni(const Mutuo& mutuo, QWidget* parent) : QDialog(pare
     connect(cboMetodo, &QComboBox::currentIndexChanged, this, &DlgCondizioni::Controlla);
     grpTassoVariabile = new GruppoTassoVariabile(condizioni.tassoVariabile, this);
     connect(grpTassoVariabile, &GruppoTassoVariabile::Cambiato, this, &DlgCondizioni::Controlla);
-    // The variable rate beside the other terms: under them the dialog would
-    // be taller than a small screen.
+    // The variable rate, and the days' interest under it, beside the other
+    // terms: under them the dialog would be taller than a small screen.
+    auto* accanto = new QWidget(this);
+    cboInteressiGiorni = Termine(new QFormLayout(accanto), QStringLiteral("&Quota interessi sui giorni effettivi:"),
+                                 "cboInteressiGiorni", new QComboBox(accanto),
+                                 QStringLiteral("Interessi di ogni rata sui giorni dalla scadenza precedente, divisi "
+                                                "per 360 o 365; la rata non cambia (No: tasso della rata)."));
+    cboInteressiGiorni->addItem(QStringLiteral("No"));
+    RiempiScelte(cboInteressiGiorni, BasiGiorni, condizioni.interessiGiorni);
+    auto* destra = new QVBoxLayout;
+    destra->addWidget(grpTassoVariabile);
+    destra->addWidget(accanto);
+    destra->addStretch();
     auto* colonne = new QHBoxLayout;
     colonne->addWidget(pannello);
-    colonne->addWidget(grpTassoVariabile, 0, Qt::AlignTop);
+    colonne->addLayout(destra);
     auto* impaginazione = new QVBoxLayout(this);
     impaginazione->addLayout(colonne);
     conferma = std::make_unique<ConfermaMotivata>(this, impaginazione);
@@ -131,6 +142,8 @@ Condizioni DlgCondizioni::Scelte() const
     scelte.preammortamento = spnPreammortamento->value();
     scelte.primaScadenza = PrimaScadenza();
     scelte.baseGiorni = ValoreScelto<BaseGiorni>(cboBaseGiorni);
+    if (cboInteressiGiorni->currentIndex() > 0)
+        scelte.interessiGiorni = ValoreScelto<BaseGiorni>(cboInteressiGiorni);
     scelte.tassoVariabile = grpTassoVariabile->Dati();
     return scelte;
 }

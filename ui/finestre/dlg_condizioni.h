@@ -44,6 +44,7 @@ private:
     QSpinBox* spnPreammortamento;
     QLineEdit* txtPrimaScadenza;
     QComboBox* cboBaseGiorni;
+    QComboBox* cboInteressiGiorni;
     GruppoTassoVariabile* grpTassoVariabile;
     std::unique_ptr<ConfermaMotivata> conferma;
 };
