@@ -6,6 +6,7 @@
 #include "engine/soldi.h"
 #include "file/valori_banca.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <numeric>
@@ -59,6 +60,19 @@ std::optional<TassoVariabile> Revisioni(const TabellaBanca& tabella, std::size_t
     return variabile;
 }
 
+// A period before the first due date, on the day of the month the due
+// dates keep: the latest of the first year's, as those of a loan taken on
+// the 31st fall on the 28th, 30th or 31st.
+Data Erogazione(const TabellaBanca& tabella, std::size_t prima, int mesi)
+{
+    Data erogazione = AggiungiMese(tabella.righe[prima].scadenza, -mesi);
+    int giorno = 0;
+    for (std::size_t riga = prima; riga < std::min(tabella.righe.size(), prima + 12); ++riga)
+        giorno = std::max(giorno, tabella.righe[riga].scadenza.giorno);
+    erogazione.giorno = std::min(giorno, GiorniDelMese(erogazione.anno, erogazione.mese));
+    return erogazione;
+}
+
 Data GiorniPrima(const Data& data, long long giorni)
 {
     using namespace std::chrono;
@@ -78,6 +92,37 @@ double Richiesto(const TabellaBanca& tabella, std::size_t riga, RuoloColonna ruo
     throw ErrorePiano("La tabella non ha " + std::string(manca) + ": non se ne ricava il finanziamento.");
 }
 
+std::vector<double> ImportiDellaTabella(const TabellaBanca& tabella, std::size_t prima)
+{
+    const auto valore = [&](std::size_t riga, RuoloColonna ruolo) {
+        return riga < tabella.righe.size() ? ValoreBanca(tabella, riga, ruolo) : std::nullopt;
+    };
+    const double debito = Richiesto(tabella, prima, RuoloColonna::Debito, "il debito residuo");
+    // The first capital as its own cell gives it and as the installment
+    // less the interest; the debt after the first row, or after the second
+    // with its capital.
+    std::vector<double> capitali{Richiesto(tabella, prima, RuoloColonna::Capitale, "la quota capitale")};
+    const auto rata = valore(prima, RuoloColonna::Rata);
+    const auto interessi = valore(prima, RuoloColonna::Interessi);
+    if (rata && interessi)
+        capitali.push_back(*rata - *interessi);
+    const auto dopo = valore(prima + 1, RuoloColonna::Debito);
+    const auto secondo = valore(prima + 1, RuoloColonna::Capitale);
+    std::vector<double> stime;
+    for (const double primo : capitali) {
+        stime.push_back(Arrotondato(debito + primo, 100));
+        if (dopo && secondo)
+            stime.push_back(Arrotondato(*dopo + *secondo + primo, 100));
+    }
+    // The figures most of them give first: one cell off leaves the others
+    // agreeing.
+    std::ranges::stable_sort(stime, std::greater{},
+                             [&stime](double stima) { return std::ranges::count(stime, stima); });
+    const auto [fine, ultimo] = std::ranges::unique(stime);
+    stime.erase(fine, ultimo);
+    return stime;
+}
+
 MutuoBanca MutuoDellaTabella(const TabellaBanca& tabella, const DatiNoti& noti)
 {
     const std::size_t righe = tabella.righe.size();
@@ -89,8 +134,7 @@ MutuoBanca MutuoDellaTabella(const TabellaBanca& tabella, const DatiNoti& noti)
     const std::size_t prima = righe > 1 && tabella.righe[0].numero == 0 && capitale(0) == 0 ? 1 : 0;
     if (prima == 1)
         banca.interessiSpezzati = Richiesto(tabella, 0, RuoloColonna::Interessi, "la quota interessi");
-    mutuo.importo =
-        noti.importo.value_or(Richiesto(tabella, prima, RuoloColonna::Debito, "il debito residuo") + capitale(prima));
+    mutuo.importo = noti.importo ? *noti.importo : ImportiDellaTabella(tabella, prima).front();
     banca.primaRata = prima;
     while (banca.primaRata + 1 < righe && capitale(banca.primaRata) == 0)
         ++banca.primaRata;
@@ -98,7 +142,7 @@ MutuoBanca MutuoDellaTabella(const TabellaBanca& tabella, const DatiNoti& noti)
     mutuo.numeroRate = static_cast<int>(righe - banca.primaRata);
     mutuo.cadenza = CadenzaDi(tabella, prima);
     const int mesi = DatiDi(mutuo.cadenza).mesi;
-    mutuo.erogazione = AggiungiMese(tabella.righe[prima].scadenza, -mesi);
+    mutuo.erogazione = Erogazione(tabella, prima, mesi);
     if (prima == 1)
         mutuo.condizioni.primaScadenza = tabella.righe[1].scadenza;
     if (mutuo.numeroRate > 1) {

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace pianoamm {
 
@@ -38,6 +39,12 @@ struct MutuoBanca {
 // over the others as a balloon. Throws ErrorePiano for a table without the
 // columns the loan comes from, or whose due dates are not a frequency's.
 MutuoBanca MutuoDellaTabella(const TabellaBanca& tabella, const DatiNoti& noti);
+
+// The amounts the first row shows (prima, past a row 0): its debt and its
+// capital, the capital also as the installment less the interest, and the
+// second row's debt and capital added; each once, those most of them give
+// first.
+std::vector<double> ImportiDellaTabella(const TabellaBanca& tabella, std::size_t prima);
 
 // The bank's value of a money column, or worked out from the others;
 // throws ErrorePiano naming what the table lacks (manca).

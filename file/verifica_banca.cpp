@@ -1,5 +1,6 @@
 #include "file/verifica_banca.h"
 
+#include "file/candidati_banca.h"
 #include "file/mutuo_banca.h"
 #include "file/valori_banca.h"
 
@@ -178,52 +179,18 @@ std::optional<Verifica> Prova(const TabellaBanca& tabella, const MutuoBanca& ban
         }
     };
     intorno(trovato.tasso, trovato.vicini, 100);
-    intorno(trovato.tasso, trovato.viciniFini, 10000);
+    // Four decimals only for a table to the cent: in whole units too many
+    // such rates fit, and one would hide a cell apart.
+    if (ScalaColonna(tabella, RuoloColonna::Rata) > 1)
+        intorno(trovato.tasso, trovato.viciniFini, 10000);
     if (const auto totali = TassoDeiTotali(tabella, banca, mutuo); totali && !(migliore && migliore->righeDiverse == 0))
         intorno(*totali, 3, 100);
     return migliore;
 }
 
-// Every set of terms to try, the program's defaults first; a balloon as a
-// whole amount before the one to the cent, and before none.
-std::vector<Condizioni> Candidati(const Condizioni& trovate)
-{
-    std::vector<double> maxiRate{Arrotondato(trovate.maxiRata, 1)};
-    if (trovate.maxiRata != maxiRate.front())
-        maxiRate.push_back(trovate.maxiRata);
-    // A small loan's last installment, settling the rest, may stand out too.
-    if (trovate.maxiRata > 0)
-        maxiRate.push_back(0);
-    // The year's base counts only for a broken first period's days.
-    const std::vector<BaseGiorni> basi = trovate.primaScadenza
-                                             ? std::vector{BaseGiorni::Civile, BaseGiorni::Commerciale}
-                                             : std::vector{trovate.baseGiorni};
-    std::vector<Condizioni> candidati;
-    for (const auto& arrotondamento : Arrotondamenti) {
-        for (const auto& regola : RegoleTassoPeriodo) {
-            for (const auto& metodo : Metodi) {
-                for (const double maxiRata : maxiRate) {
-                    if (metodo.valore == Metodo::Italiano && maxiRata > 0)
-                        continue;
-                    Condizioni condizioni = trovate;
-                    condizioni.arrotondamento = arrotondamento.valore;
-                    condizioni.tassoPeriodo = regola.valore;
-                    condizioni.metodo = metodo.valore;
-                    condizioni.maxiRata = maxiRata;
-                    for (const BaseGiorni base : basi) {
-                        condizioni.baseGiorni = base;
-                        candidati.push_back(condizioni);
-                    }
-                }
-            }
-        }
-    }
-    return candidati;
-}
-
-// The amount the first row gives is off when one of its two cells is: a
-// round amount a step of the table's precision away is tried first, so
-// that where either leaves a row apart, the cell apart is the odd one.
+// An amount the first rows give is off when one of their cells is: a round
+// amount a step of the table's precision away is tried before it, so that
+// where either leaves a row apart, the cell apart is the odd one.
 std::optional<double> ImportoTondo(double importo, double scala)
 {
     for (const double passo : {1000.0, 100.0, 10.0, 1.0}) {
@@ -236,18 +203,30 @@ std::optional<double> ImportoTondo(double importo, double scala)
 
 }  // namespace
 
+// Each amount the first rows give, those most of their cells give first,
+// until one gives the table back.
 Verifica VerificaTabella(const TabellaBanca& tabella, const DatiNoti& noti)
 {
-    std::vector<MutuoBanca> basi{MutuoDellaTabella(tabella, noti)};
-    if (!noti.importo) {
-        if (const auto tondo = ImportoTondo(basi.front().mutuo.importo, ScalaColonna(tabella, RuoloColonna::Debito))) {
-            basi.insert(basi.begin(), basi.front());
-            basi.front().mutuo.importo = *tondo;
+    const MutuoBanca trovato = MutuoDellaTabella(tabella, noti);
+    std::vector<MutuoBanca> basi;
+    const auto aggiungi = [&](double importo) {
+        if (std::ranges::none_of(basi, [importo](const MutuoBanca& base) { return base.mutuo.importo == importo; })) {
+            basi.push_back(trovato);
+            basi.back().mutuo.importo = importo;
+        }
+    };
+    if (noti.importo) {
+        basi.push_back(trovato);
+    } else {
+        for (const double importo : ImportiDellaTabella(tabella, trovato.interessiSpezzati ? 1 : 0)) {
+            if (const auto tondo = ImportoTondo(importo, ScalaColonna(tabella, RuoloColonna::Debito)))
+                aggiungi(*tondo);
+            aggiungi(importo);
         }
     }
     std::optional<Verifica> migliore;
     for (const MutuoBanca& banca : basi) {
-        for (const Condizioni& condizioni : Candidati(banca.mutuo.condizioni)) {
+        for (const Condizioni& condizioni : Candidati(tabella, banca)) {
             if (migliore && migliore->righeDiverse == 0)
                 break;
             auto verifica = Prova(tabella, banca, condizioni);

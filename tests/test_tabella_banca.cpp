@@ -216,10 +216,16 @@ TEST(TabellaBanca, PianiCasualiRiprodottiECellaSpostataTrovata)
     for (int prova = 0; prova < 60; ++prova) {
         // At most 40 years: beyond, the first installments' capital is under a cent, as if only interest were due.
         const DatiCadenza& cadenza = Cadenze[static_cast<std::size_t>(tra(0, 5))];
-        Mutuo mutuo{tra(10, 50000) * 10.0, tra(2, std::min(360, 480 / cadenza.mesi)),
-                    tra(50, 1500) / 100.0, {2026, tra(1, 12), tra(1, 28)},
-                    cadenza.valore,        {}};
-        mutuo.condizioni.arrotondamento = Arrotondamenti[static_cast<std::size_t>(tra(0, 1))].valore;
+        // To the cent, half the amounts with cents and half the rates with four decimals: a table in whole units
+        // cannot tell them.
+        const bool centesimi = tra(0, 1) == 1;
+        const bool fini = centesimi && tra(0, 1) == 1;
+        const double importo = fini ? tra(100000, 50000000) / 100.0 : tra(10, 50000) * 10.0;
+        const double tasso = fini ? tra(5000, 150000) / 10000.0 : tra(50, 1500) / 100.0;
+        Mutuo mutuo{importo,        tra(2, std::min(360, 480 / cadenza.mesi)),
+                    tasso,          {2026, tra(1, 12), tra(1, 28)},
+                    cadenza.valore, {}};
+        mutuo.condizioni.arrotondamento = centesimi ? Arrotondamento::Centesimi : Arrotondamento::Unita;
         mutuo.condizioni.tassoPeriodo = RegoleTassoPeriodo[static_cast<std::size_t>(tra(0, 1))].valore;
         mutuo.condizioni.metodo = Metodi[static_cast<std::size_t>(tra(0, 1))].valore;
         Piano piano;
