@@ -105,6 +105,14 @@ TEST(TabellaBanca, RigheColonneERifiuti)
         {"two decimal marks", "N.;Scadenza;Rata;Debito\n1;15/01/2026;100,00;50\n2;15/02/2026;100.00;0\n",
          "alla riga 3: «100.00» ha i decimali dopo il punto, quelli della sua colonna alla riga 2 dopo la virgola."},
         {"more than 999 rows", RigheOltreIlMassimo(), "alla riga 1001: è la rata 1.000, ma un piano ne ha al più 999."},
+        {"a heading unknown, its arithmetic the interest's",
+         "N.;Scadenza;Xyz;Quota capitale;Rata;Debito residuo\n1;15/01/2026;50,00;1.950,00;2.000,00;8.050,00\n"
+         "2;15/02/2026;40,25;1.959,75;2.000,00;6.090,25\n",
+         "2 righe, 1 saltate, ICRD; 1 15/01/2026 50,00 1950,00 2000,00 8050,00"},
+        {"a heading unknown, its arithmetic none",
+         "N.;Scadenza;Xyz;Quota capitale;Rata;Debito residuo\n"
+         "1;15/01/2026;1,00;1.950,00;2.000,00;8.050,00\n",
+         "la colonna «Xyz» non si sa quale sia: né la sua intestazione né i suoi conti lo dicono."},
         {"no headings, no plan's arithmetic", "1;15/01/2026;100,00;50,00\n2;15/02/2026;100,00;50,00\n",
          "le colonne non hanno intestazioni, e i loro conti non dicono quali siano la rata, la quota interessi, la "
          "quota "
