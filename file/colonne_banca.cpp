@@ -1,6 +1,7 @@
 #include "file/colonne_banca.h"
 
 #include "engine/numeri.h"
+#include "file/titoli_banca.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,27 +29,6 @@ Segno SegnoDi(std::string_view testo)
     if (n < 3 || !Cifra(testo[n - 1]) || !Cifra(testo[n - 2]))
         return Segno::Nessuno;
     return testo[n - 3] == ',' ? Segno::Virgola : testo[n - 3] == '.' ? Segno::Punto : Segno::Nessuno;
-}
-
-std::optional<RuoloColonna> RuoloDi(std::string_view titolo)
-{
-    std::string lettere;
-    for (const char c : titolo) {
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
-            lettere += static_cast<char>(c | 0x20);
-    }
-    const auto ha = [&](std::string_view parte) { return lettere.find(parte) != std::string::npos; };
-    if (ha("interess"))
-        return RuoloColonna::Interessi;
-    if (ha("resid") || ha("debito"))
-        return RuoloColonna::Debito;
-    if (ha("capital"))
-        return RuoloColonna::Capitale;
-    if (ha("tasso"))
-        return RuoloColonna::Tasso;
-    if (ha("rata") || ha("importo") || lettere == "totale")
-        return RuoloColonna::Rata;
-    return std::nullopt;
 }
 
 // Each row's cells under the table's columns. A row with fewer, its cells
@@ -102,19 +82,42 @@ Segno SegnoColonna(const std::vector<RigaGrezza>& righe, const Celle& celle, std
 }
 
 // An amount in its column's way: with no decimals anywhere in the column,
-// "." or "," only parts the thousands.
+// "." or "," only parts the thousands. A lone "-" is a blank cell.
 std::optional<double> Valore(std::string testo, Segno segno, bool tasso)
 {
-    if (testo.empty())
+    if (testo.empty() || testo == "-")
         return 0.0;
-    if (tasso)
-        return LeggiNumero(testo, 6);
-    if (segno == Segno::Punto || (segno == Segno::Nessuno && testo.find(',') != std::string::npos)) {
-        for (char& c : testo)
-            c = c == ',' ? '.' : c == '.' ? ',' : c;
+    const double verso = testo.starts_with('-') ? -1.0 : 1.0;
+    if (verso < 0)
+        testo.erase(0, 1);
+    std::optional<double> valore;
+    if (tasso) {
+        valore = LeggiNumero(testo, 6);
+    } else {
+        if (segno == Segno::Punto || (segno == Segno::Nessuno && testo.find(',') != std::string::npos)) {
+            for (char& c : testo)
+                c = c == ',' ? '.' : c == '.' ? ',' : c;
+        }
+        if (const auto italiano = LeggiPezzoIncollato(testo, 2))
+            valore = LeggiNumero(*italiano, 2);
     }
-    const auto italiano = LeggiPezzoIncollato(testo, 2);
-    return italiano ? LeggiNumero(*italiano, 2) : std::nullopt;
+    return valore ? std::optional(verso * *valore) : std::nullopt;
+}
+
+// Whether a column holds amounts: figures, with their marks, in some cell.
+bool Importi(const Celle& celle, std::size_t colonna)
+{
+    const auto importo = [](std::string_view testo) {
+        return testo.find_first_not_of("0123456789.,-") == std::string_view::npos;
+    };
+    return std::ranges::all_of(celle, [&](const auto& riga) { return importo(riga[colonna]); })
+           && std::ranges::any_of(
+               celle, [&](const auto& riga) { return riga[colonna].find_first_of("0123456789") != std::string::npos; });
+}
+
+std::ptrdiff_t Nomi(const Ruoli& ruoli)
+{
+    return std::ranges::count_if(ruoli, [](const auto& ruolo) { return ruolo.has_value(); });
 }
 
 // The roles the headings give, if they name two columns at least; a role
@@ -125,36 +128,60 @@ Ruoli RuoliDaiTitoli(const std::vector<std::string>& titoli, std::size_t colonne
     if (titoli.size() != colonne)
         return {};
     for (std::size_t c = 0; c < colonne; ++c) {
-        if (const auto ruolo = RuoloDi(titoli[c]); ruolo && std::ranges::find(ruoli, ruolo) == ruoli.end())
+        const auto ruolo = Lasciata(titoli[c]) ? std::nullopt : RuoloDi(titoli[c]);
+        if (ruolo && std::ranges::find(ruoli, ruolo) == ruoli.end())
             ruoli[c] = ruolo;
     }
-    return std::ranges::count_if(ruoli, [](const auto& ruolo) { return ruolo.has_value(); }) >= 2 ? ruoli : Ruoli{};
+    return Nomi(ruoli) >= 2 ? ruoli : Ruoli{};
+}
+
+// The line of headings that names the most columns, the nearest to the
+// rows of those, and the roles it gives; none where none names two.
+const std::vector<std::string>* Titoli(const std::vector<std::vector<std::string>>& intestazioni, Ruoli& ruoli)
+{
+    const std::vector<std::string>* titoli = nullptr;
+    for (std::size_t k = intestazioni.size(); k-- > 0;) {
+        if (Ruoli dati = RuoliDaiTitoli(intestazioni[k], ruoli.size());
+            !dati.empty() && (!titoli || Nomi(dati) > Nomi(ruoli))) {
+            ruoli = std::move(dati);
+            titoli = &intestazioni[k];
+        }
+    }
+    return titoli;
 }
 
 // The roles by the arithmetic of a plan: each debt is the one before less the
 // capital, the installment the interest plus the capital, within a cent, or
-// a unit where a column has no cents.
-Ruoli RuoliDaiConti(const std::vector<std::vector<double>>& valori, const std::vector<Segno>& segni)
+// a unit where a column has no cents. A column keeps the role it has; one
+// with none but with values may take a role no column has. None found, none.
+Ruoli RuoliDaiConti(const std::vector<std::vector<double>>& valori, const std::vector<Segno>& segni, Ruoli ruoli)
 {
+    using enum RuoloColonna;
     const std::size_t colonne = valori.size();
+    const std::size_t righe = std::ranges::max(valori, {}, &std::vector<double>::size).size();
+    const auto puo = [&](std::size_t c, RuoloColonna ruolo) {
+        return ruoli[c] ? ruoli[c] == ruolo : !valori[c].empty() && std::ranges::find(ruoli, ruolo) == ruoli.end();
+    };
     const auto uguali = [&](double a, double b, std::initializer_list<std::size_t> usate) {
         const bool centesimi = std::ranges::none_of(usate, [&](std::size_t c) { return segni[c] == Segno::Nessuno; });
         return std::abs(a - b) <= (centesimi ? 0.01 : 1.0) + 1e-6;
     };
     const auto ogniRiga = [&](std::size_t da, const auto& vale) {
-        for (std::size_t r = da; r < valori.front().size(); ++r) {
+        for (std::size_t r = da; r < righe; ++r) {
             if (!vale(r))
                 return false;
         }
         return true;
     };
     const auto debito = [&](std::size_t d, std::size_t c) {
-        return ogniRiga(1, [&](std::size_t k) {
-            return uguali(valori[d][k - 1] - valori[c][k], valori[d][k], {c, d});
-        });
+        return puo(d, Debito) && puo(c, Capitale) && ogniRiga(1, [&](std::size_t k) {
+                   return uguali(valori[d][k - 1] - valori[c][k], valori[d][k], {c, d});
+               });
     };
     const auto somma = [&](std::size_t r, std::size_t i, std::size_t c) {
-        return ogniRiga(0, [&](std::size_t k) { return uguali(valori[i][k] + valori[c][k], valori[r][k], {r, i, c}); });
+        return puo(r, Rata) && puo(i, Interessi) && ogniRiga(0, [&](std::size_t k) {
+                   return uguali(valori[i][k] + valori[c][k], valori[r][k], {r, i, c});
+               });
     };
     for (std::size_t d = 0; d < colonne; ++d) {
         for (std::size_t c = 0; c < colonne; ++c) {
@@ -162,18 +189,16 @@ Ruoli RuoliDaiConti(const std::vector<std::vector<double>>& valori, const std::v
                 for (std::size_t i = 0; i < colonne; ++i) {
                     if (std::set<std::size_t>{d, c, r, i}.size() < 4 || !somma(r, i, c))
                         continue;
-                    Ruoli ruoli(colonne);
-                    ruoli[r] = RuoloColonna::Rata;
-                    ruoli[i] = RuoloColonna::Interessi;
-                    ruoli[c] = RuoloColonna::Capitale;
-                    ruoli[d] = RuoloColonna::Debito;
+                    ruoli[r] = Rata;
+                    ruoli[i] = Interessi;
+                    ruoli[c] = Capitale;
+                    ruoli[d] = Debito;
                     return ruoli;
                 }
             }
         }
     }
-    throw ErrorePiano("le colonne non hanno intestazioni, e i loro conti non dicono quali siano la rata, la quota "
-                      "interessi, la quota capitale e il debito residuo.");
+    return {};
 }
 
 }  // namespace
@@ -183,25 +208,42 @@ TabellaBanca ColonneBanca(const std::vector<RigaGrezza>& righe,
 {
     const Celle celle = Allineate(righe);
     const std::size_t colonne = celle.front().size();
-    Ruoli ruoli;
-    for (auto titoli = intestazioni.rbegin(); ruoli.empty() && titoli != intestazioni.rend(); ++titoli)
-        ruoli = RuoliDaiTitoli(*titoli, colonne);
+    Ruoli ruoli(colonne);
+    const std::vector<std::string>* titoli = Titoli(intestazioni, ruoli);
     std::vector<Segno> segni(colonne);
     std::vector<std::vector<double>> valori(colonne);
     for (std::size_t c = 0; c < colonne; ++c) {
-        // A column the headings do not name may hold anything.
-        if (!ruoli.empty() && !ruoli[c])
+        // A column the headings do not name may hold notes.
+        if (titoli && !ruoli[c] && (!Importi(celle, c) || Lasciata((*titoli)[c])))
             continue;
         segni[c] = SegnoColonna(righe, celle, c);
         for (std::size_t r = 0; r < righe.size(); ++r) {
-            const auto valore = Valore(celle[r][c], segni[c], !ruoli.empty() && ruoli[c] == RuoloColonna::Tasso);
+            const auto valore = Valore(celle[r][c], segni[c], ruoli[c] == RuoloColonna::Tasso);
             if (!valore)
                 throw AllaRiga(righe[r].linea, "«" + celle[r][c] + "» non è un importo.");
             valori[c].push_back(*valore);
         }
     }
-    if (ruoli.empty())
-        ruoli = RuoliDaiConti(valori, segni);
+    // The first column with amounts and no role; colonne for none.
+    const auto ignota = [&](const Ruoli& dati) {
+        std::size_t c = 0;
+        while (c < colonne && (dati[c] || valori[c].empty()))
+            ++c;
+        return c;
+    };
+    if (const std::size_t c = ignota(ruoli); c < colonne) {
+        const Ruoli conti = RuoliDaiConti(valori, segni, ruoli);
+        if (conti.empty() && !titoli) {
+            throw ErrorePiano("le colonne non hanno intestazioni, e i loro conti non dicono quali siano la rata, la "
+                              "quota interessi, la quota capitale e il debito residuo.");
+        }
+        // Without headings, the arithmetic names the four and no more.
+        if (titoli && (conti.empty() || ignota(conti) < colonne)) {
+            throw ErrorePiano("la colonna «" + (*titoli)[conti.empty() ? c : ignota(conti)]
+                              + "» non si sa quale sia: né la sua intestazione né i suoi conti lo dicono.");
+        }
+        ruoli = conti;
+    }
     TabellaBanca tabella;
     for (const RigaGrezza& riga : righe)
         tabella.righe.push_back({riga.numero, riga.scadenza, {}});

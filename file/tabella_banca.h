@@ -14,7 +14,8 @@
 
 namespace pianoamm {
 
-// The money columns a plan has; a column the reader cannot name is left out.
+// The money columns a plan has. Under headings, a column of amounts neither
+// its heading nor the arithmetic names makes the table refused.
 enum class RuoloColonna { Rata, Interessi, Capitale, Debito, Tasso };
 
 struct ColonnaBanca {
@@ -47,10 +48,11 @@ inline constexpr std::size_t DimensioneMassimaTabella = std::size_t{4} * 1024 * 
 // The rows of a bank's plan in text: a row is a number, a due date
 // (GG/MM/AAAA, GG-MM-AAAA or GG.MM.AAAA) and the amounts, split by ";", a
 // TAB, "," or blanks; each column's decimal mark is the one its amounts show
-// with two decimals. The columns are named by their headings, else by their
-// arithmetic (the installment the interest plus the capital, each debt the
-// one before less the capital). Throws ErrorePiano, with the line at fault
-// ("alla riga 9: ..."), for a table that cannot be read that way.
+// with two decimals. The rows are numbered one after another from 0 or 1.
+// The columns are named by their headings, else by their arithmetic (the
+// installment the interest plus the capital, each debt the one before less
+// the capital). Throws ErrorePiano, with the line at fault ("alla riga 9:
+// ..."), for a table that cannot be read that way.
 TabellaBanca LeggiTabellaBanca(std::string_view testo);
 
 // The same from a file; the reasons begin with its name ("il file

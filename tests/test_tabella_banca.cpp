@@ -45,10 +45,10 @@ std::string TestoDelPdf()
     return testo;
 }
 
-std::string RigheOltreIlMassimo()
+std::string RigheNumerate(int prima, int ultima)
 {
     std::string testo = "N.;Scadenza;Rata;Debito residuo\n";
-    for (int numero = 1; numero <= 1000; ++numero)
+    for (int numero = prima; numero <= ultima; ++numero)
         testo += std::to_string(numero) + ";15/01/2026;100,00;0,00\n";
     return testo;
 }
@@ -104,7 +104,42 @@ TEST(TabellaBanca, RigheColonneERifiuti)
          "alla riga 2: ha meno importi della riga 1."},
         {"two decimal marks", "N.;Scadenza;Rata;Debito\n1;15/01/2026;100,00;50\n2;15/02/2026;100.00;0\n",
          "alla riga 3: «100.00» ha i decimali dopo il punto, quelli della sua colonna alla riga 2 dopo la virgola."},
-        {"more than 999 rows", RigheOltreIlMassimo(), "alla riga 1001: è la rata 1.000, ma un piano ne ha al più 999."},
+        {"more than 999 rows", RigheNumerate(1, 1000),
+         "alla riga 1001: è la rata 1.000, ma un piano ne ha al più 999."},
+        {"999 rows and row 0", RigheNumerate(0, 999), "1000 righe, 1 saltate, RD; 0 15/01/2026 100,00 0,00"},
+        {"abbreviated headings",
+         "N.;Scadenza;Cap. residuo;Q. int.;Importo rata;Quota cap.\n1;15/01/2026;8.050;50;2.000;1.900\n",
+         "1 righe, 1 saltate, dirc; 1 15/01/2026 8050,00 50,00 2000,00 1900,00"},
+        {"a heading unknown, its arithmetic the interest's",
+         "N.;Scadenza;Xyz;Quota capitale;Rata;Debito residuo\n1;15/01/2026;50,00;1.950,00;2.000,00;8.050,00\n"
+         "2;15/02/2026;40,25;1.959,75;2.000,00;6.090,25\n",
+         "2 righe, 1 saltate, ICRD; 1 15/01/2026 50,00 1950,00 2000,00 8050,00"},
+        {"a heading unknown, its arithmetic none",
+         "N.;Scadenza;Xyz;Quota capitale;Rata;Debito residuo\n"
+         "1;15/01/2026;1,00;1.950,00;2.000,00;8.050,00\n",
+         "la colonna «Xyz» non si sa quale sia: né la sua intestazione né i suoi conti lo dicono."},
+        {"decimal commas under a heading", "N.,Scadenza,Rata,Debito\n1,15/01/2026,100,00,50,00\n",
+         "alla riga 2: la virgola separa sia le celle sia i decimali: usare il punto e virgola o la tabulazione."},
+        {"decimal commas, no heading", "1,15/01/2026,100,00,50,00\n2,15/02/2026,100,00,0,00\n",
+         "alla riga 1: la virgola separa sia le celle sia i decimali: usare il punto e virgola o la tabulazione."},
+        {"a row missing", "1;15/01/2026;100,00\n2;15/02/2026;100,00\n4;15/04/2026;100,00\n",
+         "alla riga 3: è la rata 4, dopo la 2: manca la 3."},
+        {"a row twice", "1;15/01/2026;100,00\n1;15/01/2026;100,00\n", "alla riga 2: è di nuovo la rata 1."},
+        {"the first row 7", "7;15/01/2026;100,00\n", "alla riga 1: è la rata 7, ma la prima è la 0 o la 1."},
+        {"a blank first column, -, a negative amount, the number last",
+         ";Scadenza;Rata;Quota capitale;Debito residuo;N.\n;15/01/2026;-;-1,00;100,00;1\n",
+         "1 righe, 1 saltate, rCD; 1 15/01/2026 0,00 -1,00 100,00"},
+        {"no-break spaces, Windows' €, a footer",
+         "N.  Scadenza     Rata           Debito residuo\n1   15/01/2026   \x80 1\xC2\xA0"
+         "000,00   \x80 "
+         "9\xE2\x80\xAF"
+         "000,00\n"
+         "15/01/2026      1 di 2\n",
+         "1 righe, 2 saltate, RD; 1 15/01/2026 1000,00 9000,00"},
+        {"headings on two lines",
+         " N.  Scadenza        Quota     Debito\n                interessi    residuo\n"
+         " 1  15/01/2026      50,00     100,00\n",
+         "1 righe, 2 saltate, ID; 1 15/01/2026 50,00 100,00"},
         {"no headings, no plan's arithmetic", "1;15/01/2026;100,00;50,00\n2;15/02/2026;100,00;50,00\n",
          "le colonne non hanno intestazioni, e i loro conti non dicono quali siano la rata, la quota interessi, la "
          "quota "
