@@ -250,8 +250,12 @@ int main(int argc, char* argv[])
     try {
         opzioni = pianoamm::ConNuovoMutuo(pianoamm::LeggiOpzioniCli(argomenti, pianoamm::Oggi()));
         if (!opzioni.verifica.empty()) {
-            calcolo.verifica =
-                pianoamm::VerificaTabella(pianoamm::LeggiFileTabellaBanca(opzioni.verifica), opzioni.noti);
+            const pianoamm::TabellaBanca tabella = pianoamm::LeggiFileTabellaBanca(opzioni.verifica);
+            try {
+                calcolo.verifica = pianoamm::VerificaTabella(tabella, opzioni.noti);
+            } catch (const pianoamm::ErrorePiano& errore) {
+                throw pianoamm::ConPremessa("il piano della banca «" + opzioni.verifica + "»", errore);
+            }
             calcolo.blocchi = pianoamm::TestoDellaVerifica(*calcolo.verifica, opzioni);
         } else if (!opzioni.confronta.empty()) {
             calcolo.confronto = ConfrontaFile(opzioni.confronta);

@@ -1,5 +1,6 @@
 #include "file/esito_verifica.h"
 
+#include "engine/cadenza.h"
 #include "engine/costi.h"
 #include "engine/formato.h"
 #include "engine/prima_scadenza.h"
@@ -41,9 +42,12 @@ std::string TestoVerifica(const Verifica& verifica)
     std::string testo;
     if (const std::string termini = DescrizioneTermini(verifica.mutuo); !termini.empty())
         testo.append(termini).append("\n");
-    std::vector<VoceCosto> dati{{"Importo", CellaImporto(verifica.mutuo.importo)},
-                                {"Numero rate", CellaConto(verifica.mutuo.numeroRate)},
-                                {"Tasso annuo", CellaTassoInserito(verifica.mutuo.tassoAnnuo)}};
+    const Mutuo& mutuo = verifica.mutuo;
+    std::vector<VoceCosto> dati{{"Importo", CellaImporto(mutuo.importo)},
+                                {"Numero rate", CellaConto(mutuo.numeroRate)},
+                                {"Cadenza", CellaTesto(std::string(DatiDi(mutuo.cadenza).parola))},
+                                {"Tasso annuo", CellaTassoInserito(mutuo.tassoAnnuo)},
+                                {"Data di erogazione", CellaData(mutuo.erogazione)}};
     // Titles, totals and footers: told, so that a row read as one of them
     // does not go unnoticed.
     if (verifica.righeSaltate > 0)

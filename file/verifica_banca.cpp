@@ -83,7 +83,9 @@ Verifica Confronta(const TabellaBanca& tabella, const Mutuo& mutuo)
     const std::vector<RigaCentesimi> centesimi = RigheInCentesimi(piano);
     Verifica verifica;
     verifica.mutuo = mutuo;
-    verifica.righe = static_cast<int>(tabella.righe.size());
+    // Row 0, a broken period's interest, is no installment.
+    verifica.righe =
+        static_cast<int>(std::ranges::count_if(tabella.righe, [](const RigaBanca& riga) { return riga.numero > 0; }));
     std::set<int> righeDiverse;
     for (std::size_t riga = 0; riga < tabella.righe.size(); ++riga) {
         for (const RuoloColonna ruolo : RuoliConfrontati) {

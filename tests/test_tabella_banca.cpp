@@ -159,10 +159,12 @@ std::string CsvConRigaCambiata()
 }
 
 // The report's lines of the loan, after the CSV's heading line skipped or the listing's lines that are not rows.
-std::string Dati(const std::string& importo, int rate, const std::string& tasso, int saltate = 1)
+std::string Dati(const std::string& importo, int rate, const std::string& tasso, int saltate = 1,
+                 const std::string& erogazione = "15/01/2026")
 {
-    return "IMPORTO       : " + importo + "\nNUMERO RATE   : " + std::to_string(rate) + "\nTASSO ANNUO   : " + tasso
-           + "\nRIGHE SALTATE : " + std::to_string(saltate) + "\n";
+    return "IMPORTO            : " + importo + "\nNUMERO RATE        : " + std::to_string(rate)
+           + "\nCADENZA            : mensile\nTASSO ANNUO        : " + tasso + "\nDATA DI EROGAZIONE : " + erogazione
+           + "\nRIGHE SALTATE      : " + std::to_string(saltate) + "\n";
 }
 
 TEST(TabellaBanca, CondizioniTrovateERateDiverse)
@@ -209,7 +211,7 @@ TEST(TabellaBanca, CondizioniTrovateERateDiverse)
                                .baseGiorni = BaseGiorni::Commerciale}})),
          "ARROTONDAMENTO AI CENTESIMI - PRIMA SCADENZA 30/04/2026 - PREAMMORTAMENTO TECNICO DI 15 GIORNI - BASE 360 "
          "GIORNI\n"
-             + Dati("150.000,00", 300, "3,50") + "PIANO RIPRODOTTO: 301 RATE SU 301\n"},
+             + Dati("150.000,00", 300, "3,50", 1, "15/03/2026") + "PIANO RIPRODOTTO: 300 RATE SU 300\n"},
         // The rate column moves at rows 7 and 13 only: revised every 6, on the rate itself.
         {"a variable rate's revisions",
          EsportaCsv(PianoDi(120000, 240, 3,
