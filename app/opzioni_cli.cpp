@@ -191,10 +191,10 @@ void LeggiUscite(const Valori& valori, OpzioniCli& opzioni)
     const bool salva = !opzioni.salva.empty();
     const bool verifica = !opzioni.verifica.empty();
     const bool costi = opzioni.taeg || opzioni.detrazione || salva || valori[Indice(Opzione::TaegDichiarato)];
-    const std::string_view Costi = verifica ? "--taeg-dichiarato" : "--taeg, --detrazione o --salva";
-    facoltativo(Opzione::SpeseIniziali, LimiteSpeseIniziali, costi, Costi, opzioni.costi.speseIniziali);
-    facoltativo(Opzione::Imposta, LimiteImposta, costi, Costi, opzioni.costi.impostaSostitutiva);
-    facoltativo(Opzione::SpeseRata, LimiteSpeseRata, costi, Costi, opzioni.costi.speseRata);
+    const std::string_view servono = verifica ? "--taeg-dichiarato" : "--taeg, --detrazione o --salva";
+    facoltativo(Opzione::SpeseIniziali, LimiteSpeseIniziali, costi, servono, opzioni.costi.speseIniziali);
+    facoltativo(Opzione::Imposta, LimiteImposta, costi, servono, opzioni.costi.impostaSostitutiva);
+    facoltativo(Opzione::SpeseRata, LimiteSpeseRata, costi, servono, opzioni.costi.speseRata);
     const bool regole = opzioni.detrazione || salva;
     facoltativo(Opzione::Quota, LimiteQuota, regole, "--detrazione o --salva", opzioni.regole.quota);
     facoltativo(Opzione::Limite, LimiteDetraibile, regole, "--detrazione o --salva", opzioni.regole.limite);

@@ -84,7 +84,7 @@ std::string TestoAffiancate(const TabellaBanca& tabella, const Verifica& verific
     std::string nomi(16, ' ');
     for (const RuoloColonna ruolo : Ruoli(tabella)) {
         const std::string nome = Maiuscole(NomiColonne[static_cast<std::size_t>(ruolo)]);
-        std::string coppia(2 * (Importo + 1), ' ');
+        std::string coppia(2 * static_cast<std::size_t>(Importo + 1), ' ');
         nomi += coppia.replace((coppia.size() - nome.size()) / 2, nome.size(), nome);
     }
     nomi.erase(nomi.find_last_not_of(' ') + 1);

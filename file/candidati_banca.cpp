@@ -55,6 +55,7 @@ template <typename T, std::size_t N>
 std::vector<T> Valori(const std::array<Voce<T>, N>& voci)
 {
     std::vector<T> valori;
+    valori.reserve(N);
     for (const Voce<T>& voce : voci)
         valori.push_back(voce.valore);
     return valori;

@@ -116,11 +116,15 @@ std::vector<double> ImportiDellaTabella(const TabellaBanca& tabella, std::size_t
     }
     // The figures most of them give first: one cell off leaves the others
     // agreeing.
-    std::ranges::stable_sort(stime, std::greater{},
-                             [&stime](double stima) { return std::ranges::count(stime, stima); });
-    const auto [fine, ultimo] = std::ranges::unique(stime);
-    stime.erase(fine, ultimo);
-    return stime;
+    std::vector<double> importi;
+    for (const double stima : stime) {
+        if (std::find(importi.begin(), importi.end(), stima) == importi.end())
+            importi.push_back(stima);
+    }
+    const auto volte = [&stime](double importo) { return std::count(stime.begin(), stime.end(), importo); };
+    std::stable_sort(importi.begin(), importi.end(),
+                     [&](double uno, double altro) { return volte(uno) > volte(altro); });
+    return importi;
 }
 
 MutuoBanca MutuoDellaTabella(const TabellaBanca& tabella, const DatiNoti& noti)
