@@ -6,6 +6,7 @@
 #include "lettore_schermo.h"
 #include "testi_ostili.h"
 #include "ui/azioni/modello_offerta.h"
+#include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/motivo_campo.h"
 #include "ui/finestre/dlg_guida.h"
 #include "ui/finestre/dlg_simulazione.h"
@@ -152,6 +153,42 @@ QString F1(QWidget* finestra)
     return "nessuna guida";
 }
 
+// A chart's labels cut to "..." or hidden where they would overlap, its titles cut; an axis that labels itself counts
+// as hidden, its labels cannot be read back.
+QStringList Tagliate(QWidget* finestra)
+{
+    QStringList tagliate;
+    for (const auto* vista : finestra->findChildren<QChartView*>()) {
+        QStringList visibili;
+        for (const QGraphicsItem* voce : vista->scene()->items())
+            if (const auto* testo = dynamic_cast<const QGraphicsTextItem*>(voce); testo && testo->isVisible())
+                visibili << testo->toPlainText();
+        for (const QString& testo : visibili)
+            if (testo.contains("...") || testo.contains(u'…'))
+                tagliate << testo;
+        for (auto* asse : vista->chart()->axes()) {
+            auto* categorie = qobject_cast<QCategoryAxis*>(asse);
+            for (const QString& etichetta : categorie ? categorie->categoriesLabels() : QStringList{"etichette sue"})
+                if (vista->isVisible() && asse->isVisible() && !visibili.contains(etichetta))
+                    tagliate << "nascosta " + etichetta;
+        }
+    }
+    return tagliate;
+}
+
+// The chart in sight, at the window's size and at the smallest it allows: every label and title whole.
+void EsaminaGrafici(QWidget* finestra, QStringList& difetti)
+{
+    for (auto* schede : finestra->findChildren<QTabWidget*>())
+        if (auto* grafico = schede->findChild<pianoamm::GraficoPiano*>())
+            schede->setCurrentWidget(grafico);
+    for (const QSize misura : {finestra->size(), QSize(1, 1), finestra->size()}) {
+        finestra->resize(misura);
+        if (!QTest::qWaitFor([finestra] { return Tagliate(finestra).isEmpty(); }, 2000))
+            difetti << QDebug::toString(finestra->size()) + " tagliate: " + Tagliate(finestra).join('|');
+    }
+}
+
 class TestFinestra : public GuidaFinestra {
     Q_OBJECT
 
@@ -288,6 +325,7 @@ private slots:
         // Then F1 there: the guide at the window's page, itself a window as good as the others.
         const auto esamina = [&difetti, paginaAttesa = QString(pagina)](QWidget* finestra) {
             Esamina(finestra, difetti);
+            EsaminaGrafici(finestra, difetti);
             const QString vista = F1(finestra);
             if (vista != paginaAttesa)
                 difetti << "F1 apre " + vista + " invece di " + paginaAttesa;

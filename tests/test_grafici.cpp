@@ -155,6 +155,26 @@ private slots:
         QCOMPARE(Vista(grafico, debito)->chart()->title(), "Debito residuo");
     }
 
+    void etichetteBrevi()
+    {
+        // Almost a billion in a narrow chart: whole sums ("1.000.000.000 €") would be wider than the room Qt Charts
+        // gives a scale, so they are written in millions.
+        const Piano grande = PianoAmm({999999999, 2, 85, {2020, 1, 15}, Cadenza::Semestrale, {}});
+        GraficoPiano grafico(nullptr);
+        grafico.resize(700, 300);
+        grafico.Mostra(&grande, nullptr);
+        grafico.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grafico));
+        QCategoryAxis* asse = Asse(grafico, debito, Qt::Vertical);
+        QTRY_VERIFY(asse->categoriesLabels().size() > 2 && asse->categoriesLabels().back().endsWith(" M €"));
+        for (const QString& etichetta : asse->categoriesLabels()) {
+            const double valore = asse->endValue(etichetta);
+            QCOMPARE(etichetta,
+                     valore == 0 ? "0 €" : QLocale(QLocale::Italian).toString(valore / 1e6, 'f', 0) + " M €");
+        }
+        QVERIFY(asse->max() >= 999999999);
+    }
+
     void barreCentrate()
     {
         GraficoPiano grafico(nullptr);

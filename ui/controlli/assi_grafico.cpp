@@ -2,9 +2,8 @@
 
 #include "engine/formato.h"
 
-#include <QCategoryAxis>
 #include <QChart>
-#include <QValueAxis>
+#include <QFontMetricsF>
 
 #include <algorithm>
 #include <array>
@@ -17,6 +16,14 @@ namespace {
 // A quotient a hair above a whole number, from the binary fractions, is
 // still that number: 150.000 over 20.000 is 7,5 steps, 6.000 over 1.000 six.
 constexpr double Tolleranza = 1e-9;
+
+// The room about a label: Qt Charts pads it by 4 pixels either side and its
+// text by a few more.
+constexpr double Margine = 12;
+
+// The share of a chart's inner width that Qt Charts gives its vertical
+// axes, beyond which it cuts their labels.
+constexpr double QuotaVerticali = 0.4;
 
 constexpr std::array<const char*, 12> Mesi{"gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
                                            "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
@@ -45,12 +52,6 @@ QString AlTasso(double tasso)
     return QStringLiteral("al ") + cifre;
 }
 
-void Svuota(QCategoryAxis* asse)
-{
-    for (const QString& etichetta : asse->categoriesLabels())
-        asse->remove(etichetta);
-}
-
 }  // namespace
 
 QString Percento(double valore)
@@ -58,33 +59,16 @@ QString Percento(double valore)
     return QString::fromStdString(FormatoDecimali(valore, 2, false)) + QStringLiteral(" %");
 }
 
-namespace {
-
-// From 0 to the first tick at or above massimo, each labelled by etichetta.
-void Scala(QCategoryAxis* asse, double massimo, QString (*etichetta)(double))
+double PassoValori(double massimo, int passi)
 {
-    massimo = std::max(massimo, 1.0);
-    const double passo = PassoValori(massimo);
-    const double tacche = std::ceil(massimo / passo - Tolleranza);
-    Svuota(asse);
-    asse->setStartValue(0);
-    // The first category ends where it starts: the label of 0 at 0.
-    for (double tacca = 0; tacca <= tacche; ++tacca)
-        asse->append(etichetta(tacca * passo), tacca * passo);
-    asse->setRange(0, tacche * passo);
+    return PrimoPasso([massimo, passi](double passo) { return std::ceil(massimo / passo - Tolleranza) <= passi; });
 }
 
-}  // namespace
-
-double PassoValori(double massimo)
+int PassoAnni(int primo, int ultimo, int tacche)
 {
-    return PrimoPasso([massimo](double passo) { return std::ceil(massimo / passo - Tolleranza) <= 8; });
-}
-
-int PassoAnni(int primo, int ultimo)
-{
-    return static_cast<int>(PrimoPasso(
-        [primo, ultimo](double passo) { return std::floor(ultimo / passo) - std::ceil(primo / passo) + 1 <= 6; }));
+    return static_cast<int>(PrimoPasso([primo, ultimo, tacche](double passo) {
+        return std::floor(ultimo / passo) - std::ceil(primo / passo) + 1 <= tacche;
+    }));
 }
 
 QString Euro(double valore)
@@ -119,44 +103,180 @@ QString DescrizioneMutuo(const Mutuo& mutuo)
              cadenza);
 }
 
-QCategoryAxis* AsseEtichette(QChart* grafico, const QString& titolo, Qt::Alignment lato)
-{
-    auto* asse = new QCategoryAxis;
-    asse->setTitleText(titolo);
-    asse->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    grafico->addAxis(asse, lato);
-    return asse;
-}
+namespace {
 
-void ScalaEuro(QCategoryAxis* asse, double massimo)
-{
-    Scala(asse, massimo, Euro);
-}
+// A scale's ticks, their labels and the step between them.
+struct Tacche {
+    QList<double> valori;
+    QStringList etichette;
+    double passo = 1;
+};
 
-void ScalaPercento(QCategoryAxis* asse, double massimo)
-{
-    Scala(asse, massimo, Percento);
-}
-
-void ScalaAnni(QCategoryAxis* asse, double da, double a)
+// A tick and its year on every step of whole years from da to a, at most
+// massime of them.
+Tacche TaccheAnni(double da, double a, int massime)
 {
     const auto primo = static_cast<int>(std::ceil(da));
     const auto ultimo = static_cast<int>(std::floor(a));
-    const int passo = PassoAnni(primo, ultimo);
-    Svuota(asse);
-    asse->setStartValue(da);
-    for (int anno = primo + (passo - primo % passo) % passo; anno <= ultimo; anno += passo)
-        asse->append(QString::number(anno), anno);
-    asse->setRange(da, a);
+    Tacche tacche;
+    tacche.passo = PassoAnni(primo, ultimo, massime);
+    const auto passo = static_cast<int>(tacche.passo);
+    for (int anno = primo + (passo - primo % passo) % passo; anno <= ultimo; anno += passo) {
+        tacche.valori.append(anno);
+        tacche.etichette.append(QString::number(anno));
+    }
+    return tacche;
 }
 
-QValueAxis* AsseNumeri(QChart* grafico, const QString& titolo, Qt::Alignment lato)
+// From 0 to the first tick at or above massimo in at most passi steps,
+// each labelled by etichetta.
+Tacche TaccheValori(double massimo, int passi, QString (*etichetta)(double))
 {
-    auto* asse = new QValueAxis;
-    asse->setTitleText(titolo);
-    asse->setLabelFormat(QStringLiteral("%.0f"));
-    grafico->addAxis(asse, lato);
-    return asse;
+    massimo = std::max(massimo, 1.0);
+    Tacche tacche;
+    tacche.passo = PassoValori(massimo, passi);
+    const double quante = std::ceil(massimo / tacche.passo - Tolleranza);
+    for (double tacca = 0; tacca <= quante; ++tacca) {
+        tacche.valori.append(tacca * tacche.passo);
+        tacche.etichette.append(etichetta(tacca * tacche.passo));
+    }
+    return tacche;
+}
+
+// "150 k €", "1,2 M €": in the thousands or millions the scale's top
+// reaches, with the decimals its step needs.
+QString InBreve(double valore, double passo, double cima)
+{
+    if (valore == 0)
+        return Euro(0);
+    const bool milioni = cima >= 1e6;
+    const double unita = milioni ? 1e6 : cima >= 1e3 ? 1e3 : 1;
+    int decimali = 0;
+    for (double parte = passo / unita; decimali < 6 && std::fabs(parte - std::round(parte)) > Tolleranza; parte *= 10)
+        ++decimali;
+    return QString::fromStdString(FormatoDecimali(valore / unita, decimali, true))
+           + (milioni     ? QStringLiteral(" M €")
+              : unita > 1 ? QStringLiteral(" k €")
+                          : QStringLiteral(" €"));
+}
+
+}  // namespace
+
+AsseGrafico::AsseGrafico(QChart* grafico, const QString& titolo, Qt::Alignment lato) : suGrafico(grafico)
+{
+    setTitleText(titolo);
+    setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    grafico->addAxis(this, lato);
+    connect(grafico, &QChart::plotAreaChanged, this, &AsseGrafico::Adatta);
+}
+
+void AsseGrafico::ScalaEuro(double massimo)
+{
+    Scala(Tipo::Euro, 0, massimo);
+}
+
+void AsseGrafico::ScalaPercento(double massimo)
+{
+    Scala(Tipo::Percento, 0, massimo);
+}
+
+void AsseGrafico::ScalaAnni(double da, double a)
+{
+    Scala(Tipo::Anni, da, a);
+}
+
+void AsseGrafico::Scala(Tipo scelto, double primo, double ultimo)
+{
+    tipo = scelto;
+    inizio = primo;
+    fine = ultimo;
+    Adatta();
+}
+
+void AsseGrafico::Adatta()
+{
+    const QRectF area = suGrafico->plotArea();
+    const bool misurato = !area.isEmpty();
+    const QFontMetricsF metrica(labelsFont());
+    Tacche tacche;
+    if (tipo == Tipo::Anni) {
+        const int quante =
+            static_cast<int>(area.width() / (metrica.horizontalAdvance(QStringLiteral("0000")) + Margine));
+        tacche = TaccheAnni(inizio, fine, misurato ? std::clamp(quante - 1, 1, 6) : 6);
+    } else {
+        // Qt Charts cuts a label taller than the axis's height shared among
+        // the ticks and one more, and hides one that overlaps the next.
+        const QMargins margini = suGrafico->margins();
+        const double altezza = suGrafico->size().height() - margini.top() - margini.bottom();
+        const double riga = metrica.height() + Margine;
+        const auto passi =
+            static_cast<int>(std::min(altezza / riga - 2, area.height() / (metrica.height() + Margine / 3)));
+        tacche = TaccheValori(fine, misurato ? std::clamp(passi, 1, 8) : 8, tipo == Tipo::Euro ? Euro : Percento);
+        double largo = 0;
+        for (const QString& etichetta : tacche.etichette)
+            largo = std::max(largo, metrica.horizontalAdvance(etichetta));
+        if (tipo == Tipo::Euro && misurato && largo > Spazio())
+            for (qsizetype i = 0; i < tacche.valori.size(); ++i)
+                tacche.etichette[i] = InBreve(tacche.valori[i], tacche.passo, tacche.valori.back());
+    }
+    const double da = tipo == Tipo::Anni ? inizio : 0;
+    const double a = tipo == Tipo::Anni ? fine : tacche.valori.back();
+    if (tacche.etichette == categoriesLabels() && min() == da && max() == a)
+        return;
+    for (const QString& etichetta : categoriesLabels())
+        remove(etichetta);
+    setStartValue(da);
+    // On a scale of sums the first category ends where it starts: the
+    // label of 0 at 0.
+    for (qsizetype i = 0; i < tacche.valori.size(); ++i)
+        append(tacche.etichette[i], tacche.valori[i]);
+    setRange(da, a);
+}
+
+double AsseGrafico::Spazio() const
+{
+    const QMargins margini = suGrafico->margins();
+    const double interno = suGrafico->size().width() - margini.left() - margini.right();
+    const auto verticali = static_cast<double>(std::max<qsizetype>(1, suGrafico->axes(Qt::Vertical).size()));
+    return QuotaVerticali * interno / verticali - QFontMetricsF(titleFont()).height() - 2 * Margine;
+}
+
+TitoloGrafico::TitoloGrafico(QChart* grafico) : QObject(grafico), suGrafico(grafico)
+{
+    connect(grafico, &QChart::plotAreaChanged, this, &TitoloGrafico::Adatta);
+}
+
+void TitoloGrafico::Imposta(const QString& testo)
+{
+    titolo = testo;
+    Adatta();
+}
+
+void TitoloGrafico::Adatta()
+{
+    const QMargins margini = suGrafico->margins();
+    const double largo = suGrafico->size().width() - margini.left() - margini.right() - 2 * Margine;
+    const QFontMetricsF metrica(suGrafico->titleFont());
+    QString righe = titolo;
+    if (largo > 0 && metrica.horizontalAdvance(titolo) > largo) {
+        // A figure keeps its unit, and the dash the words before it.
+        const QChar unito(0xa0);
+        QStringList parole = QString(titolo)
+                                 .replace(QStringLiteral(" %"), unito + QStringLiteral("%"))
+                                 .replace(QStringLiteral(" €"), unito + QStringLiteral("€"))
+                                 .replace(QStringLiteral(" –"), unito + QStringLiteral("–"))
+                                 .split(QLatin1Char(' '));
+        QStringList linee{parole.takeFirst()};
+        for (const QString& parola : parole) {
+            if (metrica.horizontalAdvance(linee.back() + QLatin1Char(' ') + parola) > largo)
+                linee.append(parola);
+            else
+                linee.back() += QLatin1Char(' ') + parola;
+        }
+        righe = linee.join(QStringLiteral("<br>"));
+    }
+    if (suGrafico->title() != righe)
+        suGrafico->setTitle(righe);
 }
 
 }  // namespace pianoamm

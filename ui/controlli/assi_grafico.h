@@ -7,22 +7,20 @@
 
 #include "engine/piano.h"
 
+#include <QCategoryAxis>
 #include <QString>
 
-class QCategoryAxis;
 class QChart;
-class QValueAxis;
 
 namespace pianoamm {
 
 // The step between a scale's ticks, 1, 2 or 5 times a power of ten and at
-// least 1, that reaches massimo in at most 8 steps.
-double PassoValori(double massimo);
+// least 1, that reaches massimo in at most passi steps.
+double PassoValori(double massimo, int passi = 8);
 
 // The years between two ticks, 1, 2 or 5 times a power of ten, that puts at
-// most 6 ticks on the years from primo to ultimo: their labels fit beside
-// each other on the narrower chart of the simulation.
-int PassoAnni(int primo, int ultimo);
+// most tacche ticks on the years from primo to ultimo.
+int PassoAnni(int primo, int ultimo, int tacche = 6);
 
 // "150.000 €": whole units, "." every three digits.
 QString Euro(double valore);
@@ -36,22 +34,50 @@ QString MeseDi(double anno);
 // "150.000 € al 3,50 % in 300 rate mensili".
 QString DescrizioneMutuo(const Mutuo& mutuo);
 
-// A scale of whole numbers, titled, on the chart's given side.
-QValueAxis* AsseNumeri(QChart* grafico, const QString& titolo, Qt::Alignment lato);
-
-// An axis of our own labels, titled, on the chart's given side.
-QCategoryAxis* AsseEtichette(QChart* grafico, const QString& titolo, Qt::Alignment lato);
-
 // "3,50 %".
 QString Percento(double valore);
 
-// From 0 to the first tick at or above massimo, labelled in euros.
-void ScalaEuro(QCategoryAxis* asse, double massimo);
+// An axis of our own labels, titled, on the chart's given side, its ticks
+// and labels chosen afresh whenever the chart is laid out: as many ticks as
+// there is height (or width) for their labels, and sums in thousands or
+// millions ("150 k €", "1,2 M €") where whole ones would be cut to "...".
+// Until the chart has a size, the most ticks and whole sums.
+class AsseGrafico : public QCategoryAxis {
+public:
+    AsseGrafico(QChart* grafico, const QString& titolo, Qt::Alignment lato);
 
-// The same, labelled as rates.
-void ScalaPercento(QCategoryAxis* asse, double massimo);
+    // From 0 to the first tick at or above massimo, in euros or as rates.
+    void ScalaEuro(double massimo);
+    void ScalaPercento(double massimo);
+    // From da to a, a tick and its year on every step of whole years.
+    void ScalaAnni(double da, double a);
 
-// From da to a, a tick and its year on every step of whole years.
-void ScalaAnni(QCategoryAxis* asse, double da, double a);
+private:
+    enum class Tipo { Euro, Percento, Anni };
+    void Scala(Tipo scelto, double primo, double ultimo);
+    void Adatta();
+    // The width Qt Charts leaves this side's labels before cutting them.
+    double Spazio() const;
+
+    QChart* suGrafico;
+    Tipo tipo = Tipo::Anni;
+    double inizio = 0;
+    double fine = 0;
+};
+
+// A chart's title in lines no wider than the chart, broken between words
+// and again at each resize: cut short it would lose the loan's terms.
+class TitoloGrafico : public QObject {
+public:
+    explicit TitoloGrafico(QChart* grafico);
+
+    void Imposta(const QString& testo);
+
+private:
+    void Adatta();
+
+    QChart* suGrafico;
+    QString titolo;
+};
 
 }  // namespace pianoamm

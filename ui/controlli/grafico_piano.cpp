@@ -110,10 +110,11 @@ GraficoPiano::GraficoPiano(QWidget* parent) : QWidget(parent)
     auto* impaginazione = new QHBoxLayout(this);
     impaginazione->setContentsMargins(0, 0, 0, 0);
     viste = {CreaGrafico(Titoli[0], this, impaginazione, true), CreaGrafico(Titoli[1], this, impaginazione, false)};
-    assi = {AsseEtichette(viste[0]->chart(), QStringLiteral("Scadenza"), Qt::AlignBottom),
-            AsseEtichette(viste[0]->chart(), QStringLiteral("Debito"), Qt::AlignLeft),
-            AsseEtichette(viste[1]->chart(), QStringLiteral("Anno"), Qt::AlignBottom),
-            AsseEtichette(viste[1]->chart(), QStringLiteral("Interessi"), Qt::AlignLeft)};
+    titoli = {new TitoloGrafico(viste[0]->chart()), new TitoloGrafico(viste[1]->chart())};
+    assi = {new AsseGrafico(viste[0]->chart(), QStringLiteral("Scadenza"), Qt::AlignBottom),
+            new AsseGrafico(viste[0]->chart(), QStringLiteral("Debito"), Qt::AlignLeft),
+            new AsseGrafico(viste[1]->chart(), QStringLiteral("Anno"), Qt::AlignBottom),
+            new AsseGrafico(viste[1]->chart(), QStringLiteral("Interessi"), Qt::AlignLeft)};
     for (std::size_t i = 0; i < 2; ++i) {
         debito[i] = new QLineSeries(this);
         Aggiungi(viste[0]->chart(), debito[i], Nomi[i]);
@@ -129,13 +130,13 @@ void GraficoPiano::Mostra(const pianoamm::Piano* piano, const pianoamm::Simulazi
     const Estremi simulazione = Serie(1, simulato ? &simulato->piano : nullptr, simulato, affiancate);
     const Estremi& uno = piano ? delPiano : simulazione;
     const Estremi& altro = simulato ? simulazione : delPiano;
-    ScalaAnni(assi[0], std::floor(std::min(uno.da, altro.da)), std::ceil(std::max(uno.a, altro.a)));
-    ScalaEuro(assi[1], std::max(uno.debito, altro.debito));
-    ScalaAnni(assi[2], std::min(uno.primoAnno, altro.primoAnno) - 0.5,
-              std::max(uno.ultimoAnno, altro.ultimoAnno) + 0.5);
-    ScalaEuro(assi[3], std::max(uno.interessi, altro.interessi));
+    assi[0]->ScalaAnni(std::floor(std::min(uno.da, altro.da)), std::ceil(std::max(uno.a, altro.a)));
+    assi[1]->ScalaEuro(std::max(uno.debito, altro.debito));
+    assi[2]->ScalaAnni(std::min(uno.primoAnno, altro.primoAnno) - 0.5,
+                       std::max(uno.ultimoAnno, altro.ultimoAnno) + 0.5);
+    assi[3]->ScalaEuro(std::max(uno.interessi, altro.interessi));
     // With no figures the charts are blank, not scales about nothing.
-    for (QCategoryAxis* asse : assi)
+    for (AsseGrafico* asse : assi)
         asse->setVisible(piano || simulato);
     Descrivi(piano, simulato);
 }
@@ -206,7 +207,7 @@ void GraficoPiano::Descrivi(const pianoamm::Piano* piano, const pianoamm::Simula
                 descrizione += QStringLiteral("; con le variazioni ")
                                + (v == 0 ? Andamento(debito[1]->points()) : Somma(interessiAnnui[1]));
         }
-        viste[v]->chart()->setTitle(titolo);
+        titoli[v]->Imposta(titolo);
         viste[v]->setAccessibleDescription(descrizione.isEmpty() ? titolo
                                                                  : titolo + QStringLiteral(": ") + descrizione);
         viste[v]->viewport()->setAccessibleDescription(viste[v]->accessibleDescription());

@@ -9,12 +9,14 @@
 #include <map>
 
 class QAreaSeries;
-class QCategoryAxis;
 class QChart;
 class QChartView;
 class QLineSeries;
 
 namespace pianoamm {
+
+class AsseGrafico;
+class TitoloGrafico;
 
 // A picture for print: 16 × 9 cm at 300 dots per inch.
 inline constexpr QSize DimensioneStampa{1890, 1063};
@@ -71,8 +73,9 @@ private:
     std::array<QLineSeries*, 2> debito{};
     std::array<QAreaSeries*, 2> interessi{};
     std::array<std::map<int, double>, 2> interessiAnnui;
-    std::array<QChartView*, 2> viste{};    // debt, interest
-    std::array<QCategoryAxis*, 4> assi{};  // due dates, debt, years, interest
+    std::array<QChartView*, 2> viste{};  // debt, interest
+    std::array<TitoloGrafico*, 2> titoli{};
+    std::array<AsseGrafico*, 4> assi{};  // due dates, debt, years, interest
 };
 
 }  // namespace pianoamm

@@ -2,7 +2,6 @@
 
 #include "ui/controlli/assi_grafico.h"
 
-#include <QCategoryAxis>
 #include <QChart>
 #include <QCursor>
 #include <QLineSeries>
@@ -30,13 +29,14 @@ GraficoTasso::GraficoTasso(QWidget* parent) : QChartView(new QChart, parent)
     viewport()->setAccessibleName(accessibleName());
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(320, 240);
-    assi = {AsseEtichette(chart(), QStringLiteral("Scadenza"), Qt::AlignBottom),
-            AsseEtichette(chart(), QStringLiteral("Rata"), Qt::AlignLeft),
-            AsseEtichette(chart(), QStringLiteral("Tasso"), Qt::AlignRight)};
+    titolo = new TitoloGrafico(chart());
+    assi = {new AsseGrafico(chart(), QStringLiteral("Scadenza"), Qt::AlignBottom),
+            new AsseGrafico(chart(), QStringLiteral("Rata"), Qt::AlignLeft),
+            new AsseGrafico(chart(), QStringLiteral("Tasso"), Qt::AlignRight)};
     rata = new QLineSeries(this);
     tasso = new QLineSeries(this);
-    const std::tuple<QLineSeries*, QString, QCategoryAxis*> linee[] = {{rata, QStringLiteral("Rata"), assi[1]},
-                                                                       {tasso, QStringLiteral("Tasso annuo"), assi[2]}};
+    const std::tuple<QLineSeries*, QString, AsseGrafico*> linee[] = {{rata, QStringLiteral("Rata"), assi[1]},
+                                                                     {tasso, QStringLiteral("Tasso annuo"), assi[2]}};
     for (const auto& linea : linee) {
         QLineSeries* serie = std::get<0>(linea);
         serie->setName(std::get<1>(linea));
@@ -61,13 +61,14 @@ void GraficoTasso::Mostra(const pianoamm::Piano& piano)
     rata->replace(rate);
     tasso->replace(tassi);
     const auto massimo = [](const QList<QPointF>& punti) { return std::ranges::max(punti, {}, &QPointF::y).y(); };
-    ScalaAnni(assi[0], std::floor(rate.front().x()), std::ceil(rate.back().x()));
-    ScalaEuro(assi[1], massimo(rate));
-    ScalaPercento(assi[2], massimo(tassi));
-    chart()->setTitle(Titolo + QStringLiteral(" – ") + DescrizioneMutuo(piano.mutuo));
+    assi[0]->ScalaAnni(std::floor(rate.front().x()), std::ceil(rate.back().x()));
+    assi[1]->ScalaEuro(massimo(rate));
+    assi[2]->ScalaPercento(massimo(tassi));
+    const QString intestazione = Titolo + QStringLiteral(" – ") + DescrizioneMutuo(piano.mutuo);
+    titolo->Imposta(intestazione);
     const auto minimo = [](const QList<QPointF>& punti) { return std::ranges::min(punti, {}, &QPointF::y).y(); };
     setAccessibleDescription(
-        chart()->title()
+        intestazione
         + QStringLiteral(": tasso tra %1 e %2, rata tra %3 e %4")
               .arg(Percento(minimo(tassi)), Percento(massimo(tassi)), Euro(minimo(rate)), Euro(massimo(rate))));
     viewport()->setAccessibleDescription(accessibleDescription());

@@ -4,10 +4,12 @@
 
 #include <QChartView>
 
-class QCategoryAxis;
 class QLineSeries;
 
 namespace pianoamm {
+
+class AsseGrafico;
+class TitoloGrafico;
 
 // A variable rate's plan over time, beside the debt and the interest: the
 // rate each row's interest was worked at, on the right in percent, and what
@@ -26,7 +28,8 @@ private:
 
     QLineSeries* tasso;
     QLineSeries* rata;
-    std::array<QCategoryAxis*, 3> assi{};  // due dates, installment, rate
+    TitoloGrafico* titolo;
+    std::array<AsseGrafico*, 3> assi{};  // due dates, installment, rate
 };
 
 }  // namespace pianoamm

@@ -28,7 +28,6 @@
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 
@@ -36,19 +35,19 @@ namespace pianoamm {
 
 namespace {
 
-// The debt before the first installment and after each one, as steps:
-// it stays until the due date and drops there, which a line across a
-// year would hide. About 250 steps at most: more than the chart has
-// pixels for only slows it.
+// The debt before the first installment and after each one, as steps, by
+// the years from the disbursement: it stays until the due date and drops
+// there, which a line across a year would hide. About 250 steps at most:
+// more than the chart has pixels for only slows it.
 QList<QPointF> Punti(const std::vector<pianoamm::PuntoDebito>& debito)
 {
     QList<QPointF> punti{{0, debito.front().debito}};
     const std::size_t passo = std::max<std::size_t>(1, debito.size() / 250);
     for (std::size_t k = 1; k < debito.size(); ++k) {
         if (k % passo == 0 || k + 1 == debito.size()) {
-            const auto mesi = static_cast<double>(debito[k].mesi);
-            punti.append({mesi, punti.back().y()});
-            punti.append({mesi, debito[k].debito});
+            const double anni = debito[k].mesi / 12.0;
+            punti.append({anni, punti.back().y()});
+            punti.append({anni, debito[k].debito});
         }
     }
     return punti;
@@ -146,8 +145,8 @@ void DlgConfronto::CreaGrafico()
     grafico->legend()->setAlignment(Qt::AlignRight);
     // The lines take the room, not the frame around them.
     grafico->setMargins(QMargins(4, 4, 4, 4));
-    AsseNumeri(grafico, QStringLiteral("Mesi dall'erogazione"), Qt::AlignBottom);
-    AsseNumeri(grafico, QStringLiteral("Debito"), Qt::AlignLeft);
+    asseAnni = new AsseGrafico(grafico, QStringLiteral("Anni dall'erogazione"), Qt::AlignBottom);
+    asseDebito = new AsseGrafico(grafico, QStringLiteral("Debito"), Qt::AlignLeft);
     grfDebito = new QChartView(grafico, this);
     grfDebito->setObjectName(QStringLiteral("grfDebito"));
     grfDebito->setAccessibleName(QStringLiteral("Debito residuo di ogni offerta"));
@@ -228,7 +227,7 @@ void DlgConfronto::RiempiGrafico()
 {
     QChart* grafico = grfDebito->chart();
     grafico->removeAllSeries();
-    double mesi = 1;
+    double mesi = 12;
     double debito = 1;
     for (const pianoamm::ValoriOfferta& offerta : offerte) {
         auto* serie = new QLineSeries;
@@ -242,22 +241,8 @@ void DlgConfronto::RiempiGrafico()
         for (const pianoamm::PuntoDebito& punto : offerta.debito)
             debito = std::max(debito, punto.debito);
     }
-    auto* asseMesi = qobject_cast<QValueAxis*>(grafico->axes(Qt::Horizontal).value(0));
-    auto* asseDebito = qobject_cast<QValueAxis*>(grafico->axes(Qt::Vertical).value(0));
-    // Months in whole steps (a year, five, ten...), from the disbursement
-    // to the last due date.
-    double passo = 1;
-    for (const double mesiPerPasso : {1.0, 3.0, 6.0, 12.0, 24.0, 60.0, 120.0, 240.0}) {
-        passo = mesiPerPasso;
-        if (mesi / passo <= 8)
-            break;
-    }
-    asseMesi->setRange(0, mesi);
-    asseMesi->setTickType(QValueAxis::TicksDynamic);
-    asseMesi->setTickAnchor(0);
-    asseMesi->setTickInterval(passo);
-    asseDebito->setRange(0, debito);
-    asseDebito->applyNiceNumbers();
+    asseAnni->ScalaAnni(0, std::ceil(mesi / 12));
+    asseDebito->ScalaEuro(debito);
 }
 
 QStringList DlgConfronto::Righe() const

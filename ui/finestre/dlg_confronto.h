@@ -16,6 +16,8 @@ class QTableView;
 
 namespace pianoamm {
 
+class AsseGrafico;
+
 // The current loan beside up to three offers read from loan files: each
 // figure of the comparison in a row, the best of each row in bold, and the
 // debt of every offer over time in one chart. Not modal, so that the loan
@@ -58,6 +60,8 @@ private:
     QTableView* grdConfronto;
     ModelloTabella* modelloConfronto;
     QChartView* grfDebito;
+    AsseGrafico* asseAnni;
+    AsseGrafico* asseDebito;
     // Copy, print, PDF, CSV: only with two offers or more.
     std::vector<QPushButton*> cmdEsportazioni;
 };
