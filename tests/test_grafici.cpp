@@ -44,6 +44,21 @@ QList<QPair<double, double>> Barre(const QAbstractSeries* serie)
     return barre;
 }
 
+// The tooltip once the mouse, in sight of the chart's first series, has moved to each of punti in turn, scarto
+// pixels off it.
+QString Sotto(const GraficoPiano& grafico, const QString& nome, const QList<QPointF>& punti, QPoint scarto = {})
+{
+    QToolTip::hideText();
+    QChartView* vista = Vista(grafico, nome);
+    QChart* chart = vista->chart();
+    for (const QPointF& punto : punti)
+        QTest::mouseMove(vista->viewport(),
+                         vista->mapFromScene(chart->mapToScene(chart->mapToPosition(punto, chart->series().at(0))))
+                             + scarto);
+    (void)QTest::qWaitFor([] { return QToolTip::isVisible(); }, 1000);
+    return QToolTip::text();
+}
+
 QString Euro(double valore)
 {
     return QLocale(QLocale::Italian).toString(qRound64(valore)) + " €";
@@ -206,7 +221,10 @@ private slots:
     {
         GraficoPiano grafico(nullptr);
         grafico.Mostra(&esempio, nullptr);
+        // A month some pixels wide: the mouse can rest on one.
+        grafico.resize(2400, 400);
         grafico.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grafico));
         QCOMPARE(Vista(grafico, debito)->accessibleDescription(),
                  "Debito residuo – 150.000 € al 3,50 % in 300 rate mensili: da 150.000 € a 0 € tra il 2026 e il 2051");
         QVERIFY(Vista(grafico, interessi)
@@ -218,12 +236,10 @@ private slots:
         double anno2031 = 0;
         for (const RigaPiano& riga : esempio.righe)
             anno2031 += riga.scadenza.anno == 2031 ? riga.quotaInteressi : 0;
-        auto* linea = qobject_cast<QLineSeries*>(Vista(grafico, debito)->chart()->series().at(0));
-        emit linea->hovered({2031 + (5 + 14.0 / 30) / 12, giugno.debitoResiduo + 100}, true);
-        QCOMPARE(QToolTip::text(), "giugno 2031: " + Euro(giugno.debitoResiduo));
-        auto* barre = qobject_cast<QAreaSeries*>(Vista(grafico, interessi)->chart()->series().at(0));
-        emit barre->hovered({2030.7, 100}, true);
-        QCOMPARE(QToolTip::text(), "2031: " + Euro(anno2031));
+        // Under the mouse: a few pixels off the line at that due date, and from the bar of 2030 straight into 2031's.
+        QCOMPARE(Sotto(grafico, debito, {{2031 + (5 + 14.0 / 30) / 12, giugno.debitoResiduo}}, {0, -4}),
+                 "giugno 2031: " + Euro(giugno.debitoResiduo));
+        QCOMPARE(Sotto(grafico, interessi, {{2030, 1000}, {2030.8, 1000}}), "2031: " + Euro(anno2031));
     }
 
     void immagine()

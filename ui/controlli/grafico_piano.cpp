@@ -8,14 +8,15 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QCursor>
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace pianoamm {
@@ -27,6 +28,9 @@ const QString Nomi[] = {QStringLiteral("Piano"), QStringLiteral("Simulazione")};
 
 // A bar's half width: a fifth of the year's room is left between bars.
 constexpr double MezzaBarra = 0.4;
+
+// How near a point of a line, in pixels, the mouse tells its value.
+constexpr double Vicinanza = 8;
 
 QChartView* CreaGrafico(const QString& titolo, QWidget* parent, QLayout* impaginazione, bool curve)
 {
@@ -110,6 +114,8 @@ GraficoPiano::GraficoPiano(QWidget* parent) : QWidget(parent)
     auto* impaginazione = new QHBoxLayout(this);
     impaginazione->setContentsMargins(0, 0, 0, 0);
     viste = {CreaGrafico(Titoli[0], this, impaginazione, true), CreaGrafico(Titoli[1], this, impaginazione, false)};
+    for (QChartView* vista : viste)
+        vista->viewport()->installEventFilter(this);
     titoli = {new TitoloGrafico(viste[0]->chart()), new TitoloGrafico(viste[1]->chart())};
     assi = {new AsseGrafico(viste[0]->chart(), QStringLiteral("Scadenza"), Qt::AlignBottom),
             new AsseGrafico(viste[0]->chart(), QStringLiteral("Debito"), Qt::AlignLeft),
@@ -118,8 +124,6 @@ GraficoPiano::GraficoPiano(QWidget* parent) : QWidget(parent)
     for (std::size_t i = 0; i < 2; ++i) {
         debito[i] = new QLineSeries(this);
         Aggiungi(viste[0]->chart(), debito[i], Nomi[i]);
-        connect(debito[i], &QLineSeries::hovered, this,
-                [this, i](const QPointF& punto, bool sopra) { SuggerisciDebito(i, punto, sopra); });
     }
 }
 
@@ -189,8 +193,6 @@ void GraficoPiano::Barre(std::size_t i, bool affiancate)
     Aggiungi(viste[1]->chart(), interessi[i], Nomi[i]);
     interessi[i]->setColor(debito[i]->color());
     interessi[i]->setBorderColor(debito[i]->color());
-    connect(interessi[i], &QAreaSeries::hovered, this,
-            [this, i](const QPointF& punto, bool sopra) { SuggerisciInteressi(i, punto, sopra); });
 }
 
 void GraficoPiano::Descrivi(const pianoamm::Piano* piano, const pianoamm::Simulazione* simulato)
@@ -214,35 +216,57 @@ void GraficoPiano::Descrivi(const pianoamm::Piano* piano, const pianoamm::Simula
     }
 }
 
-void GraficoPiano::SuggerisciDebito(std::size_t i, QPointF punto, bool sopra) const
+QString GraficoPiano::SuggerimentoDebito(QPointF dove) const
 {
-    const QList<QPointF> punti = debito[i]->points();
-    if (!sopra || punti.isEmpty()) {
-        QToolTip::hideText();
-        return;
+    QChart* grafico = viste[0]->chart();
+    std::optional<QPointF> vicino;
+    double distanza = Vicinanza;
+    for (QLineSeries* linea : debito) {
+        if (!linea->isVisible())
+            continue;
+        for (const QPointF& punto : linea->points()) {
+            const QPointF qui = grafico->mapToPosition(punto, linea);
+            if (const double quanto = std::hypot(qui.x() - dove.x(), qui.y() - dove.y()); quanto <= distanza) {
+                distanza = quanto;
+                vicino = punto;
+            }
+        }
     }
-    // Nearest on the chart, each scale counted in its own length: at a
-    // repayment two points share a date.
-    const double larghezza = std::max(assi[0]->max() - assi[0]->min(), 1.0);
-    const double altezza = std::max(assi[1]->max(), 1.0);
-    const auto distanza = [&](const QPointF& p) {
-        return std::hypot((p.x() - punto.x()) / larghezza, (p.y() - punto.y()) / altezza);
-    };
-    const QPointF vicino = *std::min_element(punti.begin(), punti.end(), [&](const QPointF& uno, const QPointF& altro) {
-        return distanza(uno) < distanza(altro);
-    });
-    QToolTip::showText(QCursor::pos(), MeseDi(vicino.x()) + QStringLiteral(": ") + Euro(vicino.y()), viste[0]);
+    return vicino ? MeseDi(vicino->x()) + QStringLiteral(": ") + Euro(vicino->y()) : QString();
 }
 
-void GraficoPiano::SuggerisciInteressi(std::size_t i, QPointF punto, bool sopra) const
+QString GraficoPiano::SuggerimentoInteressi(QPointF dove) const
 {
-    const auto anno = interessiAnnui[i].find(static_cast<int>(std::lround(punto.x())));
-    if (!sopra || anno == interessiAnnui[i].end()) {
-        QToolTip::hideText();
-        return;
+    for (QAreaSeries* barre : interessi) {
+        if (!barre)
+            continue;
+        const QPointF valore = viste[1]->chart()->mapToValue(dove, barre);
+        // Four corners a bar, from the bottom left.
+        const QList<QPointF> angoli = barre->upperSeries()->points();
+        for (qsizetype k = 0; k + 3 < angoli.size(); k += 4) {
+            if (valore.x() >= angoli[k].x() && valore.x() <= angoli[k + 3].x() && valore.y() >= 0
+                && valore.y() <= angoli[k + 1].y())
+                return QStringLiteral("%1: %2").arg(
+                    QString::number(std::lround((angoli[k].x() + angoli[k + 3].x()) / 2)), Euro(angoli[k + 1].y()));
+        }
     }
-    QToolTip::showText(QCursor::pos(), QStringLiteral("%1: %2").arg(QString::number(anno->first), Euro(anno->second)),
-                       viste[1]);
+    return {};
+}
+
+bool GraficoPiano::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    for (std::size_t v = 0; v < viste.size(); ++v) {
+        if (evento->type() != QEvent::MouseMove || oggetto != viste[v]->viewport())
+            continue;
+        const auto* mossa = static_cast<QMouseEvent*>(evento);
+        const QPointF dove = viste[v]->chart()->mapFromScene(viste[v]->mapToScene(mossa->position().toPoint()));
+        const QString testo = v == 0 ? SuggerimentoDebito(dove) : SuggerimentoInteressi(dove);
+        if (testo.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(mossa->globalPosition().toPoint(), testo, viste[v]);
+    }
+    return QWidget::eventFilter(oggetto, evento);
 }
 
 QImage GraficoPiano::Immagine(QSize dimensione) const

@@ -64,9 +64,15 @@ private:
     void Barre(std::size_t i, bool affiancate);
     // The titles, and for a screen reader what each chart shows.
     void Descrivi(const pianoamm::Piano* piano, const pianoamm::Simulazione* simulato);
-    // The value of the point of series i nearest punto, in a tooltip.
-    void SuggerisciDebito(std::size_t i, QPointF punto, bool sopra) const;
-    void SuggerisciInteressi(std::size_t i, QPointF punto, bool sopra) const;
+    // What the mouse at dove, on the chart, rests on: the month and the debt
+    // of the nearest point of a line, the year and the interest of a bar;
+    // nothing away from them.
+    QString SuggerimentoDebito(QPointF dove) const;
+    QString SuggerimentoInteressi(QPointF dove) const;
+    // Each move of the mouse over a chart tells what lies under it: Qt
+    // Charts tells only when a series is entered, which a quick mouse can
+    // skip from bar to bar and a line one pixel wide hardly gets.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
     // The plan's, then the simulation's. The lines are made once; the bars
     // are made anew, which is quicker than replacing the points of an area.
