@@ -43,6 +43,15 @@ void Allinea(std::string& linea, std::string_view testo, std::size_t larghezza, 
         linea.append(spazi, ' ');
 }
 
+long long CentesimiMostrati(double valore)
+{
+    std::string cifre = FormatoDecimali(valore, 2, false);
+    std::erase(cifre, ',');
+    long long centesimi = 0;
+    std::from_chars(cifre.data(), cifre.data() + cifre.size(), centesimi);
+    return centesimi;
+}
+
 std::optional<double> Valore(const ValoriOfferta& valori, RigaConfronto voce)
 {
     switch (voce) {
@@ -70,6 +79,9 @@ std::optional<double> Valore(const ValoriOfferta& valori, RigaConfronto voce)
         return valori.costo.importoTotaleDovuto;
     case RigaConfronto::Detrazione:
         return valori.detrazione;
+    case RigaConfronto::CostoNetto:
+        // The difference of the two rows as they read.
+        return Euro(CentesimiMostrati(valori.costo.costoTotale) - CentesimiMostrati(valori.detrazione));
     }
     return std::nullopt;
 }
@@ -81,11 +93,7 @@ std::optional<long long> Chiave(const ValoriOfferta& valori, RigaConfronto voce)
     const std::optional<double> valore = Valore(valori, voce);
     if (!valore)
         return std::nullopt;
-    std::string cifre = FormatoDecimali(*valore, 2, false);
-    std::erase(cifre, ',');
-    long long centesimi = 0;
-    std::from_chars(cifre.data(), cifre.data() + cifre.size(), centesimi);
-    return centesimi;
+    return CentesimiMostrati(*valore);
 }
 
 const DatiRigaConfronto& DatiRiga(RigaConfronto voce)
@@ -181,16 +189,15 @@ Cella CellaVoce(const ValoriOfferta& valori, RigaConfronto voce)
 
 std::vector<std::size_t> Migliori(std::span<const ValoriOfferta> valori, RigaConfronto voce)
 {
-    const Verso verso = DatiRiga(voce).verso;
     std::vector<std::size_t> migliori;
-    if (verso == Verso::Nessuno)
+    if (DatiRiga(voce).verso == Verso::Nessuno)
         return migliori;
     std::optional<long long> migliore;
     for (std::size_t k = 0; k < valori.size(); ++k) {
         const std::optional<long long> chiave = Chiave(valori[k], voce);
         if (!chiave)
             continue;
-        const bool meglio = !migliore || (verso == Verso::Minimo ? *chiave < *migliore : *chiave > *migliore);
+        const bool meglio = !migliore || *chiave < *migliore;
         if (meglio)
             migliori.clear();
         if (meglio || *chiave == *migliore) {

@@ -24,8 +24,8 @@ inline constexpr std::size_t OfferteMassime = 4;
 // The table's rows, in their order.
 enum class RigaConfronto {
     Rata,
-    RataMassima,
     MaxiRata,
+    RataMassima,
     NumeroRate,
     Durata,
     Tan,
@@ -34,11 +34,15 @@ enum class RigaConfronto {
     Spese,
     CostoTotale,
     ImportoDovuto,
-    Detrazione
+    Detrazione,
+    CostoNetto
 };
 
-// Which value of a row is the borrower's best.
-enum class Verso { Nessuno, Minimo, Massimo };
+// Which value of a row is the borrower's best: the lowest, on the rows of
+// what the credit costs; none on the others, where a lower installment may
+// mean a longer, dearer loan and a higher deduction follows from paying
+// more interest.
+enum class Verso { Nessuno, Minimo };
 
 struct DatiRigaConfronto {
     RigaConfronto voce;
@@ -46,10 +50,10 @@ struct DatiRigaConfronto {
     Verso verso;
 };
 
-inline constexpr std::array<DatiRigaConfronto, 12> RigheConfronto{{
-    {RigaConfronto::Rata, "RATA", Verso::Minimo},
-    {RigaConfronto::RataMassima, "RATA MASSIMA", Verso::Minimo},
+inline constexpr std::array<DatiRigaConfronto, 13> RigheConfronto{{
+    {RigaConfronto::Rata, "RATA", Verso::Nessuno},
     {RigaConfronto::MaxiRata, "MAXI-RATA FINALE", Verso::Nessuno},
+    {RigaConfronto::RataMassima, "RATA MASSIMA", Verso::Nessuno},
     {RigaConfronto::NumeroRate, "NUMERO RATE", Verso::Nessuno},
     {RigaConfronto::Durata, "DURATA", Verso::Nessuno},
     {RigaConfronto::Tan, "TAN", Verso::Minimo},
@@ -58,7 +62,8 @@ inline constexpr std::array<DatiRigaConfronto, 12> RigheConfronto{{
     {RigaConfronto::Spese, "SPESE", Verso::Minimo},
     {RigaConfronto::CostoTotale, "COSTO TOTALE DEL CREDITO", Verso::Minimo},
     {RigaConfronto::ImportoDovuto, "IMPORTO TOTALE DOVUTO", Verso::Minimo},
-    {RigaConfronto::Detrazione, "DETRAZIONE TOTALE", Verso::Massimo},
+    {RigaConfronto::Detrazione, "DETRAZIONE TOTALE", Verso::Nessuno},
+    {RigaConfronto::CostoNetto, "COSTO NETTO DOPO LA DETRAZIONE", Verso::Minimo},
 }};
 
 // The debt after a due date, that many months after the disbursement.

@@ -54,19 +54,24 @@ private slots:
         dialogo->Aggiungi(beta);
         QCOMPARE(tabella->model()->columnCount(), 2);
         QCOMPARE(Nome(tabella, 1), QString("beta.pianoamm"));
-        // RATA, NUMERO RATE, IMPORTO TOTALE DOVUTO, DETRAZIONE TOTALE: the lower installment, no best, the lower amount
-        // owed, the higher deduction; no balloon, no row for it.
-        QCOMPARE(tabella->model()->headerData(1, Qt::Vertical).toString(), QString("NUMERO RATE"));
+        // The rows in their order; only the costs marked, where an offer falls short: not the lower installment, nor
+        // the higher deduction. Net: 120 - 22,80 against 510 - 96,90.
+        QStringList etichette;
+        for (int riga = 0; riga < tabella->model()->rowCount(); ++riga)
+            etichette << tabella->model()->headerData(riga, Qt::Vertical).toString();
+        QCOMPARE(etichette, QStringList({"RATA", "NUMERO RATE", "DURATA", "TAN", "TAEG", "INTERESSI TOTALI", "SPESE",
+                                         "COSTO TOTALE DEL CREDITO", "IMPORTO TOTALE DOVUTO", "DETRAZIONE TOTALE",
+                                         "COSTO NETTO DOPO LA DETRAZIONE"}));
         const struct {
             int riga;
-            const char* valore;
+            const char *alfaValore, *betaValore;
             bool alfaMigliore, betaMigliore;
-        } righe[] = {{0, "1.000,00", true, false},
-                     {1, "18", false, false},
-                     {8, "18.120,00", false, true},
-                     {9, "22,80", false, true}};
-        for (const auto& [riga, valore, alfaMigliore, betaMigliore] : righe) {
-            QCOMPARE(Testo(tabella, riga, 0), QString(valore));
+        } righe[] = {{0, "1.000,00", "10.500,00", false, false}, {1, "18", "1", false, false},
+                     {7, "120,00", "510,00", true, false},       {8, "18.120,00", "10.510,00", false, true},
+                     {9, "22,80", "96,90", false, false},        {10, "97,20", "413,10", true, false}};
+        for (const auto& [riga, alfaValore, betaValore, alfaMigliore, betaMigliore] : righe) {
+            QCOMPARE(Testo(tabella, riga, 0), QString(alfaValore));
+            QCOMPARE(Testo(tabella, riga, 1), QString(betaValore));
             QCOMPARE(Grassetto(tabella, riga, 0), alfaMigliore);
             QCOMPARE(Grassetto(tabella, riga, 1), betaMigliore);
         }
