@@ -1,6 +1,7 @@
 #include "engine/confronto.h"
 
 #include "engine/centesimi.h"
+#include "engine/dati_costi.h"
 #include "engine/detrazione.h"
 #include "engine/errore.h"
 #include "engine/formato.h"
@@ -139,6 +140,7 @@ ValoriOfferta ValoriDi(const Offerta& offerta, const std::string& nomeRiserva)
     valori.interessi = piano.totaleInteressi;
     valori.spese = valori.costo.costoTotale - piano.totaleInteressi;
     valori.detrazione = DetrazionePerAnno(piano, offerta.costi, offerta.regole).anni.back().detrazione;
+    valori.dati = VociDatiCosti(piano, offerta.costi, &offerta.regole);
     valori.debito.reserve(piano.righe.size() + 1);
     valori.debito.push_back({0, offerta.mutuo.importo});
     for (const RigaPiano& riga : piano.righe)
@@ -268,6 +270,17 @@ std::string TestoConfronto(std::span<const ValoriOfferta> valori)
         .append(Nomi(valori, Migliori(valori, RigaConfronto::ImportoDovuto)))
         .append(1, '\n');
     return testo;
+}
+
+std::string TestoStampaConfronto(std::span<const ValoriOfferta> valori, const Data& oggi)
+{
+    std::string testo = "Confronto delle offerte\nData: " + FormatoData(oggi) + "\n";
+    for (const ValoriOfferta& offerta : valori) {
+        std::vector<VoceCosto> voci{{"Offerta", CellaTesto(Visibile(offerta.nome))}};
+        voci.insert(voci.end(), offerta.dati.begin(), offerta.dati.end());
+        testo.append(1, '\n').append(TestoVoci(voci));
+    }
+    return testo + "\n" + TestoConfronto(valori);
 }
 
 }  // namespace pianoamm

@@ -5,6 +5,7 @@
 // is best on each, and the same table as text and as CSV.
 
 #include "engine/costi.h"
+#include "engine/data.h"
 #include "engine/offerta.h"
 #include "engine/tabella.h"
 
@@ -87,6 +88,8 @@ struct ValoriOfferta {
     double interessi = 0;
     double spese = 0;  // the cost of the credit beyond its interest
     double detrazione = 0;
+    // The loan's data and its costs, as the costs' outputs head them.
+    std::vector<VoceCosto> dati;
     std::vector<PuntoDebito> debito;  // from the disbursement (the amount) to the last due date
 };
 
@@ -122,5 +125,9 @@ Celle CelleConfronto(std::span<const ValoriOfferta> valori);
 // The table in fixed-width columns, then the lowest TAEG and the lowest
 // amount owed; each line ended by "\n".
 std::string TestoConfronto(std::span<const ValoriOfferta> valori);
+
+// The comparison as printed: its title, the day, each offer's whole name
+// with its data, then TestoConfronto; a blank line between the parts.
+std::string TestoStampaConfronto(std::span<const ValoriOfferta> valori, const Data& oggi);
 
 }  // namespace pianoamm

@@ -69,6 +69,16 @@ TEST(Confronto, TabellaDiDueOfferte)
     };
     for (const auto& [voce, migliori] : marcate)
         EXPECT_EQ(Migliori(valori, voce), migliori) << static_cast<int>(voce);
+    // Printed: the title and day, each offer's data and costs, then the table.
+    const std::string stampa = TestoStampaConfronto(valori, {2026, 12, 8});
+    const std::string etichette(19, ' ');
+    EXPECT_TRUE(stampa.starts_with("Confronto delle offerte\nData: 08/12/2026\n\nOFFERTA" + etichette
+                                   + " : Banca Alfa\nIMPORTO DEL FINANZIAMENTO  : 18.000,00\n"))
+        << stampa;
+    EXPECT_NE(stampa.find("\n\nOFFERTA" + etichette + " : Banca Beta\nIMPORTO DEL FINANZIAMENTO  : 10.000,00\n"),
+              std::string::npos);
+    EXPECT_NE(stampa.find("\nSPESE INIZIALI             : 120,00\n"), std::string::npos);
+    EXPECT_TRUE(stampa.ends_with("\n\n" + tabella));
 }
 
 TEST(Confronto, PianoDiOgniOfferta)

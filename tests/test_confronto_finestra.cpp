@@ -82,10 +82,14 @@ private slots:
         for (const auto* serie : dialogo->findChild<QChartView*>("grfDebito")->chart()->series())
             nomi << serie->name();
         QCOMPARE(nomi, QStringList({"Banca Alfa", "beta.pianoamm"}));
+        // Copied as printed: the title, each offer's whole name with its data, the table.
         tabella->setFocus();
         QTest::keyClick(tabella, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(QGuiApplication::clipboard()->text().endsWith(
-            "\nTAEG PIÙ BASSO: Banca Alfa\nIMPORTO TOTALE DOVUTO PIÙ BASSO: beta.pianoamm\n"));
+        const QString copiato = QGuiApplication::clipboard()->text();
+        QVERIFY2(
+            copiato.startsWith("Confronto delle offerte\nData: ") && copiato.contains(" : Banca Alfa\n")
+                && copiato.endsWith("\nTAEG PIÙ BASSO: Banca Alfa\nIMPORTO TOTALE DOVUTO PIÙ BASSO: beta.pianoamm\n"),
+            qPrintable(copiato));
         // The current loan stays; an added offer goes.
         tabella->setCurrentIndex(tabella->model()->index(0, 0));
         QVERIFY(!dialogo->findChild<QPushButton*>("cmdTogli")->isEnabled());

@@ -262,7 +262,7 @@ void DlgConfronto::RiempiGrafico()
 
 QStringList DlgConfronto::Righe() const
 {
-    QString testo = TestoQt(pianoamm::TestoConfronto(offerte));
+    QString testo = TestoQt(pianoamm::TestoStampaConfronto(offerte, pianoamm::Oggi()));
     testo.chop(1);  // the last line's end
     return testo.split(QLatin1Char('\n'));
 }
@@ -270,7 +270,7 @@ QStringList DlgConfronto::Righe() const
 void DlgConfronto::Copia() const
 {
     if (offerte.size() >= pianoamm::OfferteMinime)
-        QGuiApplication::clipboard()->setText(TestoQt(pianoamm::TestoConfronto(offerte)));
+        QGuiApplication::clipboard()->setText(TestoQt(pianoamm::TestoStampaConfronto(offerte, pianoamm::Oggi())));
 }
 
 }  // namespace pianoamm

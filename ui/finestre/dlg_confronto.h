@@ -46,7 +46,7 @@ private:
     void Aggiorna();
     void RiempiTabella();
     void RiempiGrafico();
-    // The comparison's text, a line each, for printing.
+    // The comparison as printed and copied, a line each.
     QStringList Righe() const;
     void Copia() const;
 
