@@ -9,7 +9,7 @@
 #include "ui/controlli/assi_grafico.h"
 #include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/invio_bottoni.h"
-#include "ui/controlli/modello_tabella.h"
+#include "ui/finestre/dlg_confronto_nomi.h"
 #include "ui/finestre/dlg_guida.h"
 
 #include <QChart>
@@ -64,8 +64,9 @@ DlgConfronto::DlgConfronto(const pianoamm::Offerta& corrente, const QString& nom
     setWindowTitle(QStringLiteral("Confronta offerte"));
     setAttribute(Qt::WA_DeleteOnClose);
     offerte.push_back(pianoamm::ValoriDi(corrente, nomeCorrente.toStdString()));
+    offerte[0].nome = nomeCorrente.toStdString();
 
-    modelloConfronto = new ModelloTabella(true, false, this);
+    modelloConfronto = new ModelloConfronto(this);
     grdConfronto = new QTableView(this);
     grdConfronto->setModel(modelloConfronto);
     grdConfronto->setObjectName(QStringLiteral("grdConfronto"));
@@ -73,7 +74,7 @@ DlgConfronto::DlgConfronto(const pianoamm::Offerta& corrente, const QString& nom
     grdConfronto->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdConfronto->setSelectionBehavior(QAbstractItemView::SelectColumns);
     grdConfronto->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdConfronto->horizontalHeader()->setTextElideMode(Qt::ElideRight);
+    modelloConfronto->Adatta(grdConfronto->horizontalHeader());
     grdConfronto->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grdConfronto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CreaGrafico();
@@ -177,6 +178,12 @@ void DlgConfronto::Aggiungi(const QString& percorso)
         lblMotivo->setText(QString::fromUtf8(errore.what()));
         return;
     }
+    Aggiorna();
+}
+
+void DlgConfronto::NominaCorrente(const QString& nome)
+{
+    offerte[0].nome = nome.toStdString();
     Aggiorna();
 }
 
