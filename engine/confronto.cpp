@@ -1,6 +1,7 @@
 #include "engine/confronto.h"
 
 #include "engine/centesimi.h"
+#include "engine/dati_costi.h"
 #include "engine/detrazione.h"
 #include "engine/errore.h"
 #include "engine/formato.h"
@@ -43,6 +44,15 @@ void Allinea(std::string& linea, std::string_view testo, std::size_t larghezza, 
         linea.append(spazi, ' ');
 }
 
+long long CentesimiMostrati(double valore)
+{
+    std::string cifre = FormatoDecimali(valore, 2, false);
+    std::erase(cifre, ',');
+    long long centesimi = 0;
+    std::from_chars(cifre.data(), cifre.data() + cifre.size(), centesimi);
+    return centesimi;
+}
+
 std::optional<double> Valore(const ValoriOfferta& valori, RigaConfronto voce)
 {
     switch (voce) {
@@ -70,6 +80,9 @@ std::optional<double> Valore(const ValoriOfferta& valori, RigaConfronto voce)
         return valori.costo.importoTotaleDovuto;
     case RigaConfronto::Detrazione:
         return valori.detrazione;
+    case RigaConfronto::CostoNetto:
+        // The difference of the two rows as they read.
+        return Euro(CentesimiMostrati(valori.costo.costoTotale) - CentesimiMostrati(valori.detrazione));
     }
     return std::nullopt;
 }
@@ -81,11 +94,7 @@ std::optional<long long> Chiave(const ValoriOfferta& valori, RigaConfronto voce)
     const std::optional<double> valore = Valore(valori, voce);
     if (!valore)
         return std::nullopt;
-    std::string cifre = FormatoDecimali(*valore, 2, false);
-    std::erase(cifre, ',');
-    long long centesimi = 0;
-    std::from_chars(cifre.data(), cifre.data() + cifre.size(), centesimi);
-    return centesimi;
+    return CentesimiMostrati(*valore);
 }
 
 const DatiRigaConfronto& DatiRiga(RigaConfronto voce)
@@ -131,6 +140,7 @@ ValoriOfferta ValoriDi(const Offerta& offerta, const std::string& nomeRiserva)
     valori.interessi = piano.totaleInteressi;
     valori.spese = valori.costo.costoTotale - piano.totaleInteressi;
     valori.detrazione = DetrazionePerAnno(piano, offerta.costi, offerta.regole).anni.back().detrazione;
+    valori.dati = VociDatiCosti(piano, offerta.costi, &offerta.regole);
     valori.debito.reserve(piano.righe.size() + 1);
     valori.debito.push_back({0, offerta.mutuo.importo});
     for (const RigaPiano& riga : piano.righe)
@@ -181,16 +191,15 @@ Cella CellaVoce(const ValoriOfferta& valori, RigaConfronto voce)
 
 std::vector<std::size_t> Migliori(std::span<const ValoriOfferta> valori, RigaConfronto voce)
 {
-    const Verso verso = DatiRiga(voce).verso;
     std::vector<std::size_t> migliori;
-    if (verso == Verso::Nessuno)
+    if (DatiRiga(voce).verso == Verso::Nessuno)
         return migliori;
     std::optional<long long> migliore;
     for (std::size_t k = 0; k < valori.size(); ++k) {
         const std::optional<long long> chiave = Chiave(valori[k], voce);
         if (!chiave)
             continue;
-        const bool meglio = !migliore || (verso == Verso::Minimo ? *chiave < *migliore : *chiave > *migliore);
+        const bool meglio = !migliore || *chiave < *migliore;
         if (meglio)
             migliori.clear();
         if (meglio || *chiave == *migliore) {
@@ -261,6 +270,17 @@ std::string TestoConfronto(std::span<const ValoriOfferta> valori)
         .append(Nomi(valori, Migliori(valori, RigaConfronto::ImportoDovuto)))
         .append(1, '\n');
     return testo;
+}
+
+std::string TestoStampaConfronto(std::span<const ValoriOfferta> valori, const Data& oggi)
+{
+    std::string testo = "Confronto delle offerte\nData: " + FormatoData(oggi) + "\n";
+    for (const ValoriOfferta& offerta : valori) {
+        std::vector<VoceCosto> voci{{"Offerta", CellaTesto(Visibile(offerta.nome))}};
+        voci.insert(voci.end(), offerta.dati.begin(), offerta.dati.end());
+        testo.append(1, '\n').append(TestoVoci(voci));
+    }
+    return testo + "\n" + TestoConfronto(valori);
 }
 
 }  // namespace pianoamm

@@ -5,6 +5,7 @@
 // is best on each, and the same table as text and as CSV.
 
 #include "engine/costi.h"
+#include "engine/data.h"
 #include "engine/offerta.h"
 #include "engine/tabella.h"
 
@@ -24,8 +25,8 @@ inline constexpr std::size_t OfferteMassime = 4;
 // The table's rows, in their order.
 enum class RigaConfronto {
     Rata,
-    RataMassima,
     MaxiRata,
+    RataMassima,
     NumeroRate,
     Durata,
     Tan,
@@ -34,11 +35,15 @@ enum class RigaConfronto {
     Spese,
     CostoTotale,
     ImportoDovuto,
-    Detrazione
+    Detrazione,
+    CostoNetto
 };
 
-// Which value of a row is the borrower's best.
-enum class Verso { Nessuno, Minimo, Massimo };
+// Which value of a row is the borrower's best: the lowest, on the rows of
+// what the credit costs; none on the others, where a lower installment may
+// mean a longer, dearer loan and a higher deduction follows from paying
+// more interest.
+enum class Verso { Nessuno, Minimo };
 
 struct DatiRigaConfronto {
     RigaConfronto voce;
@@ -46,10 +51,10 @@ struct DatiRigaConfronto {
     Verso verso;
 };
 
-inline constexpr std::array<DatiRigaConfronto, 12> RigheConfronto{{
-    {RigaConfronto::Rata, "RATA", Verso::Minimo},
-    {RigaConfronto::RataMassima, "RATA MASSIMA", Verso::Minimo},
+inline constexpr std::array<DatiRigaConfronto, 13> RigheConfronto{{
+    {RigaConfronto::Rata, "RATA", Verso::Nessuno},
     {RigaConfronto::MaxiRata, "MAXI-RATA FINALE", Verso::Nessuno},
+    {RigaConfronto::RataMassima, "RATA MASSIMA", Verso::Nessuno},
     {RigaConfronto::NumeroRate, "NUMERO RATE", Verso::Nessuno},
     {RigaConfronto::Durata, "DURATA", Verso::Nessuno},
     {RigaConfronto::Tan, "TAN", Verso::Minimo},
@@ -58,7 +63,8 @@ inline constexpr std::array<DatiRigaConfronto, 12> RigheConfronto{{
     {RigaConfronto::Spese, "SPESE", Verso::Minimo},
     {RigaConfronto::CostoTotale, "COSTO TOTALE DEL CREDITO", Verso::Minimo},
     {RigaConfronto::ImportoDovuto, "IMPORTO TOTALE DOVUTO", Verso::Minimo},
-    {RigaConfronto::Detrazione, "DETRAZIONE TOTALE", Verso::Massimo},
+    {RigaConfronto::Detrazione, "DETRAZIONE TOTALE", Verso::Nessuno},
+    {RigaConfronto::CostoNetto, "COSTO NETTO DOPO LA DETRAZIONE", Verso::Minimo},
 }};
 
 // The debt after a due date, that many months after the disbursement.
@@ -82,6 +88,8 @@ struct ValoriOfferta {
     double interessi = 0;
     double spese = 0;  // the cost of the credit beyond its interest
     double detrazione = 0;
+    // The loan's data and its costs, as the costs' outputs head them.
+    std::vector<VoceCosto> dati;
     std::vector<PuntoDebito> debito;  // from the disbursement (the amount) to the last due date
 };
 
@@ -117,5 +125,9 @@ Celle CelleConfronto(std::span<const ValoriOfferta> valori);
 // The table in fixed-width columns, then the lowest TAEG and the lowest
 // amount owed; each line ended by "\n".
 std::string TestoConfronto(std::span<const ValoriOfferta> valori);
+
+// The comparison as printed: its title, the day, each offer's whole name
+// with its data, then TestoConfronto; a blank line between the parts.
+std::string TestoStampaConfronto(std::span<const ValoriOfferta> valori, const Data& oggi);
 
 }  // namespace pianoamm

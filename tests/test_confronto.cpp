@@ -42,23 +42,43 @@ Offerta Beta(std::string nome = "Banca Beta")
 TEST(Confronto, TabellaDiDueOfferte)
 {
     const std::vector<Offerta> offerte{Alfa(), Beta()};
-    EXPECT_EQ(TestoConfronto(Confronta(offerte)), "                                Banca Alfa       Banca Beta\n"
-                                                  "------------------------   ---------------   --------------\n"
-                                                  "RATA                              1.000,00        10.500,00\n"
-                                                  "NUMERO RATE                             18                1\n"
-                                                  "DURATA                     1 anno e 6 mesi           1 anno\n"
-                                                  "TAN                                 0,00 %           5,00 %\n"
-                                                  "TAEG                                0,85 %           5,10 %\n"
-                                                  "INTERESSI TOTALI                      0,00           500,00\n"
-                                                  "SPESE                               120,00            10,00\n"
-                                                  "COSTO TOTALE DEL CREDITO            120,00           510,00\n"
-                                                  "IMPORTO TOTALE DOVUTO            18.120,00        10.510,00\n"
-                                                  "DETRAZIONE TOTALE                    22,80            96,90\n"
-                                                  "\n"
-                                                  "TAEG PIÙ BASSO: Banca Alfa\n"
-                                                  "IMPORTO TOTALE DOVUTO PIÙ BASSO: Banca Beta\n");
-    // 19 % of the 120 of fees, 19 % of 500 of interest and 10 of fee.
-    EXPECT_EQ(Migliori(Confronta(offerte), RigaConfronto::Detrazione), std::vector<std::size_t>{1});
+    const std::vector<ValoriOfferta> valori = Confronta(offerte);
+    // Net of the deduction: 120 - 22,80 and 510 - 96,90.
+    const std::string tabella = "                                      Banca Alfa       Banca Beta\n"
+                                "------------------------------   ---------------   --------------\n"
+                                "RATA                                    1.000,00        10.500,00\n"
+                                "NUMERO RATE                                   18                1\n"
+                                "DURATA                           1 anno e 6 mesi           1 anno\n"
+                                "TAN                                       0,00 %           5,00 %\n"
+                                "TAEG                                      0,85 %           5,10 %\n"
+                                "INTERESSI TOTALI                            0,00           500,00\n"
+                                "SPESE                                     120,00            10,00\n"
+                                "COSTO TOTALE DEL CREDITO                  120,00           510,00\n"
+                                "IMPORTO TOTALE DOVUTO                  18.120,00        10.510,00\n"
+                                "DETRAZIONE TOTALE                          22,80            96,90\n"
+                                "COSTO NETTO DOPO LA DETRAZIONE             97,20           413,10\n"
+                                "\n"
+                                "TAEG PIÙ BASSO: Banca Alfa\n"
+                                "IMPORTO TOTALE DOVUTO PIÙ BASSO: Banca Beta\n";
+    EXPECT_EQ(TestoConfronto(valori), tabella);
+    // Only the costs are marked: not the lower installment, nor the higher deduction.
+    const std::pair<RigaConfronto, std::vector<std::size_t>> marcate[] = {
+        {RigaConfronto::Rata, {}},        {RigaConfronto::Detrazione, {}},   {RigaConfronto::NumeroRate, {}},
+        {RigaConfronto::Spese, {1}},      {RigaConfronto::CostoTotale, {0}}, {RigaConfronto::ImportoDovuto, {1}},
+        {RigaConfronto::CostoNetto, {0}},
+    };
+    for (const auto& [voce, migliori] : marcate)
+        EXPECT_EQ(Migliori(valori, voce), migliori) << static_cast<int>(voce);
+    // Printed: the title and day, each offer's data and costs, then the table.
+    const std::string stampa = TestoStampaConfronto(valori, {2026, 12, 8});
+    const std::string etichette(19, ' ');
+    EXPECT_TRUE(stampa.starts_with("Confronto delle offerte\nData: 08/12/2026\n\nOFFERTA" + etichette
+                                   + " : Banca Alfa\nIMPORTO DEL FINANZIAMENTO  : 18.000,00\n"))
+        << stampa;
+    EXPECT_NE(stampa.find("\n\nOFFERTA" + etichette + " : Banca Beta\nIMPORTO DEL FINANZIAMENTO  : 10.000,00\n"),
+              std::string::npos);
+    EXPECT_NE(stampa.find("\nSPESE INIZIALI             : 120,00\n"), std::string::npos);
+    EXPECT_TRUE(stampa.ends_with("\n\n" + tabella));
 }
 
 TEST(Confronto, PianoDiOgniOfferta)
@@ -102,10 +122,10 @@ TEST(Confronto, PianoDiOgniOfferta)
     EXPECT_EQ(Testi(CelleConfronto(conMaxi)[2]), (std::vector<std::string>{"MAXI-RATA FINALE", "0,00", "30.000,00"}));
     EXPECT_EQ(CelleConfronto(Confronta(std::vector{Nuova("", italiano, {}), Nuova("", unita, {})}))[2][0].testo,
               "NUMERO RATE");
-    // The highest installment's only where an offer's rate is variable, right after RATA, before the balloon's.
+    // The highest installment's only where an offer's rate is variable, after the balloon's.
     const Celle conVariabile = CelleConfronto(Confronta(std::vector{Nuova("", variabile, {}), Nuova("", balloon, {})}));
-    EXPECT_EQ(Testi(conVariabile[2]), (std::vector<std::string>{"RATA MASSIMA", "604,81", "750,93"}));
-    EXPECT_EQ(conVariabile[3][0].testo, "MAXI-RATA FINALE");
+    EXPECT_EQ(Testi(conVariabile[3]), (std::vector<std::string>{"RATA MASSIMA", "604,81", "750,93"}));
+    EXPECT_EQ(conVariabile[2][0].testo, "MAXI-RATA FINALE");
     const ValoriOfferta valori = ValoriDi(Nuova("", preammortamento, {}), "mutuo.pianoamm");
     EXPECT_EQ(valori.nome, "mutuo.pianoamm");
     ASSERT_EQ(valori.debito.size(), 19U);
@@ -158,7 +178,7 @@ TEST(Confronto, NomiTagliati)
         alfa.mutuo.numeroRate = 12;  // "1 anno", narrower than the column
         const std::vector<Offerta> offerte{alfa, Beta("B")};
         const std::string testo = TestoConfronto(Confronta(offerte));
-        EXPECT_EQ(testo.substr(0, testo.find('\n')), std::string(27, ' ') + colonna + std::string(16, ' ') + "B")
+        EXPECT_EQ(testo.substr(0, testo.find('\n')), std::string(33, ' ') + colonna + std::string(16, ' ') + "B")
             << nome;
     }
 }
@@ -193,9 +213,12 @@ TEST(Confronto, Migliori)
                   std::string::npos)
             << testo;
     }
-    const std::vector<ValoriOfferta> detrazioni{Valori("A", 1, 1, 760), Valori("B", 1, 1, 759.99)};
-    EXPECT_EQ(Migliori(detrazioni, RigaConfronto::Detrazione), std::vector<std::size_t>{0});
-    EXPECT_TRUE(Migliori(detrazioni, RigaConfronto::Durata).empty());
+    // The net cost is the cost less the deduction: 100 - 30 is lower than 90 - 10.
+    std::vector<ValoriOfferta> netti{Valori("A", 1, 1, 30), Valori("B", 1, 1, 10)};
+    netti[0].costo.costoTotale = 100;
+    netti[1].costo.costoTotale = 90;
+    EXPECT_EQ(Migliori(netti, RigaConfronto::CostoNetto), std::vector<std::size_t>{0});
+    EXPECT_EQ(Migliori(netti, RigaConfronto::CostoTotale), std::vector<std::size_t>{1});
 }
 
 TEST(Confronto, Csv)
@@ -212,7 +235,8 @@ TEST(Confronto, Csv)
                                                          "SPESE;120,00;10,00\r\n"
                                                          "COSTO TOTALE DEL CREDITO;120,00;510,00\r\n"
                                                          "IMPORTO TOTALE DOVUTO;18120,00;10510,00\r\n"
-                                                         "DETRAZIONE TOTALE;22,80;96,90\r\n");
+                                                         "DETRAZIONE TOTALE;22,80;96,90\r\n"
+                                                         "COSTO NETTO DOPO LA DETRAZIONE;97,20;413,10\r\n");
 }
 
 }  // namespace

@@ -45,7 +45,9 @@ private slots:
         principale.setGeometry(40, 40, 300, 200);
         principale.show();
         const Offerta alfa{"Banca Alfa", {18000, 18, 0, {2020, 1, 15}, Cadenza::Mensile, {}}, {120, 0, 0}, {}, {}};
-        QPointer<DlgConfronto> dialogo = new DlgConfronto(alfa, "mutuo.pianoamm", &principale);
+        // Named after its file, over its own name; too long for its column.
+        const QString lungo = "Offerta della Banca Popolare per la prima casa, tasso fisso, con assicurazione.pianoamm";
+        QPointer<DlgConfronto> dialogo = new DlgConfronto(alfa, lungo, &principale);
         dialogo->show();
         QVERIFY(QTest::qWaitForWindowActive(dialogo));
         auto* tabella = dialogo->findChild<QTableView*>("grdConfronto");
@@ -54,19 +56,33 @@ private slots:
         dialogo->Aggiungi(beta);
         QCOMPARE(tabella->model()->columnCount(), 2);
         QCOMPARE(Nome(tabella, 1), QString("beta.pianoamm"));
-        // RATA, NUMERO RATE, IMPORTO TOTALE DOVUTO, DETRAZIONE TOTALE: the lower installment, no best, the lower amount
-        // owed, the higher deduction; no balloon, no row for it.
-        QCOMPARE(tabella->model()->headerData(1, Qt::Vertical).toString(), QString("NUMERO RATE"));
+        // Shortened in the middle to its column; whole as the tip and for a screen reader.
+        const QString corto = Nome(tabella, 0);
+        QVERIFY2(corto.startsWith("Offerta d") && corto.endsWith("ne.pianoamm") && corto.contains("…")
+                     && tabella->horizontalHeader()->fontMetrics().horizontalAdvance(corto)
+                            < tabella->horizontalHeader()->sectionSize(0),
+                 qPrintable(corto));
+        QCOMPARE(tabella->model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(), lungo);
+        QAccessibleInterface* cella = QAccessible::queryAccessibleInterface(tabella)->tableInterface()->cellAt(0, 0);
+        QCOMPARE(cella->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name), lungo);
+        // The rows in their order; only the costs marked, where an offer falls short: not the lower installment, nor
+        // the higher deduction. Net: 120 - 22,80 against 510 - 96,90.
+        QStringList etichette;
+        for (int riga = 0; riga < tabella->model()->rowCount(); ++riga)
+            etichette << tabella->model()->headerData(riga, Qt::Vertical).toString();
+        QCOMPARE(etichette, QStringList({"RATA", "NUMERO RATE", "DURATA", "TAN", "TAEG", "INTERESSI TOTALI", "SPESE",
+                                         "COSTO TOTALE DEL CREDITO", "IMPORTO TOTALE DOVUTO", "DETRAZIONE TOTALE",
+                                         "COSTO NETTO DOPO LA DETRAZIONE"}));
         const struct {
             int riga;
-            const char* valore;
+            const char *alfaValore, *betaValore;
             bool alfaMigliore, betaMigliore;
-        } righe[] = {{0, "1.000,00", true, false},
-                     {1, "18", false, false},
-                     {8, "18.120,00", false, true},
-                     {9, "22,80", false, true}};
-        for (const auto& [riga, valore, alfaMigliore, betaMigliore] : righe) {
-            QCOMPARE(Testo(tabella, riga, 0), QString(valore));
+        } righe[] = {{0, "1.000,00", "10.500,00", false, false}, {1, "18", "1", false, false},
+                     {7, "120,00", "510,00", true, false},       {8, "18.120,00", "10.510,00", false, true},
+                     {9, "22,80", "96,90", false, false},        {10, "97,20", "413,10", true, false}};
+        for (const auto& [riga, alfaValore, betaValore, alfaMigliore, betaMigliore] : righe) {
+            QCOMPARE(Testo(tabella, riga, 0), QString(alfaValore));
+            QCOMPARE(Testo(tabella, riga, 1), QString(betaValore));
             QCOMPARE(Grassetto(tabella, riga, 0), alfaMigliore);
             QCOMPARE(Grassetto(tabella, riga, 1), betaMigliore);
         }
@@ -76,18 +92,24 @@ private slots:
         QStringList nomi;
         for (const auto* serie : dialogo->findChild<QChartView*>("grfDebito")->chart()->series())
             nomi << serie->name();
-        QCOMPARE(nomi, QStringList({"Banca Alfa", "beta.pianoamm"}));
+        QCOMPARE(nomi, QStringList({lungo, "beta.pianoamm"}));
+        // Copied as printed: the title, each offer's whole name with its data, the table.
         tabella->setFocus();
         QTest::keyClick(tabella, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(QGuiApplication::clipboard()->text().endsWith(
-            "\nTAEG PIÙ BASSO: Banca Alfa\nIMPORTO TOTALE DOVUTO PIÙ BASSO: beta.pianoamm\n"));
+        const QString copiato = QGuiApplication::clipboard()->text();
+        QVERIFY2(copiato.startsWith("Confronto delle offerte\nData: ") && copiato.contains(" : " + lungo + "\n")
+                     && copiato.endsWith("\nTAEG PIÙ BASSO: " + lungo
+                                         + "\nIMPORTO TOTALE DOVUTO PIÙ BASSO: beta.pianoamm\n"),
+                 qPrintable(copiato));
+        dialogo->NominaCorrente("altro.pianoamm");
+        QCOMPARE(Nome(tabella, 0), QString("altro.pianoamm"));
         // The current loan stays; an added offer goes.
         tabella->setCurrentIndex(tabella->model()->index(0, 0));
         QVERIFY(!dialogo->findChild<QPushButton*>("cmdTogli")->isEnabled());
         tabella->setCurrentIndex(tabella->model()->index(0, 1));
         QTest::mouseClick(dialogo->findChild<QPushButton*>("cmdTogli"), Qt::LeftButton);
         QCOMPARE(tabella->model()->columnCount(), 1);
-        QCOMPARE(Nome(tabella, 0), QString("Banca Alfa"));
+        QCOMPARE(Nome(tabella, 0), QString("altro.pianoamm"));
         QVERIFY(!Grassetto(tabella, 0, 0));
         QVERIFY(!dialogo->findChild<QPushButton*>("cmdCsv")->isEnabled());
         dialogo->close();
@@ -119,7 +141,8 @@ private slots:
         const Offerta alfa{"A", {18000, 18, 0, {2020, 1, 15}, Cadenza::Mensile, {}}, {}, {}, {}};
         QPointer<DlgConfronto> dialogo = new DlgConfronto(alfa, "mutuo.pianoamm", &principale);
         dialogo->Aggiungi(offerta);
-        QCOMPARE(Nome(dialogo->findChild<QTableView*>("grdConfronto"), 1), visibile);
+        const auto* modello = dialogo->findChild<QTableView*>("grdConfronto")->model();
+        QCOMPARE(modello->headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(), visibile);
         const QList<QAbstractSeries*> serie = dialogo->findChild<QChartView*>("grfDebito")->chart()->series();
         QCOMPARE(serie.value(1)->name(), visibile.toHtmlEscaped());
         dialogo->Aggiungi(rotto);

@@ -468,6 +468,14 @@ private slots:
         QByteArray salvato = file.readAll();
         QVERIFY2(salvato.contains("\"importo\": 100000,") && salvato.contains("\"cadenza\": \"annuale\""), salvato);
         QVERIFY(frm->windowTitle() == "mutuo.pianoamm - " + titolo && !frm->isWindowModified());
+        // The comparison's loan is named after its file, and follows it saved under another name.
+        auto* confronto = Apri("Confronta offerte…", "DlgConfronto");
+        const auto* modello = confronto->findChild<QTableView*>("grdConfronto")->model();
+        QCOMPARE(modello->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(), "mutuo.pianoamm");
+        Rispondi({cartella.filePath("altro.pianoamm")});
+        QVERIFY(frm->File()->SalvaConNome());
+        QCOMPARE(modello->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(), "altro.pianoamm");
+        confronto->close();
         // Changed: Annulla keeps it, Non salvare lets the file take its place.
         c("cmdIndietro")->click();
         c("cmdIndietro")->click();
@@ -518,7 +526,7 @@ private slots:
         }
         QVERIFY(frm->windowTitle().startsWith("mutuo.pianoamm - ")
                 && c<QLineEdit>("txtImporto")->text() == "100.000,00");
-        QCOMPARE(frm->File()->Recenti(), QStringList(nome));
+        QCOMPARE(frm->File()->Recenti(), QStringList({nome, cartella.filePath("altro.pianoamm")}));
         // From the data page's menu too; a plan that cannot be computed is the user's data all the same.
         c("cmdIndietro")->click();
         c("cmdIndietro")->click();

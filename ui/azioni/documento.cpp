@@ -170,6 +170,7 @@ bool Documento::SalvaIn(const QString& file)
         return false;
     offerta->Salvata();
     Tieni(file);
+    emit Salvato();
     return true;
 }
 

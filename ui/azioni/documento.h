@@ -64,6 +64,8 @@ signals:
     void StatoCambiato();
     // A file's loan has taken the place of what was entered.
     void Aperto();
+    // What was entered is in a file, maybe under another name.
+    void Salvato();
 
 private:
     // Takes file as the one the window shows.

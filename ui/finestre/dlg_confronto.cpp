@@ -9,7 +9,7 @@
 #include "ui/controlli/assi_grafico.h"
 #include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/invio_bottoni.h"
-#include "ui/controlli/modello_tabella.h"
+#include "ui/finestre/dlg_confronto_nomi.h"
 #include "ui/finestre/dlg_guida.h"
 
 #include <QChart>
@@ -63,8 +63,9 @@ DlgConfronto::DlgConfronto(const pianoamm::Offerta& corrente, const QString& nom
     setWindowTitle(QStringLiteral("Confronta offerte"));
     setAttribute(Qt::WA_DeleteOnClose);
     offerte.push_back(pianoamm::ValoriDi(corrente, nomeCorrente.toStdString()));
+    offerte[0].nome = nomeCorrente.toStdString();
 
-    modelloConfronto = new ModelloTabella(true, false, this);
+    modelloConfronto = new ModelloConfronto(this);
     grdConfronto = new QTableView(this);
     grdConfronto->setModel(modelloConfronto);
     grdConfronto->setObjectName(QStringLiteral("grdConfronto"));
@@ -72,7 +73,7 @@ DlgConfronto::DlgConfronto(const pianoamm::Offerta& corrente, const QString& nom
     grdConfronto->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdConfronto->setSelectionBehavior(QAbstractItemView::SelectColumns);
     grdConfronto->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdConfronto->horizontalHeader()->setTextElideMode(Qt::ElideRight);
+    modelloConfronto->Adatta(grdConfronto->horizontalHeader());
     grdConfronto->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grdConfronto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CreaGrafico();
@@ -179,6 +180,12 @@ void DlgConfronto::Aggiungi(const QString& percorso)
     Aggiorna();
 }
 
+void DlgConfronto::NominaCorrente(const QString& nome)
+{
+    offerte[0].nome = nome.toStdString();
+    Aggiorna();
+}
+
 void DlgConfronto::Togli()
 {
     const int colonna = grdConfronto->currentIndex().column();
@@ -247,7 +254,7 @@ void DlgConfronto::RiempiGrafico()
 
 QStringList DlgConfronto::Righe() const
 {
-    QString testo = TestoQt(pianoamm::TestoConfronto(offerte));
+    QString testo = TestoQt(pianoamm::TestoStampaConfronto(offerte, pianoamm::Oggi()));
     testo.chop(1);  // the last line's end
     return testo.split(QLatin1Char('\n'));
 }
@@ -255,7 +262,7 @@ QStringList DlgConfronto::Righe() const
 void DlgConfronto::Copia() const
 {
     if (offerte.size() >= pianoamm::OfferteMinime)
-        QGuiApplication::clipboard()->setText(TestoQt(pianoamm::TestoConfronto(offerte)));
+        QGuiApplication::clipboard()->setText(TestoQt(pianoamm::TestoStampaConfronto(offerte, pianoamm::Oggi())));
 }
 
 }  // namespace pianoamm

@@ -24,14 +24,18 @@ class AsseGrafico;
 // stays at hand; it deletes itself when closed. Copies (also Ctrl+C),
 // prints, saves as PDF and exports as CSV the comparison once there are
 // two offers.
-class ModelloTabella;
+class ModelloConfronto;
 
 class DlgConfronto : public QDialog {
     Q_OBJECT
 
 public:
-    // corrente is named nomeCorrente where it has no name of its own.
+    // corrente is named nomeCorrente, its file's name, over a name of its
+    // own.
     DlgConfronto(const pianoamm::Offerta& corrente, const QString& nomeCorrente, QWidget* parent);
+
+    // The current loan's file has another name: its column follows.
+    void NominaCorrente(const QString& nome);
 
     // Reads the loan file at percorso and adds its offer, named after the
     // file where it has no name; a file that cannot be read, or whose loan
@@ -48,7 +52,7 @@ private:
     void Aggiorna();
     void RiempiTabella();
     void RiempiGrafico();
-    // The comparison's text, a line each, for printing.
+    // The comparison as printed and copied, a line each.
     QStringList Righe() const;
     void Copia() const;
 
@@ -58,7 +62,7 @@ private:
     QPushButton* cmdTogli;
     QLabel* lblMotivo;  // why the last file was not added, or what is missing
     QTableView* grdConfronto;
-    ModelloTabella* modelloConfronto;
+    ModelloConfronto* modelloConfronto;
     QChartView* grfDebito;
     AsseGrafico* asseAnni;
     AsseGrafico* asseDebito;

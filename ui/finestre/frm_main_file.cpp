@@ -99,10 +99,14 @@ void FrmMain::ConfrontaOfferte()
                                  + QString::fromUtf8(errore.what()));
         return;
     }
-    const QString nome = documento->Percorso().isEmpty() ? QStringLiteral("Mutuo inserito")
-                                                         : QFileInfo(documento->Percorso()).completeBaseName();
-    auto* dialogo = new DlgConfronto(corrente, nome, this);
+    // Named after its file, as the offers added are.
+    const auto nome = [this] {
+        return documento->Percorso().isEmpty() ? QStringLiteral("Mutuo inserito")
+                                               : QFileInfo(documento->Percorso()).fileName();
+    };
+    auto* dialogo = new DlgConfronto(corrente, nome(), this);
     dialogo->setAttribute(Qt::WA_DeleteOnClose);
+    connect(documento, &Documento::Salvato, dialogo, [dialogo, nome] { dialogo->NominaCorrente(nome()); });
     dialogo->show();
 }
 
