@@ -21,6 +21,11 @@ const struct {
     int caratteri;
 } Disegni[] = {{595, 28, 10}, {595, 28, 80}, {200, 10, 80}};
 
+// Three pages of text, then a picture on a page of its own (read back as "-"): those a range chooses, in order.
+const struct {
+    const char *scelte, *lette;
+} Intervalli[] = {{"", "A B C -"}, {"2-3", "B C"}, {"1,4", "A -"}, {"4", "-"}};
+
 // The 999 monthly installments printed.
 const struct {
     bool finestra;          // from the window (on the default queue), else from the command line
@@ -70,6 +75,23 @@ private slots:
         QVERIFY2(qAbs(x[1].toDouble() - margine) < 0.5
                      && qAbs((x[5].toDouble() - x[1].toDouble()) / ampiezza - 1) < 0.01,
                  qPrintable(x.join('"')));
+    }
+
+    void intervallo_data() { Casi(Intervalli); }
+    void intervallo()
+    {
+        const auto& [scelte, lette] = Intervalli[Caso()];
+        QImage immagine(100, 50, QImage::Format_RGB32);
+        immagine.fill(Qt::black);
+        QTemporaryFile pdf;
+        QVERIFY(pdf.open()
+                && pdf.write(pianoamm::DocumentoPdf({{"A"}, {"B"}, {"C"}}, pianoamm::FormatoPdf(), {immagine},
+                                                    QPageRanges::fromString(scelte)))
+                       > 0
+                && pdf.flush());
+        QStringList pagine = Esegui("pdftotext", {pdf.fileName(), "-"})[1].split('\f');
+        pagine.removeLast();  // after the last page's end
+        QCOMPARE(pagine.replaceInStrings(QRegularExpression("^\\s*$"), "-").join(' ').simplified(), lette);
     }
 
     // The charts from their window, saved as PDF: one page, the two pictures one under the other. After a listing: one
