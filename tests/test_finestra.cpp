@@ -118,19 +118,20 @@ struct Finestra {
     const char* voce;
     Apertura apertura;
     const char* pagina;  // of the guide, which F1 opens
+    bool stampa;         // Stampa… at hand as it opens: the print dialog, with PDF and a preview
 };
 constexpr Finestra Finestre[] = {
-    {"Interessi per anno…", Apertura::Modale, "interessi-anno"},
-    {"Costi, TAEG e detrazione…", Apertura::Accanto, "costi"},
-    {"Estinzione a una data…", Apertura::Modale, "estinzione"},
-    {"Surroga o sostituzione…", Apertura::Accanto, "estinzione"},
-    {"Condizioni del piano…", Apertura::Modale, "condizioni"},
-    {"Simula estinzione anticipata…", Apertura::ConEditore, "simulazione"},
-    {"Simula variazione di tasso…", Apertura::ConEditore, "simulazione"},
-    {"Simula sospensione delle rate…", Apertura::ConEditore, "simulazione"},
-    {"Grafico del piano…", Apertura::Modale, "grafico"},
-    {"Confronta offerte…", Apertura::Accanto, "confronto"},
-    {"Verifica il piano della banca…", Apertura::Accanto, "verifica"},
+    {"Interessi per anno…", Apertura::Modale, "interessi-anno", true},
+    {"Costi, TAEG e detrazione…", Apertura::Accanto, "costi", true},
+    {"Estinzione a una data…", Apertura::Modale, "estinzione", true},
+    {"Surroga o sostituzione…", Apertura::Accanto, "estinzione", false},
+    {"Condizioni del piano…", Apertura::Modale, "condizioni", false},
+    {"Simula estinzione anticipata…", Apertura::ConEditore, "simulazione", true},
+    {"Simula variazione di tasso…", Apertura::ConEditore, "simulazione", true},
+    {"Simula sospensione delle rate…", Apertura::ConEditore, "simulazione", true},
+    {"Grafico del piano…", Apertura::Modale, "grafico", true},
+    {"Confronta offerte…", Apertura::Accanto, "confronto", false},
+    {"Verifica il piano della banca…", Apertura::Accanto, "verifica", false},
 };
 
 // The window made the active one, as a window manager would: keys and shortcuts go to it.
@@ -169,6 +170,22 @@ class TestFinestra : public GuidaFinestra {
         for (int i = 0; i < lista->count(); ++i)
             righe << lista->item(i)->text();
         return righe;
+    }
+
+    int stampe = 0;  // the print dialogs opened
+    // The print dialog Stampa… opens, closed: a PDF file its choice where no printer is installed, the preview beside.
+    void Stampa(QPushButton* cmdStampa, QStringList& difetti)
+    {
+        attese << [this, &difetti](QWidget* w) {
+            ++stampe;
+            const auto* dialogo = qobject_cast<QPrintDialog*>(w);
+            if (!dialogo || !dialogo->findChild<QPushButton*>("cmdAnteprima")
+                || (dialogo->printer()->outputFormat() == QPrinter::PdfFormat)
+                       != QPrinterInfo::availablePrinterNames().isEmpty())
+                difetti << "Stampa… senza la finestra di stampa, il PDF o l'anteprima";
+            w->close();
+        };
+        cmdStampa->click();
     }
 
     // Within the screen, each access key its own, each control that takes the focus named for a screen reader.
@@ -282,12 +299,16 @@ private slots:
     void finestre_data() { Casi(Finestre); }
     void finestre()
     {
-        const auto [voce, apertura, pagina] = Finestre[Caso()];
+        const auto [voce, apertura, pagina, stampa] = Finestre[Caso()];
+        stampe = 0;
         AiRisultati();
         QStringList difetti;
-        // Then F1 there: the guide at the window's page, itself a window as good as the others.
-        const auto esamina = [&difetti, paginaAttesa = QString(pagina)](QWidget* finestra) {
+        // Then its Stampa…, the print dialog closed, and F1 there: the guide at the window's page, itself a window as
+        // good as the others.
+        const auto esamina = [&, paginaAttesa = QString(pagina)](QWidget* finestra) {
             Esamina(finestra, difetti);
+            if (auto* cmdStampa = finestra->findChild<QPushButton*>("cmdStampa"); cmdStampa && cmdStampa->isEnabled())
+                Stampa(cmdStampa, difetti);
             const QString vista = F1(finestra);
             if (vista != paginaAttesa)
                 difetti << "F1 apre " + vista + " invece di " + paginaAttesa;
@@ -311,6 +332,7 @@ private slots:
             esamina(finestra);
         }
         QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
+        QCOMPARE(stampe, int(stampa));
     }
 
     // F1 on each page of the wizard and in the window that works back from an installment; the guide's

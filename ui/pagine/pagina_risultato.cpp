@@ -141,7 +141,7 @@ void PaginaRisultato::ElaboraPiano(const pianoamm::Mutuo& dati)
 void PaginaRisultato::StampaPiano()
 {
     if (piano)
-        StampaPagine(this, PagineDelListato(listato));
+        StampaDopoDomanda(this, PagineDelListato(listato));
 }
 
 void PaginaRisultato::MenuContestuale(const QPoint& globale)
