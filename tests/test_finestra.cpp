@@ -484,6 +484,20 @@ private slots:
         QVERIFY(pagina() == 2 && c<QLineEdit>("txtTasso")->text() == "5,00" && !frm->isWindowModified());
         QCOMPARE(lista()->item(20)->text(), UltimaRiga);
         QCOMPARE(visti, QStringList(2, "Question: Salvare le modifiche?"));
+        // Opened from the data page after a longer listing was scrolled to its end and right: shown from its first
+        // line's start.
+        c("cmdIndietro")->click();
+        c("cmdIndietro")->click();
+        AiRisultati({"200000", "120", "5", "06/04/2006"}, "Mensile");
+        QTest::qWait(0);  // the lines laid out
+        for (QScrollBar* barra : {lista()->verticalScrollBar(), lista()->horizontalScrollBar()})
+            barra->setValue(barra->maximum());
+        QVERIFY(lista()->verticalScrollBar()->value() > 0);
+        c("cmdIndietro")->click();
+        c("cmdIndietro")->click();
+        QVERIFY(frm->ApriFile(nome));
+        QTest::qWait(0);
+        QCOMPARE(lista()->verticalScrollBar()->value() + lista()->horizontalScrollBar()->value(), 0);
         // A file refused: said, with the key at fault, and nothing changes.
         QFile guasto(cartella.filePath("guasto.pianoamm"));
         QVERIFY(guasto.open(QIODevice::WriteOnly) && guasto.write(salvato.replace("100000", "100000.123")) > 0);

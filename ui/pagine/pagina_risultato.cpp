@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <algorithm>
@@ -136,6 +137,12 @@ void PaginaRisultato::ElaboraPiano(const pianoamm::Mutuo& dati)
         if (const auto rata = listato.Rata(linea); rata && rata->propria)
             lstPiano->item(static_cast<int>(linea))->setData(Qt::UserRole, rata->numero);
     }
+}
+
+void PaginaRisultato::DallInizio()
+{
+    lstPiano->scrollToTop();
+    lstPiano->horizontalScrollBar()->setValue(0);
 }
 
 void PaginaRisultato::StampaPiano()
