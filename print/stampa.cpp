@@ -9,11 +9,13 @@
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRawFont>
 
 #include <algorithm>
+#include <utility>
 
 namespace pianoamm {
 
@@ -50,37 +52,63 @@ QGlyphRun GlifiDellaRiga(const QRawFont& carattere, quint32 bianco, qreal passo,
     return glifi;
 }
 
+// The sheets the pages go on: the pages are numbered as they come, and only
+// those of the range chosen (all of them when it is empty) take a sheet and
+// are drawn, so that a range prints as those pages would in the whole.
+class Fogli {
+public:
+    Fogli(QPagedPaintDevice& uscita, QPageRanges scelta) : dispositivo(uscita), scelte(std::move(scelta)) {}
+
+    // The next page begun: whether it is drawn.
+    bool Prossima()
+    {
+        ++numero;
+        if (guasto || (!scelte.isEmpty() && !scelte.contains(numero)))
+            return false;
+        guasto = usati++ > 0 && !dispositivo.newPage();
+        return !guasto;
+    }
+    bool Guasto() const { return guasto; }
+
+private:
+    QPagedPaintDevice& dispositivo;
+    QPageRanges scelte;
+    int numero = 0;
+    int usati = 0;
+    bool guasto = false;
+};
+
 // The pictures after the text, the painter's origin at the top-left corner
 // of the printable area: each as large as that area takes it, its
 // proportions kept, centred across; one under another 5 mm apart, a page
-// started for one that does not fit. The first goes on the first page when
-// there is no text.
-bool DisegnaImmagini(QPainter& pittore, QPagedPaintDevice& dispositivo, bool dopoTesto, const QList<QImage>& immagini)
+// started for one that does not fit.
+void DisegnaImmagini(QPainter& pittore, QPagedPaintDevice& dispositivo, Fogli& fogli, const QList<QImage>& immagini)
 {
     pittore.resetTransform();
     // Lines and lettering: JPEG's blur would only spoil them.
     pittore.setRenderHints(QPainter::LosslessImageRendering | QPainter::SmoothPixmapTransform);
     const QSizeF area(dispositivo.width(), dispositivo.height());
     const qreal spazio = 5 / 25.4 * dispositivo.logicalDpiY();
-    qreal sotto = dopoTesto ? area.height() : 0;  // how far down the page is taken
+    qreal sotto = -1;  // how far down the page is taken; none begun yet
+    bool disegnata = false;
     for (const QImage& immagine : immagini) {
         const QSizeF misura = QSizeF(immagine.size()).scaled(area, Qt::KeepAspectRatio);
         if (sotto > 0 && sotto + spazio + misura.height() <= area.height()) {
             sotto += spazio;
-        } else if (sotto > 0) {
-            if (!dispositivo.newPage())
-                return false;
+        } else if (sotto != 0) {
+            disegnata = fogli.Prossima();
             sotto = 0;
         }
-        pittore.drawImage(QRectF(QPointF((area.width() - misura.width()) / 2, sotto), misura), immagine);
+        if (disegnata)
+            pittore.drawImage(QRectF(QPointF((area.width() - misura.width()) / 2, sotto), misura), immagine);
         sotto += misura.height();
     }
-    return true;
 }
 
 }  // namespace
 
-bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine, const QList<QImage>& immagini)
+bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine, const QList<QImage>& immagini,
+                   const QPageRanges& scelte)
 {
     QPainter pittore;
     if (!pittore.begin(&dispositivo))
@@ -107,25 +135,21 @@ bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pag
     const qreal altezza = dispositivo.height() / scala;
     const qreal interlinea = std::min(metriche.lineSpacing(), (altezza - metriche.descent()) / RighePerPagina);
 
-    for (qsizetype p = 0; p < pagine.size(); ++p) {
-        if (p > 0 && !dispositivo.newPage()) {
-            pittore.end();
-            return false;
-        }
-        const auto& pagina = pagine.at(p);
+    Fogli fogli(dispositivo, scelte);
+    for (const auto& pagina : pagine) {
+        if (!fogli.Prossima())
+            continue;
         for (qsizetype r = 0; r < pagina.size(); ++r) {
             pittore.drawGlyphRun(QPointF(0, metriche.ascent() + static_cast<qreal>(r) * interlinea),
                                  GlifiDellaRiga(carattere, bianco, passo, pagina.at(r)));
         }
     }
-    if (!immagini.isEmpty() && !DisegnaImmagini(pittore, dispositivo, !pagine.isEmpty(), immagini)) {
-        pittore.end();
-        return false;
-    }
-    return pittore.end();
+    DisegnaImmagini(pittore, dispositivo, fogli, immagini);
+    return pittore.end() && !fogli.Guasto();
 }
 
-QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& formato, const QList<QImage>& immagini)
+QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& formato, const QList<QImage>& immagini,
+                        const QPageRanges& scelte)
 {
     QByteArray documento;
     QBuffer memoria(&documento);
@@ -135,7 +159,7 @@ QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& for
         pdf.setTitle(QStringLiteral("Piano d'ammortamento"));
         pdf.setCreator(QStringLiteral("Piano d'ammortamento"));
         pdf.setPageLayout(formato);
-        if (!DisegnaPagine(pdf, pagine, immagini))
+        if (!DisegnaPagine(pdf, pagine, immagini, scelte))
             return {};
     }
     return documento;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QPageRanges>
 #include <QStringList>
 
 #include <string>
@@ -20,15 +21,16 @@ namespace pianoamm {
 // width, the whole page is scaled down to fit. Then the pictures, on pages of
 // their own, one under another in order: each as wide as the printable area,
 // or as high where the page is not high enough, its proportions kept; a
-// picture that does not fit under the one before starts a page. False when
-// the device refuses the job or a page.
-bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine,
-                   const QList<QImage>& immagini = {});
+// picture that does not fit under the one before starts a page. Of those
+// pages only the ones scelte numbers (from 1) are drawn, all when it is empty.
+// False when the device refuses the job or a page.
+bool DisegnaPagine(QPagedPaintDevice& dispositivo, const QList<QStringList>& pagine, const QList<QImage>& immagini = {},
+                   const QPageRanges& scelte = {});
 
-// The pages, then the pictures, as a PDF document in memory; empty when they
-// cannot be drawn.
+// The pages, then the pictures, as a PDF document in memory, only those
+// scelte numbers when it numbers any; empty when they cannot be drawn.
 QByteArray DocumentoPdf(const QList<QStringList>& pagine, const QPageLayout& formato,
-                        const QList<QImage>& immagini = {});
+                        const QList<QImage>& immagini = {}, const QPageRanges& scelte = {});
 
 // A4 paper with the margins of a saved PDF.
 QPageLayout FormatoPdf();

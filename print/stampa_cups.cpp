@@ -1,10 +1,12 @@
 #include "print/stampa_cups.h"
 
 #include "engine/errore.h"
+#include "file/file_sicuro.h"
 #include "print/stampa.h"
 
 #include <QDir>
 #include <QPageLayout>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
@@ -13,6 +15,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 namespace pianoamm {
 
@@ -85,6 +88,54 @@ bool ServizioRaggiungibile()
     throw pianoamm::ErrorePiano(messaggio.toStdString());
 }
 
+// The job's options, in the print service's words, as names then values.
+using Opzioni = QList<std::pair<QByteArray, QByteArray>>;
+
+// What the print dialog chose that the document itself does not hold: the
+// copies, both sides, and what Qt's own CUPS support keeps for the service
+// (the pages typed as a list, pages a sheet, banners...) under a key of its
+// own, as names then values.
+Opzioni OpzioniDellaStampante(const QPrinter& stampante)
+{
+    constexpr auto ChiaveCups = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    Opzioni opzioni;
+    const QStringList cups = stampante.printEngine()->property(ChiaveCups).toStringList();
+    for (qsizetype i = 0; i + 1 < cups.size(); i += 2)
+        opzioni.emplaceBack(cups.at(i).toUtf8(), cups.at(i + 1).toUtf8());
+    if (stampante.copyCount() > 1) {
+        opzioni.emplaceBack("copies", QByteArray::number(stampante.copyCount()));
+        opzioni.emplaceBack("collate", stampante.collateCopies() ? "true" : "false");
+    }
+    if (stampante.duplex() == QPrinter::DuplexLongSide)
+        opzioni.emplaceBack("sides", "two-sided-long-edge");
+    else if (stampante.duplex() == QPrinter::DuplexShortSide)
+        opzioni.emplaceBack("sides", "two-sided-short-edge");
+    return opzioni;
+}
+
+// Hands the document to queue nome with those options and returns once the
+// service has accepted the job (see StampaSuCoda).
+void Invia(const QString& nome, const QByteArray& documento, const Opzioni& scelte = {})
+{
+    // The service reads the file while the job is handed over, so the file
+    // may go as soon as that returns; QTemporaryFile removes it on any exit.
+    // A file cut short by a full disk would print as a broken job.
+    QTemporaryFile file(QDir::temp().filePath(QStringLiteral("pianoamm-stampa-XXXXXX.pdf")));
+    if (documento.isEmpty() || !file.open() || file.write(documento) != documento.size() || !file.flush())
+        throw pianoamm::ErrorePiano("Impossibile preparare la stampa nella cartella temporanea.");
+
+    cups_option_t* opzioni = nullptr;
+    int numero = 0;
+    for (const auto& [chiave, valore] : scelte)
+        numero = cupsAddOption(chiave.constData(), valore.constData(), numero, &opzioni);
+    const int lavoro =
+        cupsPrintFile2(CUPS_HTTP_DEFAULT, nome.toUtf8().constData(), QFile::encodeName(file.fileName()).constData(),
+                       "Piano d'ammortamento", numero, opzioni);
+    cupsFreeOptions(numero, opzioni);
+    if (lavoro <= 0 || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+        Rifiutata(nome);
+}
+
 }  // namespace
 
 void StampaSuCoda(const QString& coda, const QList<QStringList>& pagine, const QList<QImage>& immagini)
@@ -92,20 +143,18 @@ void StampaSuCoda(const QString& coda, const QList<QStringList>& pagine, const Q
     const QString nome = coda.isEmpty() ? CodaPredefinita() : coda;
     if (nome.isEmpty())
         throw pianoamm::ErrorePiano("Non è configurata nessuna stampante predefinita.");
+    Invia(nome, DocumentoPdf(pagine, ImpaginazioneDellaCoda(nome), immagini));
+}
 
-    // The service reads the file while the job is handed over, so the file
-    // may go as soon as that returns; QTemporaryFile removes it on any exit.
-    // A file cut short by a full disk would print as a broken job.
-    const QByteArray documento = DocumentoPdf(pagine, ImpaginazioneDellaCoda(nome), immagini);
-    QTemporaryFile file(QDir::temp().filePath(QStringLiteral("pianoamm-stampa-XXXXXX.pdf")));
-    if (documento.isEmpty() || !file.open() || file.write(documento) != documento.size() || !file.flush())
-        throw pianoamm::ErrorePiano("Impossibile preparare la stampa nella cartella temporanea.");
-
-    const int lavoro =
-        cupsPrintFile2(CUPS_HTTP_DEFAULT, nome.toUtf8().constData(), QFile::encodeName(file.fileName()).constData(),
-                       "Piano d'ammortamento", 0, nullptr);
-    if (lavoro <= 0 || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-        Rifiutata(nome);
+void StampaSuStampante(const QPrinter& stampante, const QList<QStringList>& pagine, const QList<QImage>& immagini)
+{
+    const QByteArray documento = DocumentoPdf(pagine, stampante.pageLayout(), immagini, stampante.pageRanges());
+    if (stampante.outputFormat() == QPrinter::NativeFormat)
+        return Invia(stampante.printerName(), documento, OpzioniDellaStampante(stampante));
+    if (documento.isEmpty())
+        throw pianoamm::ErrorePiano("Impossibile comporre il documento PDF.");
+    pianoamm::ScriviFileSicuro(QFile::encodeName(stampante.outputFileName()).toStdString(),
+                               std::string_view(documento.constData(), static_cast<std::size_t>(documento.size())));
 }
 
 }  // namespace pianoamm

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 
@@ -12,5 +13,10 @@ namespace pianoamm {
 // Italian sentence when there is no default queue, the service knows no queue by that name, or it refuses or fails the
 // job.
 void StampaSuCoda(const QString& coda, const QList<QStringList>& pagine, const QList<QImage>& immagini = {});
+
+// As the print dialog left stampante: the pages of its range, on its paper, so many copies to its queue as
+// StampaSuCoda hands them; or, where it writes a PDF file, that file, written whole or not at all (see FileSicuro).
+// Throws pianoamm::ErrorePiano as they do.
+void StampaSuStampante(const QPrinter& stampante, const QList<QStringList>& pagine, const QList<QImage>& immagini = {});
 
 }  // namespace pianoamm

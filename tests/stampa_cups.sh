@@ -35,8 +35,9 @@ unset LPDEST PRINTER
 timeout 10 sh -c 'until lpstat -r 2>/dev/null | grep -q "is running"; do sleep 0.1; done' \
     || salta "cupsd non parte: $(tail -n 3 "$cartella/cupsd.log")"
 # The accepting queue takes PDF unfiltered, on Letter paper with half an inch it cannot print on: not what the program
-# would choose (A4, narrower margins).
-printf '%s\n' '*PPD-Adobe: "4.3"' '*cupsFilter2: "application/pdf application/pdf 0 -"' '*OpenUI *PageSize: PickOne' \
+# would choose (A4, narrower margins). Its texts' encoding is named, as in every real PPD: Qt 6.4's print dialog
+# crashes on choosing a printer whose PPD names none.
+printf '%s\n' '*PPD-Adobe: "4.3"' '*LanguageEncoding: ISOLatin1' '*cupsFilter2: "application/pdf application/pdf 0 -"' '*OpenUI *PageSize: PickOne' \
     '*DefaultPageSize: Letter' '*PageSize Letter: "<</PageSize[612 792]>>setpagedevice"' '*CloseUI: *PageSize' \
     '*DefaultImageableArea: Letter' '*ImageableArea Letter: "36 36 576 756"' '*DefaultPaperDimension: Letter' \
     '*PaperDimension Letter: "612 792"' >"$cartella/copia.ppd"

@@ -119,19 +119,20 @@ struct Finestra {
     const char* voce;
     Apertura apertura;
     const char* pagina;  // of the guide, which F1 opens
+    bool stampa;         // Stampa… at hand as it opens: the print dialog, with PDF and a preview
 };
 constexpr Finestra Finestre[] = {
-    {"Interessi per anno…", Apertura::Modale, "interessi-anno"},
-    {"Costi, TAEG e detrazione…", Apertura::Accanto, "costi"},
-    {"Estinzione a una data…", Apertura::Modale, "estinzione"},
-    {"Surroga o sostituzione…", Apertura::Accanto, "estinzione"},
-    {"Condizioni del piano…", Apertura::Modale, "condizioni"},
-    {"Simula estinzione anticipata…", Apertura::ConEditore, "simulazione"},
-    {"Simula variazione di tasso…", Apertura::ConEditore, "simulazione"},
-    {"Simula sospensione delle rate…", Apertura::ConEditore, "simulazione"},
-    {"Grafico del piano…", Apertura::Modale, "grafico"},
-    {"Confronta offerte…", Apertura::Accanto, "confronto"},
-    {"Verifica il piano della banca…", Apertura::Accanto, "verifica"},
+    {"Interessi per anno…", Apertura::Modale, "interessi-anno", true},
+    {"Costi, TAEG e detrazione…", Apertura::Accanto, "costi", true},
+    {"Estinzione a una data…", Apertura::Modale, "estinzione", true},
+    {"Surroga o sostituzione…", Apertura::Accanto, "estinzione", false},
+    {"Condizioni del piano…", Apertura::Modale, "condizioni", false},
+    {"Simula estinzione anticipata…", Apertura::ConEditore, "simulazione", true},
+    {"Simula variazione di tasso…", Apertura::ConEditore, "simulazione", true},
+    {"Simula sospensione delle rate…", Apertura::ConEditore, "simulazione", true},
+    {"Grafico del piano…", Apertura::Modale, "grafico", true},
+    {"Confronta offerte…", Apertura::Accanto, "confronto", false},
+    {"Verifica il piano della banca…", Apertura::Accanto, "verifica", false},
 };
 
 // The window made the active one, as a window manager would: keys and shortcuts go to it.
@@ -222,6 +223,22 @@ class TestFinestra : public GuidaFinestra {
         return righe;
     }
 
+    int stampe = 0;  // the print dialogs opened
+    // The print dialog Stampa… opens, closed: a PDF file its choice where no printer is installed, the preview beside.
+    void Stampa(QPushButton* cmdStampa, QStringList& difetti)
+    {
+        attese << [this, &difetti](QWidget* w) {
+            ++stampe;
+            const auto* dialogo = qobject_cast<QPrintDialog*>(w);
+            if (!dialogo || !dialogo->findChild<QPushButton*>("cmdAnteprima")
+                || (dialogo->printer()->outputFormat() == QPrinter::PdfFormat)
+                       != QPrinterInfo::availablePrinterNames().isEmpty())
+                difetti << "Stampa… senza la finestra di stampa, il PDF o l'anteprima";
+            w->close();
+        };
+        cmdStampa->click();
+    }
+
     // Within the screen, each access key its own, each control that takes the focus named for a screen reader.
     static void Esamina(QWidget* finestra, QStringList& difetti)
     {
@@ -310,20 +327,38 @@ private slots:
         Premi("cmdSito");  // the maker's site, by its button and by the link
         QTest::mouseClick(frm->findChild<pianoamm::LinkSito*>(), Qt::LeftButton);
         QCOMPARE(siti, 2);
-        // Closing asks, No keeps all; Escape asks too (given the activation a window manager would); first, the data
-        // typed and not saved.
-        Rispondi({"&Non salvare", QMessageBox::No});
-        Premi("cmdChiudi", true);
-        QVERIFY(frm->isVisible() && pagina() == 2 && c<QLineEdit>("txtData")->text() == "01/01/9500");
-        frm->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
-        Rispondi({"&Non salvare", QMessageBox::Yes});
-        QTest::keyClick(lista(), Qt::Key_Escape);
-        QVERIFY(!frm->isVisible());
-        const QStringList domande{"Question: Salvare le modifiche?", "Question: Chiudere il programma?"};
+        // Closing, by its button and by Escape by turns (given the activation a window manager would): with the data
+        // typed and not saved, the question about them alone, Annulla keeping all; once saved, the question to close.
+        QTemporaryDir cartella;
+        const QString salvare = "Question: Salvare le modifiche?", chiudere = "Question: Chiudere il programma?";
+        const struct {
+            QVariantList risposte;
+            QString domanda;
+            bool chiuso;
+        } chiusure[] = {{{"Annulla"}, salvare, false},
+                        {{"&Non salvare"}, salvare, true},
+                        {{"&Salva", cartella.filePath("chiuso.pianoamm")}, salvare, true},
+                        {{QMessageBox::No}, chiudere, false},
+                        {{QMessageBox::Yes}, chiudere, true}};
+        for (int i = 0; i < 5; ++i) {
+            frm->show();
+            frm->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+            visti.clear();
+            Rispondi(chiusure[i].risposte);
+            i % 2 ? QTest::keyClick(lista(), Qt::Key_Escape) : Premi("cmdChiudi", true);
+            QCOMPARE(visti, QStringList(chiusure[i].domanda));
+            QVERIFY(frm->isVisible() != chiusure[i].chiuso && pagina() == 2);
+        }
         QVERIFY2(titoliInteri, "un messaggio è più stretto del suo titolo");
-        QCOMPARE(visti, domande + domande);
+        // The file saved goes with its folder: from the recent files too, which the file test counts.
+        QSettings(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/pianoamm.conf",
+                  QSettings::IniFormat)
+            .remove("recenti");
         frm->show();
+        c("cmdIndietro")->click();
+        c("cmdIndietro")->click();
+        Scrivi(c<QLineEdit>("txtData"), "01/01/9501");
         Rispondi({"&Non salvare"});
         QVERIFY(frm->close());  // the title bar's cross asks only about the changes
     }
@@ -333,13 +368,17 @@ private slots:
     void finestre_data() { Casi(Finestre); }
     void finestre()
     {
-        const auto [voce, apertura, pagina] = Finestre[Caso()];
+        const auto [voce, apertura, pagina, stampa] = Finestre[Caso()];
+        stampe = 0;
         AiRisultati();
         QStringList difetti;
-        // Then F1 there: the guide at the window's page, itself a window as good as the others.
-        const auto esamina = [&difetti, paginaAttesa = QString(pagina)](QWidget* finestra) {
+        // Then its Stampa…, the print dialog closed, and F1 there: the guide at the window's page, itself a window as
+        // good as the others.
+        const auto esamina = [&, paginaAttesa = QString(pagina)](QWidget* finestra) {
             Esamina(finestra, difetti);
             EsaminaGrafici(finestra, difetti);
+            if (auto* cmdStampa = finestra->findChild<QPushButton*>("cmdStampa"); cmdStampa && cmdStampa->isEnabled())
+                Stampa(cmdStampa, difetti);
             const QString vista = F1(finestra);
             if (vista != paginaAttesa)
                 difetti << "F1 apre " + vista + " invece di " + paginaAttesa;
@@ -363,6 +402,7 @@ private slots:
             esamina(finestra);
         }
         QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
+        QCOMPARE(stampe, int(stampa));
     }
 
     // F1 on each page of the wizard and in the window that works back from an installment; the guide's
@@ -504,6 +544,20 @@ private slots:
         QVERIFY(pagina() == 2 && c<QLineEdit>("txtTasso")->text() == "5,00" && !frm->isWindowModified());
         QCOMPARE(lista()->item(20)->text(), UltimaRiga);
         QCOMPARE(visti, QStringList(2, "Question: Salvare le modifiche?"));
+        // Opened from the data page after a longer listing was scrolled to its end and right: shown from its first
+        // line's start.
+        c("cmdIndietro")->click();
+        c("cmdIndietro")->click();
+        AiRisultati({"200000", "120", "5", "06/04/2006"}, "Mensile");
+        QTest::qWait(0);  // the lines laid out
+        for (QScrollBar* barra : {lista()->verticalScrollBar(), lista()->horizontalScrollBar()})
+            barra->setValue(barra->maximum());
+        QVERIFY(lista()->verticalScrollBar()->value() > 0);
+        c("cmdIndietro")->click();
+        c("cmdIndietro")->click();
+        QVERIFY(frm->ApriFile(nome));
+        QTest::qWait(0);
+        QCOMPARE(lista()->verticalScrollBar()->value() + lista()->horizontalScrollBar()->value(), 0);
         // A file refused: said, with the key at fault, and nothing changes.
         QFile guasto(cartella.filePath("guasto.pianoamm"));
         QVERIFY(guasto.open(QIODevice::WriteOnly) && guasto.write(salvato.replace("100000", "100000.123")) > 0);

@@ -21,14 +21,23 @@ const struct {
     int caratteri;
 } Disegni[] = {{595, 28, 10}, {595, 28, 80}, {200, 10, 80}};
 
-// The 999 monthly installments printed.
+// Three pages of text, then a picture on a page of its own (read back as "-"): those a range chooses, in order.
 const struct {
-    bool finestra;          // from the window (on the default queue), else from the command line
+    const char *scelte, *lette;
+} Intervalli[] = {{"", "A B C -"}, {"2-3", "B C"}, {"1,4", "A -"}, {"4", "-"}};
+
+// The 999 monthly installments printed.
+enum class Da { Riga, Pulsante, Dialogo };
+const struct {
+    Da da;  // the command line, the main window's button (on the default queue), or the simulation's
+            // Stampa…, the queue and the listing's 17 pages, not the charts', chosen in the print dialog
     const char* variabile;  // holds the queue (none: --stampa; unset: a missing queue, as the message says)
     int codice;             // the exit code (the window: whether refused)
     int inAttesa;           // jobs held
-} Stampe[] = {{true, "PIANOAMM_RIFIUTA", 1, 0},     {true, "PIANOAMM_CODA", 0, 0},   {false, "PIANOAMM_RIFIUTA", 1, 0},
-              {false, "PianoAmmInesistente", 1, 0}, {false, "PIANOAMM_FERMA", 0, 1}, {false, "", 0, 0}};
+} Stampe[] = {{Da::Pulsante, "PIANOAMM_RIFIUTA", 1, 0}, {Da::Pulsante, "PIANOAMM_CODA", 0, 0},
+              {Da::Dialogo, "PIANOAMM_RIFIUTA", 1, 0},  {Da::Dialogo, "PIANOAMM_CODA", 0, 0},
+              {Da::Riga, "PIANOAMM_RIFIUTA", 1, 0},     {Da::Riga, "PianoAmmInesistente", 1, 0},
+              {Da::Riga, "PIANOAMM_FERMA", 0, 1},       {Da::Riga, "", 0, 0}};
 
 class TestStampa : public GuidaFinestra {
     Q_OBJECT
@@ -70,6 +79,23 @@ private slots:
         QVERIFY2(qAbs(x[1].toDouble() - margine) < 0.5
                      && qAbs((x[5].toDouble() - x[1].toDouble()) / ampiezza - 1) < 0.01,
                  qPrintable(x.join('"')));
+    }
+
+    void intervallo_data() { Casi(Intervalli); }
+    void intervallo()
+    {
+        const auto& [scelte, lette] = Intervalli[Caso()];
+        QImage immagine(100, 50, QImage::Format_RGB32);
+        immagine.fill(Qt::black);
+        QTemporaryFile pdf;
+        QVERIFY(pdf.open()
+                && pdf.write(pianoamm::DocumentoPdf({{"A"}, {"B"}, {"C"}}, pianoamm::FormatoPdf(), {immagine},
+                                                    QPageRanges::fromString(scelte)))
+                       > 0
+                && pdf.flush());
+        QStringList pagine = Esegui("pdftotext", {pdf.fileName(), "-"})[1].split('\f');
+        pagine.removeLast();  // after the last page's end
+        QCOMPARE(pagine.replaceInStrings(QRegularExpression("^\\s*$"), "-").join(' ').simplified(), lette);
     }
 
     // The charts from their window, saved as PDF: one page, the two pictures one under the other. After a listing: one
@@ -161,7 +187,7 @@ private slots:
     {
         if (qEnvironmentVariable("PIANOAMM_CODA").isEmpty())
             QSKIP("nessun servizio di stampa di prova: eseguire tramite tests/stampa_cups.sh");
-        const auto& [finestra, variabile, codice, inAttesa] = Stampe[Caso()];
+        const auto& [da, variabile, codice, inAttesa] = Stampe[Caso()];
         const QString coda = qEnvironmentVariable(variabile, variabile), ferma = qEnvironmentVariable("PIANOAMM_FERMA");
         const QDir uscita(qEnvironmentVariable("PIANOAMM_USCITA"));
         const auto stampati = [&] { return uscita.entryList({"*.pdf"}, QDir::Files, QDir::Time); };
@@ -172,7 +198,22 @@ private slots:
             QString(qEnvironmentVariableIsSet(variabile) ? "La stampante «%1» non ha accettato la stampa."
                                                          : "La stampante «%1» non esiste.")
                 .arg(coda);
-        if (finestra) {
+        if (da == Da::Dialogo) {
+            AiRisultati({"250000", "999", "4,75", "31/01/2008"}, "Mensile");
+            Rispondi({"Simula estinzione anticipata…"});
+            attese << [](QWidget* editor) { editor->close(); };
+            ApriMenu(false, {});
+            attese << [&coda](QWidget* dialogo) {
+                auto* stampanti = dialogo->findChild<QComboBox*>("printers");
+                stampanti->setCurrentIndex(stampanti->findText(coda));
+                dialogo->findChild<QRadioButton*>("printRange")->setChecked(true);
+                dialogo->findChild<QSpinBox*>("to")->setValue(17);
+                qobject_cast<QDialog*>(dialogo)->accept();
+            };
+            Rispondi(codice ? QVariantList{QMessageBox::Ok} : QVariantList());
+            frm->findChild<QDialog*>("DlgSimulazione")->findChild<QPushButton*>("cmdStampa")->click();
+            QVERIFY(!codice || visti.value(0).startsWith("Warning: " + rifiutata));
+        } else if (da == Da::Pulsante) {
             QCOMPARE(Esegui("lpadmin", {"-d", coda})[0], "0");  // on the test's own service
             QCOMPARE(QPrinterInfo::defaultPrinterName(), coda);
             AiRisultati({"250000", "999", "4,75", "31/01/2008"}, "Mensile");

@@ -20,11 +20,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -54,26 +61,84 @@ void SalvaPdfCome(QWidget* finestra, const QString& titolo, const QList<QStringL
         EseguiOAvvisa(finestra, [&] { ScriviPdf(percorso, pagine, immagini); });
 }
 
-// As StampaPagine; the PDF offered instead first named nome.
-void Stampa(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini, const QString& nome)
+// What the print dialog's Anteprima… asks of it, beside accepting and
+// rejecting.
+constexpr int RispostaAnteprima = 2;
+
+// The job the print dialog, or the preview's own, was left to send, sent;
+// its failure told.
+void Invia(QWidget* finestra, const QPrinter& stampante, const QList<QStringList>& pagine,
+           const QList<QImage>& immagini)
+{
+    EseguiOAvvisa(finestra, [&] { StampaSuStampante(stampante, pagine, immagini); });
+}
+
+// The pages as they would print on stampante. The preview's own print
+// button goes through the same job as the print dialog's, whose failures
+// are told, rather than through Qt's, which tells none.
+void Anteprima(QPrinter& stampante, QWidget* sopra, const QList<QStringList>& pagine, const QList<QImage>& immagini)
+{
+    QPrintPreviewDialog anteprima(&stampante, sopra);
+    anteprima.setWindowTitle(QStringLiteral("Anteprima di stampa"));
+    // A page that reads, rather than the dialog's own small size.
+    anteprima.resize(QSize(800, 1000).boundedTo(sopra->screen()->availableGeometry().size() * 9 / 10));
+    QObject::connect(&anteprima, &QPrintPreviewDialog::paintRequested, &anteprima, [&](QPrinter* carta) {
+        if (carta->paintEngine()->type() == QPaintEngine::Pdf)
+            Invia(sopra, *carta, pagine, immagini);
+        else if (!DisegnaPagine(*carta, pagine, immagini))
+            QMessageBox::warning(sopra, Titolo(), QStringLiteral("Impossibile disegnare l'anteprima."));
+    });
+    anteprima.exec();
+}
+
+}  // namespace
+
+void StampaDopoDomanda(QWidget* finestra, const QList<QStringList>& pagine)
 {
     const auto risposta = QMessageBox::question(finestra, Titolo(), QStringLiteral("Avviare la stampa?."),
                                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (risposta != QMessageBox::Yes)
         return;
     try {
-        StampaSuCoda(QString(), pagine, immagini);
+        StampaSuCoda(QString(), pagine);
     } catch (const pianoamm::ErrorePiano& errore) {
         const auto offerta = QMessageBox::warning(finestra, Titolo(),
                                                   QString::fromUtf8(errore.what())
                                                       + QStringLiteral("\n\nSalvare la stampa come file PDF?"),
                                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (offerta == QMessageBox::Yes)
-            SalvaPdfCome(finestra, QStringLiteral("Salva la stampa come PDF"), pagine, nome, immagini);
+            SalvaPdfCome(finestra, QStringLiteral("Salva la stampa come PDF"), pagine);
     }
 }
 
-}  // namespace
+void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini,
+                  const QString& nome)
+{
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setDocName(QFileInfo(nome).completeBaseName());
+    // With no printer installed the dialog's PDF file is what there is.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(QDir::home().filePath(nome));
+    }
+    QPrintDialog dialogo(&stampante, finestra);
+    dialogo.setWindowTitle(QStringLiteral("Stampa"));
+    dialogo.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange
+                       | QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintShowPageSize);
+    // At most a page a picture: two may share one, as the paper chosen lets.
+    dialogo.setMinMax(1, static_cast<int>(pagine.size() + immagini.size()));
+    // The preview one click away, beside the dialog's own buttons.
+    if (auto* bottoni = dialogo.findChild<QDialogButtonBox*>()) {
+        QPushButton* cmdAnteprima = bottoni->addButton(QStringLiteral("&Anteprima…"), QDialogButtonBox::ActionRole);
+        cmdAnteprima->setObjectName(QStringLiteral("cmdAnteprima"));
+        QObject::connect(cmdAnteprima, &QPushButton::clicked, &dialogo, [&] { dialogo.done(RispostaAnteprima); });
+    }
+    const int risposta = dialogo.exec();
+    if (risposta == QDialog::Accepted)
+        Invia(finestra, stampante, pagine, immagini);
+    else if (risposta == RispostaAnteprima)
+        Anteprima(stampante, finestra, pagine, immagini);
+}
 
 void EseguiOAvvisa(QWidget* finestra, const std::function<void()>& azione)
 {
@@ -82,12 +147,6 @@ void EseguiOAvvisa(QWidget* finestra, const std::function<void()>& azione)
     } catch (const pianoamm::ErrorePiano& errore) {
         QMessageBox::warning(finestra, Titolo(), QString::fromUtf8(errore.what()));
     }
-}
-
-void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini,
-                  const QString& nome)
-{
-    Stampa(finestra, pagine, immagini, nome);
 }
 
 void SalvaListatoPdf(QWidget* finestra, const pianoamm::Listato& listato)
@@ -173,7 +232,7 @@ void MostraGrafico(QWidget* finestra, const pianoamm::Piano& piano)
         QObject::connect(premuto, &QPushButton::clicked, &dialogo, azione);
     };
     bottone(QStringLiteral("S&tampa…"), "cmdStampa",
-            [&] { Stampa(&dialogo, {}, immagini(), QStringLiteral("grafico.pdf")); });
+            [&] { StampaPagine(&dialogo, {}, immagini(), QStringLiteral("grafico.pdf")); });
     bottone(QStringLiteral("Salva come P&DF…"), "cmdPdf", [&] {
         SalvaPdfCome(&dialogo, QStringLiteral("Salva come PDF"), {}, QStringLiteral("grafico.pdf"), immagini());
     });

@@ -23,11 +23,16 @@ namespace pianoamm {
 // Runs azione; what the engine refuses on the way is told over finestra.
 void EseguiOAvvisa(QWidget* finestra, const std::function<void()>& azione);
 
-// After asking, on the default printer; where there is none, or the print
-// service refuses the job, says why and offers to save the same pages as PDF.
-// The pictures, charts as GraficoPiano::Immagini draws them, are printed
-// after the pages, on pages of their own (see DisegnaPagine). The PDF
-// offered instead is first named nome.
+// The main window's print: after asking, on the default printer; where there
+// is none, or the print service refuses the job, says why and offers to save
+// the same pages as PDF.
+void StampaDopoDomanda(QWidget* finestra, const QList<QStringList>& pagine);
+
+// Every other window's: the print dialog (printer, copies, pages, or a PDF
+// file, which is all it offers with no printer installed, first named nome),
+// with its Anteprima… beside it; the job's failure told. The pictures, charts
+// as GraficoPiano::Immagini draws them, are printed after the pages, on pages
+// of their own (see DisegnaPagine).
 void StampaPagine(QWidget* finestra, const QList<QStringList>& pagine, const QList<QImage>& immagini = {},
                   const QString& nome = QStringLiteral("piano.pdf"));
 

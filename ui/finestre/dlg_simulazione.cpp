@@ -136,6 +136,7 @@ QDialogButtonBox* DlgSimulazione::CreaBottoni()
         StampaPagine(this, PagineDelListato(listato), grfSimulazione->Immagini(DimensioneStampa),
                      QStringLiteral("simulazione.pdf"));
     });
+    cmdEsportazioni.back()->setObjectName(QStringLiteral("cmdStampa"));
     bottone(QStringLiteral("Salva come PD&F…"), [this] {
         SalvaPaginePdf(this, QStringLiteral("simulazione.pdf"), PagineDelListato(listato),
                        grfSimulazione->Immagini(DimensioneStampa));

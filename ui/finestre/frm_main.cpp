@@ -115,16 +115,20 @@ void FrmMain::AggiornaBottoni()
 
 void FrmMain::Chiudi()
 {
+    // Whoever answered Salva or Non salvare to the changes has chosen to
+    // close: one question is enough.
+    const bool daChiedere = !documento->Modificato();
     if (!documento->ConfermaPerdita())
         return;
-    const auto risposta =
-        QMessageBox::question(this, QGuiApplication::applicationDisplayName(), QStringLiteral("Chiudere il programma?"),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (risposta == QMessageBox::Yes) {
-        chiusuraConfermata = true;
-        close();
-        chiusuraConfermata = false;
-    }
+    if (daChiedere
+        && QMessageBox::question(this, QGuiApplication::applicationDisplayName(),
+                                 QStringLiteral("Chiudere il programma?"), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes)
+               != QMessageBox::Yes)
+        return;
+    chiusuraConfermata = true;
+    close();
+    chiusuraConfermata = false;
 }
 
 void FrmMain::closeEvent(QCloseEvent* evento)

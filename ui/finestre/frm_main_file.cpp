@@ -54,6 +54,7 @@ void FrmMain::MostraAperto()
     stkPagine->setCurrentWidget(pagRisultato);
     AggiornaBottoni();
     pagRisultato->ElaboraPiano(offerta->Corrente().mutuo);
+    pagRisultato->DallInizio();
 }
 
 bool FrmMain::ApriFile(const QString& percorso)

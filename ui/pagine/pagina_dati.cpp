@@ -18,8 +18,8 @@ namespace pianoamm {
 namespace {
 
 const char* const Spiegazione =
-    "In questa sezione vanno inseriti i dati per il calcolo del piano di ammortamento; "
-    "L'importo del prestito, il numero di rate, il tasso % su base annua e la data di decorrenza.";
+    "In questa sezione vanno inseriti i dati per il calcolo del piano di ammortamento: "
+    "l'importo del prestito, il numero di rate, il tasso % su base annua e la data di decorrenza.";
 
 }  // namespace
 

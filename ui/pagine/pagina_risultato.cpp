@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <algorithm>
@@ -138,10 +139,16 @@ void PaginaRisultato::ElaboraPiano(const pianoamm::Mutuo& dati)
     }
 }
 
+void PaginaRisultato::DallInizio()
+{
+    lstPiano->scrollToTop();
+    lstPiano->horizontalScrollBar()->setValue(0);
+}
+
 void PaginaRisultato::StampaPiano()
 {
     if (piano)
-        StampaPagine(this, PagineDelListato(listato));
+        StampaDopoDomanda(this, PagineDelListato(listato));
 }
 
 void PaginaRisultato::MenuContestuale(const QPoint& globale)

@@ -37,6 +37,9 @@ public:
     // Computes the plan anew and lists it; where the engine refuses the
     // loan, the reason takes the listing's place.
     void ElaboraPiano(const pianoamm::Mutuo& dati);
+    // The listing from its first row and column, as for a loan just opened:
+    // the lines listed anew keep the place scrolled to before.
+    void DallInizio();
     // What the window adds to the listing's menu: its files.
     void ImpostaVociFile(std::function<void(QMenu*)> voci) { vociFile = std::move(voci); }
     // The costs', the change's and the simulation's windows, about the
