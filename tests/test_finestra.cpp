@@ -382,11 +382,15 @@ private slots:
             const QString vista = F1(finestra);
             if (vista != paginaAttesa)
                 difetti << "F1 apre " + vista + " invece di " + paginaAttesa;
+            // Found before it is examined: the examination runs the event loop, which may delete other windows.
+            QPointer<pianoamm::DlgGuida> guida;
             for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* guida = qobject_cast<pianoamm::DlgGuida*>(w); guida && guida->isVisible()) {
-                    Esamina(guida, difetti);
-                    guida->close();
-                }
+                if (auto* aperta = qobject_cast<pianoamm::DlgGuida*>(w); aperta && aperta->isVisible())
+                    guida = aperta;
+            if (guida) {
+                Esamina(guida, difetti);
+                guida->close();
+            }
             finestra->close();
         };
         Rispondi({voce});
