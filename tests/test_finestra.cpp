@@ -721,6 +721,10 @@ private slots:
         limite->showPopup();
         QTRY_COMPARE(campoLimite->text() + ' ' + t->index(1, 3).data().toString(), "2.582,28 2.582,28");
         QVERIFY(!d->findChild<QLabel*>("lblMotivoLimite")->isVisible());  // the caption is no refused key
+        // For a screen reader the box and its field are named by their label, not by the value shown.
+        QCOMPARE(QAccessible::queryAccessibleInterface(limite)->text(QAccessible::Name) + '|'
+                     + QAccessible::queryAccessibleInterface(campoLimite)->text(QAccessible::Name),
+                 "Limite annuo detraibile|Limite annuo detraibile");
         limite->setFocus();
         QTest::keyClick(limite, Qt::Key_Up);
         QCOMPARE(campoLimite->text() + ' ' + t->index(1, 3).data().toString(), "4.000,00 4.000,00");
@@ -780,6 +784,8 @@ private slots:
         QCOMPARE(t->columnCount(), 6);
         QCOMPARE(d->findChild<QLabel*>("lblNote")->text().section('\n', 0, 0),
                  "Proporzione 80,00 %: costo d'acquisto 80.000,00 su un mutuo di 100.000,00.");
+        Bottone(d, "C&opia")->click();  // the figure itself too, not only the note using it
+        QVERIFY(QApplication::clipboard()->text().contains("\nCOSTO D'ACQUISTO           : 80.000,00\n\nTAN "));
         fiscale->setChecked(false);
         QCOMPARE(t->columnCount(), 5);
         QVERIFY(!d->findChild<QLabel*>("lblNote")->isVisible());
