@@ -1131,27 +1131,26 @@ private slots:
         QCOMPARE(c<QLineEdit>("txtTasso")->text(), "9,24");
     }
 
-    // A suspension of whole installments after the selected 24th: the editor starts from it and hands the kind chosen
-    // to the simulation.
+    // A suspension of whole installments after the selected 24th: the editor starts from it, refuses 40 installments
+    // saying why, and hands the count and the kind chosen to the simulation.
     void sospensione()
     {
         AiRisultati({"150000", "240", "3,75", "15/03/2026"}, "Mensile");
         lista()->setCurrentRow(34);
         Rispondi({"Simula sospensione delle rate…"});
         attese << [this](QWidget* editor) {
-            auto* sospese = editor->findChild<QSpinBox*>("spnSospese");
-            visti << QString("%1 %2 %3")
-                         .arg(editor->findChild<QSpinBox*>("spnRata")->value())
-                         .arg(sospese->value())
-                         .arg(sospese->maximum());
+            auto* sospese = editor->findChild<QLineEdit*>("txtSospese");
+            visti << QString("%1 %2").arg(editor->findChild<QSpinBox*>("spnRata")->value()).arg(sospese->text());
+            Scrivi(sospese, "40");  // the 0 refused, and said why
+            visti << sospese->text() + ' ' + editor->findChild<QLabel*>("lblMotivoSospese")->text();
             editor->findChild<QRadioButton*>("optRataIntera")->click();
             editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         };
         ApriMenu(false, {});
-        QCOMPARE(visti, QStringList("24 6 36"));
+        QCOMPARE(visti, QStringList({"24 6", "4 Il numero delle rate sospese deve essere compreso tra 1 e 36."}));
         auto* d = frm->findChild<QDialog*>("DlgSimulazione");
         QCOMPARE(Righe(d->findChild<QListWidget*>("lstEventi")),
-                 QStringList("Sospensione dell'intera rata per 6 rate dopo la rata 24"));
+                 QStringList("Sospensione dell'intera rata per 4 rate dopo la rata 24"));
         c("cmdIndietro")->click();
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgSimulazione"));
     }
