@@ -41,11 +41,11 @@ QAccessibleInterface* Fabbrica(const QString& classe, QObject* oggetto)
 
 void NomeDallaEtichetta(QComboBox* casella)
 {
-    static const bool installata = [] {
+    static const bool Installata = [] {
         QAccessible::installFactory(Fabbrica);
         return true;
     }();
-    casella->setProperty(ProprietaNome, installata);
+    casella->setProperty(ProprietaNome, Installata);
 }
 
 }  // namespace pianoamm
