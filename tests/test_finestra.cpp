@@ -262,6 +262,28 @@ class TestFinestra : public GuidaFinestra {
                 && !qobject_cast<QAbstractSpinBox*>(w->parentWidget())
                 && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed().isEmpty())
                 difetti << "senza nome: " + QString(w->metaObject()->className()) + ' ' + w->objectName();
+        // Each tip under a real hover, where no other window's modality holds the mouse: whole, as plain text,
+        // wrapped at a readable width.
+        for (QWidget* w : finestra->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->toolTip().isEmpty() || !QApplication::activeModalWidget() == finestra->isModal()
+                || !Attiva(finestra))
+                continue;
+            for (QWidget* t : QApplication::topLevelWidgets())
+                t->inherits("QTipLabel") ? t->hide() : void();  // at once, not after fading
+            QTest::mouseMove(finestra->windowHandle(), w->mapTo(finestra, w->rect().center()));
+            const QWidget* tip = nullptr;
+            (void)QTest::qWaitFor(
+                [&tip] {
+                    for (QWidget* t : QApplication::topLevelWidgets())
+                        tip = t->inherits("QTipLabel") && t->isVisible() ? t : tip;
+                    return tip != nullptr;
+                },
+                2000);
+            if (!tip || tip->width() > finestra->screen()->availableGeometry().width() / 3
+                || QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText().simplified()
+                       != w->toolTip().simplified())
+                difetti << "suggerimento su una riga o non intero: " + w->objectName();
+        }
         EsaminaMotivi(finestra, difetti);
     }
 
@@ -382,11 +404,15 @@ private slots:
             const QString vista = F1(finestra);
             if (vista != paginaAttesa)
                 difetti << "F1 apre " + vista + " invece di " + paginaAttesa;
+            // Found first: looking at it shows tips, which go away, from the list of windows too.
+            pianoamm::DlgGuida* guida = nullptr;
             for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* guida = qobject_cast<pianoamm::DlgGuida*>(w); guida && guida->isVisible()) {
-                    Esamina(guida, difetti);
-                    guida->close();
-                }
+                if (auto* g = qobject_cast<pianoamm::DlgGuida*>(w); g && g->isVisible())
+                    guida = g;
+            if (guida) {
+                Esamina(guida, difetti);
+                guida->close();
+            }
             finestra->close();
         };
         Rispondi({voce});
