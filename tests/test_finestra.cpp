@@ -1435,6 +1435,38 @@ private slots:
         dialogo->close();
     }
 
+    // Each kind of file's dialog opens in the folder last used for it, kept in the settings; loan files under one
+    // filter.
+    void cartelle()
+    {
+        AiRisultati();
+        QTemporaryDir pdf, csv;
+        const auto scegli = [this](const QString& voce, const QString& file) {
+            Rispondi({voce});
+            attese << [this, file](QWidget* w) {
+                auto* dialogo = qobject_cast<QFileDialog*>(w);
+                visti << dialogo->directory().absolutePath() + ' ' + dialogo->selectedNameFilter();
+                dialogo->selectFile(file);
+                QMetaObject::invokeMethod(dialogo, "accept");
+            };
+            ApriMenu(false, {});
+        };
+        for (int volta = 0; volta < 2; ++volta) {
+            scegli("Salva come PDF…", pdf.filePath(QString("piano%1.pdf").arg(volta)));
+            scegli("Esporta CSV…", csv.filePath(QString("piano%1.csv").arg(volta)));
+        }
+        Rispondi({csv.filePath("mutuo.pianoamm")});
+        QVERIFY(frm->File()->SalvaConNome());
+        attese << [this](QWidget* w) {
+            auto* dialogo = qobject_cast<QFileDialog*>(w);
+            visti << dialogo->directory().absolutePath() + ' ' + dialogo->selectedNameFilter();
+            dialogo->reject();
+        };
+        frm->File()->Apri();
+        QCOMPARE(visti.mid(2), QStringList({pdf.path() + " Documenti PDF (*.pdf)", csv.path() + " File CSV (*.csv)",
+                                            csv.path() + " Mutui (*.pianoamm)"}));
+    }
+
     // Return in a field confirms it; it neither copies nor prints.
     void invioNeiCampi_data() { Casi(Invii); }
     void invioNeiCampi()
