@@ -4,8 +4,33 @@
 #include "engine/prima_scadenza.h"
 
 #include <iterator>
+#include <string>
 
 namespace pianoamm {
+
+namespace {
+
+// The borrower's figures given: the deduction's notes use them, and a sheet
+// without them could not be checked.
+void VociFiscali(const DatiFiscali& fiscali, std::vector<VoceCosto>& voci)
+{
+    if (fiscali.costoAcquisto)
+        voci.push_back({"Costo d'acquisto", CellaImporto(*fiscali.costoAcquisto)});
+    if (fiscali.reddito)
+        voci.push_back({"Reddito complessivo", CellaImporto(*fiscali.reddito)});
+    if (fiscali.figli) {
+        const int figli = *fiscali.figli;
+        voci.push_back({"Figli a carico", CellaTesto(figli == 0   ? std::string("Nessuno")
+                                                     : figli >= 3 ? std::string("3 o più, o con disabilità")
+                                                                  : std::to_string(figli))});
+    }
+    if (fiscali.altriOneri)
+        voci.push_back({"Altri oneri al 19 %", CellaImporto(*fiscali.altriOneri)});
+    if (fiscali.dataContratto)
+        voci.push_back({"Data del contratto", CellaData(*fiscali.dataContratto)});
+}
+
+}  // namespace
 
 std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole)
 {
@@ -29,6 +54,7 @@ std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, con
     if (regole != nullptr) {
         voci.push_back({"Quota a proprio carico (%)", percentuale(regole->quota)});
         voci.push_back({"Limite annuo detraibile", CellaImporto(regole->limite)});
+        VociFiscali(regole->fiscali, voci);
     }
     return voci;
 }

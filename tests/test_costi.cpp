@@ -110,15 +110,25 @@ TEST(Costi, DatiDeiCosti)
     Mutuo italiano = Prestito(150000, 300, 3.5, Cadenza::Mensile, {2026, 3, 15});
     italiano.condizioni.metodo = Metodo::Italiano;
     const RegoleDetrazione regole{.quota = 50, .limite = LimiteCostruzione, .fiscali = {}};
-    // The same loan's lines with the French method are tests/dati/costi_e_detrazione.txt's first.
-    const std::string intestazione = TestoDatiCosti(PianoAmm(italiano), {1500, 0.25, 2.5}, &regole);
-    EXPECT_EQ(intestazione.substr(intestazione.find("\nDATA")), "\nDATA DI EROGAZIONE         : 15/03/2026\n"
-                                                                "METODO                     : italiano\n"
-                                                                "SPESE INIZIALI             : 1.500,00\n"
-                                                                "IMPOSTA SOSTITUTIVA (%)    : 0,25\n"
-                                                                "SPESE PER RATA             : 2,50\n"
-                                                                "QUOTA A PROPRIO CARICO (%) : 50,00\n"
-                                                                "LIMITE ANNUO DETRAIBILE    : 2.582,28\n");
+    // The same loan's lines with the French method are tests/dati/costi_e_detrazione.txt's first; the borrower's
+    // figures given follow, those not given left out.
+    RegoleDetrazione conFiscali = regole;
+    conFiscali.fiscali = {
+        .costoAcquisto = 210000.5, .reddito = 38000, .figli = 3, .altriOneri = 0, .dataContratto = Data{2026, 2, 27}};
+    const std::string intestazione = TestoDatiCosti(PianoAmm(italiano), {1500, 0.25, 2.5}, &conFiscali);
+    EXPECT_EQ(intestazione.substr(intestazione.find("\nDATA")),
+              "\nDATA DI EROGAZIONE         : 15/03/2026\n"
+              "METODO                     : italiano\n"
+              "SPESE INIZIALI             : 1.500,00\n"
+              "IMPOSTA SOSTITUTIVA (%)    : 0,25\n"
+              "SPESE PER RATA             : 2,50\n"
+              "QUOTA A PROPRIO CARICO (%) : 50,00\n"
+              "LIMITE ANNUO DETRAIBILE    : 2.582,28\n"
+              "COSTO D'ACQUISTO           : 210.000,50\n"
+              "REDDITO COMPLESSIVO        : 38.000,00\n"
+              "FIGLI A CARICO             : 3 o più, o con disabilità\n"
+              "ALTRI ONERI AL 19 %        : 0,00\n"
+              "DATA DEL CONTRATTO         : 27/02/2026\n");
     // Without the deduction, no share and no limit, the labels aligned on those left; the rate with the decimals it was
     // given, up to four; the pre-amortisation's rows counted, as the listing counts them.
     Mutuo conPreammortamento = Prestito(1234567.89, 12, 3.1234, Cadenza::Trimestrale, {2025, 12, 31});

@@ -262,6 +262,28 @@ class TestFinestra : public GuidaFinestra {
                 && !qobject_cast<QAbstractSpinBox*>(w->parentWidget())
                 && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed().isEmpty())
                 difetti << "senza nome: " + QString(w->metaObject()->className()) + ' ' + w->objectName();
+        // Each tip under a real hover, where no other window's modality holds the mouse: whole, as plain text,
+        // wrapped at a readable width.
+        for (QWidget* w : finestra->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->toolTip().isEmpty() || !QApplication::activeModalWidget() == finestra->isModal()
+                || !Attiva(finestra))
+                continue;
+            for (QWidget* t : QApplication::topLevelWidgets())
+                t->inherits("QTipLabel") ? t->hide() : void();  // at once, not after fading
+            QTest::mouseMove(finestra->windowHandle(), w->mapTo(finestra, w->rect().center()));
+            const QWidget* tip = nullptr;
+            (void)QTest::qWaitFor(
+                [&tip] {
+                    for (QWidget* t : QApplication::topLevelWidgets())
+                        tip = t->inherits("QTipLabel") && t->isVisible() ? t : tip;
+                    return tip != nullptr;
+                },
+                2000);
+            if (!tip || tip->width() > finestra->screen()->availableGeometry().width() / 3
+                || QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText().simplified()
+                       != w->toolTip().simplified())
+                difetti << "suggerimento su una riga o non intero: " + w->objectName();
+        }
         EsaminaMotivi(finestra, difetti);
     }
 
@@ -725,6 +747,10 @@ private slots:
         limite->showPopup();
         QTRY_COMPARE(campoLimite->text() + ' ' + t->index(1, 3).data().toString(), "2.582,28 2.582,28");
         QVERIFY(!d->findChild<QLabel*>("lblMotivoLimite")->isVisible());  // the caption is no refused key
+        // For a screen reader the box and its field are named by their label, not by the value shown.
+        QCOMPARE(QAccessible::queryAccessibleInterface(limite)->text(QAccessible::Name) + '|'
+                     + QAccessible::queryAccessibleInterface(campoLimite)->text(QAccessible::Name),
+                 "Limite annuo detraibile|Limite annuo detraibile");
         limite->setFocus();
         QTest::keyClick(limite, Qt::Key_Up);
         QCOMPARE(campoLimite->text() + ' ' + t->index(1, 3).data().toString(), "4.000,00 4.000,00");
@@ -784,6 +810,8 @@ private slots:
         QCOMPARE(t->columnCount(), 6);
         QCOMPARE(d->findChild<QLabel*>("lblNote")->text().section('\n', 0, 0),
                  "Proporzione 80,00 %: costo d'acquisto 80.000,00 su un mutuo di 100.000,00.");
+        Bottone(d, "C&opia")->click();  // the figure itself too, not only the note using it
+        QVERIFY(QApplication::clipboard()->text().contains("\nCOSTO D'ACQUISTO           : 80.000,00\n\nTAN "));
         fiscale->setChecked(false);
         QCOMPARE(t->columnCount(), 5);
         QVERIFY(!d->findChild<QLabel*>("lblNote")->isVisible());
@@ -1129,27 +1157,26 @@ private slots:
         QCOMPARE(c<QLineEdit>("txtTasso")->text(), "9,24");
     }
 
-    // A suspension of whole installments after the selected 24th: the editor starts from it and hands the kind chosen
-    // to the simulation.
+    // A suspension of whole installments after the selected 24th: the editor starts from it, refuses 40 installments
+    // saying why, and hands the count and the kind chosen to the simulation.
     void sospensione()
     {
         AiRisultati({"150000", "240", "3,75", "15/03/2026"}, "Mensile");
         lista()->setCurrentRow(34);
         Rispondi({"Simula sospensione delle rate…"});
         attese << [this](QWidget* editor) {
-            auto* sospese = editor->findChild<QSpinBox*>("spnSospese");
-            visti << QString("%1 %2 %3")
-                         .arg(editor->findChild<QSpinBox*>("spnRata")->value())
-                         .arg(sospese->value())
-                         .arg(sospese->maximum());
+            auto* sospese = editor->findChild<QLineEdit*>("txtSospese");
+            visti << QString("%1 %2").arg(editor->findChild<QSpinBox*>("spnRata")->value()).arg(sospese->text());
+            Scrivi(sospese, "40");  // the 0 refused, and said why
+            visti << sospese->text() + ' ' + editor->findChild<QLabel*>("lblMotivoSospese")->text();
             editor->findChild<QRadioButton*>("optRataIntera")->click();
             editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         };
         ApriMenu(false, {});
-        QCOMPARE(visti, QStringList("24 6 36"));
+        QCOMPARE(visti, QStringList({"24 6", "4 Il numero delle rate sospese deve essere compreso tra 1 e 36."}));
         auto* d = frm->findChild<QDialog*>("DlgSimulazione");
         QCOMPARE(Righe(d->findChild<QListWidget*>("lstEventi")),
-                 QStringList("Sospensione dell'intera rata per 6 rate dopo la rata 24"));
+                 QStringList("Sospensione dell'intera rata per 4 rate dopo la rata 24"));
         c("cmdIndietro")->click();
         QTRY_VERIFY(!frm->findChild<QDialog*>("DlgSimulazione"));
     }
@@ -1406,6 +1433,38 @@ private slots:
         usa->click();
         QCOMPARE(dati(), "200.000,00 180 7,50");
         dialogo->close();
+    }
+
+    // Each kind of file's dialog opens in the folder last used for it, kept in the settings; loan files under one
+    // filter.
+    void cartelle()
+    {
+        AiRisultati();
+        QTemporaryDir pdf, csv;
+        const auto scegli = [this](const QString& voce, const QString& file) {
+            Rispondi({voce});
+            attese << [this, file](QWidget* w) {
+                auto* dialogo = qobject_cast<QFileDialog*>(w);
+                visti << dialogo->directory().absolutePath() + ' ' + dialogo->selectedNameFilter();
+                dialogo->selectFile(file);
+                QMetaObject::invokeMethod(dialogo, "accept");
+            };
+            ApriMenu(false, {});
+        };
+        for (int volta = 0; volta < 2; ++volta) {
+            scegli("Salva come PDF…", pdf.filePath(QString("piano%1.pdf").arg(volta)));
+            scegli("Esporta CSV…", csv.filePath(QString("piano%1.csv").arg(volta)));
+        }
+        Rispondi({csv.filePath("mutuo.pianoamm")});
+        QVERIFY(frm->File()->SalvaConNome());
+        attese << [this](QWidget* w) {
+            auto* dialogo = qobject_cast<QFileDialog*>(w);
+            visti << dialogo->directory().absolutePath() + ' ' + dialogo->selectedNameFilter();
+            dialogo->reject();
+        };
+        frm->File()->Apri();
+        QCOMPARE(visti.mid(2), QStringList({pdf.path() + " Documenti PDF (*.pdf)", csv.path() + " File CSV (*.csv)",
+                                            csv.path() + " Mutui (*.pianoamm)"}));
     }
 
     // Return in a field confirms it; it neither copies nor prints.

@@ -7,6 +7,7 @@
 #include "print/stampa.h"
 #include "print/stampa_cups.h"
 #include "print/testo_qt.h"
+#include "ui/comune/cartelle.h"
 #include "ui/comune/posizione.h"
 #include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/grafico_tasso.h"
@@ -47,16 +48,19 @@ QString Titolo()
 }
 
 // The file's name as the system takes it; empty when the user cancelled.
-std::string ChiediFile(QWidget* finestra, const QString& titolo, const QString& nome, const QString& filtro)
+std::string ChiediFile(QWidget* finestra, const QString& titolo, const QString& nome, const QString& filtro,
+                       TipoFile tipo)
 {
-    const QString percorso = QFileDialog::getSaveFileName(finestra, titolo, QDir::home().filePath(nome), filtro);
+    const QString percorso =
+        Ricorda(tipo, QFileDialog::getSaveFileName(finestra, titolo, QDir(CartellaPer(tipo)).filePath(nome), filtro));
     return QFile::encodeName(percorso).toStdString();
 }
 
 void SalvaPdfCome(QWidget* finestra, const QString& titolo, const QList<QStringList>& pagine,
                   const QString& nome = QStringLiteral("piano.pdf"), const QList<QImage>& immagini = {})
 {
-    const std::string percorso = ChiediFile(finestra, titolo, nome, QStringLiteral("Documenti PDF (*.pdf)"));
+    const std::string percorso =
+        ChiediFile(finestra, titolo, nome, QStringLiteral("Documenti PDF (*.pdf)"), TipoFile::Pdf);
     if (!percorso.empty())
         EseguiOAvvisa(finestra, [&] { ScriviPdf(percorso, pagine, immagini); });
 }
@@ -163,7 +167,7 @@ void SalvaPaginePdf(QWidget* finestra, const QString& nome, const QList<QStringL
 void SalvaCsv(QWidget* finestra, const QString& nome, const std::string& csv)
 {
     const std::string percorso =
-        ChiediFile(finestra, QStringLiteral("Esporta CSV"), nome, QStringLiteral("File CSV (*.csv)"));
+        ChiediFile(finestra, QStringLiteral("Esporta CSV"), nome, QStringLiteral("File CSV (*.csv)"), TipoFile::Csv);
     if (!percorso.empty())
         EseguiOAvvisa(finestra, [&] { pianoamm::ScriviFileSicuro(percorso, csv); });
 }
@@ -180,7 +184,7 @@ void CopiaRighe(const pianoamm::Listato& listato, QList<int> righe)
 void SalvaImmagine(QWidget* finestra, const QPixmap& immagine)
 {
     const std::string percorso = ChiediFile(finestra, QStringLiteral("Salva immagine"), QStringLiteral("grafico.png"),
-                                            QStringLiteral("Immagini PNG (*.png)"));
+                                            QStringLiteral("Immagini PNG (*.png)"), TipoFile::Immagine);
     if (percorso.empty())
         return;
     QByteArray png;

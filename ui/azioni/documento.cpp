@@ -5,6 +5,7 @@
 #include "print/testo_qt.h"
 #include "ui/azioni/modello_offerta.h"
 #include "ui/comune/aspetto.h"
+#include "ui/comune/cartelle.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,21 +16,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace pianoamm {
 
 namespace {
 
 constexpr int RecentiMassimi = 5;
-const char* const FiltroFile = "Mutui di Piano d'ammortamento (*.pianoamm)";
-
-// In the user's configuration folder, where QStandardPaths puts it (a
-// folder of their own while the tests run).
-QString FileImpostazioni()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/pianoamm.conf");
-}
 
 std::string NomeDiSistema(const QString& percorso)
 {
@@ -62,7 +54,9 @@ const char* const NonSalvato = "Il mutuo non è stato salvato.\n\n";
 
 QString ChiediFileMutuo(QWidget* finestra, const QString& titolo, const QString& iniziale)
 {
-    QString scelto = QFileDialog::getSaveFileName(finestra, titolo, iniziale, QString::fromUtf8(FiltroFile));
+    QString scelto = Ricorda(
+        TipoFile::Mutuo, QFileDialog::getSaveFileName(
+                             finestra, titolo, QDir(CartellaPer(TipoFile::Mutuo)).filePath(iniziale), FiltroMutui()));
     if (!scelto.isEmpty() && QFileInfo(scelto).suffix().isEmpty())
         scelto += QStringLiteral(".pianoamm");
     return scelto;
@@ -125,9 +119,9 @@ void Documento::Apri()
 {
     if (!ConfermaPerdita())
         return;
-    const QString scelto = QFileDialog::getOpenFileName(
-        finestra, QStringLiteral("Apri un mutuo"), percorso.isEmpty() ? QDir::homePath() : QFileInfo(percorso).path(),
-        QString::fromUtf8(FiltroFile));
+    const QString scelto =
+        Ricorda(TipoFile::Mutuo, QFileDialog::getOpenFileName(finestra, QStringLiteral("Apri un mutuo"),
+                                                              CartellaPer(TipoFile::Mutuo), FiltroMutui()));
     if (!scelto.isEmpty())
         Apri(scelto);
 }
@@ -154,7 +148,7 @@ bool Documento::Salva()
 
 bool Documento::SalvaConNome()
 {
-    const QString iniziale = percorso.isEmpty() ? QDir::home().filePath(QStringLiteral("mutuo.pianoamm")) : percorso;
+    const QString iniziale = percorso.isEmpty() ? QStringLiteral("mutuo.pianoamm") : percorso;
     const QString scelto = ChiediFileMutuo(finestra, QStringLiteral("Salva il mutuo"), iniziale);
     return !scelto.isEmpty() && SalvaIn(scelto);
 }

@@ -19,8 +19,9 @@ namespace pianoamm {
 class ModelloOfferta;
 struct Offerta;
 
-// Asks where to save a loan, first offering iniziale: the file chosen, its
-// extension added where it has none, or empty when cancelled.
+// Asks where to save a loan, first offering iniziale, a bare name in the
+// folder last used for loans: the file chosen, its extension added where
+// it has none, or empty when cancelled.
 QString ChiediFileMutuo(QWidget* finestra, const QString& titolo, const QString& iniziale);
 
 // Writes offerta to file as a loan file, only where reading it would give

@@ -1,5 +1,7 @@
 #include "ui/comune/posizione.h"
 
+#include <QEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QPointer>
 #include <QScreen>
@@ -15,13 +17,23 @@ namespace pianoamm {
 
 namespace {
 
-// A window whose layout cannot shrink to the room there is scrolls its
-// contents instead: made smaller, it would otherwise cut them off.
-void ScorriSeServe(QWidget* finestra, const QSize& spazio)
+// Whether, at its size, a wrapping line of text in the window is given
+// less height than its width asks: it would show its first lines only.
+bool TestoTagliato(QWidget* finestra)
+{
+    const QList<QLabel*> etichette = finestra->findChildren<QLabel*>();
+    return std::ranges::any_of(etichette, [](const QLabel* etichetta) {
+        return etichetta->wordWrap() && etichetta->isVisibleTo(etichetta->window())
+               && etichetta->height() < etichetta->heightForWidth(etichetta->width());
+    });
+}
+
+// A window whose layout cannot shrink to the room there, or whose wrapping
+// text would be cut, scrolls its contents instead.
+void Scorri(QWidget* finestra)
 {
     QLayout* impaginazione = finestra->layout();
-    if (impaginazione == nullptr || finestra->property("scorre").toBool()
-        || spazio.expandedTo(impaginazione->minimumSize()) == spazio)
+    if (impaginazione == nullptr || finestra->property("scorre").toBool())
         return;
     finestra->setProperty("scorre", true);
     auto* contenuto = new QWidget;
@@ -46,16 +58,27 @@ void Colloca(QWidget* finestra, const QWidget* accanto)
     if (schermo == nullptr)
         return;
     const QRect area = schermo->availableGeometry();
-    // Before it is first shown a window has no frame yet: its borders and
-    // title bar are reckoned from the style. A window taller or wider than
-    // the screen is made to fit.
-    const QSize cornice =
-        finestra->isVisible()
-            ? finestra->frameGeometry().size() - finestra->size()
-            : QSize(2, 1) * finestra->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, finestra)
+    // Until the window manager has put its frame around the window, Qt
+    // takes it for none: the borders and title bar are then reckoned from
+    // the style, or the title bar would go above the screen's edge. A window
+    // taller or wider than the screen is made to fit.
+    QSize cornice = finestra->frameGeometry().size() - finestra->size();
+    if (!finestra->isVisible() || cornice.isNull())
+        cornice = QSize(2, 1) * finestra->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, finestra)
                   + QSize(0, finestra->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, finestra));
-    ScorriSeServe(finestra, area.size() - cornice);
-    finestra->resize(finestra->size().boundedTo(area.size() - cornice));
+    const QSize spazio = area.size() - cornice;
+    if (finestra->layout() != nullptr && spazio.expandedTo(finestra->layout()->minimumSize()) != spazio)
+        Scorri(finestra);
+    finestra->resize(finestra->size().boundedTo(spazio));
+    // Laid out at that size now, shown or not.
+    if (finestra->layout() != nullptr) {
+        finestra->layout()->invalidate();
+        finestra->layout()->activate();
+    }
+    if (TestoTagliato(finestra)) {
+        Scorri(finestra);
+        finestra->resize(finestra->size().boundedTo(spazio));
+    }
     const QSize misura = finestra->size() + cornice;
     // Right of the other window, else left of it, else in the middle.
     QPoint punto = area.center() - QPoint(misura.width(), misura.height()) / 2;
@@ -71,15 +94,49 @@ void Colloca(QWidget* finestra, const QWidget* accanto)
     finestra->move(punto);
 }
 
+// Places the window again once its frame is known, where the frame then
+// lies off the screen: the window manager puts it around the window some
+// time after it is shown. Later moves are the user's own.
+class ConCornice : public QObject {
+public:
+    ConCornice(QWidget* finestra, const QWidget* accanto) : QObject(finestra), vicina(accanto)
+    {
+        finestra->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override
+    {
+        auto* finestra = static_cast<QWidget*>(oggetto);
+        if ((evento->type() == QEvent::Move || evento->type() == QEvent::Resize) && finestra->isVisible()
+            && finestra->frameGeometry().size() != finestra->size()) {
+            finestra->removeEventFilter(this);
+            deleteLater();
+            if (finestra->screen() != nullptr
+                && !finestra->screen()->availableGeometry().contains(finestra->frameGeometry()))
+                Colloca(finestra, vicina);
+        }
+        return false;
+    }
+
+private:
+    QPointer<const QWidget> vicina;
+};
+
 }  // namespace
 
 void PosizionaAccanto(QWidget* finestra, const QWidget* accanto)
 {
     Colloca(finestra, accanto);
-    // Once shown, with the frame the window manager gave it, again.
-    QTimer::singleShot(0, finestra, [finestra, vicina = QPointer<const QWidget>(accanto)] {
-        if (finestra->isVisible())
-            Colloca(finestra, vicina);
+    // Once shown, again, with its frame where it already has one; else once
+    // the window manager gives it one.
+    auto* attesa = new ConCornice(finestra, accanto);
+    QTimer::singleShot(0, finestra, [finestra, attesa = QPointer(attesa), vicina = QPointer<const QWidget>(accanto)] {
+        if (!finestra->isVisible())
+            return;
+        Colloca(finestra, vicina);
+        if (finestra->frameGeometry().size() != finestra->size())
+            delete attesa;
     });
 }
 

@@ -1,5 +1,6 @@
 #include "ui/controlli/gruppo_tasso_variabile.h"
 
+#include "ui/comune/cartelle.h"
 #include "ui/comune/scelte.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/motivo_campo.h"
@@ -182,8 +183,10 @@ void GruppoTassoVariabile::Rimuovi()
 
 void GruppoTassoVariabile::Importa()
 {
-    const QString scelto = QFileDialog::getOpenFileName(this, QStringLiteral("Importa i valori dell'indice"), QString(),
-                                                        QStringLiteral("File CSV (*.csv *.txt);;Tutti i file (*)"));
+    const QString scelto = Ricorda(
+        TipoFile::Tabella, QFileDialog::getOpenFileName(this, QStringLiteral("Importa i valori dell'indice"),
+                                                        CartellaPer(TipoFile::Tabella),
+                                                        QStringLiteral("File CSV (*.csv *.txt);;Tutti i file (*)")));
     if (!scelto.isEmpty())
         Prendi(
             QString(), [nome = QFile::encodeName(scelto).toStdString()] { return LeggiFileIndice(nome); }, true);

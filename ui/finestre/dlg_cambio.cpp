@@ -133,7 +133,7 @@ void DlgCambio::SalvaNuovo()
     const pianoamm::Offerta nuova = pianoamm::OffertaCambiata(offerta, *esito);
     const std::string tipo(pianoamm::VoceDi(pianoamm::TipiCambio, esito->cambio.tipo).etichetta);
     const QString file = ChiediFileMutuo(this, QStringLiteral("Salva il nuovo mutuo"),
-                                         QDir::home().filePath(TestoQt(tipo).toLower() + QStringLiteral(".pianoamm")));
+                                         TestoQt(tipo).toLower() + QStringLiteral(".pianoamm"));
     if (!file.isEmpty())
         ScriviMutuo(this, file, nuova);
 }

@@ -5,6 +5,7 @@
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
+#include "ui/comune/cartelle.h"
 #include "ui/comune/posizione.h"
 #include "ui/controlli/assi_grafico.h"
 #include "ui/controlli/grafico_piano.h"
@@ -159,8 +160,9 @@ void DlgConfronto::CreaGrafico()
 
 void DlgConfronto::ScegliFile()
 {
-    const QString percorso = QFileDialog::getOpenFileName(this, QStringLiteral("Aggiungi un'offerta"), QString(),
-                                                          QStringLiteral("Mutui (*.pianoamm)"));
+    const QString percorso =
+        Ricorda(TipoFile::Mutuo, QFileDialog::getOpenFileName(this, QStringLiteral("Aggiungi un'offerta"),
+                                                              CartellaPer(TipoFile::Mutuo), FiltroMutui()));
     if (!percorso.isEmpty())
         Aggiungi(percorso);
 }

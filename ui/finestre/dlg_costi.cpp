@@ -7,6 +7,7 @@
 #include "ui/azioni/azioni_piano.h"
 #include "ui/azioni/modello_offerta.h"
 #include "ui/comune/aspetto.h"
+#include "ui/comune/nome_casella.h"
 #include "ui/comune/posizione.h"
 #include "ui/controlli/campo_numerico.h"
 #include "ui/controlli/gruppo_fiscale.h"
@@ -96,6 +97,7 @@ void DlgCosti::CreaLimite(QFormLayout* modulo)
 {
     cboLimite = new QComboBox(this);
     cboLimite->setObjectName(QStringLiteral("cboLimite"));
+    NomeDallaEtichetta(cboLimite);
     cboLimite->setEditable(true);
     cboLimite->setInsertPolicy(QComboBox::NoInsert);
     // The field as wide as a number needs; the list as wide as its captions.

@@ -110,19 +110,21 @@ std::function<Evento()> Campi(const Variazione& variazione, const Modulo& modulo
 
 std::function<Evento()> Campi(const Sospensione& sospensione, const Modulo& modulo)
 {
-    auto* spnSospese = new QSpinBox(modulo.dialogo);
-    spnSospese->setObjectName(QStringLiteral("spnSospese"));
-    spnSospese->setRange(static_cast<int>(LimiteRateSospese.minimo), static_cast<int>(LimiteRateSospese.massimo));
-    spnSospese->setValue(sospensione.rate);
-    modulo.campi->addRow(QStringLiteral("&Numero di rate sospese:"), spnSospese);
+    // A number field like the others: a count past the limit is refused
+    // with its reason, not silently.
+    auto* txtSospese = new CampoNumerico(LimiteRateSospese, false, modulo.dialogo);
+    txtSospese->setObjectName(QStringLiteral("txtSospese"));
+    txtSospese->ImpostaValore(sospensione.rate);
+    RigaConMotivo(modulo.campi, QStringLiteral("&Numero di rate sospese:"), txtSospese);
     const auto optTipo = Scelta(modulo, QStringLiteral("Si sospende:"), TipiSospensione, sospensione.tipo);
     // The whole installment's, last in the table.
     optTipo.back()->setObjectName(QStringLiteral("optRataIntera"));
-    modulo.Segui(spnSospese, &QSpinBox::valueChanged);
-    spnSospese->selectAll();
-    spnSospese->setFocus();
-    return [spnRata = modulo.spnRata, spnSospese, optTipo] {
-        return Evento(Sospensione{spnRata->value(), spnSospese->value(), Scelto(optTipo, TipiSospensione)});
+    modulo.Segui(txtSospese, &CampoNumerico::ValoreCambiato);
+    txtSospese->selectAll();
+    txtSospese->setFocus();
+    return [spnRata = modulo.spnRata, txtSospese, optTipo] {
+        return Evento(
+            Sospensione{spnRata->value(), static_cast<int>(txtSospese->Valore()), Scelto(optTipo, TipiSospensione)});
     };
 }
 

@@ -7,6 +7,7 @@
 #include "print/impaginazione.h"
 #include "print/testo_qt.h"
 #include "ui/azioni/azioni_piano.h"
+#include "ui/comune/cartelle.h"
 #include "ui/comune/posizione.h"
 #include "ui/controlli/invio_bottoni.h"
 #include "ui/controlli/modello_tabella.h"
@@ -143,8 +144,10 @@ QLayout* DlgVerifica::CreaComandi()
 
 void DlgVerifica::ScegliFile()
 {
-    const QString percorso = QFileDialog::getOpenFileName(this, QStringLiteral("Apri il piano della banca"), QString(),
-                                                          QStringLiteral("Tabelle (*.csv *.txt);;Tutti i file (*)"));
+    const QString percorso = Ricorda(
+        TipoFile::Tabella,
+        QFileDialog::getOpenFileName(this, QStringLiteral("Apri il piano della banca"), CartellaPer(TipoFile::Tabella),
+                                     QStringLiteral("Tabelle (*.csv *.txt);;Tutti i file (*)")));
     if (!percorso.isEmpty())
         Leggi([&] { return LeggiFileTabellaBanca(QFile::encodeName(percorso).toStdString()); });
 }

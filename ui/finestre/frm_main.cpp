@@ -4,6 +4,7 @@
 #include "ui/azioni/modello_offerta.h"
 #include "ui/comune/aspetto.h"
 #include "ui/comune/messaggi.h"
+#include "ui/comune/suggerimenti.h"
 #include "ui/comune/twips.h"
 #include "ui/controlli/invio_bottoni.h"
 #include "ui/controlli/link_sito.h"
@@ -29,6 +30,7 @@ FrmMain::FrmMain(QWidget* parent)
                           | Qt::WindowCloseButtonHint),
       offerta(new ModelloOfferta(this))
 {
+    SuggerimentiACapo();
     setWindowIcon(QIcon(QStringLiteral(":/assets/oro.ico")));
     setFont(CarattereDialogo(8.25));
     const Twips tw(logicalDpiX());
