@@ -6,11 +6,8 @@
 
 #include "engine/cadenza.h"
 #include "engine/centesimi.h"
-#include "engine/costi.h"
 #include "engine/errore.h"
-#include "engine/formato.h"
 #include "engine/inverso.h"
-#include "engine/prima_scadenza.h"
 #include "engine/soldi.h"
 
 #include <algorithm>
