@@ -6,6 +6,7 @@
 #include "lettore_schermo.h"
 #include "testi_ostili.h"
 #include "ui/azioni/modello_offerta.h"
+#include "ui/comune/posizione.h"
 #include "ui/controlli/grafico_piano.h"
 #include "ui/controlli/motivo_campo.h"
 #include "ui/finestre/dlg_guida.h"
@@ -154,6 +155,17 @@ QString F1(QWidget* finestra)
     return "nessuna guida";
 }
 
+// The wrapping lines of text given less height than their width asks: only their first lines show.
+QStringList TestiTagliati(QWidget* finestra)
+{
+    QStringList tagliati;
+    for (const auto* etichetta : finestra->findChildren<QLabel*>())
+        if (etichetta->wordWrap() && etichetta->isVisible()
+            && etichetta->height() < etichetta->heightForWidth(etichetta->width()))
+            tagliati << etichetta->text();
+    return tagliati;
+}
+
 // A chart's labels cut to "..." or hidden where they would overlap, its titles cut; an axis that labels itself counts
 // as hidden, its labels cannot be read back.
 QStringList Tagliate(QWidget* finestra)
@@ -203,6 +215,19 @@ void EsaminaGrafici(QWidget* finestra, QStringList& difetti)
             difetti << "suggerimento: " + QToolTip::text() + " invece di " + punti[v].second;
     }
 }
+
+// A window placed beside another on a screen eight units wide: the other window's left edge and width, the window's
+// width, each a little less than its units; where the window goes.
+enum class Lato { Destra, Sinistra, SpostataLAltra, Nessuno };
+struct Accanto {
+    int sinistra, larghezza, finestra;
+    Lato lato;
+};
+constexpr Accanto Accostamenti[] = {
+    {0, 3, 3, Lato::Destra},         {4, 3, 3, Lato::Sinistra},
+    {2, 3, 4, Lato::SpostataLAltra},  // neither side has room, but the screen holds both
+    {3, 2, 6, Lato::SpostataLAltra}, {2, 4, 5, Lato::Nessuno},
+};
 
 class TestFinestra : public GuidaFinestra {
     Q_OBJECT
@@ -1018,6 +1043,10 @@ private slots:
         c("cmdIndietro")->click();
         attese << [this](QWidget* dialogo) {
             visti << dialogo->findChild<QComboBox*>("cboMetodo")->currentText();
+            // The variable rate ticked, its reason shown below: every hint whole still.
+            dialogo->findChild<QGroupBox*>("grpTassoVariabile")->setChecked(true);
+            if (!QTest::qWaitFor([dialogo] { return TestiTagliati(dialogo).isEmpty(); }, 1000))
+                visti << TestiTagliati(dialogo);
             dialogo->close();
         };
         c("cmdCondizioni")->click();
@@ -1465,6 +1494,34 @@ private slots:
         frm->File()->Apri();
         QCOMPARE(visti.mid(2), QStringList({pdf.path() + " Documenti PDF (*.pdf)", csv.path() + " File CSV (*.csv)",
                                             csv.path() + " Mutui (*.pianoamm)"}));
+    }
+
+    void accanto_data() { Casi(Accostamenti); }
+    void accanto()
+    {
+        const Accanto caso = Accostamenti[Caso()];
+        const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
+        const int unita = schermo.width() / 8;
+        QWidget altra, finestra;
+        altra.resize(caso.larghezza * unita - 20, 100);
+        altra.move(schermo.left() + caso.sinistra * unita, schermo.top() + 20);
+        finestra.resize(caso.finestra * unita - 20, 100);
+        altra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&altra));
+        const QRect prima = altra.frameGeometry();
+        pianoamm::PosizionaAccanto(&finestra, &altra);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        const QRect dopo = altra.frameGeometry(), cornice = finestra.frameGeometry();
+        QVERIFY(schermo.contains(cornice));
+        // Moved aside by no more than it takes: the window then ends at the screen's edge.
+        QCOMPARE(dopo.left() == prima.left(), caso.lato != Lato::SpostataLAltra);
+        if (caso.lato == Lato::SpostataLAltra)
+            QCOMPARE(cornice.right(), schermo.right());
+        if (caso.lato != Lato::Nessuno)
+            QCOMPARE(caso.lato == Lato::Sinistra ? cornice.right() + 1 : cornice.left(),
+                     caso.lato == Lato::Sinistra ? dopo.left() : dopo.right() + 1);
+        QCOMPARE(cornice.top() == dopo.top(), caso.lato != Lato::Nessuno);
     }
 
     // Return in a field confirms it; it neither copies nor prints.

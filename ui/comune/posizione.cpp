@@ -46,14 +46,32 @@ void Scorri(QWidget* finestra)
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setWidget(contenuto);
+    // Its layout, no longer the window's, tells the window of no change.
+    if (auto* riassetta = finestra->findChild<QObject*>(QStringLiteral("riassetta"), Qt::FindDirectChildrenOnly))
+        contenuto->installEventFilter(riassetta);
     auto* esterna = new QVBoxLayout(finestra);
     esterna->setContentsMargins(0, 0, 0, 0);
     esterna->addWidget(area);
 }
 
-void Colloca(QWidget* finestra, const QWidget* accanto)
+// Where the screen holds both windows side by side but neither side of the
+// other window has room, the other window moves left just enough; its frame
+// as it then lies. A window manager that places windows itself (Wayland)
+// ignores the move, and the other window's frame stays where it was.
+QRect FaiPosto(QWidget* vicina, const QRect& area, int larghezza)
 {
-    const QWidget* vicina = accanto != nullptr ? accanto->window() : nullptr;
+    QRect altra = vicina->frameGeometry();
+    const int sinistra = area.right() + 1 - larghezza - altra.width();
+    if (altra.right() + larghezza <= area.right() || altra.left() - larghezza >= area.left() || sinistra < area.left()
+        || !vicina->isVisible())
+        return altra;
+    vicina->move(sinistra, altra.top());
+    return vicina->frameGeometry();
+}
+
+void Colloca(QWidget* finestra, QWidget* accanto)
+{
+    QWidget* vicina = accanto != nullptr ? accanto->window() : nullptr;
     const QScreen* schermo = vicina != nullptr ? vicina->screen() : finestra->screen();
     if (schermo == nullptr)
         return;
@@ -83,8 +101,8 @@ void Colloca(QWidget* finestra, const QWidget* accanto)
     // Right of the other window, else left of it, else in the middle.
     QPoint punto = area.center() - QPoint(misura.width(), misura.height()) / 2;
     if (vicina != nullptr) {
-        const QRect altra = vicina->frameGeometry();
-        if (altra.right() + misura.width() < area.right())
+        const QRect altra = FaiPosto(vicina, area, misura.width());
+        if (altra.right() + misura.width() <= area.right())
             punto = {altra.right() + 1, altra.top()};
         else if (altra.left() - misura.width() >= area.left())
             punto = {altra.left() - misura.width(), altra.top()};
@@ -99,7 +117,7 @@ void Colloca(QWidget* finestra, const QWidget* accanto)
 // time after it is shown. Later moves are the user's own.
 class ConCornice : public QObject {
 public:
-    ConCornice(QWidget* finestra, const QWidget* accanto) : QObject(finestra), vicina(accanto)
+    ConCornice(QWidget* finestra, QWidget* accanto) : QObject(finestra), vicina(accanto)
     {
         finestra->installEventFilter(this);
     }
@@ -120,18 +138,55 @@ protected:
     }
 
 private:
-    QPointer<const QWidget> vicina;
+    QPointer<QWidget> vicina;
+};
+
+// Lays the window out afresh where, after its contents changed (a reason
+// shown, a group ticked), a wrapping line of text is left cut: a form's
+// layout may keep the heights it worked out before. Once only per change,
+// so that a text that is still cut cannot start it over without end.
+class Riassetta : public QObject {
+public:
+    explicit Riassetta(QWidget* daRifare) : QObject(daRifare), finestra(daRifare)
+    {
+        setObjectName(QStringLiteral("riassetta"));
+        finestra->installEventFilter(this);
+        if (auto* area = finestra->findChild<QScrollArea*>(QStringLiteral("scrScorrimento")))
+            area->widget()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* /*oggetto*/, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::LayoutRequest && !attesa) {
+            attesa = true;
+            QTimer::singleShot(0, this, [this] {
+                attesa = false;
+                rifatto = !rifatto && finestra->isVisible() && TestoTagliato(finestra);
+                if (rifatto)
+                    for (QLayout* impaginazione : finestra->findChildren<QLayout*>())
+                        impaginazione->invalidate();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* finestra;
+    bool attesa = false;
+    bool rifatto = false;
 };
 
 }  // namespace
 
-void PosizionaAccanto(QWidget* finestra, const QWidget* accanto)
+void PosizionaAccanto(QWidget* finestra, QWidget* accanto)
 {
     Colloca(finestra, accanto);
+    new Riassetta(finestra);
     // Once shown, again, with its frame where it already has one; else once
     // the window manager gives it one.
     auto* attesa = new ConCornice(finestra, accanto);
-    QTimer::singleShot(0, finestra, [finestra, attesa = QPointer(attesa), vicina = QPointer<const QWidget>(accanto)] {
+    QTimer::singleShot(0, finestra, [finestra, attesa = QPointer(attesa), vicina = QPointer<QWidget>(accanto)] {
         if (!finestra->isVisible())
             return;
         Colloca(finestra, vicina);
