@@ -55,10 +55,10 @@ xdotool mousemove --window "$finestra" 40 186 click 1
 foto pagina-cadenza
 avanti
 foto pagina-risultato
-# The costs' window, from the listing's context menu, with
+# The costs' window, from the listing's context menu by its item's letter, with
 # the example of the README typed in.
 xdotool mousemove --window "$finestra" 300 200 click 1
-xdotool key Menu Up Up Up Up Up Up Up Up Up Up Return
+xdotool key Menu t
 costi=$(trova "Costi, TAEG")
 xdotool windowactivate --sync "$costi"
 xdotool type --delay 40 "1500"
@@ -73,7 +73,7 @@ xdotool key Escape
 # The simulation: 20.000 repaid after the fifth installment, then its chart.
 xdotool windowactivate --sync "$finestra"
 xdotool mousemove --window "$finestra" 300 257 click 1
-xdotool key Menu Up Up Up Up Up Up Up Up Return
+xdotool key Menu e
 evento=$(trova "Estinzione anticipata")
 xdotool windowactivate --sync "$evento"
 xdotool type --delay 40 "20000"
@@ -104,7 +104,7 @@ finestra=$(trova "esempio.pianoamm")
 sleep 0.5
 xdotool windowactivate --sync "$finestra"
 xdotool mousemove --window "$finestra" 300 200 click 1
-xdotool key Menu Up Return
+xdotool key Menu f
 confronto=$(trova "Confronta offerte")
 xdotool windowactivate --sync "$confronto"
 xdotool key alt+a
