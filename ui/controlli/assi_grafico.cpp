@@ -273,7 +273,10 @@ void TitoloGrafico::Adatta()
             else
                 linee.back() += QLatin1Char(' ') + parola;
         }
-        righe = linee.join(QStringLiteral("<br>"));
+        // Under a title of more lines the plot starts right after the last,
+        // and the top label, half above the plot, would touch it: a short
+        // blank line keeps them apart.
+        righe = linee.join(QStringLiteral("<br>")) + QStringLiteral("<div style=\"font-size:4pt\">&nbsp;</div>");
     }
     if (suGrafico->title() != righe)
         suGrafico->setTitle(righe);
