@@ -114,6 +114,20 @@ xdotool type --delay 20 "/tmp/banca-due.pianoamm"
 xdotool key Return
 sleep 0.8
 import -frame -window "$confronto" docs/guida/immagini/confronto.png
+xdotool key Escape
+# The bank's sample plan checked, its row 100 apart.
+xdotool windowactivate --sync "$finestra"
+xdotool mousemove --window "$finestra" 300 200 click 1
+xdotool key Menu b
+verifica=$(trova "Verifica il piano della banca")
+xdotool windowactivate --sync "$verifica"
+xdotool key alt+a
+scelta=$(trova "Apri il piano della banca")
+xdotool windowactivate --sync "$scelta"
+xdotool type --delay 20 "$(pwd)/docs/guida/piano-banca.csv"
+xdotool key Return
+sleep 0.8
+import -frame -window "$verifica" docs/guida/immagini/verifica.png
 kill $programma
 rm -f /tmp/banca-due.pianoamm
 
