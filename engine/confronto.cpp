@@ -260,7 +260,7 @@ std::string TestoConfronto(std::span<const ValoriOfferta> valori)
         }
         testo.append(1, '\n');
     };
-    accoda([&](std::size_t c) { return Taglia(testi[0][c], larghezze[c]); });
+    accoda([&](std::size_t c) { return TagliaNelMezzo(testi[0][c], larghezze[c]); });
     accoda([&](std::size_t c) { return std::string(larghezze[c], '-'); });
     for (std::size_t r = 1; r < testi.size(); ++r)
         accoda([&](std::size_t c) { return testi[r][c]; });

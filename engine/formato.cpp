@@ -122,6 +122,17 @@ Posto PostoNelCampo(std::size_t lunghezza, int ssp)
     return {larghezza - scritti, scritti};
 }
 
+// The byte where the character numero (from 0) starts, or the text's end:
+// a continuation byte never starts one.
+std::size_t InizioCarattere(std::string_view testo, std::size_t numero)
+{
+    std::size_t visti = 0;
+    for (std::size_t i = 0; i < testo.size(); ++i)
+        if ((static_cast<unsigned char>(testo[i]) & 0xC0U) != 0x80U && visti++ == numero)
+            return i;
+    return testo.size();
+}
+
 }  // namespace
 
 void Linea::TroppoLunga()
@@ -174,13 +185,19 @@ std::string Taglia(std::string_view testo, std::size_t caratteri)
 {
     if (CaratteriUtf8(testo) <= caratteri)
         return std::string(testo);
-    // A continuation byte never starts a character.
-    std::size_t fine = 0;
-    for (std::size_t visti = 0; fine < testo.size(); ++fine) {
-        if ((static_cast<unsigned char>(testo[fine]) & 0xC0U) != 0x80U && visti++ == caratteri - 1)
-            break;
-    }
-    return std::string(testo.substr(0, fine)).append("…");
+    return std::string(testo.substr(0, InizioCarattere(testo, caratteri - 1))).append("…");
+}
+
+std::string TagliaNelMezzo(std::string_view testo, std::size_t caratteri)
+{
+    const std::size_t tutti = CaratteriUtf8(testo);
+    if (tutti <= caratteri)
+        return std::string(testo);
+    const std::size_t testa = caratteri / 2;
+    const std::size_t coda = caratteri - 1 - testa;
+    return std::string(testo.substr(0, InizioCarattere(testo, testa)))
+        .append("…")
+        .append(testo.substr(InizioCarattere(testo, tutti - coda)));
 }
 
 std::string FormatoImporto(double valore)

@@ -66,6 +66,9 @@ std::size_t CaratteriUtf8(std::string_view testo);
 // A text longer than caratteri characters keeps what fits, whole
 // characters, and ends with "…".
 std::string Taglia(std::string_view testo, std::size_t caratteri);
+// The same with "…" in the middle, between the beginning and the end: names
+// that differ at their end (a file's) stay apart.
+std::string TagliaNelMezzo(std::string_view testo, std::size_t caratteri);
 
 // "#,#": whole units, halves away from zero, "." every three digits; a value
 // that rounds to zero is the empty text, whatever its sign.

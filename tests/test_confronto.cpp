@@ -157,8 +157,8 @@ TEST(Confronto, NumeroDiOfferte)
               (std::vector<std::string>{"", "primo.pianoamm", "Offerta 2", "terzo.pianoamm", "Offerta 4"}));
 }
 
-// The heading for names cut to a column of 14 characters, or of 16 where a value is that wide (fees of 999.999.999:
-// 1.000.017.999,00 owed).
+// The heading for names cut in the middle to a column of 14 characters, or of 16 where a value is that wide (fees of
+// 999.999.999: 1.000.017.999,00 owed).
 TEST(Confronto, NomiTagliati)
 {
     const struct {
@@ -166,11 +166,9 @@ TEST(Confronto, NomiTagliati)
         double spese;
         std::string colonna;
     } casi[] = {
-        {"Crédit Agricole", 120, "Crédit Agrico…"},
-        {"Crédit Agricol", 120, "Crédit Agricol"},
-        {"àààààààààààààààà", 120, "ààààààààààààà…"},
-        {"€€€€€€€€€€€€€€€€€€€€", 120, "€€€€€€€€€€€€€…"},
-        {"Cassa di Risparmio", 999999999, "Cassa di Rispar…"},
+        {"Crédit Agricole", 120, "Crédit …ricole"},       {"Crédit Agricol", 120, "Crédit Agricol"},
+        {"àààààààààààààààà", 120, "ààààààà…àààààà"},      {"€€€€€€€€€€€€€€€€€€€€", 120, "€€€€€€€…€€€€€€"},
+        {"Offerta della banca A", 120, "Offerta…anca A"}, {"Cassa di Risparmio", 999999999, "Cassa di…sparmio"},
     };
     for (const auto& [nome, spese, colonna] : casi) {
         Offerta alfa = Alfa(nome);

@@ -63,8 +63,8 @@ private slots:
                             < tabella->horizontalHeader()->sectionSize(0),
                  qPrintable(corto));
         QCOMPARE(tabella->model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(), lungo);
-        QAccessibleInterface* cella = QAccessible::queryAccessibleInterface(tabella)->tableInterface()->cellAt(0, 0);
-        QCOMPARE(cella->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name), lungo);
+        // The heading's cell as the table gives it to a screen reader: after the corner button, the first heading.
+        QCOMPARE(QAccessible::queryAccessibleInterface(tabella)->child(1)->text(QAccessible::Name), lungo);
         // The rows in their order; only the costs marked, where an offer falls short: not the lower installment, nor
         // the higher deduction. Net: 120 - 22,80 against 510 - 96,90.
         QStringList etichette;

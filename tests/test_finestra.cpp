@@ -189,6 +189,32 @@ QStringList Tagliate(QWidget* finestra)
     return tagliate;
 }
 
+// The mouse brought onto a point of a chart's series through the window, as the display sends it (on offscreen the
+// cursor would move over the listing's window): its tip, there still once the mouse has rested long enough for the
+// view's own help event.
+void Passa(QWidget* finestra, QChartView* vista, QAbstractSeries* serie, QPointF punto, const QString& atteso,
+           QStringList& difetti)
+{
+    QChart* grafico = vista->chart();
+    const QPoint dove = vista->mapFromScene(grafico->mapToScene(grafico->mapToPosition(punto, serie)));
+    // Scrolled into sight where the window scrolls.
+    if (auto* area = finestra->findChild<QScrollArea*>("scrScorrimento")) {
+        const QPoint nellArea = vista->viewport()->mapTo(area->widget(), dove);
+        area->ensureVisible(nellArea.x(), nellArea.y());
+    }
+    // A chart's scene takes the mouse in the active window only.
+    finestra->activateWindow();
+    if (!QTest::qWaitForWindowActive(finestra))
+        difetti << "finestra non attiva";
+    QToolTip::hideText();
+    QTest::mouseMove(finestra->windowHandle(), vista->viewport()->mapTo(finestra, dove));
+    if (!QTest::qWaitFor([] { return QToolTip::isVisible(); }, 1000) || !QToolTip::text().endsWith(atteso))
+        difetti << "suggerimento: " + QToolTip::text() + " invece di " + atteso;
+    QTest::qWait(finestra->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay) + 400);
+    if (!QToolTip::isVisible())
+        difetti << "suggerimento sparito col mouse fermo: " + atteso;
+}
+
 // The chart in sight, at the window's size and at the smallest it allows: every label and title whole; then the
 // mouse on a bar and on a point of the line, the debt after the first installment of 12.950,46 (5.000 of interest).
 void EsaminaGrafici(QWidget* finestra, QStringList& difetti)
@@ -205,15 +231,8 @@ void EsaminaGrafici(QWidget* finestra, QStringList& difetti)
     const QList<QChartView*> viste = piano ? piano->findChildren<QChartView*>() : QList<QChartView*>();
     const std::pair<QPointF, QString> punti[] = {{{2007 + (3 + 5 / 30.0) / 12, 92049.54}, "aprile 2007: 92.050 €"},
                                                  {{2007, 2500}, "2007: 5.000 €"}};
-    for (qsizetype v = 0; v < viste.size(); ++v) {
-        QChart* grafico = viste[v]->chart();
-        const QPointF dove = grafico->mapToScene(grafico->mapToPosition(punti[v].first, grafico->series()[0]));
-        QToolTip::hideText();
-        // Through the window, as the display sends it: on offscreen the cursor would move over the listing's window.
-        QTest::mouseMove(finestra->windowHandle(), viste[v]->viewport()->mapTo(finestra, viste[v]->mapFromScene(dove)));
-        if (!QTest::qWaitFor([] { return QToolTip::isVisible(); }, 1000) || QToolTip::text() != punti[v].second)
-            difetti << "suggerimento: " + QToolTip::text() + " invece di " + punti[v].second;
-    }
+    for (qsizetype v = 0; v < viste.size(); ++v)
+        Passa(finestra, viste[v], viste[v]->chart()->series()[0], punti[v].first, punti[v].second, difetti);
 }
 
 // A window placed beside another on a screen eight units wide: the other window's left edge and width, the window's
@@ -1106,10 +1125,14 @@ private slots:
         // The chart of the rate and the installment: rows 1, 7 and 13 of the worked example.
         Rispondi({"Grafico del piano…"});
         attese << [this, &cartella](QWidget* grafico) {
-            for (const auto* linea : grafico->findChild<QChartView*>("graficoTasso")->chart()->series())
+            auto* vista = grafico->findChild<QChartView*>("graficoTasso");
+            for (const auto* linea : vista->chart()->series())
                 for (const int riga : {0, 6, 12})
                     visti << linea->name() + ' '
                                  + QString::number(qobject_cast<const QLineSeries*>(linea)->at(riga).y());
+            // The rate of row 7 under the mouse.
+            auto* tasso = qobject_cast<QLineSeries*>(vista->chart()->series()[1]);
+            Passa(grafico, vista, tasso, tasso->at(6), ": 4,00 %", visti);
             Rispondi({cartella.filePath("grafico.png")});
             Bottone(grafico, "Salva &immagine…")->click();
             Rispondi({cartella.filePath("grafico.pdf")});
@@ -1503,6 +1526,8 @@ private slots:
         const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
         const int unita = schermo.width() / 8;
         QWidget altra, finestra;
+        auto* contenuto = new QWidget;
+        (new QVBoxLayout(&finestra))->addWidget(contenuto);
         altra.resize(caso.larghezza * unita - 20, 100);
         altra.move(schermo.left() + caso.sinistra * unita, schermo.top() + 20);
         finestra.resize(caso.finestra * unita - 20, 100);
@@ -1522,6 +1547,11 @@ private slots:
             QCOMPARE(caso.lato == Lato::Sinistra ? cornice.right() + 1 : cornice.left(),
                      caso.lato == Lato::Sinistra ? dopo.left() : dopo.right() + 1);
         QCOMPARE(cornice.top() == dopo.top(), caso.lato != Lato::Nessuno);
+        // Its contents grown past the screen's bottom (a row added): back within it.
+        contenuto->setMinimumHeight(schermo.height());
+        finestra.layout()->activate();
+        QTRY_VERIFY2(schermo.contains(finestra.frameGeometry()),
+                     qPrintable(QDebug::toString(finestra.frameGeometry())));
     }
 
     // Return in a field confirms it; it neither copies nor prints.

@@ -141,13 +141,14 @@ private:
     QPointer<QWidget> vicina;
 };
 
-// Lays the window out afresh where, after its contents changed (a reason
-// shown, a group ticked), a wrapping line of text is left cut: a form's
-// layout may keep the heights it worked out before. Once only per change,
-// so that a text that is still cut cannot start it over without end.
+// After its contents changed (a reason shown, a group ticked, a row added),
+// places the window again where it grew past the screen, or lays it out
+// afresh where a wrapping line of text is left cut: a form's layout may
+// keep the heights it worked out before. Once only per change, so that a
+// window that still does not fit cannot start it over without end.
 class Riassetta : public QObject {
 public:
-    explicit Riassetta(QWidget* daRifare) : QObject(daRifare), finestra(daRifare)
+    Riassetta(QWidget* daRifare, QWidget* accanto) : QObject(daRifare), finestra(daRifare), vicina(accanto)
     {
         setObjectName(QStringLiteral("riassetta"));
         finestra->installEventFilter(this);
@@ -160,19 +161,27 @@ protected:
     {
         if (evento->type() == QEvent::LayoutRequest && !attesa) {
             attesa = true;
-            QTimer::singleShot(0, this, [this] {
-                attesa = false;
-                rifatto = !rifatto && finestra->isVisible() && TestoTagliato(finestra);
-                if (rifatto)
-                    for (QLayout* impaginazione : finestra->findChildren<QLayout*>())
-                        impaginazione->invalidate();
-            });
+            QTimer::singleShot(0, this, [this] { Rifai(); });
         }
         return false;
     }
 
 private:
+    void Rifai()
+    {
+        attesa = false;
+        const bool fuori = finestra->isVisible() && finestra->screen() != nullptr
+                           && !finestra->screen()->availableGeometry().contains(finestra->frameGeometry());
+        rifatto = !rifatto && finestra->isVisible() && (fuori || TestoTagliato(finestra));
+        if (rifatto && fuori)
+            Colloca(finestra, vicina);
+        else if (rifatto)
+            for (QLayout* impaginazione : finestra->findChildren<QLayout*>())
+                impaginazione->invalidate();
+    }
+
     QWidget* finestra;
+    QPointer<QWidget> vicina;
     bool attesa = false;
     bool rifatto = false;
 };
@@ -182,7 +191,7 @@ private:
 void PosizionaAccanto(QWidget* finestra, QWidget* accanto)
 {
     Colloca(finestra, accanto);
-    new Riassetta(finestra);
+    new Riassetta(finestra, accanto);
     // Once shown, again, with its frame where it already has one; else once
     // the window manager gives it one.
     auto* attesa = new ConCornice(finestra, accanto);

@@ -256,6 +256,10 @@ QString GraficoPiano::SuggerimentoInteressi(QPointF dove) const
 bool GraficoPiano::eventFilter(QObject* oggetto, QEvent* evento)
 {
     for (std::size_t v = 0; v < viste.size(); ++v) {
+        // Once the mouse rests, the scene answers the help event with the
+        // items' own tips, which are none: it would hide the one shown here.
+        if (evento->type() == QEvent::ToolTip && oggetto == viste[v]->viewport())
+            return true;
         if (evento->type() != QEvent::MouseMove || oggetto != viste[v]->viewport())
             continue;
         const auto* mossa = static_cast<QMouseEvent*>(evento);

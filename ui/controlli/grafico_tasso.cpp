@@ -74,6 +74,13 @@ void GraficoTasso::Mostra(const pianoamm::Piano& piano)
     viewport()->setAccessibleDescription(accessibleDescription());
 }
 
+bool GraficoTasso::viewportEvent(QEvent* evento)
+{
+    // Once the mouse rests, the scene answers the help event with the
+    // items' own tips, which are none: it would hide the point's.
+    return evento->type() == QEvent::ToolTip || QChartView::viewportEvent(evento);
+}
+
 void GraficoTasso::Suggerisci(QLineSeries* serie, QPointF punto, bool sopra) const
 {
     const QList<QPointF> punti = serie->points();

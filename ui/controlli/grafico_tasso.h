@@ -23,6 +23,9 @@ public:
 
     void Mostra(const pianoamm::Piano& piano);
 
+protected:
+    bool viewportEvent(QEvent* evento) override;
+
 private:
     void Suggerisci(QLineSeries* serie, QPointF punto, bool sopra) const;
 
