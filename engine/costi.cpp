@@ -113,10 +113,17 @@ std::string TestoVoci(std::span<const VoceCosto> voci)
     std::size_t larghezza = 0;
     for (const VoceCosto& voce : voci)
         larghezza = std::max(larghezza, voce.etichetta.size());
+    // As wide as the listing, a long value (the plan's terms) going on
+    // under itself.
+    constexpr std::size_t Riga = 80;
+    const std::size_t rientro = larghezza + 3;
     std::string testo;
     for (const auto& [etichetta, valore] : voci) {
-        testo.append(Maiuscole(etichetta)).append(larghezza - etichetta.size(), ' ');
-        testo.append(" : ").append(TestoCella(valore)).append(1, '\n');
+        testo.append(Maiuscole(etichetta)).append(larghezza - etichetta.size(), ' ').append(" : ");
+        const std::string cella = TestoCella(valore);
+        const std::vector<std::string_view> righe = RigheTermini(cella, Riga - std::min(Riga / 2, rientro));
+        for (std::size_t r = 0; r < righe.size(); ++r)
+            testo.append(r == 0 ? 0 : rientro, ' ').append(righe[r]).append(1, '\n');
     }
     return testo;
 }

@@ -43,11 +43,9 @@ std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, con
     voci.push_back({"Cadenza", parola(DatiDi(mutuo.cadenza).parola)});
     voci.push_back({"Tasso annuo (%)", CellaTassoInserito(mutuo.tassoAnnuo)});
     voci.push_back({"Data di erogazione", CellaData(mutuo.erogazione)});
-    // The TAEG and the first year's interest depend on it.
-    if (const auto periodo = PrimoPeriodoDi(mutuo))
-        voci.push_back({"Prima scadenza", CellaData(periodo->prima)});
-    if (mutuo.condizioni.metodo == Metodo::Italiano)
-        voci.push_back({"Metodo", parola(VoceDi(Metodi, Metodo::Italiano).parola)});
+    // As the listing names them: the TAEG and the interest depend on them.
+    if (const std::string termini = DescrizioneTermini(mutuo); !termini.empty())
+        voci.push_back({"Condizioni del piano", CellaTesto(termini)});
     voci.push_back({"Spese iniziali", CellaImporto(costi.speseIniziali)});
     voci.push_back({"Imposta sostitutiva (%)", percentuale(costi.impostaSostitutiva)});
     voci.push_back({"Spese per rata", CellaImporto(costi.speseRata)});

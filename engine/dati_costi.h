@@ -15,8 +15,8 @@ namespace pianoamm {
 
 // The lines that head the costs' outputs, so that a sheet or a file says
 // which loan and which costs it is about: the loan's data (amount, number
-// of installments, frequency, annual rate, disbursement, the method where
-// it is not the French one) and the costs entered; with regole, the
+// of installments, frequency, annual rate, disbursement, the terms that are
+// not the defaults, as the listing names them) and the costs entered; with regole, the
 // deduction's share and limit too. Percentages are plain numbers, their
 // labels ending in "(%)".
 std::vector<VoceCosto> VociDatiCosti(const Piano& piano, const Costi& costi, const RegoleDetrazione* regole);

@@ -101,20 +101,8 @@ constexpr std::size_t RientroTitoloPiano = 35;
 void AccodaTermini(Listato& listato, const Mutuo& mutuo, std::size_t larghezza)
 {
     const std::string termini = DescrizioneTermini(mutuo);
-    constexpr std::string_view Separatore = " - ";
-    std::size_t inizio = 0;
-    while (termini.size() - inizio > larghezza) {
-        // The line ends with the dash of the last separator within the
-        // width, or of the first for a term alone wider than it.
-        std::size_t taglio = termini.rfind(Separatore, inizio + larghezza - 2);
-        if (taglio == std::string::npos || taglio < inizio)
-            taglio = termini.find(Separatore, inizio);
-        if (taglio == std::string::npos)
-            break;
-        listato.Accoda(std::string_view(termini).substr(inizio, taglio + 2 - inizio));
-        inizio = taglio + Separatore.size();
-    }
-    listato.Accoda(termini.empty() ? " " : std::string_view(termini).substr(inizio));
+    for (const std::string_view riga : RigheTermini(termini, larghezza))
+        listato.Accoda(riga.empty() ? " " : riga);
 }
 
 // The title, the summary and the column heading.

@@ -87,4 +87,24 @@ std::string DescrizioneTermini(const Mutuo& mutuo)
     return testo;
 }
 
+std::vector<std::string_view> RigheTermini(std::string_view termini, std::size_t larghezza)
+{
+    constexpr std::string_view Separatore = " - ";
+    std::vector<std::string_view> righe;
+    std::size_t inizio = 0;
+    while (termini.size() - inizio > larghezza) {
+        // The line ends with the dash of the last separator within the
+        // width, or of the first for a term alone wider than it.
+        std::size_t taglio = termini.rfind(Separatore, inizio + larghezza - 2);
+        if (taglio == std::string_view::npos || taglio < inizio)
+            taglio = termini.find(Separatore, inizio);
+        if (taglio == std::string_view::npos)
+            break;
+        righe.push_back(termini.substr(inizio, taglio + 2 - inizio));
+        inizio = taglio + Separatore.size();
+    }
+    righe.push_back(termini.substr(inizio));
+    return righe;
+}
+
 }  // namespace pianoamm

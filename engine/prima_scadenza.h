@@ -10,6 +10,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace pianoamm {
 
@@ -48,5 +50,10 @@ double AnniSpezzati(const Mutuo& mutuo, int giorni);
 // "PRIMA SCADENZA 30/04/2026 - PREAMMORTAMENTO TECNICO DI 15 GIORNI"; empty
 // for the defaults.
 std::string DescrizioneTermini(const Mutuo& mutuo);
+
+// Those terms in lines of at most larghezza characters, each line ending
+// with the dash before the next, each term whole (one wider than the lines
+// alone on its own); one line for none.
+std::vector<std::string_view> RigheTermini(std::string_view termini, std::size_t larghezza);
 
 }  // namespace pianoamm

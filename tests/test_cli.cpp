@@ -337,7 +337,7 @@ prova 2 'Nessun tasso tra 0 e 99 % dà questa rata.' '$CLI --importo 8000 --nume
 # The known first due date: row 0 of 15 days on 30/03/2026; the default one changes nothing.
 K='--importo 150000 --numero-rate 300 --tasso 3,5 --cadenza mensile --data 15/03/2026'
 prova 0 '' '$CLI $K --prima-scadenza 30/04/2026 --arrotondamento centesimi --base-giorni 360 --csv - >c' 'grep -q "^0;30/03/2026;218,75;0,00;218,75;150000,00" c && grep -q "^1;30/04/2026;437,50;" c'
-prova 0 '' '$CLI $K --prima-scadenza 30/04/2026 --taeg' 'grep -qx "PRIMA SCADENZA  *: 30/04/2026" out'
+prova 0 '' '$CLI $K --prima-scadenza 30/04/2026 --taeg' 'grep -q "^CONDIZIONI DEL PIANO  *: PRIMA SCADENZA 30/04/2026" out'
 prova 0 '' '$CLI $K --per-anno --taeg >a && $CLI $K --per-anno --taeg --prima-scadenza 15/04/2026 >b' 'cmp a b'
 # Paid off on a day and moved to another bank, under the listing; a day past the plan refused before anything is written.
 prova 0 '' '$CLI ${K/2026/2025} --arrotondamento centesimi --estingui-il 10/09/2027 --cambia-il 10/09/2027 --tipo surroga --nuovo-tasso 2,6 --salva s.pianoamm' 'grep -qx "TOTALE DA PAGARE *: 140.879,52" out && grep -qx "RISPARMIO TOTALE *: 17.090,66" out && grep -q "\"importo\": 140879.52,$" s.pianoamm'

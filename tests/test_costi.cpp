@@ -103,8 +103,8 @@ TEST(Costi, ImpostaENettoErogato)
     }
 }
 
-// The lines that head the costs' outputs: the loan's data, the method when Italian, the costs entered, the deduction's
-// share and limit when asked.
+// The lines that head the costs' outputs: the loan's data, its terms as the listing names them, the costs entered, the
+// deduction's share and limit when asked.
 TEST(Costi, DatiDeiCosti)
 {
     Mutuo italiano = Prestito(150000, 300, 3.5, Cadenza::Mensile, {2026, 3, 15});
@@ -118,7 +118,7 @@ TEST(Costi, DatiDeiCosti)
     const std::string intestazione = TestoDatiCosti(PianoAmm(italiano), {1500, 0.25, 2.5}, &conFiscali);
     EXPECT_EQ(intestazione.substr(intestazione.find("\nDATA")),
               "\nDATA DI EROGAZIONE         : 15/03/2026\n"
-              "METODO                     : italiano\n"
+              "CONDIZIONI DEL PIANO       : METODO ITALIANO\n"
               "SPESE INIZIALI             : 1.500,00\n"
               "IMPOSTA SOSTITUTIVA (%)    : 0,25\n"
               "SPESE PER RATA             : 2,50\n"
@@ -131,16 +131,23 @@ TEST(Costi, DatiDeiCosti)
               "DATA DEL CONTRATTO         : 27/02/2026\n");
     // Without the deduction, no share and no limit, the labels aligned on those left; the rate with the decimals it was
     // given, up to four; the pre-amortisation's rows counted, as the listing counts them.
+    // The terms past the listing's 80 characters go on under themselves, each whole.
     Mutuo conPreammortamento = Prestito(1234567.89, 12, 3.1234, Cadenza::Trimestrale, {2025, 12, 31});
     conPreammortamento.condizioni.preammortamento = 6;
-    EXPECT_EQ(TestoDatiCosti(PianoAmm(conPreammortamento), {}, nullptr), "IMPORTO DEL FINANZIAMENTO : 1.234.567,89\n"
-                                                                         "NUMERO RATE               : 18\n"
-                                                                         "CADENZA                   : trimestrale\n"
-                                                                         "TASSO ANNUO (%)           : 3,1234\n"
-                                                                         "DATA DI EROGAZIONE        : 31/12/2025\n"
-                                                                         "SPESE INIZIALI            : 0,00\n"
-                                                                         "IMPOSTA SOSTITUTIVA (%)   : 0,00\n"
-                                                                         "SPESE PER RATA            : 0,00\n");
+    conPreammortamento.condizioni.arrotondamento = Arrotondamento::Centesimi;
+    conPreammortamento.condizioni.maxiRata = 100000;
+    EXPECT_EQ(TestoDatiCosti(PianoAmm(conPreammortamento), {}, nullptr),
+              "IMPORTO DEL FINANZIAMENTO : 1.234.567,89\n"
+              "NUMERO RATE               : 18\n"
+              "CADENZA                   : trimestrale\n"
+              "TASSO ANNUO (%)           : 3,1234\n"
+              "DATA DI EROGAZIONE        : 31/12/2025\n"
+              "CONDIZIONI DEL PIANO      : ARROTONDAMENTO AI CENTESIMI -\n"
+              "                            6 RATE DI PREAMMORTAMENTO -\n"
+              "                            MAXI-RATA FINALE 100.000,00\n"
+              "SPESE INIZIALI            : 0,00\n"
+              "IMPOSTA SOSTITUTIVA (%)   : 0,00\n"
+              "SPESE PER RATA            : 0,00\n");
     for (const auto& [tasso, testo] : {std::pair{4.25, "4,25"}, {3.125, "3,125"}, {0.0, "0,00"}, {99.0, "99,00"}}) {
         const Celle righe = CelleDatiCosti(PianoAmm(Prestito(1000, 1, tasso, Cadenza::Annuale)), {}, nullptr);
         EXPECT_EQ(righe.at(3).at(0).testo + " " + TestoCella(righe.at(3).at(1), false),
