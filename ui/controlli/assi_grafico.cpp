@@ -273,11 +273,12 @@ void TitoloGrafico::Adatta()
             else
                 linee.back() += QLatin1Char(' ') + parola;
         }
-        // Under a title of more lines the plot starts right after the last,
-        // and the top label, half above the plot, would touch it: a short
-        // blank line keeps them apart.
-        righe = linee.join(QStringLiteral("<br>")) + QStringLiteral("<div style=\"font-size:4pt\">&nbsp;</div>");
+        righe = linee.join(QStringLiteral("<br>"));
     }
+    // The plot starts right under the title, and its top label, half above
+    // the plot, would touch the title's last line: a short blank line keeps
+    // them apart.
+    righe += QStringLiteral("<div style=\"font-size:4pt\">&nbsp;</div>");
     if (suGrafico->title() != righe)
         suGrafico->setTitle(righe);
 }
