@@ -102,32 +102,27 @@ build/app/pianoamm docs/esempio.pianoamm >/dev/null 2>&1 &
 programma=$!
 finestra=$(trova "esempio.pianoamm")
 sleep 0.5
-xdotool windowactivate --sync "$finestra"
-xdotool mousemove --window "$finestra" 300 200 click 1
-xdotool key Menu f
-confronto=$(trova "Confronta offerte")
-xdotool windowactivate --sync "$confronto"
-xdotool key alt+a
-scelta=$(trova "Aggiungi un'offerta")
-xdotool windowactivate --sync "$scelta"
-xdotool type --delay 20 "/tmp/banca-due.pianoamm"
-xdotool key Return
-sleep 0.8
-import -frame -window "$confronto" docs/guida/immagini/confronto.png
-xdotool key Escape
+# A window from the listing's menu by its item's letter, a file chosen in it
+# through its Alt+A button, and its picture.
+con_file() {
+    xdotool windowactivate --sync "$finestra"
+    xdotool mousemove --window "$finestra" 300 200 click 1
+    xdotool key Menu "$1"
+    local aperta scelta
+    aperta=$(trova "$2")
+    xdotool windowactivate --sync "$aperta"
+    xdotool key alt+a
+    scelta=$(trova "$3")
+    xdotool windowactivate --sync "$scelta"
+    xdotool type --delay 20 "$4"
+    xdotool key Return
+    sleep 0.8
+    import -frame -window "$aperta" "docs/guida/immagini/$5.png"
+    xdotool key Escape
+}
+con_file f "Confronta offerte" "Aggiungi un'offerta" /tmp/banca-due.pianoamm confronto
 # The bank's sample plan checked, its row 100 apart.
-xdotool windowactivate --sync "$finestra"
-xdotool mousemove --window "$finestra" 300 200 click 1
-xdotool key Menu b
-verifica=$(trova "Verifica il piano della banca")
-xdotool windowactivate --sync "$verifica"
-xdotool key alt+a
-scelta=$(trova "Apri il piano della banca")
-xdotool windowactivate --sync "$scelta"
-xdotool type --delay 20 "$(pwd)/docs/guida/piano-banca.csv"
-xdotool key Return
-sleep 0.8
-import -frame -window "$verifica" docs/guida/immagini/verifica.png
+con_file b "Verifica il piano della banca" "Apri il piano della banca" "$(pwd)/docs/guida/piano-banca.csv" verifica
 kill $programma
 rm -f /tmp/banca-due.pianoamm
 
